@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs every package Tavrik needs to build, test and run on Debian 12.
+# Quick when everything is present: apt-get runs only for missing packages.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ clang libclang-rt-14-dev pkg-config clang-format
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
+  libicu-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-noto-cjk xvfb xauth x11-utils imagemagick bc
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,57 @@
+// Button codes: 1..35 the on-screen keys, 36 and 37 the keyboard-only unit
+// keys, 100..200 function codes.
+#pragma once
+
+#include <string_view>
+
+namespace tavrik {
+
+// The character at position code (1-based) names the key in key tables.
+inline constexpr std::string_view KeyCodeString = "0123456789ABCDEFTP+-*/=%RGHJKLZXIOVS:";
+
+enum ButtonCode : int {
+    kDigit0 = 1,  // 1..10: digits 0..9
+    kKeyA = 11,   // 11..16: A..F
+    kKeyF = 16,
+    kThreeZeros = 17,
+    kPoint = 18,
+    kAdd = 19,
+    kSubtract = 20,
+    kMultiply = 21,
+    kDivide = 22,
+    kEquals = 23,
+    kPercent = 24,
+    kChangeSign = 25,
+    kClearEntry = 26,
+    kMemoryAdd = 27,
+    kMemorySubtract = 28,
+    kMemoryRecall = 29,
+    kMemoryClear = 30,
+    kAllClear = 31,
+    kBackspace = 32,
+    kTaxIn = 33,
+    kTaxOut = 34,
+    kCopy = 35,
+    kNextTimeUnit = 36,
+    kNextDateUnit = 37,
+    kNoFunction = 100,
+    kExchange = 108,
+};
+
+inline constexpr int kOnScreenKeys = 35;
+
+// The key character of a code 1..37; '\0' for any other code.
+inline char KeyCodeChar(int code) {
+    return code >= 1 && code <= static_cast<int>(KeyCodeString.size()) ? KeyCodeString[code - 1]
+                                                                      : '\0';
+}
+
+// The code of a key character; 0 when the character names no key.
+inline int CodeOfKeyChar(char c) {
+    const auto pos = KeyCodeString.find(c);
+    return pos == std::string_view::npos ? 0 : static_cast<int>(pos) + 1;
+}
+
+inline bool IsDigitCode(int code) { return code >= 1 && code <= 10; }
+
+}  // namespace tavrik

@@ -1,0 +1,30 @@
+// The calculator state that every key reads and writes.
+#pragma once
+
+#include <string>
+
+namespace tavrik {
+
+// EntryState values.
+enum EntryState : int {
+    kNeverCleared = -1,  // before the first AC
+    kResultShown = 0,    // a result or zero is shown; a digit starts a new number
+    kFirstOperand = 1,   // the first operand is being typed
+    kOperatorPending = 2,  // an operator waits; a digit starts the second operand
+    kSecondOperand = 3,  // the second operand is being typed
+};
+
+struct CalcState {
+    std::string displayText = "0";
+    int entryState = kNeverCleared;
+    long double accumulator = 0;
+    long double operand = 0;
+    long double repeatConstant = 0;
+    int pendingOperator = -1;
+    int repeatOperator = -1;
+    int lastFunctionCode = -1;
+    std::string previousDisplayText;
+    std::string firstOperandText;
+};
+
+}  // namespace tavrik

@@ -1,0 +1,132 @@
+#include "engine/calculator.h"
+
+#include <chrono>
+
+#include "engine/button_codes.h"
+#include "values/number_text.h"
+#include "values/utf8.h"
+
+namespace tavrik {
+
+Calculator::Calculator(View& view, const Clock& clock)
+    : view_(view),
+      clock_(clock),
+      status_(view),
+      errors_(view, status_, log_),
+      values_(errors_, status_, clock),
+      history_(view),
+      keypad_(DesignKeypad()),
+      random_(static_cast<std::uint32_t>(
+          std::chrono::steady_clock::now().time_since_epoch().count())) {
+    applySettings();
+}
+
+const SettingsSet& Calculator::currentSet() const {
+    return settings_.SetTable[static_cast<std::size_t>(currentSetIndex_)];
+}
+
+void Calculator::setSettings(GlobalSettings settings) {
+    settings_ = std::move(settings);
+    int index = kDefaultSetSlot;
+    for (int i = 0; i <= settings_.LastSetIndex && i < static_cast<int>(settings_.SectionList.size());
+         ++i) {
+        if (utf8::EqualsIgnoreCase(settings_.SectionList[static_cast<std::size_t>(i)],
+                                   settings_.Set)) {
+            index = i;
+            break;
+        }
+    }
+    currentSetIndex_ = index;
+    values_.grouping = settings_.KK3;
+    applySettings();
+}
+
+void Calculator::selectSet(int index) {
+    currentSetIndex_ = index >= 0 && index <= settings_.LastSetIndex ? index : kDefaultSetSlot;
+    applySettings();
+}
+
+void Calculator::applySettings() {
+    const SettingsSet& set = currentSet();
+    values_.roundM = set.RoundM;
+    values_.roundD = set.RoundD;
+    errors_.setErrCtMax(settings_.ErrCtMax);
+    history_.setOptions(set.MaxLineH, set.LNoTypeH);
+    if (checkedMode_) {
+        FunctionKeyRow(functionRow_);
+        applyModeFace();
+    }
+}
+
+void Calculator::setGeometry(const DisplayGeometry& geometry) { values_.geometry = geometry; }
+
+void Calculator::setGrouping(bool on) { values_.grouping = on; }
+
+void Calculator::start() {
+    memory_.current = 0;
+    CalcMode mode = ModeFromLetter(currentSet().Mode);
+    if (settings_.Save) mode = ModeFromLetter(settings_.Mode);
+    selectMemory(0);
+    switchMode(mode);
+    ProcBtn(kAllClear);
+}
+
+void Calculator::PushBBtn(int code) {
+    try {
+        ProcBtn(code);
+    } catch (const CalcFailure& failure) {
+        if (failure.isMath()) {
+            errors_.ReportMathException(failure);
+        } else {
+            view_.beep();
+            view_.messageBox(BoxKind::Error, std::string("*** エラー ***\r\n") + failure.what());
+            PushBBtn(kAllClear);
+        }
+    } catch (const std::exception& error) {
+        view_.beep();
+        view_.messageBox(BoxKind::Error, std::string("*** エラー ***\r\n") + error.what());
+        PushBBtn(kAllClear);
+    }
+}
+
+void Calculator::ProcBtn(int code) {
+    log_.appendKeyTrace(code);
+    if (IsDigitCode(code)) return digit(code);
+    switch (code) {
+        case 11: case 12: case 13: case 14: case 15: case 16: return ProcBtnF(code);
+        case kThreeZeros: return threeZeros();
+        case kPoint: return decimalPoint();
+        case kAdd: case kSubtract: case kMultiply: case kDivide: case kEquals: case kPercent:
+            return operatorStep(code);
+        case kChangeSign: return unaryStep(code);
+        case kClearEntry: return clearEntry();
+        case kMemoryAdd: case kMemorySubtract: return memoryAddSubtract(code);
+        case kMemoryRecall: return memoryRecallKey();
+        case kMemoryClear: return memoryClearKey();
+        case kAllClear: return allClear();
+        case kBackspace: return backspace();
+        case kTaxIn: case kTaxOut:
+            if (mode() == CalcMode::Decimal) return unaryStep(code);
+            return radixKey(code);
+        case kCopy: return copyToClipboard();
+        case kNextTimeUnit: case kNextDateUnit: return nextUnitKey(code);
+        default:
+            if (mode() == CalcMode::Decimal) functionKey(code);
+            return;
+    }
+}
+
+void Calculator::setDisplay(std::string text) {
+    state_.displayText = std::move(text);
+    view_.changed(kDisplayChanged);
+}
+
+long double Calculator::displayValue() {
+    return ParseValueText(values_, state_.displayText).extended();
+}
+
+std::string Calculator::format(long double value) {
+    return FormatValue(values_, value).value_or(state_.displayText);
+}
+
+}  // namespace tavrik

@@ -1,0 +1,164 @@
+// The calculator: one engine behind every front end. It owns the calculator
+// state, the settings in force, the history, the memory registers and the
+// status texts, and reaches the window only through the View.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <string>
+
+#include "engine/calc_state.h"
+#include "engine/keypad_face.h"
+#include "engine/memory_registers.h"
+#include "formula/operations.h"
+#include "history/history_list.h"
+#include "history/log.h"
+#include "settings/settings_model.h"
+#include "values/error_report.h"
+#include "values/message_line.h"
+#include "values/value_context.h"
+#include "values/view.h"
+
+namespace tavrik {
+
+// Modifier keys held with a keyboard key.
+enum KeyModifier : unsigned { kShiftKey = 1, kCtrlKey = 2, kAltKey = 4 };
+
+class Calculator {
+public:
+    Calculator(View& view, const Clock& clock);
+    Calculator(const Calculator&) = delete;
+    Calculator& operator=(const Calculator&) = delete;
+
+    // --- settings ---------------------------------------------------------
+    // Takes over loaded settings and chooses the set in force (Set, or the default set).
+    void setSettings(GlobalSettings settings);
+    const GlobalSettings& settings() const { return settings_; }
+    // Edit the settings in place, then call applySettings().
+    GlobalSettings& editSettings() { return settings_; }
+    // Applies what takes effect at once: tax, rounding, limits, function keys.
+    void applySettings();
+    int currentSetIndex() const { return currentSetIndex_; }
+    const SettingsSet& currentSet() const;
+    void selectSet(int index);
+
+    // Display metrics measured by the front end's layout.
+    void setGeometry(const DisplayGeometry& geometry);
+    // The "桁区切" check (digit grouping).
+    void setGrouping(bool on);
+    bool grouping() const { return values_.grouping; }
+
+    // Start-up after the settings are loaded: register 0, the start mode, AC.
+    void start();
+
+    // --- keys ---------------------------------------------------------------
+    // A key press from outside the engine, under error protection.
+    void PushBBtn(int code);
+    // The dispatcher.
+    void ProcBtn(int code);
+    // Keyboard keys, by Windows virtual-key code.
+    void keyDown(int virtualKey, unsigned modifiers);
+    void keyUp(int virtualKey, unsigned modifiers);
+
+    // --- modes --------------------------------------------------------------
+    void switchMode(CalcMode mode);
+    CalcMode mode() const { return values_.mode; }
+    Radix radix() const { return values_.radix; }
+    static const char* ModeName(CalcMode mode);
+
+    // --- memory registers ---------------------------------------------------
+    void selectMemory(int slot);
+    void storeMemory(int slot);
+    void recallMemory(int slot);
+    const MemoryRegisters& memory() const { return memory_; }
+
+    // --- models read by the views -----------------------------------------
+    const CalcState& state() const { return state_; }
+    const std::string& displayText() const { return state_.displayText; }
+    const KeypadFace& keypad() const { return keypad_; }
+    const StatusLine& status() const { return status_; }
+    History& history() { return history_; }
+    const History& history() const { return history_; }
+    Log& log() { return log_; }
+    ErrorReporter& errors() { return errors_; }
+    ValueContext& values() { return values_; }
+    View& view() { return view_; }
+    const Clock& clock() const { return clock_; }
+
+    // How user functions (FStr1 … FStr6) are evaluated.
+    void setUserFunctionEvaluator(UserFunctionEvaluator evaluator) {
+        userFunctionEvaluator_ = std::move(evaluator);
+    }
+
+    // The random generator of the random functions; seeded from the clock.
+    std::mt19937& random() { return random_; }
+    void seedRandom(std::uint32_t seed) { random_.seed(seed); }
+
+private:
+    // Entry editing.
+    void digit(int code);
+    void threeZeros();
+    void decimalPoint();
+    void clearEntry();
+    void backspace();
+    void allClear();
+    void copyToClipboard();
+    bool ChkDgts(int extra);
+
+    // Steps of the other key families.
+    long double apply(int code, long double x, long double y);
+    void operatorStep(int code);
+    void numericOperatorStep(int code);
+    void unitOperatorStep(int code);
+    void unaryStep(int code);
+    std::string functionLabel(int code) const;
+    void memoryAddSubtract(int code);
+    void memoryRecallKey();
+    void memoryClearKey();
+    void ProcBtnF(int code);
+    void radixKey(int code);
+    void functionKey(int code);
+
+    // Keys of time and date mode.
+    void timeUnitKey(int code);
+    void dateUnitKey(int code);
+    void weekdayKey();
+    void calendarKey();
+    void arrangeKey();
+    void convertKey();
+    void nextUnitKey(int code);
+
+    // Modes.
+    void FunctionKeyRow(int row);
+    void applyModeFace();
+
+    void setDisplay(std::string text);
+    void setPanel(int part, std::string_view text) { status_.setPanel(part, text); }
+    void DspMsg(std::string_view text, int kind) { status_.DspMsg(text, kind); }
+    void AddHList(std::string_view text, int kind) { history_.AddHList(text, kind); }
+    void WriteLog(std::string_view line) { log_.WriteLog(line); }
+    long double displayValue();
+    std::string format(long double value);
+
+    View& view_;
+    const Clock& clock_;
+    Log log_;
+    StatusLine status_;
+    ErrorReporter errors_;
+    ValueContext values_;
+    History history_;
+    CalcState state_;
+    MemoryRegisters memory_;
+    KeypadFace keypad_;
+    GlobalSettings settings_;
+    int currentSetIndex_ = kDefaultSetSlot;
+    std::optional<CalcMode> checkedMode_;
+    int functionRow_ = 0;
+    std::mt19937 random_;
+    UserFunctionEvaluator userFunctionEvaluator_;
+    int keyDownKey_ = -1;
+    unsigned keyDownModifiers_ = 0;
+};
+
+}  // namespace tavrik

@@ -1,0 +1,129 @@
+// Entry editing: digits, "000", ".", CR, BS, AC and the clipboard key.
+#include "engine/button_codes.h"
+#include "engine/calculator.h"
+#include "values/number_text.h"
+#include "values/unit_text.h"
+#include "values/utf8.h"
+
+namespace tavrik {
+
+namespace {
+
+bool Typing(int entryState) {
+    return entryState == kFirstOperand || entryState == kSecondOperand;
+}
+
+}  // namespace
+
+bool Calculator::ChkDgts(int extra) {
+    const auto length = static_cast<long long>(utf8::Length(state_.displayText));
+    const DisplayGeometry& g = values_.geometry;
+    bool room = (length + extra + 2) * g.digitWidth < g.displayWidth;
+    if (room && !state_.displayText.empty()) {
+        if (state_.displayText.front() == 'h')
+            room = length + extra < g.hexWidth + 2;
+        else if (state_.displayText.front() == 'd')
+            room = static_cast<double>(length + extra) < g.hexWidth / 8.0 * 9.0 + 2.0;
+    }
+    if (!room) view_.beep();
+    return room;
+}
+
+void Calculator::digit(int code) {
+    const char ch = KeyCodeChar(code);
+    if (state_.entryState < 0) ProcBtn(kAllClear);
+    if (!Typing(state_.entryState)) {
+        setDisplay(EntryPrefixOf(values_, state_.displayText, true) + ch);
+        state_.entryState += 1;
+        DspMsg("", kMessageClear);
+        if (state_.entryState == kSecondOperand && state_.pendingOperator < 0)
+            state_.entryState = kFirstOperand;
+        return;
+    }
+    if (!ChkDgts(0)) return;
+    std::string text = IsZeroText(values_, state_.displayText)
+                           ? TrimTrailingZeros(state_.displayText) + ch
+                           : state_.displayText + ch;
+    setDisplay(GroupDigits(values_, text));
+}
+
+void Calculator::threeZeros() {
+    if (!Typing(state_.entryState) || !ChkDgts(2)) return;
+    if (IsZeroText(values_, state_.displayText)) return;
+    setDisplay(GroupDigits(values_, state_.displayText + "000"));
+}
+
+void Calculator::decimalPoint() {
+    const std::string& text = state_.displayText;
+    const bool calendar = mode() == CalcMode::Date && !text.empty() && text.front() == 'c';
+    if (mode() == CalcMode::Mixed || calendar) return;
+    if (mode() == CalcMode::Decimal && utf8::Contains(text, ".")) return;
+    if (state_.entryState < 0) {
+        ProcBtn(kAllClear);
+        return;
+    }
+    if (!Typing(state_.entryState)) {
+        setDisplay(EntryPrefixOf(values_, text, false) + "0.");
+        state_.entryState += 1;
+        return;
+    }
+    if (mode() == CalcMode::Decimal) {
+        setDisplay(text + ".");
+        return;
+    }
+    SplitUnitText(values_, text, true, false);
+    const std::string& bare = values_.unitParts[7];
+    if (bare.empty())
+        setDisplay(text + "0.");
+    else if (!utf8::Contains(bare, "."))
+        setDisplay(text + ".");
+}
+
+void Calculator::clearEntry() {
+    setDisplay(ZeroText(values_));
+    if (Typing(state_.entryState)) state_.entryState -= 1;
+}
+
+void Calculator::backspace() {
+    if (!Typing(state_.entryState)) return;
+    std::string remaining = utf8::DropLast(state_.displayText);
+    const std::string prefix = EntryPrefixOf(values_, state_.displayText, true);
+    if (!utf8::EqualsIgnoreCase(remaining, prefix) &&
+        !utf8::EqualsIgnoreCase(remaining, prefix + "-")) {
+        setDisplay(std::move(remaining));
+        return;
+    }
+    setDisplay(prefix + "0");
+    state_.entryState -= 1;
+}
+
+void Calculator::allClear() {
+    state_.entryState = kResultShown;
+    state_.accumulator = 0;
+    state_.operand = 0;
+    state_.pendingOperator = -1;
+    state_.lastFunctionCode = -1;
+    state_.repeatConstant = 0;
+    state_.repeatOperator = -1;
+    errors_.resetErrorCount();
+    values_.unitLevel = 9;
+    setDisplay(ZeroText(values_));
+    state_.previousDisplayText = state_.displayText;
+    setPanel(2, "");
+    setPanel(3, "");
+    const auto& lines = history_.current().lines;
+    if (!lines.empty() && !utf8::Contains(lines.back(), kAcLineText))
+        AddHList(kAcLineText, kAcLine);
+    WriteLog(kAcLineText);
+}
+
+void Calculator::copyToClipboard() {
+    std::string text = state_.displayText;
+    utf8::EraseFirst(text, "d ");
+    utf8::EraseFirst(text, "h ");
+    utf8::EraseFirst(text, "c ");
+    if (utf8::Contains(state_.displayText, "h ")) text = settings_.HexB + text + settings_.HexA;
+    view_.setClipboard(text);
+}
+
+}  // namespace tavrik

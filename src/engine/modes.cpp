@@ -1,0 +1,138 @@
+// The four modes: the switch, the per-mode key faces and the function key row.
+#include "engine/button_codes.h"
+#include "engine/calculator.h"
+#include "values/number_text.h"
+#include "values/utf8.h"
+
+namespace tavrik {
+
+namespace {
+
+struct ModeFace {
+    const char* letterKeys[6];  // captions of keys A..F outside decimal mode
+    bool letterEnabled[6];
+    const char* key33;
+    const char* key34;
+    bool point, percent, memorySubtract;
+    const char* memoryAdd;
+};
+
+const ModeFace& FaceOf(CalcMode mode) {
+    static const ModeFace kMixed{{"A", "B", "C", "D", "E", "F"},
+                                 {true, true, true, true, true, true},
+                                 "#d", "#h", false, false, true, "M+"};
+    static const ModeFace kTime{{"", "", "日", "時", "分", "秒"},
+                                {false, false, true, true, true, true},
+                                "整列", "変換", true, false, false, "M>"};
+    static const ModeFace kDate{{"年", "月", "日", "", "曜", "暦"},
+                                {true, true, true, false, true, true},
+                                "整列", "変換", true, false, false, "M>"};
+    static const ModeFace kDecimal{{}, {}, "税込", "税抜", true, true, true, "M+"};
+    switch (mode) {
+        case CalcMode::Mixed: return kMixed;
+        case CalcMode::Time: return kTime;
+        case CalcMode::Date: return kDate;
+        case CalcMode::Decimal: break;
+    }
+    return kDecimal;
+}
+
+}  // namespace
+
+const char* Calculator::ModeName(CalcMode mode) {
+    switch (mode) {
+        case CalcMode::Mixed: return "混合";
+        case CalcMode::Time: return "時間";
+        case CalcMode::Date: return "日付";
+        case CalcMode::Decimal: break;
+    }
+    return "10進";
+}
+
+void Calculator::switchMode(CalcMode mode) {
+    if (checkedMode_ == mode) return;
+    checkedMode_ = mode;
+    values_.mode = mode;
+    values_.radix = mode == CalcMode::Mixed ? Radix::Decimal : Radix::None;
+    setPanel(1, ModeName(mode));
+    FunctionKeyRow(mode == CalcMode::Decimal ? functionRow_ : 0);
+    applyModeFace();
+    history_.setCurrentMode(mode);
+    WriteLog(std::string("Mode Change: ") + ModeName(mode));
+    view_.changed(kModeChanged);
+    ProcBtn(kAllClear);
+}
+
+void Calculator::FunctionKeyRow(int row) {
+    if (mode() == CalcMode::Decimal) functionRow_ = row;
+    const ModeFace& face = FaceOf(mode());
+    for (int j = 1; j <= 6; ++j) {
+        KeyFace& key = keypad_[static_cast<std::size_t>(10 + j)];
+        if (mode() == CalcMode::Decimal) {
+            const int code = settings_.F[static_cast<std::size_t>(6 * row + j - 1)];
+            key.code = code;
+            key.caption = settings_.FunctionTitle(code);
+            key.enabled = !key.caption.empty();
+        } else {
+            key.code = 10 + j;
+            key.caption = face.letterKeys[j - 1];
+            key.enabled = face.letterEnabled[j - 1];
+        }
+        key.underlined = false;
+    }
+    view_.changed(kKeypadChanged);
+}
+
+void Calculator::applyModeFace() {
+    const ModeFace& face = FaceOf(mode());
+    keypad_[kTaxIn].caption = face.key33;
+    keypad_[kTaxOut].caption = face.key34;
+    keypad_[kTaxIn].underlined = values_.radix == Radix::Decimal;
+    keypad_[kTaxOut].underlined = values_.radix == Radix::Hex;
+    keypad_[kPoint].enabled = face.point;
+    keypad_[kPercent].enabled = face.percent;
+    keypad_[kMemorySubtract].enabled = face.memorySubtract;
+    keypad_[kMemoryAdd].caption = face.memoryAdd;
+    view_.changed(kKeypadChanged);
+}
+
+void Calculator::radixKey(int code) {
+    if (mode() == CalcMode::Time || mode() == CalcMode::Date)
+        return code == kTaxIn ? arrangeKey() : convertKey();
+    if (mode() != CalcMode::Mixed) return;
+    const bool hex = code == kTaxOut;
+    values_.radix = hex ? Radix::Hex : Radix::Decimal;
+    applyModeFace();
+    const char other = hex ? 'd' : 'h';
+    if (!state_.displayText.empty() && state_.displayText.front() == other)
+        setDisplay(format(ParseValueText(values_, state_.displayText).extended()));
+    const std::string zero = EntryPrefixOf(values_, state_.displayText, true) + "0";
+    if (utf8::EqualsIgnoreCase(state_.displayText, zero) &&
+        (state_.entryState == kFirstOperand || state_.entryState == kSecondOperand))
+        state_.entryState -= 1;
+}
+
+void Calculator::ProcBtnF(int code) {
+    if (mode() == CalcMode::Time) {
+        if (code >= 13) timeUnitKey(code);
+        return;
+    }
+    if (mode() == CalcMode::Date) {
+        if (code <= 13) dateUnitKey(code);
+        if (code == 15) weekdayKey();
+        if (code == 16) calendarKey();
+        return;
+    }
+    if (mode() != CalcMode::Mixed || values_.radix != Radix::Hex) return;
+    const char letter = KeyCodeChar(code);
+    if (state_.entryState < 0) ProcBtn(kAllClear);
+    if (state_.entryState == kResultShown || state_.entryState == kOperatorPending) {
+        setDisplay(EntryPrefixOf(values_, state_.displayText, false) + letter);
+        state_.entryState += 1;
+        setPanel(2, "");
+        return;
+    }
+    if (ChkDgts(0)) setDisplay(state_.displayText + letter);
+}
+
+}  // namespace tavrik

@@ -1,0 +1,45 @@
+// ApplyOperator: the one arithmetic routine of the keypad. Applies an
+// operation code (19..24 operators, 33/34 tax, 101..200 functions) to two
+// 80-bit values.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <random>
+#include <string>
+#include <string_view>
+
+#include "values/error_report.h"
+#include "values/message_line.h"
+#include "values/value_context.h"
+
+namespace tavrik {
+
+// Evaluates a user function's formula with X and Y.
+using UserFunctionEvaluator =
+    std::function<long double(std::string_view formula, long double x, long double y)>;
+
+struct OperationContext {
+    CalcMode mode;
+    StatusLine& status;
+    ErrorReporter& errors;
+    int tax;       // percent
+    int taxRound;  // 0 none, 1 half away from zero, 2 down, 3 up
+    std::mt19937& random;
+    const std::array<std::string, 6>& userFormulas;  // FStr1 … FStr6
+    const UserFunctionEvaluator& evaluateUserFunction;
+};
+
+// Codes taking two operands: 128, 129, 133, 138, 139, 144, 145, 161, 178, and
+// a user function whose formula contains "Y".
+int FunctionArity(int code, const std::array<std::string, 6>& userFormulas);
+
+// The value of `code` at x (and y). A failure is reported and gives x; a
+// normal result is shown in status panel 2 (whole numbers in mixed mode) and
+// resets the error count.
+long double ApplyOperator(OperationContext& ctx, int code, long double x, long double y);
+
+// The result alone; raises CalcFailure on a failure. Used by ApplyOperator.
+long double ComputeOperation(OperationContext& ctx, int code, long double x, long double y);
+
+}  // namespace tavrik

@@ -1,0 +1,62 @@
+// The per-mode history lists and the one operation that appends a line.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "values/value_context.h"
+#include "values/view.h"
+
+namespace tavrik {
+
+enum HistoryLineKind : int { kAcLine = 0, kValueLine = 1, kOperationLine = 2 };
+
+inline constexpr std::string_view kAcLineText = "--- AC ---";
+
+struct HistoryList {
+    std::vector<std::string> lines;
+    int selected = -1;  // index of the selected line, -1 none
+    int counter = 0;    // the line counter of this mode
+};
+
+class History {
+public:
+    explicit History(View& view) : view_(view) {}
+
+    // MaxLineH (6 or more limits the list) and LNoTypeH of the set in force.
+    void setOptions(int maxLines, int numbering) {
+        maxLines_ = maxLines;
+        numbering_ = numbering;
+    }
+    int numbering() const { return numbering_; }
+
+    void setCurrentMode(CalcMode mode);
+    CalcMode currentMode() const { return mode_; }
+    HistoryList& current() { return lists_[static_cast<std::size_t>(ModeIndex(mode_))]; }
+    const HistoryList& current() const { return lists_[static_cast<std::size_t>(ModeIndex(mode_))]; }
+    const HistoryList& list(CalcMode mode) const {
+        return lists_[static_cast<std::size_t>(ModeIndex(mode))];
+    }
+
+    // The recording switch: lines are recorded only while it is on.
+    bool recording() const { return recording_; }
+    void setRecording(bool on);
+
+    // Appends one line of the given kind to the current list, numbered as
+    // LNoTypeH says; false when recording is off or the list is full.
+    bool AddHList(std::string_view text, int kind);
+
+    void select(int index);
+
+private:
+    View& view_;
+    std::array<HistoryList, 4> lists_;
+    CalcMode mode_ = CalcMode::Decimal;
+    bool recording_ = true;
+    int maxLines_ = 0;
+    int numbering_ = 0;
+};
+
+}  // namespace tavrik

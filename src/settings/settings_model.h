@@ -1,0 +1,185 @@
+// In-memory mirror of Tavrik.ini: the global [Tavrik] section and the named
+// settings sets. Field names are the INI key names, so a key found in a file
+// and the field that holds it are spelled alike.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tavrik {
+
+// 32-bit colour: 0x00BBGGRR, 0x80000000 + system-colour index, or one of the
+// two special values below.
+using Color = std::uint32_t;
+inline constexpr Color kClNone = 0x1FFFFFFF;
+inline constexpr Color kClDefault = 0x20000000;
+inline constexpr Color SystemColor(int index) { return 0x80000000u + static_cast<Color>(index); }
+inline constexpr Color kClBtnShadow = SystemColor(16);
+inline constexpr Color kClBtnText = SystemColor(18);
+inline constexpr Color kClWindow = SystemColor(5);
+inline constexpr Color kClWindowText = SystemColor(8);
+inline constexpr Color kClRed = 0x000000FF;
+inline constexpr Color kClBlue = 0x00FF0000;
+
+enum class PenStyle : std::uint8_t {
+    Solid,
+    Dash,
+    Dot,
+    DashDot,
+    DashDotDot,
+    Clear,
+    InsideFrame
+};
+
+// Number of key-table entries: KeyN0..KeyN255 at 0..255, KeyC1..KeyC255 at
+// 256..510 and KeyS1..KeyS255 at 511..765.
+inline constexpr int kKeyTableSize = 766;
+inline constexpr int kCtrlKeyOffset = 255;
+inline constexpr int kShiftKeyOffset = 510;
+
+inline constexpr int kSetSlots = 11;    // slots 0..9 for loaded sets, 10 the default set
+inline constexpr int kDefaultSetSlot = 10;
+
+inline const std::string kDefaultFontName = "ＭＳ Ｐゴシック";
+
+// One display and behaviour profile (one INI section besides [Tavrik]).
+struct SettingsSet {
+    bool marker = false;  // used by the settings dialog only; never stored
+    std::string name;
+
+    char Mode = 'D';
+    int RoundM = 0;
+    int RoundD = 0;
+    std::string Disp = "DBM/FSH";
+    int Pitch = 2;
+    bool TBA = true;
+    std::string SBA = "TT";
+    Color Color_ = kClBtnShadow;  // INI key "Color"
+    bool PTrans = false;
+    bool Trans = false;
+    int AlphaA = 255;
+    int AlphaD = 127;
+    int GXPos = -1;
+    int GXWidth = 2;
+    Color GXColor = kClRed;
+    int GYPos = -1;
+    int GYWidth = 2;
+    Color GYColor = kClBlue;
+    int GLXPitch = -1;
+    int GLYPitch = -1;
+    int GLWidth = 1;
+    PenStyle GLStyle = PenStyle::Solid;
+    Color GLColor = kClWindowText;
+
+    Color ColorD = kClBtnShadow;
+    std::string FontNameD = kDefaultFontName;
+    int FontSizeD = 9;
+    bool FontBoldD = false;
+    Color FontColorD = kClWindowText;
+    Color BackColorD = kClWindow;
+    int DigitsD = 23;
+
+    Color ColorB = kClBtnShadow;
+    std::string FontNameB = kDefaultFontName;
+    int FontSizeB = 9;
+    bool FontBoldB = false;
+    Color FontColorB = kClWindowText;
+    int DigitsB = 24;
+    int PitchB = 2;
+    std::array<std::string, 36> BoundsB;  // index = button code 1..35; 0 unused
+
+    Color ColorM = kClBtnShadow;
+    std::string FontNameM = kDefaultFontName;
+    int FontSizeM = 9;
+    bool FontBoldM = false;
+    Color FontColorM = kClWindowText;
+    Color BackColorM = kClWindow;
+    int DigitsM = 23;
+
+    Color ColorH = kClBtnShadow;
+    std::string FontNameH = kDefaultFontName;
+    int FontSizeH = 9;
+    bool FontBoldH = false;
+    Color FontColorH = kClWindowText;
+    Color BackColorH = kClWindow;
+    int DigitsH = 23;
+    int LineH = -5;
+    int MaxLineH = 0;
+    int LNoTypeH = 0;
+
+    Color ColorS = kClBtnShadow;
+    std::string FontNameS = kDefaultFontName;
+    int FontSizeS = 9;
+    bool FontBoldS = false;
+    Color FontColorS = kClBtnText;
+    bool MoveS = true;
+
+    Color ColorF = kClBtnShadow;
+    std::string FontNameF = kDefaultFontName;
+    int FontSizeF = 9;
+    bool FontBoldF = false;
+    Color FontColorF = kClWindowText;
+    Color BackColorF = kClWindow;
+    int DigitsF = 23;
+    int LineF = 5;
+    int ScBarF = 0;
+    bool FRBtnF = true;
+    bool DblClickF = true;
+    bool FPlusF = false;
+
+    // The status bar is hidden when the second character of SBA is "F".
+    bool StatusBarShown() const { return SBA.size() < 2 || SBA[1] != 'F'; }
+};
+
+std::string DefaultFunctionTitle(int code);  // "f101" … "f200"; empty for 100
+std::string DefaultFunctionGroupName(int index);  // "関数1" … "関数10" for index 1..10
+
+// The [Tavrik] section and the set table.
+struct GlobalSettings {
+    std::string Set = "Tavrik";
+    bool Save = false;
+    int Menu = 0;
+    std::string MenuO = "操作";
+    std::string MenuM = "モード";
+    std::string MenuV = "表示";
+    std::string MenuF = "関数";
+    std::string MenuH = "ヘルプ";
+    std::string HexB;
+    std::string HexA;
+    int Tax = 5;
+    int TaxRound = 0;
+    int ErrCtMax = 10;
+    bool SaveF = false;
+    bool TPM = false;
+    bool TSR = false;
+    bool KK3 = false;
+    char Mode = 'D';
+    bool Trans = false;
+    int Width = -9999;
+    int Height = -9999;
+    int Left = -9999;
+    int Top = -9999;
+
+    // 4-character entries, one character per mode in the order D, H, T, C.
+    std::array<std::string, kKeyTableSize> Keys;
+    // Function titles, index = code - 100 (100..200); element 0 always empty.
+    std::array<std::string, 101> FT;
+    std::array<std::string, 10> FName;  // F1Name … F10Name
+    std::array<int, 60> F;              // F1 … F60: function codes, 100 = none
+    std::array<std::string, 6> FStr;    // FStr1 … FStr6: user function formulas
+
+    std::vector<std::string> SectionList;
+    int LastSetIndex = -1;
+    std::array<SettingsSet, kSetSlots> SetTable;
+
+    GlobalSettings();
+
+    const std::string& FunctionTitle(int code) const;  // code 100..200
+};
+
+// Set the digit keys 48..57 to "0000" … "9999" where they are empty.
+void ApplyDigitKeyDefaults(GlobalSettings& settings);
+
+}  // namespace tavrik

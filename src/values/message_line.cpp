@@ -1,0 +1,27 @@
+#include "values/message_line.h"
+
+namespace tavrik {
+
+void StatusLine::DspMsg(std::string_view text, int kind) {
+    if (kind == kMessageClear) {
+        strip_.clear();
+    } else if (kind == kMessageError) {
+        if (!view_.statusBarVisible()) view_.reapplyStatusBar();
+        // The strip lies over the status bar: while that is hidden, so is the strip.
+        strip_ = view_.statusBarVisible() ? std::string(text) : std::string();
+    } else {
+        panels_[2] = text;
+        strip_.clear();
+    }
+    view_.changed(kStatusChanged);
+}
+
+void StatusLine::setPanel(int part, std::string_view text) {
+    auto& panel = panels_.at(static_cast<std::size_t>(part));
+    if (part == 2) strip_.clear();
+    if (panel == text && part != 2) return;
+    panel = text;
+    view_.changed(kStatusChanged);
+}
+
+}  // namespace tavrik

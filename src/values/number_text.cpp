@@ -1,0 +1,343 @@
+#include "values/number_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "values/math_error.h"
+#include "values/unit_text.h"
+#include "values/utf8.h"
+
+namespace tavrik {
+
+int ModeIndex(CalcMode mode) {
+    switch (mode) {
+        case CalcMode::Decimal: return 0;
+        case CalcMode::Mixed: return 1;
+        case CalcMode::Time: return 2;
+        case CalcMode::Date: return 3;
+    }
+    return 0;
+}
+
+CalcMode ModeFromLetter(char letter) {
+    switch (letter) {
+        case 'H': return CalcMode::Mixed;
+        case 'T': return CalcMode::Time;
+        case 'C': return CalcMode::Date;
+        default: return CalcMode::Decimal;
+    }
+}
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+// Optional sign, digits, optional "." and digits, optional exponent.
+std::optional<double> ReadDecimalReal(std::string_view s) {
+    s = TrimBlanks(s);
+    bool negative = false;
+    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+        negative = s.front() == '-';
+        s.remove_prefix(1);
+    }
+    std::size_t i = 0, mantissaDigits = 0;
+    while (i < s.size() && IsDigit(s[i])) ++i, ++mantissaDigits;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && IsDigit(s[i])) ++i, ++mantissaDigits;
+    }
+    if (mantissaDigits == 0) return std::nullopt;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+        const std::size_t start = i;
+        while (i < s.size() && IsDigit(s[i])) ++i;
+        if (i == start) return std::nullopt;
+    }
+    if (i != s.size()) return std::nullopt;
+    double value = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
+    return negative ? -value : value;
+}
+
+std::optional<std::int64_t> ReadDecimalInt64(std::string_view s) {
+    s = TrimBlanks(s);
+    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+    if (s.empty()) return std::nullopt;
+    std::int64_t value = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
+    return value;
+}
+
+// Hexadecimal digits read as a two's-complement word of `bits` bits.
+std::optional<std::int64_t> ReadHexWord(std::string_view s, bool negative, int bits) {
+    s = TrimBlanks(s);
+    if (s.empty()) return std::nullopt;
+    std::uint64_t value = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value, 16);
+    if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
+    if (bits == 32) {
+        if (value > 0xFFFFFFFFu) return std::nullopt;
+        auto word = static_cast<std::uint32_t>(value);
+        if (negative) word = 0u - word;
+        return static_cast<std::int32_t>(word);
+    }
+    if (negative) value = 0u - value;
+    return static_cast<std::int64_t>(value);
+}
+
+std::string HexDigits(std::uint64_t value) {
+    char buffer[24];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, 16);
+    std::string text(buffer, end);
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+// Significant digits (trailing zeros dropped) and decimal exponent e with
+// x = 0.d1d2… × 10^e, of |x| rounded to `precision` significant digits.
+struct Decimal {
+    std::string digits;
+    int exponent = 0;
+};
+
+Decimal DecimalDigits(long double x, int precision) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*Le", precision - 1, std::fabs(x));
+    Decimal d;
+    const char* p = buffer;
+    for (; *p && *p != 'e'; ++p)
+        if (IsDigit(*p)) d.digits += *p;
+    d.exponent = std::atoi(p + 1) + 1;
+    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+    if (d.digits.empty()) d.exponent = 0;
+    return d;
+}
+
+std::string Positional(const Decimal& d) {
+    const int k = static_cast<int>(d.digits.size());
+    if (k == 0) return "0";
+    if (d.exponent <= 0) return "0." + std::string(static_cast<std::size_t>(-d.exponent), '0') + d.digits;
+    if (d.exponent >= k) return d.digits + std::string(static_cast<std::size_t>(d.exponent - k), '0');
+    return d.digits.substr(0, static_cast<std::size_t>(d.exponent)) + "." +
+           d.digits.substr(static_cast<std::size_t>(d.exponent));
+}
+
+const char* NonFinite(long double x) {
+    if (std::isnan(x)) return "NAN";
+    if (std::isinf(x)) return x < 0 ? "-INF" : "INF";
+    return nullptr;
+}
+
+int FallbackPrecision(const DisplayGeometry& g) {
+    return g.displayWidth / std::max(1, g.digitWidth) - 5;
+}
+
+bool TooWide(const DisplayGeometry& g, std::string_view text) {
+    return static_cast<long long>(utf8::Length(text)) * g.digitWidth >= g.displayWidth;
+}
+
+// Display rounding of a decimal-mode value.
+long double RoundForDisplay(const ValueContext& ctx, long double value) {
+    if (ctx.roundM != 1 && ctx.roundM != 2) return value;
+    const long double unit = std::pow(10.0L, static_cast<long double>(ctx.roundD));
+    const double q = static_cast<double>(Checked([&] { return Fresh(value) / Fresh(unit); }));
+    // The four-decimal step absorbs the representation error of the quotient.
+    std::int64_t ticks = CalcValue::currency(q).ticks();
+    if (ctx.roundM == 1)
+        ticks += value >= 0 ? 5000 : -5000;
+    else if (value < 0)
+        ticks -= 9000;
+    const std::int64_t n = ticks / 10000;
+    return Checked([&] { return Fresh(static_cast<long double>(n)) * Fresh(unit); });
+}
+
+std::string FormatMixed(ValueContext& ctx, long double value) {
+    const bool hex = ctx.radix == Radix::Hex;
+    if (ctx.geometry.hexWidth == 16) {
+        const std::int64_t n = RoundToInt64(value);
+        return hex ? "h " + HexDigits(static_cast<std::uint64_t>(n)) : "d " + std::to_string(n);
+    }
+    if (value > 2147483647.0L || value < -2147483648.0L) {
+        ctx.reporter.ReportCalcError("オーバーフロー");
+        return hex ? "h 0" : "d 0";
+    }
+    const auto n = static_cast<std::int32_t>(RoundToInt64(value));
+    return hex ? "h " + HexDigits(static_cast<std::uint32_t>(n)) : "d " + std::to_string(n);
+}
+
+std::string FormatDecimal(ValueContext& ctx, long double value) {
+    const long double x = RoundForDisplay(ctx, value);
+    std::string text = GeneralForm(x, 15);
+    if (text.find('E') != std::string::npos && !NonFinite(x)) text = PositionalForm(x);
+    if (TooWide(ctx.geometry, text)) text = GeneralForm(x, FallbackPrecision(ctx.geometry));
+    return GroupDigits(ctx, text);
+}
+
+bool StartsWith(std::string_view text, char c) { return !text.empty() && text.front() == c; }
+
+}  // namespace
+
+CalcValue ParseValueText(ValueContext& ctx, std::string_view text) {
+    if (text.empty()) return CalcValue::small(0);
+    if (text.front() == 'd') {
+        if (const auto n = ReadDecimalInt64(utf8::DropFirst(text, 2))) return CalcValue::int64(*n);
+    } else if (text.front() == 'h') {
+        std::string rest(text);
+        const bool negative = utf8::EraseFirst(rest, "-");
+        const int bits = ctx.geometry.hexWidth == 16 ? 64 : 32;
+        if (const auto n = ReadHexWord(utf8::DropFirst(rest, 2), negative, bits))
+            return bits == 64 ? CalcValue::int64(*n) : CalcValue::int32(static_cast<std::int32_t>(*n));
+    } else {
+        std::string plain(text);
+        plain.erase(std::remove(plain.begin(), plain.end(), ','), plain.end());
+        if (const auto v = ReadDecimalReal(plain)) return CalcValue::real(*v);
+    }
+    ctx.reporter.ReportReadFailure(true);
+    return CalcValue::small(0);
+}
+
+std::optional<std::string> FormatValue(ValueContext& ctx, long double value) {
+    switch (ctx.mode) {
+        case CalcMode::Decimal: return FormatDecimal(ctx, value);
+        case CalcMode::Mixed: return FormatMixed(ctx, value);
+        case CalcMode::Time:
+        case CalcMode::Date: break;
+    }
+    return std::nullopt;
+}
+
+std::string GeneralForm(long double x, int precision) {
+    if (const char* special = NonFinite(x)) return special;
+    precision = std::clamp(precision, 1, 18);
+    const Decimal d = DecimalDigits(x, precision);
+    if (d.digits.empty()) return "0";
+    const std::string sign = x < 0 ? "-" : "";
+    if (d.exponent >= -3 && d.exponent <= precision) return sign + Positional(d);
+    std::string text = sign + d.digits.substr(0, 1);
+    if (d.digits.size() > 1) text += "." + d.digits.substr(1);
+    const int e = d.exponent - 1;
+    return text + "E" + (e < 0 ? "-" : "") + std::to_string(std::abs(e));
+}
+
+std::string PositionalForm(long double x) {
+    if (const char* special = NonFinite(x)) return special;
+    const Decimal d = DecimalDigits(x, 16);
+    if (d.digits.empty()) return "0";
+    return (x < 0 ? "-" : "") + Positional(d);
+}
+
+std::string GroupDigits(ValueContext& ctx, std::string_view text) {
+    if (ctx.mode != CalcMode::Decimal || !ctx.grouping || text.find('E') != std::string_view::npos)
+        return std::string(text);
+    std::string plain(text);
+    plain.erase(std::remove(plain.begin(), plain.end(), ','), plain.end());
+    std::size_t intEnd = plain.find('.');
+    if (intEnd == std::string::npos || intEnd == 0) intEnd = plain.size();
+    std::size_t digitsStart = 0;
+    while (digitsStart < intEnd && !IsDigit(plain[digitsStart])) ++digitsStart;
+
+    std::string grouped = plain.substr(0, digitsStart);
+    const std::size_t count = intEnd - digitsStart;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0 && (count - i) % 3 == 0) grouped += ',';
+        grouped += plain[digitsStart + i];
+    }
+    grouped += plain.substr(intEnd);
+    if (TooWide(ctx.geometry, grouped))
+        return GeneralForm(ParseValueText(ctx, plain).extended(), FallbackPrecision(ctx.geometry));
+    return grouped;
+}
+
+std::string NegateValueText(const ValueContext& ctx, std::string_view text) {
+    if (ctx.mode == CalcMode::Date && StartsWith(text, 'c')) return std::string(text);
+    std::string result(text);
+    if (utf8::EraseFirst(result, "-")) return result;
+    if (StartsWith(text, 'd') || StartsWith(text, 'h')) {
+        const auto marker = text.substr(0, std::min<std::size_t>(2, text.size()));
+        return std::string(marker) + "-" + std::string(text.substr(marker.size()));
+    }
+    return "-" + result;
+}
+
+bool IsZeroText(ValueContext& ctx, std::string_view text) {
+    switch (ctx.mode) {
+        case CalcMode::Decimal: return text == "0" || text == "-0";
+        case CalcMode::Mixed: {
+            const auto rest = utf8::DropFirst(text, 2);
+            return rest == "0" || rest == "-0";
+        }
+        case CalcMode::Time:
+        case CalcMode::Date: {
+            SplitUnitText(ctx, text, true, false);
+            const std::string& bare = ctx.unitParts[7];
+            if (bare.empty()) return true;
+            if (bare.find('.') != std::string::npos) return false;
+            const auto value = ReadDecimalReal(bare);
+            return value && *value == 0;
+        }
+    }
+    return false;
+}
+
+std::string EntryPrefixOf(const ValueContext& ctx, std::string_view text, bool allowDate) {
+    if (text.empty() || text == "0") return "";
+    if (text == "-0") return "-";
+    if (text == "d 0") return "d ";
+    if (text == "d -0") return "d -";
+    if (text == "h 0") return "h ";
+    if (text == "h -0") return "h -";
+    if (allowDate && StartsWith(text, 'c')) return "c ";
+    if (ctx.mode == CalcMode::Mixed) return ctx.radix == Radix::Hex ? "h " : "d ";
+    return "";
+}
+
+std::string ZeroText(ValueContext& ctx) {
+    if (ctx.mode != CalcMode::Mixed) return "0";
+    if (ctx.radix == Radix::Hex) return "h 0";
+    ctx.radix = Radix::Decimal;
+    return "d 0";
+}
+
+std::string FitTextToMode(ValueContext& ctx, std::string_view text) {
+    const auto has = [&](std::string_view unit) { return utf8::Contains(text, unit); };
+    const CalcMode mode = ctx.mode;
+    bool accepted;
+    if (StartsWith(text, 'c')) {
+        accepted = mode == CalcMode::Date;
+    } else if (StartsWith(text, 'd') || StartsWith(text, 'h')) {
+        const auto formatted = FormatValue(ctx, ParseValueText(ctx, text));
+        if (mode == CalcMode::Mixed) return std::string(text);
+        return formatted.value_or(std::string());
+    } else if (has("時") || has("分") || has("秒")) {
+        accepted = mode == CalcMode::Time;
+    } else if (has("年") || has("月")) {
+        accepted = mode == CalcMode::Date;
+    } else if (has("日")) {
+        accepted = mode == CalcMode::Time || mode == CalcMode::Date;
+    } else {
+        return mode == CalcMode::Mixed ? "d " + std::string(text) : std::string(text);
+    }
+    if (accepted) return std::string(text);
+    ctx.reporter.ReportCalcError("変換エラー");
+    return "";
+}
+
+std::string TrimTrailingZeros(std::string_view text) {
+    while (!text.empty() && text.back() == '0') text.remove_suffix(1);
+    return std::string(text);
+}
+
+}  // namespace tavrik

@@ -1,0 +1,56 @@
+// What the value-text routines read about the calculator and its window: the
+// mode, the radix selection, display geometry, display rounding, grouping,
+// and where failures are reported.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "values/error_report.h"
+#include "values/message_line.h"
+#include "values/view.h"
+
+namespace tavrik {
+
+enum class CalcMode : char { Decimal = 'D', Mixed = 'H', Time = 'T', Date = 'C' };
+
+inline constexpr const char* kModeLetters = "DHTC";
+// Index of a mode in "DHTC" (0..3).
+int ModeIndex(CalcMode mode);
+// The mode of a letter; anything but H, T or C is decimal.
+CalcMode ModeFromLetter(char letter);
+
+// Mixed mode: which radix the display uses (the underline of keys 33 and 34).
+enum class Radix : std::uint8_t { None, Decimal, Hex };
+
+struct DisplayGeometry {
+    int displayWidth = 25;  // width of the display text, in pixels (cells on the console)
+    int digitWidth = 1;     // width of "8" in the display font
+    int hexWidth = 16;      // hexadecimal digits per mixed-mode word: 16 or 8
+};
+
+// Slots of a split unit text: 0 prefix, 1 年, 2 月, 3 日, 4 時, 5 分, 6 秒, 7 bare number.
+using UnitParts = std::array<std::string, 8>;
+
+struct ValueContext {
+    ValueContext(ErrorReporter& errors, StatusLine& status, const Clock& clock)
+        : reporter(errors), status(status), clock(clock) {}
+
+    ErrorReporter& reporter;
+    StatusLine& status;  // information texts (kind 0) such as a date's information line
+    const Clock& clock;
+
+    CalcMode mode = CalcMode::Decimal;
+    Radix radix = Radix::None;
+    DisplayGeometry geometry;
+    int roundM = 0;  // display rounding: 0 none, 1 half away from zero, 2 truncate
+    int roundD = 0;  // rounding unit 10^roundD
+    bool grouping = false;
+
+    // Refilled by every SplitUnitText.
+    UnitParts unitParts;
+    // Largest unit a re-expressed time or date result may use.
+    int unitLevel = 9;
+};
+
+}  // namespace tavrik
