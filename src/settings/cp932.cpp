@@ -28,8 +28,7 @@ ConverterPtr OpenConverter(const char* name) {
 // The converter's own substitute for undecodable single bytes is U+001A, a
 // control character; U+FFFD makes damaged text visible as such.
 void SubstituteReplacementCharacter(const void*, UConverterToUnicodeArgs* args, const char*,
-                                    int32_t, UConverterCallbackReason reason,
-                                    UErrorCode* status) {
+                                    int32_t, UConverterCallbackReason reason, UErrorCode* status) {
     if (reason > UCNV_IRREGULAR) return;
     *status = U_ZERO_ERROR;
     ucnv_cbToUWriteUChars(args, &kReplacementCharacter, 1, 0, status);

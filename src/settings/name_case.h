@@ -10,6 +10,8 @@ namespace tavrik {
 // The case-folded form of a UTF-8 name; two names match when their folded forms are equal.
 std::string FoldCase(std::string_view name);
 
-inline bool SameName(std::string_view a, std::string_view b) { return FoldCase(a) == FoldCase(b); }
+inline bool SameName(std::string_view a, std::string_view b) {
+    return FoldCase(a) == FoldCase(b);
+}
 
 }  // namespace tavrik

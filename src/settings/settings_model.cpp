@@ -7,7 +7,9 @@ std::string DefaultFunctionTitle(int code) {
     return "f" + std::to_string(code);
 }
 
-std::string DefaultFunctionGroupName(int index) { return "関数" + std::to_string(index); }
+std::string DefaultFunctionGroupName(int index) {
+    return "関数" + std::to_string(index);
+}
 
 GlobalSettings::GlobalSettings() {
     for (int code = 100; code <= 200; ++code) FT[code - 100] = DefaultFunctionTitle(code);

@@ -15,7 +15,9 @@ namespace tavrik {
 using Color = std::uint32_t;
 inline constexpr Color kClNone = 0x1FFFFFFF;
 inline constexpr Color kClDefault = 0x20000000;
-inline constexpr Color SystemColor(int index) { return 0x80000000u + static_cast<Color>(index); }
+inline constexpr Color SystemColor(int index) {
+    return 0x80000000u + static_cast<Color>(index);
+}
 inline constexpr Color kClBtnShadow = SystemColor(16);
 inline constexpr Color kClBtnText = SystemColor(18);
 inline constexpr Color kClWindow = SystemColor(5);
@@ -23,15 +25,7 @@ inline constexpr Color kClWindowText = SystemColor(8);
 inline constexpr Color kClRed = 0x000000FF;
 inline constexpr Color kClBlue = 0x00FF0000;
 
-enum class PenStyle : std::uint8_t {
-    Solid,
-    Dash,
-    Dot,
-    DashDot,
-    DashDotDot,
-    Clear,
-    InsideFrame
-};
+enum class PenStyle : std::uint8_t { Solid, Dash, Dot, DashDot, DashDotDot, Clear, InsideFrame };
 
 // Number of key-table entries: KeyN0..KeyN255 at 0..255, KeyC1..KeyC255 at
 // 256..510 and KeyS1..KeyS255 at 511..765.
@@ -39,7 +33,7 @@ inline constexpr int kKeyTableSize = 766;
 inline constexpr int kCtrlKeyOffset = 255;
 inline constexpr int kShiftKeyOffset = 510;
 
-inline constexpr int kSetSlots = 11;    // slots 0..9 for loaded sets, 10 the default set
+inline constexpr int kSetSlots = 11;  // slots 0..9 for loaded sets, 10 the default set
 inline constexpr int kDefaultSetSlot = 10;
 
 inline const std::string kDefaultFontName = "ＭＳ Ｐゴシック";
@@ -133,7 +127,7 @@ struct SettingsSet {
     bool StatusBarShown() const { return SBA.size() < 2 || SBA[1] != 'F'; }
 };
 
-std::string DefaultFunctionTitle(int code);  // "f101" … "f200"; empty for 100
+std::string DefaultFunctionTitle(int code);       // "f101" … "f200"; empty for 100
 std::string DefaultFunctionGroupName(int index);  // "関数1" … "関数10" for index 1..10
 
 // The [Tavrik] section and the set table.

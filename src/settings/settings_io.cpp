@@ -1,0 +1,285 @@
+#include "settings/settings_io.h"
+
+#include <algorithm>
+
+#include "settings/color_text.h"
+#include "settings/name_case.h"
+#include "settings/pen_style.h"
+#include "settings/set_fields.h"
+#include "settings/value_readers.h"
+#include "values/utf8.h"
+
+namespace tavrik {
+namespace {
+
+constexpr int kKeyEntryLength = 4;
+constexpr int kMinimumFormulaLength = 5;
+constexpr int kNoFunction = 100;
+constexpr int kLastFunction = 200;
+constexpr int kFirstWrittenTitle = 109;
+constexpr int kLastWrittenTitle = 114;
+
+std::string Numbered(std::string_view prefix, int number) {
+    return std::string(prefix) + std::to_string(number);
+}
+
+std::string BoolText(bool value) {
+    return value ? "1" : "0";
+}
+
+// The first character of the value; a value that is empty or starts with a
+// non-ASCII character takes the default, since a mode is one ASCII letter.
+char ReadLetterValue(const ValueList& values, std::string_view key, char defaultValue) {
+    const std::string text = ReadTextValue(values, key, {});
+    if (text.empty() || static_cast<unsigned char>(text.front()) >= 0x80) return defaultValue;
+    return text.front();
+}
+
+// Reads each key into a field that holds its default (a fresh SettingsSet).
+class SetReader {
+  public:
+    explicit SetReader(const ValueList& values) : values_(values) {}
+
+    void Letter(std::string_view key, char& field) { field = ReadLetterValue(values_, key, field); }
+    void Int(std::string_view key, int& field) { field = ReadIntValue(values_, key, field); }
+    void Bool(std::string_view key, bool& field) { field = ReadBoolValue(values_, key, field); }
+    void Colour(std::string_view key, Color& field) { field = ReadColorValue(values_, key, field); }
+    void Text(std::string_view key, std::string& field) {
+        field = ReadTextValue(values_, key, field);
+    }
+    // A one-character value is padded with "T" (status bar shown).
+    void StatusBar(std::string_view key, std::string& field) {
+        field = ReadTextValue(values_, key, field);
+        if (utf8::Length(field) < 2) field += 'T';
+    }
+    void Pen(std::string_view key, PenStyle& field) {
+        const std::string text = ReadTextValue(values_, key, {});
+        if (!text.empty()) field = ParsePenStyle(text);
+    }
+    void Bounds(std::string_view key, std::array<std::string, 36>& field) {
+        for (int code = 1; code < static_cast<int>(field.size()); ++code) {
+            field[code] = ReadTextValue(values_, Numbered(key, code), {});
+        }
+    }
+
+  private:
+    const ValueList& values_;
+};
+
+class SetWriter {
+  public:
+    SetWriter(IniDocument& file, std::string_view section) : file_(file), section_(section) {}
+
+    void Letter(std::string_view key, char field) { Put(key, std::string(1, field)); }
+    void Int(std::string_view key, int field) { Put(key, std::to_string(field)); }
+    void Bool(std::string_view key, bool field) { Put(key, BoolText(field)); }
+    void Colour(std::string_view key, Color field) { Put(key, ColorText(field)); }
+    void Text(std::string_view key, const std::string& field) { Put(key, field); }
+    void StatusBar(std::string_view key, const std::string& field) { Put(key, field); }
+    void Pen(std::string_view key, PenStyle field) { Put(key, PenStyleName(field)); }
+    void Bounds(std::string_view key, const std::array<std::string, 36>& field) {
+        for (int code = 1; code < static_cast<int>(field.size()); ++code) {
+            if (!field[code].empty()) Put(Numbered(key, code), field[code]);
+        }
+    }
+
+  private:
+    void Put(std::string_view key, std::string_view value) { file_.Write(section_, key, value); }
+
+    IniDocument& file_;
+    std::string_view section_;
+};
+
+void ReadGlobalScalars(const ValueList& values, GlobalSettings& g) {
+    const GlobalSettings defaults;
+    g.Set = ReadTextValue(values, "Set", defaults.Set);
+    g.Save = ReadBoolValue(values, "Save", defaults.Save);
+    g.Menu = ReadIntValue(values, "Menu", defaults.Menu);
+    g.MenuO = ReadTextValue(values, "MenuO", defaults.MenuO);
+    g.MenuM = ReadTextValue(values, "MenuM", defaults.MenuM);
+    g.MenuV = ReadTextValue(values, "MenuV", defaults.MenuV);
+    g.MenuF = ReadTextValue(values, "MenuF", defaults.MenuF);
+    g.MenuH = ReadTextValue(values, "MenuH", defaults.MenuH);
+    g.HexB = ReadTextValue(values, "HexB", defaults.HexB);
+    g.HexA = ReadTextValue(values, "HexA", defaults.HexA);
+    g.Tax = ReadIntValue(values, "Tax", defaults.Tax);
+    g.TaxRound = ReadIntValue(values, "TaxRound", defaults.TaxRound);
+    g.ErrCtMax = ReadIntValue(values, "ErrCtMax", defaults.ErrCtMax);
+    g.SaveF = ReadBoolValue(values, "SaveF", defaults.SaveF);
+    g.TPM = ReadBoolValue(values, "TPM", defaults.TPM);
+    g.TSR = ReadBoolValue(values, "TSR", defaults.TSR);
+    g.KK3 = ReadBoolValue(values, "KK3", defaults.KK3);
+    g.Mode = ReadLetterValue(values, "Mode", defaults.Mode);
+    g.Trans = ReadBoolValue(values, "Trans", defaults.Trans);
+    g.Width = ReadIntValue(values, "Width", defaults.Width);
+    g.Height = ReadIntValue(values, "Height", defaults.Height);
+    g.Left = ReadIntValue(values, "Left", defaults.Left);
+    g.Top = ReadIntValue(values, "Top", defaults.Top);
+}
+
+void ReadGlobalTables(const ValueList& values, GlobalSettings& g) {
+    for (int i = 0; i < kKeyTableSize; ++i)
+        g.Keys[i] = ReadTextValue(values, KeyTableKeyName(i), {});
+    ApplyDigitKeyDefaults(g);
+
+    g.FT[0].clear();
+    for (int code = kNoFunction + 1; code <= kLastFunction; ++code) {
+        g.FT[code - kNoFunction] =
+            ReadTextValue(values, Numbered("FT", code), DefaultFunctionTitle(code));
+    }
+    for (int i = 0; i < static_cast<int>(g.FName.size()); ++i) {
+        g.FName[i] =
+            ReadTextValue(values, Numbered("F", i + 1) + "Name", DefaultFunctionGroupName(i + 1));
+    }
+    for (int i = 0; i < static_cast<int>(g.F.size()); ++i) {
+        const int code = ReadIntValue(values, Numbered("F", i + 1), kNoFunction);
+        g.F[i] = code < kNoFunction || code > kLastFunction ? kNoFunction : code;
+    }
+    for (int i = 0; i < static_cast<int>(g.FStr.size()); ++i) {
+        g.FStr[i] = ReadTextValue(values, Numbered("FStr", i + 1), {});
+    }
+}
+
+void WriteGlobalKeys(const GlobalSettings& g, IniDocument& file) {
+    const auto put = [&file](std::string_view key, std::string_view value) {
+        file.Write(kGlobalSection, key, value);
+    };
+    put("Set", g.Set);
+    put("Save", BoolText(g.Save));
+    put("Menu", std::to_string(g.Menu));
+    put("MenuO", g.MenuO);
+    put("MenuM", g.MenuM);
+    put("MenuV", g.MenuV);
+    put("MenuF", g.MenuF);
+    put("MenuH", g.MenuH);
+    put("HexB", g.HexB);
+    put("HexA", g.HexA);
+    put("Tax", std::to_string(g.Tax));
+    put("TaxRound", std::to_string(g.TaxRound));
+    put("ErrCtMax", std::to_string(g.ErrCtMax));
+    put("TPM", BoolText(g.TPM));
+    put("TSR", BoolText(g.TSR));
+    put("KK3", BoolText(g.KK3));
+
+    // Entries of any other length leave the file's key as it is.
+    for (int i = 0; i < kKeyTableSize; ++i) {
+        if (utf8::Length(g.Keys[i]) == kKeyEntryLength) put(KeyTableKeyName(i), g.Keys[i]);
+    }
+    for (int i = 0; i < static_cast<int>(g.FName.size()); ++i) {
+        put(Numbered("F", i + 1) + "Name", g.FName[i]);
+    }
+    for (int i = 0; i < static_cast<int>(g.F.size()); ++i) {
+        const std::string key = Numbered("F", i + 1);
+        if (g.F[i] <= kNoFunction) {
+            file.DeleteKey(kGlobalSection, key);
+        } else {
+            put(key, std::to_string(g.F[i]));
+        }
+    }
+    for (int code = kFirstWrittenTitle; code <= kLastWrittenTitle; ++code) {
+        put(Numbered("FT", code), g.FunctionTitle(code));
+    }
+    for (int i = 0; i < static_cast<int>(g.FStr.size()); ++i) {
+        const std::string key = Numbered("FStr", i + 1);
+        if (utf8::Length(g.FStr[i]) < kMinimumFormulaLength) {
+            file.DeleteKey(kGlobalSection, key);
+        } else {
+            put(key, g.FStr[i]);
+        }
+    }
+}
+
+void RemoveName(std::vector<std::string>& names, std::string_view name) {
+    const auto found = std::find_if(names.begin(), names.end(),
+                                    [&](const std::string& n) { return SameName(n, name); });
+    if (found != names.end()) names.erase(found);
+}
+
+}  // namespace
+
+bool IsReservedSectionName(std::string_view name) {
+    return std::any_of(kReservedSectionNames.begin(), kReservedSectionNames.end(),
+                       [&](std::string_view reserved) { return SameName(reserved, name); });
+}
+
+std::string KeyTableKeyName(int index) {
+    if (index < kCtrlKeyOffset + 1) return Numbered("KeyN", index);
+    if (index < kShiftKeyOffset + 1) return Numbered("KeyC", index - kCtrlKeyOffset);
+    return Numbered("KeyS", index - kShiftKeyOffset);
+}
+
+bool ReadCaptionFlag(const IniDocument& file) {
+    return ReadBoolValue(ValueList(file.ReadSection(kGlobalSection)), "Caption", true);
+}
+
+GlobalSettings LoadSettings(const IniDocument& file, const GlobalSettings& base,
+                            std::vector<std::string>& writtenSections) {
+    GlobalSettings g = base;
+    const ValueList global(file.ReadSection(kGlobalSection));
+    ReadGlobalScalars(global, g);
+    ReadGlobalTables(global, g);
+
+    g.SetTable[kDefaultSetSlot] = SettingsSet{};
+    writtenSections.clear();
+
+    g.SectionList = file.SectionNames();
+    std::erase_if(g.SectionList,
+                  [](const std::string& name) { return IsReservedSectionName(name); });
+
+    const int loaded = std::min<int>(kDefaultSetSlot, static_cast<int>(g.SectionList.size()));
+    g.LastSetIndex = loaded - 1;
+    for (int k = 0; k < loaded; ++k) {
+        const ValueList values(file.ReadSection(g.SectionList[k]));
+        g.SetTable[k] = ReadSetSection(values, g.SectionList[k], writtenSections);
+    }
+    for (int k = loaded; k < kDefaultSetSlot; ++k) g.SetTable[k] = g.SetTable[kDefaultSetSlot];
+    return g;
+}
+
+void SaveSettings(GlobalSettings& settings, IniDocument& file,
+                  std::vector<std::string>& writtenSections) {
+    WriteGlobalKeys(settings, file);
+
+    for (const std::string& name : writtenSections) {
+        file.EraseSection(name);
+        RemoveName(settings.SectionList, name);
+    }
+    writtenSections.clear();
+
+    const int last = std::min(settings.LastSetIndex, kDefaultSetSlot);
+    for (int k = 0; k <= last; ++k) {
+        const SettingsSet& set = settings.SetTable[k];
+        if (WriteSetSection(set, file)) {
+            writtenSections.push_back(set.name);
+            settings.SectionList.push_back(set.name);
+        }
+    }
+}
+
+void SaveExitState(const ExitState& state, IniDocument& file) {
+    file.Write(kGlobalSection, "Mode", std::string(1, state.Mode));
+    file.Write(kGlobalSection, "Trans", BoolText(state.Trans));
+    file.Write(kGlobalSection, "Width", std::to_string(state.Width));
+    file.Write(kGlobalSection, "Height", std::to_string(state.Height));
+    file.Write(kGlobalSection, "Top", std::to_string(state.Top));
+    file.Write(kGlobalSection, "Left", std::to_string(state.Left));
+}
+
+SettingsSet ReadSetSection(const ValueList& values, const std::string& name,
+                           std::vector<std::string>& writtenSections) {
+    SettingsSet set;
+    set.name = name;
+    writtenSections.push_back(name);
+    SetReader reader(values);
+    VisitSetFields(set, reader);
+    return set;
+}
+
+bool WriteSetSection(const SettingsSet& set, IniDocument& file) {
+    if (set.name.empty() || IsReservedSectionName(set.name)) return false;
+    SetWriter writer(file, set.name);
+    VisitSetFields(set, writer);
+    return true;
+}
+
+}  // namespace tavrik
