@@ -1,0 +1,182 @@
+#include "cli/console.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "cli/setting_assignment.h"
+#include "engine/button_codes.h"
+
+namespace tavrik::cli {
+
+namespace {
+
+std::pair<std::string_view, std::string_view> SplitWord(std::string_view line) {
+    const auto blank = line.find(' ');
+    if (blank == std::string_view::npos) return {line, {}};
+    return {line.substr(0, blank), line.substr(blank + 1)};
+}
+
+std::optional<int> ReadInt(std::string_view text) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+    return value;
+}
+
+bool ReadSwitch(std::string_view text, bool& on) {
+    if (text == "on") return on = true, true;
+    if (text == "off") return on = false, true;
+    return false;
+}
+
+}  // namespace
+
+Console::Console(std::ostream& out, std::optional<std::filesystem::path> ini)
+    : out_(out), ini_(std::move(ini)), view_(out), calc_(view_, clock_) {
+    calc_.setSettings(GlobalSettings{});
+    applyDisplayModel();
+    calc_.start();
+}
+
+// Every character is one cell; the display is DigitsD + 2 cells wide.
+void Console::applyDisplayModel() {
+    int digits = calc_.currentSet().DigitsD;
+    if (digits >= 1 && digits <= 9) digits = 10;
+    const int cells = digits == 0 ? 25 : digits + 2;
+    calc_.setGeometry(DisplayGeometry{cells, 1, digits > 18 ? 16 : 8});
+}
+
+void Console::error(std::string_view message) { out_ << "error: " << message << '\n'; }
+
+bool Console::run(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.empty() || line.front() == '#') return true;
+    const auto [command, args] = SplitWord(line);
+    if (command == "quit") return false;
+    if (command == "keys") {
+        keys(args);
+    } else if (command == "press") {
+        press(args);
+    } else if (command == "mode") {
+        mode(args);
+    } else if (command == "now") {
+        now(args);
+    } else if (command == "set") {
+        set(args);
+    } else if (command == "display") {
+        out_ << "display: " << calc_.displayText() << '\n';
+    } else if (command == "panel") {
+        panel(args);
+    } else if (command == "strip") {
+        out_ << "strip: " << calc_.status().strip() << '\n';
+    } else if (command == "memory") {
+        memory(args);
+    } else if (command == "history") {
+        history(args);
+    } else {
+        error("unknown command '" + std::string(command) + "'");
+    }
+    return true;
+}
+
+void Console::keys(std::string_view text) {
+    for (char c : text) {
+        if (c == ' ') continue;
+        const int code = CodeOfKeyChar(c);
+        if (code == 0) {
+            error(std::string("no key for the character '") + c + "'");
+            return;
+        }
+        calc_.PushBBtn(code);
+    }
+}
+
+void Console::press(std::string_view args) {
+    std::vector<int> codes;
+    while (!args.empty()) {
+        auto [word, rest] = SplitWord(args);
+        args = rest;
+        if (word.empty()) continue;
+        const auto code = ReadInt(word);
+        if (!code) return error("press takes button codes as decimal numbers");
+        codes.push_back(*code);
+    }
+    if (codes.empty()) return error("press needs at least one button code");
+    for (int code : codes) calc_.PushBBtn(code);
+}
+
+void Console::mode(std::string_view args) {
+    if (args.size() != 1 || std::string_view("DHTC").find(args.front()) == std::string_view::npos)
+        return error("mode takes one of D, H, T, C");
+    calc_.switchMode(ModeFromLetter(args.front()));
+}
+
+void Console::now(std::string_view args) {
+    DateTime t;
+    char tail = 0;
+    if (std::sscanf(std::string(args).c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &t.year, &t.month,
+                    &t.day, &t.hour, &t.minute, &t.second, &tail) != 6 ||
+        t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour > 23 ||
+        t.minute > 59 || t.second > 59)
+        return error("now takes YYYY-MM-DD HH:MM:SS");
+    clock_.fix(t);
+}
+
+void Console::set(std::string_view args) {
+    const auto equals = args.find('=');
+    if (equals == std::string_view::npos || equals == 0) return error("set takes KEY=VALUE");
+    const std::string_view key = args.substr(0, equals);
+    const std::string_view value = args.substr(equals + 1);
+    if (!AssignSetting(calc_.editSettings(), calc_.currentSetIndex(), key, value))
+        return error("unknown setting '" + std::string(key) + "'");
+    calc_.applySettings();
+    if (key == "KK3" || key == "Tavrik.KK3") calc_.setGrouping(calc_.settings().KK3);
+    applyDisplayModel();
+}
+
+void Console::memory(std::string_view args) {
+    if (args.empty()) {
+        const auto& texts = calc_.memory().texts;
+        out_ << "memory: " << texts[0] << '|' << texts[1] << '|' << texts[2] << '|' << texts[3]
+             << '\n';
+        return;
+    }
+    const auto [action, slotText] = SplitWord(args);
+    const auto slot = ReadInt(slotText);
+    if (!slot || *slot < 0 || *slot > 3) return error("memory takes a register from 0 to 3");
+    if (action == "select")
+        calc_.selectMemory(*slot);
+    else if (action == "store")
+        calc_.storeMemory(*slot);
+    else if (action == "recall")
+        calc_.recallMemory(*slot);
+    else
+        error("memory takes select, store or recall");
+}
+
+void Console::history(std::string_view args) {
+    History& history = calc_.history();
+    if (args.empty()) {
+        for (const auto& line : history.current().lines) out_ << "history: " << line << '\n';
+        return;
+    }
+    const auto [action, rest] = SplitWord(args);
+    bool on = false;
+    if (action == "select") {
+        const auto index = ReadInt(rest);
+        if (!index) return error("history select takes a line number");
+        history.select(*index);
+    } else if (action == "record" && ReadSwitch(rest, on)) {
+        history.setRecording(on);
+    } else {
+        error("history " + std::string(action) + " is not available");
+    }
+}
+
+void Console::panel(std::string_view args) {
+    const auto part = ReadInt(args);
+    if (!part || *part < 0 || *part > 3) return error("panel takes a part from 0 to 3");
+    out_ << "panel" << *part << ": " << calc_.status().panel(*part) << '\n';
+}
+
+}  // namespace tavrik::cli

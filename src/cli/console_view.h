@@ -1,0 +1,39 @@
+// The console's view: events (boxes, clipboard texts, beeps) are printed the
+// moment they happen; file dialogs are answered with the path of the command.
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "values/view.h"
+
+namespace tavrik::cli {
+
+class ConsoleView final : public View {
+public:
+    explicit ConsoleView(std::ostream& out) : out_(out) {}
+
+    void changed(unsigned) override {}
+    void beep() override;
+    bool messageBox(BoxKind kind, std::string_view text) override;
+    void setClipboard(std::string_view text) override;
+    bool statusBarVisible() const override { return statusBarVisible_; }
+    void reapplyStatusBar() override {}
+    std::optional<std::string> askPath(FileDialogKind kind, std::string_view title,
+                                       std::string_view filter) override;
+
+    void setStatusBarVisible(bool visible) { statusBarVisible_ = visible; }
+    // The answer of the next file dialog.
+    void answerNextDialog(std::string path) { nextPath_ = std::move(path); }
+
+private:
+    std::ostream& out_;
+    bool statusBarVisible_ = true;
+    std::optional<std::string> nextPath_;
+};
+
+// A CR is written as the two characters \r and an LF as \n.
+std::string EscapeLineBreaks(std::string_view text);
+
+}  // namespace tavrik::cli

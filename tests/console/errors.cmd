@@ -1,0 +1,15 @@
+# Division by zero, the error box after ErrCtMax errors, bad commands.
+set ErrCtMax=1
+keys 1/0=
+strip
+display
+keys /0=
+keys 2+2=
+strip
+panel 2
+bogus
+keys 12q3
+display
+press 1 x
+set NoSuchKey=1
+set Tax

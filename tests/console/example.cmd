@@ -1,0 +1,3 @@
+keys 12+3=
+display
+history

@@ -1,0 +1,111 @@
+#include "support/calculator_fixture.h"
+
+namespace tavrik {
+namespace {
+
+using OperatorStepTest = testing::CalculatorTest;
+
+struct Sequence {
+    const char* keys;
+    const char* display;
+};
+
+TEST_F(OperatorStepTest, DecimalSequences) {
+    const Sequence cases[] = {
+        {"2+3=", "5"},        {"2+3==", "8"},       {"2+3==10=", "13"},
+        {"2*3=", "6"},        {"2*3==", "12"},      {"10/4=", "2.5"},
+        {"10/4==", "0.625"},  {"5*=", "25"},        {"5*==", "125"},
+        {"8/=", "0.125"},     {"5-=", "-5"},        {"5+=", "5"},
+        {"200*5%", "10"},     {"200+5%", "210"},    {"200-5%", "190"},
+        {"50/200%", "25"},    {"200*5%30%", "60"},  {"9/8=2%", "25"},
+        {"1+2*", "3"},        {"1+2*4=", "12"},     {"5=", "5"},
+        {"1/0=", "1"},        {"2+-3=", "-1"},      {"7%", "0"},
+        {"2+3=R+3=", "8"},    {"12R3", "-123"},     {"0P1+0P2=", "0.3"},
+        {"3-5%", "2.85"},     {"2+3=%", "5"},       {"6*%", "0.36"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        start();
+        calc.PushBBtn(kAllClear);
+        keys(c.keys);
+        EXPECT_EQ(display(), c.display);
+    }
+}
+
+TEST_F(OperatorStepTest, EntryStateTable) {
+    struct Case {
+        const char* setup;  // reaches the entry state
+        int before;
+        char key;
+        int after;
+    };
+    const Case cases[] = {
+        {"", 0, '+', 2},    {"", 0, '=', 0},    {"", 0, '%', 0},
+        {"5", 1, '+', 2},   {"5", 1, '=', 0},   {"5", 1, '%', 0},
+        {"5+", 2, '-', 2},  {"5+", 2, '=', 0},  {"5+", 2, '%', 0},
+        {"5+3", 3, '*', 2}, {"5+3", 3, '=', 0}, {"5+3", 3, '%', 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.setup) + c.key);
+        start();
+        calc.PushBBtn(kAllClear);
+        keys(c.setup);
+        ASSERT_EQ(calc.state().entryState, c.before);
+        keys(std::string(1, c.key));
+        EXPECT_EQ(calc.state().entryState, c.after);
+    }
+}
+
+TEST_F(OperatorStepTest, ReplacingThePendingOperator) {
+    start();
+    keys("5+-*3=");
+    EXPECT_EQ(display(), "15");
+}
+
+TEST_F(OperatorStepTest, DivisionByZeroIsReportedAndKeepsTheLeftOperand) {
+    start();
+    keys("1/0=");
+    EXPECT_EQ(calc.status().strip(), "０除算エラー");
+    EXPECT_EQ(display(), "1");
+    EXPECT_EQ(calc.errors().errorCount(), 1);
+    keys("2+2=");
+    EXPECT_EQ(calc.errors().errorCount(), 0);
+}
+
+TEST_F(OperatorStepTest, ResultIsShownInFullPrecisionInPanelTwo) {
+    start();
+    calc.editSettings().SetTable[kDefaultSetSlot].RoundM = 1;
+    calc.applySettings();
+    keys("2/3=");
+    EXPECT_EQ(display(), "1");
+    EXPECT_EQ(calc.status().panel(2), "0.666666666666667");
+    EXPECT_EQ(calc.status().panel(3), "=");
+}
+
+TEST_F(OperatorStepTest, ChainedOperationsKeepTheUnroundedAccumulator) {
+    calc.editSettings().SetTable[kDefaultSetSlot].RoundM = 1;
+    start();
+    keys("2/3*3=");
+    EXPECT_EQ(display(), "2");
+    EXPECT_EQ(calc.status().panel(2), "2");
+}
+
+TEST_F(OperatorStepTest, HistoryLinesOfACalculation) {
+    start();
+    keys("1+2=");
+    EXPECT_EQ(historyLines(), (std::vector<std::string>{"1: 1", "#+", "2: 2", "#="}));
+}
+
+TEST_F(OperatorStepTest, MixedModeTruncatesResults) {
+    start(CalcMode::Mixed);
+    keys("7/2=");
+    EXPECT_EQ(display(), "d 3");
+    keys("O");
+    EXPECT_EQ(display(), "h 3");
+    keys("Z");
+    keys("FF+1=");
+    EXPECT_EQ(display(), "h 100");
+}
+
+}  // namespace
+}  // namespace tavrik

@@ -1,0 +1,44 @@
+// A started calculator with a recording view and a fixed clock, and a helper
+// that types a key sequence in the console's key characters.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string_view>
+
+#include "engine/button_codes.h"
+#include "engine/calculator.h"
+#include "support/recording_view.h"
+
+namespace tavrik::testing {
+
+class CalculatorTest : public ::testing::Test {
+protected:
+    CalculatorTest() : clock({2024, 5, 3, 14, 25, 36}), calc(view, clock) {}
+
+    // Starts the calculator in `mode` after the test has adjusted its settings.
+    void start(CalcMode mode = CalcMode::Decimal) {
+        calc.editSettings().SetTable[kDefaultSetSlot].Mode = static_cast<char>(mode);
+        calc.applySettings();
+        calc.start();
+    }
+
+    // Presses the code of each character of `keys` (key code string); blanks are skipped.
+    void keys(std::string_view keys) {
+        for (char c : keys) {
+            if (c == ' ') continue;
+            const int code = CodeOfKeyChar(c);
+            ASSERT_GT(code, 0) << "no key for '" << c << "'";
+            calc.PushBBtn(code);
+        }
+    }
+
+    const std::string& display() const { return calc.displayText(); }
+    std::vector<std::string> historyLines() const { return calc.history().current().lines; }
+
+    RecordingView view;
+    FixedClock clock;
+    Calculator calc;
+};
+
+}  // namespace tavrik::testing

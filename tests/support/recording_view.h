@@ -1,0 +1,39 @@
+// A view for tests: records beeps, boxes and clipboard texts, and lets the
+// test choose whether the status bar is visible.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "values/view.h"
+
+namespace tavrik::testing {
+
+class RecordingView : public View {
+public:
+    void changed(unsigned) override {}
+    void beep() override { ++beeps; }
+    bool messageBox(BoxKind kind, std::string_view text) override {
+        boxes.emplace_back(text);
+        boxKinds.push_back(kind);
+        return true;
+    }
+    void setClipboard(std::string_view text) override { clipboard = std::string(text); }
+    bool statusBarVisible() const override { return statusBarShown; }
+    void reapplyStatusBar() override { ++statusBarReapplied; }
+    std::optional<std::string> askPath(FileDialogKind, std::string_view,
+                                       std::string_view) override {
+        return nextPath;
+    }
+
+    int beeps = 0;
+    std::vector<std::string> boxes;
+    std::vector<BoxKind> boxKinds;
+    std::string clipboard;
+    bool statusBarShown = true;
+    int statusBarReapplied = 0;
+    std::optional<std::string> nextPath;
+};
+
+}  // namespace tavrik::testing
