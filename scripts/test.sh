@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: a normal build, a build with
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzz targets.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+
+run_suite() {
+    local dir=$1
+    shift
+    mkdir -p "$dir"
+    cmake -S . -B "$dir" -G Ninja "$@" > "$dir/configure.log" 2>&1 || { cat "$dir/configure.log"; exit 1; }
+    cmake --build "$dir" -j "$jobs"
+    ctest --test-dir "$dir" --output-on-failure -j "$jobs"
+}
+
+echo "== Normal build"
+run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+echo "== AddressSanitizer and UndefinedBehaviorSanitizer build"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DTAVRIK_SANITIZE=ON
+
+echo "== Fuzzing"
+bash scripts/fuzz.sh "${TAVRIK_FUZZ_SECONDS:-30}"
