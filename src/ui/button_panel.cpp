@@ -1,0 +1,85 @@
+#include "ui/button_panel.h"
+
+#include <QFontMetrics>
+#include <cmath>
+
+#include "ui/key_grid.h"
+#include "ui/panel_font.h"
+
+namespace tavrik::ui {
+
+namespace {
+
+constexpr const char* kKeyNames[36] = {
+    "",      "btnN0", "btnN1", "btnN2", "btnN3", "btnN4", "btnN5", "btnN6", "btnN7",
+    "btnN8", "btnN9", "btnNA", "btnNB", "btnNC", "btnND", "btnNE", "btnNF", "btnNT",
+    "btnNP", "btnCA", "btnCS", "btnCM", "btnCD", "btnCE", "btnCP", "btnCC", "btnCR",
+    "btnMA", "btnMS", "btnMR", "btnMC", "btnAC", "btnBS", "btnTI", "btnTO", "btnCB",
+};
+
+}  // namespace
+
+const char* ButtonPanel::KeyName(int tag) {
+    return tag >= 1 && tag <= 35 ? kKeyNames[tag] : "";
+}
+
+ButtonPanel::ButtonPanel(QWidget* parent, ClickHandler onClick)
+    : PanelWidget(parent), keys_(new QWidget(this)) {
+    setObjectName("pnlB");
+    keys_->setObjectName("pnlBB");
+    for (int tag = 1; tag <= 35; ++tag) {
+        auto* button = new QPushButton(keys_);
+        button->setObjectName(kKeyNames[tag]);
+        // Keys never take the keyboard focus: typed keys belong to the window.
+        button->setFocusPolicy(Qt::NoFocus);
+        QObject::connect(button, &QPushButton::clicked, button, [onClick, tag] { onClick(tag); });
+        buttons_[static_cast<std::size_t>(tag)] = button;
+    }
+}
+
+void ButtonPanel::build(const SettingsSet& set) {
+    pitch_ = set.Pitch;
+    const QFont font = PanelFont(set.FontNameB, set.FontSizeB, set.FontBoldB);
+    const QFontMetrics metrics(font);
+    const QString glyph = QStringLiteral("税");
+    const int w = KeyCellWidth(metrics.horizontalAdvance(glyph), set.DigitsB);
+    const int h = KeyCellHeight(metrics.height());
+    const KeyGrid grid = DefaultKeyGrid(w, h, set.PitchB);
+
+    for (int tag = 1; tag <= 35; ++tag) {
+        QPushButton* button = buttons_[static_cast<std::size_t>(tag)];
+        const KeyRect& rect = grid.keys[static_cast<std::size_t>(tag)];
+        QFont keyFont = font;
+        keyFont.setUnderline(button->font().underline());
+        button->setFont(keyFont);
+        setTextColor(*button, set.FontColorB);
+        button->setGeometry(rect.left, rect.top, rect.width, rect.height);
+    }
+    keys_->setGeometry(pitch_, pitch_, grid.width, grid.height);
+    paintBackground(*keys_, set.ColorB);
+    paintBackground(*this, set.ColorB);
+    resize(grid.width + 2 * pitch_, grid.height + 2 * pitch_);
+}
+
+void ButtonPanel::showFace(const KeypadFace& face) {
+    for (int tag = 1; tag <= 35; ++tag) {
+        const KeyFace& key = face[static_cast<std::size_t>(tag)];
+        QPushButton* button = buttons_[static_cast<std::size_t>(tag)];
+        // A caption is shown as it is: "&" marks no shortcut here.
+        button->setText(QString::fromStdString(key.caption).replace('&', QStringLiteral("&&")));
+        button->setEnabled(key.enabled);
+        if (button->font().underline() != key.underlined) {
+            QFont font = button->font();
+            font.setUnderline(key.underlined);
+            button->setFont(font);
+        }
+    }
+}
+
+void ButtonPanel::fitWidth(int width) {
+    resize(width, height());
+    const int left = static_cast<int>(std::lround((width - keys_->width()) / 2.0));
+    keys_->move(left, keys_->y());
+}
+
+}  // namespace tavrik::ui

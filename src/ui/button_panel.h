@@ -1,0 +1,36 @@
+// The button panel `pnlB`: the inner key panel `pnlBB` with the 35 keys, in
+// the default grid, sized from the width and height of "税" in the key font.
+#pragma once
+
+#include <QPushButton>
+#include <array>
+#include <functional>
+
+#include "engine/keypad_face.h"
+#include "settings/settings_model.h"
+#include "ui/panel_widget.h"
+
+namespace tavrik::ui {
+
+class ButtonPanel final : public PanelWidget {
+  public:
+    // Receives the tag (1..35) of a clicked key.
+    using ClickHandler = std::function<void(int tag)>;
+
+    ButtonPanel(QWidget* parent, ClickHandler onClick);
+
+    void build(const SettingsSet& set);
+    // Captions, enabled state and underline of every key.
+    void showFace(const KeypadFace& face);
+    void fitWidth(int width) override;
+
+    // The component name of the key with a tag 1..35 ("btnN0", "btnCA", …).
+    static const char* KeyName(int tag);
+
+  private:
+    QWidget* keys_;  // pnlBB
+    std::array<QPushButton*, 36> buttons_{};
+    int pitch_ = 0;
+};
+
+}  // namespace tavrik::ui

@@ -1,0 +1,35 @@
+// The display window `pnlC`: the display text `stxC`, right-aligned, sized
+// from the width of "8" in the display font.
+#pragma once
+
+#include <QLabel>
+#include <string>
+
+#include "settings/settings_model.h"
+#include "ui/panel_widget.h"
+#include "values/value_context.h"
+
+namespace tavrik::ui {
+
+class DisplayPanel final : public PanelWidget {
+  public:
+    explicit DisplayPanel(QWidget* parent);
+
+    // Builds the panel from the set in force.
+    void build(const SettingsSet& set);
+    // What the value texts need to know about the display as it now stands.
+    DisplayGeometry geometry() const;
+    // A `DigitsD` of 0: the display is a strip across the top of the window.
+    bool spansTop() const { return digits_ == 0; }
+
+    void setText(const std::string& text);
+    void fitWidth(int width) override;
+
+  private:
+    QLabel* text_;
+    int pitch_ = 0;
+    int digits_ = 0;
+    int digitWidth_ = 1;
+};
+
+}  // namespace tavrik::ui

@@ -1,0 +1,17 @@
+// Keyboard events as the calculator takes them: a Windows virtual-key code
+// and the Shift, Ctrl and Alt modifiers.
+#pragma once
+
+class QKeyEvent;
+
+namespace tavrik::ui {
+
+struct KeyboardKey {
+    int code = 0;  // 0 when the key has no code
+    unsigned modifiers = 0;
+};
+
+// Covers the digits, letters, the numeric keypad and the editing keys.
+KeyboardKey KeyboardKeyOf(const QKeyEvent& event);
+
+}  // namespace tavrik::ui

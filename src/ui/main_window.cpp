@@ -1,0 +1,147 @@
+#include "ui/main_window.h"
+
+#include <QKeyEvent>
+#include <QMenuBar>
+
+#include "engine/button_codes.h"
+#include "ui/button_panel.h"
+#include "ui/display_panel.h"
+#include "ui/keyboard_keys.h"
+#include "ui/main_menu.h"
+#include "ui/panel_arrangement.h"
+#include "ui/status_bar.h"
+
+namespace tavrik::ui {
+
+namespace {
+
+// Letters of the panels this window builds so far.
+constexpr std::string_view kBuiltPanels = "DB";
+
+bool Names(const std::string& disp, char letter) {
+    const char lower = static_cast<char>(letter - 'A' + 'a');
+    return disp.find(letter) != std::string::npos || disp.find(lower) != std::string::npos;
+}
+
+bool Shows(const std::string& disp, char letter) {
+    return disp.find(letter) != std::string::npos;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Calculator& calc)
+    : calc_(calc), client_(new QWidget(this)), statusBar_(new StatusBar(client_)) {
+    setObjectName("TavrikF");
+    setWindowTitle(QStringLiteral("Tavrik"));
+    setCentralWidget(client_);
+    setFocusPolicy(Qt::StrongFocus);
+    BuildMainMenu(*menuBar(), {[this] { calc_.PushBBtn(kAllClear); }, [this] { close(); }});
+}
+
+void MainWindow::LayoutPanels() {
+    const SettingsSet& set = calc_.currentSet();
+    statusChecked_ = set.StatusBarShown();
+    statusBar_->setVisible(statusChecked_);
+
+    const std::string& disp = set.Disp;
+    for (char letter : kBuiltPanels) {
+        if (!Names(disp, letter)) {
+            if (PanelWidget* panel = panelOf(letter)) panel->hide();
+            continue;
+        }
+        if (letter == 'D') {
+            if (!display_) display_ = new DisplayPanel(client_);
+            display_->build(set);
+        } else if (letter == 'B') {
+            if (!buttons_) buttons_ = new ButtonPanel(client_, [this](int tag) { BBtnClick(tag); });
+            buttons_->build(set);
+        }
+        panelOf(letter)->setVisible(Shows(disp, letter));
+    }
+    ArrangePanels(true);
+    refresh(kDisplayChanged | kStatusChanged | kKeypadChanged);
+}
+
+void MainWindow::ArrangePanels(bool first) {
+    int top = statusChecked_ ? statusBar_->preferredHeight() : 0;
+    const bool displaySpans = display_ && !display_->isHidden() && display_->spansTop();
+    if (displaySpans) {
+        display_->move(0, top);
+        top += display_->height();
+    }
+
+    std::string disp = calc_.currentSet().Disp;
+    const Arrangement arrangement =
+        ArrangeColumns(disp, top, [&](char letter) -> std::optional<PanelSize> {
+            if (letter == 'D' && displaySpans) return std::nullopt;
+            const PanelWidget* panel = panelOf(letter);
+            if (!panel || panel->isHidden()) return std::nullopt;
+            return PanelSize{panel->width(), panel->height()};
+        });
+    for (const PlacedPanel& placed : arrangement.panels) {
+        PanelWidget* panel = panelOf(placed.letter);
+        panel->move(placed.x, placed.y);
+        panel->fitWidth(placed.width);
+    }
+
+    int width = arrangement.right;
+    int height = arrangement.bottom;
+    if (!first) {
+        width = std::max(width, client_->width());
+        height = std::max(height, client_->height());
+    }
+    setClientSize(width, height);
+    if (displaySpans) display_->fitWidth(std::max(arrangement.right, width));
+    if (display_) calc_.setGeometry(display_->geometry());
+}
+
+void MainWindow::setClientSize(int width, int height) {
+    client_->setMinimumSize(width, height);
+    client_->resize(width, height);
+    resize(width, height + menuBar()->sizeHint().height());
+    placeStatusBar();
+}
+
+void MainWindow::placeStatusBar() {
+    statusBar_->setGeometry(0, 0, client_->width(), statusBar_->preferredHeight());
+}
+
+void MainWindow::refresh(unsigned changes) {
+    if ((changes & kDisplayChanged) && display_) display_->setText(calc_.displayText());
+    if (changes & kStatusChanged) statusBar_->showLine(calc_.status());
+    if ((changes & kKeypadChanged) && buttons_) buttons_->showFace(calc_.keypad());
+}
+
+void MainWindow::reapplyStatusBar() {
+    statusBar_->setVisible(statusChecked_);
+    ArrangePanels(false);
+}
+
+void MainWindow::BBtnClick(int tag) {
+    calc_.PushBBtn(calc_.keypad()[static_cast<std::size_t>(tag)].code);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat()) return;
+    const KeyboardKey key = KeyboardKeyOf(*event);
+    calc_.keyDown(key.code, key.modifiers);
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat()) return;
+    const KeyboardKey key = KeyboardKeyOf(*event);
+    calc_.keyUp(key.code, key.modifiers);
+}
+
+PanelWidget* MainWindow::panelOf(char letter) const {
+    switch (letter) {
+        case 'D':
+            return display_;
+        case 'B':
+            return buttons_;
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace tavrik::ui

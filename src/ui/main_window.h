@@ -1,0 +1,52 @@
+// The main window `TavrikF`: menu bar, the status bar at the top, and the
+// panels of the set in force, arranged in columns. It shows what the
+// calculator keeps and hands every key to it.
+#pragma once
+
+#include <QMainWindow>
+
+#include "engine/calculator.h"
+
+namespace tavrik::ui {
+
+class ButtonPanel;
+class DisplayPanel;
+class PanelWidget;
+class StatusBar;
+
+class MainWindow final : public QMainWindow {
+  public:
+    explicit MainWindow(Calculator& calc);
+
+    // Builds the panels named by the set in force, arranges them, and tells
+    // the calculator the display geometry.
+    void LayoutPanels();
+    // Positions the shown panels; `first` sizes the window to fit them,
+    // otherwise the window only grows.
+    void ArrangePanels(bool first);
+
+    // Re-reads the calculator's models named by the ViewChange bits.
+    void refresh(unsigned changes);
+
+    bool statusBarShown() const { return statusChecked_; }
+    void reapplyStatusBar();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+  private:
+    void BBtnClick(int tag);
+    void setClientSize(int width, int height);
+    void placeStatusBar();
+    PanelWidget* panelOf(char letter) const;
+
+    Calculator& calc_;
+    QWidget* client_;
+    StatusBar* statusBar_;
+    DisplayPanel* display_ = nullptr;  // built when the set names it
+    ButtonPanel* buttons_ = nullptr;
+    bool statusChecked_ = true;  // the "ステータスバー" check
+};
+
+}  // namespace tavrik::ui

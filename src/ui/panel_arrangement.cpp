@@ -1,0 +1,39 @@
+#include "ui/panel_arrangement.h"
+
+namespace tavrik::ui {
+
+Arrangement ArrangeColumns(std::string_view disp, int top,
+                           const std::function<std::optional<PanelSize>(char)>& shownPanel) {
+    Arrangement result;
+    result.bottom = top;
+    std::size_t columnStart = 0;
+    const auto finishColumn = [&] {
+        for (std::size_t i = columnStart; i < result.panels.size(); ++i) {
+            PlacedPanel& panel = result.panels[i];
+            if (panel.x + panel.width < result.right) panel.width = result.right - panel.x;
+        }
+        columnStart = result.panels.size();
+    };
+
+    int x = 0;
+    int y = top;
+    for (char c : disp) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c == '/') {
+            finishColumn();
+            x = result.right;
+            y = top;
+            continue;
+        }
+        const std::optional<PanelSize> size = shownPanel(c);
+        if (!size) continue;
+        result.panels.push_back({c, x, y, size->width, size->height});
+        y += size->height;
+        result.right = std::max(result.right, x + size->width);
+        result.bottom = std::max(result.bottom, y);
+    }
+    finishColumn();
+    return result;
+}
+
+}  // namespace tavrik::ui

@@ -1,0 +1,14 @@
+// Fonts of the panels, from the font fields of a settings set.
+#pragma once
+
+#include <QFont>
+#include <string>
+
+namespace tavrik::ui {
+
+// The font named by the settings; when that face is not installed, a
+// Japanese-capable family of the same size stands in, so the captions and
+// unit characters still render.
+QFont PanelFont(const std::string& name, int pointSize, bool bold);
+
+}  // namespace tavrik::ui

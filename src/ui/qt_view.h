@@ -1,0 +1,29 @@
+// The core's view, carried out with Qt: boxes, beep, clipboard and file
+// dialogs here, window content through the main window.
+#pragma once
+
+#include "values/view.h"
+
+namespace tavrik::ui {
+
+class MainWindow;
+
+class QtView final : public View {
+  public:
+    // Until a window is attached, changes have nowhere to go and are dropped.
+    void attach(MainWindow& window) { window_ = &window; }
+
+    void changed(unsigned changes) override;
+    void beep() override;
+    bool messageBox(BoxKind kind, std::string_view text) override;
+    void setClipboard(std::string_view text) override;
+    bool statusBarVisible() const override;
+    void reapplyStatusBar() override;
+    std::optional<std::string> askPath(FileDialogKind kind, std::string_view title,
+                                       std::string_view filter) override;
+
+  private:
+    MainWindow* window_ = nullptr;
+};
+
+}  // namespace tavrik::ui

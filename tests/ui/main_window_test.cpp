@@ -1,0 +1,239 @@
+// The main window driven as a user drives it: clicks on keys, keyboard keys
+// and the "操作" menu, read back from the display and the status bar.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "engine/button_codes.h"
+#include "ui/button_panel.h"
+#include "ui/calculator_app.h"
+#include "ui/key_grid.h"
+#include "ui/status_bar.h"
+
+// Failure messages show texts rather than bytes.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << text.toStdString();
+}
+QT_END_NAMESPACE
+
+namespace tavrik::ui {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    MainWindowTest() : app(GlobalSettings{}) { window().show(); }
+
+    MainWindow& window() { return app.window(); }
+    const SettingsSet& set() { return app.calculator().currentSet(); }
+
+    QPushButton* key(const char* name) {
+        auto* button = window().findChild<QPushButton*>(name);
+        EXPECT_NE(button, nullptr) << name;
+        return button;
+    }
+    // Clicks the keys named by the characters of `keys` in the key code string.
+    void click(std::string_view keys) {
+        for (char c : keys) {
+            const int tag = CodeOfKeyChar(c);
+            ASSERT_GT(tag, 0) << c;
+            QPushButton* button = key(ButtonPanel::KeyName(tag));
+            ASSERT_NE(button, nullptr);
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+    }
+    QString display() { return window().findChild<QLabel*>("stxC")->text(); }
+    QLabel* strip() { return window().findChild<QLabel*>("stxMsg"); }
+    StatusBar* statusBar() { return window().findChild<StatusBar*>("stbMain"); }
+
+    CalculatorApp app;
+};
+
+TEST_F(MainWindowTest, StartsClearedUnderItsTitle) {
+    EXPECT_EQ(window().windowTitle(), "Tavrik");
+    EXPECT_EQ(display(), "0");
+    EXPECT_EQ(statusBar()->partText(1), "10進");
+    EXPECT_FALSE(strip()->isVisible());
+}
+
+TEST_F(MainWindowTest, ClickedKeysCalculate) {
+    click("12+3=");
+    EXPECT_EQ(display(), "15");
+    click("*2=");
+    EXPECT_EQ(display(), "30");
+}
+
+TEST_F(MainWindowTest, KeyClickSendsTheKeysCurrentCode) {
+    // Key 34 carries the tax-out face in decimal mode.
+    EXPECT_EQ(key("btnTO")->text(), "税抜");
+    EXPECT_EQ(key("btnTI")->text(), "税込");
+    EXPECT_EQ(key("btnAC")->text(), "AC");
+    EXPECT_EQ(key("btnNT")->text(), "000");
+    click("1T");
+    EXPECT_EQ(display(), "1000");
+}
+
+TEST_F(MainWindowTest, KeyboardDigitsTypeThroughTheKeyTable) {
+    QTest::keyClick(&window(), Qt::Key_7);
+    QTest::keyClick(&window(), Qt::Key_4);
+    EXPECT_EQ(display(), "74");
+}
+
+TEST_F(MainWindowTest, KeyboardKeyCountsOnlyWhenReleasedWithItsModifiers) {
+    QTest::keyPress(&window(), Qt::Key_5);
+    QTest::keyRelease(&window(), Qt::Key_5, Qt::ShiftModifier);
+    EXPECT_EQ(display(), "0");
+}
+
+TEST_F(MainWindowTest, AutoRepeatedPressesAreIgnored) {
+    QTest::keyPress(&window(), Qt::Key_6);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_8, Qt::NoModifier, "8", true);
+    QApplication::sendEvent(&window(), &repeat);
+    QTest::keyRelease(&window(), Qt::Key_6);
+    EXPECT_EQ(display(), "6");
+}
+
+TEST_F(MainWindowTest, MenuAllClearClears) {
+    click("123+4");
+    auto* allClear = window().findChild<QAction*>("mnuOAC");
+    ASSERT_NE(allClear, nullptr);
+    EXPECT_EQ(allClear->text(), "AC");
+    allClear->trigger();
+    EXPECT_EQ(display(), "0");
+    click("=");
+    EXPECT_EQ(display(), "0");
+}
+
+TEST_F(MainWindowTest, OperationMenuHoldsExit) {
+    auto* exit = window().findChild<QAction*>("mnuOExit");
+    ASSERT_NE(exit, nullptr);
+    EXPECT_EQ(exit->text(), "終了");
+    exit->trigger();
+    EXPECT_FALSE(window().isVisible());
+}
+
+TEST_F(MainWindowTest, DivisionByZeroShowsTheRedStripUntilTheNextDigit) {
+    click("1/0=");
+    ASSERT_TRUE(strip()->isVisible());
+    EXPECT_EQ(strip()->text(), "０除算エラー");
+    EXPECT_TRUE(strip()->font().bold());
+    EXPECT_EQ(strip()->palette().color(QPalette::WindowText), QColor(Qt::red));
+    click("5");
+    EXPECT_FALSE(strip()->isVisible());
+    EXPECT_EQ(display(), "5");
+}
+
+TEST_F(MainWindowTest, StatusBarPartsFollowTheirTexts) {
+    const QFontMetrics metrics(statusBar()->font());
+    EXPECT_EQ(statusBar()->partWidth(0), metrics.horizontalAdvance("★") + 10);
+    EXPECT_EQ(statusBar()->partWidth(1), metrics.horizontalAdvance("10進") + 10);
+    EXPECT_EQ(statusBar()->partWidth(3), metrics.horizontalAdvance("#F99") + 20);
+    int total = 0;
+    for (int part = 0; part < 4; ++part) total += statusBar()->partWidth(part);
+    EXPECT_EQ(total, statusBar()->width());
+
+    click("1/0=");
+    const QRect strip = this->strip()->geometry();
+    EXPECT_EQ(strip.left(), statusBar()->partWidth(0) + statusBar()->partWidth(1) + 3);
+    EXPECT_EQ(strip.width(), statusBar()->partWidth(2) - 4);
+}
+
+TEST_F(MainWindowTest, StatusBarOnTopThenDisplayThenKeys) {
+    auto* display = window().findChild<QWidget*>("pnlC");
+    auto* buttons = window().findChild<QWidget*>("pnlB");
+    ASSERT_NE(display, nullptr);
+    ASSERT_NE(buttons, nullptr);
+    EXPECT_EQ(statusBar()->y(), 0);
+    EXPECT_EQ(display->y(), statusBar()->height());
+    EXPECT_EQ(buttons->y(), display->geometry().bottom() + 1);
+    EXPECT_EQ(buttons->x(), 0);
+    EXPECT_EQ(buttons->width(), display->width());
+}
+
+// A window laid out from the default set with another `DigitsD`.
+class DisplayDigitsTest : public ::testing::Test {
+  protected:
+    static GlobalSettings WithDigits(int digits) {
+        GlobalSettings settings;
+        settings.SetTable[kDefaultSetSlot].DigitsD = digits;
+        return settings;
+    }
+    static int DigitWidth(const QLabel& text) {
+        return QFontMetrics(text.font()).horizontalAdvance("8");
+    }
+};
+
+TEST_F(DisplayDigitsTest, WideDisplayCountsDigitsPlusTwo) {
+    CalculatorApp app(WithDigits(30));
+    auto* text = app.window().findChild<QLabel*>("stxC");
+    const int pitch = app.calculator().currentSet().Pitch;
+    EXPECT_EQ(text->width(), 32 * DigitWidth(*text));
+    EXPECT_EQ(text->height(), QFontMetrics(text->font()).height() + 2);
+    EXPECT_EQ(text->pos(), QPoint(pitch, pitch));
+    EXPECT_TRUE(text->alignment() & Qt::AlignRight);
+
+    const DisplayGeometry& geometry = app.calculator().values().geometry;
+    EXPECT_EQ(geometry.displayWidth, text->width());
+    EXPECT_EQ(geometry.digitWidth, DigitWidth(*text));
+    EXPECT_EQ(geometry.hexWidth, 16);
+    // The narrower key panel is widened to the display and centres its keys.
+    auto* buttons = app.window().findChild<QWidget*>("pnlB");
+    auto* keys = app.window().findChild<QWidget*>("pnlBB");
+    EXPECT_EQ(buttons->width(), text->width() + 2 * pitch);
+    EXPECT_NEAR(keys->x(), (buttons->width() - keys->width()) / 2, 1);
+}
+
+TEST_F(DisplayDigitsTest, FewDigitsCountAsTenAndTheDisplayWidensToTheKeys) {
+    CalculatorApp app(WithDigits(5));
+    auto* text = app.window().findChild<QLabel*>("stxC");
+    auto* display = app.window().findChild<QWidget*>("pnlC");
+    auto* buttons = app.window().findChild<QWidget*>("pnlB");
+    const int pitch = app.calculator().currentSet().Pitch;
+    ASSERT_GT(buttons->width(), 12 * DigitWidth(*text) + 2 * pitch);
+    EXPECT_EQ(display->width(), buttons->width());
+    EXPECT_EQ(text->width(), display->width() - 2 * pitch);
+
+    const DisplayGeometry& geometry = app.calculator().values().geometry;
+    EXPECT_EQ(geometry.displayWidth, text->width());
+    EXPECT_EQ(geometry.hexWidth, 8);
+}
+
+TEST_F(DisplayDigitsTest, NoDigitsMakesAStripAcrossTheTop) {
+    CalculatorApp app(WithDigits(0));
+    auto* display = app.window().findChild<QWidget*>("pnlC");
+    auto* buttons = app.window().findChild<QWidget*>("pnlB");
+    auto* status = app.window().findChild<QWidget*>("stbMain");
+    EXPECT_EQ(display->pos(), QPoint(0, status->height()));
+    EXPECT_EQ(buttons->y(), display->geometry().bottom() + 1);
+    EXPECT_EQ(display->width(), buttons->width());
+}
+
+TEST_F(MainWindowTest, KeysFollowTheDefaultGridOfTheKeyFont) {
+    const QFontMetrics metrics(key("btnN5")->font());
+    const int w = KeyCellWidth(metrics.horizontalAdvance("税"), set().DigitsB);
+    const int h = KeyCellHeight(metrics.height());
+    const int g = set().PitchB;
+    const KeyGrid grid = DefaultKeyGrid(w, h, g);
+    for (int tag = 1; tag <= kOnScreenKeys; ++tag) {
+        SCOPED_TRACE(ButtonPanel::KeyName(tag));
+        const KeyRect& rect = grid.keys[static_cast<std::size_t>(tag)];
+        EXPECT_EQ(key(ButtonPanel::KeyName(tag))->geometry(),
+                  QRect(rect.left, rect.top, rect.width, rect.height));
+    }
+    auto* inner = window().findChild<QWidget*>("pnlBB");
+    EXPECT_EQ(inner->size(), QSize(6 * w + 2 * g, 6 * h + 2 * g));
+}
+
+TEST_F(MainWindowTest, JapaneseFontStandsInForAMissingFace) {
+    const QFontInfo info(key("btnTI")->font());
+    EXPECT_EQ(info.family(), "Noto Sans CJK JP");
+    EXPECT_EQ(info.pointSize(), 9);
+}
+
+}  // namespace
+}  // namespace tavrik::ui

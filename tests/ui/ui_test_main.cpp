@@ -1,0 +1,12 @@
+// GoogleTest main for the widget tests: one QApplication for the whole run.
+// Listing the tests needs no display, so no application is made for it.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
+    QApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}
