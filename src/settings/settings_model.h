@@ -125,6 +125,8 @@ struct SettingsSet {
 
     // The status bar is hidden when the second character of SBA is "F".
     bool StatusBarShown() const { return SBA.size() < 2 || SBA[1] != 'F'; }
+
+    bool operator==(const SettingsSet&) const = default;
 };
 
 std::string DefaultFunctionTitle(int code);       // "f101" … "f200"; empty for 100
@@ -171,6 +173,8 @@ struct GlobalSettings {
     GlobalSettings();
 
     const std::string& FunctionTitle(int code) const;  // code 100..200
+
+    bool operator==(const GlobalSettings&) const = default;
 };
 
 // Set the digit keys 48..57 to "0000" … "9999" where they are empty.

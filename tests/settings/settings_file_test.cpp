@@ -1,0 +1,344 @@
+#include "settings/settings_file.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+
+#include "settings/cp932.h"
+#include "settings/settings_location.h"
+#include "values/utf8.h"
+
+namespace tavrik {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+
+constexpr std::string_view kKeyCodeString = "0123456789ABCDEFTP+-*/=%RGHJKLZXIOVS:";
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const fs::path& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Writes UTF-8 text with LF lines as a Shift-JIS file with CR LF lines.
+void WriteShiftJis(const fs::path& path, std::string_view text) {
+    std::string crlf;
+    for (char c : text) {
+        if (c == '\n') crlf += '\r';
+        crlf += c;
+    }
+    WriteBytes(path, cp932::Encode(crlf));
+}
+
+class SettingsFileTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder_ = fs::path(::testing::TempDir()) / "tavrik_settings" / info->name();
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    fs::path Ini() const { return folder_ / "Tavrik.ini"; }
+
+    fs::path folder_;
+};
+
+// Every key of [Tavrik] and of a set section, none at its default.
+std::string EveryKeyFile() {
+    std::string text =
+        "; 全キー\n[Tavrik]\nCaption=0\nSet=設定二\nSave=1\nMenu=2\nMenuO=操作～\nMenuM=モード①\n"
+        "MenuV=表示\\\nMenuF=関数ー\nMenuH=ヘルプ？\nHexB=＄\nHexA=ｈ\nTax=8\nTaxRound=2\n"
+        "ErrCtMax=3\nSaveF=1\nTPM=1\nTSR=1\nKK3=1\nMode=C\nTrans=1\nWidth=400\nHeight=300\n"
+        "Left=-10\nTop=20\n";
+    for (int i = 0; i < kKeyTableSize; ++i) {
+        std::string entry;
+        for (int m = 0; m < 4; ++m) entry += kKeyCodeString[(i + m * 7) % kKeyCodeString.size()];
+        if (i % 5 == 0) entry = "～" + std::string(entry, 1);
+        text += KeyTableKeyName(i) + "=" + entry + "\n";
+    }
+    for (int code = 101; code <= 200; ++code) {
+        text += "FT" + std::to_string(code) + "=関数①" + std::to_string(code) + "\n";
+    }
+    for (int i = 1; i <= 10; ++i)
+        text += "F" + std::to_string(i) + "Name=組" + std::to_string(i) + "\n";
+    for (int i = 1; i <= 60; ++i)
+        text += "F" + std::to_string(i) + "=" + std::to_string(100 + i) + "\n";
+    for (int i = 1; i <= 6; ++i)
+        text += "FStr" + std::to_string(i) + "=X*Y+関数" + std::to_string(i) + "\n";
+
+    const std::string set =
+        "Mode=H\nRoundM=1\nRoundD=-3\nDisp=DbM/fsH\nPitch=4\nTBA=0\nSBA=BF\nColor=$00112233\n"
+        "PTrans=1\nTrans=1\nAlphaA=200\nAlphaD=50\nGXPos=10\nGXWidth=3\nGXColor=clLime\nGYPos=20\n"
+        "GYWidth=4\nGYColor=clNavy\nGLXPitch=8\nGLYPitch=9\nGLWidth=2\nGLStyle=psDot\n"
+        "GLColor=clGray\nColorD=clInfoBk\nFontNameD=ＭＳ 明朝\nFontSizeD=14\nFontBoldD=1\n"
+        "FontColorD=clMaroon\nBackColorD=$00ABCDEF\nDigitsD=30\nColorB=clAqua\n"
+        "FontNameB=メイリオ\nFontSizeB=11\nFontBoldB=1\nFontColorB=clWhite\nDigitsB=20\n"
+        "PitchB=3\nColorM=clTeal\nFontNameM=游ゴシック\nFontSizeM=10\nFontBoldM=1\n"
+        "FontColorM=clRed\nBackColorM=clYellow\nDigitsM=12\nColorH=clSilver\n"
+        "FontNameH=ＭＳ ゴシック\nFontSizeH=8\nFontBoldH=1\nFontColorH=clBlue\n"
+        "BackColorH=clCream\nDigitsH=40\nLineH=7\nMaxLineH=500\nLNoTypeH=11\nColorS=clOlive\n"
+        "FontNameS=Noto Sans CJK JP\nFontSizeS=12\nFontBoldS=1\nFontColorS=clPurple\nMoveS=0\n"
+        "ColorF=clSkyBlue\nFontNameF=等幅\nFontSizeF=13\nFontBoldF=1\nFontColorF=clFuchsia\n"
+        "BackColorF=clMedGray\nDigitsF=50\nLineF=9\nScBarF=3\nFRBtnF=0\nDblClickF=0\nFPlusF=1\n";
+    std::string bounds;
+    for (int code = 1; code <= 35; ++code) {
+        bounds += "BoundsB" + std::to_string(code) + "=" + std::to_string(code) + ",1,20,20\n";
+    }
+    text += "\n[設定一]\n" + set + bounds;
+    text += "\n[Default]\n; 予備\nPitch=1\n";
+    text += "\n[設定二]\n" + set + bounds;
+    return text;
+}
+
+TEST_F(SettingsFileTest, EveryKeyLoadsSavesAndReloadsToTheSameSettings) {
+    WriteShiftJis(Ini(), EveryKeyFile());
+    SettingsFile file(Ini());
+    GlobalSettings first = file.Load(GlobalSettings{});
+
+    EXPECT_FALSE(file.ReadCaptionFlag());
+    EXPECT_EQ(first.Set, "設定二");
+    EXPECT_EQ(first.MenuO, "操作～");
+    EXPECT_EQ(first.MenuM, "モード①");
+    EXPECT_EQ(first.MenuV, "表示\\");
+    EXPECT_EQ(first.Keys[0], "～7E/");
+    EXPECT_EQ(first.FT[200 - 100], "関数①200");
+    EXPECT_EQ(first.F[59], 160);
+    EXPECT_THAT(first.SectionList, ElementsAre("設定一", "設定二"));
+    const SettingsSet& set = first.SetTable[1];
+    EXPECT_EQ(set.name, "設定二");
+    EXPECT_EQ(set.FontNameD, "ＭＳ 明朝");
+    EXPECT_EQ(set.GLStyle, PenStyle::Dot);
+    EXPECT_FALSE(set.StatusBarShown());
+    EXPECT_EQ(set.BoundsB[35], "35,1,20,20");
+    EXPECT_EQ(set.FPlusF, true);
+
+    ASSERT_TRUE(file.Save(first));
+    const std::string bytes = ReadBytes(Ini());
+    EXPECT_EQ(bytes.find("\n"), bytes.find("\r\n") + 1) << "every line ends with CR LF";
+    EXPECT_NE(bytes.find(cp932::Encode("[設定二]\r\nMode=H\r\n")), std::string::npos);
+    EXPECT_NE(bytes.find(cp932::Encode("[Default]\r\n; 予備\r\nPitch=1\r\n")), std::string::npos);
+
+    SettingsFile reopened(Ini());
+    const GlobalSettings second = reopened.Load(GlobalSettings{});
+    EXPECT_EQ(second, first);
+    EXPECT_EQ(IniDocument::Parse(cp932::Decode(bytes)).KeyNames("設定一").size(), 107u);
+}
+
+TEST_F(SettingsFileTest, MissingFileIsCreatedFromTheStarterWithoutOverwriting) {
+    const std::string starter = cp932::Encode("[Tavrik]\r\nSet=標準\r\n[標準]\r\nPitch=6\r\n");
+    WriteBytes(folder_ / "TavrikS.ini", starter);
+
+    SettingsFile file(Ini());
+    const GlobalSettings loaded = file.Load(GlobalSettings{});
+    EXPECT_EQ(ReadBytes(Ini()), starter);
+    EXPECT_EQ(loaded.SetTable[0].name, "標準");
+    EXPECT_EQ(loaded.SetTable[0].Pitch, 6);
+    EXPECT_THAT(file.WrittenSections(), ElementsAre("標準"));
+
+    WriteBytes(Ini(), "[Tavrik]\r\nTax=3\r\n");
+    EXPECT_EQ(SettingsFile(Ini()).Load(GlobalSettings{}).Tax, 3);
+    EXPECT_EQ(ReadBytes(Ini()), "[Tavrik]\r\nTax=3\r\n");
+}
+
+TEST_F(SettingsFileTest, WithoutAnyFileDefaultsApplyAndTheFirstSaveCreatesIt) {
+    SettingsFile file(Ini(), folder_ / "missing" / "TavrikS.ini");
+    std::vector<std::string> written;
+    EXPECT_EQ(file.Load(GlobalSettings{}), LoadSettings(IniDocument{}, GlobalSettings{}, written));
+    EXPECT_FALSE(fs::exists(Ini()));
+
+    ASSERT_TRUE(file.SaveExitState({'T', false, 200, 100, 5, 6}));
+    EXPECT_EQ(SettingsFile(Ini()).Load(GlobalSettings{}).Mode, 'T');
+}
+
+TEST_F(SettingsFileTest, ExitStateIsWrittenIntoTheExistingFile) {
+    WriteShiftJis(Ini(), "; 設定\n[Tavrik]\nSave=1\n[標準]\nPitch=3\n");
+    SettingsFile file(Ini());
+    ASSERT_TRUE(file.SaveExitState({'H', true, 320, 240, 10, -20}));
+    const GlobalSettings loaded = SettingsFile(Ini()).Load(GlobalSettings{});
+    EXPECT_EQ(loaded.Mode, 'H');
+    EXPECT_TRUE(loaded.Trans);
+    EXPECT_EQ(loaded.Width, 320);
+    EXPECT_EQ(loaded.Height, 240);
+    EXPECT_EQ(loaded.Top, 10);
+    EXPECT_EQ(loaded.Left, -20);
+    EXPECT_EQ(loaded.SetTable[0].Pitch, 3);
+    EXPECT_TRUE(cp932::Decode(ReadBytes(Ini())).starts_with("; 設定\r\n[Tavrik]\r\nSave=1\r\n"));
+}
+
+// Limits the size of files this process may write, as a full disk would.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limited = previous_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+  private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST_F(SettingsFileTest, FailedSaveLeavesTheFileAndTheSectionBookkeepingAsTheyWere) {
+    WriteShiftJis(Ini(), "[Tavrik]\nTax=8\n[旧名]\nPitch=3\n");
+    const std::string before = ReadBytes(Ini());
+    SettingsFile file(Ini());
+    GlobalSettings settings = file.Load(GlobalSettings{});
+    settings.SetTable[0].name = "新名";
+    {
+        const FileSizeLimit limit(64);
+        EXPECT_FALSE(file.Save(settings));
+    }
+    EXPECT_EQ(ReadBytes(Ini()), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1)
+        << "the temporary file is removed";
+    EXPECT_THAT(settings.SectionList, ElementsAre("旧名"));
+    EXPECT_THAT(file.WrittenSections(), ElementsAre("旧名"));
+
+    ASSERT_TRUE(file.Save(settings));
+    const GlobalSettings saved = SettingsFile(Ini()).Load(GlobalSettings{});
+    EXPECT_THAT(saved.SectionList, ElementsAre("新名"));
+    EXPECT_EQ(saved.SetTable[0].Pitch, 3);
+}
+
+TEST_F(SettingsFileTest, SaveIntoAMissingFolderFails) {
+    SettingsFile file(folder_ / "no such folder" / "Tavrik.ini");
+    GlobalSettings settings = file.Load(GlobalSettings{});
+    EXPECT_FALSE(file.Save(settings));
+    EXPECT_FALSE(file.SaveExitState({}));
+}
+
+TEST_F(SettingsFileTest, FileBesideAWritableExecutableFolder) {
+    EXPECT_EQ(LocateSettingsFile(folder_), folder_ / "Tavrik.ini");
+}
+
+// Sets an environment variable for the lifetime of the object.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
+        if (const char* old = std::getenv(name)) previous_ = old;
+        Set(value);
+    }
+    ~ScopedEnv() { Set(previous_); }
+
+  private:
+    void Set(const std::optional<std::string>& value) {
+        if (value) {
+            setenv(name_, value->c_str(), 1);
+        } else {
+            unsetenv(name_);
+        }
+    }
+    const char* name_;
+    std::optional<std::string> previous_;
+};
+
+TEST_F(SettingsFileTest, FileInTheConfigFolderWhenTheExecutableFolderIsNotWritable) {
+    const fs::path readOnly = folder_ / "no such program folder";
+    {
+        const ScopedEnv xdg("XDG_CONFIG_HOME", (folder_ / "config").string());
+        EXPECT_EQ(LocateSettingsFile(readOnly), folder_ / "config" / "tavrik" / "Tavrik.ini");
+        EXPECT_TRUE(fs::is_directory(folder_ / "config" / "tavrik"));
+    }
+    {
+        const ScopedEnv xdg("XDG_CONFIG_HOME", std::nullopt);
+        const ScopedEnv home("HOME", (folder_ / "home").string());
+        EXPECT_EQ(LocateSettingsFile(readOnly),
+                  folder_ / "home" / ".config" / "tavrik" / "Tavrik.ini");
+        const ScopedEnv relative("XDG_CONFIG_HOME", "relative/config");
+        EXPECT_EQ(LocateSettingsFile(readOnly),
+                  folder_ / "home" / ".config" / "tavrik" / "Tavrik.ini");
+    }
+    if (geteuid() != 0) {
+        const fs::path program = folder_ / "program";
+        fs::create_directories(program);
+        fs::permissions(program, fs::perms::owner_write, fs::perm_options::remove);
+        const ScopedEnv xdg("XDG_CONFIG_HOME", (folder_ / "config").string());
+        EXPECT_EQ(LocateSettingsFile(program), folder_ / "config" / "tavrik" / "Tavrik.ini");
+        fs::permissions(program, fs::perms::owner_write, fs::perm_options::add);
+    }
+}
+
+TEST_F(SettingsFileTest, StarterBesideTheExecutableElseInTheDataFolder) {
+    EXPECT_EQ(LocateStarterFile(folder_).filename(), "TavrikS.ini");
+    EXPECT_EQ(LocateStarterFile(folder_).parent_path().filename(), "tavrik");
+    WriteBytes(folder_ / "TavrikS.ini", "");
+    EXPECT_EQ(LocateStarterFile(folder_), folder_ / "TavrikS.ini");
+}
+
+// The shipped starter file: a useful keyboard in every mode.
+TEST_F(SettingsFileTest, ShippedStarterFileAssignsTheEssentialKeys) {
+    fs::copy_file(TAVRIK_STARTER_FILE, folder_ / "TavrikS.ini");
+    const GlobalSettings g = SettingsFile(Ini()).Load(GlobalSettings{});
+    ASSERT_EQ(g.LastSetIndex, 0);
+    EXPECT_EQ(g.Set, g.SectionList.front());
+
+    for (int i = 0; i < kKeyTableSize; ++i) {
+        const std::string& entry = g.Keys[i];
+        if (entry.empty()) continue;
+        ASSERT_EQ(utf8::Length(entry), 4u) << KeyTableKeyName(i);
+        for (char c : entry) {
+            EXPECT_TRUE(c == '_' || kKeyCodeString.find(c) != std::string_view::npos)
+                << KeyTableKeyName(i) << " " << entry;
+        }
+    }
+    const std::pair<int, const char*> expected[] = {
+        {13, "===="},
+        {27, "ZZZZ"},
+        {8, "XXXX"},
+        {46, "GGGG"},
+        {96, "0000"},
+        {105, "9999"},
+        {107, "++++"},
+        {109, "----"},
+        {106, "****"},
+        {111, "////"},
+        {189, "----"},
+        {191, "////"},
+        {65, "_A__"},
+        {70, "_F__"},
+        {kShiftKeyOffset + 187, "++++"},
+        {kShiftKeyOffset + 56, "****"},
+    };
+    for (const auto& [index, entry] : expected)
+        EXPECT_EQ(g.Keys[index], entry) << KeyTableKeyName(index);
+
+    // Time mode reaches its four unit keys, date mode its three, through letters.
+    std::string timeUnits;
+    std::string dateUnits;
+    for (int i = 0; i < kKeyTableSize; ++i) {
+        if (g.Keys[i].size() == 4) {
+            timeUnits += g.Keys[i][2];
+            dateUnits += g.Keys[i][3];
+        }
+    }
+    for (char unit : std::string_view("CDEFS"))
+        EXPECT_NE(timeUnits.find(unit), std::string::npos) << unit;
+    for (char unit : std::string_view("ABCEF:"))
+        EXPECT_NE(dateUnits.find(unit), std::string::npos) << unit;
+}
+
+}  // namespace
+}  // namespace tavrik
