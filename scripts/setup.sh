@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
   libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-noto-cjk xvfb xauth x11-utils imagemagick bc
+  fonts-noto-cjk xvfb xauth x11-utils imagemagick xdotool bc
 )
 
 missing=()
