@@ -1,15 +1,158 @@
 // Keys of time and date mode: unit keys, arrange, convert, weekday, calendar
 // and the next-unit keys.
+#include <charconv>
+#include <cmath>
+
+#include "engine/button_codes.h"
 #include "engine/calculator.h"
+#include "values/date_text.h"
+#include "values/math_error.h"
+#include "values/number_text.h"
+#include "values/unit_text.h"
+#include "values/unit_value.h"
+#include "values/utf8.h"
 
 namespace tavrik {
 
-void Calculator::timeUnitKey(int) {}
-void Calculator::dateUnitKey(int) {}
-void Calculator::weekdayKey() {}
-void Calculator::calendarKey() {}
-void Calculator::arrangeKey() {}
-void Calculator::convertKey() {}
-void Calculator::nextUnitKey(int) {}
+namespace {
+
+bool ResultOrPending(int entryState) {
+    return entryState == kResultShown || entryState == kOperatorPending;
+}
+
+bool StartsWithC(std::string_view text) {
+    return !text.empty() && text.front() == 'c';
+}
+
+// The unit character of key code 11 (年) … 16 (秒).
+std::string_view UnitOfKey(int code) {
+    return kUnitChars[static_cast<std::size_t>(code - 10)];
+}
+
+// The bare number being typed into a calendar date, as an integer.
+long long TypedInteger(std::string_view bare) {
+    long long value = 0;
+    const auto [end, ec] = std::from_chars(bare.data(), bare.data() + bare.size(), value);
+    if (ec != std::errc() || end != bare.data() + bare.size()) ThrowFailure(FailureKind::Convert);
+    return value;
+}
+
+// Whether a unit part (kept with its unit) is a whole number from low to high.
+bool WholeIn(std::string_view slot, long double low, long double high) {
+    const auto value = UnitNumberOf(utf8::DropLast(slot));
+    return value && *value == std::trunc(*value) && *value >= low && *value <= high;
+}
+
+}  // namespace
+
+void Calculator::timeUnitKey(int code) {
+    const std::string_view unit = UnitOfKey(code);
+    const std::string& text = state_.displayText;
+    if (utf8::Contains(text, unit)) return;
+    SplitUnitText(values_, text, true, false);
+    std::string typed;
+    if (!ResultOrPending(state_.entryState) && !values_.unitParts[7].empty()) {
+        typed = text + std::string(unit);
+    } else {
+        const DateTime now = clock_.now();
+        const int current = code == 13   ? now.day
+                            : code == 14 ? now.hour
+                            : code == 15 ? now.minute
+                                         : now.second;
+        typed = TrimTrailingZeros(text) + std::to_string(current) + std::string(unit);
+    }
+    setDisplay(std::move(typed));
+    if (ResultOrPending(state_.entryState)) state_.entryState += 1;
+}
+
+void Calculator::dateUnitKey(int code) {
+    const std::string_view unit = UnitOfKey(code);
+    const std::string text = state_.displayText;
+    if (utf8::Contains(text, unit)) return;
+    SplitUnitText(values_, text, true, false);
+    const std::string bare = values_.unitParts[7];
+    if (!StartsWithC(text)) {
+        if (bare.empty()) return;
+        setDisplay(text + std::string(unit));
+        if (ResultOrPending(state_.entryState)) state_.entryState += 1;
+        return;
+    }
+    const bool typed = !bare.empty();
+    const long long n = typed ? TypedInteger(bare) : 0;
+    const DateTime now = clock_.now();
+    const auto rangeError = [&](std::string_view message) {
+        view_.beep();
+        view_.messageBox(BoxKind::Error, message);
+    };
+    if (code == 11) {
+        if (!typed) {
+            setDisplay(text + std::to_string(now.year) + std::string(unit));
+        } else if (n >= 0 && n <= 999) {
+            const std::string head = text.substr(0, text.size() - bare.size());
+            setDisplay(head + std::to_string(n == 0 ? now.year : 2000 + n) + std::string(unit));
+        } else if (n >= 1600 && n <= 3000) {
+            setDisplay(text + std::string(unit));
+        } else {
+            rangeError("値が範囲外です(年:1600～3000)");
+        }
+    } else {
+        const bool month = code == 12;
+        if (!typed || n < 1)
+            setDisplay(TrimTrailingZeros(text) + std::to_string(month ? now.month : now.day) +
+                       std::string(unit));
+        else if (n > (month ? 12 : 31))
+            rangeError(month ? "値が範囲外です(月:1～12)" : "値が範囲外です(日:1～31)");
+        else
+            setDisplay(text + std::string(unit));
+    }
+    if (ResultOrPending(state_.entryState)) state_.entryState += 1;
+}
+
+void Calculator::weekdayKey() {
+    if (state_.entryState == kResultShown || state_.displayText.empty() ||
+        state_.displayText == "0")
+        setDisplay("c 0");
+    if (StartsWithC(state_.displayText))
+        setDisplay(CompleteDateText(values_, state_.displayText, true));
+    if (state_.entryState == kResultShown) state_.entryState = kFirstOperand;
+}
+
+void Calculator::calendarKey() {
+    std::string text = state_.displayText;
+    if (text.empty() || text == "0") return setDisplay("c 0");
+    if (StartsWithC(text)) {
+        utf8::EraseFirst(text, "c ");
+        for (int day = 1; day <= 7; ++day) utf8::EraseFirst(text, kDayNames[day]);
+        return setDisplay(std::move(text));
+    }
+    if (SplitUnitText(values_, text, true, false)) {
+        const UnitParts& parts = values_.unitParts;
+        const bool complete =
+            !parts[1].empty() && !parts[2].empty() && !parts[3].empty() && !parts[7].empty();
+        const bool inRange = (parts[1].empty() || WholeIn(parts[1], 1600, 3000)) &&
+                             (parts[2].empty() || WholeIn(parts[2], 1, 12)) &&
+                             (parts[3].empty() || WholeIn(parts[3], 1, 31));
+        if (complete || !inRange) return;
+    }
+    setDisplay("c " + text);
+}
+
+void Calculator::arrangeKey() {
+    std::string arranged = CompleteDateText(values_, state_.displayText, false);
+    setDisplay(arranged.empty() ? "0" : std::move(arranged));
+}
+
+void Calculator::convertKey() {
+    setDisplay(FormatUnitValue(values_, state_.displayText, false));
+}
+
+void Calculator::nextUnitKey(int code) {
+    int first = 0, last = 0;
+    if (code == kNextTimeUnit && mode() == CalcMode::Time) first = 13, last = 16;
+    if (code == kNextDateUnit && mode() == CalcMode::Date) first = 11, last = 13;
+    for (int unitKey = first; first > 0 && unitKey <= last; ++unitKey) {
+        if (!utf8::Contains(state_.displayText, UnitOfKey(unitKey))) return PushBBtn(unitKey);
+    }
+}
 
 }  // namespace tavrik

@@ -8,7 +8,11 @@
 
 namespace tavrik {
 
-// op is the operator's button code (19..24); the result is a display text.
+// `first` op `second`, where op is an operator key code (19 + … 22 /): the
+// result text, also shown as an information message. A combination without
+// meaning reports "論理エラー" (and an invalid calendar date "日付エラー") and
+// yields `second`. Outside its own mode each returns `second` untouched.
+// Both restart the unit level, so unit results come out in the largest units.
 std::string TimeOperation(ValueContext& ctx, int op, std::string_view first,
                           std::string_view second);
 std::string DateOperation(ValueContext& ctx, int op, std::string_view first,
