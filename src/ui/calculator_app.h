@@ -14,6 +14,11 @@ class CalculatorApp {
     // Takes over the settings, lays out the window from the set in force and
     // starts the calculator (mode, AC). The window is not shown yet.
     explicit CalculatorApp(GlobalSettings settings);
+    // The window is destroyed before the calculator; whatever the calculator
+    // still reports from then on is dropped.
+    ~CalculatorApp() { view_.detach(); }
+    CalculatorApp(const CalculatorApp&) = delete;
+    CalculatorApp& operator=(const CalculatorApp&) = delete;
 
     MainWindow& window() { return window_; }
     Calculator& calculator() { return calc_; }

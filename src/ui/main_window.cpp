@@ -129,8 +129,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
+    // A key without a code still ends the record of the key before it (on
+    // its press), but its release has no table entry to look up.
     const KeyboardKey key = KeyboardKeyOf(*event);
-    calc_.keyUp(key.code, key.modifiers);
+    if (key.code != 0) calc_.keyUp(key.code, key.modifiers);
 }
 
 PanelWidget* MainWindow::panelOf(char letter) const {

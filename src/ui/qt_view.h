@@ -12,6 +12,7 @@ class QtView final : public View {
   public:
     // Until a window is attached, changes have nowhere to go and are dropped.
     void attach(MainWindow& window) { window_ = &window; }
+    void detach() { window_ = nullptr; }
 
     void changed(unsigned changes) override;
     void beep() override;
