@@ -73,6 +73,8 @@ bool Console::run(std::string_view line) {
         memory(args);
     } else if (command == "history") {
         history(args);
+    } else if (command == "log") {
+        log(args);
     } else {
         error("unknown command '" + std::string(command) + "'");
     }
@@ -167,9 +169,36 @@ void Console::history(std::string_view args) {
         if (!index) return error("history select takes a line number");
         history.select(*index);
     } else if (action == "record" && ReadSwitch(rest, on)) {
-        history.setRecording(on);
+        if (history.recording() != on) calc_.toggleRecording();
+    } else if (action == "down" && ReadSwitch(rest, on)) {
+        history.setMoveDown(on);
+    } else if (action == "clear" && rest.empty()) {
+        calc_.clearHistory();
+    } else if (action == "delete" && rest.empty()) {
+        calc_.deleteHistoryLine();
+    } else if (action == "replay" && rest.empty()) {
+        calc_.replayHistoryLine();
+    } else if (action == "write" && !rest.empty()) {
+        view_.answerNextDialog(std::string(rest));
+        calc_.writeHistoryFile();
+    } else if (action == "read" && !rest.empty()) {
+        view_.answerNextDialog(std::string(rest));
+        calc_.readHistoryFile();
     } else {
-        error("history " + std::string(action) + " is not available");
+        error("history takes select N, clear, delete, replay, record on|off, down on|off, "
+              "write PATH or read PATH");
+    }
+}
+
+void Console::log(std::string_view args) {
+    const auto [action, path] = SplitWord(args);
+    if (action == "start" && !path.empty()) {
+        view_.answerNextDialog(std::string(path));
+        calc_.setLogging(true);
+    } else if (action == "stop" && path.empty()) {
+        calc_.setLogging(false);
+    } else {
+        error("log takes start PATH or stop");
     }
 }
 

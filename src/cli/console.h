@@ -46,6 +46,7 @@ private:
     void set(std::string_view args);
     void memory(std::string_view args);
     void history(std::string_view args);
+    void log(std::string_view args);
     void panel(std::string_view args);
 
     std::ostream& out_;

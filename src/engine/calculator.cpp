@@ -19,6 +19,10 @@ Calculator::Calculator(View& view, const Clock& clock)
       random_(static_cast<std::uint32_t>(
           std::chrono::steady_clock::now().time_since_epoch().count())) {
     applySettings();
+    log_.onWriteFailure([this] {
+        view_.messageBox(BoxKind::Error, "ファイルが作成できませんでした");
+        view_.changed(kLogChanged);
+    });
 }
 
 const SettingsSet& Calculator::currentSet() const {

@@ -73,6 +73,18 @@ public:
     void recallMemory(int slot);
     const MemoryRegisters& memory() const { return memory_; }
 
+    // --- history panel, history file and log ------------------------------
+    void toggleRecording();
+    void clearHistory() { history_.clear(); }
+    void deleteHistoryLine() { history_.deleteSelected(); }
+    // Feeds the selected line into the keypad: a value as typed, an operation
+    // line as its key.
+    void replayHistoryLine();
+    void writeHistoryFile();
+    void readHistoryFile();
+    // Logging on asks for the file; the result is whether logging is on.
+    bool setLogging(bool on);
+
     // --- models read by the views -----------------------------------------
     const CalcState& state() const { return state_; }
     const std::string& displayText() const { return state_.displayText; }

@@ -1,5 +1,7 @@
 #include "history/history_list.h"
 
+#include <algorithm>
+
 namespace tavrik {
 
 void History::setCurrentMode(CalcMode mode) {
@@ -15,6 +17,35 @@ void History::setRecording(bool on) {
 void History::select(int index) {
     HistoryList& list = current();
     list.selected = index >= 0 && index < static_cast<int>(list.lines.size()) ? index : -1;
+    view_.changed(kHistoryChanged);
+}
+
+void History::clear() {
+    HistoryList& list = current();
+    list.lines.clear();
+    list.selected = -1;
+    list.counter = 0;
+    view_.changed(kHistoryChanged);
+}
+
+void History::deleteSelected() {
+    HistoryList& list = current();
+    auto& lines = list.lines;
+    const int i = list.selected;
+    const auto isAc = [&](int index) {
+        return lines[static_cast<std::size_t>(index)].find(kAcLineText) != std::string::npos;
+    };
+    if (lines.empty() || i < 0 || i >= static_cast<int>(lines.size()) || isAc(i)) return;
+    lines.erase(lines.begin() + i);
+    list.selected = -1;
+    while (!lines.empty()) {
+        const int at = std::min(i, static_cast<int>(lines.size()) - 1);
+        list.selected = at;
+        if (!isAc(at)) break;
+        if (at > 0 && !isAc(at - 1)) break;
+        lines.erase(lines.begin() + at);
+        list.selected = -1;
+    }
     view_.changed(kHistoryChanged);
 }
 

@@ -50,11 +50,25 @@ public:
 
     void select(int index);
 
+    // Removes every line of the current list and restarts its numbering.
+    void clear();
+    // Deletes the selected line, then any AC line left at the top of the list
+    // or directly after another AC line. AC lines cannot be deleted directly.
+    void deleteSelected();
+
+    // The "↓" check: replay moves the selection down one line.
+    bool moveDown() const { return moveDown_; }
+    void setMoveDown(bool on) {
+        moveDown_ = on;
+        view_.changed(kHistoryChanged);
+    }
+
 private:
     View& view_;
     std::array<HistoryList, 4> lists_;
     CalcMode mode_ = CalcMode::Decimal;
     bool recording_ = true;
+    bool moveDown_ = true;
     int maxLines_ = 0;
     int numbering_ = 0;
 };

@@ -1,11 +1,15 @@
 // The operation log: the key trace collected by the dispatcher and the lines
-// written while logging is on.
+// written to the log file while logging is on.
 #pragma once
 
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
+#include "history/text_file.h"
 #include "values/message_line.h"
+#include "values/view.h"
 
 namespace tavrik {
 
@@ -15,14 +19,27 @@ public:
     void appendKeyTrace(int code);
     const std::string& pendingKeyTrace() const { return pendingKeyTrace_; }
 
-    bool active() const { return active_; }
+    bool active() const { return file_.isOpen(); }
+    // Opens (or creates) the file for appending and writes the header.
+    bool start(const std::filesystem::path& path, const DateTime& now);
+    void stop() { file_.close(); }
+
+    // Called once when a line cannot be written; logging is then off.
+    void onWriteFailure(std::function<void()> handler) { onWriteFailure_ = std::move(handler); }
 
     // Writes the pending key trace, then the line, while logging is on.
     void WriteLog(std::string_view line) override;
 
+    // The menu caption and the window title that show the logging state.
+    const char* menuCaption() const { return active() ? "ログ（終了）" : "ログ（開始）"; }
+    const char* windowTitle() const { return active() ? "Tavrik *** ログ取得中 ***" : "Tavrik"; }
+
 private:
+    bool write(std::string_view line);
+
     std::string pendingKeyTrace_;
-    bool active_ = false;
+    AppendFile file_;
+    std::function<void()> onWriteFailure_;
 };
 
 }  // namespace tavrik

@@ -1,0 +1,94 @@
+// Commands of the history panel and menu: recording, clear, delete, replay,
+// the history file and the log.
+#include <charconv>
+
+#include "engine/button_codes.h"
+#include "engine/calculator.h"
+#include "history/history_file.h"
+
+namespace tavrik {
+
+namespace {
+
+// The key an operation line of the history presses; 0 for none.
+int ReplayCode(std::string_view text, bool& unreadable) {
+    unreadable = false;
+    switch (text.size() > 1 ? text[1] : '\0') {
+        case '+': return kAdd;
+        case '-': return kSubtract;
+        case '*': return kMultiply;
+        case '/': return kDivide;
+        case '=': return kEquals;
+        case '%': return kPercent;
+        case 'F': break;
+        default: return 0;
+    }
+    std::string_view digits = text.substr(2);
+    digits = digits.substr(0, digits.find(' '));
+    int code = 0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), code);
+    unreadable = ec != std::errc() || end != digits.data() + digits.size() || digits.empty();
+    return unreadable ? 0 : code;
+}
+
+}  // namespace
+
+void Calculator::toggleRecording() {
+    history_.setRecording(!history_.recording());
+    history_.select(-1);
+}
+
+void Calculator::replayHistoryLine() {
+    HistoryList& list = history_.current();
+    const int selected = list.selected;
+    if (selected < 0 || selected >= static_cast<int>(list.lines.size())) return;
+    const std::string line = list.lines[static_cast<std::size_t>(selected)];
+    if (line.find(kAcLineText) != std::string::npos) return;
+    const std::string text = StripLineNumber(line);
+    if (text.empty() || text.front() != '#') {
+        setDisplay(text);
+        if (state_.entryState == kResultShown || state_.entryState == kOperatorPending)
+            state_.entryState += 1;
+    } else {
+        bool unreadable = false;
+        const int code = ReplayCode(text, unreadable);
+        if (unreadable) {
+            view_.messageBox(BoxKind::Error, "'" + text.substr(2, text.find(' ') - 2) +
+                                                 "' is not a valid integer value");
+            return;
+        }
+        if (code != 0) PushBBtn(code);
+    }
+    if (history_.moveDown() && selected < static_cast<int>(list.lines.size()) - 1)
+        history_.select(selected + 1);
+}
+
+void Calculator::writeHistoryFile() {
+    const auto path = view_.askPath(FileDialogKind::Save, "書出", "*.txt");
+    if (!path) return;
+    if (!WriteHistoryFile(*path, mode(), history_.current().lines, clock_.now()))
+        view_.messageBox(BoxKind::Error, "ファイルが作成できませんでした");
+}
+
+void Calculator::readHistoryFile() {
+    const auto path = view_.askPath(FileDialogKind::Open, "読込", "*.txt");
+    if (!path) return;
+    const bool opened = ReadHistoryFile(*path, mode(), [this](std::string_view line) {
+        return history_.AddHList(line, kValueLine);
+    });
+    if (!opened) view_.messageBox(BoxKind::Error, "ファイルが開けませんでした");
+}
+
+bool Calculator::setLogging(bool on) {
+    if (!on) {
+        log_.stop();
+    } else if (!log_.active()) {
+        const auto path = view_.askPath(FileDialogKind::Save, "ログ", "*.txt");
+        if (path && !log_.start(*path, clock_.now()))
+            view_.messageBox(BoxKind::Error, "ファイルが作成できませんでした");
+    }
+    view_.changed(kLogChanged);
+    return log_.active();
+}
+
+}  // namespace tavrik

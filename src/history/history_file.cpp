@@ -1,0 +1,51 @@
+#include "history/history_file.h"
+
+#include <cstdio>
+
+#include "history/text_file.h"
+#include "settings/file_io.h"
+
+namespace tavrik {
+
+std::string TimestampText(const DateTime& t) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%d/%d/%d %02d:%02d", t.year, t.month, t.day, t.hour,
+                  t.minute);
+    return text;
+}
+
+std::string StripLineNumber(std::string_view line) {
+    const auto colon = line.find(':');
+    if (colon == std::string_view::npos) return std::string(line);
+    line.remove_prefix(std::min(line.size(), colon + 2));
+    return std::string(line);
+}
+
+bool WriteHistoryFile(const std::filesystem::path& path, CalcMode mode,
+                      const std::vector<std::string>& lines, const DateTime& now) {
+    AppendFile file;
+    if (!file.open(path)) return false;
+    bool written = file.writeLine("*** Tavrik 履歴 " + TimestampText(now));
+    written = file.writeLine(std::string("Mode:") + static_cast<char>(mode)) && written;
+    for (const auto& line : lines) written = file.writeLine(StripLineNumber(line)) && written;
+    return written;
+}
+
+bool ReadHistoryFile(const std::filesystem::path& path, CalcMode mode,
+                     const std::function<bool(std::string_view)>& add) {
+    const auto bytes = ReadFileBytes(path);
+    if (!bytes) return false;
+    const std::string modeLine = std::string("Mode:") + static_cast<char>(mode);
+    bool matching = false;
+    for (const auto& line : SplitTextLines(*bytes)) {
+        if (line.find("Mode:") != std::string::npos) {
+            matching = line.find(modeLine) != std::string::npos;
+            continue;
+        }
+        if (!matching || line.empty() || line.find("Tavrik") != std::string::npos) continue;
+        if (!add(StripLineNumber(line))) break;
+    }
+    return true;
+}
+
+}  // namespace tavrik

@@ -1,0 +1,32 @@
+// The history file: sections of a header, a mode line and the lines of one
+// history list, appended by every write.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "values/value_context.h"
+#include "values/view.h"
+
+namespace tavrik {
+
+// "yyyy/m/d hh:nn", the date and time of file headers.
+std::string TimestampText(const DateTime& time);
+
+// The line without its number prefix: everything up to and including the
+// first ":" and the one character after it.
+std::string StripLineNumber(std::string_view line);
+
+// Appends one section; false when the file can be neither opened nor created.
+bool WriteHistoryFile(const std::filesystem::path& path, CalcMode mode,
+                      const std::vector<std::string>& lines, const DateTime& now);
+
+// Reads the lines of every section written for `mode`, in file order, handing
+// each to `add` until it refuses one. False when the file cannot be opened.
+bool ReadHistoryFile(const std::filesystem::path& path, CalcMode mode,
+                     const std::function<bool(std::string_view)>& add);
+
+}  // namespace tavrik

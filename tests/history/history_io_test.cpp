@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "history/history_file.h"
+#include "settings/cp932.h"
+#include "settings/file_io.h"
+#include "support/calculator_fixture.h"
+
+namespace tavrik {
+namespace {
+
+namespace fs = std::filesystem;
+
+class HistoryFileTest : public testing::CalculatorTest {
+protected:
+    HistoryFileTest() {
+        dir = fs::temp_directory_path() /
+              ("tavrik-history-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    ~HistoryFileTest() override { fs::remove_all(dir); }
+
+    std::vector<std::string> fileLines(const fs::path& path) {
+        const auto bytes = ReadFileBytes(path);
+        EXPECT_TRUE(bytes.has_value());
+        std::vector<std::string> lines;
+        const std::string text = cp932::Decode(bytes.value_or(""));
+        std::size_t start = 0;
+        while (start < text.size()) {
+            const auto end = text.find("\r\n", start);
+            EXPECT_NE(end, std::string::npos) << "every line ends with CR LF";
+            if (end == std::string::npos) break;
+            lines.push_back(text.substr(start, end - start));
+            start = end + 2;
+        }
+        return lines;
+    }
+
+    void writeBytes(const fs::path& path, std::string_view bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+
+    fs::path dir;
+};
+
+TEST_F(HistoryFileTest, WritesSectionsWithoutLineNumbers) {
+    start();
+    keys("12+345=");
+    view.nextPath = (dir / "h.txt").string();
+    calc.writeHistoryFile();
+    calc.writeHistoryFile();
+    const std::vector<std::string> section = {"*** Tavrik 履歴 2024/5/3 14:25", "Mode:D", "12",
+                                              "#+", "345", "#="};
+    std::vector<std::string> twice = section;
+    twice.insert(twice.end(), section.begin(), section.end());
+    EXPECT_EQ(fileLines(dir / "h.txt"), twice);
+}
+
+TEST_F(HistoryFileTest, ReadsSectionsOfTheCurrentModeOnly) {
+    writeBytes(dir / "h.txt",
+               cp932::Encode("*** Tavrik 履歴 2024/5/3 14:05\r\nMode:T\r\n3時\r\n"
+                             "*** Tavrik 履歴 2024/5/3 14:06\r\nMode:D\r\n12: 345\r\n#+\r\n"
+                             "\r\n--- AC ---\r\n"));
+    start();
+    view.nextPath = (dir / "h.txt").string();
+    calc.readHistoryFile();
+    EXPECT_EQ(historyLines(), (std::vector<std::string>{"1: 345", "2: #+", "3: --- AC ---"}));
+    calc.switchMode(CalcMode::Time);
+    calc.readHistoryFile();
+    EXPECT_EQ(historyLines(), (std::vector<std::string>{"1: 3時"}));
+}
+
+TEST_F(HistoryFileTest, AcceptsLfLinesAndInvalidBytes) {
+    writeBytes(dir / "h.txt", "Mode:D\n5\n\x82\n#=\n");
+    start();
+    view.nextPath = (dir / "h.txt").string();
+    calc.readHistoryFile();
+    EXPECT_EQ(historyLines(), (std::vector<std::string>{"1: 5", "2: \xEF\xBF\xBD", "3: #="}));
+}
+
+TEST_F(HistoryFileTest, AFileWithoutModeLinesAddsNothing) {
+    writeBytes(dir / "h.txt", "5\r\n6\r\n");
+    start();
+    view.nextPath = (dir / "h.txt").string();
+    calc.readHistoryFile();
+    EXPECT_TRUE(historyLines().empty());
+}
+
+TEST_F(HistoryFileTest, ReadingStopsAtTheHistoryLimit) {
+    calc.editSettings().SetTable[kDefaultSetSlot].MaxLineH = 6;
+    start();
+    keys("1+2+");
+    ASSERT_EQ(historyLines().size(), 4u);
+    writeBytes(dir / "h.txt", "Mode:D\r\n1\r\n2\r\n3\r\n4\r\n5\r\n");
+    view.nextPath = (dir / "h.txt").string();
+    calc.readHistoryFile();
+    EXPECT_EQ(historyLines().size(), 6u);
+    EXPECT_EQ(view.boxes, std::vector<std::string>{"履歴数が最大値に達しています"});
+}
+
+TEST_F(HistoryFileTest, CancelledDialogsAndUnreadableFiles) {
+    start();
+    view.nextPath.reset();
+    calc.readHistoryFile();
+    calc.writeHistoryFile();
+    EXPECT_TRUE(view.boxes.empty());
+    view.nextPath = (dir / "missing.txt").string();
+    calc.readHistoryFile();
+    view.nextPath = (dir / "no" / "folder.txt").string();
+    calc.writeHistoryFile();
+    EXPECT_EQ(view.boxes, (std::vector<std::string>{"ファイルが開けませんでした",
+                                                    "ファイルが作成できませんでした"}));
+}
+
+TEST_F(HistoryFileTest, WrittenCalculationReplaysToTheSameResult) {
+    start();
+    keys("12*3+4=");
+    const std::string result = display();
+    view.nextPath = (dir / "h.txt").string();
+    calc.writeHistoryFile();
+    calc.clearHistory();
+    calc.PushBBtn(kAllClear);
+    calc.readHistoryFile();
+    calc.history().select(0);
+    for (std::size_t i = 0; i < 6; ++i) calc.replayHistoryLine();
+    EXPECT_EQ(display(), result);
+}
+
+using LogTest = HistoryFileTest;
+
+TEST_F(LogTest, LogsACalculationWithItsKeyTrace) {
+    start();
+    keys("5");
+    view.nextPath = (dir / "calc.log").string();
+    ASSERT_TRUE(calc.setLogging(true));
+    EXPECT_STREQ(calc.log().windowTitle(), "Tavrik *** ログ取得中 ***");
+    EXPECT_STREQ(calc.log().menuCaption(), "ログ（終了）");
+    keys("+3=R");
+    calc.PushBBtn(kAllClear);
+    calc.switchMode(CalcMode::Mixed);
+    keys("1/0=");
+    calc.setLogging(false);
+    EXPECT_STREQ(calc.log().windowTitle(), "Tavrik");
+    const auto lines = fileLines(dir / "calc.log");
+    const std::string trace = lines.at(1);
+    EXPECT_EQ(trace.substr(trace.size() - 5), "|6|19") << "keys since start, ending with 5 +";
+    const std::vector<std::string> rest(lines.begin() + 2, lines.end());
+    EXPECT_EQ(lines[0], "*** Tavrik ログ (2024/5/3 14:25)");
+    EXPECT_EQ(rest, (std::vector<std::string>{
+                        "5 + [5]", "|4|23", "3 = [8]", "|25", "8 (+/-) [-8]", "|31",
+                        "--- AC ---", "Mode Change: 混合", "|31", "--- AC ---", "|2|22", "d 1 / [d 1]",
+                        "|1|23", "０除算エラー", "d 0 = [d 1]"}));
+}
+
+TEST_F(LogTest, AppendsToAnExistingLog) {
+    writeBytes(dir / "calc.log", "old line\r\n");
+    start();
+    view.nextPath = (dir / "calc.log").string();
+    calc.setLogging(true);
+    calc.PushBBtn(kAllClear);
+    calc.setLogging(false);
+    const auto lines = fileLines(dir / "calc.log");
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "old line");
+    EXPECT_EQ(lines.back(), "--- AC ---");
+}
+
+TEST_F(LogTest, AFailedWriteIsReportedOnceAndStopsLogging) {
+    start();
+    view.nextPath = "/dev/full";
+    EXPECT_FALSE(calc.setLogging(true)) << "the header cannot be written";
+    EXPECT_EQ(view.boxes, std::vector<std::string>{"ファイルが作成できませんでした"});
+    EXPECT_FALSE(calc.log().active());
+}
+
+TEST_F(LogTest, CancelledDialogLeavesLoggingOff) {
+    start();
+    view.nextPath.reset();
+    EXPECT_FALSE(calc.setLogging(true));
+    EXPECT_TRUE(view.boxes.empty());
+}
+
+}  // namespace
+}  // namespace tavrik

@@ -1,0 +1,124 @@
+#include "support/calculator_fixture.h"
+
+namespace tavrik {
+namespace {
+
+using HistoryPanelTest = testing::CalculatorTest;
+
+TEST_F(HistoryPanelTest, ReplayWithMoveDownReproducesTheResult) {
+    start();
+    keys("5+3=Z");
+    calc.history().select(0);
+    for (int i = 0; i < 4; ++i) calc.replayHistoryLine();
+    EXPECT_EQ(display(), "8");
+    EXPECT_EQ(calc.history().current().selected, 4);
+}
+
+TEST_F(HistoryPanelTest, ReplayWithoutMoveDownStaysOnTheLine) {
+    start();
+    keys("5+3=");
+    calc.history().setMoveDown(false);
+    calc.history().select(0);
+    calc.replayHistoryLine();
+    calc.replayHistoryLine();
+    EXPECT_EQ(display(), "5") << "a replayed value replaces the display";
+    EXPECT_EQ(calc.history().current().selected, 0);
+}
+
+TEST_F(HistoryPanelTest, ReplayPressesFunctionLines) {
+    start();
+    keys("4R");
+    calc.history().select(0);
+    calc.replayHistoryLine();
+    EXPECT_EQ(display(), "4");
+}
+
+TEST_F(HistoryPanelTest, UnreadableFunctionNumberShowsTheConversionFailure) {
+    start();
+    calc.history().AddHList("#Fx1 (f)", kOperationLine);
+    calc.history().select(0);
+    calc.replayHistoryLine();
+    ASSERT_EQ(view.boxes.size(), 1u);
+    EXPECT_EQ(view.boxes[0], "'x1' is not a valid integer value");
+    EXPECT_EQ(display(), "0");
+}
+
+TEST_F(HistoryPanelTest, AcLinesAreNeitherDeletedNorReplayed) {
+    start();
+    keys("5+Z");
+    calc.history().select(2);
+    calc.deleteHistoryLine();
+    calc.replayHistoryLine();
+    EXPECT_EQ(historyLines().size(), 3u);
+    EXPECT_EQ(display(), "0");
+}
+
+TEST_F(HistoryPanelTest, DeletingTidiesAcLines) {
+    struct Case {
+        const char* keys;
+        int select;
+        std::vector<std::string> after;
+        int selected;
+    };
+    const std::vector<Case> cases = {
+        // the only value line between two AC lines: the second AC line goes too
+        {"5+Z6=Z7=", 3, {"1: 5", "#+", "--- AC ---", "#=", "--- AC ---", "1: 7", "#="}, 3},
+        {"5=Z6=Z", 3, {"1: 5", "#=", "--- AC ---", "#=", "--- AC ---"}, 3},
+        // the first lines: an AC line left on top is deleted
+        {"5=Z6=", 0, {"#=", "--- AC ---", "1: 6", "#="}, 0},
+        // the last line: the selection ends on the new last line
+        {"5=", 1, {"1: 5"}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        start();
+        calc.clearHistory();
+        calc.PushBBtn(kAllClear);
+        keys(c.keys);
+        calc.history().select(c.select);
+        calc.deleteHistoryLine();
+        EXPECT_EQ(historyLines(), c.after);
+        EXPECT_EQ(calc.history().current().selected, c.selected);
+    }
+}
+
+TEST_F(HistoryPanelTest, AcLineLeftOnTopOrTwiceInARowIsDeleted) {
+    start();
+    keys("5+Z6+Z");
+    calc.history().select(3);
+    calc.deleteHistoryLine();
+    calc.history().select(3);
+    calc.deleteHistoryLine();
+    EXPECT_EQ(historyLines(), (std::vector<std::string>{"1: 5", "#+", "--- AC ---"}));
+    calc.history().select(0);
+    calc.deleteHistoryLine();
+    calc.history().select(0);
+    calc.deleteHistoryLine();
+    EXPECT_TRUE(historyLines().empty());
+}
+
+TEST_F(HistoryPanelTest, ClearRestartsNumberingOfTheCurrentModeOnly) {
+    start();
+    keys("5+");
+    calc.switchMode(CalcMode::Time);
+    calc.history().AddHList("3時", kValueLine);
+    calc.clearHistory();
+    calc.history().AddHList("4時", kValueLine);
+    EXPECT_EQ(historyLines(), std::vector<std::string>{"1: 4時"});
+    calc.switchMode(CalcMode::Decimal);
+    EXPECT_EQ(historyLines(), (std::vector<std::string>{"1: 5", "#+", "--- AC ---"}));
+}
+
+TEST_F(HistoryPanelTest, RecordingSwitchClearsTheSelection) {
+    start();
+    keys("5+");
+    calc.history().select(1);
+    calc.toggleRecording();
+    EXPECT_FALSE(calc.history().recording());
+    EXPECT_EQ(calc.history().current().selected, -1);
+    keys("3=");
+    EXPECT_EQ(historyLines().size(), 2u);
+}
+
+}  // namespace
+}  // namespace tavrik
