@@ -29,7 +29,7 @@ TEST_P(UnitTextSplit, FillsTheSlots) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Forms, UnitTextSplit,
+    UnitForms, UnitTextSplit,
     ::testing::Values(
         SplitCase{
             "1日2時3分4.5秒", false, false, true, {"", "0", "0", "1", "2", "3", "4.5", "0"}, false},
