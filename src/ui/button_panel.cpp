@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <cmath>
 
+#include "ui/custom_key_bounds.h"
 #include "ui/key_grid.h"
 #include "ui/panel_font.h"
 
@@ -40,25 +41,44 @@ ButtonPanel::ButtonPanel(QWidget* parent, ClickHandler onClick)
 void ButtonPanel::build(const SettingsSet& set) {
     pitch_ = set.Pitch;
     const QFont font = PanelFont(set.FontNameB, set.FontSizeB, set.FontBoldB);
-    const QFontMetrics metrics(font);
-    const QString glyph = QStringLiteral("税");
-    const int w = KeyCellWidth(metrics.horizontalAdvance(glyph), set.DigitsB);
-    const int h = KeyCellHeight(metrics.height());
-    const KeyGrid grid = DefaultKeyGrid(w, h, set.PitchB);
-
     for (int tag = 1; tag <= 35; ++tag) {
         QPushButton* button = buttons_[static_cast<std::size_t>(tag)];
-        const KeyRect& rect = grid.keys[static_cast<std::size_t>(tag)];
         QFont keyFont = font;
         keyFont.setUnderline(button->font().underline());
         button->setFont(keyFont);
         setTextColor(*button, set.FontColorB);
-        button->setGeometry(rect.left, rect.top, rect.width, rect.height);
     }
-    keys_->setGeometry(pitch_, pitch_, grid.width, grid.height);
+
+    QSize inner;
+    if (const std::optional<CustomKeyLayout> custom = CustomKeyBounds(set.BoundsB, pitch_)) {
+        for (int tag = 1; tag <= 35; ++tag) {
+            const CustomKey& key = custom->keys[static_cast<std::size_t>(tag)];
+            QPushButton* button = buttons_[static_cast<std::size_t>(tag)];
+            placed_[static_cast<std::size_t>(tag)] = key.placed;
+            button->setGeometry(key.rect.left, key.rect.top, key.rect.width, key.rect.height);
+            button->setVisible(key.placed);
+            if (key.color) setTextColor(*button, *key.color);
+        }
+        inner = {custom->width, custom->height};
+    } else {
+        const QFontMetrics metrics(font);
+        const QString glyph = QStringLiteral("税");
+        const int w = KeyCellWidth(metrics.horizontalAdvance(glyph), set.DigitsB);
+        const int h = KeyCellHeight(metrics.height());
+        const KeyGrid grid = DefaultKeyGrid(w, h, set.PitchB);
+        for (int tag = 1; tag <= 35; ++tag) {
+            const KeyRect& rect = grid.keys[static_cast<std::size_t>(tag)];
+            QPushButton* button = buttons_[static_cast<std::size_t>(tag)];
+            placed_[static_cast<std::size_t>(tag)] = true;
+            button->setGeometry(rect.left, rect.top, rect.width, rect.height);
+            button->show();
+        }
+        inner = {grid.width, grid.height};
+    }
+    keys_->setGeometry(pitch_, pitch_, inner.width(), inner.height());
     paintBackground(*keys_, set.ColorB);
     paintBackground(*this, set.ColorB);
-    resize(grid.width + 2 * pitch_, grid.height + 2 * pitch_);
+    resize(inner.width() + 2 * pitch_, inner.height() + 2 * pitch_);
 }
 
 void ButtonPanel::showFace(const KeypadFace& face) {
@@ -67,7 +87,7 @@ void ButtonPanel::showFace(const KeypadFace& face) {
         QPushButton* button = buttons_[static_cast<std::size_t>(tag)];
         // A caption is shown as it is: "&" marks no shortcut here.
         button->setText(QString::fromStdString(key.caption).replace('&', QStringLiteral("&&")));
-        button->setEnabled(key.enabled);
+        button->setEnabled(key.enabled && placed_[static_cast<std::size_t>(tag)]);
         if (button->font().underline() != key.underlined) {
             QFont font = button->font();
             font.setUnderline(key.underlined);

@@ -1,5 +1,6 @@
-// The button panel `pnlB`: the inner key panel `pnlBB` with the 35 keys, in
-// the default grid, sized from the width and height of "税" in the key font.
+// The button panel `pnlB`: the inner key panel `pnlBB` with the 35 keys,
+// placed by the set's `BoundsB` entries or else in the default grid, sized
+// from the width and height of "税" in the key font.
 #pragma once
 
 #include <QPushButton>
@@ -30,6 +31,7 @@ class ButtonPanel final : public PanelWidget {
   private:
     QWidget* keys_;  // pnlBB
     std::array<QPushButton*, 36> buttons_{};
+    std::array<bool, 36> placed_{};  // false: hidden by a custom placement
     int pitch_ = 0;
 };
 

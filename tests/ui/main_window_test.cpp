@@ -229,6 +229,28 @@ TEST_F(MainWindowTest, KeysFollowTheDefaultGridOfTheKeyFont) {
     EXPECT_EQ(inner->size(), QSize(6 * w + 2 * g, 6 * h + 2 * g));
 }
 
+TEST(CustomKeyPlacementTest, KeysWithoutAnEntryAreHiddenAndStayDisabled) {
+    GlobalSettings settings;
+    settings.SetTable[kDefaultSetSlot].BoundsB[2] = "4,6,50,30,clRed";  // key "1"
+    CalculatorApp app(std::move(settings));
+    app.window().show();
+    auto* one = app.window().findChild<QPushButton*>("btnN1");
+    auto* two = app.window().findChild<QPushButton*>("btnN2");
+    EXPECT_TRUE(one->isVisible());
+    EXPECT_EQ(one->geometry(), QRect(4, 6, 50, 30));
+    EXPECT_EQ(one->palette().color(QPalette::ButtonText), QColor(Qt::red));
+    EXPECT_FALSE(two->isVisible());
+    EXPECT_FALSE(two->isEnabled());
+    const int pitch = app.calculator().currentSet().Pitch;
+    EXPECT_EQ(app.window().findChild<QWidget*>("pnlBB")->size(), QSize(54 + pitch, 36 + pitch));
+    // A mode face refresh does not bring the hidden keys back.
+    app.window().findChild<QAction*>("mnuOAC")->trigger();
+    app.window().refresh(kKeypadChanged);
+    EXPECT_FALSE(two->isEnabled());
+    QTest::mouseClick(one, Qt::LeftButton);
+    EXPECT_EQ(app.window().findChild<QLabel*>("stxC")->text(), "1");
+}
+
 TEST_F(MainWindowTest, JapaneseFontStandsInForAMissingFace) {
     const QFontInfo info(key("btnTI")->font());
     EXPECT_EQ(info.family(), "Noto Sans CJK JP");
