@@ -32,8 +32,9 @@ bool ReadSwitch(std::string_view text, bool& on) {
 }  // namespace
 
 Console::Console(std::ostream& out, std::optional<std::filesystem::path> ini)
-    : out_(out), ini_(std::move(ini)), view_(out), calc_(view_, clock_) {
-    calc_.setSettings(GlobalSettings{});
+    : out_(out), view_(out), calc_(view_, clock_) {
+    if (ini) settingsFile_.emplace(*ini);
+    calc_.setSettings(settingsFile_ ? settingsFile_->Load(GlobalSettings{}) : GlobalSettings{});
     applyDisplayModel();
     calc_.start();
 }
@@ -73,6 +74,8 @@ bool Console::run(std::string_view line) {
         memory(args);
     } else if (command == "history") {
         history(args);
+    } else if (command == "ini") {
+        ini(args);
     } else if (command == "log") {
         log(args);
     } else {
@@ -200,6 +203,13 @@ void Console::log(std::string_view args) {
     } else {
         error("log takes start PATH or stop");
     }
+}
+
+void Console::ini(std::string_view args) {
+    if (args != "save") return error("ini takes save");
+    if (!settingsFile_) return error("no settings file: start with --ini FILE");
+    if (!settingsFile_->Save(calc_.editSettings()))
+        view_.messageBox(BoxKind::Error, "ファイルが作成できませんでした");
 }
 
 void Console::panel(std::string_view args) {

@@ -10,6 +10,7 @@
 
 #include "cli/console_view.h"
 #include "engine/calculator.h"
+#include "settings/settings_file.h"
 
 namespace tavrik::cli {
 
@@ -48,9 +49,10 @@ private:
     void history(std::string_view args);
     void log(std::string_view args);
     void panel(std::string_view args);
+    void ini(std::string_view args);
 
     std::ostream& out_;
-    std::optional<std::filesystem::path> ini_;
+    std::optional<SettingsFile> settingsFile_;
     ConsoleView view_;
     ConsoleClock clock_;
     Calculator calc_;
