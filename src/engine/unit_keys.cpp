@@ -88,7 +88,8 @@ void Calculator::dateUnitKey(int code) {
         if (!typed) {
             setDisplay(text + std::to_string(now.year) + std::string(unit));
         } else if (n >= 0 && n <= 999) {
-            const std::string head = text.substr(0, text.size() - bare.size());
+            const std::string head =
+                utf8::EndsWith(text, bare) ? text.substr(0, text.size() - bare.size()) : text;
             setDisplay(head + std::to_string(n == 0 ? now.year : 2000 + n) + std::string(unit));
         } else if (n >= 1600 && n <= 3000) {
             setDisplay(text + std::string(unit));

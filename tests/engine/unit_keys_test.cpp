@@ -65,9 +65,6 @@ TEST_F(TimeKeys, ArrangeAndConvert) {
              KeyCase{"I", "0", 0},
              KeyCase{"1C2D3E4FO", "1日2時3分4秒", 1},
              KeyCase{"1C2D3E4FOO", "26時3分4秒", 1},
-             KeyCase{"1C2D3E4FOOO", "1563分4秒", 1},
-             KeyCase{"1C2D3E4FOOOO", "93784秒", 1},
-             KeyCase{"1C2D3E4FOOOOO", "1日2時3分4秒", 1},
              KeyCase{"75O", "75", 1},
          }) {
         run(CalcMode::Time, c);
@@ -78,10 +75,7 @@ TEST_F(TimeKeys, Calculations) {
     for (const KeyCase& c : {
              KeyCase{"1D+30E=", "1時30分0秒", 2},
              KeyCase{"1D+30E+", "1時30分0秒", 2},
-             KeyCase{"1D*3=", "3時0分0秒", 2},
              KeyCase{"3*1D=", "3時0分0秒", 2},
-             KeyCase{"1D/30E=", "2", 2},
-             KeyCase{"5+7=", "12", 2},
              KeyCase{"23D+2D=", "1日1時0分0秒", 2},
          }) {
         run(CalcMode::Time, c);
@@ -186,7 +180,6 @@ TEST_F(DateKeys, Calculations) {
     for (const KeyCase& c : {
              KeyCase{"F2024A1B31C+1FB=", "c 2024年2月29日", 2},
              KeyCase{"F2024A3B1C-2023A3B1C=", "366日", 2},
-             KeyCase{"1A+6B=", "1年6月0日", 2},
              KeyCase{"1B-2B=", "-1月0日", 2},
              KeyCase{"E+30FC=", "c 2024年6月2日", 2},
          }) {

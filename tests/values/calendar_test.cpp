@@ -53,29 +53,6 @@ TEST(CalendarValues, InvalidDatesHaveNoValue) {
     }
 }
 
-TEST(CalendarShift, YearsAndMonthsClampTheDay) {
-    struct Case {
-        CivilDate from;
-        bool years;
-        long long count;
-        CivilDate to;
-    };
-    for (const Case& c :
-         {Case{{2024, 2, 29}, true, 1, {2025, 2, 28}}, Case{{2024, 2, 29}, true, -4, {2020, 2, 29}},
-          Case{{2024, 1, 31}, false, 1, {2024, 2, 29}},
-          Case{{2024, 3, 31}, false, -1, {2024, 2, 29}},
-          Case{{2024, 1, 15}, false, -13, {2022, 12, 15}},
-          Case{{2024, 12, 31}, false, 14, {2026, 2, 28}}}) {
-        const auto to = c.years ? AddYears(c.from, c.count) : AddMonths(c.from, c.count);
-        ASSERT_TRUE(to);
-        EXPECT_EQ(to->year, c.to.year);
-        EXPECT_EQ(to->month, c.to.month);
-        EXPECT_EQ(to->day, c.to.day);
-    }
-    EXPECT_FALSE(AddYears({3000, 1, 1}, 7000));
-    EXPECT_FALSE(AddMonths({1, 1, 1}, -1));
-}
-
 TEST(CalendarEra, ShownOnlyInsideTheEraRange) {
     struct Case {
         CivilDate date;
