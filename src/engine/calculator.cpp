@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "engine/button_codes.h"
+#include "formula/user_functions.h"
 #include "values/number_text.h"
 #include "values/utf8.h"
 
@@ -18,6 +19,9 @@ Calculator::Calculator(View& view, const Clock& clock)
       keypad_(DesignKeypad()),
       random_(static_cast<std::uint32_t>(
           std::chrono::steady_clock::now().time_since_epoch().count())) {
+    userFunctionEvaluator_ = [this](std::string_view formula, long double x, long double y) {
+        return ApplyUserFunction(status_, formula, x, y);
+    };
     applySettings();
     log_.onWriteFailure([this] {
         view_.messageBox(BoxKind::Error, "ファイルが作成できませんでした");

@@ -11,6 +11,7 @@
 #include "engine/calc_state.h"
 #include "engine/keypad_face.h"
 #include "engine/memory_registers.h"
+#include "formula/formula_sheet.h"
 #include "formula/operations.h"
 #include "history/history_list.h"
 #include "history/log.h"
@@ -103,6 +104,11 @@ public:
         userFunctionEvaluator_ = std::move(evaluator);
     }
 
+    // The formula sheet, evaluated with the display value as X.
+    FormulaSheet& sheet() { return sheet_; }
+    // A group of the function menu chosen: fills keys A … F from its row.
+    void selectFunctionRow(int row) { FunctionKeyRow(row); }
+
     // The random generator of the random functions; seeded from the clock.
     std::mt19937& random() { return random_; }
     void seedRandom(std::uint32_t seed) { random_.seed(seed); }
@@ -169,6 +175,7 @@ private:
     int functionRow_ = 0;
     std::mt19937 random_;
     UserFunctionEvaluator userFunctionEvaluator_;
+    FormulaSheet sheet_{*this};
     int keyDownKey_ = -1;
     unsigned keyDownModifiers_ = 0;
 };

@@ -1,0 +1,168 @@
+#include "formula/formula_sheet.h"
+
+#include <algorithm>
+
+#include "engine/calculator.h"
+#include "formula/evaluator.h"
+#include "formula/normalise.h"
+#include "formula/sheet_text.h"
+#include "values/number_text.h"
+#include "values/utf8.h"
+
+namespace tavrik {
+
+namespace {
+
+// The decimal value rules for the lifetime of the object; the rules of the
+// mode in force before come back on every path out.
+class DecimalRules {
+public:
+    explicit DecimalRules(ValueContext& values)
+        : values_(values), mode_(values.mode), radix_(values.radix) {
+        values.mode = CalcMode::Decimal;
+        values.radix = Radix::None;
+    }
+    ~DecimalRules() {
+        values_.mode = mode_;
+        values_.radix = radix_;
+    }
+    DecimalRules(const DecimalRules&) = delete;
+    DecimalRules& operator=(const DecimalRules&) = delete;
+
+private:
+    ValueContext& values_;
+    CalcMode mode_;
+    Radix radix_;
+};
+
+}  // namespace
+
+void FormulaSheet::setText(std::string text) {
+    text_ = std::move(text);
+    selStart_ = 0;
+    selLength_ = 0;
+}
+
+std::vector<std::string> FormulaSheet::lines() const {
+    const auto views = SheetLines(text_);
+    return {views.begin(), views.end()};
+}
+
+void FormulaSheet::addLine(std::string_view line) {
+    if (!text_.empty() && !text_.ends_with(kLineBreak)) text_ += kLineBreak;
+    text_.append(line).append(kLineBreak);
+}
+
+void FormulaSheet::insertText(std::string_view text) {
+    const std::size_t begin = ByteOffset(text_, selStart_);
+    const std::size_t end = begin + ByteOffset(std::string_view(text_).substr(begin), selLength_);
+    text_.replace(begin, end - begin, text);
+    selStart_ += utf8::Length(text);
+    selLength_ = 0;
+}
+
+std::size_t FormulaSheet::length() const { return utf8::Length(text_); }
+
+void FormulaSheet::select(std::size_t start, std::size_t length) {
+    const std::size_t total = this->length();
+    selStart_ = std::min(start, total);
+    selLength_ = std::min(length, total - selStart_);
+}
+
+std::string FormulaSheet::selectedText() const {
+    const std::size_t begin = ByteOffset(text_, selStart_);
+    const std::string_view rest = std::string_view(text_).substr(begin);
+    return std::string(rest.substr(0, ByteOffset(rest, selLength_)));
+}
+
+bool FormulaSheet::plusFormula() const {
+    return plusFormula_.value_or(calc_.currentSet().FPlusF);
+}
+
+std::optional<std::string> FormulaSheet::answer(std::string_view source, bool resultOnNewLine) {
+    const std::string formula = NormaliseFormula(source).formula;
+    if (formula.empty()) return std::nullopt;
+    ValueContext& values = calc_.values();
+    const long double x = ParseValueText(values, calc_.displayText()).extended();
+    const Evaluation result = EvaluateFormula(values.status, formula, x, 0);
+    if (!result.ok) return std::nullopt;
+    const std::string shown = FormatValue(values, result.value).value_or(std::string());
+    if (plusFormula()) return std::string(kLineBreak) + formula + shown;
+    if (EndsWithEquals(source)) return shown;
+    return (resultOnNewLine ? std::string(kLineBreak) : std::string()) + "=" + shown;
+}
+
+void FormulaSheet::RunFormulaPanel() {
+    const DecimalRules decimal(calc_.values());
+    if (selLength_ > 0)
+        runSelection();
+    else
+        runLines();
+}
+
+void FormulaSheet::runSelection() {
+    const std::size_t begin = ByteOffset(text_, selStart_);
+    const std::size_t end = begin + ByteOffset(std::string_view(text_).substr(begin), selLength_);
+    const auto appended = answer(std::string_view(text_).substr(begin, end - begin), false);
+    if (!appended) return;
+    text_.insert(end, *appended);
+    selStart_ += selLength_ + utf8::Length(*appended);
+    selLength_ = 0;
+}
+
+// Lines are answered from the last up. The answers are collected and the text
+// is rebuilt once, so a run is linear in the length of the sheet.
+void FormulaSheet::runLines() {
+    const std::vector<std::string_view> lines = SheetLines(text_);
+    std::vector<std::string> answers(lines.size());
+    const auto rebuild = [&] {
+        std::string result;
+        result.reserve(text_.size() + text_.size() / 2);
+        std::size_t copied = 0;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const std::size_t lineEnd =
+                static_cast<std::size_t>(lines[i].data() - text_.data()) + lines[i].size();
+            result.append(text_, copied, lineEnd - copied).append(answers[i]);
+            copied = lineEnd;
+        }
+        result.append(text_, copied);
+        text_ = std::move(result);
+        select(selStart_, 0);
+    };
+    try {
+        for (std::size_t i = lines.size(); i-- > 0;) {
+            if (IsCommentOrBlank(lines[i])) continue;
+            if (auto appended = answer(lines[i], true)) answers[i] = std::move(*appended);
+        }
+    } catch (...) {
+        rebuild();
+        throw;
+    }
+    rebuild();
+}
+
+void FormulaSheet::CopyFormula() {
+    const std::string formula = NormaliseFormula(selectedText()).formula;
+    if (!formula.empty()) calc_.view().setClipboard(formula);
+}
+
+void FormulaSheet::mouseUp(std::size_t caret) {
+    if (!doubleClicked_) return;
+    doubleClicked_ = false;
+    std::size_t lineStart = 0;
+    std::string_view rest = text_;
+    for (;;) {
+        const std::size_t lineBreak = rest.find(kLineBreak);
+        const std::string_view line = rest.substr(0, lineBreak);
+        const std::size_t lineLength = utf8::Length(line);
+        if (caret <= lineStart + lineLength || lineBreak == std::string_view::npos) {
+            select(lineStart, lineLength);
+            break;
+        }
+        lineStart += lineLength + kLineBreak.size();
+        rest.remove_prefix(lineBreak + kLineBreak.size());
+    }
+    if (calc_.currentSet().DblClickF) RunFormulaPanel();
+}
+
+}  // namespace tavrik

@@ -1,0 +1,74 @@
+// The formula sheet: free text in which formula lines are evaluated and
+// answered in place, with the display value as X. Holds the text (CR LF line
+// breaks), the selection and the "式付加" check; the desktop panel shows it.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavrik {
+
+class Calculator;
+
+class FormulaSheet {
+public:
+    explicit FormulaSheet(Calculator& calc) : calc_(calc) {}
+
+    const std::string& text() const { return text_; }
+    // Replaces the whole text; the selection becomes the caret at its start.
+    void setText(std::string text);
+    std::vector<std::string> lines() const;
+    void clear() { setText({}); }
+    // Appends a line as the new last line.
+    void addLine(std::string_view line);
+    // Inserts text at the caret, replacing the selection; the caret follows it.
+    void insertText(std::string_view text);
+
+    // Selection in characters, a line break counting as two; clamped to the text.
+    void select(std::size_t start, std::size_t length);
+    std::size_t selectionStart() const { return selStart_; }
+    std::size_t selectionLength() const { return selLength_; }
+    std::string selectedText() const;
+    std::size_t length() const;
+
+    // The "式付加" check; follows FPlusF of the set in force until toggled,
+    // and again from the next layout of the panel.
+    bool plusFormula() const;
+    void setPlusFormula(bool on) { plusFormula_ = on; }
+    void layoutBuilt() { plusFormula_.reset(); }
+
+    // "実行": evaluates the selection, or every line from the last up, with
+    // the decimal value rules in force; the mode's rules are restored after.
+    // A failure to format a result ends the run (CalcFailure) with the lines
+    // already answered kept.
+    void RunFormulaPanel();
+    // "式のコピー": the normalised formula of the selection to the clipboard.
+    void CopyFormula();
+    // "ファイル書込" / "ファイル読込", with the file dialogs of the view.
+    // False when the dialog was cancelled; std::runtime_error when the file fails.
+    bool WriteFormulaFile();
+    bool ReadFormulaFile();
+
+    // The double-click rule: a double-click marks the next mouse-up, which
+    // selects the line holding the caret and, with DblClickF, runs it.
+    void doubleClick() { doubleClicked_ = true; }
+    void mouseUp(std::size_t caret);
+
+private:
+    // The text appended after `source` for its answer; nothing when it has none.
+    std::optional<std::string> answer(std::string_view source, bool resultOnNewLine);
+    void runSelection();
+    void runLines();
+
+    Calculator& calc_;
+    std::string text_;
+    std::size_t selStart_ = 0;
+    std::size_t selLength_ = 0;
+    std::optional<bool> plusFormula_;
+    bool doubleClicked_ = false;
+};
+
+}  // namespace tavrik

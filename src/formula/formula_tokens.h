@@ -1,0 +1,45 @@
+// The first stage of evaluation: a formula text as a list of tokens.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "formula/stage_result.h"
+
+namespace tavrik {
+
+enum class TokenKind : std::uint8_t {
+    Number,  // also a negative number such as "-3"
+    VariableX,
+    VariableY,
+    Add,
+    Subtract,
+    Multiply,
+    Divide,
+    Open,
+    Close,
+};
+
+struct Token {
+    TokenKind kind;
+    long double value = 0;  // numbers only
+    std::size_t position = 0;  // character of the formula the token starts at
+};
+
+struct TokenList {
+    std::vector<Token> tokens;
+    // A number text that does not convert, or a "-" with nothing listed before it.
+    std::size_t errorPosition = kNoError;
+};
+
+// Reads the formula up to its "=" (or its end). A "-" is the sign of the next
+// number at the start and directly after "("; elsewhere it is subtraction.
+// A "-" sign before X or Y lists -1 and "*". Other characters are ignored.
+TokenList Tokenise(std::string_view formula);
+
+// Binding strength: "(" 4, ")" 1, "*" "/" 3, "+" "-" 2, operands 5.
+int OperatorPriority(TokenKind kind);
+
+}  // namespace tavrik

@@ -1,0 +1,25 @@
+// Picks the one arithmetic formula out of a free-text line (notes, full-width
+// characters, "×", "÷", grouping commas, brackets of either kind) and writes
+// it in the evaluator's alphabet 0-9 . + - * / ( ) X =.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "formula/stage_result.h"
+
+namespace tavrik {
+
+struct NormalisedFormula {
+    // The formula ending with exactly one "=", or empty when the text holds
+    // no complete two-operand expression.
+    std::string formula;
+    // With an empty formula: the character where the last incomplete attempt
+    // was given up, or the length of the text. kNoError otherwise.
+    std::size_t errorPosition = kNoError;
+};
+
+NormalisedFormula NormaliseFormula(std::string_view text);
+
+}  // namespace tavrik
