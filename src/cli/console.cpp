@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
-#include "cli/setting_assignment.h"
+#include "settings/settings_io.h"
 #include "engine/button_codes.h"
 
 namespace tavrik::cli {
@@ -132,7 +132,7 @@ void Console::set(std::string_view args) {
     if (equals == std::string_view::npos || equals == 0) return error("set takes KEY=VALUE");
     const std::string_view key = args.substr(0, equals);
     const std::string_view value = args.substr(equals + 1);
-    if (!AssignSetting(calc_.editSettings(), calc_.currentSetIndex(), key, value))
+    if (!AssignSettingKey(calc_.editSettings(), calc_.currentSetIndex(), key, value))
         return error("unknown setting '" + std::string(key) + "'");
     calc_.applySettings();
     if (key == "KK3" || key == "Tavrik.KK3") calc_.setGrouping(calc_.settings().KK3);

@@ -47,7 +47,11 @@ bool WholeIn(std::string_view slot, long double low, long double high) {
 
 void Calculator::timeUnitKey(int code) {
     const std::string_view unit = UnitOfKey(code);
-    const std::string& text = state_.displayText;
+    // After a result or an operator the display is not an entry: the unit key
+    // starts a new one, as a digit would, instead of extending the old value.
+    const std::string text = ResultOrPending(state_.entryState)
+                                 ? EntryPrefixOf(values_, state_.displayText, true)
+                                 : state_.displayText;
     if (utf8::Contains(text, unit)) return;
     SplitUnitText(values_, text, true, false);
     std::string typed;

@@ -275,6 +275,115 @@ SettingsSet ReadSetSection(const ValueList& values, const std::string& name,
     return set;
 }
 
+namespace {
+
+// Passes only the key named `key` on to the reader, so that one value given
+// as text changes one field and leaves the others as they are.
+class SingleKeyReader {
+  public:
+    SingleKeyReader(std::string_view key, const ValueList& values) : key_(key), reader_(values) {}
+
+    bool found() const { return found_; }
+
+    void Letter(std::string_view key, char& field) { Forward(key, [&] { reader_.Letter(key, field); }); }
+    void Int(std::string_view key, int& field) { Forward(key, [&] { reader_.Int(key, field); }); }
+    void Bool(std::string_view key, bool& field) { Forward(key, [&] { reader_.Bool(key, field); }); }
+    void Colour(std::string_view key, Color& field) {
+        Forward(key, [&] { reader_.Colour(key, field); });
+    }
+    void Text(std::string_view key, std::string& field) {
+        Forward(key, [&] { reader_.Text(key, field); });
+    }
+    void StatusBar(std::string_view key, std::string& field) {
+        Forward(key, [&] { reader_.StatusBar(key, field); });
+    }
+    void Pen(std::string_view key, PenStyle& field) { Forward(key, [&] { reader_.Pen(key, field); }); }
+    void Bounds(std::string_view key, std::array<std::string, 36>& field) {
+        for (int code = 1; code < static_cast<int>(field.size()); ++code) {
+            const std::string name = Numbered(key, code);
+            Forward(name, [&] { reader_.Text(name, field[code]); });
+        }
+    }
+
+  private:
+    template <typename Read>
+    void Forward(std::string_view key, Read read) {
+        if (found_ || !SameName(key, key_)) return;
+        found_ = true;
+        read();
+    }
+
+    std::string_view key_;
+    SetReader reader_;
+    bool found_ = false;
+};
+
+// The global scalar and table keys, read one at a time like the whole section.
+bool ReadGlobalKey(GlobalSettings& g, std::string_view key, const ValueList& values) {
+    GlobalSettings read = g;
+    ReadGlobalScalars(values, read);
+    ReadGlobalTables(values, read);
+    // Every field the list does not name took its default: keep only the named one.
+    GlobalSettings result = g;
+    bool found = false;
+    const auto take = [&](std::string_view name, auto& target, const auto& source) {
+        if (found || !SameName(name, key)) return;
+        target = source;
+        found = true;
+    };
+    take("Set", result.Set, read.Set);
+    take("Save", result.Save, read.Save);
+    take("Menu", result.Menu, read.Menu);
+    take("MenuO", result.MenuO, read.MenuO);
+    take("MenuM", result.MenuM, read.MenuM);
+    take("MenuV", result.MenuV, read.MenuV);
+    take("MenuF", result.MenuF, read.MenuF);
+    take("MenuH", result.MenuH, read.MenuH);
+    take("HexB", result.HexB, read.HexB);
+    take("HexA", result.HexA, read.HexA);
+    take("Tax", result.Tax, read.Tax);
+    take("TaxRound", result.TaxRound, read.TaxRound);
+    take("ErrCtMax", result.ErrCtMax, read.ErrCtMax);
+    take("SaveF", result.SaveF, read.SaveF);
+    take("TPM", result.TPM, read.TPM);
+    take("TSR", result.TSR, read.TSR);
+    take("KK3", result.KK3, read.KK3);
+    take("Mode", result.Mode, read.Mode);
+    take("Trans", result.Trans, read.Trans);
+    take("Width", result.Width, read.Width);
+    take("Height", result.Height, read.Height);
+    take("Left", result.Left, read.Left);
+    take("Top", result.Top, read.Top);
+    for (int i = 0; i < kKeyTableSize; ++i) take(KeyTableKeyName(i), result.Keys[i], read.Keys[i]);
+    for (int code = kNoFunction + 1; code <= kLastFunction; ++code)
+        take(Numbered("FT", code), result.FT[code - kNoFunction], read.FT[code - kNoFunction]);
+    for (int i = 0; i < static_cast<int>(g.FName.size()); ++i)
+        take(Numbered("F", i + 1) + "Name", result.FName[i], read.FName[i]);
+    for (int i = 0; i < static_cast<int>(g.F.size()); ++i)
+        take(Numbered("F", i + 1), result.F[i], read.F[i]);
+    for (int i = 0; i < static_cast<int>(g.FStr.size()); ++i)
+        take(Numbered("FStr", i + 1), result.FStr[i], read.FStr[i]);
+    if (found) g = std::move(result);
+    return found;
+}
+
+}  // namespace
+
+bool AssignSettingKey(GlobalSettings& settings, int setIndex, std::string_view key,
+                      std::string_view value) {
+    constexpr std::string_view kGlobalPrefix = "Tavrik.";
+    const bool globalOnly = key.size() > kGlobalPrefix.size() &&
+                            SameName(key.substr(0, kGlobalPrefix.size()), kGlobalPrefix);
+    if (globalOnly) key.remove_prefix(kGlobalPrefix.size());
+    const ValueList values({IniEntry{std::string(key), std::string(value)}});
+    if (!globalOnly) {
+        SingleKeyReader reader(key, values);
+        VisitSetFields(settings.SetTable[static_cast<std::size_t>(setIndex)], reader);
+        if (reader.found()) return true;
+    }
+    return ReadGlobalKey(settings, key, values);
+}
+
 bool WriteSetSection(const SettingsSet& set, IniDocument& file) {
     if (set.name.empty() || IsReservedSectionName(set.name)) return false;
     SetWriter writer(file, set.name);

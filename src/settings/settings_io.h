@@ -58,6 +58,12 @@ void SaveExitState(const ExitState& state, IniDocument& file);
 SettingsSet ReadSetSection(const ValueList& values, const std::string& name,
                            std::vector<std::string>& writtenSections);
 
+// One key given as text, as if the file held that value: a key of the set in
+// slot `setIndex`, else of [Tavrik]; "Tavrik.KEY" names the global one of a
+// key that exists in both. False when no such key exists.
+bool AssignSettingKey(GlobalSettings& settings, int setIndex, std::string_view key,
+                      std::string_view value);
+
 // Writes the set into the section of its name. A set without a name, or named
 // like a reserved section, is not written (false).
 bool WriteSetSection(const SettingsSet& set, IniDocument& file);

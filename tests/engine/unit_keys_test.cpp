@@ -196,3 +196,21 @@ TEST_F(DateKeys, ProductWithACalendarDateIsALogicError) {
 
 }  // namespace
 }  // namespace tavrik
+
+namespace tavrik {
+namespace {
+
+using TimeUnitKeyAfterResultTest = testing::CalculatorTest;
+
+TEST_F(TimeUnitKeyAfterResultTest, UnitKeyStartsANewEntryAfterAnOperatorOrAResult) {
+    start(CalcMode::Time);
+    keys("1D+F");  // 1時 + 秒 with nothing typed: the current second
+    EXPECT_EQ(display(), "36秒");
+    keys("=");
+    EXPECT_EQ(display(), "1時0分36秒");
+    keys("D");
+    EXPECT_EQ(display(), "14時") << "a result is not extended by the current hour";
+}
+
+}  // namespace
+}  // namespace tavrik
