@@ -1,0 +1,22 @@
+# Whole date calculations: calendar dates, durations, range boxes and the information line.
+now 2024-05-03 14:25:36
+mode C
+keys F2024A5B3C
+display
+keys E
+panel 2
+keys +100FC=
+display
+panel 2
+keys ZF2024A12B25C-2024A5B3C=
+display
+keys O
+display
+keys ZF1599A
+keys ZF13B
+display
+keys Z3B
+keys *2=
+display
+keys ZF2024A5B3C*2=
+strip
