@@ -70,9 +70,8 @@ void MainWindow::ArrangePanels(bool first) {
         top += display_->height();
     }
 
-    std::string disp = calc_.currentSet().Disp;
     const Arrangement arrangement =
-        ArrangeColumns(disp, top, [&](char letter) -> std::optional<PanelSize> {
+        ArrangeColumns(calc_.currentSet().Disp, top, [&](char letter) -> std::optional<PanelSize> {
             if (letter == 'D' && displaySpans) return std::nullopt;
             const PanelWidget* panel = panelOf(letter);
             if (!panel || panel->isHidden()) return std::nullopt;

@@ -229,6 +229,35 @@ TEST_F(MainWindowTest, KeysFollowTheDefaultGridOfTheKeyFont) {
     EXPECT_EQ(inner->size(), QSize(6 * w + 2 * g, 6 * h + 2 * g));
 }
 
+TEST(HiddenStatusBarTest, PanelsStartAtTheTopWhenTheSetHidesTheStatusBar) {
+    GlobalSettings settings;
+    settings.SetTable[kDefaultSetSlot].SBA = "TF";
+    CalculatorApp app(std::move(settings));
+    app.window().show();
+    EXPECT_FALSE(app.window().findChild<QWidget*>("stbMain")->isVisible());
+    EXPECT_EQ(app.window().findChild<QWidget*>("pnlC")->pos(), QPoint(0, 0));
+}
+
+TEST(PanelPresenceTest, LowerCaseLetterBuildsThePanelHidden) {
+    GlobalSettings settings;
+    settings.SetTable[kDefaultSetSlot].Disp = "dB";
+    CalculatorApp app(std::move(settings));
+    app.window().show();
+    auto* display = app.window().findChild<QWidget*>("pnlC");
+    ASSERT_NE(display, nullptr);
+    EXPECT_FALSE(display->isVisible());
+    auto* status = app.window().findChild<QWidget*>("stbMain");
+    EXPECT_EQ(app.window().findChild<QWidget*>("pnlB")->pos(), QPoint(0, status->height()));
+}
+
+TEST(PanelPresenceTest, AbsentLetterBuildsNoPanel) {
+    GlobalSettings settings;
+    settings.SetTable[kDefaultSetSlot].Disp = "B";
+    CalculatorApp app(std::move(settings));
+    EXPECT_EQ(app.window().findChild<QWidget*>("pnlC"), nullptr);
+    EXPECT_NE(app.window().findChild<QWidget*>("pnlB"), nullptr);
+}
+
 TEST(CustomKeyPlacementTest, KeysWithoutAnEntryAreHiddenAndStayDisabled) {
     GlobalSettings settings;
     settings.SetTable[kDefaultSetSlot].BoundsB[2] = "4,6,50,30,clRed";  // key "1"
