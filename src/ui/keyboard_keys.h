@@ -11,7 +11,6 @@ struct KeyboardKey {
     unsigned modifiers = 0;
 };
 
-// Covers the digits, letters, the numeric keypad and the editing keys.
 KeyboardKey KeyboardKeyOf(const QKeyEvent& event);
 
 }  // namespace tavrik::ui

@@ -229,6 +229,18 @@ TEST_F(MainWindowTest, KeysFollowTheDefaultGridOfTheKeyFont) {
     EXPECT_EQ(inner->size(), QSize(6 * w + 2 * g, 6 * h + 2 * g));
 }
 
+TEST(KeyTableTest, KeypadAndEnterKeysFollowTheKeyTable) {
+    GlobalSettings settings;
+    settings.Keys[107] = "++++";  // keypad +
+    settings.Keys[13] = "====";   // Enter
+    CalculatorApp app(std::move(settings));
+    QTest::keyClick(&app.window(), Qt::Key_1);
+    QTest::keyClick(&app.window(), Qt::Key_Plus, Qt::KeypadModifier);
+    QTest::keyClick(&app.window(), Qt::Key_2);
+    QTest::keyClick(&app.window(), Qt::Key_Return);
+    EXPECT_EQ(app.window().findChild<QLabel*>("stxC")->text(), "3");
+}
+
 TEST(HiddenStatusBarTest, PanelsStartAtTheTopWhenTheSetHidesTheStatusBar) {
     GlobalSettings settings;
     settings.SetTable[kDefaultSetSlot].SBA = "TF";
