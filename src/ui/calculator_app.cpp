@@ -2,13 +2,45 @@
 
 namespace tavrik::ui {
 
+CalculatorApp::CalculatorApp(SettingsFile settingsFile)
+    : settingsFile_(std::move(settingsFile)), calc_(view_, clock_), window_(calc_) {
+    start(settingsFile_->Load(GlobalSettings{}));
+}
+
 CalculatorApp::CalculatorApp(GlobalSettings settings) : calc_(view_, clock_), window_(calc_) {
+    start(std::move(settings));
+}
+
+void CalculatorApp::start(GlobalSettings settings) {
     calc_.setSettings(std::move(settings));
     // The layout measures the fonts of the set in force and gives the
     // calculator its display geometry before the first value is formatted.
     window_.LayoutPanels();
+    restoreWindowBounds();
     view_.attach(window_);
     calc_.start();
+}
+
+CalculatorApp::~CalculatorApp() {
+    if (settingsFile_ && calc_.settings().Save) {
+        const QRect bounds = window_.geometry();
+        settingsFile_->SaveExitState(ExitState{static_cast<char>(calc_.mode()),
+                                              window_.windowOpacity() < 1.0, bounds.width(),
+                                              bounds.height(), bounds.top(), bounds.left()});
+    }
+    view_.detach();
+}
+
+// Width and height when above 0, left and top edges when -999 or more.
+void CalculatorApp::restoreWindowBounds() {
+    const GlobalSettings& s = calc_.settings();
+    if (!s.Save) return;
+    QRect bounds = window_.geometry();
+    if (s.Width > 0) bounds.setWidth(s.Width);
+    if (s.Height > 0) bounds.setHeight(s.Height);
+    if (s.Left >= -999) bounds.moveLeft(s.Left);
+    if (s.Top >= -999) bounds.moveTop(s.Top);
+    window_.setGeometry(bounds);
 }
 
 }  // namespace tavrik::ui

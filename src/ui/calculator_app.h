@@ -2,7 +2,10 @@
 // and its main window, started in order.
 #pragma once
 
+#include <optional>
+
 #include "engine/calculator.h"
+#include "settings/settings_file.h"
 #include "settings/settings_model.h"
 #include "ui/main_window.h"
 #include "ui/qt_view.h"
@@ -11,12 +14,16 @@ namespace tavrik::ui {
 
 class CalculatorApp {
   public:
-    // Takes over the settings, lays out the window from the set in force and
-    // starts the calculator (mode, AC). The window is not shown yet.
-    explicit CalculatorApp(GlobalSettings settings);
-    // The window is destroyed before the calculator; whatever the calculator
-    // still reports from then on is dropped.
-    ~CalculatorApp() { view_.detach(); }
+    // Loads the settings, lays out the window from the set in force, restores
+    // the saved window bounds when "Save" is on and starts the calculator
+    // (mode, AC). The window is not shown yet.
+    explicit CalculatorApp(SettingsFile settingsFile);
+    // The same with settings that come from no file: nothing is written at exit.
+    explicit CalculatorApp(GlobalSettings settings = {});
+    // Writes the mode and window bounds when "Save" is on. The window is
+    // destroyed before the calculator; whatever the calculator still reports
+    // from then on is dropped.
+    ~CalculatorApp();
     CalculatorApp(const CalculatorApp&) = delete;
     CalculatorApp& operator=(const CalculatorApp&) = delete;
 
@@ -24,6 +31,10 @@ class CalculatorApp {
     Calculator& calculator() { return calc_; }
 
   private:
+    void start(GlobalSettings settings);
+    void restoreWindowBounds();
+
+    std::optional<SettingsFile> settingsFile_;
     QtView view_;
     SystemClock clock_;
     Calculator calc_;

@@ -7,7 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrik"));
-    tavrik::ui::CalculatorApp tavrik(tavrik::ui::LoadStartupSettings());
+    tavrik::ui::CalculatorApp tavrik(tavrik::ui::OpenStartupSettingsFile());
     tavrik.window().show();
     return QApplication::exec();
 }

@@ -3,15 +3,13 @@
 #include <QCoreApplication>
 #include <filesystem>
 
-#include "settings/settings_file.h"
 #include "settings/settings_location.h"
 
 namespace tavrik::ui {
 
-GlobalSettings LoadStartupSettings() {
+SettingsFile OpenStartupSettingsFile() {
     const std::filesystem::path exeDir = QCoreApplication::applicationDirPath().toStdString();
-    SettingsFile file(LocateSettingsFile(exeDir), LocateStarterFile(exeDir));
-    return file.Load(GlobalSettings{});
+    return SettingsFile(LocateSettingsFile(exeDir), LocateStarterFile(exeDir));
 }
 
 }  // namespace tavrik::ui

@@ -1,12 +1,12 @@
-// Where the desktop application gets its settings at start-up.
+// Where the desktop application gets its settings file.
 #pragma once
 
-#include "settings/settings_model.h"
+#include "settings/settings_file.h"
 
 namespace tavrik::ui {
 
-// Tavrik.ini as found beside the executable (or in the user's configuration
-// folder), with the starter copy for a missing file; defaults when unreadable.
-GlobalSettings LoadStartupSettings();
+// Tavrik.ini beside the executable (or in the user's configuration folder),
+// with the starter file that fills it when it is missing.
+SettingsFile OpenStartupSettingsFile();
 
 }  // namespace tavrik::ui

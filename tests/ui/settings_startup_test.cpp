@@ -1,0 +1,77 @@
+// The desktop app's start-up from Tavrik.ini and the window state it writes
+// back at exit when "Save" is on.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <filesystem>
+#include <fstream>
+
+#include "settings/cp932.h"
+#include "settings/file_io.h"
+#include "ui/calculator_app.h"
+
+namespace tavrik::ui {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SettingsStartupTest : public ::testing::Test {
+  protected:
+    SettingsStartupTest()
+        : dir(fs::temp_directory_path() /
+              ("tavrik-ui-" + std::string(::testing::UnitTest::GetInstance()
+                                              ->current_test_info()
+                                              ->name()))) {
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    ~SettingsStartupTest() override { fs::remove_all(dir); }
+
+    void writeIni(std::string_view utf8) {
+        std::ofstream(dir / "Tavrik.ini", std::ios::binary) << cp932::Encode(utf8);
+    }
+    std::string readIni() { return cp932::Decode(ReadFileBytes(dir / "Tavrik.ini").value_or("")); }
+
+    fs::path dir;
+};
+
+TEST_F(SettingsStartupTest, StartsInTheSavedModeAndWritesTheStateBack) {
+    writeIni("[Tavrik]\r\nSave=1\r\nMode=H\r\nWidth=500\r\nHeight=420\r\nLeft=-999\r\nTop=40\r\n"
+             "[作業]\r\nMode=T\r\n");
+    {
+        CalculatorApp app(SettingsFile(dir / "Tavrik.ini"));
+        EXPECT_EQ(app.calculator().mode(), CalcMode::Mixed) << "the global Mode wins with Save";
+        EXPECT_EQ(app.window().geometry().width(), 500);
+        EXPECT_EQ(app.window().geometry().height(), 420);
+        EXPECT_EQ(app.window().geometry().left(), -999);
+        EXPECT_EQ(app.window().findChild<QLabel*>("stxC")->text(), "d 0");
+        app.calculator().switchMode(CalcMode::Date);
+    }
+    const std::string saved = readIni();
+    EXPECT_NE(saved.find("Mode=C\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("Width=500\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("[作業]\r\nMode=T"), std::string::npos) << "the set is left alone";
+}
+
+TEST_F(SettingsStartupTest, WithoutSaveTheSetModeDecidesAndNothingIsWritten) {
+    const std::string text =
+        "[Tavrik]\r\nSet=作業\r\nMode=H\r\nWidth=500\r\n[作業]\r\nMode=T\r\n";
+    writeIni(text);
+    {
+        CalculatorApp app(SettingsFile(dir / "Tavrik.ini"));
+        EXPECT_EQ(app.calculator().mode(), CalcMode::Time);
+        EXPECT_NE(app.window().geometry().width(), 500);
+    }
+    EXPECT_EQ(readIni(), text);
+}
+
+TEST_F(SettingsStartupTest, AMissingFileIsMadeFromTheStarterFile) {
+    std::ofstream(dir / "TavrikS.ini", std::ios::binary) << "[Tavrik]\r\nKK3=1\r\nTax=8\r\n";
+    CalculatorApp app(SettingsFile(dir / "Tavrik.ini"));
+    EXPECT_TRUE(fs::exists(dir / "Tavrik.ini"));
+    EXPECT_TRUE(app.calculator().grouping());
+    EXPECT_EQ(app.calculator().settings().Tax, 8);
+}
+
+}  // namespace
+}  // namespace tavrik::ui
