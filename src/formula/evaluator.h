@@ -4,8 +4,8 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string_view>
-#include <vector>
 
 #include "formula/formula_tokens.h"
 #include "values/message_line.h"
@@ -23,7 +23,7 @@ inline constexpr std::size_t kValueStackLimit = 20;
 
 // Computes postfix tokens. Fails on a math failure, on the value stack limit,
 // and unless exactly one value remains.
-Evaluation EvaluatePostfix(const std::vector<Token>& postfix, long double x, long double y);
+Evaluation EvaluatePostfix(std::span<const Token> postfix, long double x, long double y);
 
 // Shows the formula in status panel 2, then tokenises, orders and computes it.
 // X and Y enter rounded to double precision. Failures show no message.

@@ -83,8 +83,7 @@ std::optional<std::string> FormulaSheet::answer(std::string_view source, bool re
     const std::string formula = NormaliseFormula(source).formula;
     if (formula.empty()) return std::nullopt;
     ValueContext& values = calc_.values();
-    const long double x = ParseValueText(values, calc_.displayText()).extended();
-    const Evaluation result = EvaluateFormula(values.status, formula, x, 0);
+    const Evaluation result = EvaluateFormula(values.status, formula, displayValue(), 0);
     if (!result.ok) return std::nullopt;
     const std::string shown = FormatValue(values, result.value).value_or(std::string());
     if (plusFormula()) return std::string(kLineBreak) + formula + shown;
@@ -92,8 +91,16 @@ std::optional<std::string> FormulaSheet::answer(std::string_view source, bool re
     return (resultOnNewLine ? std::string(kLineBreak) : std::string()) + "=" + shown;
 }
 
+// The display cannot change during a run, so it is read once: a display that
+// is no decimal number is reported once, not for every line.
+long double FormulaSheet::displayValue() {
+    if (!runX_) runX_ = ParseValueText(calc_.values(), calc_.displayText()).extended();
+    return *runX_;
+}
+
 void FormulaSheet::RunFormulaPanel() {
     const DecimalRules decimal(calc_.values());
+    runX_.reset();
     if (selLength_ > 0)
         runSelection();
     else
@@ -127,7 +134,7 @@ void FormulaSheet::runLines() {
         }
         result.append(text_, copied);
         text_ = std::move(result);
-        select(selStart_, 0);
+        selLength_ = 0;
     };
     try {
         for (std::size_t i = lines.size(); i-- > 0;) {

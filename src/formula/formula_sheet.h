@@ -60,6 +60,8 @@ public:
 private:
     // The text appended after `source` for its answer; nothing when it has none.
     std::optional<std::string> answer(std::string_view source, bool resultOnNewLine);
+    // X: the display value, read by the decimal reader at the run's first formula.
+    long double displayValue();
     void runSelection();
     void runLines();
 
@@ -69,6 +71,7 @@ private:
     std::size_t selLength_ = 0;
     std::optional<bool> plusFormula_;
     bool doubleClicked_ = false;
+    std::optional<long double> runX_;
 };
 
 }  // namespace tavrik

@@ -1,6 +1,8 @@
 #include "formula/formula_tokens.h"
 
+#include <array>
 #include <charconv>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -8,9 +10,50 @@ namespace tavrik {
 
 namespace {
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
-std::optional<long double> ConvertNumber(std::string_view text) {
+// The number a buffer stands for. The buffer is the stretch of the formula
+// where it was read: a leading "-" sign, digits and the first "." count;
+// further points and ignored characters in between do not.
+// Up to 19 significant digits and 27 decimals, digits / 10^decimals is the
+// correctly rounded value: both are exact and the division rounds once, as
+// the standard conversion does. Longer numbers take the standard conversion.
+std::optional<long double> ConvertNumber(std::string_view stretch) {
+    const bool negative = stretch.starts_with('-');
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    int significant = 0;
+    int decimals = 0;
+    bool point = false;
+    for (char c : stretch) {
+        if (c == '.') {
+            point = true;
+        } else if (IsDigit(c)) {
+            ++digits;
+            if (mantissa != 0 || c != '0') ++significant;
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+            if (point) ++decimals;
+        }
+    }
+    if (digits == 0) return std::nullopt;
+    if (significant <= 19 && decimals <= 27) {
+        static constexpr auto kPowers = [] {
+            std::array<long double, 28> powers{};
+            long double p = 1;
+            for (long double& power : powers) power = p, p *= 10;
+            return powers;
+        }();
+        const long double value =
+            static_cast<long double>(mantissa) / kPowers[static_cast<std::size_t>(decimals)];
+        return negative ? -value : value;
+    }
+    std::string text = negative ? "-" : "";
+    point = false;
+    for (char c : stretch) {
+        if (IsDigit(c) || (c == '.' && !point)) text += c;
+        point = point || c == '.';
+    }
     long double value = 0;
     const char* end = text.data() + text.size();
     const auto [stop, ec] = std::from_chars(text.data(), end, value);
@@ -18,19 +61,46 @@ std::optional<long double> ConvertNumber(std::string_view text) {
     return value;
 }
 
+// The number buffer: where it started, and whether it holds only a sign.
+class NumberBuffer {
+public:
+    bool empty() const { return start_ == kNoError; }
+    bool isSign() const { return !empty() && !content_; }
+    void startSign(std::size_t byte, std::size_t position) {
+        start_ = byte;
+        position_ = position;
+    }
+    void add(std::size_t byte, std::size_t position) {
+        if (empty()) startSign(byte, position);
+        content_ = true;
+    }
+    void clear() {
+        start_ = kNoError;
+        content_ = false;
+    }
+    std::size_t start() const { return start_; }
+    std::size_t position() const { return position_; }
+
+private:
+    std::size_t start_ = kNoError;  // byte offset in the formula
+    std::size_t position_ = 0;      // character position
+    bool content_ = false;
+};
+
 class TokenReader {
 public:
-    explicit TokenReader(TokenList& list) : list_(list) {}
+    TokenReader(std::string_view formula, TokenList& list) : formula_(formula), list_(list) {}
 
-    // Lists the number buffer, if any; false when it does not convert.
-    bool listNumber() {
+    // Lists the number buffer ending before byte `end`, if any; false when it does not convert.
+    bool listNumber(std::size_t end) {
         if (number_.empty()) return true;
-        if (number_ == "-") {
-            list(TokenKind::Subtract, numberStart_);
-        } else if (const auto value = ConvertNumber(number_)) {
-            list_.tokens.push_back({TokenKind::Number, *value, numberStart_});
+        if (number_.isSign()) {
+            list(TokenKind::Subtract, number_.position());
+        } else if (const auto value =
+                       ConvertNumber(formula_.substr(number_.start(), end - number_.start()))) {
+            list_.tokens.push_back({TokenKind::Number, *value, number_.position()});
         } else {
-            list_.errorPosition = numberStart_;
+            list_.errorPosition = number_.position();
             return false;
         }
         number_.clear();
@@ -39,20 +109,12 @@ public:
 
     void list(TokenKind kind, std::size_t position) { list_.tokens.push_back({kind, 0, position}); }
 
-    void append(char c, std::size_t position) {
-        if (number_.empty()) numberStart_ = position;
-        number_ += c;
-    }
-
-    bool numberEmpty() const { return number_.empty(); }
-    bool numberHasPoint() const { return number_.find('.') != std::string::npos; }
-    bool numberIsSign() const { return number_ == "-"; }
-    void clearNumber() { number_.clear(); }
+    NumberBuffer& number() { return number_; }
 
 private:
+    std::string_view formula_;
     TokenList& list_;
-    std::string number_;
-    std::size_t numberStart_ = 0;
+    NumberBuffer number_;
 };
 
 TokenKind OperatorKind(char c) {
@@ -78,49 +140,49 @@ int OperatorPriority(TokenKind kind) {
     }
 }
 
-TokenList Tokenise(std::string_view formula) {
-    TokenList result;
-    result.tokens.reserve(formula.size());
-    TokenReader reader(result);
+TokenList Tokenise(std::string_view formula, std::pmr::memory_resource* memory) {
+    TokenList result{std::pmr::vector<Token>(memory)};
+    result.tokens.reserve(formula.size() + 1);
+    TokenReader reader(formula, result);
+    NumberBuffer& number = reader.number();
     std::size_t position = 0;
     for (std::size_t i = 0; i < formula.size(); ++i) {
         const char c = formula[i];
         if (IsContinuationByte(c)) continue;
         const std::size_t at = position++;
-        if (c >= '0' && c <= '9') {
-            reader.append(c, at);
+        if (IsDigit(c)) {
+            number.add(i, at);
             continue;
         }
         switch (c) {
             case '.':
-                if (!reader.numberHasPoint()) reader.append(c, at);
+                number.add(i, at);
                 continue;
-            case 'X': case 'Y': {
-                if (reader.numberIsSign()) {
-                    reader.clearNumber();
+            case 'X': case 'Y':
+                if (number.isSign()) {
+                    number.clear();
                     result.tokens.push_back({TokenKind::Number, -1.0L, at});
                     reader.list(TokenKind::Multiply, at);
-                } else if (!reader.listNumber()) {
+                } else if (!reader.listNumber(i)) {
                     return result;
                 }
                 reader.list(c == 'X' ? TokenKind::VariableX : TokenKind::VariableY, at);
                 continue;
-            }
             case '+':
                 if (at == 0) continue;
                 break;
             case '-':
                 if (at == 0) {
-                    reader.append(c, at);
+                    number.startSign(i, at);
                     continue;
                 }
-                if (reader.numberEmpty()) {
+                if (number.empty()) {
                     if (result.tokens.empty()) {
                         result.errorPosition = at;
                         return result;
                     }
                     if (result.tokens.back().kind == TokenKind::Open) {
-                        reader.append(c, at);
+                        number.startSign(i, at);
                         continue;
                     }
                 }
@@ -128,11 +190,11 @@ TokenList Tokenise(std::string_view formula) {
             case '(': case ')': case '*': case '/': case '=': break;
             default: continue;
         }
-        if (!reader.listNumber()) return result;
+        if (!reader.listNumber(i)) return result;
         if (c == '=') return result;
         reader.list(OperatorKind(c), at);
     }
-    reader.listNumber();
+    reader.listNumber(formula.size());
     return result;
 }
 

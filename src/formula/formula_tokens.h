@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory_resource>
 #include <string_view>
 #include <vector>
 
@@ -29,7 +30,7 @@ struct Token {
 };
 
 struct TokenList {
-    std::vector<Token> tokens;
+    std::pmr::vector<Token> tokens;
     // A number text that does not convert, or a "-" with nothing listed before it.
     std::size_t errorPosition = kNoError;
 };
@@ -37,7 +38,8 @@ struct TokenList {
 // Reads the formula up to its "=" (or its end). A "-" is the sign of the next
 // number at the start and directly after "("; elsewhere it is subtraction.
 // A "-" sign before X or Y lists -1 and "*". Other characters are ignored.
-TokenList Tokenise(std::string_view formula);
+TokenList Tokenise(std::string_view formula,
+                   std::pmr::memory_resource* memory = std::pmr::get_default_resource());
 
 // Binding strength: "(" 4, ")" 1, "*" "/" 3, "+" "-" 2, operands 5.
 int OperatorPriority(TokenKind kind);

@@ -33,9 +33,13 @@ char MapCharacter(UChar32 c) {
 
 bool IsOperator(char c) { return c == '+' || c == '-' || c == '*' || c == '/'; }
 
-// The scanning state over the mapped tokens.
+// The scanning state over the mapped tokens. The number being read is kept
+// at the end of the output buffer: nothing else is written to the output
+// while a number is being read, so a flush only moves the boundary.
 class Scanner {
 public:
+    explicit Scanner(std::size_t textLength) : buffer_(textLength + 2, '\0') {}
+
     // Takes one token; false once the formula is complete and scanning stops.
     bool take(char token, std::size_t position);
     NormalisedFormula finish(std::size_t textLength);
@@ -44,14 +48,23 @@ private:
     enum class Action { ContinueNumber, None, Operator, Bracket, End };
 
     Action choose(char token);
+    void write(char c) { buffer_[outLength_++] = c; }
+    void appendToNumber(char c) { buffer_[outLength_ + numLength_++] = c; }
+    void clearNumber() {
+        numLength_ = 0;
+        numPoint_ = false;
+    }
+    bool outEndsWith(char c) const { return outLength_ > 0 && buffer_[outLength_ - 1] == c; }
     void flush();
     void discard(std::size_t position);
     void advanceStage() {
         if (stage_ == 0 || stage_ == 2) ++stage_;
     }
 
-    std::string out_;
-    std::string num_;
+    std::string buffer_;  // `out`, then `num`
+    std::size_t outLength_ = 0;
+    std::size_t numLength_ = 0;
+    bool numPoint_ = false;
     char lastOp_ = 0;  // 0: none
     int depth_ = 0;
     // 0 nothing usable, 1 an operand, 2 operand and operator, 3 complete.
@@ -62,21 +75,22 @@ private:
 
 Scanner::Action Scanner::choose(char token) {
     if (token >= '0' && token <= '9') {
-        num_ += token;
+        appendToNumber(token);
         return Action::ContinueNumber;
     }
     switch (token) {
         case '.':
-            if (!num_.empty() && num_.find('.') == std::string::npos) {
-                num_ += '.';
+            if (numLength_ > 0 && !numPoint_) {
+                appendToNumber('.');
+                numPoint_ = true;
                 return Action::ContinueNumber;
             }
-            num_.clear();
+            clearNumber();
             return Action::End;
-        case ',': return num_.empty() ? Action::None : Action::ContinueNumber;
+        case ',': return numLength_ == 0 ? Action::None : Action::ContinueNumber;
         case 'X':
-            if (!num_.empty()) return Action::None;
-            out_ += 'X';
+            if (numLength_ > 0) return Action::None;
+            write('X');
             lastOp_ = 0;
             advanceStage();
             return Action::ContinueNumber;
@@ -84,10 +98,11 @@ Scanner::Action Scanner::choose(char token) {
         case ')':
             if (depth_ <= 0) return Action::End;
             --depth_;
-            if (!out_.empty() && out_.back() == '(' && num_.empty()) {
+            if (outEndsWith('(') && numLength_ == 0) {
                 // An empty bracket pair vanishes; an operator before it is again the last one.
-                out_.pop_back();
-                if (!out_.empty() && IsOperator(out_.back())) lastOp_ = out_.back();
+                --outLength_;
+                if (outLength_ > 0 && IsOperator(buffer_[outLength_ - 1]))
+                    lastOp_ = buffer_[outLength_ - 1];
                 return Action::None;
             }
             // A lone number in brackets, as in 2*(5)+1, is kept.
@@ -98,15 +113,15 @@ Scanner::Action Scanner::choose(char token) {
 }
 
 void Scanner::flush() {
-    out_ += num_;
-    num_.clear();
+    outLength_ += numLength_;
+    clearNumber();
     lastOp_ = 0;
     advanceStage();
 }
 
 void Scanner::discard(std::size_t position) {
-    out_.clear();
-    num_.clear();
+    outLength_ = 0;
+    clearNumber();
     lastOp_ = 0;
     stage_ = 0;
     depth_ = 0;
@@ -116,17 +131,17 @@ void Scanner::discard(std::size_t position) {
 bool Scanner::take(char token, std::size_t position) {
     lastToken_ = token;
     const Action action = choose(token);
-    if (!num_.empty() && action != Action::ContinueNumber) flush();
+    if (numLength_ > 0 && action != Action::ContinueNumber) flush();
     switch (action) {
         case Action::Operator:
             if (lastOp_ == 0 && (stage_ != 0 || token == '-')) {
-                out_ += token;
+                write(token);
                 lastOp_ = token;
                 if (stage_ == 1) stage_ = 2;
             }
             break;
         case Action::Bracket:
-            out_ += token;
+            write(token);
             lastOp_ = 0;
             break;
         case Action::End:
@@ -140,33 +155,36 @@ bool Scanner::take(char token, std::size_t position) {
 }
 
 NormalisedFormula Scanner::finish(std::size_t textLength) {
-    if (lastOp_ != 0 && !num_.empty()) {
-        out_ += num_;
+    if (lastOp_ != 0 && numLength_ > 0) {
+        outLength_ += numLength_;
         stage_ = 3;
     }
     if (lastToken_ == ')') {
-        if (depth_ == 1) out_ += ')';
+        if (depth_ == 1) write(')');
         if (depth_ > 1) stage_ = 0;
     }
     if (stage_ != 3) return {{}, discardedAt_ == kNoError ? textLength : discardedAt_};
 
-    std::string formula;
-    formula.reserve(out_.size() + 1);
-    for (std::size_t i = 0; i < out_.size(); ++i) {
-        if (out_[i] == '(' && i + 1 < out_.size() && out_[i + 1] == ')')
-            ++i;
-        else
-            formula += out_[i];
+    buffer_.resize(outLength_);
+    if (buffer_.find("()") != std::string::npos) {
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < buffer_.size(); ++i) {
+            if (buffer_[i] == '(' && i + 1 < buffer_.size() && buffer_[i + 1] == ')')
+                ++i;
+            else
+                buffer_[kept++] = buffer_[i];
+        }
+        buffer_.resize(kept);
     }
-    if (lastOp_ != 0 && !formula.empty() && formula.back() == lastOp_) formula.pop_back();
-    formula += '=';
-    return {std::move(formula), kNoError};
+    if (lastOp_ != 0 && !buffer_.empty() && buffer_.back() == lastOp_) buffer_.pop_back();
+    buffer_ += '=';
+    return {std::move(buffer_), kNoError};
 }
 
 }  // namespace
 
 NormalisedFormula NormaliseFormula(std::string_view text) {
-    Scanner scanner;
+    Scanner scanner(text.size());
     const auto* s = reinterpret_cast<const std::uint8_t*>(text.data());
     const auto length = static_cast<std::int32_t>(text.size());
     std::size_t position = 0;

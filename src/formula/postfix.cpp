@@ -2,11 +2,11 @@
 
 namespace tavrik {
 
-PostfixList ToPostfix(const std::vector<Token>& tokens) {
-    PostfixList result;
+PostfixList ToPostfix(std::span<const Token> tokens, std::pmr::memory_resource* memory) {
+    PostfixList result{std::pmr::vector<Token>(memory)};
     result.tokens.reserve(tokens.size());
     // Operands pass through the stack too: any token pops an operand on top.
-    std::vector<Token> stack;
+    std::pmr::vector<Token> stack(memory);
     stack.reserve(tokens.size());
     const auto popInto = [&] {
         const TokenKind kind = stack.back().kind;

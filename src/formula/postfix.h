@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstddef>
+#include <memory_resource>
+#include <span>
 #include <vector>
 
 #include "formula/formula_tokens.h"
@@ -10,10 +12,11 @@
 namespace tavrik {
 
 struct PostfixList {
-    std::vector<Token> tokens;  // operands and operators, no brackets
+    std::pmr::vector<Token> tokens;  // operands and operators, no brackets
     std::size_t errorPosition = kNoError;  // a ")" without its "("
 };
 
-PostfixList ToPostfix(const std::vector<Token>& tokens);
+PostfixList ToPostfix(std::span<const Token> tokens,
+                      std::pmr::memory_resource* memory = std::pmr::get_default_resource());
 
 }  // namespace tavrik

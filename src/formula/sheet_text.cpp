@@ -2,6 +2,7 @@
 
 #include <unicode/utf8.h>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace tavrik {
@@ -49,15 +50,13 @@ bool IsCommentOrBlank(std::string_view line) {
 std::string WithLineBreaks(std::string_view text) {
     std::string result;
     result.reserve(text.size() + text.size() / 16 + 2);
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            result.append(text.substr(start)).append(kLineBreak);
-            break;
-        }
-        result.append(text.substr(start, end - start)).append(kLineBreak);
-        start = end + (text.compare(end, 2, kLineBreak) == 0 ? 2 : 1);
+    const auto isBreak = [](char c) { return c == '\r' || c == '\n'; };
+    auto start = text.begin();
+    while (start != text.end()) {
+        const auto end = std::find_if(start, text.end(), isBreak);
+        result.append(start, end).append(kLineBreak);
+        if (end == text.end()) break;
+        start = end + (*end == '\r' && end + 1 != text.end() && end[1] == '\n' ? 2 : 1);
     }
     return result;
 }
