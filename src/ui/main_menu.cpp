@@ -1,6 +1,6 @@
 #include "ui/main_menu.h"
 
-#include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 
 namespace tavrik::ui {
@@ -21,18 +21,51 @@ QAction* AddCommand(QMenu& menu, const char* name, const QString& caption,
     return action;
 }
 
+QAction* AddCheck(QMenu& menu, const char* name, const QString& caption,
+                  const std::function<void(bool)>& command) {
+    QAction* action = menu.addAction(caption);
+    action->setObjectName(name);
+    action->setCheckable(true);
+    QObject::connect(action, &QAction::triggered, &menu, [command](bool on) { command(on); });
+    return action;
+}
+
 }  // namespace
 
-void BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands) {
+MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands) {
+    MainMenu menu;
     QMenu* operation = AddMenu(bar, "mnuO", QStringLiteral("操作"));
     AddCommand(*operation, "mnuOAC", QStringLiteral("AC"), commands.allClear);
     operation->addSeparator();
+    QMenu* history = operation->addMenu(QStringLiteral("履歴リスト"));
+    history->setObjectName("mnuOH");
+    AddCommand(*history, "mnuOHW", QStringLiteral("書出"), commands.writeHistory);
+    AddCommand(*history, "mnuOHR", QStringLiteral("読込"), commands.readHistory);
+    menu.log = AddCheck(*operation, "mnuLOG", QStringLiteral("ログ（開始）"), commands.log);
+    operation->addSeparator();
     AddCommand(*operation, "mnuOExit", QStringLiteral("終了"), commands.exit);
 
-    AddMenu(bar, "mnuM", QStringLiteral("モード"));
+    QMenu* mode = AddMenu(bar, "mnuM", QStringLiteral("モード"));
+    auto* group = new QActionGroup(mode);
+    static constexpr std::array<std::pair<const char*, CalcMode>, 4> kModes{
+        {{"mnuMD", CalcMode::Decimal}, {"mnuMH", CalcMode::Mixed},
+         {"mnuMT", CalcMode::Time}, {"mnuMC", CalcMode::Date}}};
+    static constexpr std::array<const char*, 4> kCaptions{"10進", "混合", "時間", "日付"};
+    for (std::size_t i = 0; i < kModes.size(); ++i) {
+        const CalcMode target = kModes[i].second;
+        QAction* item = AddCommand(*mode, kModes[i].first, QString::fromUtf8(kCaptions[i]),
+                                   [command = commands.mode, target] { command(target); });
+        item->setCheckable(true);
+        group->addAction(item);
+        menu.modes[i] = item;
+    }
+    mode->addSeparator();
+    menu.grouping = AddCheck(*mode, "mnuMKK3", QStringLiteral("桁区切"), commands.grouping);
+
     AddMenu(bar, "mnuV", QStringLiteral("表示"));
     AddMenu(bar, "mnuF", QStringLiteral("関数"));
     AddMenu(bar, "mnuH", QStringLiteral("ヘルプ"));
+    return menu;
 }
 
 }  // namespace tavrik::ui

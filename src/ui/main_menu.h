@@ -1,17 +1,33 @@
-// The main menu bar: "操作" with the commands built so far, and the other
-// top-level menus in their places.
+// The main menu bar: "操作" and "モード" with the commands built so far, and
+// the other top-level menus in their places.
 #pragma once
 
+#include <QAction>
 #include <QMenuBar>
+#include <array>
 #include <functional>
+
+#include "values/value_context.h"
 
 namespace tavrik::ui {
 
 struct MainMenuCommands {
-    std::function<void()> allClear;  // "AC"
-    std::function<void()> exit;      // "終了"
+    std::function<void()> allClear;             // "AC"
+    std::function<void()> writeHistory;         // "書出"
+    std::function<void()> readHistory;          // "読込"
+    std::function<void(bool)> log;              // "ログ（開始）" checked or unchecked
+    std::function<void()> exit;                 // "終了"
+    std::function<void(CalcMode)> mode;         // "10進", "混合", "時間", "日付"
+    std::function<void(bool)> grouping;         // "桁区切"
 };
 
-void BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands);
+// The items whose check marks and captions follow the calculator.
+struct MainMenu {
+    QAction* log = nullptr;
+    std::array<QAction*, 4> modes{};  // in the order D, H, T, C
+    QAction* grouping = nullptr;
+};
+
+MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands);
 
 }  // namespace tavrik::ui

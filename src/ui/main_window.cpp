@@ -35,7 +35,11 @@ MainWindow::MainWindow(Calculator& calc)
     setWindowTitle(QStringLiteral("Tavrik"));
     setCentralWidget(client_);
     setFocusPolicy(Qt::StrongFocus);
-    BuildMainMenu(*menuBar(), {[this] { calc_.PushBBtn(kAllClear); }, [this] { close(); }});
+    menu_ = BuildMainMenu(
+        *menuBar(), {[this] { calc_.PushBBtn(kAllClear); }, [this] { calc_.writeHistoryFile(); },
+                     [this] { calc_.readHistoryFile(); }, [this](bool on) { calc_.setLogging(on); },
+                     [this] { close(); }, [this](CalcMode mode) { calc_.switchMode(mode); },
+                     [this](bool on) { calc_.setGrouping(on); }});
 }
 
 void MainWindow::LayoutPanels() {
@@ -109,6 +113,15 @@ void MainWindow::refresh(unsigned changes) {
     if ((changes & kDisplayChanged) && display_) display_->setText(calc_.displayText());
     if (changes & kStatusChanged) statusBar_->showLine(calc_.status());
     if ((changes & kKeypadChanged) && buttons_) buttons_->showFace(calc_.keypad());
+    if (changes & kModeChanged) {
+        menu_.modes[static_cast<std::size_t>(ModeIndex(calc_.mode()))]->setChecked(true);
+        menu_.grouping->setChecked(calc_.grouping());
+    }
+    if (changes & kLogChanged) {
+        menu_.log->setChecked(calc_.log().active());
+        menu_.log->setText(QString::fromUtf8(calc_.log().menuCaption()));
+        setWindowTitle(QString::fromUtf8(calc_.log().windowTitle()));
+    }
 }
 
 void MainWindow::reapplyStatusBar() {

@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 
+#include "ui/main_menu.h"
+
 #include "engine/calculator.h"
 
 namespace tavrik::ui {
@@ -42,6 +44,7 @@ class MainWindow final : public QMainWindow {
     PanelWidget* panelOf(char letter) const;
 
     Calculator& calc_;
+    MainMenu menu_;
     QWidget* client_;
     StatusBar* statusBar_;
     DisplayPanel* display_ = nullptr;  // built when the set names it

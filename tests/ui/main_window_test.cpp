@@ -109,6 +109,33 @@ TEST_F(MainWindowTest, MenuAllClearClears) {
     EXPECT_EQ(display(), "0");
 }
 
+TEST_F(MainWindowTest, ModeMenuSwitchesModesAndShowsTheirKeys) {
+    auto* decimal = window().findChild<QAction*>("mnuMD");
+    auto* mixed = window().findChild<QAction*>("mnuMH");
+    ASSERT_NE(mixed, nullptr);
+    EXPECT_TRUE(decimal->isChecked());
+    mixed->trigger();
+    EXPECT_TRUE(mixed->isChecked());
+    EXPECT_FALSE(decimal->isChecked());
+    EXPECT_EQ(display(), "d 0");
+    EXPECT_EQ(statusBar()->partText(1), "混合");
+    EXPECT_EQ(key("btnTI")->text(), "#d");
+    EXPECT_TRUE(key("btnTI")->font().underline());
+    EXPECT_FALSE(key("btnNP")->isEnabled()) << "no decimal point in mixed mode";
+    window().findChild<QAction*>("mnuMT")->trigger();
+    EXPECT_EQ(key("btnNF")->text(), "秒");
+    EXPECT_EQ(key("btnMA")->text(), "M>");
+}
+
+TEST_F(MainWindowTest, GroupingCommandGroupsDigits) {
+    auto* grouping = window().findChild<QAction*>("mnuMKK3");
+    ASSERT_NE(grouping, nullptr);
+    EXPECT_FALSE(grouping->isChecked());
+    grouping->trigger();
+    click("1234567");
+    EXPECT_EQ(display(), "1,234,567");
+}
+
 TEST_F(MainWindowTest, OperationMenuHoldsExit) {
     auto* exit = window().findChild<QAction*>("mnuOExit");
     ASSERT_NE(exit, nullptr);
