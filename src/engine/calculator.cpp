@@ -5,7 +5,7 @@
 #include "engine/button_codes.h"
 #include "formula/user_functions.h"
 #include "values/number_text.h"
-#include "values/utf8.h"
+#include "settings/name_case.h"
 
 namespace tavrik {
 
@@ -38,8 +38,7 @@ void Calculator::setSettings(GlobalSettings settings) {
     int index = kDefaultSetSlot;
     for (int i = 0; i <= settings_.LastSetIndex && i < static_cast<int>(settings_.SectionList.size());
          ++i) {
-        if (utf8::EqualsIgnoreCase(settings_.SectionList[static_cast<std::size_t>(i)],
-                                   settings_.Set)) {
+        if (SameName(settings_.SectionList[static_cast<std::size_t>(i)], settings_.Set)) {
             index = i;
             break;
         }

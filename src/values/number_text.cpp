@@ -1,6 +1,7 @@
 #include "values/number_text.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
