@@ -9,13 +9,17 @@ build="$root/build-fuzz"
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \
     -DTAVRIK_GUI=OFF -DTAVRIK_TESTS=OFF -DTAVRIK_FUZZ=ON >/dev/null
-targets=(ini_fuzzer settings_fuzzer)
+targets=(ini_fuzzer settings_fuzzer normalise_fuzzer evaluate_fuzzer function_check_fuzzer)
 cmake --build "$build" -j2 --target "${targets[@]}"
 
 for target in "${targets[@]}"; do
     corpus="$build/corpus/$target"
     mkdir -p "$corpus"
-    cp "$root"/fuzz/corpus/ini/* "$corpus/"
+    case "$target" in
+        normalise_fuzzer | evaluate_fuzzer | function_check_fuzzer) seeds=formula ;;
+        *) seeds=ini ;;
+    esac
+    cp "$root/fuzz/corpus/$seeds"/* "$corpus/"
     echo "== $target: ${seconds}s"
     (cd "$build" && "$build/fuzz/$target" -max_total_time="$seconds" -timeout=10 \
         -rss_limit_mb=2048 -max_len=65536 -detect_leaks=1 -print_final_stats=1 "$corpus")

@@ -89,11 +89,14 @@ void Check(Calculator& calc, std::ostream& out, std::string_view args) {
 // The sheet's lines, each ended by LF.
 int PrintAnswered(Calculator& calc, std::ostream& out) {
     Run(calc);
-    std::string text;
-    text.reserve(calc.sheet().text().size());
-    for (const std::string_view line : SheetLines(calc.sheet().text()))
-        text.append(line).push_back('\n');
-    out << text;
+    std::string_view rest = calc.sheet().text();
+    while (!rest.empty()) {
+        const std::size_t lineBreak = rest.find(kLineBreak);
+        const std::string_view line = rest.substr(0, lineBreak);
+        out.write(line.data(), static_cast<std::streamsize>(line.size())).put('\n');
+        rest.remove_prefix(lineBreak == std::string_view::npos ? rest.size()
+                                                               : lineBreak + kLineBreak.size());
+    }
     out.flush();
     return out ? 0 : 1;
 }

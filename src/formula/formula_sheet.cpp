@@ -117,29 +117,47 @@ void FormulaSheet::runSelection() {
     selLength_ = 0;
 }
 
-// Lines are answered from the last up. The answers are collected and the text
-// is rebuilt once, so a run is linear in the length of the sheet.
+// Lines are answered from the last up. The answers are collected in one
+// buffer and the text is rebuilt once, so a run is linear in the length of
+// the sheet and touches little memory besides the new text.
 void FormulaSheet::runLines() {
-    const std::vector<std::string_view> lines = SheetLines(text_);
-    std::vector<std::string> answers(lines.size());
+    struct Answer {
+        std::size_t lineEnd;  // byte offset in the text
+        std::size_t start;    // in `collected`
+        std::size_t length;
+    };
+    std::vector<Answer> answers;
+    std::string collected;
     const auto rebuild = [&] {
         std::string result;
-        result.reserve(text_.size() + text_.size() / 2);
+        result.reserve(text_.size() + collected.size());
         std::size_t copied = 0;
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const std::size_t lineEnd =
-                static_cast<std::size_t>(lines[i].data() - text_.data()) + lines[i].size();
-            result.append(text_, copied, lineEnd - copied).append(answers[i]);
-            copied = lineEnd;
+        for (auto answer = answers.rbegin(); answer != answers.rend(); ++answer) {
+            result.append(text_, copied, answer->lineEnd - copied)
+                .append(collected, answer->start, answer->length);
+            copied = answer->lineEnd;
         }
         result.append(text_, copied);
         text_ = std::move(result);
         selLength_ = 0;
     };
     try {
-        for (std::size_t i = lines.size(); i-- > 0;) {
-            if (IsCommentOrBlank(lines[i])) continue;
-            if (auto appended = answer(lines[i], true)) answers[i] = std::move(*appended);
+        // The text from its start to the end of the line being read; a break at
+        // the very end starts no line (and an empty line has no answer anyway).
+        std::string_view rest = text_;
+        if (rest.ends_with(kLineBreak)) rest.remove_suffix(kLineBreak.size());
+        for (;;) {
+            const std::size_t lineBreak = rest.rfind(kLineBreak);
+            const std::size_t start = lineBreak == std::string_view::npos ? 0 : lineBreak + kLineBreak.size();
+            const std::string_view line = rest.substr(start);
+            if (!IsCommentOrBlank(line)) {
+                if (const auto appended = answer(line, true)) {
+                    answers.push_back({rest.size(), collected.size(), appended->size()});
+                    collected += *appended;
+                }
+            }
+            if (lineBreak == std::string_view::npos) break;
+            rest = rest.substr(0, lineBreak);
         }
     } catch (...) {
         rebuild();

@@ -2,21 +2,34 @@
 
 namespace tavrik {
 
+namespace {
+
+bool IsOperand(TokenKind kind) {
+    return kind == TokenKind::Number || kind == TokenKind::VariableX ||
+           kind == TokenKind::VariableY;
+}
+
+}  // namespace
+
 PostfixList ToPostfix(std::span<const Token> tokens, std::pmr::memory_resource* memory) {
     PostfixList result{std::pmr::vector<Token>(memory)};
     result.tokens.reserve(tokens.size());
-    // Operands pass through the stack too: any token pops an operand on top.
-    std::pmr::vector<Token> stack(memory);
+    std::pmr::vector<const Token*> stack(memory);
     stack.reserve(tokens.size());
     const auto popInto = [&] {
-        const TokenKind kind = stack.back().kind;
-        if (kind != TokenKind::Open && kind != TokenKind::Close) result.tokens.push_back(stack.back());
+        if (stack.back()->kind != TokenKind::Open) result.tokens.push_back(*stack.back());
         stack.pop_back();
     };
     for (const Token& token : tokens) {
+        // An operand has the highest priority, so whatever token follows it
+        // would pop it at once: it goes straight to the output.
+        if (IsOperand(token.kind)) {
+            result.tokens.push_back(token);
+            continue;
+        }
         const int priority = OperatorPriority(token.kind);
-        while (!stack.empty() && stack.back().kind != TokenKind::Open &&
-               priority <= OperatorPriority(stack.back().kind))
+        while (!stack.empty() && stack.back()->kind != TokenKind::Open &&
+               priority <= OperatorPriority(stack.back()->kind))
             popInto();
         if (token.kind == TokenKind::Close) {
             if (stack.empty()) {
@@ -25,7 +38,7 @@ PostfixList ToPostfix(std::span<const Token> tokens, std::pmr::memory_resource* 
             }
             stack.pop_back();
         } else {
-            stack.push_back(token);
+            stack.push_back(&token);
         }
     }
     while (!stack.empty()) popInto();

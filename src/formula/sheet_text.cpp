@@ -12,6 +12,17 @@ namespace {
 // Blanks and control characters, as trimming removes them.
 bool IsBlankByte(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
+// Every CR is followed by LF, every LF follows CR, and the last line is ended.
+bool HasCrLfBreaksOnly(std::string_view text) {
+    std::size_t pairs = 0;
+    for (std::size_t lf = text.find('\n'); lf != std::string_view::npos; lf = text.find('\n', lf + 1)) {
+        if (lf == 0 || text[lf - 1] != '\r') return false;
+        ++pairs;
+    }
+    return pairs == static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r')) &&
+           (text.empty() || text.ends_with(kLineBreak));
+}
+
 }  // namespace
 
 std::vector<std::string_view> SheetLines(std::string_view text) {
@@ -47,16 +58,22 @@ bool IsCommentOrBlank(std::string_view line) {
     return line.empty() || line.front() == '#' || line.front() == '\'';
 }
 
-std::string WithLineBreaks(std::string_view text) {
+std::string WithLineBreaks(std::string text) {
+    if (HasCrLfBreaksOnly(text)) return text;
     std::string result;
     result.reserve(text.size() + text.size() / 16 + 2);
-    const auto isBreak = [](char c) { return c == '\r' || c == '\n'; };
-    auto start = text.begin();
-    while (start != text.end()) {
-        const auto end = std::find_if(start, text.end(), isBreak);
-        result.append(start, end).append(kLineBreak);
-        if (end == text.end()) break;
-        start = end + (*end == '\r' && end + 1 != text.end() && end[1] == '\n' ? 2 : 1);
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        // Lines end at LF, with or without CR before it; a CR alone ends one too.
+        const std::size_t lf = rest.find('\n');
+        std::string_view line = rest.substr(0, lf);
+        rest.remove_prefix(lf == std::string_view::npos ? rest.size() : lf + 1);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        for (std::size_t cr = line.find('\r'); cr != std::string_view::npos; cr = line.find('\r')) {
+            result.append(line.substr(0, cr)).append(kLineBreak);
+            line.remove_prefix(cr + 1);
+        }
+        result.append(line).append(kLineBreak);
     }
     return result;
 }

@@ -26,6 +26,6 @@ bool EndsWithEquals(std::string_view text);
 bool IsCommentOrBlank(std::string_view line);
 
 // Text with any line ends (CR LF, LF or CR) as lines each followed by CR LF.
-std::string WithLineBreaks(std::string_view text);
+std::string WithLineBreaks(std::string text);
 
 }  // namespace tavrik
