@@ -6,7 +6,7 @@
 namespace tavrik::fuzz {
 
 class NullView final : public View {
-public:
+  public:
     void changed(unsigned) override {}
     void beep() override {}
     bool messageBox(BoxKind, std::string_view) override { return true; }

@@ -27,7 +27,9 @@ std::optional<std::size_t> ReadCount(std::string_view text) {
     return value;
 }
 
-void Error(std::ostream& out, std::string_view message) { out << "error: " << message << '\n'; }
+void Error(std::ostream& out, std::string_view message) {
+    out << "error: " << message << '\n';
+}
 
 // A failure that ends a run reaches the default error report: a message box.
 void Run(Calculator& calc) {
@@ -75,8 +77,9 @@ void Sheet(Calculator& calc, ConsoleView& view, std::ostream& out, std::string_v
     } else if (action == "show" && rest.empty()) {
         Show(sheet, out);
     } else {
-        Error(out, "sheet takes clear, add TEXT, select START LENGTH, run, plus on|off, "
-                   "save PATH, load PATH, copy or show");
+        Error(out,
+              "sheet takes clear, add TEXT, select START LENGTH, run, plus on|off, "
+              "save PATH, load PATH, copy or show");
     }
 }
 

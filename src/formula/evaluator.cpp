@@ -18,14 +18,20 @@ namespace {
 // reset of the evaluation's FloatGuard.
 long double Binary(TokenKind kind, long double left, long double right) {
     switch (kind) {
-        case TokenKind::Add: return Fresh(left) + Fresh(right);
-        case TokenKind::Subtract: return Fresh(left) - Fresh(right);
-        case TokenKind::Multiply: return Fresh(left) * Fresh(right);
-        default: return Fresh(left) / Fresh(right);
+        case TokenKind::Add:
+            return Fresh(left) + Fresh(right);
+        case TokenKind::Subtract:
+            return Fresh(left) - Fresh(right);
+        case TokenKind::Multiply:
+            return Fresh(left) * Fresh(right);
+        default:
+            return Fresh(left) / Fresh(right);
     }
 }
 
-Evaluation Failed(std::size_t position) { return {false, 0, position}; }
+Evaluation Failed(std::size_t position) {
+    return {false, 0, position};
+}
 
 }  // namespace
 
@@ -38,9 +44,15 @@ Evaluation EvaluatePostfix(std::span<const Token> postfix, long double x, long d
     const FloatGuard guard;
     for (const Token& token : postfix) {
         switch (token.kind) {
-            case TokenKind::Number: values[depth++] = token.value; break;
-            case TokenKind::VariableX: values[depth++] = roundedX; break;
-            case TokenKind::VariableY: values[depth++] = roundedY; break;
+            case TokenKind::Number:
+                values[depth++] = token.value;
+                break;
+            case TokenKind::VariableX:
+                values[depth++] = roundedX;
+                break;
+            case TokenKind::VariableY:
+                values[depth++] = roundedY;
+                break;
             default:
                 if (depth >= 2) {
                     values[depth - 2] = Binary(token.kind, values[depth - 2], values[depth - 1]);

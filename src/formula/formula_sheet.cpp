@@ -16,7 +16,7 @@ namespace {
 // The decimal value rules for the lifetime of the object; the rules of the
 // mode in force before come back on every path out.
 class DecimalRules {
-public:
+  public:
     explicit DecimalRules(ValueContext& values)
         : values_(values), mode_(values.mode), radix_(values.radix) {
         values.mode = CalcMode::Decimal;
@@ -29,7 +29,7 @@ public:
     DecimalRules(const DecimalRules&) = delete;
     DecimalRules& operator=(const DecimalRules&) = delete;
 
-private:
+  private:
     ValueContext& values_;
     CalcMode mode_;
     Radix radix_;
@@ -61,7 +61,9 @@ void FormulaSheet::insertText(std::string_view text) {
     selLength_ = 0;
 }
 
-std::size_t FormulaSheet::length() const { return utf8::Length(text_); }
+std::size_t FormulaSheet::length() const {
+    return utf8::Length(text_);
+}
 
 void FormulaSheet::select(std::size_t start, std::size_t length) {
     const std::size_t total = this->length();
@@ -148,7 +150,8 @@ void FormulaSheet::runLines() {
         if (rest.ends_with(kLineBreak)) rest.remove_suffix(kLineBreak.size());
         for (;;) {
             const std::size_t lineBreak = rest.rfind(kLineBreak);
-            const std::size_t start = lineBreak == std::string_view::npos ? 0 : lineBreak + kLineBreak.size();
+            const std::size_t start =
+                lineBreak == std::string_view::npos ? 0 : lineBreak + kLineBreak.size();
             const std::string_view line = rest.substr(start);
             if (!IsCommentOrBlank(line)) {
                 if (const auto appended = answer(line, true)) {

@@ -14,7 +14,7 @@ namespace tavrik {
 class Calculator;
 
 class FormulaSheet {
-public:
+  public:
     explicit FormulaSheet(Calculator& calc) : calc_(calc) {}
 
     const std::string& text() const { return text_; }
@@ -57,7 +57,7 @@ public:
     void doubleClick() { doubleClicked_ = true; }
     void mouseUp(std::size_t caret);
 
-private:
+  private:
     // The text appended after `source` for its answer; nothing when it has none.
     std::optional<std::string> answer(std::string_view source, bool resultOnNewLine);
     // X: the display value, read by the decimal reader at the run's first formula.

@@ -10,8 +10,12 @@ namespace tavrik {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 // The number a buffer stands for. The buffer is the stretch of the formula
 // where it was read: a leading "-" sign, digits and the first "." count;
@@ -63,7 +67,7 @@ std::optional<long double> ConvertNumber(std::string_view stretch) {
 
 // The number buffer: where it started, and whether it holds only a sign.
 class NumberBuffer {
-public:
+  public:
     bool empty() const { return start_ == kNoError; }
     bool isSign() const { return !empty() && !content_; }
     void startSign(std::size_t byte, std::size_t position) {
@@ -81,14 +85,14 @@ public:
     std::size_t start() const { return start_; }
     std::size_t position() const { return position_; }
 
-private:
+  private:
     std::size_t start_ = kNoError;  // byte offset in the formula
     std::size_t position_ = 0;      // character position
     bool content_ = false;
 };
 
 class TokenReader {
-public:
+  public:
     TokenReader(std::string_view formula, TokenList& list) : formula_(formula), list_(list) {}
 
     // Lists the number buffer ending before byte `end`, if any; false when it does not convert.
@@ -111,7 +115,7 @@ public:
 
     NumberBuffer& number() { return number_; }
 
-private:
+  private:
     std::string_view formula_;
     TokenList& list_;
     NumberBuffer number_;
@@ -119,12 +123,18 @@ private:
 
 TokenKind OperatorKind(char c) {
     switch (c) {
-        case '(': return TokenKind::Open;
-        case ')': return TokenKind::Close;
-        case '*': return TokenKind::Multiply;
-        case '/': return TokenKind::Divide;
-        case '+': return TokenKind::Add;
-        default: return TokenKind::Subtract;
+        case '(':
+            return TokenKind::Open;
+        case ')':
+            return TokenKind::Close;
+        case '*':
+            return TokenKind::Multiply;
+        case '/':
+            return TokenKind::Divide;
+        case '+':
+            return TokenKind::Add;
+        default:
+            return TokenKind::Subtract;
     }
 }
 
@@ -132,11 +142,18 @@ TokenKind OperatorKind(char c) {
 
 int OperatorPriority(TokenKind kind) {
     switch (kind) {
-        case TokenKind::Open: return 4;
-        case TokenKind::Close: return 1;
-        case TokenKind::Multiply: case TokenKind::Divide: return 3;
-        case TokenKind::Add: case TokenKind::Subtract: return 2;
-        default: return 5;
+        case TokenKind::Open:
+            return 4;
+        case TokenKind::Close:
+            return 1;
+        case TokenKind::Multiply:
+        case TokenKind::Divide:
+            return 3;
+        case TokenKind::Add:
+        case TokenKind::Subtract:
+            return 2;
+        default:
+            return 5;
     }
 }
 
@@ -158,7 +175,8 @@ TokenList Tokenise(std::string_view formula, std::pmr::memory_resource* memory) 
             case '.':
                 number.add(i, at);
                 continue;
-            case 'X': case 'Y':
+            case 'X':
+            case 'Y':
                 if (number.isSign()) {
                     number.clear();
                     result.tokens.push_back({TokenKind::Number, -1.0L, at});
@@ -187,8 +205,14 @@ TokenList Tokenise(std::string_view formula, std::pmr::memory_resource* memory) 
                     }
                 }
                 break;
-            case '(': case ')': case '*': case '/': case '=': break;
-            default: continue;
+            case '(':
+            case ')':
+            case '*':
+            case '/':
+            case '=':
+                break;
+            default:
+                continue;
         }
         if (!reader.listNumber(i)) return result;
         if (c == '=') return result;

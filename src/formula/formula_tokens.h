@@ -25,7 +25,7 @@ enum class TokenKind : std::uint8_t {
 
 struct Token {
     TokenKind kind;
-    long double value = 0;  // numbers only
+    long double value = 0;     // numbers only
     std::size_t position = 0;  // character of the formula the token starts at
 };
 

@@ -42,7 +42,8 @@ const char* Step(const std::vector<UChar32>& chars, std::size_t i, std::string& 
     const UChar32 previous = first ? 0 : chars[i - 1];
     const int cls = Classify(token);
     switch (c) {
-        case 'X': case 'Y':
+        case 'X':
+        case 'Y':
             if (cls < 0) return "数値変換エラー";
             if (cls > 0) return "変数位置エラー";
             token = "X";
@@ -75,7 +76,9 @@ const char* Step(const std::vector<UChar32>& chars, std::size_t i, std::string& 
             else
                 token.clear();
             return nullptr;
-        case '*': case '+': case '/':
+        case '*':
+        case '+':
+        case '/':
             if (cls < 0) return "数値変換エラー";
             if (cls == 0 && (first || previous != ')')) return "演算子位置エラー";
             token.clear();
@@ -109,7 +112,8 @@ std::optional<FormulaCheck> CheckFunctionFormula(std::string_view formula) {
 }
 
 void ShowFunctionFormulaCheck(View& view, std::string_view formula) {
-    if (const auto check = CheckFunctionFormula(formula)) view.messageBox(check->kind, check->message);
+    if (const auto check = CheckFunctionFormula(formula))
+        view.messageBox(check->kind, check->message);
 }
 
 }  // namespace tavrik

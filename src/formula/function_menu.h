@@ -27,7 +27,9 @@ struct FunctionMenu {
 };
 
 // The menu is shown only in decimal mode.
-inline bool FunctionMenuVisible(CalcMode mode) { return mode == CalcMode::Decimal; }
+inline bool FunctionMenuVisible(CalcMode mode) {
+    return mode == CalcMode::Decimal;
+}
 
 // The menu refilled from the groups; the group checked in `current` stays checked.
 FunctionMenu RebuildFunctionMenu(const GlobalSettings& settings, const FunctionMenu& current);

@@ -15,36 +15,67 @@ char MapCharacter(UChar32 c) {
     if (c >= '0' && c <= '9') return static_cast<char>(c);
     if (c >= 0xFF10 && c <= 0xFF19) return static_cast<char>('0' + (c - 0xFF10));
     switch (c) {
-        case '+': case '-': case '*': case '/': case '.': case '=': case ',':
+        case '+':
+        case '-':
+        case '*':
+        case '/':
+        case '.':
+        case '=':
+        case ',':
             return static_cast<char>(c);
-        case '(': case '[': case 0xFF08: case 0xFF3B: return '(';
-        case ')': case ']': case 0xFF09: case 0xFF3D: return ')';
-        case 'X': case 'x': case 0xFF38: case 0xFF58: return 'X';
-        case 0xFF0E: return '.';
-        case 0xFF0B: return '+';
-        case 0xFF0D: case 0x2212: return '-';
-        case 0xFF0A: case 0x00D7: return '*';
-        case 0xFF0F: case 0x00F7: return '/';
-        case 0xFF1D: return '=';
-        case 0xFF0C: return ',';
-        default: return ' ';
+        case '(':
+        case '[':
+        case 0xFF08:
+        case 0xFF3B:
+            return '(';
+        case ')':
+        case ']':
+        case 0xFF09:
+        case 0xFF3D:
+            return ')';
+        case 'X':
+        case 'x':
+        case 0xFF38:
+        case 0xFF58:
+            return 'X';
+        case 0xFF0E:
+            return '.';
+        case 0xFF0B:
+            return '+';
+        case 0xFF0D:
+        case 0x2212:
+            return '-';
+        case 0xFF0A:
+        case 0x00D7:
+            return '*';
+        case 0xFF0F:
+        case 0x00F7:
+            return '/';
+        case 0xFF1D:
+            return '=';
+        case 0xFF0C:
+            return ',';
+        default:
+            return ' ';
     }
 }
 
-bool IsOperator(char c) { return c == '+' || c == '-' || c == '*' || c == '/'; }
+bool IsOperator(char c) {
+    return c == '+' || c == '-' || c == '*' || c == '/';
+}
 
 // The scanning state over the mapped tokens. The number being read is kept
 // at the end of the output buffer: nothing else is written to the output
 // while a number is being read, so a flush only moves the boundary.
 class Scanner {
-public:
+  public:
     explicit Scanner(std::size_t textLength) : buffer_(textLength + 2, '\0') {}
 
     // Takes one token; false once the formula is complete and scanning stops.
     bool take(char token, std::size_t position);
     NormalisedFormula finish(std::size_t textLength);
 
-private:
+  private:
     enum class Action { ContinueNumber, None, Operator, Bracket, End };
 
     Action choose(char token);
@@ -87,14 +118,17 @@ Scanner::Action Scanner::choose(char token) {
             }
             clearNumber();
             return Action::End;
-        case ',': return numLength_ == 0 ? Action::None : Action::ContinueNumber;
+        case ',':
+            return numLength_ == 0 ? Action::None : Action::ContinueNumber;
         case 'X':
             if (numLength_ > 0) return Action::None;
             write('X');
             lastOp_ = 0;
             advanceStage();
             return Action::ContinueNumber;
-        case '(': ++depth_; return Action::Bracket;
+        case '(':
+            ++depth_;
+            return Action::Bracket;
         case ')':
             if (depth_ <= 0) return Action::End;
             --depth_;
@@ -107,8 +141,10 @@ Scanner::Action Scanner::choose(char token) {
             }
             // A lone number in brackets, as in 2*(5)+1, is kept.
             return Action::Bracket;
-        case '=': return Action::End;
-        default: return IsOperator(token) ? Action::Operator : Action::None;
+        case '=':
+            return Action::End;
+        default:
+            return IsOperator(token) ? Action::Operator : Action::None;
     }
 }
 
@@ -149,7 +185,8 @@ bool Scanner::take(char token, std::size_t position) {
             discard(position);
             break;
         case Action::ContinueNumber:
-        case Action::None: break;
+        case Action::None:
+            break;
     }
     return true;
 }

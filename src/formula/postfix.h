@@ -12,7 +12,7 @@
 namespace tavrik {
 
 struct PostfixList {
-    std::pmr::vector<Token> tokens;  // operands and operators, no brackets
+    std::pmr::vector<Token> tokens;        // operands and operators, no brackets
     std::size_t errorPosition = kNoError;  // a ")" without its "("
 };
 

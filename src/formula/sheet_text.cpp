@@ -10,12 +10,15 @@ namespace tavrik {
 namespace {
 
 // Blanks and control characters, as trimming removes them.
-bool IsBlankByte(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsBlankByte(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 // Every CR is followed by LF, every LF follows CR, and the last line is ended.
 bool HasCrLfBreaksOnly(std::string_view text) {
     std::size_t pairs = 0;
-    for (std::size_t lf = text.find('\n'); lf != std::string_view::npos; lf = text.find('\n', lf + 1)) {
+    for (std::size_t lf = text.find('\n'); lf != std::string_view::npos;
+         lf = text.find('\n', lf + 1)) {
         if (lf == 0 || text[lf - 1] != '\r') return false;
         ++pairs;
     }

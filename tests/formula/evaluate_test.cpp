@@ -9,7 +9,7 @@ namespace tavrik {
 namespace {
 
 class EvaluateFormulaTest : public ::testing::Test {
-protected:
+  protected:
     Evaluation evaluate(std::string_view formula, long double x = 0, long double y = 0) {
         return EvaluateFormula(status, formula, x, y);
     }
@@ -23,10 +23,10 @@ TEST_F(EvaluateFormulaTest, PrecedenceAndAssociativity) {
         const char* formula;
         long double value;
     } cases[] = {
-        {"1+2*3=", 7},     {"(1+2)*3=", 9},      {"8-2-3=", 3},  {"1-(2-3)-4=", -2},
-        {"2*(3+4)*5=", 70}, {"16/4/2=", 2},      {"10/4=", 2.5L}, {"((2))+1=", 3},
-        {"1.5.5+1=", 2.55L}, {"0.25*4=", 1},     {"(1+2)-3=", 0}, {"(1+2)-(3-1)=", 1},
-        {"2*(5)+1=", 11},  {"X*2", 8},           {"X*2=", 8},     {"3", 3},
+        {"1+2*3=", 7},       {"(1+2)*3=", 9}, {"8-2-3=", 3},   {"1-(2-3)-4=", -2},
+        {"2*(3+4)*5=", 70},  {"16/4/2=", 2},  {"10/4=", 2.5L}, {"((2))+1=", 3},
+        {"1.5.5+1=", 2.55L}, {"0.25*4=", 1},  {"(1+2)-3=", 0}, {"(1+2)-(3-1)=", 1},
+        {"2*(5)+1=", 11},    {"X*2", 8},      {"X*2=", 8},     {"3", 3},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.formula);
@@ -69,13 +69,13 @@ TEST_F(EvaluateFormulaTest, FailuresGiveZero) {
         const char* formula;
         std::size_t position;
     } cases[] = {
-        {"5/0=", 1},          // division by zero
-        {"0/0=", 1},          // invalid operation
-        {"2(3+4)=", 3},       // two values left
-        {"1+2)=", 3},         // ")" without "("
-        {".+1=", 0},          // a number text that does not convert
-        {"+-5=", 1},          // a sign with nothing listed before it
-        {"=", 0},             // no value at all
+        {"5/0=", 1},     // division by zero
+        {"0/0=", 1},     // invalid operation
+        {"2(3+4)=", 3},  // two values left
+        {"1+2)=", 3},    // ")" without "("
+        {".+1=", 0},     // a number text that does not convert
+        {"+-5=", 1},     // a sign with nothing listed before it
+        {"=", 0},        // no value at all
         {"1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1=", kNoError},  // summed as it goes
     };
     for (const auto& c : cases) {
@@ -134,12 +134,24 @@ TEST(FormulaStages, PostfixOrder) {
     std::string order;
     for (const Token& token : postfix.tokens) {
         switch (token.kind) {
-            case TokenKind::Number: order += std::to_string(static_cast<int>(token.value)); break;
-            case TokenKind::VariableX: order += 'X'; break;
-            case TokenKind::Add: order += '+'; break;
-            case TokenKind::Subtract: order += '-'; break;
-            case TokenKind::Multiply: order += '*'; break;
-            default: order += '?'; break;
+            case TokenKind::Number:
+                order += std::to_string(static_cast<int>(token.value));
+                break;
+            case TokenKind::VariableX:
+                order += 'X';
+                break;
+            case TokenKind::Add:
+                order += '+';
+                break;
+            case TokenKind::Subtract:
+                order += '-';
+                break;
+            case TokenKind::Multiply:
+                order += '*';
+                break;
+            default:
+                order += '?';
+                break;
         }
     }
     EXPECT_EQ(order, "123X-*+");

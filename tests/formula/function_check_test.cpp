@@ -45,7 +45,7 @@ TEST(UserFunctionCheck, Messages) {
         ASSERT_TRUE(check.has_value());
         EXPECT_EQ(check->message, c.message);
         EXPECT_EQ(check->kind, std::string_view(c.message) == "確認しました" ? BoxKind::Information
-                                                                              : BoxKind::Warning);
+                                                                             : BoxKind::Warning);
     }
 }
 

@@ -10,7 +10,7 @@ namespace tavrik {
 namespace {
 
 class SheetTest : public testing::CalculatorTest {
-protected:
+  protected:
     SheetTest() { start(); }
 
     FormulaSheet& sheet() { return calc.sheet(); }
@@ -180,11 +180,12 @@ TEST_F(SheetTest, DoubleClickWithoutRunOnlySelects) {
 }
 
 class SheetFileTest : public SheetTest {
-protected:
+  protected:
     SheetFileTest() {
-        folder = std::filesystem::temp_directory_path() /
-                 ("tavrik-sheet-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder =
+            std::filesystem::temp_directory_path() /
+            ("tavrik-sheet-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(folder);
     }
     ~SheetFileTest() override { std::filesystem::remove_all(folder); }

@@ -8,7 +8,7 @@ namespace tavrik {
 namespace {
 
 class UserFunctionTest : public testing::CalculatorTest {
-protected:
+  protected:
     // Puts user functions 109 … 114 on keys A … F of group 1 and starts.
     void withFormulas(std::array<std::string, 6> formulas) {
         GlobalSettings& settings = calc.editSettings();
@@ -16,7 +16,9 @@ protected:
         for (int j = 0; j < 6; ++j) settings.F[static_cast<std::size_t>(j)] = 109 + j;
         start();
     }
-    void pressFunctionKey(int key) { calc.PushBBtn(calc.keypad()[static_cast<std::size_t>(11 + key)].code); }
+    void pressFunctionKey(int key) {
+        calc.PushBBtn(calc.keypad()[static_cast<std::size_t>(11 + key)].code);
+    }
 };
 
 TEST_F(UserFunctionTest, OneOperand) {
@@ -26,7 +28,8 @@ TEST_F(UserFunctionTest, OneOperand) {
         const char* entry;
         const char* result;
     } cases[] = {
-        {0, "100", "108"}, {1, "12", "144"}, {2, "7", "7"}, {3, "7", "0"}, {4, "7", "0"}, {5, "7", "14"},
+        {0, "100", "108"}, {1, "12", "144"}, {2, "7", "7"},
+        {3, "7", "0"},     {4, "7", "0"},    {5, "7", "14"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.key);
@@ -54,13 +57,13 @@ TEST_F(UserFunctionTest, Arity) {
 }
 
 class FunctionMenuTest : public testing::CalculatorTest {
-protected:
+  protected:
     FunctionMenuTest() {
         GlobalSettings& settings = calc.editSettings();
-        settings.F[0] = 101;                 // group 1: f101 on key A
-        settings.F[6 * 2 + 5] = 105;         // group 3: code 105 untitled on key F
+        settings.F[0] = 101;          // group 1: f101 on key A
+        settings.F[6 * 2 + 5] = 105;  // group 3: code 105 untitled on key F
         settings.FT[105 - 100].clear();
-        settings.F[6 * 4 + 1] = 102;         // group 5: f102 on key B, f103 on key D
+        settings.F[6 * 4 + 1] = 102;  // group 5: f102 on key B, f103 on key D
         settings.F[6 * 4 + 3] = 103;
         settings.FName[4] = "三角";
     }
