@@ -3,18 +3,14 @@
 #include <charconv>
 #include <cstdio>
 
-#include "settings/settings_io.h"
+#include "cli/command_words.h"
+#include "cli/sheet_commands.h"
 #include "engine/button_codes.h"
+#include "settings/settings_io.h"
 
 namespace tavrik::cli {
 
 namespace {
-
-std::pair<std::string_view, std::string_view> SplitWord(std::string_view line) {
-    const auto blank = line.find(' ');
-    if (blank == std::string_view::npos) return {line, {}};
-    return {line.substr(0, blank), line.substr(blank + 1)};
-}
 
 std::optional<int> ReadInt(std::string_view text) {
     int value = 0;
@@ -54,6 +50,7 @@ bool Console::run(std::string_view line) {
     if (line.empty() || line.front() == '#') return true;
     const auto [command, args] = SplitWord(line);
     if (command == "quit") return false;
+    if (RunSheetCommand(calc_, view_, out_, command, args)) return true;
     if (command == "keys") {
         keys(args);
     } else if (command == "press") {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/command_words.h"
 #include "formula/function_check.h"
 #include "formula/sheet_text.h"
 #include "settings/cp932.h"
@@ -13,12 +14,6 @@
 namespace tavrik::cli {
 
 namespace {
-
-std::pair<std::string_view, std::string_view> SplitWord(std::string_view line) {
-    const auto blank = line.find(' ');
-    if (blank == std::string_view::npos) return {line, {}};
-    return {line.substr(0, blank), line.substr(blank + 1)};
-}
 
 std::optional<std::size_t> ReadCount(std::string_view text) {
     std::size_t value = 0;
