@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "values/decimal_digits.h"
 #include "values/math_error.h"
 #include "values/unit_text.h"
 #include "values/utf8.h"
@@ -107,27 +108,7 @@ std::string HexDigits(std::uint64_t value) {
     return text;
 }
 
-// Significant digits (trailing zeros dropped) and decimal exponent e with
-// x = 0.d1d2… × 10^e, of |x| rounded to `precision` significant digits.
-struct Decimal {
-    std::string digits;
-    int exponent = 0;
-};
-
-Decimal DecimalDigits(long double x, int precision) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*Le", precision - 1, std::fabs(x));
-    Decimal d;
-    const char* p = buffer;
-    for (; *p && *p != 'e'; ++p)
-        if (IsDigit(*p)) d.digits += *p;
-    d.exponent = std::atoi(p + 1) + 1;
-    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
-    if (d.digits.empty()) d.exponent = 0;
-    return d;
-}
-
-std::string Positional(const Decimal& d) {
+std::string Positional(const DecimalDigits& d) {
     const int k = static_cast<int>(d.digits.size());
     if (k == 0) return "0";
     if (d.exponent <= 0) return "0." + std::string(static_cast<std::size_t>(-d.exponent), '0') + d.digits;
@@ -223,7 +204,7 @@ std::optional<std::string> FormatValue(ValueContext& ctx, long double value) {
 std::string GeneralForm(long double x, int precision) {
     if (const char* special = NonFinite(x)) return special;
     precision = std::clamp(precision, 1, 18);
-    const Decimal d = DecimalDigits(x, precision);
+    const DecimalDigits d = ToDecimalDigits(x, precision);
     if (d.digits.empty()) return "0";
     const std::string sign = x < 0 ? "-" : "";
     if (d.exponent >= -3 && d.exponent <= precision) return sign + Positional(d);
@@ -235,7 +216,7 @@ std::string GeneralForm(long double x, int precision) {
 
 std::string PositionalForm(long double x) {
     if (const char* special = NonFinite(x)) return special;
-    const Decimal d = DecimalDigits(x, 16);
+    const DecimalDigits d = ToDecimalDigits(x, 16);
     if (d.digits.empty()) return "0";
     return (x < 0 ? "-" : "") + Positional(d);
 }
