@@ -87,14 +87,17 @@ void Check(Calculator& calc, std::ostream& out, std::string_view args) {
 // The sheet's lines, each ended by LF.
 int PrintAnswered(Calculator& calc, std::ostream& out) {
     Run(calc);
+    // The whole text at once, its line breaks written as LF.
     std::string_view rest = calc.sheet().text();
+    std::string text;
+    text.reserve(rest.size() + 1);
     while (!rest.empty()) {
         const std::size_t lineBreak = rest.find(kLineBreak);
-        const std::string_view line = rest.substr(0, lineBreak);
-        out.write(line.data(), static_cast<std::streamsize>(line.size())).put('\n');
+        text.append(rest.substr(0, lineBreak)) += '\n';
         rest.remove_prefix(lineBreak == std::string_view::npos ? rest.size()
                                                                : lineBreak + kLineBreak.size());
     }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.flush();
     return out ? 0 : 1;
 }

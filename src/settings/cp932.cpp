@@ -3,7 +3,10 @@
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_cb.h>
 
+#include <array>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace tavrik::cp932 {
 namespace {
@@ -49,9 +52,24 @@ std::string Convert(std::string_view input, UConverter* target, UConverter* sour
     return output;
 }
 
-}  // namespace
+bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 
-std::string Decode(std::string_view bytes) {
+// Writes the UTF-8 form of a character of the Basic Multilingual Plane.
+char* AppendUtf8(char* out, char32_t c) {
+    if (c < 0x80) {
+        *out++ = static_cast<char>(c);
+    } else if (c < 0x800) {
+        *out++ = static_cast<char>(0xC0 | (c >> 6));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        *out++ = static_cast<char>(0xE0 | (c >> 12));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+std::string DecodeWithIcu(std::string_view bytes) {
     ConverterPtr sjis = OpenConverter(kConverterName);
     ConverterPtr utf8 = OpenConverter("UTF-8");
     if (!sjis || !utf8) return {};
@@ -59,6 +77,100 @@ std::string Decode(std::string_view bytes) {
     ucnv_setToUCallBack(sjis.get(), SubstituteReplacementCharacter, nullptr, nullptr, nullptr,
                         &status);
     return Convert(bytes, utf8.get(), sjis.get());
+}
+
+// ICU's decoding of every one- and two-byte sequence, asked once and kept:
+// decoding a file is then a table look-up per character. Zero marks a
+// sequence that is not one whole character; such input goes to ICU itself.
+class DecodeTable {
+  public:
+    DecodeTable() {
+        // Every sequence followed by a line feed, decoded in one call: a line
+        // feed is never part of a sequence, so each ends at its own.
+        std::string sequences;
+        std::vector<char32_t*> targets;
+        for (unsigned b = 0x80; b <= 0xFF; ++b) {
+            if (IsLeadByte(static_cast<unsigned char>(b))) continue;
+            sequences += static_cast<char>(b);
+            sequences += '\n';
+            targets.push_back(&single_[b - 0x80]);
+        }
+        for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+            if (!IsLeadByte(static_cast<unsigned char>(lead))) continue;
+            for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+                sequences += static_cast<char>(lead);
+                sequences += static_cast<char>(trail);
+                sequences += '\n';
+                targets.push_back(&double_[Index(lead, trail)]);
+            }
+        }
+        ConverterPtr sjis = OpenConverter(kConverterName);
+        if (!sjis) return;
+        std::vector<UChar> text(sequences.size() + 16);
+        UErrorCode status = U_ZERO_ERROR;
+        const int32_t length = ucnv_toUChars(sjis.get(), text.data(),
+                                             static_cast<int32_t>(text.size()), sequences.data(),
+                                             static_cast<int32_t>(sequences.size()), &status);
+        if (U_FAILURE(status)) return;
+        std::size_t target = 0;
+        std::size_t start = 0;
+        for (int32_t i = 0; i < length && target < targets.size(); ++i) {
+            if (text[i] != u'\n') continue;
+            const std::size_t count = static_cast<std::size_t>(i) - start;
+            const UChar c = text[start];
+            // One character of the Basic Multilingual Plane, not a substitute.
+            if (count == 1 && c != 0xFFFD && c != 0x1A && (c < 0xD800 || c > 0xDFFF))
+                *targets[target] = c;
+            ++target;
+            start = static_cast<std::size_t>(i) + 1;
+        }
+        ready_ = target == targets.size();
+    }
+
+    // The decoded text; nothing when a sequence is not in the table.
+    std::optional<std::string> decode(std::string_view bytes) const {
+        if (!ready_) return std::nullopt;
+        // A byte gives at most three bytes of UTF-8 (a pair of bytes, three).
+        std::string out(bytes.size() * 3, '\0');
+        char* o = out.data();
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            const auto b = static_cast<unsigned char>(bytes[i]);
+            if (b < 0x80) {
+                *o++ = static_cast<char>(b);
+                continue;
+            }
+            char32_t c = 0;
+            if (!IsLeadByte(b)) {
+                c = single_[b - 0x80];
+            } else if (i + 1 < bytes.size()) {
+                const auto trail = static_cast<unsigned char>(bytes[i + 1]);
+                if (trail >= 0x40 && trail <= 0xFC) c = double_[Index(b, trail)];
+                ++i;
+            }
+            if (c == 0) return std::nullopt;
+            o = AppendUtf8(o, c);
+        }
+        out.resize(static_cast<std::size_t>(o - out.data()));
+        return out;
+    }
+
+  private:
+    static std::size_t Index(unsigned lead, unsigned trail) {
+        const unsigned row = lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + 31;
+        return row * 189 + (trail - 0x40);
+    }
+
+    bool ready_ = false;
+    std::array<char32_t, 128> single_{};
+    std::array<char32_t, 60 * 189> double_{};
+};
+
+}  // namespace
+
+std::string Decode(std::string_view bytes) {
+    static const DecodeTable table;
+    if (auto text = table.decode(bytes)) return std::move(*text);
+    return DecodeWithIcu(bytes);
 }
 
 std::string Encode(std::string_view utf8Text) {

@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <fstream>
-#include <iterator>
 
 namespace tavrik {
 namespace {
@@ -42,8 +41,18 @@ void SyncFolder(const std::filesystem::path& folder) {
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string bytes;
+    // Read in large blocks; the size is not trusted (the file may be growing,
+    // or be a device that reports none).
+    constexpr std::size_t kBlock = 1 << 16;
+    std::size_t size = 0;
+    while (in) {
+        bytes.resize(size + kBlock);
+        in.read(bytes.data() + size, static_cast<std::streamsize>(kBlock));
+        size += static_cast<std::size_t>(in.gcount());
+    }
     if (in.bad()) return std::nullopt;
+    bytes.resize(size);
     return bytes;
 }
 

@@ -1,6 +1,10 @@
 #include "values/decimal_digits.h"
 
+#include <array>
+#include <bit>
 #include <charconv>
+#include <cstring>
+#include <limits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -14,22 +18,32 @@ using u128 = unsigned __int128;
 
 constexpr int kMaxPower = 19;
 
-constexpr std::uint64_t Power10(int n) {
+constexpr auto kPowers10 = [] {
+    std::array<std::uint64_t, kMaxPower + 1> powers{};
     std::uint64_t p = 1;
-    while (n-- > 0) p *= 10;
-    return p;
-}
+    for (auto& power : powers) power = p, p *= 10;
+    return powers;
+}();
+
+constexpr std::uint64_t Power10(int n) { return kPowers10[static_cast<std::size_t>(n)]; }
 
 // The rounded digits as an integer n with 10^(precision-1) <= n < 10^precision,
 // computed exactly in 128-bit arithmetic: n = round(m * 2^e * 10^k). Nothing
 // when the value lies outside the range this covers.
 std::optional<DecimalDigits> ExactDigits(long double ax, int precision) {
-    int binaryExponent = 0;
-    const long double fraction = std::frexp(ax, &binaryExponent);
-    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
-    const int e = binaryExponent - 64;  // ax = mantissa * 2^e
+    // The 80-bit format: a 64-bit significand with its integer bit, and a
+    // 15-bit biased exponent.
+    static_assert(std::numeric_limits<long double>::digits == 64);
+    std::uint64_t mantissa = 0;
+    std::uint16_t biased = 0;
+    std::memcpy(&mantissa, &ax, sizeof mantissa);
+    std::memcpy(&biased, reinterpret_cast<const char*>(&ax) + sizeof mantissa, sizeof biased);
+    biased &= 0x7FFF;
+    const int e = (biased == 0 ? 1 : biased) - 16383 - 63;  // ax = mantissa * 2^e
+    const int binaryExponent = e + 64 - std::countl_zero(mantissa);
     // floor(log10(ax)), possibly one too small; corrected below.
     int e10 = static_cast<int>(std::floor((binaryExponent - 1) * 0.30102999566398120));
+    if (e10 >= -1 && e10 < kMaxPower && ax >= static_cast<long double>(Power10(e10 + 1))) ++e10;
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int k = precision - 1 - e10;
         if (k > kMaxPower || -k > kMaxPower) return std::nullopt;
@@ -46,8 +60,16 @@ std::optional<DecimalDigits> ExactDigits(long double ax, int precision) {
             if (shift >= 127 || (denominator >> (126 - shift)) != 0) return std::nullopt;
             denominator <<= shift;
         }
-        u128 n = numerator / denominator;
-        const u128 twiceRemainder = (numerator % denominator) * 2;
+        u128 n, remainder;
+        if (k >= 0 && e < 0) {
+            // The denominator is a power of two: a shift and a mask.
+            n = numerator >> -e;
+            remainder = numerator & (denominator - 1);
+        } else {
+            n = numerator / denominator;
+            remainder = numerator % denominator;
+        }
+        const u128 twiceRemainder = remainder * 2;
         if (twiceRemainder > denominator || (twiceRemainder == denominator && (n & 1) != 0)) ++n;
         if (n >= Power10(precision)) {
             ++e10;
