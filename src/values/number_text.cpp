@@ -108,13 +108,23 @@ std::string HexDigits(std::uint64_t value) {
     return text;
 }
 
-std::string Positional(const DecimalDigits& d) {
-    const int k = static_cast<int>(d.digits.size());
-    if (k == 0) return "0";
-    if (d.exponent <= 0) return "0." + std::string(static_cast<std::size_t>(-d.exponent), '0') + d.digits;
-    if (d.exponent >= k) return d.digits + std::string(static_cast<std::size_t>(d.exponent - k), '0');
-    return d.digits.substr(0, static_cast<std::size_t>(d.exponent)) + "." +
-           d.digits.substr(static_cast<std::size_t>(d.exponent));
+// The digits written positionally, after `sign`.
+std::string Positional(const DecimalDigits& d, bool negative) {
+    const auto k = static_cast<int>(d.digits.size());
+    std::string text;
+    text.reserve(static_cast<std::size_t>(std::max(k, d.exponent) + 4 + std::max(0, -d.exponent)));
+    if (negative) text += '-';
+    if (k == 0) {
+        text += '0';
+    } else if (d.exponent <= 0) {
+        text.append("0.").append(static_cast<std::size_t>(-d.exponent), '0').append(d.digits);
+    } else if (d.exponent >= k) {
+        text.append(d.digits).append(static_cast<std::size_t>(d.exponent - k), '0');
+    } else {
+        const auto e = static_cast<std::size_t>(d.exponent);
+        text.append(d.digits, 0, e).append(1, '.').append(d.digits, e);
+    }
+    return text;
 }
 
 const char* NonFinite(long double x) {
@@ -165,6 +175,7 @@ std::string FormatDecimal(ValueContext& ctx, long double value) {
     std::string text = GeneralForm(x, 15);
     if (text.find('E') != std::string::npos && !NonFinite(x)) text = PositionalForm(x);
     if (TooWide(ctx.geometry, text)) text = GeneralForm(x, FallbackPrecision(ctx.geometry));
+    if (!ctx.grouping) return text;
     return GroupDigits(ctx, text);
 }
 
@@ -206,9 +217,8 @@ std::string GeneralForm(long double x, int precision) {
     precision = std::clamp(precision, 1, 18);
     const DecimalDigits d = ToDecimalDigits(x, precision);
     if (d.digits.empty()) return "0";
-    const std::string sign = x < 0 ? "-" : "";
-    if (d.exponent >= -3 && d.exponent <= precision) return sign + Positional(d);
-    std::string text = sign + d.digits.substr(0, 1);
+    if (d.exponent >= -3 && d.exponent <= precision) return Positional(d, x < 0);
+    std::string text = (x < 0 ? "-" : "") + d.digits.substr(0, 1);
     if (d.digits.size() > 1) text += "." + d.digits.substr(1);
     const int e = d.exponent - 1;
     return text + "E" + (e < 0 ? "-" : "") + std::to_string(std::abs(e));
@@ -218,7 +228,7 @@ std::string PositionalForm(long double x) {
     if (const char* special = NonFinite(x)) return special;
     const DecimalDigits d = ToDecimalDigits(x, 16);
     if (d.digits.empty()) return "0";
-    return (x < 0 ? "-" : "") + Positional(d);
+    return Positional(d, x < 0);
 }
 
 std::string GroupDigits(ValueContext& ctx, std::string_view text) {
