@@ -22,8 +22,10 @@ bool HasCrLfBreaksOnly(std::string_view text) {
         if (lf == 0 || text[lf - 1] != '\r') return false;
         ++pairs;
     }
-    return pairs == static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r')) &&
-           (text.empty() || text.ends_with(kLineBreak));
+    std::size_t returns = 0;
+    for (std::size_t cr = text.find('\r'); cr != std::string_view::npos; cr = text.find('\r', cr + 1))
+        ++returns;
+    return pairs == returns && (text.empty() || text.ends_with(kLineBreak));
 }
 
 }  // namespace

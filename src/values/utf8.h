@@ -8,7 +8,7 @@
 
 namespace tavrik::utf8 {
 
-// Number of characters (code points) in the text.
+// Number of characters (code points) in the text, which is valid UTF-8.
 std::size_t Length(std::string_view text);
 
 // The text without its last character.
