@@ -87,17 +87,21 @@ void Check(Calculator& calc, std::ostream& out, std::string_view args) {
 // The sheet's lines, each ended by LF.
 int PrintAnswered(Calculator& calc, std::ostream& out) {
     Run(calc);
-    // The whole text at once, its line breaks written as LF.
+    // The text with its line breaks written as LF, handed over in large pieces.
     std::string_view rest = calc.sheet().text();
-    std::string text;
-    text.reserve(rest.size() + 1);
+    constexpr std::size_t kPiece = 1 << 16;
+    std::string piece;
+    piece.reserve(kPiece + 256);
     while (!rest.empty()) {
         const std::size_t lineBreak = rest.find(kLineBreak);
-        text.append(rest.substr(0, lineBreak)) += '\n';
+        piece.append(rest.substr(0, lineBreak)) += '\n';
         rest.remove_prefix(lineBreak == std::string_view::npos ? rest.size()
                                                                : lineBreak + kLineBreak.size());
+        if (piece.size() >= kPiece || rest.empty()) {
+            out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+            piece.clear();
+        }
     }
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.flush();
     return out ? 0 : 1;
 }

@@ -130,8 +130,11 @@ class DecodeTable {
     // The decoded text; nothing when a sequence is not in the table.
     std::optional<std::string> decode(std::string_view bytes) const {
         if (!ready_) return std::nullopt;
-        // A byte gives at most three bytes of UTF-8 (a pair of bytes, three).
-        std::string out(bytes.size() * 3, '\0');
+        // ASCII stays one byte; any other byte, or pair of bytes, gives at
+        // most three bytes of UTF-8.
+        std::size_t bound = bytes.size();
+        for (const char b : bytes) bound += static_cast<unsigned char>(b) >= 0x80 ? 2 : 0;
+        std::string out(bound, '\0');
         char* o = out.data();
         for (std::size_t i = 0; i < bytes.size(); ++i) {
             const auto b = static_cast<unsigned char>(bytes[i]);

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <fstream>
 
@@ -41,15 +42,19 @@ void SyncFolder(const std::filesystem::path& folder) {
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    std::string bytes;
-    // Read in large blocks; the size is not trusted (the file may be growing,
-    // or be a device that reports none).
+    // Room for the size the file has now; a file that grows meanwhile (or a
+    // device that reports no size) is read on in blocks.
+    std::error_code error;
+    const auto reported = std::filesystem::file_size(path, error);
     constexpr std::size_t kBlock = 1 << 16;
+    std::string bytes;
     std::size_t size = 0;
+    std::size_t want = error ? kBlock : static_cast<std::size_t>(reported) + 1;
     while (in) {
-        bytes.resize(size + kBlock);
-        in.read(bytes.data() + size, static_cast<std::streamsize>(kBlock));
+        bytes.resize(size + want);
+        in.read(bytes.data() + size, static_cast<std::streamsize>(want));
         size += static_cast<std::size_t>(in.gcount());
+        want = std::max(kBlock, size);
     }
     if (in.bad()) return std::nullopt;
     bytes.resize(size);
