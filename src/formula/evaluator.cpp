@@ -2,31 +2,41 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cctype>
 #include <cstddef>
 #include <memory_resource>
+#include <optional>
 #include <string>
 
 #include "formula/postfix.h"
-#include "values/math_error.h"
 
 namespace tavrik {
 
 namespace {
 
-// Operands come through Fresh so that the operation stays behind the flag
-// reset of the evaluation's FloatGuard.
-long double Binary(TokenKind kind, long double left, long double right) {
+// The operation on finite operands; nothing when the processor would raise a
+// failure for it: division by zero (or 0 / 0), or a result too large for
+// 80 bits. Underflow is masked and gives a small or zero result.
+std::optional<long double> Binary(TokenKind kind, long double left, long double right) {
+    long double result;
     switch (kind) {
         case TokenKind::Add:
-            return Fresh(left) + Fresh(right);
+            result = left + right;
+            break;
         case TokenKind::Subtract:
-            return Fresh(left) - Fresh(right);
+            result = left - right;
+            break;
         case TokenKind::Multiply:
-            return Fresh(left) * Fresh(right);
+            result = left * right;
+            break;
         default:
-            return Fresh(left) / Fresh(right);
+            if (right == 0) return std::nullopt;
+            result = left / right;
+            break;
     }
+    if (!std::isfinite(result)) return std::nullopt;
+    return result;
 }
 
 Evaluation Failed(std::size_t position) {
@@ -40,8 +50,8 @@ Evaluation EvaluatePostfix(std::span<const Token> postfix, long double x, long d
     const long double roundedY = static_cast<double>(y);
     std::array<long double, kValueStackLimit> values{};
     std::size_t depth = 0;
-    // One flag reset for the whole formula; the flags are read after every operation.
-    const FloatGuard guard;
+    // Every value on the stack is finite, so each operation's failure can be
+    // read from its operands and its result.
     for (const Token& token : postfix) {
         switch (token.kind) {
             case TokenKind::Number:
@@ -55,12 +65,9 @@ Evaluation EvaluatePostfix(std::span<const Token> postfix, long double x, long d
                 break;
             default:
                 if (depth >= 2) {
-                    values[depth - 2] = Binary(token.kind, values[depth - 2], values[depth - 1]);
-                    try {
-                        guard.check();
-                    } catch (const CalcFailure&) {
-                        return Failed(token.position);
-                    }
+                    const auto result = Binary(token.kind, values[depth - 2], values[depth - 1]);
+                    if (!result) return Failed(token.position);
+                    values[depth - 2] = *result;
                     --depth;
                 } else if (depth == 1 && token.kind == TokenKind::Subtract) {
                     values[0] = -values[0];
