@@ -11,7 +11,7 @@ namespace tavrik {
 namespace {
 
 class NullView final : public View {
-public:
+  public:
     void changed(unsigned) override {}
     void beep() override {}
     bool messageBox(BoxKind, std::string_view) override { return true; }
@@ -27,7 +27,7 @@ public:
 // A started calculator, renewed now and then (outside the timing) so that
 // the history it records does not grow without bound.
 class Bench {
-public:
+  public:
     explicit Bench(benchmark::State& state) : state_(state) { renew(); }
 
     Calculator& calc() { return *calc_; }
@@ -39,7 +39,7 @@ public:
         state_.ResumeTiming();
     }
 
-private:
+  private:
     void renew() {
         calc_ = std::make_unique<Calculator>(view_, clock_);
         GlobalSettings settings;
@@ -70,7 +70,8 @@ BENCHMARK(DigitEntry);
 
 void OperatorKeyWithResult(benchmark::State& state) {
     Bench bench(state);
-    for (int code : {2, 4, int{kAdd}, 3, 4, int{kPoint}, 6, int{kEquals}}) bench.calc().PushBBtn(code);
+    for (int code : {2, 4, int{kAdd}, 3, 4, int{kPoint}, 6, int{kEquals}})
+        bench.calc().PushBBtn(code);
     // Each "=" repeats the addition: parse, apply, format with grouping, history line.
     for (auto _ : state) {
         bench.calc().PushBBtn(kEquals);

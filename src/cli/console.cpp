@@ -43,7 +43,9 @@ void Console::applyDisplayModel() {
     calc_.setGeometry(DisplayGeometry{cells, 1, digits > 18 ? 16 : 8});
 }
 
-void Console::error(std::string_view message) { out_ << "error: " << message << '\n'; }
+void Console::error(std::string_view message) {
+    out_ << "error: " << message << '\n';
+}
 
 bool Console::run(std::string_view line) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
@@ -118,8 +120,8 @@ void Console::now(std::string_view args) {
     char tail = 0;
     if (std::sscanf(std::string(args).c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &t.year, &t.month,
                     &t.day, &t.hour, &t.minute, &t.second, &tail) != 6 ||
-        t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour > 23 ||
-        t.minute > 59 || t.second > 59)
+        t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour > 23 || t.minute > 59 ||
+        t.second > 59)
         return error("now takes YYYY-MM-DD HH:MM:SS");
     clock_.fix(t);
 }
@@ -185,8 +187,9 @@ void Console::history(std::string_view args) {
         view_.answerNextDialog(std::string(rest));
         calc_.readHistoryFile();
     } else {
-        error("history takes select N, clear, delete, replay, record on|off, down on|off, "
-              "write PATH or read PATH");
+        error(
+            "history takes select N, clear, delete, replay, record on|off, down on|off, "
+            "write PATH or read PATH");
     }
 }
 

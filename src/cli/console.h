@@ -16,17 +16,17 @@ namespace tavrik::cli {
 
 // Reads the system clock until `now` fixes it.
 class ConsoleClock final : public Clock {
-public:
+  public:
     DateTime now() const override { return fixed_ ? *fixed_ : system_.now(); }
     void fix(DateTime time) { fixed_ = time; }
 
-private:
+  private:
     SystemClock system_;
     std::optional<DateTime> fixed_;
 };
 
 class Console {
-public:
+  public:
     // Starts the calculator as the desktop app does: settings (from `ini` when
     // given), the set in force, memory register 0, the start mode, AC.
     Console(std::ostream& out, std::optional<std::filesystem::path> ini);
@@ -36,7 +36,7 @@ public:
 
     Calculator& calculator() { return calc_; }
 
-private:
+  private:
     void error(std::string_view message);
     void applyDisplayModel();
 

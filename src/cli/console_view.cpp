@@ -16,7 +16,9 @@ std::string EscapeLineBreaks(std::string_view text) {
     return escaped;
 }
 
-void ConsoleView::beep() { out_ << "beep\n"; }
+void ConsoleView::beep() {
+    out_ << "beep\n";
+}
 
 bool ConsoleView::messageBox(BoxKind, std::string_view text) {
     out_ << "box: " << EscapeLineBreaks(text) << '\n';

@@ -11,7 +11,7 @@
 namespace tavrik::cli {
 
 class ConsoleView final : public View {
-public:
+  public:
     explicit ConsoleView(std::ostream& out) : out_(out) {}
 
     void changed(unsigned) override {}
@@ -27,7 +27,7 @@ public:
     // The answer of the next file dialog.
     void answerNextDialog(std::string path) { nextPath_ = std::move(path); }
 
-private:
+  private:
     std::ostream& out_;
     bool statusBarVisible_ = true;
     std::optional<std::string> nextPath_;

@@ -43,7 +43,7 @@ inline constexpr int kOnScreenKeys = 35;
 // The key character of a code 1..37; '\0' for any other code.
 inline char KeyCodeChar(int code) {
     return code >= 1 && code <= static_cast<int>(KeyCodeString.size()) ? KeyCodeString[code - 1]
-                                                                      : '\0';
+                                                                       : '\0';
 }
 
 // The code of a key character; 0 when the character names no key.
@@ -52,6 +52,8 @@ inline int CodeOfKeyChar(char c) {
     return pos == std::string_view::npos ? 0 : static_cast<int>(pos) + 1;
 }
 
-inline bool IsDigitCode(int code) { return code >= 1 && code <= 10; }
+inline bool IsDigitCode(int code) {
+    return code >= 1 && code <= 10;
+}
 
 }  // namespace tavrik

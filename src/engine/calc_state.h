@@ -7,11 +7,11 @@ namespace tavrik {
 
 // EntryState values.
 enum EntryState : int {
-    kNeverCleared = -1,  // before the first AC
-    kResultShown = 0,    // a result or zero is shown; a digit starts a new number
-    kFirstOperand = 1,   // the first operand is being typed
+    kNeverCleared = -1,    // before the first AC
+    kResultShown = 0,      // a result or zero is shown; a digit starts a new number
+    kFirstOperand = 1,     // the first operand is being typed
     kOperatorPending = 2,  // an operator waits; a digit starts the second operand
-    kSecondOperand = 3,  // the second operand is being typed
+    kSecondOperand = 3,    // the second operand is being typed
 };
 
 struct CalcState {

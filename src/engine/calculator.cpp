@@ -4,8 +4,8 @@
 
 #include "engine/button_codes.h"
 #include "formula/user_functions.h"
-#include "values/number_text.h"
 #include "settings/name_case.h"
+#include "values/number_text.h"
 
 namespace tavrik {
 
@@ -17,8 +17,8 @@ Calculator::Calculator(View& view, const Clock& clock)
       values_(errors_, status_, clock),
       history_(view),
       keypad_(DesignKeypad()),
-      random_(static_cast<std::uint32_t>(
-          std::chrono::steady_clock::now().time_since_epoch().count())) {
+      random_(
+          static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count())) {
     userFunctionEvaluator_ = [this](std::string_view formula, long double x, long double y) {
         return ApplyUserFunction(status_, formula, x, y);
     };
@@ -36,8 +36,8 @@ const SettingsSet& Calculator::currentSet() const {
 void Calculator::setSettings(GlobalSettings settings) {
     settings_ = std::move(settings);
     int index = kDefaultSetSlot;
-    for (int i = 0; i <= settings_.LastSetIndex && i < static_cast<int>(settings_.SectionList.size());
-         ++i) {
+    for (int i = 0;
+         i <= settings_.LastSetIndex && i < static_cast<int>(settings_.SectionList.size()); ++i) {
         if (SameName(settings_.SectionList[static_cast<std::size_t>(i)], settings_.Set)) {
             index = i;
             break;
@@ -65,9 +65,13 @@ void Calculator::applySettings() {
     }
 }
 
-void Calculator::setGeometry(const DisplayGeometry& geometry) { values_.geometry = geometry; }
+void Calculator::setGeometry(const DisplayGeometry& geometry) {
+    values_.geometry = geometry;
+}
 
-void Calculator::setGrouping(bool on) { values_.grouping = on; }
+void Calculator::setGrouping(bool on) {
+    values_.grouping = on;
+}
 
 void Calculator::start() {
     memory_.current = 0;
@@ -100,23 +104,48 @@ void Calculator::ProcBtn(int code) {
     log_.appendKeyTrace(code);
     if (IsDigitCode(code)) return digit(code);
     switch (code) {
-        case 11: case 12: case 13: case 14: case 15: case 16: return ProcBtnF(code);
-        case kThreeZeros: return threeZeros();
-        case kPoint: return decimalPoint();
-        case kAdd: case kSubtract: case kMultiply: case kDivide: case kEquals: case kPercent:
+        case 11:
+        case 12:
+        case 13:
+        case 14:
+        case 15:
+        case 16:
+            return ProcBtnF(code);
+        case kThreeZeros:
+            return threeZeros();
+        case kPoint:
+            return decimalPoint();
+        case kAdd:
+        case kSubtract:
+        case kMultiply:
+        case kDivide:
+        case kEquals:
+        case kPercent:
             return operatorStep(code);
-        case kChangeSign: return unaryStep(code);
-        case kClearEntry: return clearEntry();
-        case kMemoryAdd: case kMemorySubtract: return memoryAddSubtract(code);
-        case kMemoryRecall: return memoryRecallKey();
-        case kMemoryClear: return memoryClearKey();
-        case kAllClear: return allClear();
-        case kBackspace: return backspace();
-        case kTaxIn: case kTaxOut:
+        case kChangeSign:
+            return unaryStep(code);
+        case kClearEntry:
+            return clearEntry();
+        case kMemoryAdd:
+        case kMemorySubtract:
+            return memoryAddSubtract(code);
+        case kMemoryRecall:
+            return memoryRecallKey();
+        case kMemoryClear:
+            return memoryClearKey();
+        case kAllClear:
+            return allClear();
+        case kBackspace:
+            return backspace();
+        case kTaxIn:
+        case kTaxOut:
             if (mode() == CalcMode::Decimal) return unaryStep(code);
             return radixKey(code);
-        case kCopy: return copyToClipboard();
-        case kNextTimeUnit: case kNextDateUnit: return nextUnitKey(code);
+        case kCopy:
+            return copyToClipboard();
+        case kNextTimeUnit:
+        case kNextDateUnit:
+            return nextUnitKey(code);
         default:
             if (mode() == CalcMode::Decimal) functionKey(code);
             return;

@@ -27,7 +27,7 @@ namespace tavrik {
 enum KeyModifier : unsigned { kShiftKey = 1, kCtrlKey = 2, kAltKey = 4 };
 
 class Calculator {
-public:
+  public:
     Calculator(View& view, const Clock& clock);
     Calculator(const Calculator&) = delete;
     Calculator& operator=(const Calculator&) = delete;
@@ -113,7 +113,7 @@ public:
     std::mt19937& random() { return random_; }
     void seedRandom(std::uint32_t seed) { random_.seed(seed); }
 
-private:
+  private:
     // Entry editing.
     void digit(int code);
     void threeZeros();

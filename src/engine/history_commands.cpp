@@ -14,14 +14,22 @@ namespace {
 int ReplayCode(std::string_view text, bool& unreadable) {
     unreadable = false;
     switch (text.size() > 1 ? text[1] : '\0') {
-        case '+': return kAdd;
-        case '-': return kSubtract;
-        case '*': return kMultiply;
-        case '/': return kDivide;
-        case '=': return kEquals;
-        case '%': return kPercent;
-        case 'F': break;
-        default: return 0;
+        case '+':
+            return kAdd;
+        case '-':
+            return kSubtract;
+        case '*':
+            return kMultiply;
+        case '/':
+            return kDivide;
+        case '=':
+            return kEquals;
+        case '%':
+            return kPercent;
+        case 'F':
+            break;
+        default:
+            return 0;
     }
     std::string_view digits = text.substr(2);
     digits = digits.substr(0, digits.find(' '));

@@ -33,7 +33,8 @@ void Calculator::keyUp(int virtualKey, unsigned modifiers) {
     if (entry < 0) return;
     const std::string& text = keys[static_cast<std::size_t>(entry)];
     // Four characters, one per mode; only single-byte characters name a key.
-    const std::string_view modeChar = utf8::DropFirst(text, static_cast<std::size_t>(ModeIndex(mode())));
+    const std::string_view modeChar =
+        utf8::DropFirst(text, static_cast<std::size_t>(ModeIndex(mode())));
     if (modeChar.empty()) return;
     const int code = CodeOfKeyChar(modeChar.front());
     if (code > 0) PushBBtn(code);

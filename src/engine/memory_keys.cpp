@@ -58,8 +58,7 @@ void Calculator::memoryAddSubtract(int code) {
     const std::string fitted = FitTextToMode(values_, slot);
     if (fitted.empty()) return;
     const long double left = ParseValueText(values_, fitted).extended();
-    const long double result =
-        apply(code == kMemoryAdd ? kAdd : kSubtract, left, displayValue());
+    const long double result = apply(code == kMemoryAdd ? kAdd : kSubtract, left, displayValue());
     slot = FormatValue(values_, result).value_or(slot);
     view_.changed(kMemoryChanged);
 }

@@ -20,19 +20,38 @@ struct ModeFace {
 const ModeFace& FaceOf(CalcMode mode) {
     static const ModeFace kMixed{{"A", "B", "C", "D", "E", "F"},
                                  {true, true, true, true, true, true},
-                                 "#d", "#h", false, false, true, "M+"};
+                                 "#d",
+                                 "#h",
+                                 false,
+                                 false,
+                                 true,
+                                 "M+"};
     static const ModeFace kTime{{"", "", "日", "時", "分", "秒"},
                                 {false, false, true, true, true, true},
-                                "整列", "変換", true, false, false, "M>"};
+                                "整列",
+                                "変換",
+                                true,
+                                false,
+                                false,
+                                "M>"};
     static const ModeFace kDate{{"年", "月", "日", "", "曜", "暦"},
                                 {true, true, true, false, true, true},
-                                "整列", "変換", true, false, false, "M>"};
+                                "整列",
+                                "変換",
+                                true,
+                                false,
+                                false,
+                                "M>"};
     static const ModeFace kDecimal{{}, {}, "税込", "税抜", true, true, true, "M+"};
     switch (mode) {
-        case CalcMode::Mixed: return kMixed;
-        case CalcMode::Time: return kTime;
-        case CalcMode::Date: return kDate;
-        case CalcMode::Decimal: break;
+        case CalcMode::Mixed:
+            return kMixed;
+        case CalcMode::Time:
+            return kTime;
+        case CalcMode::Date:
+            return kDate;
+        case CalcMode::Decimal:
+            break;
     }
     return kDecimal;
 }
@@ -41,10 +60,14 @@ const ModeFace& FaceOf(CalcMode mode) {
 
 const char* Calculator::ModeName(CalcMode mode) {
     switch (mode) {
-        case CalcMode::Mixed: return "混合";
-        case CalcMode::Time: return "時間";
-        case CalcMode::Date: return "日付";
-        case CalcMode::Decimal: break;
+        case CalcMode::Mixed:
+            return "混合";
+        case CalcMode::Time:
+            return "時間";
+        case CalcMode::Date:
+            return "日付";
+        case CalcMode::Decimal:
+            break;
     }
     return "10進";
 }

@@ -11,8 +11,12 @@ namespace tavrik {
 
 namespace {
 
-bool IsRepeatKey(int code) { return code == kEquals || code == kPercent; }
-bool IsArithmetic(int code) { return code >= kAdd && code <= kDivide; }
+bool IsRepeatKey(int code) {
+    return code == kEquals || code == kPercent;
+}
+bool IsArithmetic(int code) {
+    return code >= kAdd && code <= kDivide;
+}
 
 }  // namespace
 
@@ -83,11 +87,11 @@ void Calculator::numericOperatorStep(int k) {
                 const CalcValue value = ParseValueText(values_, s.displayText);
                 const CalcValue hundred = CalcValue::int32(100);
                 if (s.repeatOperator == kMultiply)
-                    s.accumulator = apply(kMultiply, Divide(value, hundred).extended(),
-                                          s.repeatConstant);
+                    s.accumulator =
+                        apply(kMultiply, Divide(value, hundred).extended(), s.repeatConstant);
                 else if (s.repeatOperator == kDivide)
-                    s.accumulator = apply(kDivide, Multiply(value, hundred).extended(),
-                                          s.repeatConstant);
+                    s.accumulator =
+                        apply(kDivide, Multiply(value, hundred).extended(), s.repeatConstant);
                 else
                     s.accumulator = 0;
                 setDisplay(format(s.accumulator));
@@ -134,8 +138,8 @@ void Calculator::numericOperatorStep(int k) {
                 if (s.repeatOperator == kMultiply || s.repeatOperator == kDivide)
                     s.accumulator = apply(s.repeatOperator, s.accumulator, s.operand / 100);
                 else
-                    s.accumulator = apply(s.repeatOperator, s.accumulator,
-                                          s.accumulator * s.operand / 100);
+                    s.accumulator =
+                        apply(s.repeatOperator, s.accumulator, s.accumulator * s.operand / 100);
                 s.entryState = kResultShown;
             } else {
                 s.accumulator = apply(s.pendingOperator, s.accumulator, s.operand);
@@ -143,7 +147,8 @@ void Calculator::numericOperatorStep(int k) {
             }
             setDisplay(format(s.accumulator));
             break;
-        default: return;  // never cleared: nothing happens
+        default:
+            return;  // never cleared: nothing happens
     }
     s.pendingOperator = k;
 }
@@ -161,7 +166,9 @@ void Calculator::unitOperatorStep(int k) {
             }
             s.pendingOperator = k;
             break;
-        case kOperatorPending: s.pendingOperator = k; break;
+        case kOperatorPending:
+            s.pendingOperator = k;
+            break;
         case kSecondOperand: {
             std::string result =
                 mode() == CalcMode::Time
@@ -173,7 +180,8 @@ void Calculator::unitOperatorStep(int k) {
             if (errors_.errorCount() == 0) s.pendingOperator = k;
             break;
         }
-        default: break;
+        default:
+            break;
     }
 }
 

@@ -9,10 +9,14 @@ namespace tavrik {
 
 std::string Calculator::functionLabel(int code) const {
     switch (code) {
-        case kChangeSign: return "+/-";
-        case kTaxIn: return "税込";
-        case kTaxOut: return "税抜";
-        default: break;
+        case kChangeSign:
+            return "+/-";
+        case kTaxIn:
+            return "税込";
+        case kTaxOut:
+            return "税抜";
+        default:
+            break;
     }
     if (code > 200) throw std::logic_error("function code out of range");
     if (code >= 101) return settings_.FunctionTitle(code);

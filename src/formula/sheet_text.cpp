@@ -23,7 +23,8 @@ bool HasCrLfBreaksOnly(std::string_view text) {
         ++pairs;
     }
     std::size_t returns = 0;
-    for (std::size_t cr = text.find('\r'); cr != std::string_view::npos; cr = text.find('\r', cr + 1))
+    for (std::size_t cr = text.find('\r'); cr != std::string_view::npos;
+         cr = text.find('\r', cr + 1))
         ++returns;
     return pairs == returns && (text.empty() || text.ends_with(kLineBreak));
 }

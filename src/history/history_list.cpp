@@ -72,7 +72,9 @@ bool History::AddHList(std::string_view text, int kind) {
             else
                 line = text;
             break;
-        default: line = text; break;
+        default:
+            line = text;
+            break;
     }
     list.lines.push_back(std::move(line));
     view_.changed(kHistoryChanged);

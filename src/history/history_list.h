@@ -22,7 +22,7 @@ struct HistoryList {
 };
 
 class History {
-public:
+  public:
     explicit History(View& view) : view_(view) {}
 
     // MaxLineH (6 or more limits the list) and LNoTypeH of the set in force.
@@ -35,7 +35,9 @@ public:
     void setCurrentMode(CalcMode mode);
     CalcMode currentMode() const { return mode_; }
     HistoryList& current() { return lists_[static_cast<std::size_t>(ModeIndex(mode_))]; }
-    const HistoryList& current() const { return lists_[static_cast<std::size_t>(ModeIndex(mode_))]; }
+    const HistoryList& current() const {
+        return lists_[static_cast<std::size_t>(ModeIndex(mode_))];
+    }
     const HistoryList& list(CalcMode mode) const {
         return lists_[static_cast<std::size_t>(ModeIndex(mode))];
     }
@@ -63,7 +65,7 @@ public:
         view_.changed(kHistoryChanged);
     }
 
-private:
+  private:
     View& view_;
     std::array<HistoryList, 4> lists_;
     CalcMode mode_ = CalcMode::Decimal;

@@ -14,7 +14,7 @@
 namespace tavrik {
 
 class Log final : public LogSink {
-public:
+  public:
     // "|" and the decimal code, for every code the dispatcher processes.
     void appendKeyTrace(int code);
     const std::string& pendingKeyTrace() const { return pendingKeyTrace_; }
@@ -34,7 +34,7 @@ public:
     const char* menuCaption() const { return active() ? "ログ（終了）" : "ログ（開始）"; }
     const char* windowTitle() const { return active() ? "Tavrik *** ログ取得中 ***" : "Tavrik"; }
 
-private:
+  private:
     bool write(std::string_view line);
 
     std::string pendingKeyTrace_;

@@ -13,7 +13,7 @@ namespace tavrik {
 
 // A file opened for appending (created when missing), written line by line.
 class AppendFile {
-public:
+  public:
     // False when the file can be neither opened for appending nor created.
     bool open(const std::filesystem::path& path);
     bool isOpen() const { return file_ != nullptr; }
@@ -22,7 +22,7 @@ public:
     bool writeLine(std::string_view utf8);
     void close() { file_.reset(); }
 
-private:
+  private:
     struct Closer {
         void operator()(std::FILE* f) const { std::fclose(f); }
     };

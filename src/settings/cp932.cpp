@@ -52,7 +52,9 @@ std::string Convert(std::string_view input, UConverter* target, UConverter* sour
     return output;
 }
 
-bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool IsLeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
 
 // Writes the UTF-8 form of a character of the Basic Multilingual Plane.
 char* AppendUtf8(char* out, char32_t c) {
@@ -108,9 +110,9 @@ class DecodeTable {
         if (!sjis) return;
         std::vector<UChar> text(sequences.size() + 16);
         UErrorCode status = U_ZERO_ERROR;
-        const int32_t length = ucnv_toUChars(sjis.get(), text.data(),
-                                             static_cast<int32_t>(text.size()), sequences.data(),
-                                             static_cast<int32_t>(sequences.size()), &status);
+        const int32_t length =
+            ucnv_toUChars(sjis.get(), text.data(), static_cast<int32_t>(text.size()),
+                          sequences.data(), static_cast<int32_t>(sequences.size()), &status);
         if (U_FAILURE(status)) return;
         std::size_t target = 0;
         std::size_t start = 0;

@@ -285,9 +285,15 @@ class SingleKeyReader {
 
     bool found() const { return found_; }
 
-    void Letter(std::string_view key, char& field) { Forward(key, [&] { reader_.Letter(key, field); }); }
-    void Int(std::string_view key, int& field) { Forward(key, [&] { reader_.Int(key, field); }); }
-    void Bool(std::string_view key, bool& field) { Forward(key, [&] { reader_.Bool(key, field); }); }
+    void Letter(std::string_view key, char& field) {
+        Forward(key, [&] { reader_.Letter(key, field); });
+    }
+    void Int(std::string_view key, int& field) {
+        Forward(key, [&] { reader_.Int(key, field); });
+    }
+    void Bool(std::string_view key, bool& field) {
+        Forward(key, [&] { reader_.Bool(key, field); });
+    }
     void Colour(std::string_view key, Color& field) {
         Forward(key, [&] { reader_.Colour(key, field); });
     }
@@ -297,7 +303,9 @@ class SingleKeyReader {
     void StatusBar(std::string_view key, std::string& field) {
         Forward(key, [&] { reader_.StatusBar(key, field); });
     }
-    void Pen(std::string_view key, PenStyle& field) { Forward(key, [&] { reader_.Pen(key, field); }); }
+    void Pen(std::string_view key, PenStyle& field) {
+        Forward(key, [&] { reader_.Pen(key, field); });
+    }
     void Bounds(std::string_view key, std::array<std::string, 36>& field) {
         for (int code = 1; code < static_cast<int>(field.size()); ++code) {
             const std::string name = Numbered(key, code);

@@ -25,8 +25,8 @@ CalculatorApp::~CalculatorApp() {
     if (settingsFile_ && calc_.settings().Save) {
         const QRect bounds = window_.geometry();
         settingsFile_->SaveExitState(ExitState{static_cast<char>(calc_.mode()),
-                                              window_.windowOpacity() < 1.0, bounds.width(),
-                                              bounds.height(), bounds.top(), bounds.left()});
+                                               window_.windowOpacity() < 1.0, bounds.width(),
+                                               bounds.height(), bounds.top(), bounds.left()});
     }
     view_.detach();
 }

@@ -48,8 +48,10 @@ MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands) {
     QMenu* mode = AddMenu(bar, "mnuM", QStringLiteral("モード"));
     auto* group = new QActionGroup(mode);
     static constexpr std::array<std::pair<const char*, CalcMode>, 4> kModes{
-        {{"mnuMD", CalcMode::Decimal}, {"mnuMH", CalcMode::Mixed},
-         {"mnuMT", CalcMode::Time}, {"mnuMC", CalcMode::Date}}};
+        {{"mnuMD", CalcMode::Decimal},
+         {"mnuMH", CalcMode::Mixed},
+         {"mnuMT", CalcMode::Time},
+         {"mnuMC", CalcMode::Date}}};
     static constexpr std::array<const char*, 4> kCaptions{"10進", "混合", "時間", "日付"};
     for (std::size_t i = 0; i < kModes.size(); ++i) {
         const CalcMode target = kModes[i].second;

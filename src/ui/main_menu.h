@@ -12,13 +12,13 @@
 namespace tavrik::ui {
 
 struct MainMenuCommands {
-    std::function<void()> allClear;             // "AC"
-    std::function<void()> writeHistory;         // "書出"
-    std::function<void()> readHistory;          // "読込"
-    std::function<void(bool)> log;              // "ログ（開始）" checked or unchecked
-    std::function<void()> exit;                 // "終了"
-    std::function<void(CalcMode)> mode;         // "10進", "混合", "時間", "日付"
-    std::function<void(bool)> grouping;         // "桁区切"
+    std::function<void()> allClear;      // "AC"
+    std::function<void()> writeHistory;  // "書出"
+    std::function<void()> readHistory;   // "読込"
+    std::function<void(bool)> log;       // "ログ（開始）" checked or unchecked
+    std::function<void()> exit;          // "終了"
+    std::function<void(CalcMode)> mode;  // "10進", "混合", "時間", "日付"
+    std::function<void(bool)> grouping;  // "桁区切"
 };
 
 // The items whose check marks and captions follow the calculator.

@@ -24,9 +24,15 @@ CalcValue IntegerOp(const CalcValue& a, const CalcValue& b, char op) {
     std::int64_t r = 0;
     bool overflow = false;
     switch (op) {
-        case '+': overflow = __builtin_add_overflow(a.integer(), b.integer(), &r); break;
-        case '-': overflow = __builtin_sub_overflow(a.integer(), b.integer(), &r); break;
-        default: overflow = __builtin_mul_overflow(a.integer(), b.integer(), &r); break;
+        case '+':
+            overflow = __builtin_add_overflow(a.integer(), b.integer(), &r);
+            break;
+        case '-':
+            overflow = __builtin_sub_overflow(a.integer(), b.integer(), &r);
+            break;
+        default:
+            overflow = __builtin_mul_overflow(a.integer(), b.integer(), &r);
+            break;
     }
     if (overflow) ThrowFailure(FailureKind::IntOverflow);
     return IntegerResult(a, b, r);
@@ -38,8 +44,12 @@ CalcValue CurrencyOp(const CalcValue& a, const CalcValue& b, char op) {
     std::int64_t r = 0;
     bool overflow = false;
     switch (op) {
-        case '+': overflow = __builtin_add_overflow(ca.ticks(), cb.ticks(), &r); break;
-        case '-': overflow = __builtin_sub_overflow(ca.ticks(), cb.ticks(), &r); break;
+        case '+':
+            overflow = __builtin_add_overflow(ca.ticks(), cb.ticks(), &r);
+            break;
+        case '-':
+            overflow = __builtin_sub_overflow(ca.ticks(), cb.ticks(), &r);
+            break;
         default: {
             const long double product =
                 static_cast<long double>(ca.ticks()) * static_cast<long double>(cb.ticks());
@@ -60,10 +70,14 @@ double RealResult(long double r) {
 long double RealOp(long double x, long double y, char op) {
     return Checked([&] {
         switch (op) {
-            case '+': return Fresh(x) + Fresh(y);
-            case '-': return Fresh(x) - Fresh(y);
-            case '*': return Fresh(x) * Fresh(y);
-            default: return Fresh(x) / Fresh(y);
+            case '+':
+                return Fresh(x) + Fresh(y);
+            case '-':
+                return Fresh(x) - Fresh(y);
+            case '*':
+                return Fresh(x) * Fresh(y);
+            default:
+                return Fresh(x) / Fresh(y);
         }
     });
 }
@@ -93,18 +107,29 @@ long double CalcValue::extended() const {
     switch (kind_) {
         case ValueKind::Small:
         case ValueKind::Int32:
-        case ValueKind::Int64: return static_cast<long double>(integer_);
-        case ValueKind::Currency: return static_cast<long double>(integer_) / kTicksPerUnit;
+        case ValueKind::Int64:
+            return static_cast<long double>(integer_);
+        case ValueKind::Currency:
+            return static_cast<long double>(integer_) / kTicksPerUnit;
         case ValueKind::Double:
-        case ValueKind::Date: break;
+        case ValueKind::Date:
+            break;
     }
     return real_;
 }
 
-CalcValue Add(const CalcValue& a, const CalcValue& b) { return Arith(a, b, '+'); }
-CalcValue Subtract(const CalcValue& a, const CalcValue& b) { return Arith(a, b, '-'); }
-CalcValue Multiply(const CalcValue& a, const CalcValue& b) { return Arith(a, b, '*'); }
-CalcValue Divide(const CalcValue& a, const CalcValue& b) { return Arith(a, b, '/'); }
+CalcValue Add(const CalcValue& a, const CalcValue& b) {
+    return Arith(a, b, '+');
+}
+CalcValue Subtract(const CalcValue& a, const CalcValue& b) {
+    return Arith(a, b, '-');
+}
+CalcValue Multiply(const CalcValue& a, const CalcValue& b) {
+    return Arith(a, b, '*');
+}
+CalcValue Divide(const CalcValue& a, const CalcValue& b) {
+    return Arith(a, b, '/');
+}
 
 std::int32_t ValueToInt(const CalcValue& value) {
     const long long n = value.isInteger() ? value.integer() : RoundToInt64(value.extended());

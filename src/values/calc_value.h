@@ -10,7 +10,7 @@ enum class ValueKind : std::uint8_t { Small, Int32, Int64, Double, Currency, Dat
 // Currency is a signed 64-bit count of 1/10000; a date counts days since
 // 1899-12-30 00:00 as a binary64.
 class CalcValue {
-public:
+  public:
     CalcValue() = default;
 
     static CalcValue small(std::uint8_t v) { return CalcValue(ValueKind::Small, v, 0); }
@@ -37,7 +37,7 @@ public:
     // The value as 80-bit extended.
     long double extended() const;
 
-private:
+  private:
     CalcValue(ValueKind kind, std::int64_t i, double d) : kind_(kind), integer_(i), real_(d) {}
 
     ValueKind kind_ = ValueKind::Small;

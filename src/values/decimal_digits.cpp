@@ -3,11 +3,11 @@
 #include <array>
 #include <bit>
 #include <charconv>
-#include <cstring>
-#include <limits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <limits>
 #include <optional>
 
 namespace tavrik {
@@ -25,7 +25,9 @@ constexpr auto kPowers10 = [] {
     return powers;
 }();
 
-constexpr std::uint64_t Power10(int n) { return kPowers10[static_cast<std::size_t>(n)]; }
+constexpr std::uint64_t Power10(int n) {
+    return kPowers10[static_cast<std::size_t>(n)];
+}
 
 // The rounded digits as an integer n with 10^(precision-1) <= n < 10^precision,
 // computed exactly in 128-bit arithmetic: n = round(m * 2^e * 10^k). Nothing
@@ -80,8 +82,8 @@ std::optional<DecimalDigits> ExactDigits(long double ax, int precision) {
             continue;
         }
         char buffer[24];
-        const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer,
-                                             static_cast<std::uint64_t>(n));
+        const auto [end, ec] =
+            std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::uint64_t>(n));
         DecimalDigits d{std::string(buffer, end), e10 + 1};
         while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
         return d;

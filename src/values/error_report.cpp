@@ -4,15 +4,22 @@ namespace tavrik {
 
 std::string FailureMessage(const CalcFailure& failure) {
     switch (failure.kind()) {
-        case FailureKind::ZeroDivide: return "０除算エラー";
-        case FailureKind::Overflow: return "オーバーフロー";
-        case FailureKind::Underflow: return "アンダーフロー";
-        case FailureKind::InvalidArgument: return "範囲外パラメータ";
-        case FailureKind::InvalidOp: return "無効演算";
-        case FailureKind::IntOverflow: return "オーバーフロー";
+        case FailureKind::ZeroDivide:
+            return "０除算エラー";
+        case FailureKind::Overflow:
+            return "オーバーフロー";
+        case FailureKind::Underflow:
+            return "アンダーフロー";
+        case FailureKind::InvalidArgument:
+            return "範囲外パラメータ";
+        case FailureKind::InvalidOp:
+            return "無効演算";
+        case FailureKind::IntOverflow:
+            return "オーバーフロー";
         case FailureKind::MathError:
         case FailureKind::Convert:
-        case FailureKind::Other: break;
+        case FailureKind::Other:
+            break;
     }
     return failure.what();
 }

@@ -16,7 +16,7 @@ namespace tavrik {
 std::string FailureMessage(const CalcFailure& failure);
 
 class ErrorReporter {
-public:
+  public:
     ErrorReporter(View& view, StatusLine& status, LogSink& log)
         : view_(view), status_(status), log_(log) {}
 
@@ -34,7 +34,7 @@ public:
     // The number reader's own report: beep and the strip only, never counted or logged.
     void ReportReadFailure(bool conversion);
 
-private:
+  private:
     void report(std::string_view message, const std::string& boxText);
 
     View& view_;

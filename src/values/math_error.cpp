@@ -9,15 +9,24 @@ namespace {
 
 const char* PlatformMessage(FailureKind kind) {
     switch (kind) {
-        case FailureKind::ZeroDivide: return "Floating point division by zero";
-        case FailureKind::Overflow: return "Floating point overflow";
-        case FailureKind::Underflow: return "Floating point underflow";
-        case FailureKind::InvalidArgument: return "Invalid argument";
-        case FailureKind::InvalidOp: return "Invalid floating point operation";
-        case FailureKind::MathError: return "Math error";
-        case FailureKind::IntOverflow: return "Integer overflow";
-        case FailureKind::Convert: return "Invalid number";
-        case FailureKind::Other: break;
+        case FailureKind::ZeroDivide:
+            return "Floating point division by zero";
+        case FailureKind::Overflow:
+            return "Floating point overflow";
+        case FailureKind::Underflow:
+            return "Floating point underflow";
+        case FailureKind::InvalidArgument:
+            return "Invalid argument";
+        case FailureKind::InvalidOp:
+            return "Invalid floating point operation";
+        case FailureKind::MathError:
+            return "Math error";
+        case FailureKind::IntOverflow:
+            return "Integer overflow";
+        case FailureKind::Convert:
+            return "Invalid number";
+        case FailureKind::Other:
+            break;
     }
     return "Error";
 }
@@ -26,9 +35,13 @@ constexpr long double kTwo63 = 9223372036854775808.0L;
 
 }  // namespace
 
-void ThrowFailure(FailureKind kind) { throw CalcFailure(kind, PlatformMessage(kind)); }
+void ThrowFailure(FailureKind kind) {
+    throw CalcFailure(kind, PlatformMessage(kind));
+}
 
-FloatGuard::FloatGuard() { std::feclearexcept(FE_ALL_EXCEPT); }
+FloatGuard::FloatGuard() {
+    std::feclearexcept(FE_ALL_EXCEPT);
+}
 
 void FloatGuard::check() const {
     const int flags = std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);

@@ -22,7 +22,7 @@ enum class FailureKind {
 // A failure raised while calculating. `what()` is the failure's own message,
 // in the platform's (English) wording.
 class CalcFailure : public std::runtime_error {
-public:
+  public:
     CalcFailure(FailureKind kind, const std::string& message, int helpContext = 0)
         : std::runtime_error(message), kind_(kind), helpContext_(helpContext) {}
 
@@ -31,7 +31,7 @@ public:
     // Arithmetic failures proper; conversion and other failures are not.
     bool isMath() const { return kind_ <= FailureKind::IntOverflow; }
 
-private:
+  private:
     FailureKind kind_;
     int helpContext_;
 };
@@ -42,7 +42,7 @@ private:
 // failure the flags show: division by zero, overflow or invalid operation.
 // Underflow is masked, as on the x87 default: a result too small becomes 0.
 class FloatGuard {
-public:
+  public:
     FloatGuard();
     // Raises a CalcFailure when an unmasked flag is set.
     void check() const;

@@ -13,7 +13,7 @@ namespace tavrik {
 enum MessageKind : int { kMessageInfo = 0, kMessageClear = 1, kMessageError = 9 };
 
 class StatusLine {
-public:
+  public:
     explicit StatusLine(View& view) : view_(view) {}
 
     // Kind 9 shows the text in the error strip, kind 1 hides the strip, any
@@ -27,7 +27,7 @@ public:
     // The strip's text; empty while it is hidden.
     const std::string& strip() const { return strip_; }
 
-private:
+  private:
     View& view_;
     std::array<std::string, 4> panels_;
     std::string strip_;
@@ -35,7 +35,7 @@ private:
 
 // Where a line for the log goes (the log itself lives with the history).
 class LogSink {
-public:
+  public:
     virtual ~LogSink() = default;
     virtual void WriteLog(std::string_view line) = 0;
 };

@@ -16,26 +16,36 @@ namespace tavrik {
 
 int ModeIndex(CalcMode mode) {
     switch (mode) {
-        case CalcMode::Decimal: return 0;
-        case CalcMode::Mixed: return 1;
-        case CalcMode::Time: return 2;
-        case CalcMode::Date: return 3;
+        case CalcMode::Decimal:
+            return 0;
+        case CalcMode::Mixed:
+            return 1;
+        case CalcMode::Time:
+            return 2;
+        case CalcMode::Date:
+            return 3;
     }
     return 0;
 }
 
 CalcMode ModeFromLetter(char letter) {
     switch (letter) {
-        case 'H': return CalcMode::Mixed;
-        case 'T': return CalcMode::Time;
-        case 'C': return CalcMode::Date;
-        default: return CalcMode::Decimal;
+        case 'H':
+            return CalcMode::Mixed;
+        case 'T':
+            return CalcMode::Time;
+        case 'C':
+            return CalcMode::Date;
+        default:
+            return CalcMode::Decimal;
     }
 }
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view TrimBlanks(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -179,7 +189,9 @@ std::string FormatDecimal(ValueContext& ctx, long double value) {
     return GroupDigits(ctx, text);
 }
 
-bool StartsWith(std::string_view text, char c) { return !text.empty() && text.front() == c; }
+bool StartsWith(std::string_view text, char c) {
+    return !text.empty() && text.front() == c;
+}
 
 }  // namespace
 
@@ -192,7 +204,8 @@ CalcValue ParseValueText(ValueContext& ctx, std::string_view text) {
         const bool negative = utf8::EraseFirst(rest, "-");
         const int bits = ctx.geometry.hexWidth == 16 ? 64 : 32;
         if (const auto n = ReadHexWord(utf8::DropFirst(rest, 2), negative, bits))
-            return bits == 64 ? CalcValue::int64(*n) : CalcValue::int32(static_cast<std::int32_t>(*n));
+            return bits == 64 ? CalcValue::int64(*n)
+                              : CalcValue::int32(static_cast<std::int32_t>(*n));
     } else {
         std::string plain(text);
         plain.erase(std::remove(plain.begin(), plain.end(), ','), plain.end());
@@ -204,10 +217,13 @@ CalcValue ParseValueText(ValueContext& ctx, std::string_view text) {
 
 std::optional<std::string> FormatValue(ValueContext& ctx, long double value) {
     switch (ctx.mode) {
-        case CalcMode::Decimal: return FormatDecimal(ctx, value);
-        case CalcMode::Mixed: return FormatMixed(ctx, value);
+        case CalcMode::Decimal:
+            return FormatDecimal(ctx, value);
+        case CalcMode::Mixed:
+            return FormatMixed(ctx, value);
         case CalcMode::Time:
-        case CalcMode::Date: break;
+        case CalcMode::Date:
+            break;
     }
     return std::nullopt;
 }
@@ -266,7 +282,8 @@ std::string NegateValueText(const ValueContext& ctx, std::string_view text) {
 
 bool IsZeroText(ValueContext& ctx, std::string_view text) {
     switch (ctx.mode) {
-        case CalcMode::Decimal: return text == "0" || text == "-0";
+        case CalcMode::Decimal:
+            return text == "0" || text == "-0";
         case CalcMode::Mixed: {
             const auto rest = utf8::DropFirst(text, 2);
             return rest == "0" || rest == "-0";

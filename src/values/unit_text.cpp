@@ -8,7 +8,9 @@ namespace tavrik {
 
 namespace {
 
-bool IsNumberChar(char c) { return (c >= '0' && c <= '9') || c == '.'; }
+bool IsNumberChar(char c) {
+    return (c >= '0' && c <= '9') || c == '.';
+}
 
 // Length in bytes of the UTF-8 character starting at `pos`.
 std::size_t CharBytes(std::string_view text, std::size_t pos) {

@@ -10,11 +10,11 @@
 namespace tavrik {
 
 // Unit characters by slot 1..6.
-inline constexpr std::array<std::string_view, 7> kUnitChars = {"", "年", "月", "日",
+inline constexpr std::array<std::string_view, 7> kUnitChars = {"",   "年", "月", "日",
                                                                "時", "分", "秒"};
 // Weekday texts indexed by ISO weekday 1 (Monday) … 7 (Sunday); element 0 unused.
-inline constexpr std::array<std::string_view, 8> kDayNames = {
-    "", "(月)", "(火)", "(水)", "(木)", "(金)", "(土)", "(日)"};
+inline constexpr std::array<std::string_view, 8> kDayNames = {"",     "(月)", "(火)", "(水)",
+                                                              "(木)", "(金)", "(土)", "(日)"};
 
 // Fills ctx.unitParts; true when at least one unit part was found. With
 // keepUnits the slots hold the number followed by its unit ('5月'), else the

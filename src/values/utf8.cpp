@@ -63,7 +63,8 @@ std::string Sanitize(std::string_view text) {
         if (c < 0)
             out += "\xEF\xBF\xBD";
         else
-            out.append(text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(i - start)));
+            out.append(
+                text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(i - start)));
     }
     return out;
 }

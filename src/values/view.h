@@ -26,7 +26,7 @@ enum ViewChange : unsigned {
 };
 
 class View {
-public:
+  public:
     virtual ~View() = default;
 
     // Models named by the ViewChange bits have new content.
@@ -53,25 +53,25 @@ struct DateTime {
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual DateTime now() const = 0;
 };
 
 // The local time of the machine.
 class SystemClock final : public Clock {
-public:
+  public:
     DateTime now() const override;
 };
 
 // A clock that always reads the same time (console `now`, tests).
 class FixedClock final : public Clock {
-public:
+  public:
     explicit FixedClock(DateTime time) : time_(time) {}
     DateTime now() const override { return time_; }
     void set(DateTime time) { time_ = time; }
 
-private:
+  private:
     DateTime time_;
 };
 

@@ -19,12 +19,10 @@ TEST_F(EntryKeysTest, DecimalEntrySequences) {
         int entryState;
     };
     const Case cases[] = {
-        {"007", "7", 1},       {"R5", "-5", 1},       {"5X", "0", 0},
-        {"5RX", "0", 0},       {"1PX", "1", 1},       {"T", "0", 0},
-        {"0T", "0", 1},        {"1T", "1000", 1},     {"12P5P", "12.5", 1},
-        {"P", "0.", 1},        {"1+P", "0.", 3},      {"1+2G", "0", 2},
-        {"12G", "0", 0},       {"1P05", "1.05", 1},   {"1PX", "1", 1},
-        {"12Z", "0", 0},
+        {"007", "7", 1},      {"R5", "-5", 1},     {"5X", "0", 0},   {"5RX", "0", 0},
+        {"1PX", "1", 1},      {"T", "0", 0},       {"0T", "0", 1},   {"1T", "1000", 1},
+        {"12P5P", "12.5", 1}, {"P", "0.", 1},      {"1+P", "0.", 3}, {"1+2G", "0", 2},
+        {"12G", "0", 0},      {"1P05", "1.05", 1}, {"1PX", "1", 1},  {"12Z", "0", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.keys);
@@ -65,8 +63,7 @@ TEST_F(EntryKeysTest, AcLinesNeverRepeatAndNeverStartTheList) {
     keys("ZZ");
     EXPECT_TRUE(historyLines().empty());
     keys("1+2=ZZ");
-    EXPECT_EQ(historyLines(),
-              (std::vector<std::string>{"1: 1", "#+", "2: 2", "#=", "--- AC ---"}));
+    EXPECT_EQ(historyLines(), (std::vector<std::string>{"1: 1", "#+", "2: 2", "#=", "--- AC ---"}));
 }
 
 TEST_F(EntryKeysTest, KeyTraceCollectsEveryCode) {

@@ -4,7 +4,7 @@ namespace tavrik {
 namespace {
 
 class UnaryStepTest : public testing::CalculatorTest {
-protected:
+  protected:
     void withTax(int tax, int taxRound) {
         calc.editSettings().Tax = tax;
         calc.editSettings().TaxRound = taxRound;
@@ -29,11 +29,11 @@ TEST_F(UnaryStepTest, TaxRoundingModes) {
         const char* result;
     };
     const Case cases[] = {
-        {8, 1, "100", 'I', "108"},   {8, 1, "108", 'O', "100"},  {8, 1, "99", 'I', "107"},
-        {8, 3, "99", 'I', "107"},    {8, 3, "101", 'I', "109"},  {8, 0, "99", 'I', "106.92"},
-        {8, 2, "99", 'I', "106"},    {8, 1, "-99", 'I', "-107"}, {8, 2, "-99", 'I', "-107"},
-        {8, 3, "-99", 'I', "-106"},  {5, 0, "5", 'I', "5.25"},   {10, 2, "-1P2", 'O', "-1"},
-        {0, 2, "-1P2", 'I', "-2"},   {0, 2, "-1P05", 'I', "-1"}, {0, 3, "1P05", 'I', "1"},
+        {8, 1, "100", 'I', "108"},  {8, 1, "108", 'O', "100"},  {8, 1, "99", 'I', "107"},
+        {8, 3, "99", 'I', "107"},   {8, 3, "101", 'I', "109"},  {8, 0, "99", 'I', "106.92"},
+        {8, 2, "99", 'I', "106"},   {8, 1, "-99", 'I', "-107"}, {8, 2, "-99", 'I', "-107"},
+        {8, 3, "-99", 'I', "-106"}, {5, 0, "5", 'I', "5.25"},   {10, 2, "-1P2", 'O', "-1"},
+        {0, 2, "-1P2", 'I', "-2"},  {0, 2, "-1P05", 'I', "-1"}, {0, 3, "1P05", 'I', "1"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.number) + c.key);
@@ -46,7 +46,8 @@ TEST_F(UnaryStepTest, TaxResultIsTakenAsTheFirstOperand) {
     withTax(5, 0);
     keys("5I+1=");
     EXPECT_EQ(display(), "6.25");
-    EXPECT_EQ(historyLines(), (std::vector<std::string>{"1: 5", "#F33 (税込)", "#+", "2: 1", "#="}));
+    EXPECT_EQ(historyLines(),
+              (std::vector<std::string>{"1: 5", "#F33 (税込)", "#+", "2: 1", "#="}));
 }
 
 TEST_F(UnaryStepTest, SignKeyWritesNoValueLineAndKeepsTyping) {
@@ -209,8 +210,7 @@ TEST_F(HistoryNumberingTest, EachModeKeepsItsOwnListAndCounter) {
     EXPECT_EQ(historyLines(), (std::vector<std::string>{"1: d 7", "#+"}));
     calc.switchMode(CalcMode::Decimal);
     keys("3=");
-    EXPECT_EQ(historyLines(),
-              (std::vector<std::string>{"1: 5", "#+", "--- AC ---", "1: 3", "#="}));
+    EXPECT_EQ(historyLines(), (std::vector<std::string>{"1: 5", "#+", "--- AC ---", "1: 3", "#="}));
 }
 
 TEST_F(HistoryNumberingTest, SelectionStaysWhenLinesAreAdded) {

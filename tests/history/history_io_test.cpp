@@ -14,11 +14,12 @@ namespace {
 namespace fs = std::filesystem;
 
 class HistoryFileTest : public testing::CalculatorTest {
-protected:
+  protected:
     HistoryFileTest() {
-        dir = fs::temp_directory_path() /
-              ("tavrik-history-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir =
+            fs::temp_directory_path() /
+            ("tavrik-history-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
@@ -53,8 +54,8 @@ TEST_F(HistoryFileTest, WritesSectionsWithoutLineNumbers) {
     view.nextPath = (dir / "h.txt").string();
     calc.writeHistoryFile();
     calc.writeHistoryFile();
-    const std::vector<std::string> section = {"*** Tavrik 履歴 2024/5/3 14:25", "Mode:D", "12",
-                                              "#+", "345", "#="};
+    const std::vector<std::string> section = {
+        "*** Tavrik 履歴 2024/5/3 14:25", "Mode:D", "12", "#+", "345", "#="};
     std::vector<std::string> twice = section;
     twice.insert(twice.end(), section.begin(), section.end());
     EXPECT_EQ(fileLines(dir / "h.txt"), twice);
@@ -150,10 +151,10 @@ TEST_F(LogTest, LogsACalculationWithItsKeyTrace) {
     EXPECT_EQ(trace.substr(trace.size() - 5), "|6|19") << "keys since start, ending with 5 +";
     const std::vector<std::string> rest(lines.begin() + 2, lines.end());
     EXPECT_EQ(lines[0], "*** Tavrik ログ (2024/5/3 14:25)");
-    EXPECT_EQ(rest, (std::vector<std::string>{
-                        "5 + [5]", "|4|23", "3 = [8]", "|25", "8 (+/-) [-8]", "|31",
-                        "--- AC ---", "Mode Change: 混合", "|31", "--- AC ---", "|2|22", "d 1 / [d 1]",
-                        "|1|23", "０除算エラー", "d 0 = [d 1]"}));
+    EXPECT_EQ(rest, (std::vector<std::string>{"5 + [5]", "|4|23", "3 = [8]", "|25", "8 (+/-) [-8]",
+                                              "|31", "--- AC ---", "Mode Change: 混合", "|31",
+                                              "--- AC ---", "|2|22", "d 1 / [d 1]", "|1|23",
+                                              "０除算エラー", "d 0 = [d 1]"}));
 }
 
 TEST_F(LogTest, AppendsToAnExistingLog) {

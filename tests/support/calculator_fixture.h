@@ -13,7 +13,7 @@
 namespace tavrik::testing {
 
 class CalculatorTest : public ::testing::Test {
-protected:
+  protected:
     CalculatorTest() : clock({2024, 5, 3, 14, 25, 36}), calc(view, clock) {}
 
     // Starts the calculator in `mode` after the test has adjusted its settings.

@@ -11,7 +11,7 @@
 namespace tavrik::testing {
 
 class RecordingView : public View {
-public:
+  public:
     void changed(unsigned) override {}
     void beep() override { ++beeps; }
     bool messageBox(BoxKind kind, std::string_view text) override {

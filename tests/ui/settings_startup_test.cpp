@@ -19,9 +19,8 @@ class SettingsStartupTest : public ::testing::Test {
   protected:
     SettingsStartupTest()
         : dir(fs::temp_directory_path() /
-              ("tavrik-ui-" + std::string(::testing::UnitTest::GetInstance()
-                                              ->current_test_info()
-                                              ->name()))) {
+              ("tavrik-ui-" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()))) {
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
@@ -36,8 +35,9 @@ class SettingsStartupTest : public ::testing::Test {
 };
 
 TEST_F(SettingsStartupTest, StartsInTheSavedModeAndWritesTheStateBack) {
-    writeIni("[Tavrik]\r\nSave=1\r\nMode=H\r\nWidth=500\r\nHeight=420\r\nLeft=-999\r\nTop=40\r\n"
-             "[作業]\r\nMode=T\r\n");
+    writeIni(
+        "[Tavrik]\r\nSave=1\r\nMode=H\r\nWidth=500\r\nHeight=420\r\nLeft=-999\r\nTop=40\r\n"
+        "[作業]\r\nMode=T\r\n");
     {
         CalculatorApp app(SettingsFile(dir / "Tavrik.ini"));
         EXPECT_EQ(app.calculator().mode(), CalcMode::Mixed) << "the global Mode wins with Save";
@@ -54,8 +54,7 @@ TEST_F(SettingsStartupTest, StartsInTheSavedModeAndWritesTheStateBack) {
 }
 
 TEST_F(SettingsStartupTest, WithoutSaveTheSetModeDecidesAndNothingIsWritten) {
-    const std::string text =
-        "[Tavrik]\r\nSet=作業\r\nMode=H\r\nWidth=500\r\n[作業]\r\nMode=T\r\n";
+    const std::string text = "[Tavrik]\r\nSet=作業\r\nMode=H\r\nWidth=500\r\n[作業]\r\nMode=T\r\n";
     writeIni(text);
     {
         CalculatorApp app(SettingsFile(dir / "Tavrik.ini"));

@@ -12,7 +12,7 @@ struct LinesLog : LogSink {
 };
 
 class ErrorReportTest : public ::testing::Test {
-protected:
+  protected:
     ErrorReportTest() : status(view), errors(view, status, log) {}
     testing::RecordingView view;
     LinesLog log;
@@ -22,11 +22,15 @@ protected:
 
 TEST_F(ErrorReportTest, MapsFailureKindsToMessages) {
     const std::pair<FailureKind, const char*> cases[] = {
-        {FailureKind::ZeroDivide, "０除算エラー"},      {FailureKind::Overflow, "オーバーフロー"},
-        {FailureKind::Underflow, "アンダーフロー"},     {FailureKind::InvalidArgument, "範囲外パラメータ"},
-        {FailureKind::InvalidOp, "無効演算"},           {FailureKind::IntOverflow, "オーバーフロー"},
+        {FailureKind::ZeroDivide, "０除算エラー"},
+        {FailureKind::Overflow, "オーバーフロー"},
+        {FailureKind::Underflow, "アンダーフロー"},
+        {FailureKind::InvalidArgument, "範囲外パラメータ"},
+        {FailureKind::InvalidOp, "無効演算"},
+        {FailureKind::IntOverflow, "オーバーフロー"},
     };
-    for (const auto& [kind, message] : cases) EXPECT_EQ(FailureMessage(CalcFailure(kind, "x")), message);
+    for (const auto& [kind, message] : cases)
+        EXPECT_EQ(FailureMessage(CalcFailure(kind, "x")), message);
     EXPECT_EQ(FailureMessage(CalcFailure(FailureKind::MathError, "own text")), "own text");
     EXPECT_EQ(FailureMessage(CalcFailure(FailureKind::Other, "other text")), "other text");
 }
@@ -70,7 +74,8 @@ TEST_F(ErrorReportTest, NegativeLimitOpensTheBoxEveryTime) {
 
 TEST_F(ErrorReportTest, MathBoxCarriesThePlatformText) {
     errors.setErrCtMax(-1);
-    errors.ReportMathException(CalcFailure(FailureKind::ZeroDivide, "Floating point division by zero"));
+    errors.ReportMathException(
+        CalcFailure(FailureKind::ZeroDivide, "Floating point division by zero"));
     EXPECT_EQ(status.strip(), "０除算エラー");
     ASSERT_EQ(view.boxes.size(), 1u);
     EXPECT_EQ(view.boxes[0], "エラーです\r\n\r\nFloating point division by zero");

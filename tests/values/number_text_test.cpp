@@ -8,7 +8,7 @@ namespace tavrik {
 namespace {
 
 class NumberTextTest : public ::testing::Test {
-protected:
+  protected:
     NumberTextTest() : status(view), errors(view, status, log), ctx(errors, status, clock) {}
 
     std::string format(long double value) { return FormatValue(ctx, value).value(); }
@@ -108,11 +108,15 @@ TEST_F(NumberTextTest, GeneralFormSwitchesToExponentOutsideItsRange) {
         const char* text;
     };
     const Case cases[] = {
-        {1.5e20L, 15, "1.5E20"},        {1e-5L, 15, "1E-5"},
-        {0.0001L, 15, "0.0001"},        {123456789012345.0L, 15, "123456789012345"},
-        {1e15L, 15, "1E15"},            {-1.25e-9L, 15, "-1.25E-9"},
+        {1.5e20L, 15, "1.5E20"},
+        {1e-5L, 15, "1E-5"},
+        {0.0001L, 15, "0.0001"},
+        {123456789012345.0L, 15, "123456789012345"},
+        {1e15L, 15, "1E15"},
+        {-1.25e-9L, 15, "-1.25E-9"},
         {2.0L / 3.0L, 15, "0.666666666666667"},
-        {123456.0L, 3, "1.23E5"},       {999.0L, 3, "999"},
+        {123456.0L, 3, "1.23E5"},
+        {999.0L, 3, "999"},
     };
     for (const auto& c : cases) EXPECT_EQ(GeneralForm(c.value, c.precision), c.text);
 }
@@ -124,13 +128,24 @@ TEST_F(NumberTextTest, DisplayRounding) {
         const char* text;
     };
     const Case cases[] = {
-        {1, -2, 2.345, "2.35"},  {1, -2, 2.3449, "2.34"}, {1, -2, -2.345, "-2.35"},
-        {2, -2, 2.349, "2.34"},  {2, -2, -2.3409, "-2.34"}, {2, -2, -2.341, "-2.35"},
-        {2, 0, -1.05, "-1"},     {2, 0, -1.15, "-2"},     {1, 3, 12345, "12000"},
-        {1, 3, 12500, "13000"},  {2, 0, 7.9, "7"},        {2, 0, -7.05, "-7"},
-        {2, 0, -7.1, "-8"},      {0, -2, 2.345, "2.345"}, {5, -2, 2.345, "2.345"},
+        {1, -2, 2.345, "2.35"},
+        {1, -2, 2.3449, "2.34"},
+        {1, -2, -2.345, "-2.35"},
+        {2, -2, 2.349, "2.34"},
+        {2, -2, -2.3409, "-2.34"},
+        {2, -2, -2.341, "-2.35"},
+        {2, 0, -1.05, "-1"},
+        {2, 0, -1.15, "-2"},
+        {1, 3, 12345, "12000"},
+        {1, 3, 12500, "13000"},
+        {2, 0, 7.9, "7"},
+        {2, 0, -7.05, "-7"},
+        {2, 0, -7.1, "-8"},
+        {0, -2, 2.345, "2.345"},
+        {5, -2, 2.345, "2.345"},
         // Truncation takes the same four-decimal step for non-negative values.
-        {2, -1, 2.3, "2.3"},     {2, -2, 2.3, "2.3"},
+        {2, -1, 2.3, "2.3"},
+        {2, -2, 2.3, "2.3"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
@@ -155,9 +170,14 @@ TEST_F(NumberTextTest, GroupsIntegerDigits) {
     ctx.grouping = true;
     ctx.geometry.displayWidth = 40;
     const std::pair<const char*, const char*> cases[] = {
-        {"1234567.891", "1,234,567.891"}, {"-123456", "-123,456"}, {"-123", "-123"},
-        {"1234.56789", "1,234.56789"},    {"1,2,3,4", "1,234"},    {"1.5E20", "1.5E20"},
-        {"0.", "0."},                     {"1000", "1,000"},
+        {"1234567.891", "1,234,567.891"},
+        {"-123456", "-123,456"},
+        {"-123", "-123"},
+        {"1234.56789", "1,234.56789"},
+        {"1,2,3,4", "1,234"},
+        {"1.5E20", "1.5E20"},
+        {"0.", "0."},
+        {"1000", "1,000"},
     };
     for (const auto& [in, out] : cases) EXPECT_EQ(GroupDigits(ctx, in), out);
     EXPECT_EQ(format(1e20L), "100,000,000,000,000,000,000");
@@ -181,8 +201,8 @@ TEST_F(NumberTextTest, GroupingAppliesOnlyInDecimalMode) {
 
 TEST_F(NumberTextTest, NegatesTexts) {
     const std::pair<const char*, const char*> cases[] = {
-        {"12", "-12"},      {"-12", "12"},   {"d 12", "d -12"},
-        {"h -1F", "h 1F"},  {"3時", "-3時"}, {"0", "-0"},
+        {"12", "-12"},     {"-12", "12"},   {"d 12", "d -12"},
+        {"h -1F", "h 1F"}, {"3時", "-3時"}, {"0", "-0"},
     };
     for (const auto& [in, out] : cases) EXPECT_EQ(NegateValueText(ctx, in), out);
     ctx.mode = CalcMode::Date;
@@ -244,12 +264,18 @@ TEST_F(NumberTextTest, FitsStoredTextsToTheMode) {
         const char* fitted;  // empty: rejected
     };
     const Case cases[] = {
-        {CalcMode::Decimal, "12.5", "12.5"},       {CalcMode::Mixed, "12", "d 12"},
-        {CalcMode::Decimal, "d 255", "255"},       {CalcMode::Mixed, "h FF", "h FF"},
-        {CalcMode::Time, "3時", "3時"},            {CalcMode::Date, "3時", ""},
-        {CalcMode::Date, "2年", "2年"},            {CalcMode::Time, "2年", ""},
-        {CalcMode::Time, "5日", "5日"},            {CalcMode::Date, "5日", "5日"},
-        {CalcMode::Decimal, "5日", ""},            {CalcMode::Date, "c 2024年5月3日", "c 2024年5月3日"},
+        {CalcMode::Decimal, "12.5", "12.5"},
+        {CalcMode::Mixed, "12", "d 12"},
+        {CalcMode::Decimal, "d 255", "255"},
+        {CalcMode::Mixed, "h FF", "h FF"},
+        {CalcMode::Time, "3時", "3時"},
+        {CalcMode::Date, "3時", ""},
+        {CalcMode::Date, "2年", "2年"},
+        {CalcMode::Time, "2年", ""},
+        {CalcMode::Time, "5日", "5日"},
+        {CalcMode::Date, "5日", "5日"},
+        {CalcMode::Decimal, "5日", ""},
+        {CalcMode::Date, "c 2024年5月3日", "c 2024年5月3日"},
         {CalcMode::Time, "c 2024年5月3日", ""},
     };
     for (const auto& c : cases) {
