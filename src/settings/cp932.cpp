@@ -173,6 +173,10 @@ class DecodeTable {
 }  // namespace
 
 std::string Decode(std::string_view bytes) {
+    // Filling the table costs about as much as converting 100 KB: small
+    // files (the settings at start-up) go to the converter directly.
+    constexpr std::size_t kTableWorthwhile = 100 * 1024;
+    if (bytes.size() < kTableWorthwhile) return DecodeWithIcu(bytes);
     static const DecodeTable table;
     if (auto text = table.decode(bytes)) return std::move(*text);
     return DecodeWithIcu(bytes);

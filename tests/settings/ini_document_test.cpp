@@ -147,5 +147,31 @@ TEST(IniCp932, CharactersWithoutAShiftJisFormEncodeAsQuestionMarks) {
     EXPECT_EQ(cp932::Encode("\xEF\xBF\xBD"), "?");
 }
 
+// Large texts are decoded through a table taken from the converter; it must
+// agree with the converter on every character, and damaged input must still
+// decode as the converter decodes it.
+TEST(IniCp932, LargeTextsDecodeAsSmallOnes) {
+    std::string sample;
+    for (int b = 0x20; b < 0x7F; ++b) sample += static_cast<char>(b);
+    for (int b = 0xA1; b <= 0xDF; ++b) sample += static_cast<char>(b);
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (lead > 0x9F && lead < 0xE0) continue;
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            if (trail == 0x7F) continue;
+            sample += static_cast<char>(lead);
+            sample += static_cast<char>(trail);
+        }
+    }
+    std::string large, expected;
+    while (large.size() < 200 * 1024) {
+        large += sample;
+        expected += cp932::Decode(sample);
+    }
+    EXPECT_EQ(cp932::Decode(large), expected);
+    large[1000] = '\x80';
+    const std::string damaged = cp932::Decode(large);
+    EXPECT_NE(damaged.find("\xEF\xBF\xBD"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace tavrik
