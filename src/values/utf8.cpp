@@ -8,9 +8,15 @@
 namespace tavrik::utf8 {
 
 std::size_t Length(std::string_view text) {
-    // Every character has exactly one byte that is not a continuation byte.
     std::size_t count = 0;
-    for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    const auto* s = reinterpret_cast<const std::uint8_t*>(text.data());
+    const auto length = static_cast<std::int32_t>(text.size());
+    for (std::int32_t i = 0; i < length; ++count) {
+        if (s[i] < 0x80)
+            ++i;
+        else
+            U8_FWD_1(s, i, length);
+    }
     return count;
 }
 

@@ -8,7 +8,8 @@
 
 namespace tavrik::utf8 {
 
-// Number of characters (code points) in the text, which is valid UTF-8.
+// Number of characters (code points) in the text; a byte that starts no valid
+// sequence counts as one.
 std::size_t Length(std::string_view text);
 
 // The text without its last character.
