@@ -126,12 +126,15 @@ bool RunSheetCommand(Calculator& calc, ConsoleView& view, std::ostream& out,
 }
 
 int PrintAnsweredSheetFile(Calculator& calc, std::ostream& out, const std::filesystem::path& path) {
-    const auto bytes = ReadFileBytes(path);
-    if (!bytes) {
-        std::cerr << "tavrik-cli: cannot read " << path.string() << '\n';
-        return 1;
+    {
+        // The file's bytes are let go as soon as they are decoded.
+        const auto bytes = ReadFileBytes(path);
+        if (!bytes) {
+            std::cerr << "tavrik-cli: cannot read " << path.string() << '\n';
+            return 1;
+        }
+        calc.sheet().setText(WithLineBreaks(cp932::Decode(*bytes)));
     }
-    calc.sheet().setText(WithLineBreaks(cp932::Decode(*bytes)));
     return PrintAnswered(calc, out);
 }
 

@@ -130,6 +130,11 @@ void FormulaSheet::runLines() {
     };
     std::vector<Answer> answers;
     std::string collected;
+    // Room for an answer on every line, so neither list is copied as it grows.
+    const std::size_t lines =
+        static_cast<std::size_t>(std::count(text_.begin(), text_.end(), '\n')) + 1;
+    answers.reserve(lines);
+    collected.reserve(lines * 16);
     const auto rebuild = [&] {
         std::string result;
         result.reserve(text_.size() + collected.size());
