@@ -181,4 +181,16 @@ void IniDocument::EraseSection(std::string_view section) {
     std::erase_if(sections_, [&](const Section& s) { return s.foldedName == folded; });
 }
 
+void IniDocument::ClearSection(std::string_view section) {
+    const std::string folded = FoldCase(section);
+    bool kept = false;
+    std::erase_if(sections_, [&](Section& s) {
+        if (s.foldedName != folded) return false;
+        if (kept) return true;
+        kept = true;
+        s.lines.clear();
+        return false;
+    });
+}
+
 }  // namespace tavrik

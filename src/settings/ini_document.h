@@ -41,6 +41,9 @@ class IniDocument {
     void DeleteKey(std::string_view section, std::string_view key);
     // Removes every section of that name with all its lines.
     void EraseSection(std::string_view section);
+    // Removes every line of the section but keeps its place in the file (and
+    // removes any later section of the same name).
+    void ClearSection(std::string_view section);
 
   private:
     struct Line {

@@ -240,8 +240,12 @@ void SaveSettings(GlobalSettings& settings, IniDocument& file,
                   std::vector<std::string>& writtenSections) {
     WriteGlobalKeys(settings, file);
 
-    for (const std::string& name : writtenSections) {
-        file.EraseSection(name);
+    // The sections written last time are emptied, not erased at once: a set
+    // written again keeps its place in the file, so the sets that load first
+    // (only ten do) stay the same from one start to the next.
+    const std::vector<std::string> previous = std::move(writtenSections);
+    for (const std::string& name : previous) {
+        file.ClearSection(name);
         RemoveName(settings.SectionList, name);
     }
     writtenSections.clear();
@@ -253,6 +257,12 @@ void SaveSettings(GlobalSettings& settings, IniDocument& file,
             writtenSections.push_back(set.name);
             settings.SectionList.push_back(set.name);
         }
+    }
+    // Sets deleted or renamed since: their sections go.
+    for (const std::string& name : previous) {
+        const bool rewritten = std::any_of(writtenSections.begin(), writtenSections.end(),
+                                           [&](const std::string& n) { return SameName(n, name); });
+        if (!rewritten) file.EraseSection(name);
     }
 }
 

@@ -224,8 +224,9 @@ TEST(SettingsSave, RenamedAndDeletedSetsLeaveNoSectionUnknownOnesStay) {
     loaded.settings.SetTable[1] = loaded.settings.SetTable[2];
     loaded.settings.LastSetIndex = 1;
     loaded.Save();
+    // A set written again keeps its place; a renamed one is written at the end.
     EXPECT_THAT(loaded.file.SectionNames(),
-                ElementsAre("Tavrik", "Default", "reserve", "New", "Keep"));
+                ElementsAre("Tavrik", "Default", "reserve", "Keep", "New"));
     EXPECT_EQ(loaded.file.Read("Default", "X"), "1");
     EXPECT_EQ(loaded.file.Read("Keep", "Pitch"), "7");
     EXPECT_THAT(loaded.settings.SectionList, ElementsAre("New", "Keep"));
@@ -234,7 +235,18 @@ TEST(SettingsSave, RenamedAndDeletedSetsLeaveNoSectionUnknownOnesStay) {
     loaded.settings.SetTable[0].name = "Newer";
     loaded.Save();
     EXPECT_THAT(loaded.file.SectionNames(),
-                ElementsAre("Tavrik", "Default", "reserve", "Newer", "Keep"));
+                ElementsAre("Tavrik", "Default", "reserve", "Keep", "Newer"));
+}
+
+TEST(SettingsSave, TheSameTenSetsLoadAfterASave) {
+    Loaded loaded(TwelveSets());
+    loaded.Save();
+    const Loaded reloaded(loaded.file.Text());
+    EXPECT_EQ(reloaded.settings.LastSetIndex, 9);
+    for (int k = 0; k < 10; ++k) {
+        EXPECT_EQ(reloaded.settings.SetTable[k].name, "S" + std::to_string(k + 1));
+        EXPECT_EQ(reloaded.settings.SetTable[k].Pitch, k + 1);
+    }
 }
 
 TEST(SettingsSave, SetsBeyondTheTenthStayInTheFile) {
