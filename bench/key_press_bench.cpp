@@ -10,20 +10,6 @@
 namespace tavrik {
 namespace {
 
-class NullView final : public View {
-  public:
-    void changed(unsigned) override {}
-    void beep() override {}
-    bool messageBox(BoxKind, std::string_view) override { return true; }
-    void setClipboard(std::string_view) override {}
-    bool statusBarVisible() const override { return true; }
-    void reapplyStatusBar() override {}
-    std::optional<std::string> askPath(FileDialogKind, std::string_view,
-                                       std::string_view) override {
-        return std::nullopt;
-    }
-};
-
 // A started calculator, renewed now and then (outside the timing) so that
 // the history it records does not grow without bound.
 class Bench {

@@ -9,8 +9,8 @@
 
 #include "formula/evaluator.h"
 #include "formula/postfix.h"
-#include "null_view.h"
 #include "values/utf8.h"
+#include "values/view.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view formula(reinterpret_cast<const char*>(data) + sizeof xy,
                                    size - sizeof xy);
 
-    tavrik::fuzz::NullView view;
+    tavrik::NullView view;
     tavrik::StatusLine status(view);
     const tavrik::Evaluation result = tavrik::EvaluateFormula(status, formula, xy[0], xy[1]);
     Require(status.panel(2) == formula);

@@ -8,8 +8,8 @@
 
 #include "formula/evaluator.h"
 #include "formula/normalise.h"
-#include "null_view.h"
 #include "values/utf8.h"
+#include "values/view.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(formula.find_first_not_of("0123456789.+-*/()X=") == std::string::npos);
     Require(formula.find('=') == formula.size() - 1);
 
-    tavrik::fuzz::NullView view;
+    tavrik::NullView view;
     tavrik::StatusLine status(view);
     const tavrik::Evaluation evaluation = tavrik::EvaluateFormula(status, formula, 3, 0);
     Require(evaluation.ok || evaluation.value == 0);

@@ -83,20 +83,21 @@ void Calculator::start() {
 }
 
 void Calculator::PushBBtn(int code) {
+    // A failure that is not arithmetic: its own box, then the calculator is cleared.
+    const auto failed = [&](const char* message) {
+        view_.beep();
+        view_.messageBox(BoxKind::Error, std::string("*** エラー ***\r\n") + message);
+        PushBBtn(kAllClear);
+    };
     try {
         ProcBtn(code);
     } catch (const CalcFailure& failure) {
-        if (failure.isMath()) {
+        if (failure.isMath())
             errors_.ReportMathException(failure);
-        } else {
-            view_.beep();
-            view_.messageBox(BoxKind::Error, std::string("*** エラー ***\r\n") + failure.what());
-            PushBBtn(kAllClear);
-        }
+        else
+            failed(failure.what());
     } catch (const std::exception& error) {
-        view_.beep();
-        view_.messageBox(BoxKind::Error, std::string("*** エラー ***\r\n") + error.what());
-        PushBBtn(kAllClear);
+        failed(error.what());
     }
 }
 

@@ -43,6 +43,22 @@ class View {
                                                std::string_view filter) = 0;
 };
 
+// A view that shows nothing and answers every question with its default:
+// for runs without a window or console (benchmarks, fuzzing).
+class NullView final : public View {
+  public:
+    void changed(unsigned) override {}
+    void beep() override {}
+    bool messageBox(BoxKind, std::string_view) override { return true; }
+    void setClipboard(std::string_view) override {}
+    bool statusBarVisible() const override { return true; }
+    void reapplyStatusBar() override {}
+    std::optional<std::string> askPath(FileDialogKind, std::string_view,
+                                       std::string_view) override {
+        return std::nullopt;
+    }
+};
+
 struct DateTime {
     int year = 2000;
     int month = 1;
