@@ -59,6 +59,7 @@ void Calculator::applySettings() {
     values_.roundD = set.RoundD;
     errors_.setErrCtMax(settings_.ErrCtMax);
     history_.setOptions(set.MaxLineH, set.LNoTypeH);
+    functionMenu_ = RebuildFunctionMenu(settings_, functionMenu_);
     if (checkedMode_) {
         FunctionKeyRow(functionRow_);
         applyModeFace();

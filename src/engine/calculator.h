@@ -12,6 +12,7 @@
 #include "engine/keypad_face.h"
 #include "engine/memory_registers.h"
 #include "formula/formula_sheet.h"
+#include "formula/function_menu.h"
 #include "formula/operations.h"
 #include "history/history_list.h"
 #include "history/log.h"
@@ -108,6 +109,10 @@ class Calculator {
     FormulaSheet& sheet() { return sheet_; }
     // A group of the function menu chosen: fills keys A … F from its row.
     void selectFunctionRow(int row) { FunctionKeyRow(row); }
+    // The "関数" menu: one item per function group with a titled function.
+    const FunctionMenu& functionMenu() const { return functionMenu_; }
+    // A click on a group of the "関数" menu.
+    void selectFunctionGroup(int tag);
 
     // The random generator of the random functions; seeded from the clock.
     std::mt19937& random() { return random_; }
@@ -149,6 +154,7 @@ class Calculator {
 
     // Modes.
     void FunctionKeyRow(int row);
+    int checkedFunctionGroup();
     void applyModeFace();
 
     void setDisplay(std::string text);
@@ -173,6 +179,7 @@ class Calculator {
     int currentSetIndex_ = kDefaultSetSlot;
     std::optional<CalcMode> checkedMode_;
     int functionRow_ = 0;
+    FunctionMenu functionMenu_;
     std::mt19937 random_;
     UserFunctionEvaluator userFunctionEvaluator_;
     FormulaSheet sheet_{*this};

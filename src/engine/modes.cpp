@@ -1,4 +1,6 @@
 // The four modes: the switch, the per-mode key faces and the function key row.
+#include <algorithm>
+
 #include "engine/button_codes.h"
 #include "engine/calculator.h"
 #include "values/number_text.h"
@@ -78,12 +80,28 @@ void Calculator::switchMode(CalcMode mode) {
     values_.mode = mode;
     values_.radix = mode == CalcMode::Mixed ? Radix::Decimal : Radix::None;
     setPanel(1, ModeName(mode));
-    FunctionKeyRow(mode == CalcMode::Decimal ? functionRow_ : 0);
+    FunctionKeyRow(mode == CalcMode::Decimal ? checkedFunctionGroup() : 0);
     applyModeFace();
     history_.setCurrentMode(mode);
     WriteLog(std::string("Mode Change: ") + ModeName(mode));
     view_.changed(kModeChanged);
     ProcBtn(kAllClear);
+}
+
+// In decimal mode with a "関数" menu: its checked group, or the first one
+// (checked from then on); otherwise row 0.
+int Calculator::checkedFunctionGroup() {
+    auto& items = functionMenu_.items;
+    if (items.empty() || !FunctionMenuVisible(mode())) return 0;
+    const auto checked = std::find_if(items.begin(), items.end(),
+                                      [](const FunctionMenuItem& item) { return item.checked; });
+    if (checked != items.end()) return checked->tag;
+    items.front().checked = true;
+    return items.front().tag;
+}
+
+void Calculator::selectFunctionGroup(int tag) {
+    if (SelectFunctionGroup(*this, functionMenu_, tag)) view_.changed(kModeChanged);
 }
 
 void Calculator::FunctionKeyRow(int row) {

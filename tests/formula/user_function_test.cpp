@@ -132,3 +132,25 @@ TEST_F(FunctionMenuTest, SelectionIgnoredOutsideDecimalModeOrWhenChecked) {
 
 }  // namespace
 }  // namespace tavrik
+
+namespace tavrik {
+namespace {
+
+using FunctionMenuStartTest = testing::CalculatorTest;
+
+TEST_F(FunctionMenuStartTest, DecimalModeStartsOnTheFirstGroupOfTheMenu) {
+    calc.editSettings().F[14] = 101;  // group 3, key C
+    calc.editSettings().FName[2] = "根";
+    start();
+    EXPECT_EQ(calc.keypad()[13].caption, "f101");
+    EXPECT_EQ(calc.keypad()[13].code, 101);
+    ASSERT_EQ(calc.functionMenu().items.size(), 1u);
+    EXPECT_TRUE(calc.functionMenu().items[0].checked);
+    calc.switchMode(CalcMode::Mixed);
+    EXPECT_EQ(calc.keypad()[13].caption, "C");
+    calc.switchMode(CalcMode::Decimal);
+    EXPECT_EQ(calc.keypad()[13].caption, "f101");
+}
+
+}  // namespace
+}  // namespace tavrik
