@@ -65,7 +65,7 @@ MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands) {
     menu.grouping = AddCheck(*mode, "mnuMKK3", QStringLiteral("桁区切"), commands.grouping);
 
     AddMenu(bar, "mnuV", QStringLiteral("表示"));
-    AddMenu(bar, "mnuF", QStringLiteral("関数"));
+    menu.functions = AddMenu(bar, "mnuF", QStringLiteral("関数"));
     AddMenu(bar, "mnuH", QStringLiteral("ヘルプ"));
     return menu;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 #include <array>
 #include <functional>
@@ -26,6 +27,7 @@ struct MainMenu {
     QAction* log = nullptr;
     std::array<QAction*, 4> modes{};  // in the order D, H, T, C
     QAction* grouping = nullptr;
+    QMenu* functions = nullptr;  // "関数", filled from the calculator's function menu
 };
 
 MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands);

@@ -116,12 +116,33 @@ void MainWindow::refresh(unsigned changes) {
     if (changes & kModeChanged) {
         menu_.modes[static_cast<std::size_t>(ModeIndex(calc_.mode()))]->setChecked(true);
         menu_.grouping->setChecked(calc_.grouping());
+        showFunctionMenu();
     }
     if (changes & kLogChanged) {
         menu_.log->setChecked(calc_.log().active());
         menu_.log->setText(QString::fromUtf8(calc_.log().menuCaption()));
         setWindowTitle(QString::fromUtf8(calc_.log().windowTitle()));
     }
+}
+
+// The "関数" menu: one radio item per function group, shown in decimal mode only.
+void MainWindow::showFunctionMenu() {
+    const FunctionMenu& model = calc_.functionMenu();
+    QMenu& menu = *menu_.functions;
+    // The clicked item may be the one asking for this refresh: delete later.
+    for (QAction* old : menu.actions()) {
+        menu.removeAction(old);
+        old->deleteLater();
+    }
+    for (const FunctionMenuItem& item : model.items) {
+        QAction* action = menu.addAction(QString::fromStdString(item.caption));
+        action->setCheckable(true);
+        action->setChecked(item.checked);
+        const int tag = item.tag;
+        connect(action, &QAction::triggered, this, [this, tag] { calc_.selectFunctionGroup(tag); });
+    }
+    menu.setEnabled(model.enabled);
+    menu.menuAction()->setVisible(FunctionMenuVisible(calc_.mode()));
 }
 
 void MainWindow::reapplyStatusBar() {

@@ -39,6 +39,7 @@ class MainWindow final : public QMainWindow {
 
   private:
     void BBtnClick(int tag);
+    void showFunctionMenu();
     void setClientSize(int width, int height);
     void placeStatusBar();
     PanelWidget* panelOf(char letter) const;

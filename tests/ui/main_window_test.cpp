@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -134,6 +136,27 @@ TEST_F(MainWindowTest, GroupingCommandGroupsDigits) {
     grouping->trigger();
     click("1234567");
     EXPECT_EQ(display(), "1,234,567");
+}
+
+TEST(FunctionMenuWindowTest, FunctionMenuFillsTheKeysInDecimalModeOnly) {
+    GlobalSettings settings;
+    settings.F[0] = 101;          // group 1, key A
+    settings.F[6 * 3 + 1] = 102;  // group 4, key B
+    settings.FName[3] = "べき";
+    CalculatorApp app(std::move(settings));
+    auto* functions = app.window().findChild<QMenu*>("mnuF");
+    ASSERT_NE(functions, nullptr);
+    ASSERT_EQ(functions->actions().size(), 2);
+    EXPECT_EQ(functions->actions()[1]->text(), "べき ");
+    EXPECT_TRUE(functions->actions()[0]->isChecked());
+    functions->actions()[1]->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    auto* keyB = app.window().findChild<QPushButton*>("btnNB");
+    EXPECT_EQ(keyB->text(), "f102");
+    EXPECT_TRUE(functions->actions()[1]->isChecked());
+    app.window().findChild<QAction*>("mnuMH")->trigger();
+    EXPECT_FALSE(functions->menuAction()->isVisible());
+    EXPECT_EQ(keyB->text(), "B");
 }
 
 TEST_F(MainWindowTest, OperationMenuHoldsExit) {
