@@ -1,5 +1,6 @@
 #include "cli/console.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 
@@ -37,7 +38,8 @@ Console::Console(std::ostream& out, std::optional<std::filesystem::path> ini)
 
 // Every character is one cell; the display is DigitsD + 2 cells wide.
 void Console::applyDisplayModel() {
-    int digits = calc_.currentSet().DigitsD;
+    // Taken within the range the settings dialog offers, as the window does.
+    int digits = std::clamp(calc_.currentSet().DigitsD, 0, 100);
     if (digits >= 1 && digits <= 9) digits = 10;
     const int cells = digits == 0 ? 25 : digits + 2;
     calc_.setGeometry(DisplayGeometry{cells, 1, digits > 18 ? 16 : 8});

@@ -5,6 +5,7 @@
 
 #include "ui/custom_key_bounds.h"
 #include "ui/key_grid.h"
+#include "ui/layout_limits.h"
 #include "ui/panel_font.h"
 
 namespace tavrik::ui {
@@ -39,7 +40,7 @@ ButtonPanel::ButtonPanel(QWidget* parent, ClickHandler onClick)
 }
 
 void ButtonPanel::build(const SettingsSet& set) {
-    pitch_ = set.Pitch;
+    pitch_ = LayoutPitch(set.Pitch);
     const QFont font = PanelFont(set.FontNameB, set.FontSizeB, set.FontBoldB);
     for (int tag = 1; tag <= 35; ++tag) {
         QPushButton* button = buttons_[static_cast<std::size_t>(tag)];
@@ -63,9 +64,9 @@ void ButtonPanel::build(const SettingsSet& set) {
     } else {
         const QFontMetrics metrics(font);
         const QString glyph = QStringLiteral("税");
-        const int w = KeyCellWidth(metrics.horizontalAdvance(glyph), set.DigitsB);
+        const int w = KeyCellWidth(metrics.horizontalAdvance(glyph), LayoutDigits(set.DigitsB));
         const int h = KeyCellHeight(metrics.height());
-        const KeyGrid grid = DefaultKeyGrid(w, h, set.PitchB);
+        const KeyGrid grid = DefaultKeyGrid(w, h, LayoutKeyGap(set.PitchB));
         for (int tag = 1; tag <= 35; ++tag) {
             const KeyRect& rect = grid.keys[static_cast<std::size_t>(tag)];
             QPushButton* button = buttons_[static_cast<std::size_t>(tag)];

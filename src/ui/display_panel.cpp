@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 
+#include "ui/layout_limits.h"
 #include "ui/panel_font.h"
 
 namespace tavrik::ui {
@@ -15,8 +16,9 @@ DisplayPanel::DisplayPanel(QWidget* parent) : PanelWidget(parent), text_(new QLa
 }
 
 void DisplayPanel::build(const SettingsSet& set) {
-    pitch_ = set.Pitch;
-    digits_ = set.DigitsD >= 1 && set.DigitsD <= 9 ? 10 : set.DigitsD;
+    pitch_ = LayoutPitch(set.Pitch);
+    const int digits = LayoutDigits(set.DigitsD);
+    digits_ = digits >= 1 && digits <= 9 ? 10 : digits;
 
     const QFont font = PanelFont(set.FontNameD, set.FontSizeD, set.FontBoldD);
     text_->setFont(font);

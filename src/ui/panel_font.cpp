@@ -1,4 +1,5 @@
 #include "ui/panel_font.h"
+#include "ui/layout_limits.h"
 
 #include <QFontDatabase>
 #include <QStringList>
@@ -18,7 +19,7 @@ QFont PanelFont(const std::string& name, int pointSize, bool bold) {
         font.setFamilies(QStringList{family, kJapaneseFallback});
     else
         font.setFamily(kJapaneseFallback);
-    if (pointSize > 0) font.setPointSize(pointSize);
+    if (pointSize > 0) font.setPointSize(LayoutFontSize(pointSize));
     font.setBold(bold);
     return font;
 }

@@ -159,6 +159,25 @@ TEST(FunctionMenuWindowTest, FunctionMenuFillsTheKeysInDecimalModeOnly) {
     EXPECT_EQ(keyB->text(), "B");
 }
 
+TEST(HostileSettingsTest, OutOfRangeSizesLayOutWithoutOverflow) {
+    GlobalSettings settings;
+    SettingsSet& set = settings.SetTable[kDefaultSetSlot];
+    set.DigitsD = 2147483647;
+    set.Pitch = 2147483647;
+    set.DigitsB = -2147483647;
+    set.PitchB = 2147483647;
+    set.FontSizeD = 2147483647;
+    CalculatorApp app(std::move(settings));
+    app.window().show();
+    EXPECT_EQ(app.window().findChild<QLabel*>("stxC")->text(), "0");
+
+    GlobalSettings custom;
+    custom.SetTable[kDefaultSetSlot].BoundsB[2] = "2147483647,2147483647,2147483647,2147483647";
+    CalculatorApp placed(std::move(custom));
+    placed.window().show();
+    EXPECT_TRUE(placed.window().findChild<QPushButton*>("btnN1")->isEnabled());
+}
+
 TEST_F(MainWindowTest, OperationMenuHoldsExit) {
     auto* exit = window().findChild<QAction*>("mnuOExit");
     ASSERT_NE(exit, nullptr);
