@@ -61,7 +61,7 @@ void Calculator::applySettings() {
     history_.setOptions(set.MaxLineH, set.LNoTypeH);
     functionMenu_ = RebuildFunctionMenu(settings_, functionMenu_);
     if (checkedMode_) {
-        FunctionKeyRow(functionRow_);
+        FunctionKeyRow(mode() == CalcMode::Decimal ? checkedFunctionGroup() : 0);
         applyModeFace();
     }
 }

@@ -178,7 +178,6 @@ class Calculator {
     GlobalSettings settings_;
     int currentSetIndex_ = kDefaultSetSlot;
     std::optional<CalcMode> checkedMode_;
-    int functionRow_ = 0;
     FunctionMenu functionMenu_;
     std::mt19937 random_;
     UserFunctionEvaluator userFunctionEvaluator_;

@@ -105,7 +105,6 @@ void Calculator::selectFunctionGroup(int tag) {
 }
 
 void Calculator::FunctionKeyRow(int row) {
-    if (mode() == CalcMode::Decimal) functionRow_ = row;
     const ModeFace& face = FaceOf(mode());
     for (int j = 1; j <= 6; ++j) {
         KeyFace& key = keypad_[static_cast<std::size_t>(10 + j)];
