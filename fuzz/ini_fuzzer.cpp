@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "settings/cp932.h"
 #include "settings/ini_document.h"
+#include "textfile/cp932.h"
 
 namespace {
 

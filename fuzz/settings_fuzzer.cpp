@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/cp932.h"
 #include "settings/settings_io.h"
+#include "textfile/cp932.h"
 #include "values/utf8.h"
 
 namespace {

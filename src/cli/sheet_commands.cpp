@@ -8,8 +8,8 @@
 #include "cli/command_words.h"
 #include "formula/function_check.h"
 #include "formula/sheet_text.h"
-#include "settings/cp932.h"
-#include "settings/file_io.h"
+#include "textfile/cp932.h"
+#include "textfile/file_io.h"
 
 namespace tavrik::cli {
 

@@ -27,7 +27,7 @@ namespace tavrik {
 // Modifier keys held with a keyboard key.
 enum KeyModifier : unsigned { kShiftKey = 1, kCtrlKey = 2, kAltKey = 4 };
 
-class Calculator {
+class Calculator : private SheetHost {
   public:
     Calculator(View& view, const Clock& clock);
     Calculator(const Calculator&) = delete;
@@ -42,7 +42,7 @@ class Calculator {
     // Applies what takes effect at once: tax, rounding, limits, function keys.
     void applySettings();
     int currentSetIndex() const { return currentSetIndex_; }
-    const SettingsSet& currentSet() const;
+    const SettingsSet& currentSet() const override;
     void selectSet(int index);
 
     // Display metrics measured by the front end's layout.
@@ -89,15 +89,15 @@ class Calculator {
 
     // --- models read by the views -----------------------------------------
     const CalcState& state() const { return state_; }
-    const std::string& displayText() const { return state_.displayText; }
+    const std::string& displayText() const override { return state_.displayText; }
     const KeypadFace& keypad() const { return keypad_; }
     const StatusLine& status() const { return status_; }
     History& history() { return history_; }
     const History& history() const { return history_; }
     Log& log() { return log_; }
     ErrorReporter& errors() { return errors_; }
-    ValueContext& values() { return values_; }
-    View& view() { return view_; }
+    ValueContext& values() override { return values_; }
+    View& view() override { return view_; }
     const Clock& clock() const { return clock_; }
 
     // How user functions (FStr1 … FStr6) are evaluated.

@@ -101,7 +101,9 @@ int Calculator::checkedFunctionGroup() {
 }
 
 void Calculator::selectFunctionGroup(int tag) {
-    if (SelectFunctionGroup(*this, functionMenu_, tag)) view_.changed(kModeChanged);
+    if (!CheckFunctionGroup(functionMenu_, mode(), tag)) return;
+    FunctionKeyRow(tag);
+    view_.changed(kModeChanged);
 }
 
 void Calculator::FunctionKeyRow(int row) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "engine/calculator.h"
 #include "formula/evaluator.h"
 #include "formula/normalise.h"
 #include "formula/sheet_text.h"
@@ -78,13 +77,13 @@ std::string FormulaSheet::selectedText() const {
 }
 
 bool FormulaSheet::plusFormula() const {
-    return plusFormula_.value_or(calc_.currentSet().FPlusF);
+    return plusFormula_.value_or(host_.currentSet().FPlusF);
 }
 
 std::optional<std::string> FormulaSheet::answer(std::string_view source, bool resultOnNewLine) {
     const std::string formula = NormaliseFormula(source).formula;
     if (formula.empty()) return std::nullopt;
-    ValueContext& values = calc_.values();
+    ValueContext& values = host_.values();
     const Evaluation result = EvaluateFormula(values.status, formula, displayValue(), 0);
     if (!result.ok) return std::nullopt;
     const std::string shown = FormatValue(values, result.value).value_or(std::string());
@@ -96,12 +95,12 @@ std::optional<std::string> FormulaSheet::answer(std::string_view source, bool re
 // The display cannot change during a run, so it is read once: a display that
 // is no decimal number is reported once, not for every line.
 long double FormulaSheet::displayValue() {
-    if (!runX_) runX_ = ParseValueText(calc_.values(), calc_.displayText()).extended();
+    if (!runX_) runX_ = ParseValueText(host_.values(), host_.displayText()).extended();
     return *runX_;
 }
 
 void FormulaSheet::RunFormulaPanel() {
-    const DecimalRules decimal(calc_.values());
+    const DecimalRules decimal(host_.values());
     runX_.reset();
     if (selLength_ > 0)
         runSelection();
@@ -176,7 +175,7 @@ void FormulaSheet::runLines() {
 
 void FormulaSheet::CopyFormula() {
     const std::string formula = NormaliseFormula(selectedText()).formula;
-    if (!formula.empty()) calc_.view().setClipboard(formula);
+    if (!formula.empty()) host_.view().setClipboard(formula);
 }
 
 void FormulaSheet::mouseUp(std::size_t caret) {
@@ -195,7 +194,7 @@ void FormulaSheet::mouseUp(std::size_t caret) {
         lineStart += lineLength + kLineBreak.size();
         rest.remove_prefix(lineBreak + kLineBreak.size());
     }
-    if (calc_.currentSet().DblClickF) RunFormulaPanel();
+    if (host_.currentSet().DblClickF) RunFormulaPanel();
 }
 
 }  // namespace tavrik

@@ -9,13 +9,31 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/settings_model.h"
+#include "values/value_context.h"
+#include "values/view.h"
+
 namespace tavrik {
 
-class Calculator;
+// What the sheet reads of the calculator it runs beside.
+class SheetHost {
+  public:
+    // The display text: X of a run.
+    virtual const std::string& displayText() const = 0;
+    // The set in force: FPlusF and DblClickF.
+    virtual const SettingsSet& currentSet() const = 0;
+    // The value rules and services; a run reads and writes in decimal.
+    virtual ValueContext& values() = 0;
+    // Clipboard and file dialogs.
+    virtual View& view() = 0;
+
+  protected:
+    ~SheetHost() = default;
+};
 
 class FormulaSheet {
   public:
-    explicit FormulaSheet(Calculator& calc) : calc_(calc) {}
+    explicit FormulaSheet(SheetHost& host) : host_(host) {}
 
     const std::string& text() const { return text_; }
     // Replaces the whole text; the selection becomes the caret at its start.
@@ -65,7 +83,7 @@ class FormulaSheet {
     void runSelection();
     void runLines();
 
-    Calculator& calc_;
+    SheetHost& host_;
     std::string text_;
     std::size_t selStart_ = 0;
     std::size_t selLength_ = 0;

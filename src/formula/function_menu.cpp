@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "engine/calculator.h"
-
 namespace tavrik {
 
 namespace {
@@ -39,13 +37,12 @@ FunctionMenu RebuildFunctionMenu(const GlobalSettings& settings, const FunctionM
     return menu;
 }
 
-bool SelectFunctionGroup(Calculator& calc, FunctionMenu& menu, int tag) {
-    if (!FunctionMenuVisible(calc.mode())) return false;
+bool CheckFunctionGroup(FunctionMenu& menu, CalcMode mode, int tag) {
+    if (!FunctionMenuVisible(mode)) return false;
     const auto clicked = std::find_if(menu.items.begin(), menu.items.end(),
                                       [tag](const FunctionMenuItem& i) { return i.tag == tag; });
     if (clicked == menu.items.end() || clicked->checked) return false;
     for (FunctionMenuItem& item : menu.items) item.checked = &item == &*clicked;
-    calc.selectFunctionRow(tag);
     return true;
 }
 

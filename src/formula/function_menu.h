@@ -10,8 +10,6 @@
 
 namespace tavrik {
 
-class Calculator;
-
 struct FunctionMenuItem {
     std::string caption;  // the group name and one blank
     int tag = 0;          // group number - 1, the function key row
@@ -34,8 +32,8 @@ inline bool FunctionMenuVisible(CalcMode mode) {
 // The menu refilled from the groups; the group checked in `current` stays checked.
 FunctionMenu RebuildFunctionMenu(const GlobalSettings& settings, const FunctionMenu& current);
 
-// A click on the item with `tag`: in decimal mode, unless it is checked
-// already, checks it and fills keys A … F from its group. True when it did.
-bool SelectFunctionGroup(Calculator& calc, FunctionMenu& menu, int tag);
+// A click on the item with `tag`: in `mode` decimal, unless it is checked
+// already, checks it. True when it did: keys A … F then follow its group.
+bool CheckFunctionGroup(FunctionMenu& menu, CalcMode mode, int tag);
 
 }  // namespace tavrik

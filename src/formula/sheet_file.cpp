@@ -1,14 +1,13 @@
 // The sheet's file commands: plain lines in Shift-JIS with CR LF line ends.
-#include "engine/calculator.h"
 #include "formula/formula_sheet.h"
 #include "formula/sheet_text.h"
-#include "settings/cp932.h"
-#include "settings/file_io.h"
+#include "textfile/cp932.h"
+#include "textfile/file_io.h"
 
 namespace tavrik {
 
 bool FormulaSheet::WriteFormulaFile() {
-    View& view = calc_.view();
+    View& view = host_.view();
     const auto path = view.askPath(FileDialogKind::Save, "ファイル書込", "*.txt");
     if (!path) return false;
     if (!WriteFileAtomically(*path, cp932::Encode(WithLineBreaks(text_)))) {
@@ -19,7 +18,7 @@ bool FormulaSheet::WriteFormulaFile() {
 }
 
 bool FormulaSheet::ReadFormulaFile() {
-    View& view = calc_.view();
+    View& view = host_.view();
     const auto path = view.askPath(FileDialogKind::Open, "ファイル読込", "*.txt");
     if (!path) return false;
     const auto bytes = ReadFileBytes(*path);

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "history/text_file.h"
-#include "settings/file_io.h"
+#include "textfile/file_io.h"
+#include "textfile/text_file.h"
 
 namespace tavrik {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "history/text_file.h"
+#include "textfile/text_file.h"
 #include "values/message_line.h"
 #include "values/view.h"
 

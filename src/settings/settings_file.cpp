@@ -3,9 +3,9 @@
 #include <system_error>
 #include <utility>
 
-#include "settings/cp932.h"
-#include "settings/file_io.h"
 #include "settings/settings_location.h"
+#include "textfile/cp932.h"
+#include "textfile/file_io.h"
 
 namespace tavrik {
 

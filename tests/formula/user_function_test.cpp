@@ -93,9 +93,8 @@ TEST_F(FunctionMenuTest, NoGroupDisablesTheMenu) {
 
 TEST_F(FunctionMenuTest, SelectingAGroupFillsTheFunctionKeys) {
     start();
-    FunctionMenu menu = RebuildFunctionMenu(calc.settings(), {});
-    EXPECT_TRUE(SelectFunctionGroup(calc, menu, 4));
-    EXPECT_EQ(menu.checkedTag(), 4);
+    calc.selectFunctionGroup(4);
+    EXPECT_EQ(calc.functionMenu().checkedTag(), 4);
     EXPECT_EQ(captions(), (std::vector<std::string>{"", "f102", "", "f103", "", ""}));
     EXPECT_FALSE(calc.keypad()[11].enabled);
     EXPECT_TRUE(calc.keypad()[12].enabled);
@@ -109,7 +108,7 @@ TEST_F(FunctionMenuTest, SelectingAGroupFillsTheFunctionKeys) {
 TEST_F(FunctionMenuTest, RebuildKeepsTheCheckedGroup) {
     start();
     FunctionMenu menu = RebuildFunctionMenu(calc.settings(), {});
-    SelectFunctionGroup(calc, menu, 4);
+    CheckFunctionGroup(menu, CalcMode::Decimal, 4);
     calc.editSettings().F[6 * 2 + 5] = 101;
     menu = RebuildFunctionMenu(calc.settings(), menu);
     ASSERT_EQ(menu.items.size(), 3u);
@@ -119,12 +118,13 @@ TEST_F(FunctionMenuTest, RebuildKeepsTheCheckedGroup) {
 TEST_F(FunctionMenuTest, SelectionIgnoredOutsideDecimalModeOrWhenChecked) {
     start();
     FunctionMenu menu = RebuildFunctionMenu(calc.settings(), {});
-    EXPECT_TRUE(SelectFunctionGroup(calc, menu, 0));
-    EXPECT_FALSE(SelectFunctionGroup(calc, menu, 0));
-    EXPECT_FALSE(SelectFunctionGroup(calc, menu, 7));
-    calc.switchMode(CalcMode::Mixed);
-    EXPECT_FALSE(SelectFunctionGroup(calc, menu, 4));
+    EXPECT_TRUE(CheckFunctionGroup(menu, CalcMode::Decimal, 0));
+    EXPECT_FALSE(CheckFunctionGroup(menu, CalcMode::Decimal, 0));
+    EXPECT_FALSE(CheckFunctionGroup(menu, CalcMode::Decimal, 7));
+    EXPECT_FALSE(CheckFunctionGroup(menu, CalcMode::Mixed, 4));
     EXPECT_EQ(menu.checkedTag(), 0);
+    calc.switchMode(CalcMode::Mixed);
+    calc.selectFunctionGroup(4);
     EXPECT_EQ(captions(), (std::vector<std::string>{"A", "B", "C", "D", "E", "F"}));
     calc.switchMode(CalcMode::Decimal);
     EXPECT_EQ(captions(), (std::vector<std::string>{"f101", "", "", "", "", ""}));

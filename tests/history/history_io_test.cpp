@@ -4,9 +4,9 @@
 #include <fstream>
 
 #include "history/history_file.h"
-#include "settings/cp932.h"
-#include "settings/file_io.h"
 #include "support/calculator_fixture.h"
+#include "textfile/cp932.h"
+#include "textfile/file_io.h"
 
 namespace tavrik {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "settings/cp932.h"
+#include "textfile/cp932.h"
 
 namespace tavrik {
 namespace {

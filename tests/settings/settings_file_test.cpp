@@ -13,8 +13,8 @@
 #include <optional>
 #include <string>
 
-#include "settings/cp932.h"
 #include "settings/settings_location.h"
+#include "textfile/cp932.h"
 #include "values/utf8.h"
 
 namespace tavrik {

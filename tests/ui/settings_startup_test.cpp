@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "settings/cp932.h"
-#include "settings/file_io.h"
+#include "textfile/cp932.h"
+#include "textfile/file_io.h"
 #include "ui/calculator_app.h"
 
 namespace tavrik::ui {

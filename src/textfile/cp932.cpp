@@ -1,4 +1,4 @@
-#include "settings/cp932.h"
+#include "textfile/cp932.h"
 
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_cb.h>

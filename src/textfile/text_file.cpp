@@ -1,6 +1,6 @@
-#include "history/text_file.h"
+#include "textfile/text_file.h"
 
-#include "settings/cp932.h"
+#include "textfile/cp932.h"
 
 namespace tavrik {
 

@@ -1,4 +1,4 @@
-#include "settings/file_io.h"
+#include "textfile/file_io.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

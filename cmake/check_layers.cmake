@@ -1,0 +1,41 @@
+# Fails when a file of one folder under SOURCE_DIR includes a header of a
+# folder that is not below it. Run as: cmake -DSOURCE_DIR=<src> -P check_layers.cmake
+# The folders each folder may include besides its own; keep in step with the
+# link lines in src/*/CMakeLists.txt and with docs/architecture.md.
+set(allowed_values "")
+set(allowed_textfile "")
+set(allowed_settings values textfile)
+set(allowed_history values textfile)
+set(allowed_formula values textfile settings)
+set(allowed_engine values textfile settings history formula)
+set(allowed_cli values textfile settings history formula engine)
+set(allowed_ui values textfile settings history formula engine)
+set(layers values textfile settings history formula engine cli ui)
+
+get_filename_component(SOURCE_DIR "${SOURCE_DIR}" ABSOLUTE)
+if(NOT IS_DIRECTORY "${SOURCE_DIR}")
+    message(FATAL_ERROR "SOURCE_DIR '${SOURCE_DIR}' is not a folder")
+endif()
+
+set(violations "")
+foreach(layer ${layers})
+    file(GLOB_RECURSE files "${SOURCE_DIR}/${layer}/*.h" "${SOURCE_DIR}/${layer}/*.cpp")
+    foreach(file ${files})
+        file(STRINGS "${file}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"/]+/")
+        foreach(line ${includes})
+            string(REGEX REPLACE "^[^\"]*\"([^\"/]+)/.*$" "\\1" folder "${line}")
+            if(folder STREQUAL layer)
+                continue()
+            endif()
+            list(FIND allowed_${layer} "${folder}" found)
+            if(found EQUAL -1)
+                file(RELATIVE_PATH shown "${SOURCE_DIR}" "${file}")
+                string(APPEND violations "\n  ${shown}: ${line}")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+
+if(violations)
+    message(FATAL_ERROR "A layer includes a header of a layer it may not use:${violations}")
+endif()
