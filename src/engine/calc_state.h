@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "values/value_context.h"
+
 namespace tavrik {
 
 // EntryState values.
@@ -25,6 +27,8 @@ struct CalcState {
     int lastFunctionCode = -1;
     std::string previousDisplayText;
     std::string firstOperandText;
+    // Largest unit the convert key may re-express a time or date result in.
+    int unitLevel = kAnyUnitLevel;
 };
 
 }  // namespace tavrik

@@ -14,7 +14,7 @@ Calculator::Calculator(View& view, const Clock& clock)
       clock_(clock),
       status_(view),
       errors_(view, status_, log_),
-      values_(errors_, status_, clock),
+      services_{errors_, status_, clock},
       history_(view),
       keypad_(DesignKeypad()),
       random_(
@@ -44,7 +44,7 @@ void Calculator::setSettings(GlobalSettings settings) {
         }
     }
     currentSetIndex_ = index;
-    values_.grouping = settings_.KK3;
+    rules_.grouping = settings_.KK3;
     applySettings();
 }
 
@@ -55,8 +55,8 @@ void Calculator::selectSet(int index) {
 
 void Calculator::applySettings() {
     const SettingsSet& set = currentSet();
-    values_.roundM = set.RoundM;
-    values_.roundD = set.RoundD;
+    rules_.roundM = set.RoundM;
+    rules_.roundD = set.RoundD;
     errors_.setErrCtMax(settings_.ErrCtMax);
     history_.setOptions(set.MaxLineH, set.LNoTypeH);
     functionMenu_ = RebuildFunctionMenu(settings_, functionMenu_);
@@ -67,11 +67,11 @@ void Calculator::applySettings() {
 }
 
 void Calculator::setGeometry(const DisplayGeometry& geometry) {
-    values_.geometry = geometry;
+    rules_.geometry = geometry;
 }
 
 void Calculator::setGrouping(bool on) {
-    values_.grouping = on;
+    rules_.grouping = on;
 }
 
 void Calculator::start() {
@@ -157,6 +157,14 @@ void Calculator::ProcBtn(int code) {
 void Calculator::setDisplay(std::string text) {
     state_.displayText = std::move(text);
     view_.changed(kDisplayChanged);
+}
+
+// Zero in the mode's form; a mixed-mode display without a chosen radix
+// becomes decimal with it.
+std::string Calculator::zeroText() {
+    if (rules_.mode == CalcMode::Mixed && rules_.radix == Radix::None)
+        rules_.radix = Radix::Decimal;
+    return ZeroText(rules_);
 }
 
 long double Calculator::displayValue() {

@@ -49,7 +49,7 @@ class Calculator : private SheetHost {
     void setGeometry(const DisplayGeometry& geometry);
     // The "桁区切" check (digit grouping).
     void setGrouping(bool on);
-    bool grouping() const { return values_.grouping; }
+    bool grouping() const { return rules_.grouping; }
 
     // Start-up after the settings are loaded: register 0, the start mode, AC.
     void start();
@@ -65,8 +65,8 @@ class Calculator : private SheetHost {
 
     // --- modes --------------------------------------------------------------
     void switchMode(CalcMode mode);
-    CalcMode mode() const { return values_.mode; }
-    Radix radix() const { return values_.radix; }
+    CalcMode mode() const { return rules_.mode; }
+    Radix radix() const { return rules_.radix; }
     static const char* ModeName(CalcMode mode);
 
     // --- memory registers ---------------------------------------------------
@@ -96,7 +96,7 @@ class Calculator : private SheetHost {
     const History& history() const { return history_; }
     Log& log() { return log_; }
     ErrorReporter& errors() { return errors_; }
-    ValueContext& values() override { return values_; }
+    const ValueContext& values() const override { return values_; }
     View& view() override { return view_; }
     const Clock& clock() const { return clock_; }
 
@@ -163,6 +163,7 @@ class Calculator : private SheetHost {
     void AddHList(std::string_view text, int kind) { history_.AddHList(text, kind); }
     void WriteLog(std::string_view line) { log_.WriteLog(line); }
     long double displayValue();
+    std::string zeroText();
     std::string format(long double value);
 
     View& view_;
@@ -170,7 +171,9 @@ class Calculator : private SheetHost {
     Log log_;
     StatusLine status_;
     ErrorReporter errors_;
-    ValueContext values_;
+    ValueRules rules_;
+    ValueServices services_;
+    ValueContext values_{rules_, services_};
     History history_;
     CalcState state_;
     MemoryRegisters memory_;

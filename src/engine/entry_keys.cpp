@@ -17,7 +17,7 @@ bool Typing(int entryState) {
 
 bool Calculator::ChkDgts(int extra) {
     const auto length = static_cast<long long>(utf8::Length(state_.displayText));
-    const DisplayGeometry& g = values_.geometry;
+    const DisplayGeometry& g = rules_.geometry;
     bool room = (length + extra + 2) * g.digitWidth < g.displayWidth;
     if (room && !state_.displayText.empty()) {
         if (state_.displayText.front() == 'h')
@@ -71,8 +71,7 @@ void Calculator::decimalPoint() {
         setDisplay(text + ".");
         return;
     }
-    SplitUnitText(values_, text, true, false);
-    const std::string& bare = values_.unitParts[7];
+    const std::string bare = SplitUnitText(values_, text, true, false).parts[7];
     if (bare.empty())
         setDisplay(text + "0.");
     else if (!utf8::Contains(bare, "."))
@@ -80,7 +79,7 @@ void Calculator::decimalPoint() {
 }
 
 void Calculator::clearEntry() {
-    setDisplay(ZeroText(values_));
+    setDisplay(zeroText());
     if (Typing(state_.entryState)) state_.entryState -= 1;
 }
 
@@ -106,8 +105,8 @@ void Calculator::allClear() {
     state_.repeatConstant = 0;
     state_.repeatOperator = -1;
     errors_.resetErrorCount();
-    values_.unitLevel = 9;
-    setDisplay(ZeroText(values_));
+    state_.unitLevel = kAnyUnitLevel;
+    setDisplay(zeroText());
     state_.previousDisplayText = state_.displayText;
     setPanel(2, "");
     setPanel(3, "");

@@ -77,8 +77,8 @@ const char* Calculator::ModeName(CalcMode mode) {
 void Calculator::switchMode(CalcMode mode) {
     if (checkedMode_ == mode) return;
     checkedMode_ = mode;
-    values_.mode = mode;
-    values_.radix = mode == CalcMode::Mixed ? Radix::Decimal : Radix::None;
+    rules_.mode = mode;
+    rules_.radix = mode == CalcMode::Mixed ? Radix::Decimal : Radix::None;
     setPanel(1, ModeName(mode));
     FunctionKeyRow(mode == CalcMode::Decimal ? checkedFunctionGroup() : 0);
     applyModeFace();
@@ -129,8 +129,8 @@ void Calculator::applyModeFace() {
     const ModeFace& face = FaceOf(mode());
     keypad_[kTaxIn].caption = face.key33;
     keypad_[kTaxOut].caption = face.key34;
-    keypad_[kTaxIn].underlined = values_.radix == Radix::Decimal;
-    keypad_[kTaxOut].underlined = values_.radix == Radix::Hex;
+    keypad_[kTaxIn].underlined = rules_.radix == Radix::Decimal;
+    keypad_[kTaxOut].underlined = rules_.radix == Radix::Hex;
     keypad_[kPoint].enabled = face.point;
     keypad_[kPercent].enabled = face.percent;
     keypad_[kMemorySubtract].enabled = face.memorySubtract;
@@ -143,7 +143,7 @@ void Calculator::radixKey(int code) {
         return code == kTaxIn ? arrangeKey() : convertKey();
     if (mode() != CalcMode::Mixed) return;
     const bool hex = code == kTaxOut;
-    values_.radix = hex ? Radix::Hex : Radix::Decimal;
+    rules_.radix = hex ? Radix::Hex : Radix::Decimal;
     applyModeFace();
     const char other = hex ? 'd' : 'h';
     if (!state_.displayText.empty() && state_.displayText.front() == other)
@@ -165,7 +165,7 @@ void Calculator::ProcBtnF(int code) {
         if (code == 16) calendarKey();
         return;
     }
-    if (mode() != CalcMode::Mixed || values_.radix != Radix::Hex) return;
+    if (mode() != CalcMode::Mixed || rules_.radix != Radix::Hex) return;
     const char letter = KeyCodeChar(code);
     if (state_.entryState < 0) ProcBtn(kAllClear);
     if (state_.entryState == kResultShown || state_.entryState == kOperatorPending) {

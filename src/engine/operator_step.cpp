@@ -170,10 +170,11 @@ void Calculator::unitOperatorStep(int k) {
             s.pendingOperator = k;
             break;
         case kSecondOperand: {
-            std::string result =
-                mode() == CalcMode::Time
-                    ? TimeOperation(values_, s.pendingOperator, s.firstOperandText, s.displayText)
-                    : DateOperation(values_, s.pendingOperator, s.firstOperandText, s.displayText);
+            std::string result = mode() == CalcMode::Time
+                                     ? TimeOperation(values_, s.unitLevel, s.pendingOperator,
+                                                     s.firstOperandText, s.displayText)
+                                     : DateOperation(values_, s.unitLevel, s.pendingOperator,
+                                                     s.firstOperandText, s.displayText);
             s.firstOperandText = result;
             setDisplay(std::move(result));
             s.entryState = IsArithmetic(s.pendingOperator) ? kOperatorPending : kResultShown;

@@ -53,9 +53,9 @@ void Calculator::timeUnitKey(int code) {
                                  ? EntryPrefixOf(values_, state_.displayText, true)
                                  : state_.displayText;
     if (utf8::Contains(text, unit)) return;
-    SplitUnitText(values_, text, true, false);
+    const bool bareNumber = !SplitUnitText(values_, text, true, false).parts[7].empty();
     std::string typed;
-    if (!ResultOrPending(state_.entryState) && !values_.unitParts[7].empty()) {
+    if (!ResultOrPending(state_.entryState) && bareNumber) {
         typed = text + std::string(unit);
     } else {
         const DateTime now = clock_.now();
@@ -73,8 +73,7 @@ void Calculator::dateUnitKey(int code) {
     const std::string_view unit = UnitOfKey(code);
     const std::string text = state_.displayText;
     if (utf8::Contains(text, unit)) return;
-    SplitUnitText(values_, text, true, false);
-    const std::string bare = values_.unitParts[7];
+    const std::string bare = SplitUnitText(values_, text, true, false).parts[7];
     if (!StartsWithC(text)) {
         if (bare.empty()) return;
         setDisplay(text + std::string(unit));
@@ -130,8 +129,8 @@ void Calculator::calendarKey() {
         for (int day = 1; day <= 7; ++day) utf8::EraseFirst(text, kDayNames[day]);
         return setDisplay(std::move(text));
     }
-    if (SplitUnitText(values_, text, true, false)) {
-        const UnitParts& parts = values_.unitParts;
+    if (const UnitSplit split = SplitUnitText(values_, text, true, false); split.hasUnits) {
+        const UnitParts& parts = split.parts;
         const bool complete =
             !parts[1].empty() && !parts[2].empty() && !parts[3].empty() && !parts[7].empty();
         const bool inRange = (parts[1].empty() || WholeIn(parts[1], 1600, 3000)) &&
@@ -148,7 +147,9 @@ void Calculator::arrangeKey() {
 }
 
 void Calculator::convertKey() {
-    setDisplay(FormatUnitValue(values_, state_.displayText, false));
+    UnitForm converted = FormatUnitValue(values_, state_.displayText, state_.unitLevel);
+    state_.unitLevel = converted.level;
+    setDisplay(std::move(converted.text));
 }
 
 void Calculator::nextUnitKey(int code) {

@@ -12,27 +12,13 @@ namespace tavrik {
 
 namespace {
 
-// The decimal value rules for the lifetime of the object; the rules of the
-// mode in force before come back on every path out.
-class DecimalRules {
-  public:
-    explicit DecimalRules(ValueContext& values)
-        : values_(values), mode_(values.mode), radix_(values.radix) {
-        values.mode = CalcMode::Decimal;
-        values.radix = Radix::None;
-    }
-    ~DecimalRules() {
-        values_.mode = mode_;
-        values_.radix = radix_;
-    }
-    DecimalRules(const DecimalRules&) = delete;
-    DecimalRules& operator=(const DecimalRules&) = delete;
-
-  private:
-    ValueContext& values_;
-    CalcMode mode_;
-    Radix radix_;
-};
+// The calculator's value rules with decimal mode and no radix selection.
+ValueRules DecimalRules(const ValueRules& rules) {
+    ValueRules decimal = rules;
+    decimal.mode = CalcMode::Decimal;
+    decimal.radix = Radix::None;
+    return decimal;
+}
 
 }  // namespace
 
@@ -83,8 +69,10 @@ bool FormulaSheet::plusFormula() const {
 std::optional<std::string> FormulaSheet::answer(std::string_view source, bool resultOnNewLine) {
     const std::string formula = NormaliseFormula(source).formula;
     if (formula.empty()) return std::nullopt;
-    ValueContext& values = host_.values();
-    const Evaluation result = EvaluateFormula(values.status, formula, displayValue(), 0);
+    const ValueRules rules = DecimalRules(host_.values().rules);
+    const ValueContext values{rules, host_.values().services};
+    const Evaluation result =
+        EvaluateFormula(values.services.status, formula, displayValue(values), 0);
     if (!result.ok) return std::nullopt;
     const std::string shown = FormatValue(values, result.value).value_or(std::string());
     if (plusFormula()) return std::string(kLineBreak) + formula + shown;
@@ -94,13 +82,12 @@ std::optional<std::string> FormulaSheet::answer(std::string_view source, bool re
 
 // The display cannot change during a run, so it is read once: a display that
 // is no decimal number is reported once, not for every line.
-long double FormulaSheet::displayValue() {
-    if (!runX_) runX_ = ParseValueText(host_.values(), host_.displayText()).extended();
+long double FormulaSheet::displayValue(const ValueContext& decimal) {
+    if (!runX_) runX_ = ParseValueText(decimal, host_.displayText()).extended();
     return *runX_;
 }
 
 void FormulaSheet::RunFormulaPanel() {
-    const DecimalRules decimal(host_.values());
     runX_.reset();
     if (selLength_ > 0)
         runSelection();

@@ -22,8 +22,9 @@ class SheetHost {
     virtual const std::string& displayText() const = 0;
     // The set in force: FPlusF and DblClickF.
     virtual const SettingsSet& currentSet() const = 0;
-    // The value rules and services; a run reads and writes in decimal.
-    virtual ValueContext& values() = 0;
+    // The value rules and services of the calculator; a run reads and writes
+    // by the decimal rules instead of the mode's.
+    virtual const ValueContext& values() const = 0;
     // Clipboard and file dialogs.
     virtual View& view() = 0;
 
@@ -59,7 +60,7 @@ class FormulaSheet {
     void layoutBuilt() { plusFormula_.reset(); }
 
     // "実行": evaluates the selection, or every line from the last up, with
-    // the decimal value rules in force; the mode's rules are restored after.
+    // the decimal value rules; the calculator's own rules stay untouched.
     // A failure to format a result ends the run (CalcFailure) with the lines
     // already answered kept.
     void RunFormulaPanel();
@@ -79,7 +80,7 @@ class FormulaSheet {
     // The text appended after `source` for its answer; nothing when it has none.
     std::optional<std::string> answer(std::string_view source, bool resultOnNewLine);
     // X: the display value, read by the decimal reader at the run's first formula.
-    long double displayValue();
+    long double displayValue(const ValueContext& decimal);
     void runSelection();
     void runLines();
 

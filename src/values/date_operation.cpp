@@ -42,14 +42,21 @@ std::string ShiftedDate(long double dateValue, long double years, long double mo
     return DateValueText(*DateValueOf(date) + ShiftCount(dd));
 }
 
-std::string DurationResult(ValueContext& ctx, long double days) {
-    return FormatUnitValue(ctx, GeneralForm(days) + "日", true);
+// A result text in the largest units; the unit level follows it.
+std::string UnitResult(const ValueContext& ctx, int& unitLevel, const std::string& text) {
+    UnitForm form = FormatUnitValue(ctx, text, kAnyUnitLevel);
+    unitLevel = form.level;
+    return std::move(form.text);
+}
+
+std::string DurationResult(const ValueContext& ctx, int& unitLevel, long double days) {
+    return UnitResult(ctx, unitLevel, GeneralForm(days) + "日");
 }
 
 // Sum or difference by components; a negative year count moves into the
 // months, and then a negative month count into the days.
-std::string ComponentResult(ValueContext& ctx, const UnitOperand& a, const UnitOperand& b,
-                            long double sign) {
+std::string ComponentResult(const ValueContext& ctx, int& unitLevel, const UnitOperand& a,
+                            const UnitOperand& b, long double sign) {
     long double y = a.years + sign * b.years;
     long double m = a.months + sign * b.months;
     long double d = a.days + sign * b.days;
@@ -61,16 +68,16 @@ std::string ComponentResult(ValueContext& ctx, const UnitOperand& a, const UnitO
         d = m * kDaysPerMonth + d;
         m = 0;
     }
-    return FormatUnitValue(
-        ctx, GeneralForm(y) + "年" + GeneralForm(m) + "月" + GeneralForm(d) + "日", true);
+    return UnitResult(ctx, unitLevel,
+                      GeneralForm(y) + "年" + GeneralForm(m) + "月" + GeneralForm(d) + "日");
 }
 
 }  // namespace
 
-std::string DateOperation(ValueContext& ctx, int op, std::string_view first,
+std::string DateOperation(const ValueContext& ctx, int& unitLevel, int op, std::string_view first,
                           std::string_view second) {
-    if (ctx.mode != CalcMode::Date) return std::string(second);
-    ctx.unitLevel = 9;
+    if (ctx.rules.mode != CalcMode::Date) return std::string(second);
+    unitLevel = kAnyUnitLevel;
     const auto left = ReadDateOperand(ctx, first);
     if (!left) return std::string(second);
     const auto right = ReadDateOperand(ctx, second);
@@ -87,7 +94,8 @@ std::string DateOperation(ValueContext& ctx, int op, std::string_view first,
                 return Announce(ctx, ShiftedDate(a.value, b.years, b.months, b.days));
             if (is(Duration, Calendar))
                 return Announce(ctx, ShiftedDate(b.value, a.years, a.months, a.days));
-            if (is(Duration, Duration)) return Announce(ctx, ComponentResult(ctx, a, b, 1));
+            if (is(Duration, Duration))
+                return Announce(ctx, ComponentResult(ctx, unitLevel, a, b, 1));
             if (is(Number, Number))
                 return Announce(ctx, GeneralForm(Arithmetic(op, a.value, b.value)));
             break;
@@ -96,7 +104,8 @@ std::string DateOperation(ValueContext& ctx, int op, std::string_view first,
                 return Announce(ctx, ShiftedDate(a.value, -b.years, -b.months, -b.days));
             if (is(Calendar, Calendar))
                 return Announce(ctx, GeneralForm(Arithmetic(op, a.value, b.value)) + "日");
-            if (is(Duration, Duration)) return Announce(ctx, ComponentResult(ctx, a, b, -1));
+            if (is(Duration, Duration))
+                return Announce(ctx, ComponentResult(ctx, unitLevel, a, b, -1));
             if (is(Number, Number))
                 return Announce(ctx, GeneralForm(Arithmetic(op, a.value, b.value)));
             break;
@@ -104,13 +113,15 @@ std::string DateOperation(ValueContext& ctx, int op, std::string_view first,
             if (is(Number, Number))
                 return Announce(ctx, GeneralForm(Arithmetic(op, a.value, b.value)));
             if (is(Duration, Number) || is(Number, Duration))
-                return Announce(ctx, DurationResult(ctx, Arithmetic(op, a.value, b.value)));
+                return Announce(ctx,
+                                DurationResult(ctx, unitLevel, Arithmetic(op, a.value, b.value)));
             break;
         case kUnitDivide:
             if (sameForm && a.form != Calendar)
                 return Announce(ctx, GeneralForm(Arithmetic(op, a.value, b.value)));
             if (is(Duration, Number))
-                return Announce(ctx, DurationResult(ctx, Arithmetic(op, a.value, b.value)));
+                return Announce(ctx,
+                                DurationResult(ctx, unitLevel, Arithmetic(op, a.value, b.value)));
             break;
         default:
             break;

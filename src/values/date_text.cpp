@@ -45,9 +45,8 @@ int WholeSlot(std::string_view slot) {
 }
 
 // Fills in and shows a calendar date; returns its weekday text.
-std::string CompleteCalendar(ValueContext& ctx) {
-    UnitParts& parts = ctx.unitParts;
-    const DateTime today = ctx.clock.now();
+std::string CompleteCalendar(const ValueContext& ctx, UnitParts& parts) {
+    const DateTime today = ctx.services.clock.now();
     if (parts[1].empty()) parts[1] = std::to_string(today.year) + "年";
     if (parts[2].empty()) parts[2] = std::to_string(today.month) + "月";
     if (parts[3].empty()) parts[3] = std::to_string(today.day) + "日";
@@ -59,15 +58,16 @@ std::string CompleteCalendar(ValueContext& ctx) {
     if (!date) ThrowFailure(FailureKind::Convert);
     const std::string era = JapaneseEraText(*date);
     const std::string weekday(kDayNames[static_cast<std::size_t>(IsoWeekday(*date))]);
-    ctx.status.DspMsg("西暦" + year + (era.empty() ? "" : "(" + era + ")") + "年" + parts[2] +
-                          parts[3] + weekday + " 月齢" + MoonAgeText(*date + kJulianDayOfDateZero),
-                      kMessageInfo);
+    ctx.services.status.DspMsg("西暦" + year + (era.empty() ? "" : "(" + era + ")") + "年" +
+                                   parts[2] + parts[3] + weekday + " 月齢" +
+                                   MoonAgeText(*date + kJulianDayOfDateZero),
+                               kMessageInfo);
     return weekday;
 }
 
 }  // namespace
 
-CalcValue ReadCalendarText(ValueContext& ctx, std::string_view text) {
+CalcValue ReadCalendarText(const ValueContext& ctx, std::string_view text) {
     std::string t = CompleteDateText(ctx, text, false);
     utf8::EraseFirst(t, "c ");
     utf8::ReplaceFirst(t, "年", "/");
@@ -91,17 +91,17 @@ std::string DateValueText(double dateValue) {
     return text;
 }
 
-std::string CompleteDateText(ValueContext& ctx, std::string_view text, bool complete) {
-    SplitUnitText(ctx, text, true, true);
-    const std::string& bare = ctx.unitParts[7];
+std::string CompleteDateText(const ValueContext& ctx, std::string_view text, bool complete) {
+    UnitParts parts = SplitUnitText(ctx, text, true, true).parts;
+    const std::string& bare = parts[7];
     if (!bare.empty()) {
         const auto number = UnitNumberOf(bare);
         if (!number || *number != 0) return std::string(text);
     }
     std::string weekday;
-    if (ctx.mode == CalcMode::Date && complete) weekday = CompleteCalendar(ctx);
+    if (ctx.rules.mode == CalcMode::Date && complete) weekday = CompleteCalendar(ctx, parts);
     std::string result;
-    for (int slot = 0; slot <= 6; ++slot) result += ctx.unitParts[static_cast<std::size_t>(slot)];
+    for (int slot = 0; slot <= 6; ++slot) result += parts[static_cast<std::size_t>(slot)];
     return result + weekday;
 }
 

@@ -11,7 +11,7 @@ namespace tavrik {
 
 // The date value of a calendar-date text (a weekday text is ignored); the
 // integer −1, without a message, when it is no valid date.
-CalcValue ReadCalendarText(ValueContext& ctx, std::string_view text);
+CalcValue ReadCalendarText(const ValueContext& ctx, std::string_view text);
 
 // 'c 2024年3月5日' for a date value; a conversion failure outside the years 1…9999.
 std::string DateValueText(double dateValue);
@@ -22,6 +22,6 @@ std::string DateValueText(double dateValue);
 // today, a day beyond the month's end becomes its last day, the weekday is
 // appended and the information line (Western year, era, weekday, moon age)
 // is shown; a date that is still invalid fails with a conversion failure.
-std::string CompleteDateText(ValueContext& ctx, std::string_view text, bool complete);
+std::string CompleteDateText(const ValueContext& ctx, std::string_view text, bool complete);
 
 }  // namespace tavrik

@@ -153,12 +153,12 @@ bool TooWide(const DisplayGeometry& g, std::string_view text) {
 
 // Display rounding of a decimal-mode value.
 long double RoundForDisplay(const ValueContext& ctx, long double value) {
-    if (ctx.roundM != 1 && ctx.roundM != 2) return value;
-    const long double unit = std::pow(10.0L, static_cast<long double>(ctx.roundD));
+    if (ctx.rules.roundM != 1 && ctx.rules.roundM != 2) return value;
+    const long double unit = std::pow(10.0L, static_cast<long double>(ctx.rules.roundD));
     const double q = static_cast<double>(Checked([&] { return Fresh(value) / Fresh(unit); }));
     // The four-decimal step absorbs the representation error of the quotient.
     std::int64_t ticks = CalcValue::currency(q).ticks();
-    if (ctx.roundM == 1)
+    if (ctx.rules.roundM == 1)
         ticks += value >= 0 ? 5000 : -5000;
     else if (value < 0)
         ticks -= 9000;
@@ -166,26 +166,27 @@ long double RoundForDisplay(const ValueContext& ctx, long double value) {
     return Checked([&] { return Fresh(static_cast<long double>(n)) * Fresh(unit); });
 }
 
-std::string FormatMixed(ValueContext& ctx, long double value) {
-    const bool hex = ctx.radix == Radix::Hex;
-    if (ctx.geometry.hexWidth == 16) {
+std::string FormatMixed(const ValueContext& ctx, long double value) {
+    const bool hex = ctx.rules.radix == Radix::Hex;
+    if (ctx.rules.geometry.hexWidth == 16) {
         const std::int64_t n = RoundToInt64(value);
         return hex ? "h " + HexDigits(static_cast<std::uint64_t>(n)) : "d " + std::to_string(n);
     }
     if (value > 2147483647.0L || value < -2147483648.0L) {
-        ctx.reporter.ReportCalcError("オーバーフロー");
+        ctx.services.reporter.ReportCalcError("オーバーフロー");
         return hex ? "h 0" : "d 0";
     }
     const auto n = static_cast<std::int32_t>(RoundToInt64(value));
     return hex ? "h " + HexDigits(static_cast<std::uint32_t>(n)) : "d " + std::to_string(n);
 }
 
-std::string FormatDecimal(ValueContext& ctx, long double value) {
+std::string FormatDecimal(const ValueContext& ctx, long double value) {
     const long double x = RoundForDisplay(ctx, value);
     std::string text = GeneralForm(x, 15);
     if (text.find('E') != std::string::npos && !NonFinite(x)) text = PositionalForm(x);
-    if (TooWide(ctx.geometry, text)) text = GeneralForm(x, FallbackPrecision(ctx.geometry));
-    if (!ctx.grouping) return text;
+    if (TooWide(ctx.rules.geometry, text))
+        text = GeneralForm(x, FallbackPrecision(ctx.rules.geometry));
+    if (!ctx.rules.grouping) return text;
     return GroupDigits(ctx, text);
 }
 
@@ -195,14 +196,14 @@ bool StartsWith(std::string_view text, char c) {
 
 }  // namespace
 
-CalcValue ParseValueText(ValueContext& ctx, std::string_view text) {
+CalcValue ParseValueText(const ValueContext& ctx, std::string_view text) {
     if (text.empty()) return CalcValue::small(0);
     if (text.front() == 'd') {
         if (const auto n = ReadDecimalInt64(utf8::DropFirst(text, 2))) return CalcValue::int64(*n);
     } else if (text.front() == 'h') {
         std::string rest(text);
         const bool negative = utf8::EraseFirst(rest, "-");
-        const int bits = ctx.geometry.hexWidth == 16 ? 64 : 32;
+        const int bits = ctx.rules.geometry.hexWidth == 16 ? 64 : 32;
         if (const auto n = ReadHexWord(utf8::DropFirst(rest, 2), negative, bits))
             return bits == 64 ? CalcValue::int64(*n)
                               : CalcValue::int32(static_cast<std::int32_t>(*n));
@@ -211,12 +212,12 @@ CalcValue ParseValueText(ValueContext& ctx, std::string_view text) {
         plain.erase(std::remove(plain.begin(), plain.end(), ','), plain.end());
         if (const auto v = ReadDecimalReal(plain)) return CalcValue::real(*v);
     }
-    ctx.reporter.ReportReadFailure(true);
+    ctx.services.reporter.ReportReadFailure(true);
     return CalcValue::small(0);
 }
 
-std::optional<std::string> FormatValue(ValueContext& ctx, long double value) {
-    switch (ctx.mode) {
+std::optional<std::string> FormatValue(const ValueContext& ctx, long double value) {
+    switch (ctx.rules.mode) {
         case CalcMode::Decimal:
             return FormatDecimal(ctx, value);
         case CalcMode::Mixed:
@@ -247,8 +248,9 @@ std::string PositionalForm(long double x) {
     return Positional(d, x < 0);
 }
 
-std::string GroupDigits(ValueContext& ctx, std::string_view text) {
-    if (ctx.mode != CalcMode::Decimal || !ctx.grouping || text.find('E') != std::string_view::npos)
+std::string GroupDigits(const ValueContext& ctx, std::string_view text) {
+    if (ctx.rules.mode != CalcMode::Decimal || !ctx.rules.grouping ||
+        text.find('E') != std::string_view::npos)
         return std::string(text);
     std::string plain(text);
     plain.erase(std::remove(plain.begin(), plain.end(), ','), plain.end());
@@ -264,13 +266,14 @@ std::string GroupDigits(ValueContext& ctx, std::string_view text) {
         grouped += plain[digitsStart + i];
     }
     grouped += plain.substr(intEnd);
-    if (TooWide(ctx.geometry, grouped))
-        return GeneralForm(ParseValueText(ctx, plain).extended(), FallbackPrecision(ctx.geometry));
+    if (TooWide(ctx.rules.geometry, grouped))
+        return GeneralForm(ParseValueText(ctx, plain).extended(),
+                           FallbackPrecision(ctx.rules.geometry));
     return grouped;
 }
 
 std::string NegateValueText(const ValueContext& ctx, std::string_view text) {
-    if (ctx.mode == CalcMode::Date && StartsWith(text, 'c')) return std::string(text);
+    if (ctx.rules.mode == CalcMode::Date && StartsWith(text, 'c')) return std::string(text);
     std::string result(text);
     if (utf8::EraseFirst(result, "-")) return result;
     if (StartsWith(text, 'd') || StartsWith(text, 'h')) {
@@ -280,8 +283,8 @@ std::string NegateValueText(const ValueContext& ctx, std::string_view text) {
     return "-" + result;
 }
 
-bool IsZeroText(ValueContext& ctx, std::string_view text) {
-    switch (ctx.mode) {
+bool IsZeroText(const ValueContext& ctx, std::string_view text) {
+    switch (ctx.rules.mode) {
         case CalcMode::Decimal:
             return text == "0" || text == "-0";
         case CalcMode::Mixed: {
@@ -290,8 +293,7 @@ bool IsZeroText(ValueContext& ctx, std::string_view text) {
         }
         case CalcMode::Time:
         case CalcMode::Date: {
-            SplitUnitText(ctx, text, true, false);
-            const std::string& bare = ctx.unitParts[7];
+            const std::string bare = SplitUnitText(ctx, text, true, false).parts[7];
             if (bare.empty()) return true;
             if (bare.find('.') != std::string::npos) return false;
             const auto value = ReadDecimalReal(bare);
@@ -309,20 +311,18 @@ std::string EntryPrefixOf(const ValueContext& ctx, std::string_view text, bool a
     if (text == "h 0") return "h ";
     if (text == "h -0") return "h -";
     if (allowDate && StartsWith(text, 'c')) return "c ";
-    if (ctx.mode == CalcMode::Mixed) return ctx.radix == Radix::Hex ? "h " : "d ";
+    if (ctx.rules.mode == CalcMode::Mixed) return ctx.rules.radix == Radix::Hex ? "h " : "d ";
     return "";
 }
 
-std::string ZeroText(ValueContext& ctx) {
-    if (ctx.mode != CalcMode::Mixed) return "0";
-    if (ctx.radix == Radix::Hex) return "h 0";
-    ctx.radix = Radix::Decimal;
-    return "d 0";
+std::string ZeroText(const ValueRules& rules) {
+    if (rules.mode != CalcMode::Mixed) return "0";
+    return rules.radix == Radix::Hex ? "h 0" : "d 0";
 }
 
-std::string FitTextToMode(ValueContext& ctx, std::string_view text) {
+std::string FitTextToMode(const ValueContext& ctx, std::string_view text) {
     const auto has = [&](std::string_view unit) { return utf8::Contains(text, unit); };
-    const CalcMode mode = ctx.mode;
+    const CalcMode mode = ctx.rules.mode;
     bool accepted;
     if (StartsWith(text, 'c')) {
         accepted = mode == CalcMode::Date;
@@ -340,7 +340,7 @@ std::string FitTextToMode(ValueContext& ctx, std::string_view text) {
         return mode == CalcMode::Mixed ? "d " + std::string(text) : std::string(text);
     }
     if (accepted) return std::string(text);
-    ctx.reporter.ReportCalcError("変換エラー");
+    ctx.services.reporter.ReportCalcError("変換エラー");
     return "";
 }
 

@@ -13,12 +13,12 @@ namespace tavrik {
 
 // D/H text to value. Never throws: a text that does not read gives 0 and the
 // reader's own report ("ERROR: Convert").
-CalcValue ParseValueText(ValueContext& ctx, std::string_view text);
+CalcValue ParseValueText(const ValueContext& ctx, std::string_view text);
 
 // Value to D/H display text with display rounding and grouping. Produces
 // nothing in time and date modes. Rounding beyond its range raises CalcFailure.
-std::optional<std::string> FormatValue(ValueContext& ctx, long double value);
-inline std::optional<std::string> FormatValue(ValueContext& ctx, const CalcValue& value) {
+std::optional<std::string> FormatValue(const ValueContext& ctx, long double value);
+inline std::optional<std::string> FormatValue(const ValueContext& ctx, const CalcValue& value) {
     return FormatValue(ctx, value.extended());
 }
 
@@ -30,13 +30,14 @@ std::string GeneralForm(long double x, int precision = 15);
 // x written positionally from its digits rounded to 16 significant digits.
 std::string PositionalForm(long double x);
 
-std::string GroupDigits(ValueContext& ctx, std::string_view text);
+std::string GroupDigits(const ValueContext& ctx, std::string_view text);
 std::string NegateValueText(const ValueContext& ctx, std::string_view text);
-bool IsZeroText(ValueContext& ctx, std::string_view text);
+bool IsZeroText(const ValueContext& ctx, std::string_view text);
 std::string EntryPrefixOf(const ValueContext& ctx, std::string_view text, bool allowDate);
-std::string ZeroText(ValueContext& ctx);
+// Zero in the mode's form; in mixed mode "d 0" unless hexadecimal is chosen.
+std::string ZeroText(const ValueRules& rules);
 // A stored text adapted to the current mode; empty (after a report) when it does not fit.
-std::string FitTextToMode(ValueContext& ctx, std::string_view text);
+std::string FitTextToMode(const ValueContext& ctx, std::string_view text);
 std::string TrimTrailingZeros(std::string_view text);
 
 }  // namespace tavrik

@@ -8,16 +8,19 @@ namespace tavrik {
 
 namespace {
 
-std::string TimeResult(ValueContext& ctx, long double seconds) {
-    return FormatUnitValue(ctx, GeneralForm(seconds) + "秒", true);
+// A duration in seconds in the largest units; the unit level follows it.
+std::string TimeResult(const ValueContext& ctx, int& unitLevel, long double seconds) {
+    UnitForm form = FormatUnitValue(ctx, GeneralForm(seconds) + "秒", kAnyUnitLevel);
+    unitLevel = form.level;
+    return std::move(form.text);
 }
 
 }  // namespace
 
-std::string TimeOperation(ValueContext& ctx, int op, std::string_view first,
+std::string TimeOperation(const ValueContext& ctx, int& unitLevel, int op, std::string_view first,
                           std::string_view second) {
-    if (ctx.mode != CalcMode::Time) return std::string(second);
-    ctx.unitLevel = 9;
+    if (ctx.rules.mode != CalcMode::Time) return std::string(second);
+    unitLevel = kAnyUnitLevel;
     const UnitOperand a = ReadTimeOperand(ctx, first);
     const UnitOperand b = ReadTimeOperand(ctx, second);
     const bool timeA = a.form == OperandForm::Time, timeB = b.form == OperandForm::Time;
@@ -27,14 +30,14 @@ std::string TimeOperation(ValueContext& ctx, int op, std::string_view first,
     switch (op) {
         case kUnitAdd:
         case kUnitSubtract:
-            if (timeA && timeB) return Announce(ctx, TimeResult(ctx, result()));
+            if (timeA && timeB) return Announce(ctx, TimeResult(ctx, unitLevel, result()));
             break;
         case kUnitMultiply:
-            if (timeA != timeB) return Announce(ctx, TimeResult(ctx, result()));
+            if (timeA != timeB) return Announce(ctx, TimeResult(ctx, unitLevel, result()));
             break;
         case kUnitDivide:
             if (timeA && timeB) return Announce(ctx, GeneralForm(result()));
-            if (timeA) return Announce(ctx, TimeResult(ctx, result()));
+            if (timeA) return Announce(ctx, TimeResult(ctx, unitLevel, result()));
             break;
         default:
             break;

@@ -12,10 +12,11 @@ namespace tavrik {
 // result text, also shown as an information message. A combination without
 // meaning reports "論理エラー" (and an invalid calendar date "日付エラー") and
 // yields `second`. Outside its own mode each returns `second` untouched.
-// Both restart the unit level, so unit results come out in the largest units.
-std::string TimeOperation(ValueContext& ctx, int op, std::string_view first,
+// Both restart `unitLevel`, so unit results come out in the largest units,
+// and leave it at the level of the result.
+std::string TimeOperation(const ValueContext& ctx, int& unitLevel, int op, std::string_view first,
                           std::string_view second);
-std::string DateOperation(ValueContext& ctx, int op, std::string_view first,
+std::string DateOperation(const ValueContext& ctx, int& unitLevel, int op, std::string_view first,
                           std::string_view second);
 
 }  // namespace tavrik

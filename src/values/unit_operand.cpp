@@ -13,14 +13,14 @@ namespace tavrik {
 
 namespace {
 
-bool Negative(const ValueContext& ctx) {
-    return utf8::Contains(ctx.unitParts[0], "-");
+bool Negative(const UnitParts& parts) {
+    return utf8::Contains(parts[0], "-");
 }
 
-// The bare number of the text just split, with the text's sign.
-UnitOperand BareNumber(const ValueContext& ctx) {
-    const long double number = ReadUnitNumber(ctx.unitParts[7]);
-    return {OperandForm::Number, Negative(ctx) ? -number : number};
+// The bare number of a split text, with the text's sign.
+UnitOperand BareNumber(const UnitParts& parts) {
+    const long double number = ReadUnitNumber(parts[7]);
+    return {OperandForm::Number, Negative(parts) ? -number : number};
 }
 
 std::optional<int> WholeIn(std::string_view slot, int low, int high) {
@@ -30,13 +30,12 @@ std::optional<int> WholeIn(std::string_view slot, int low, int high) {
     return static_cast<int>(*value);
 }
 
-std::optional<UnitOperand> CalendarOperand(ValueContext& ctx) {
-    const UnitParts& parts = ctx.unitParts;
+std::optional<UnitOperand> CalendarOperand(const ValueContext& ctx, const UnitParts& parts) {
     const auto year = WholeIn(parts[1], 1600, 3000);
     const auto month = WholeIn(parts[2], 1, 12);
     const auto day = WholeIn(parts[3], 1, std::numeric_limits<int>::max());
     if (!year || !month || !day) {
-        ctx.reporter.ReportCalcError("日付エラー");
+        ctx.services.reporter.ReportCalcError("日付エラー");
         return std::nullopt;
     }
     const int lastDay = DaysInMonth(*year, *month);
@@ -46,19 +45,21 @@ std::optional<UnitOperand> CalendarOperand(ValueContext& ctx) {
 
 }  // namespace
 
-UnitOperand ReadTimeOperand(ValueContext& ctx, std::string_view text) {
-    if (!SplitUnitText(ctx, text, false, true)) return BareNumber(ctx);
-    return {OperandForm::Time, ParseUnitText(ctx, text).extended()};
+UnitOperand ReadTimeOperand(const ValueContext& ctx, std::string_view text) {
+    const UnitSplit split = SplitUnitText(ctx, text, false, true);
+    if (!split.hasUnits) return BareNumber(split.parts);
+    return {OperandForm::Time, ParseUnitText(ctx, text, split.parts).extended()};
 }
 
-std::optional<UnitOperand> ReadDateOperand(ValueContext& ctx, std::string_view text) {
-    if (!SplitUnitText(ctx, text, false, true)) return BareNumber(ctx);
-    if (utf8::Contains(ctx.unitParts[0], "c")) return CalendarOperand(ctx);
-    const UnitParts& parts = ctx.unitParts;
-    const long double sign = Negative(ctx) ? -1 : 1;
+std::optional<UnitOperand> ReadDateOperand(const ValueContext& ctx, std::string_view text) {
+    const UnitSplit split = SplitUnitText(ctx, text, false, true);
+    const UnitParts& parts = split.parts;
+    if (!split.hasUnits) return BareNumber(parts);
+    if (utf8::Contains(parts[0], "c")) return CalendarOperand(ctx, parts);
+    const long double sign = Negative(parts) ? -1 : 1;
     UnitOperand operand{OperandForm::Duration, 0, sign * ReadUnitNumber(parts[1]),
                         sign * ReadUnitNumber(parts[2]), sign * ReadUnitNumber(parts[3])};
-    operand.value = ParseUnitText(ctx, text).extended();
+    operand.value = ParseUnitText(ctx, text, parts).extended();
     return operand;
 }
 
@@ -77,13 +78,13 @@ long double Arithmetic(int op, long double a, long double b) {
     });
 }
 
-std::string LogicError(ValueContext& ctx, std::string_view second) {
-    ctx.reporter.ReportCalcError("論理エラー");
+std::string LogicError(const ValueContext& ctx, std::string_view second) {
+    ctx.services.reporter.ReportCalcError("論理エラー");
     return std::string(second);
 }
 
-std::string Announce(ValueContext& ctx, std::string result) {
-    ctx.status.DspMsg(result, kMessageInfo);
+std::string Announce(const ValueContext& ctx, std::string result) {
+    ctx.services.status.DspMsg(result, kMessageInfo);
     return result;
 }
 

@@ -23,21 +23,21 @@ struct UnitOperand {
 };
 
 // A time text (at least one unit part) or a bare number.
-UnitOperand ReadTimeOperand(ValueContext& ctx, std::string_view text);
+UnitOperand ReadTimeOperand(const ValueContext& ctx, std::string_view text);
 
 // A duration, a calendar date ("c" and unit parts) or a bare number. A
 // calendar date must have whole numbers with year 1600…3000, month 1…12 and
 // a day of at least 1 (a larger day than the month has becomes its last);
 // otherwise "日付エラー" is reported and nothing is returned.
-std::optional<UnitOperand> ReadDateOperand(ValueContext& ctx, std::string_view text);
+std::optional<UnitOperand> ReadDateOperand(const ValueContext& ctx, std::string_view text);
 
 // a op b in extended precision; division by zero and overflow fail.
 long double Arithmetic(int op, long double a, long double b);
 
 // Reports "論理エラー"; the operation then yields its right operand.
-std::string LogicError(ValueContext& ctx, std::string_view second);
+std::string LogicError(const ValueContext& ctx, std::string_view second);
 
 // Shows a successful result as an information message and returns it.
-std::string Announce(ValueContext& ctx, std::string result);
+std::string Announce(const ValueContext& ctx, std::string result);
 
 }  // namespace tavrik

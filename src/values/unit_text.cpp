@@ -29,9 +29,10 @@ int UnitAt(std::string_view text, std::size_t pos) {
 
 }  // namespace
 
-bool SplitUnitText(ValueContext& ctx, std::string_view input, bool keepUnits, bool strict) {
-    UnitParts& parts = ctx.unitParts;
-    parts[0].clear();
+UnitSplit SplitUnitText(const ValueContext& ctx, std::string_view input, bool keepUnits,
+                        bool strict) {
+    UnitSplit split;
+    UnitParts& parts = split.parts;
     for (int slot = 1; slot <= 7; ++slot) parts[slot].assign(keepUnits ? 0 : 1, '0');
 
     std::string text(input);
@@ -50,24 +51,23 @@ bool SplitUnitText(ValueContext& ctx, std::string_view input, bool keepUnits, bo
         ++pos;
     }
 
-    bool found = false;
     int counter = strict ? 0 : 10;
     while (pos < text.size()) {
         std::size_t end = pos + CharBytes(text, pos);
         while (end < text.size() && IsNumberChar(text[end])) ++end;
         const int slot = UnitAt(text, end);
         if (slot == 0) {
-            if (counter < 0) ctx.reporter.ReportCalcError("入力値形式エラー");
+            if (counter < 0) ctx.services.reporter.ReportCalcError("入力値形式エラー");
             parts[7] = text.substr(pos);
             break;
         }
         const std::size_t unitEnd = end + kUnitChars[slot].size();
         parts[slot] = text.substr(pos, (keepUnits ? unitEnd : end) - pos);
         --counter;
-        found = true;
+        split.hasUnits = true;
         pos = unitEnd;
     }
-    return found;
+    return split;
 }
 
 }  // namespace tavrik

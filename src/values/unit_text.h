@@ -16,10 +16,16 @@ inline constexpr std::array<std::string_view, 7> kUnitChars = {"",   "年", "月
 inline constexpr std::array<std::string_view, 8> kDayNames = {"",     "(月)", "(火)", "(水)",
                                                               "(木)", "(金)", "(土)", "(日)"};
 
-// Fills ctx.unitParts; true when at least one unit part was found. With
-// keepUnits the slots hold the number followed by its unit ('5月'), else the
-// number alone and "0" in the empty slots. In strict form a bare number after
-// unit parts is reported ("入力値形式エラー"), and the split goes on.
-bool SplitUnitText(ValueContext& ctx, std::string_view text, bool keepUnits, bool strict);
+struct UnitSplit {
+    UnitParts parts;
+    bool hasUnits = false;  // at least one unit part was found
+};
+
+// The parts of a unit text. With keepUnits the slots hold the number followed
+// by its unit ('5月'), else the number alone and "0" in the empty slots. In
+// strict form a bare number after unit parts is reported ("入力値形式エラー"),
+// and the split goes on.
+UnitSplit SplitUnitText(const ValueContext& ctx, std::string_view text, bool keepUnits,
+                        bool strict);
 
 }  // namespace tavrik

@@ -28,30 +28,29 @@ std::string Ticks(std::int64_t ticks) {
 
 // Whole-unit counts come from the rounded seconds as a 64-bit count, so long
 // durations keep every unit.
-std::string FormatSeconds(ValueContext& ctx, const std::string& prefix, long double value) {
+UnitForm FormatSeconds(int level, const std::string& prefix, long double value) {
     const long long whole = RoundToInt64(value);
-    if (ctx.unitLevel > 3 && value >= 86400) {
+    if (level > 3 && value >= 86400) {
         const long long days = whole / 86400, hours = whole % 86400 / 3600,
                         minutes = whole % 3600 / 60;
-        ctx.unitLevel = 3;
-        return prefix + std::to_string(days) + "日" + std::to_string(hours) + "時" +
-               std::to_string(minutes) + "分" +
-               GeneralForm(value - days * 86400.0L - hours * 3600.0L - minutes * 60.0L) + "秒";
+        return {prefix + std::to_string(days) + "日" + std::to_string(hours) + "時" +
+                    std::to_string(minutes) + "分" +
+                    GeneralForm(value - days * 86400.0L - hours * 3600.0L - minutes * 60.0L) + "秒",
+                3};
     }
-    if (ctx.unitLevel > 2 && value >= 3600) {
+    if (level > 2 && value >= 3600) {
         const long long hours = whole / 3600, minutes = whole % 3600 / 60;
-        ctx.unitLevel = 2;
-        return prefix + std::to_string(hours) + "時" + std::to_string(minutes) + "分" +
-               GeneralForm(value - hours * 3600.0L - minutes * 60.0L) + "秒";
+        return {prefix + std::to_string(hours) + "時" + std::to_string(minutes) + "分" +
+                    GeneralForm(value - hours * 3600.0L - minutes * 60.0L) + "秒",
+                2};
     }
-    if (ctx.unitLevel > 1 && value >= 60) {
+    if (level > 1 && value >= 60) {
         const long long minutes = whole / 60;
-        ctx.unitLevel = 1;
-        return prefix + std::to_string(minutes) + "分" + GeneralForm(value - minutes * 60.0L) +
-               "秒";
+        return {
+            prefix + std::to_string(minutes) + "分" + GeneralForm(value - minutes * 60.0L) + "秒",
+            1};
     }
-    ctx.unitLevel = 9;
-    return prefix + GeneralForm(value) + "秒";
+    return {prefix + GeneralForm(value) + "秒", kAnyUnitLevel};
 }
 
 // Months and days of `ticks`, a month being 30.4375 days and 30 whole days
@@ -67,24 +66,21 @@ std::string MonthsAndDays(std::int64_t ticks) {
 }
 
 // Days in four-decimal fixed point; 365 whole days make one more year.
-std::string FormatDays(ValueContext& ctx, const std::string& prefix, long double value) {
+UnitForm FormatDays(int level, const std::string& prefix, long double value) {
     const std::int64_t ticks = CalcValue::currency(value).ticks();
-    if (ctx.unitLevel > 2 && ticks >= 365 * kTicksPerDay) {
+    if (level > 2 && ticks >= 365 * kTicksPerDay) {
         std::int64_t years = ticks / kTicksPerYear;
         std::int64_t rest = ticks - years * kTicksPerYear;
         if (rest >= 365 * kTicksPerDay) {
             ++years;
             rest -= 365 * kTicksPerDay;
         }
-        ctx.unitLevel = 2;
-        return prefix + std::to_string(years) + "年" + MonthsAndDays(rest);
+        return {prefix + std::to_string(years) + "年" + MonthsAndDays(rest), 2};
     }
-    if (ctx.unitLevel > 1 && ticks >= 30 * kTicksPerDay) {
-        ctx.unitLevel = 1;
-        return prefix + MonthsAndDays(ticks);
+    if (level > 1 && ticks >= 30 * kTicksPerDay) {
+        return {prefix + MonthsAndDays(ticks), 1};
     }
-    ctx.unitLevel = 9;
-    return prefix + Ticks(ticks) + "日";
+    return {prefix + Ticks(ticks) + "日", kAnyUnitLevel};
 }
 
 }  // namespace
@@ -108,11 +104,10 @@ long double ReadUnitSlot(std::string_view slot) {
     return ReadUnitNumber(utf8::DropLast(slot));
 }
 
-CalcValue ParseUnitText(ValueContext& ctx, std::string_view text) {
-    if (ctx.mode == CalcMode::Date && StartsWithC(text)) return ReadCalendarText(ctx, text);
-    const UnitParts& parts = ctx.unitParts;
+CalcValue ParseUnitText(const ValueContext& ctx, std::string_view text, const UnitParts& parts) {
+    if (ctx.rules.mode == CalcMode::Date && StartsWithC(text)) return ReadCalendarText(ctx, text);
     long double value = 0;
-    switch (ctx.mode) {
+    switch (ctx.rules.mode) {
         case CalcMode::Time:
             value = ReadUnitNumber(parts[3]) * 86400 + ReadUnitNumber(parts[4]) * 3600 +
                     ReadUnitNumber(parts[5]) * 60 + ReadUnitNumber(parts[6]);
@@ -129,16 +124,17 @@ CalcValue ParseUnitText(ValueContext& ctx, std::string_view text) {
     return CalcValue::real(static_cast<double>(value));
 }
 
-std::string FormatUnitValue(ValueContext& ctx, std::string_view text, bool reset) {
-    if (!SplitUnitText(ctx, text, false, false)) return std::string(text);
-    if (reset) ctx.unitLevel = 9;
-    const bool time = ctx.mode == CalcMode::Time;
-    if (!time && (ctx.mode != CalcMode::Date || StartsWithC(text))) return std::string(text);
-    long double value = ParseUnitText(ctx, text).extended();
+UnitForm FormatUnitValue(const ValueContext& ctx, std::string_view text, int level) {
+    const UnitSplit split = SplitUnitText(ctx, text, false, false);
+    if (!split.hasUnits) return {std::string(text), level};
+    const bool time = ctx.rules.mode == CalcMode::Time;
+    if (!time && (ctx.rules.mode != CalcMode::Date || StartsWithC(text)))
+        return {std::string(text), level};
+    long double value = ParseUnitText(ctx, text, split.parts).extended();
     // The sign comes from the value alone: a "c " marker is not kept.
     const std::string prefix = value < 0 ? "-" : "";
     value = std::fabs(value);
-    return time ? FormatSeconds(ctx, prefix, value) : FormatDays(ctx, prefix, value);
+    return time ? FormatSeconds(level, prefix, value) : FormatDays(level, prefix, value);
 }
 
 }  // namespace tavrik

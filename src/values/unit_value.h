@@ -18,14 +18,19 @@ long double ReadUnitNumber(std::string_view text);
 // The number of a slot split with its unit kept ('5月' → 5).
 long double ReadUnitSlot(std::string_view slot);
 
-// The value of `text`, which SplitUnitText (units not kept) has just split:
-// a date value (or −1 when invalid) for a calendar text in date mode; else
-// seconds in time mode, days in date mode, the bare number in other modes.
-CalcValue ParseUnitText(ValueContext& ctx, std::string_view text);
+// The value of `text` split into `parts` (units not kept): a date value (or
+// −1 when invalid) for a calendar text in date mode; else seconds in time
+// mode, days in date mode, the bare number in other modes.
+CalcValue ParseUnitText(const ValueContext& ctx, std::string_view text, const UnitParts& parts);
 
-// `text` re-expressed in the largest units ctx.unitLevel allows, which then
-// admits the next smaller form; with reset the level starts again at 9.
-// Bare numbers and calendar dates come back unchanged.
-std::string FormatUnitValue(ValueContext& ctx, std::string_view text, bool reset);
+// A unit text and the unit level that admits the next smaller form of it.
+struct UnitForm {
+    std::string text;
+    int level = kAnyUnitLevel;
+};
+
+// `text` re-expressed in the largest units `level` allows. Bare numbers and
+// calendar dates come back unchanged, with `level` unchanged.
+UnitForm FormatUnitValue(const ValueContext& ctx, std::string_view text, int level);
 
 }  // namespace tavrik

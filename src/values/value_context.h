@@ -1,9 +1,10 @@
-// What the value-text routines read about the calculator and its window: the
-// mode, the radix selection, display geometry, display rounding, grouping,
-// and where failures are reported.
+// What the value-text routines are given: the rules they follow (mode, radix
+// selection, display geometry, display rounding, grouping), read only, and
+// the services they report through. What they find out they return.
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "values/error_report.h"
@@ -29,28 +30,34 @@ struct DisplayGeometry {
     int hexWidth = 16;      // hexadecimal digits per mixed-mode word: 16 or 8
 };
 
-// Slots of a split unit text: 0 prefix, 1 年, 2 月, 3 日, 4 時, 5 分, 6 秒, 7 bare number.
-using UnitParts = std::array<std::string, 8>;
-
-struct ValueContext {
-    ValueContext(ErrorReporter& errors, StatusLine& status, const Clock& clock)
-        : reporter(errors), status(status), clock(clock) {}
-
-    ErrorReporter& reporter;
-    StatusLine& status;  // information texts (kind 0) such as a date's information line
-    const Clock& clock;
-
+// The rules a value text is read and written by; the calculator and its
+// window set them.
+struct ValueRules {
     CalcMode mode = CalcMode::Decimal;
     Radix radix = Radix::None;
     DisplayGeometry geometry;
     int roundM = 0;  // display rounding: 0 none, 1 half away from zero, 2 truncate
     int roundD = 0;  // rounding unit 10^roundD
     bool grouping = false;
-
-    // Refilled by every SplitUnitText.
-    UnitParts unitParts;
-    // Largest unit a re-expressed time or date result may use.
-    int unitLevel = 9;
 };
+
+// Where failures and information texts go, and today's date.
+struct ValueServices {
+    ErrorReporter& reporter;
+    StatusLine& status;  // information texts (kind 0) such as a date's information line
+    const Clock& clock;
+};
+
+struct ValueContext {
+    const ValueRules& rules;
+    const ValueServices& services;
+};
+
+// Slots of a split unit text: 0 prefix, 1 年, 2 月, 3 日, 4 時, 5 分, 6 秒, 7 bare number.
+using UnitParts = std::array<std::string, 8>;
+
+// The largest unit a re-expressed time or date result may use: 3 days (time),
+// 2 hours or years, 1 minutes or months; kAnyUnitLevel admits every unit.
+inline constexpr int kAnyUnitLevel = 9;
 
 }  // namespace tavrik

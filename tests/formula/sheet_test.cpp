@@ -130,7 +130,7 @@ TEST_F(SheetTest, DisplayValueInEachMode) {
         EXPECT_EQ(run({"X+1=", "X+1="}), (Lines{c.answer, c.answer}));
         EXPECT_EQ(view.beeps - beepsBefore, c.beeps);
         EXPECT_EQ(calc.mode(), c.mode);
-        EXPECT_EQ(calc.values().mode, c.mode);
+        EXPECT_EQ(calc.values().rules.mode, c.mode);
     }
 }
 
@@ -143,11 +143,12 @@ TEST_F(SheetTest, ResultsUseDecimalFormattingInMixedMode) {
 
 TEST_F(SheetTest, FormattingFailureKeepsWrittenLinesAndRestoresMode) {
     calc.switchMode(CalcMode::Time);
-    calc.values().roundM = 1;
-    calc.values().roundD = -5000;
+    calc.editSettings().SetTable[kDefaultSetSlot].RoundM = 1;
+    calc.editSettings().SetTable[kDefaultSetSlot].RoundD = -5000;
+    calc.applySettings();
     setLines({"1+1", "0+0"});
     EXPECT_THROW(sheet().RunFormulaPanel(), CalcFailure);
-    EXPECT_EQ(calc.values().mode, CalcMode::Time);
+    EXPECT_EQ(calc.values().rules.mode, CalcMode::Time);
 }
 
 TEST_F(SheetTest, CopyFormulaOfTheSelection) {

@@ -246,7 +246,7 @@ TEST_F(DisplayDigitsTest, WideDisplayCountsDigitsPlusTwo) {
     EXPECT_EQ(text->pos(), QPoint(pitch, pitch));
     EXPECT_TRUE(text->alignment() & Qt::AlignRight);
 
-    const DisplayGeometry& geometry = app.calculator().values().geometry;
+    const DisplayGeometry& geometry = app.calculator().values().rules.geometry;
     EXPECT_EQ(geometry.displayWidth, text->width());
     EXPECT_EQ(geometry.digitWidth, DigitWidth(*text));
     EXPECT_EQ(geometry.hexWidth, 16);
@@ -267,7 +267,7 @@ TEST_F(DisplayDigitsTest, FewDigitsCountAsTenAndTheDisplayWidensToTheKeys) {
     EXPECT_EQ(display->width(), buttons->width());
     EXPECT_EQ(text->width(), display->width() - 2 * pitch);
 
-    const DisplayGeometry& geometry = app.calculator().values().geometry;
+    const DisplayGeometry& geometry = app.calculator().values().rules.geometry;
     EXPECT_EQ(geometry.displayWidth, text->width());
     EXPECT_EQ(geometry.hexWidth, 8);
 }

@@ -82,7 +82,7 @@ TEST(MoonAge, CountsFromThePrecedingMeanNewMoon) {
 
 class DateText : public UnitContextTest {
   protected:
-    DateText() { ctx.mode = CalcMode::Date; }
+    DateText() { rules.mode = CalcMode::Date; }
 };
 
 TEST_F(DateText, WritesDateValues) {
@@ -122,7 +122,7 @@ TEST_F(DateText, ArrangesPartsInCanonicalOrder) {
           Case{CalcMode::Time, "3時0", "3時", true}, Case{CalcMode::Time, "3時5", "3時5", true},
           Case{CalcMode::Time, "0", "", false}, Case{CalcMode::Time, "12", "12", false}}) {
         SCOPED_TRACE(c.text);
-        ctx.mode = c.mode;
+        rules.mode = c.mode;
         status.DspMsg("", kMessageClear);
         EXPECT_EQ(CompleteDateText(ctx, c.text, false), c.arranged);
         EXPECT_EQ(errorShown(), c.reported ? "入力値形式エラー" : "");

@@ -9,7 +9,7 @@ namespace {
 
 class NumberTextTest : public ::testing::Test {
   protected:
-    NumberTextTest() : status(view), errors(view, status, log), ctx(errors, status, clock) {}
+    NumberTextTest() : status(view), errors(view, status, log), services{errors, status, clock} {}
 
     std::string format(long double value) { return FormatValue(ctx, value).value(); }
 
@@ -21,7 +21,9 @@ class NumberTextTest : public ::testing::Test {
     StatusLine status;
     ErrorReporter errors;
     FixedClock clock{DateTime{}};
-    ValueContext ctx;
+    ValueRules rules;
+    ValueServices services;
+    ValueContext ctx{rules, services};
 };
 
 TEST_F(NumberTextTest, ReadsDecimalTexts) {
@@ -53,11 +55,11 @@ TEST_F(NumberTextTest, UnreadableTextsAreConversionErrors) {
 }
 
 TEST_F(NumberTextTest, ReadsMixedModeTexts) {
-    ctx.geometry.hexWidth = 16;
+    rules.geometry.hexWidth = 16;
     EXPECT_EQ(ParseValueText(ctx, "h -FF").integer(), -255);
     EXPECT_EQ(ParseValueText(ctx, "h FFFFFFFFFFFFFFFF").integer(), -1);
     EXPECT_EQ(ParseValueText(ctx, "d -255").kind(), ValueKind::Int64);
-    ctx.geometry.hexWidth = 8;
+    rules.geometry.hexWidth = 8;
     EXPECT_EQ(ParseValueText(ctx, "h FFFFFFFF").kind(), ValueKind::Int32);
     EXPECT_EQ(ParseValueText(ctx, "h FFFFFFFF").integer(), -1);
     EXPECT_EQ(ParseValueText(ctx, "h 1FFFFFFFF").integer(), 0);
@@ -65,25 +67,25 @@ TEST_F(NumberTextTest, ReadsMixedModeTexts) {
 }
 
 TEST_F(NumberTextTest, FormatsMixedModeWords) {
-    ctx.mode = CalcMode::Mixed;
-    ctx.radix = Radix::Hex;
-    ctx.geometry.hexWidth = 16;
+    rules.mode = CalcMode::Mixed;
+    rules.radix = Radix::Hex;
+    rules.geometry.hexWidth = 16;
     EXPECT_EQ(format(-255), "h FFFFFFFFFFFFFF01");
-    ctx.geometry.hexWidth = 8;
+    rules.geometry.hexWidth = 8;
     EXPECT_EQ(format(-255), "h FFFFFF01");
     EXPECT_EQ(format(2147483647), "h 7FFFFFFF");
-    ctx.radix = Radix::Decimal;
+    rules.radix = Radix::Decimal;
     EXPECT_EQ(format(-255), "d -255");
 }
 
 TEST_F(NumberTextTest, ThirtyTwoBitWordsReportOverflowOnBothSides) {
-    ctx.mode = CalcMode::Mixed;
-    ctx.geometry.hexWidth = 8;
+    rules.mode = CalcMode::Mixed;
+    rules.geometry.hexWidth = 8;
     for (long double value : {2147483648.0L, -2147483649.0L}) {
-        ctx.radix = Radix::Hex;
+        rules.radix = Radix::Hex;
         EXPECT_EQ(format(value), "h 0");
         EXPECT_EQ(status.strip(), "オーバーフロー");
-        ctx.radix = Radix::Decimal;
+        rules.radix = Radix::Decimal;
         EXPECT_EQ(format(value), "d 0");
     }
     EXPECT_EQ(format(-2147483648.0L), "d -2147483648");
@@ -149,15 +151,15 @@ TEST_F(NumberTextTest, DisplayRounding) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
-        ctx.roundM = c.method;
-        ctx.roundD = c.digits;
+        rules.roundM = c.method;
+        rules.roundD = c.digits;
         EXPECT_EQ(format(c.value), c.text);
     }
 }
 
 TEST_F(NumberTextTest, RoundingBeyondTheCurrencyRangeOverflows) {
-    ctx.roundM = 1;
-    ctx.roundD = -2;
+    rules.roundM = 1;
+    rules.roundD = -2;
     try {
         format(10000000000000.0L);
         FAIL() << "expected an overflow";
@@ -167,8 +169,8 @@ TEST_F(NumberTextTest, RoundingBeyondTheCurrencyRangeOverflows) {
 }
 
 TEST_F(NumberTextTest, GroupsIntegerDigits) {
-    ctx.grouping = true;
-    ctx.geometry.displayWidth = 40;
+    rules.grouping = true;
+    rules.geometry.displayWidth = 40;
     const std::pair<const char*, const char*> cases[] = {
         {"1234567.891", "1,234,567.891"},
         {"-123456", "-123,456"},
@@ -184,18 +186,18 @@ TEST_F(NumberTextTest, GroupsIntegerDigits) {
 }
 
 TEST_F(NumberTextTest, WideTextsFallBackToAShorterGeneralForm) {
-    ctx.geometry.displayWidth = 25;
+    rules.geometry.displayWidth = 25;
     EXPECT_EQ(format(1e20L), "100000000000000000000");
-    ctx.grouping = true;
+    rules.grouping = true;
     // 27 characters grouped do not fit 25 cells: precision 25 - 5 = 20.
     EXPECT_EQ(format(1e20L), "1E20");
-    ctx.grouping = false;
+    rules.grouping = false;
     EXPECT_EQ(format(1e25L), "1E25");
 }
 
 TEST_F(NumberTextTest, GroupingAppliesOnlyInDecimalMode) {
-    ctx.grouping = true;
-    ctx.mode = CalcMode::Mixed;
+    rules.grouping = true;
+    rules.mode = CalcMode::Mixed;
     EXPECT_EQ(GroupDigits(ctx, "d 123456"), "d 123456");
 }
 
@@ -205,7 +207,7 @@ TEST_F(NumberTextTest, NegatesTexts) {
         {"h -1F", "h 1F"}, {"3時", "-3時"}, {"0", "-0"},
     };
     for (const auto& [in, out] : cases) EXPECT_EQ(NegateValueText(ctx, in), out);
-    ctx.mode = CalcMode::Date;
+    rules.mode = CalcMode::Date;
     EXPECT_EQ(NegateValueText(ctx, "c 2024年5月3日"), "c 2024年5月3日");
 }
 
@@ -214,11 +216,11 @@ TEST_F(NumberTextTest, RecognisesZeroTexts) {
     EXPECT_TRUE(IsZeroText(ctx, "-0"));
     EXPECT_FALSE(IsZeroText(ctx, "0."));
     EXPECT_FALSE(IsZeroText(ctx, "0.0"));
-    ctx.mode = CalcMode::Mixed;
+    rules.mode = CalcMode::Mixed;
     EXPECT_TRUE(IsZeroText(ctx, "h 0"));
     EXPECT_TRUE(IsZeroText(ctx, "d -0"));
     EXPECT_FALSE(IsZeroText(ctx, "h 10"));
-    ctx.mode = CalcMode::Time;
+    rules.mode = CalcMode::Time;
     EXPECT_TRUE(IsZeroText(ctx, "3時"));
     EXPECT_TRUE(IsZeroText(ctx, "3時0"));
     EXPECT_FALSE(IsZeroText(ctx, "3時0."));
@@ -241,20 +243,19 @@ TEST_F(NumberTextTest, EntryPrefixes) {
         {CalcMode::Decimal, Radix::None, "12.5", false, ""},
     };
     for (const auto& [mode, radix, text, allowDate, prefix] : cases) {
-        ctx.mode = mode;
-        ctx.radix = radix;
+        rules.mode = mode;
+        rules.radix = radix;
         EXPECT_EQ(EntryPrefixOf(ctx, text, allowDate), prefix) << text;
     }
 }
 
-TEST_F(NumberTextTest, ZeroTextSelectsDecimalWhenNoRadixIsSelected) {
-    EXPECT_EQ(ZeroText(ctx), "0");
-    ctx.mode = CalcMode::Mixed;
-    ctx.radix = Radix::Hex;
-    EXPECT_EQ(ZeroText(ctx), "h 0");
-    ctx.radix = Radix::None;
-    EXPECT_EQ(ZeroText(ctx), "d 0");
-    EXPECT_EQ(ctx.radix, Radix::Decimal);
+TEST_F(NumberTextTest, ZeroTextIsDecimalUnlessHexIsSelected) {
+    EXPECT_EQ(ZeroText(rules), "0");
+    rules.mode = CalcMode::Mixed;
+    rules.radix = Radix::Hex;
+    EXPECT_EQ(ZeroText(rules), "h 0");
+    rules.radix = Radix::None;
+    EXPECT_EQ(ZeroText(rules), "d 0");
 }
 
 TEST_F(NumberTextTest, FitsStoredTextsToTheMode) {
@@ -280,8 +281,8 @@ TEST_F(NumberTextTest, FitsStoredTextsToTheMode) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        ctx.mode = c.mode;
-        ctx.radix = c.mode == CalcMode::Mixed ? Radix::Decimal : Radix::None;
+        rules.mode = c.mode;
+        rules.radix = c.mode == CalcMode::Mixed ? Radix::Decimal : Radix::None;
         status.DspMsg("", kMessageClear);
         EXPECT_EQ(FitTextToMode(ctx, c.text), c.fitted);
         EXPECT_EQ(status.strip(), *c.fitted ? "" : "変換エラー");

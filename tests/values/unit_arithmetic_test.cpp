@@ -47,8 +47,8 @@ class TimeOperationTable : public UnitOperationTest {};
 
 TEST_P(TimeOperationTable, Computes) {
     const OperationCase& c = GetParam();
-    ctx.unitLevel = 1;  // every operation starts again from the largest units
-    check(TimeOperation(ctx, c.op, c.first, c.second));
+    int unitLevel = 1;  // every operation starts again from the largest units
+    check(TimeOperation(ctx, unitLevel, c.op, c.first, c.second));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -77,13 +77,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 class DateOperationTable : public UnitOperationTest {
   protected:
-    DateOperationTable() { ctx.mode = CalcMode::Date; }
+    DateOperationTable() { rules.mode = CalcMode::Date; }
 };
 
 TEST_P(DateOperationTable, Computes) {
     const OperationCase& c = GetParam();
-    ctx.unitLevel = 1;
-    check(DateOperation(ctx, c.op, c.first, c.second));
+    int unitLevel = 1;
+    check(DateOperation(ctx, unitLevel, c.op, c.first, c.second));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -153,12 +153,12 @@ INSTANTIATE_TEST_SUITE_P(
 using UnitOperations = UnitContextTest;
 
 TEST_F(UnitOperations, LeaveOtherModesAlone) {
-    ctx.mode = CalcMode::Date;
-    ctx.unitLevel = 2;
-    EXPECT_EQ(TimeOperation(ctx, kAdd, "1時", "2時"), "2時");
-    ctx.mode = CalcMode::Time;
-    EXPECT_EQ(DateOperation(ctx, kAdd, "1日", "c 2024年1月1日"), "c 2024年1月1日");
-    EXPECT_EQ(ctx.unitLevel, 2);
+    rules.mode = CalcMode::Date;
+    int unitLevel = 2;
+    EXPECT_EQ(TimeOperation(ctx, unitLevel, kAdd, "1時", "2時"), "2時");
+    rules.mode = CalcMode::Time;
+    EXPECT_EQ(DateOperation(ctx, unitLevel, kAdd, "1日", "c 2024年1月1日"), "c 2024年1月1日");
+    EXPECT_EQ(unitLevel, 2);
     EXPECT_EQ(errorShown(), "");
     EXPECT_EQ(infoShown(), "");
 }
@@ -181,12 +181,13 @@ TEST_F(UnitOperations, ArithmeticFailuresPropagate) {
           Case{CalcMode::Date, "c 1600年1月1日", kSubtract, "1600年", FailureKind::Convert},
           Case{CalcMode::Date, "1.2.3年", kAdd, "1日", FailureKind::Convert}}) {
         SCOPED_TRACE(c.first);
-        ctx.mode = c.mode;
+        rules.mode = c.mode;
+        int unitLevel = kAnyUnitLevel;
         try {
             if (c.mode == CalcMode::Time)
-                TimeOperation(ctx, c.op, c.first, c.second);
+                TimeOperation(ctx, unitLevel, c.op, c.first, c.second);
             else
-                DateOperation(ctx, c.op, c.first, c.second);
+                DateOperation(ctx, unitLevel, c.op, c.first, c.second);
             ADD_FAILURE() << "no failure";
         } catch (const CalcFailure& failure) {
             EXPECT_EQ(failure.kind(), c.kind);

@@ -16,8 +16,8 @@ namespace tavrik::testing {
 
 class UnitContextTest : public ::testing::Test {
   protected:
-    UnitContextTest() : status(view), errors(view, status, log), ctx(errors, status, clock) {
-        ctx.mode = CalcMode::Time;
+    UnitContextTest() : status(view), errors(view, status, log), services{errors, status, clock} {
+        rules.mode = CalcMode::Time;
     }
 
     // The last error message shown, or empty.
@@ -35,7 +35,9 @@ class UnitContextTest : public ::testing::Test {
     StatusLine status;
     ErrorReporter errors;
     FixedClock clock{DateTime{2024, 5, 3, 14, 25, 36}};
-    ValueContext ctx;
+    ValueRules rules;
+    ValueServices services;
+    ValueContext ctx{rules, services};
 };
 
 }  // namespace tavrik::testing

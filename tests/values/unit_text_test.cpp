@@ -23,8 +23,9 @@ class UnitTextSplit : public UnitContextTest, public ::testing::WithParamInterfa
 
 TEST_P(UnitTextSplit, FillsTheSlots) {
     const SplitCase& c = GetParam();
-    EXPECT_EQ(SplitUnitText(ctx, c.text, c.keepUnits, c.strict), c.found);
-    EXPECT_EQ(ctx.unitParts, c.parts);
+    const UnitSplit split = SplitUnitText(ctx, c.text, c.keepUnits, c.strict);
+    EXPECT_EQ(split.hasUnits, c.found);
+    EXPECT_EQ(split.parts, c.parts);
     EXPECT_EQ(errorShown(), c.reported ? "入力値形式エラー" : "");
 }
 
@@ -68,9 +69,9 @@ class UnitTextParse : public UnitContextTest, public ::testing::WithParamInterfa
 
 TEST_P(UnitTextParse, ReadsTheSplitText) {
     const ParseCase& c = GetParam();
-    ctx.mode = c.mode;
-    SplitUnitText(ctx, c.text, false, false);
-    EXPECT_DOUBLE_EQ(ParseUnitText(ctx, c.text).real(), c.value);
+    rules.mode = c.mode;
+    const UnitParts parts = SplitUnitText(ctx, c.text, false, false).parts;
+    EXPECT_DOUBLE_EQ(ParseUnitText(ctx, c.text, parts).real(), c.value);
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, UnitTextParse,
@@ -85,20 +86,20 @@ INSTANTIATE_TEST_SUITE_P(Modes, UnitTextParse,
                                            ParseCase{CalcMode::Decimal, "2時75", 75}));
 
 TEST_F(UnitTextParse, CalendarTextsReadAsDateValues) {
-    ctx.mode = CalcMode::Date;
-    const CalcValue date = ParseUnitText(ctx, "c 2024年5月3日(金)");
+    rules.mode = CalcMode::Date;
+    const CalcValue date = ParseUnitText(ctx, "c 2024年5月3日(金)", {});
     EXPECT_EQ(date.kind(), ValueKind::Date);
     EXPECT_EQ(date.real(), 45415);
-    const CalcValue invalid = ParseUnitText(ctx, "c 2024年2月30日");
+    const CalcValue invalid = ParseUnitText(ctx, "c 2024年2月30日", {});
     EXPECT_TRUE(invalid.isInteger());
     EXPECT_EQ(invalid.integer(), -1);
     EXPECT_EQ(errorShown(), "");
 }
 
 TEST_F(UnitTextParse, MalformedNumberFailsAsConversion) {
-    SplitUnitText(ctx, "1.2.3時", false, false);
+    const UnitParts parts = SplitUnitText(ctx, "1.2.3時", false, false).parts;
     try {
-        ParseUnitText(ctx, "1.2.3時");
+        ParseUnitText(ctx, "1.2.3時", parts);
         FAIL() << "no failure";
     } catch (const CalcFailure& failure) {
         EXPECT_EQ(failure.kind(), FailureKind::Convert);
@@ -117,10 +118,10 @@ class UnitTextFormat : public UnitContextTest, public ::testing::WithParamInterf
 
 TEST_P(UnitTextFormat, UsesTheLargestUnitsTheLevelAllows) {
     const FormatCase& c = GetParam();
-    ctx.mode = c.mode;
-    ctx.unitLevel = c.levelBefore;
-    EXPECT_EQ(FormatUnitValue(ctx, c.text, false), c.expected);
-    EXPECT_EQ(ctx.unitLevel, c.levelAfter);
+    rules.mode = c.mode;
+    const UnitForm form = FormatUnitValue(ctx, c.text, c.levelBefore);
+    EXPECT_EQ(form.text, c.expected);
+    EXPECT_EQ(form.level, c.levelAfter);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -153,25 +154,25 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{CalcMode::Decimal, "3時", 2, "3時", 2}));
 
 TEST_F(UnitTextFormat, RepeatedUseStepsThroughSmallerUnits) {
-    std::string text = "1日2時3分4秒";
+    UnitForm form{"1日2時3分4秒"};
     const char* const steps[] = {"1日2時3分4秒", "26時3分4秒", "1563分4秒", "93784秒",
                                  "1日2時3分4秒"};
     for (const char* expected : steps) {
-        text = FormatUnitValue(ctx, text, false);
-        EXPECT_EQ(text, expected);
+        form = FormatUnitValue(ctx, form.text, form.level);
+        EXPECT_EQ(form.text, expected);
     }
-    ctx.mode = CalcMode::Date;
-    text = "400日";
+    rules.mode = CalcMode::Date;
+    form = {"400日"};
     for (const char* expected : {"1年1月4.3125日", "13月4.3125日", "400日", "1年1月4.3125日"}) {
-        text = FormatUnitValue(ctx, text, false);
-        EXPECT_EQ(text, expected);
+        form = FormatUnitValue(ctx, form.text, form.level);
+        EXPECT_EQ(form.text, expected);
     }
 }
 
-TEST_F(UnitTextFormat, ResetStartsAgainFromTheLargestUnits) {
-    ctx.unitLevel = 1;
-    EXPECT_EQ(FormatUnitValue(ctx, "93784秒", true), "1日2時3分4秒");
-    EXPECT_EQ(ctx.unitLevel, 3);
+TEST_F(UnitTextFormat, AnyUnitLevelStartsFromTheLargestUnits) {
+    const UnitForm form = FormatUnitValue(ctx, "93784秒", kAnyUnitLevel);
+    EXPECT_EQ(form.text, "1日2時3分4秒");
+    EXPECT_EQ(form.level, 3);
 }
 
 }  // namespace
