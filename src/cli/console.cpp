@@ -54,7 +54,7 @@ bool Console::run(std::string_view line) {
     if (line.empty() || line.front() == '#') return true;
     const auto [command, args] = SplitWord(line);
     if (command == "quit") return false;
-    if (RunSheetCommand(calc_, view_, out_, command, args)) return true;
+    if (RunSheetCommand(sheet_, calc_, view_, out_, command, args)) return true;
     if (command == "keys") {
         keys(args);
     } else if (command == "press") {
@@ -133,9 +133,10 @@ void Console::set(std::string_view args) {
     if (equals == std::string_view::npos || equals == 0) return error("set takes KEY=VALUE");
     const std::string_view key = args.substr(0, equals);
     const std::string_view value = args.substr(equals + 1);
-    if (!AssignSettingKey(calc_.editSettings(), calc_.currentSetIndex(), key, value))
+    GlobalSettings edited = calc_.settings();
+    if (!AssignSettingKey(edited, calc_.currentSetIndex(), key, value))
         return error("unknown setting '" + std::string(key) + "'");
-    calc_.applySettings();
+    calc_.applySettings(std::move(edited));
     if (key == "KK3" || key == "Tavrik.KK3") calc_.setGrouping(calc_.settings().KK3);
     applyDisplayModel();
 }
@@ -161,7 +162,7 @@ void Console::memory(std::string_view args) {
 }
 
 void Console::history(std::string_view args) {
-    History& history = calc_.history();
+    const History& history = calc_.history();
     if (args.empty()) {
         for (const auto& line : history.current().lines) out_ << "history: " << line << '\n';
         return;
@@ -171,11 +172,11 @@ void Console::history(std::string_view args) {
     if (action == "select") {
         const auto index = ReadInt(rest);
         if (!index) return error("history select takes a line number");
-        history.select(*index);
+        calc_.selectHistoryLine(*index);
     } else if (action == "record" && ReadSwitch(rest, on)) {
         if (history.recording() != on) calc_.toggleRecording();
     } else if (action == "down" && ReadSwitch(rest, on)) {
-        history.setMoveDown(on);
+        calc_.setHistoryMoveDown(on);
     } else if (action == "clear" && rest.empty()) {
         calc_.clearHistory();
     } else if (action == "delete" && rest.empty()) {
@@ -210,7 +211,8 @@ void Console::log(std::string_view args) {
 void Console::ini(std::string_view args) {
     if (args != "save") return error("ini takes save");
     if (!settingsFile_) return error("no settings file: start with --ini FILE");
-    if (!settingsFile_->Save(calc_.editSettings()))
+    if (!calc_.saveSettings(
+            [this](GlobalSettings& settings) { return settingsFile_->Save(settings); }))
         view_.messageBox(BoxKind::Error, "ファイルが作成できませんでした");
 }
 

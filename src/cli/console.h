@@ -35,6 +35,9 @@ class Console {
     bool run(std::string_view line);
 
     Calculator& calculator() { return calc_; }
+    // The console's formula sheet, run beside the calculator.
+    FormulaSheet& sheet() { return sheet_; }
+    ConsoleView& view() { return view_; }
 
   private:
     void error(std::string_view message);
@@ -56,6 +59,7 @@ class Console {
     ConsoleView view_;
     ConsoleClock clock_;
     Calculator calc_;
+    FormulaSheet sheet_{calc_};
 };
 
 }  // namespace tavrik::cli

@@ -40,8 +40,10 @@ int main(int argc, char** argv) {
         // The answered text alone goes to standard output; boxes and beeps to standard error.
         std::ios::sync_with_stdio(false);
         tavrik::cli::Console console(std::cerr, ini);
-        return sheet ? tavrik::cli::PrintAnsweredSheetFile(console.calculator(), std::cout, *sheet)
-                     : tavrik::cli::PrintAnsweredFormula(console.calculator(), std::cout, *formula);
+        return sheet ? tavrik::cli::PrintAnsweredSheetFile(console.sheet(), console.view(),
+                                                           std::cout, *sheet)
+                     : tavrik::cli::PrintAnsweredFormula(console.sheet(), console.view(), std::cout,
+                                                         *formula);
     }
     std::ifstream file;
     if (script) {

@@ -27,11 +27,11 @@ void Error(std::ostream& out, std::string_view message) {
 }
 
 // A failure that ends a run reaches the default error report: a message box.
-void Run(Calculator& calc) {
+void Run(FormulaSheet& sheet, View& view) {
     try {
-        calc.sheet().RunFormulaPanel();
+        sheet.RunFormulaPanel();
     } catch (const std::exception& failure) {
-        calc.view().messageBox(BoxKind::Error, failure.what());
+        view.messageBox(BoxKind::Error, failure.what());
     }
 }
 
@@ -47,8 +47,7 @@ void Select(FormulaSheet& sheet, std::ostream& out, std::string_view args) {
     sheet.select(*start, *length);
 }
 
-void Sheet(Calculator& calc, ConsoleView& view, std::ostream& out, std::string_view args) {
-    FormulaSheet& sheet = calc.sheet();
+void Sheet(FormulaSheet& sheet, ConsoleView& view, std::ostream& out, std::string_view args) {
     const auto [action, rest] = SplitWord(args);
     if (action == "clear" && rest.empty()) {
         sheet.clear();
@@ -57,7 +56,7 @@ void Sheet(Calculator& calc, ConsoleView& view, std::ostream& out, std::string_v
     } else if (action == "select") {
         Select(sheet, out, rest);
     } else if (action == "run" && rest.empty()) {
-        Run(calc);
+        Run(sheet, view);
     } else if (action == "plus" && (rest == "on" || rest == "off")) {
         sheet.setPlusFormula(rest == "on");
     } else if (action == "save" && !rest.empty()) {
@@ -78,17 +77,17 @@ void Sheet(Calculator& calc, ConsoleView& view, std::ostream& out, std::string_v
     }
 }
 
-void Check(Calculator& calc, std::ostream& out, std::string_view args) {
+void Check(const Calculator& calc, View& view, std::ostream& out, std::string_view args) {
     const auto k = ReadCount(args);
     if (!k || *k < 1 || *k > 6) return Error(out, "check takes a user function from 1 to 6");
-    ShowFunctionFormulaCheck(calc.view(), calc.settings().FStr[*k - 1]);
+    ShowFunctionFormulaCheck(view, calc.settings().FStr[*k - 1]);
 }
 
 // The sheet's lines, each ended by LF.
-int PrintAnswered(Calculator& calc, std::ostream& out) {
-    Run(calc);
+int PrintAnswered(FormulaSheet& sheet, View& view, std::ostream& out) {
+    Run(sheet, view);
     // The text with its line breaks written as LF, handed over in large pieces.
-    std::string_view rest = calc.sheet().text();
+    std::string_view rest = sheet.text();
     constexpr std::size_t kPiece = 1 << 16;
     std::string piece;
     piece.reserve(kPiece + 256);
@@ -108,24 +107,25 @@ int PrintAnswered(Calculator& calc, std::ostream& out) {
 
 }  // namespace
 
-bool RunSheetCommand(Calculator& calc, ConsoleView& view, std::ostream& out,
-                     std::string_view command, std::string_view args) {
+bool RunSheetCommand(FormulaSheet& sheet, const Calculator& calc, ConsoleView& view,
+                     std::ostream& out, std::string_view command, std::string_view args) {
     if (command == "sheet") {
-        Sheet(calc, view, out, args);
+        Sheet(sheet, view, out, args);
     } else if (command == "formula") {
-        calc.sheet().clear();
-        calc.sheet().addLine(args);
-        Run(calc);
-        Show(calc.sheet(), out);
+        sheet.clear();
+        sheet.addLine(args);
+        Run(sheet, view);
+        Show(sheet, out);
     } else if (command == "check") {
-        Check(calc, out, args);
+        Check(calc, view, out, args);
     } else {
         return false;
     }
     return true;
 }
 
-int PrintAnsweredSheetFile(Calculator& calc, std::ostream& out, const std::filesystem::path& path) {
+int PrintAnsweredSheetFile(FormulaSheet& sheet, View& view, std::ostream& out,
+                           const std::filesystem::path& path) {
     {
         // The file's bytes are let go as soon as they are decoded.
         const auto bytes = ReadFileBytes(path);
@@ -133,15 +133,16 @@ int PrintAnsweredSheetFile(Calculator& calc, std::ostream& out, const std::files
             std::cerr << "tavrik-cli: cannot read " << path.string() << '\n';
             return 1;
         }
-        calc.sheet().setText(WithLineBreaks(cp932::Decode(*bytes)));
+        sheet.setText(WithLineBreaks(cp932::Decode(*bytes)));
     }
-    return PrintAnswered(calc, out);
+    return PrintAnswered(sheet, view, out);
 }
 
-int PrintAnsweredFormula(Calculator& calc, std::ostream& out, std::string_view formula) {
-    calc.sheet().clear();
-    calc.sheet().addLine(formula);
-    return PrintAnswered(calc, out);
+int PrintAnsweredFormula(FormulaSheet& sheet, View& view, std::ostream& out,
+                         std::string_view formula) {
+    sheet.clear();
+    sheet.addLine(formula);
+    return PrintAnswered(sheet, view, out);
 }
 
 }  // namespace tavrik::cli

@@ -8,19 +8,22 @@
 
 #include "cli/console_view.h"
 #include "engine/calculator.h"
+#include "formula/formula_sheet.h"
 
 namespace tavrik::cli {
 
 // Runs `command` with its arguments when it is one of the sheet commands;
 // false when the command word is not one of them.
-bool RunSheetCommand(Calculator& calc, ConsoleView& view, std::ostream& out,
-                     std::string_view command, std::string_view args);
+bool RunSheetCommand(FormulaSheet& sheet, const Calculator& calc, ConsoleView& view,
+                     std::ostream& out, std::string_view command, std::string_view args);
 
 // Reads a sheet file (Shift-JIS), runs the whole sheet and prints the answered
 // text, UTF-8 with LF line ends. Returns the process exit status.
-int PrintAnsweredSheetFile(Calculator& calc, std::ostream& out, const std::filesystem::path& path);
+int PrintAnsweredSheetFile(FormulaSheet& sheet, View& view, std::ostream& out,
+                           const std::filesystem::path& path);
 
 // Runs one formula line as a sheet and prints the answered text.
-int PrintAnsweredFormula(Calculator& calc, std::ostream& out, std::string_view formula);
+int PrintAnsweredFormula(FormulaSheet& sheet, View& view, std::ostream& out,
+                         std::string_view formula);
 
 }  // namespace tavrik::cli

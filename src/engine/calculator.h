@@ -1,6 +1,8 @@
 // The calculator: one engine behind every front end. It owns the calculator
 // state, the settings in force, the history, the memory registers and the
-// status texts, and reaches the window only through the View.
+// status texts, and reaches the window only through the View. Front ends
+// change it only through its commands and read it through const models; a
+// formula sheet reads it as its SheetHost.
 #pragma once
 
 #include <cstdint>
@@ -27,7 +29,7 @@ namespace tavrik {
 // Modifier keys held with a keyboard key.
 enum KeyModifier : unsigned { kShiftKey = 1, kCtrlKey = 2, kAltKey = 4 };
 
-class Calculator : private SheetHost {
+class Calculator : public SheetHost {
   public:
     Calculator(View& view, const Clock& clock);
     Calculator(const Calculator&) = delete;
@@ -37,12 +39,26 @@ class Calculator : private SheetHost {
     // Takes over loaded settings and chooses the set in force (Set, or the default set).
     void setSettings(GlobalSettings settings);
     const GlobalSettings& settings() const { return settings_; }
-    // Edit the settings in place, then call applySettings().
-    GlobalSettings& editSettings() { return settings_; }
-    // Applies what takes effect at once: tax, rounding, limits, function keys.
-    void applySettings();
+    // Takes over edited settings (the settings dialog's apply) and applies
+    // what takes effect at once: tax, rounding, limits, function keys. The set
+    // in force stays, unless it is gone.
+    void applySettings(GlobalSettings settings);
+    // Edits a copy of the settings with `edit(GlobalSettings&)`, then applies it.
+    template <class Edit>
+    void editSettings(Edit&& edit) {
+        GlobalSettings edited = settings_;
+        edit(edited);
+        applySettings(std::move(edited));
+    }
+    // Saves the settings in force with `save(GlobalSettings&)`, which records
+    // in them what it wrote (the section list); its result is returned.
+    template <class Save>
+    bool saveSettings(Save&& save) {
+        return save(settings_);
+    }
     int currentSetIndex() const { return currentSetIndex_; }
     const SettingsSet& currentSet() const override;
+    // A set chosen from the set menu; choosing the set in force again re-applies it.
     void selectSet(int index);
 
     // Display metrics measured by the front end's layout.
@@ -77,6 +93,10 @@ class Calculator : private SheetHost {
 
     // --- history panel, history file and log ------------------------------
     void toggleRecording();
+    // Selects a line of the current list; -1 selects none.
+    void selectHistoryLine(int index) { history_.select(index); }
+    // The "↓" check: replay moves the selection down one line.
+    void setHistoryMoveDown(bool on) { history_.setMoveDown(on); }
     void clearHistory() { history_.clear(); }
     void deleteHistoryLine() { history_.deleteSelected(); }
     // Feeds the selected line into the keypad: a value as typed, an operation
@@ -92,12 +112,11 @@ class Calculator : private SheetHost {
     const std::string& displayText() const override { return state_.displayText; }
     const KeypadFace& keypad() const { return keypad_; }
     const StatusLine& status() const { return status_; }
-    History& history() { return history_; }
     const History& history() const { return history_; }
-    Log& log() { return log_; }
-    ErrorReporter& errors() { return errors_; }
+    const Log& log() const { return log_; }
+    const ErrorReporter& errors() const { return errors_; }
+    // The value rules in force and the services the value texts report through.
     const ValueContext& values() const override { return values_; }
-    View& view() override { return view_; }
     const Clock& clock() const { return clock_; }
 
     // How user functions (FStr1 … FStr6) are evaluated.
@@ -105,20 +124,18 @@ class Calculator : private SheetHost {
         userFunctionEvaluator_ = std::move(evaluator);
     }
 
-    // The formula sheet, evaluated with the display value as X.
-    FormulaSheet& sheet() { return sheet_; }
-    // A group of the function menu chosen: fills keys A … F from its row.
-    void selectFunctionRow(int row) { FunctionKeyRow(row); }
     // The "関数" menu: one item per function group with a titled function.
     const FunctionMenu& functionMenu() const { return functionMenu_; }
     // A click on a group of the "関数" menu.
     void selectFunctionGroup(int tag);
 
-    // The random generator of the random functions; seeded from the clock.
-    std::mt19937& random() { return random_; }
+    // Seeds the generator of the random functions (seeded from the clock at first).
     void seedRandom(std::uint32_t seed) { random_.seed(seed); }
 
   private:
+    // The view, for the formula sheet's clipboard and file dialogs.
+    View& view() override { return view_; }
+    void applySettings();
     // Entry editing.
     void digit(int code);
     void threeZeros();
@@ -184,7 +201,6 @@ class Calculator : private SheetHost {
     FunctionMenu functionMenu_;
     std::mt19937 random_;
     UserFunctionEvaluator userFunctionEvaluator_;
-    FormulaSheet sheet_{*this};
     int keyDownKey_ = -1;
     unsigned keyDownModifiers_ = 0;
 };

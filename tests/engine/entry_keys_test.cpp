@@ -112,7 +112,7 @@ TEST_F(EntryKeysTest, RadixKeysReexpressTheDisplay) {
 }
 
 TEST_F(EntryKeysTest, CopyPutsHexMarkersAroundHexValues) {
-    calc.editSettings().HexB = "0x";
+    calc.editSettings([&](GlobalSettings& s) { s.HexB = "0x"; });
     start(CalcMode::Mixed);
     keys("O1F");
     keys("V");
@@ -146,12 +146,13 @@ TEST_F(EntryKeysTest, KeyboardKeysCountWhenReleasedWithTheirModifiers) {
 }
 
 TEST_F(EntryKeysTest, KeyTableEntriesChooseCtrlShiftAndPlain) {
-    auto& keys = calc.editSettings().Keys;
-    keys[65] = "1111";
-    keys[kShiftKeyOffset + 65] = "2222";
-    keys[kCtrlKeyOffset + 66] = "333";  // not 4 characters: unusable
-    keys[66] = "4444";
-    keys[67] = "55555";
+    calc.editSettings([](GlobalSettings& s) {
+        s.Keys[65] = "1111";
+        s.Keys[kShiftKeyOffset + 65] = "2222";
+        s.Keys[kCtrlKeyOffset + 66] = "333";  // not 4 characters: unusable
+        s.Keys[66] = "4444";
+        s.Keys[67] = "55555";
+    });
     start();
     const auto tap = [&](int vk, unsigned mods) {
         calc.keyDown(vk, mods);
@@ -168,7 +169,7 @@ TEST_F(EntryKeysTest, KeyTableEntriesChooseCtrlShiftAndPlain) {
 }
 
 TEST_F(EntryKeysTest, KeyTableCharacterFollowsTheMode) {
-    calc.editSettings().Keys[70] = "5 AF";
+    calc.editSettings([&](GlobalSettings& s) { s.Keys[70] = "5 AF"; });
     start(CalcMode::Mixed);
     calc.keyDown(70, 0);
     calc.keyUp(70, 0);

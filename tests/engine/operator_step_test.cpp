@@ -71,8 +71,7 @@ TEST_F(OperatorStepTest, DivisionByZeroIsReportedAndKeepsTheLeftOperand) {
 
 TEST_F(OperatorStepTest, ResultIsShownInFullPrecisionInPanelTwo) {
     start();
-    calc.editSettings().SetTable[kDefaultSetSlot].RoundM = 1;
-    calc.applySettings();
+    calc.editSettings([&](GlobalSettings& s) { s.SetTable[kDefaultSetSlot].RoundM = 1; });
     keys("2/3=");
     EXPECT_EQ(display(), "1");
     EXPECT_EQ(calc.status().panel(2), "0.666666666666667");
@@ -80,7 +79,7 @@ TEST_F(OperatorStepTest, ResultIsShownInFullPrecisionInPanelTwo) {
 }
 
 TEST_F(OperatorStepTest, ChainedOperationsKeepTheUnroundedAccumulator) {
-    calc.editSettings().SetTable[kDefaultSetSlot].RoundM = 1;
+    calc.editSettings([&](GlobalSettings& s) { s.SetTable[kDefaultSetSlot].RoundM = 1; });
     start();
     keys("2/3*3=");
     EXPECT_EQ(display(), "2");

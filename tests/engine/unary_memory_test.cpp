@@ -6,8 +6,8 @@ namespace {
 class UnaryStepTest : public testing::CalculatorTest {
   protected:
     void withTax(int tax, int taxRound) {
-        calc.editSettings().Tax = tax;
-        calc.editSettings().TaxRound = taxRound;
+        calc.editSettings([&](GlobalSettings& s) { s.Tax = tax; });
+        calc.editSettings([&](GlobalSettings& s) { s.TaxRound = taxRound; });
         start();
     }
     // Types the number (with "+/-" for a leading "-") then the tax key.
@@ -59,11 +59,12 @@ TEST_F(UnaryStepTest, SignKeyWritesNoValueLineAndKeepsTyping) {
 }
 
 TEST_F(UnaryStepTest, FunctionKeysApplyOneAndTwoOperandFunctions) {
-    auto& s = calc.editSettings();
-    s.F[0] = 101;  // square root on key A
-    s.F[1] = 139;  // power on key B (two operands)
-    s.F[2] = 127;  // factorial on key C
-    s.FT[1] = "√";
+    calc.editSettings([](GlobalSettings& s) {
+        s.F[0] = 101;  // square root on key A
+        s.F[1] = 139;  // power on key B (two operands)
+        s.F[2] = 127;  // factorial on key C
+        s.FT[1] = "√";
+    });
     start();
     EXPECT_EQ(calc.keypad()[11].caption, "√");
     EXPECT_EQ(calc.keypad()[12].caption, "f139");
@@ -173,8 +174,8 @@ TEST_F(HistoryNumberingTest, NumberingCodes) {
         SCOPED_TRACE(c.code);
         testing::RecordingView freshView;
         Calculator fresh(freshView, clock);
-        fresh.editSettings().SetTable[kDefaultSetSlot].LNoTypeH = c.code;
-        fresh.applySettings();
+        fresh.editSettings(
+            [&](GlobalSettings& s) { s.SetTable[kDefaultSetSlot].LNoTypeH = c.code; });
         fresh.start();
         for (int code : {6, 19, 4, 23, 31, 2, 19}) fresh.PushBBtn(code);
         EXPECT_EQ(fresh.history().current().lines, c.lines);
@@ -182,7 +183,7 @@ TEST_F(HistoryNumberingTest, NumberingCodes) {
 }
 
 TEST_F(HistoryNumberingTest, LimitRefusesLinesWithAMessage) {
-    calc.editSettings().SetTable[kDefaultSetSlot].MaxLineH = 6;
+    calc.editSettings([&](GlobalSettings& s) { s.SetTable[kDefaultSetSlot].MaxLineH = 6; });
     start();
     keys("1+2+3+4+");
     EXPECT_EQ(historyLines().size(), 6u);
@@ -192,11 +193,11 @@ TEST_F(HistoryNumberingTest, LimitRefusesLinesWithAMessage) {
 }
 
 TEST_F(HistoryNumberingTest, SmallLimitsMeanNoLimitAndRecordingOffIsSilent) {
-    calc.editSettings().SetTable[kDefaultSetSlot].MaxLineH = 5;
+    calc.editSettings([&](GlobalSettings& s) { s.SetTable[kDefaultSetSlot].MaxLineH = 5; });
     start();
     keys("1+2+3+4+5=");
     EXPECT_EQ(historyLines().size(), 10u);
-    calc.history().setRecording(false);
+    calc.toggleRecording();
     keys("1+1=");
     EXPECT_EQ(historyLines().size(), 10u);
     EXPECT_TRUE(view.boxes.empty());
@@ -216,7 +217,7 @@ TEST_F(HistoryNumberingTest, EachModeKeepsItsOwnListAndCounter) {
 TEST_F(HistoryNumberingTest, SelectionStaysWhenLinesAreAdded) {
     start();
     keys("1+2=");
-    calc.history().select(1);
+    calc.selectHistoryLine(1);
     keys("3+");
     EXPECT_EQ(calc.history().current().selected, 1);
 }

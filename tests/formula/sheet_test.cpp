@@ -13,7 +13,7 @@ class SheetTest : public testing::CalculatorTest {
   protected:
     SheetTest() { start(); }
 
-    FormulaSheet& sheet() { return calc.sheet(); }
+    FormulaSheet& sheet() { return sheet_; }
     void setLines(std::initializer_list<const char*> lines) {
         sheet().clear();
         for (const char* line : lines) sheet().addLine(line);
@@ -24,6 +24,8 @@ class SheetTest : public testing::CalculatorTest {
         return sheet().lines();
     }
     using Lines = std::vector<std::string>;
+
+    FormulaSheet sheet_{calc};
 };
 
 TEST_F(SheetTest, RunsEveryLineFromTheLastUp) {
@@ -39,7 +41,7 @@ TEST_F(SheetTest, FormulaInFrontOfEachResult) {
 }
 
 TEST_F(SheetTest, PlusFollowsTheSettingUntilToggled) {
-    calc.editSettings().SetTable[kDefaultSetSlot].FPlusF = true;
+    calc.editSettings([&](GlobalSettings& s) { s.SetTable[kDefaultSetSlot].FPlusF = true; });
     EXPECT_TRUE(sheet().plusFormula());
     sheet().setPlusFormula(false);
     EXPECT_FALSE(sheet().plusFormula());
@@ -143,9 +145,10 @@ TEST_F(SheetTest, ResultsUseDecimalFormattingInMixedMode) {
 
 TEST_F(SheetTest, FormattingFailureKeepsWrittenLinesAndRestoresMode) {
     calc.switchMode(CalcMode::Time);
-    calc.editSettings().SetTable[kDefaultSetSlot].RoundM = 1;
-    calc.editSettings().SetTable[kDefaultSetSlot].RoundD = -5000;
-    calc.applySettings();
+    calc.editSettings([](GlobalSettings& s) {
+        s.SetTable[kDefaultSetSlot].RoundM = 1;
+        s.SetTable[kDefaultSetSlot].RoundD = -5000;
+    });
     setLines({"1+1", "0+0"});
     EXPECT_THROW(sheet().RunFormulaPanel(), CalcFailure);
     EXPECT_EQ(calc.values().rules.mode, CalcMode::Time);
@@ -172,7 +175,7 @@ TEST_F(SheetTest, DoubleClickSelectsAndRunsTheLine) {
 }
 
 TEST_F(SheetTest, DoubleClickWithoutRunOnlySelects) {
-    calc.editSettings().SetTable[kDefaultSetSlot].DblClickF = false;
+    calc.editSettings([&](GlobalSettings& s) { s.SetTable[kDefaultSetSlot].DblClickF = false; });
     setLines({"1+1", "2+2"});
     sheet().doubleClick();
     sheet().mouseUp(5);

@@ -11,9 +11,10 @@ class UserFunctionTest : public testing::CalculatorTest {
   protected:
     // Puts user functions 109 … 114 on keys A … F of group 1 and starts.
     void withFormulas(std::array<std::string, 6> formulas) {
-        GlobalSettings& settings = calc.editSettings();
-        settings.FStr = std::move(formulas);
-        for (int j = 0; j < 6; ++j) settings.F[static_cast<std::size_t>(j)] = 109 + j;
+        calc.editSettings([&](GlobalSettings& settings) {
+            settings.FStr = std::move(formulas);
+            for (int j = 0; j < 6; ++j) settings.F[static_cast<std::size_t>(j)] = 109 + j;
+        });
         start();
     }
     void pressFunctionKey(int key) {
@@ -59,13 +60,14 @@ TEST_F(UserFunctionTest, Arity) {
 class FunctionMenuTest : public testing::CalculatorTest {
   protected:
     FunctionMenuTest() {
-        GlobalSettings& settings = calc.editSettings();
-        settings.F[0] = 101;          // group 1: f101 on key A
-        settings.F[6 * 2 + 5] = 105;  // group 3: code 105 untitled on key F
-        settings.FT[105 - 100].clear();
-        settings.F[6 * 4 + 1] = 102;  // group 5: f102 on key B, f103 on key D
-        settings.F[6 * 4 + 3] = 103;
-        settings.FName[4] = "三角";
+        calc.editSettings([](GlobalSettings& settings) {
+            settings.F[0] = 101;          // group 1: f101 on key A
+            settings.F[6 * 2 + 5] = 105;  // group 3: code 105 untitled on key F
+            settings.FT[105 - 100].clear();
+            settings.F[6 * 4 + 1] = 102;  // group 5: f102 on key B, f103 on key D
+            settings.F[6 * 4 + 3] = 103;
+            settings.FName[4] = "三角";
+        });
     }
     std::vector<std::string> captions() const {
         std::vector<std::string> result;
@@ -109,7 +111,7 @@ TEST_F(FunctionMenuTest, RebuildKeepsTheCheckedGroup) {
     start();
     FunctionMenu menu = RebuildFunctionMenu(calc.settings(), {});
     CheckFunctionGroup(menu, CalcMode::Decimal, 4);
-    calc.editSettings().F[6 * 2 + 5] = 101;
+    calc.editSettings([&](GlobalSettings& s) { s.F[6 * 2 + 5] = 101; });
     menu = RebuildFunctionMenu(calc.settings(), menu);
     ASSERT_EQ(menu.items.size(), 3u);
     EXPECT_EQ(menu.checkedTag(), 4);
@@ -139,8 +141,10 @@ namespace {
 using FunctionMenuStartTest = testing::CalculatorTest;
 
 TEST_F(FunctionMenuStartTest, DecimalModeStartsOnTheFirstGroupOfTheMenu) {
-    calc.editSettings().F[14] = 101;  // group 3, key C
-    calc.editSettings().FName[2] = "根";
+    calc.editSettings([](GlobalSettings& s) {
+        s.F[14] = 101;  // group 3, key C
+        s.FName[2] = "根";
+    });
     start();
     EXPECT_EQ(calc.keypad()[13].caption, "f101");
     EXPECT_EQ(calc.keypad()[13].code, 101);

@@ -83,6 +83,18 @@ TEST_F(HistoryFileTest, AcceptsLfLinesAndInvalidBytes) {
     EXPECT_EQ(historyLines(), (std::vector<std::string>{"1: 5", "2: \xEF\xBF\xBD", "3: #="}));
 }
 
+TEST_F(HistoryFileTest, ReplayOfAnUnreadableFunctionNumberShowsTheConversionFailure) {
+    writeBytes(dir / "h.txt", "Mode:D\r\n#Fx1 (f)\r\n");
+    start();
+    view.nextPath = (dir / "h.txt").string();
+    calc.readHistoryFile();
+    calc.selectHistoryLine(0);
+    calc.replayHistoryLine();
+    ASSERT_EQ(view.boxes.size(), 1u);
+    EXPECT_EQ(view.boxes[0], "'x1' is not a valid integer value");
+    EXPECT_EQ(display(), "0");
+}
+
 TEST_F(HistoryFileTest, AFileWithoutModeLinesAddsNothing) {
     writeBytes(dir / "h.txt", "5\r\n6\r\n");
     start();
@@ -92,7 +104,7 @@ TEST_F(HistoryFileTest, AFileWithoutModeLinesAddsNothing) {
 }
 
 TEST_F(HistoryFileTest, ReadingStopsAtTheHistoryLimit) {
-    calc.editSettings().SetTable[kDefaultSetSlot].MaxLineH = 6;
+    calc.editSettings([&](GlobalSettings& s) { s.SetTable[kDefaultSetSlot].MaxLineH = 6; });
     start();
     keys("1+2+");
     ASSERT_EQ(historyLines().size(), 4u);
@@ -126,7 +138,7 @@ TEST_F(HistoryFileTest, WrittenCalculationReplaysToTheSameResult) {
     calc.clearHistory();
     calc.PushBBtn(kAllClear);
     calc.readHistoryFile();
-    calc.history().select(0);
+    calc.selectHistoryLine(0);
     for (std::size_t i = 0; i < 6; ++i) calc.replayHistoryLine();
     EXPECT_EQ(display(), result);
 }

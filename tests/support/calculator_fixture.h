@@ -18,8 +18,8 @@ class CalculatorTest : public ::testing::Test {
 
     // Starts the calculator in `mode` after the test has adjusted its settings.
     void start(CalcMode mode = CalcMode::Decimal) {
-        calc.editSettings().SetTable[kDefaultSetSlot].Mode = static_cast<char>(mode);
-        calc.applySettings();
+        calc.editSettings(
+            [&](GlobalSettings& s) { s.SetTable[kDefaultSetSlot].Mode = static_cast<char>(mode); });
         calc.start();
     }
 
