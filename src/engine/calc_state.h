@@ -16,6 +16,28 @@ enum EntryState : int {
     kSecondOperand = 3,    // the second operand is being typed
 };
 
+// A result or a pending operator is shown: the next entry starts an operand.
+inline bool ResultOrPending(int entryState) {
+    return entryState == kResultShown || entryState == kOperatorPending;
+}
+// An operand is being typed.
+inline bool Typing(int entryState) {
+    return entryState == kFirstOperand || entryState == kSecondOperand;
+}
+// Typing begins: after a result the first operand, after an operator the second.
+inline int OperandStarted(int entryState) {
+    if (entryState == kResultShown) return kFirstOperand;
+    if (entryState == kOperatorPending) return kSecondOperand;
+    return entryState;
+}
+// The operand being typed is given up or taken: back to the result or the
+// pending operator it followed.
+inline int OperandEnded(int entryState) {
+    if (entryState == kFirstOperand) return kResultShown;
+    if (entryState == kSecondOperand) return kOperatorPending;
+    return entryState;
+}
+
 struct CalcState {
     std::string displayText = "0";
     int entryState = kNeverCleared;

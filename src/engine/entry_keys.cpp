@@ -7,13 +7,7 @@
 
 namespace tavrik {
 
-namespace {
-
-bool Typing(int entryState) {
-    return entryState == kFirstOperand || entryState == kSecondOperand;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 bool Calculator::ChkDgts(int extra) {
     const auto length = static_cast<long long>(utf8::Length(state_.displayText));
@@ -34,7 +28,7 @@ void Calculator::digit(int code) {
     if (state_.entryState < 0) ProcBtn(kAllClear);
     if (!Typing(state_.entryState)) {
         setDisplay(EntryPrefixOf(values_, state_.displayText, true) + ch);
-        state_.entryState += 1;
+        state_.entryState = OperandStarted(state_.entryState);
         DspMsg("", kMessageClear);
         if (state_.entryState == kSecondOperand && state_.pendingOperator < 0)
             state_.entryState = kFirstOperand;
@@ -64,7 +58,7 @@ void Calculator::decimalPoint() {
     }
     if (!Typing(state_.entryState)) {
         setDisplay(EntryPrefixOf(values_, text, false) + "0.");
-        state_.entryState += 1;
+        state_.entryState = OperandStarted(state_.entryState);
         return;
     }
     if (mode() == CalcMode::Decimal) {
@@ -80,7 +74,7 @@ void Calculator::decimalPoint() {
 
 void Calculator::clearEntry() {
     setDisplay(zeroText());
-    if (Typing(state_.entryState)) state_.entryState -= 1;
+    state_.entryState = OperandEnded(state_.entryState);
 }
 
 void Calculator::backspace() {
@@ -93,7 +87,7 @@ void Calculator::backspace() {
         return;
     }
     setDisplay(prefix + "0");
-    state_.entryState -= 1;
+    state_.entryState = OperandEnded(state_.entryState);
 }
 
 void Calculator::allClear() {

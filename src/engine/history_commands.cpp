@@ -55,8 +55,7 @@ void Calculator::replayHistoryLine() {
     const std::string text = StripLineNumber(line);
     if (text.empty() || text.front() != '#') {
         setDisplay(text);
-        if (state_.entryState == kResultShown || state_.entryState == kOperatorPending)
-            state_.entryState += 1;
+        state_.entryState = OperandStarted(state_.entryState);
     } else {
         bool unreadable = false;
         const int code = ReplayCode(text, unreadable);

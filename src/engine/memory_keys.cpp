@@ -28,8 +28,7 @@ void Calculator::recallMemory(int slot) {
     }
     WriteLog(state_.displayText + " (MC) [" + fitted + "]");
     setDisplay(std::move(fitted));
-    if (state_.entryState == kResultShown || state_.entryState == kOperatorPending)
-        state_.entryState += 1;
+    state_.entryState = OperandStarted(state_.entryState);
 }
 
 void Calculator::memoryAddSubtract(int code) {
@@ -65,8 +64,7 @@ void Calculator::memoryAddSubtract(int code) {
 
 void Calculator::memoryRecallKey() {
     recallMemory(memory_.current);
-    if (state_.entryState == kResultShown || state_.entryState == kOperatorPending)
-        state_.entryState += 1;
+    state_.entryState = OperandStarted(state_.entryState);
 }
 
 void Calculator::memoryClearKey() {

@@ -149,9 +149,8 @@ void Calculator::radixKey(int code) {
     if (!state_.displayText.empty() && state_.displayText.front() == other)
         setDisplay(format(ParseValueText(values_, state_.displayText).extended()));
     const std::string zero = EntryPrefixOf(values_, state_.displayText, true) + "0";
-    if (utf8::EqualsIgnoreCase(state_.displayText, zero) &&
-        (state_.entryState == kFirstOperand || state_.entryState == kSecondOperand))
-        state_.entryState -= 1;
+    if (utf8::EqualsIgnoreCase(state_.displayText, zero))
+        state_.entryState = OperandEnded(state_.entryState);
 }
 
 void Calculator::ProcBtnF(int code) {
@@ -168,9 +167,9 @@ void Calculator::ProcBtnF(int code) {
     if (mode() != CalcMode::Mixed || rules_.radix != Radix::Hex) return;
     const char letter = KeyCodeChar(code);
     if (state_.entryState < 0) ProcBtn(kAllClear);
-    if (state_.entryState == kResultShown || state_.entryState == kOperatorPending) {
+    if (ResultOrPending(state_.entryState)) {
         setDisplay(EntryPrefixOf(values_, state_.displayText, false) + letter);
-        state_.entryState += 1;
+        state_.entryState = OperandStarted(state_.entryState);
         setPanel(2, "");
         return;
     }

@@ -36,8 +36,7 @@ void Calculator::operatorStep(int k) {
     CalcState& s = state_;
     s.previousDisplayText = s.displayText;
     DspMsg("", kMessageClear);
-    if (s.entryState == kFirstOperand || s.entryState == kSecondOperand)
-        AddHList(s.displayText, kValueLine);
+    if (Typing(s.entryState)) AddHList(s.displayText, kValueLine);
     std::string label;
     if (k <= 37) {
         label = std::string(1, KeyCodeChar(k));
@@ -59,9 +58,7 @@ void Calculator::operatorStep(int k) {
 
 void Calculator::numericOperatorStep(int k) {
     CalcState& s = state_;
-    if (s.lastFunctionCode > 0 &&
-        (s.entryState == kResultShown || s.entryState == kOperatorPending))
-        s.entryState += 1;
+    if (s.lastFunctionCode > 0) s.entryState = OperandStarted(s.entryState);
     switch (s.entryState) {
         case kResultShown:
             if (IsRepeatKey(k)) {

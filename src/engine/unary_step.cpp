@@ -35,9 +35,9 @@ void Calculator::unaryStep(int k) {
     const std::string old = s.displayText;
     DspMsg("", kMessageClear);
     const std::string label = functionLabel(k);
-    if ((s.entryState == kFirstOperand || s.entryState == kSecondOperand) && k != kChangeSign) {
+    if (Typing(s.entryState) && k != kChangeSign) {
         AddHList(s.displayText, kValueLine);
-        s.entryState -= 1;
+        s.entryState = OperandEnded(s.entryState);
     }
     if (k == kChangeSign) {
         s.previousDisplayText = s.displayText;

@@ -16,10 +16,6 @@ namespace tavrik {
 
 namespace {
 
-bool ResultOrPending(int entryState) {
-    return entryState == kResultShown || entryState == kOperatorPending;
-}
-
 bool StartsWithC(std::string_view text) {
     return !text.empty() && text.front() == 'c';
 }
@@ -66,7 +62,7 @@ void Calculator::timeUnitKey(int code) {
         typed = TrimTrailingZeros(text) + std::to_string(current) + std::string(unit);
     }
     setDisplay(std::move(typed));
-    if (ResultOrPending(state_.entryState)) state_.entryState += 1;
+    state_.entryState = OperandStarted(state_.entryState);
 }
 
 void Calculator::dateUnitKey(int code) {
@@ -77,7 +73,7 @@ void Calculator::dateUnitKey(int code) {
     if (!StartsWithC(text)) {
         if (bare.empty()) return;
         setDisplay(text + std::string(unit));
-        if (ResultOrPending(state_.entryState)) state_.entryState += 1;
+        state_.entryState = OperandStarted(state_.entryState);
         return;
     }
     const bool typed = !bare.empty();
@@ -109,7 +105,7 @@ void Calculator::dateUnitKey(int code) {
         else
             setDisplay(text + std::string(unit));
     }
-    if (ResultOrPending(state_.entryState)) state_.entryState += 1;
+    state_.entryState = OperandStarted(state_.entryState);
 }
 
 void Calculator::weekdayKey() {
