@@ -1,6 +1,8 @@
 #include "formula/operations.h"
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 #include "values/calc_value.h"
@@ -148,201 +150,169 @@ long double Tax(const OperationContext& ctx, int code, long double x) {
     }
 }
 
+// Each operation computes from the context, its own code, x and y.
+using Ctx = OperationContext;
+
+template <class Compute>
+long double F(Compute compute) {
+    return Checked(compute);
+}
+
+long double UserFunction(Ctx& ctx, int code, long double x, long double y) {
+    const std::string& formula =
+        ctx.userFormulas[static_cast<std::size_t>(code - kFirstUserFunction)];
+    if (formula.empty() || !ctx.evaluateUserFunction) return x;
+    return ctx.evaluateUserFunction(formula, x, y);
+}
+
+long double RandomBetween(Ctx& ctx, long double x, long double y) {
+    const std::int32_t a = ValueToIntChecked(x), b = ValueToIntChecked(y);
+    const std::int32_t low = std::min(a, b), high = std::max(a, b);
+    return low + UniformBelow(ctx.random, high - low);
+}
+
+long double Seed(Ctx& ctx, long double x) {
+    ctx.random.seed(static_cast<std::uint32_t>(ValueToIntChecked(x)));
+    return x;
+}
+
+long double Power(long double x, long double y) {
+    if (y == 0) return 1.0L;
+    return F([&] { return std::pow(Fresh(x), Fresh(y)); });
+}
+
+long double TimesPowerOfTwo(long double x, long double y) {
+    const int exponent = ValueToIntChecked(y);
+    return F([&] { return std::ldexp(Fresh(x), exponent); });
+}
+
+long double Scaled(long double x, long double factor) {
+    return F([&] { return Fresh(x) * factor; });
+}
+
+// An operation of one operand that needs nothing but x.
+#define UNARY(expression) [](Ctx&, int, long double x, long double) { return (expression); }
+// An operation of two operands that needs nothing but x and y.
+#define BINARY(expression) [](Ctx&, int, long double x, long double y) { return (expression); }
+
+constexpr Operation kOperations[] = {
+    {19, "add", 2, BINARY(F([&] { return Fresh(x) + Fresh(y); }))},
+    {20, "subtract", 2, BINARY(F([&] { return Fresh(x) - Fresh(y); }))},
+    {21, "multiply", 2, BINARY(F([&] { return Fresh(x) * Fresh(y); }))},
+    {22, "divide", 2, BINARY(F([&] { return Fresh(x) / Fresh(y); }))},
+    {24, "percent", 1, UNARY(Scaled(x, 0.01L))},
+    {33, "tax_in", 1,
+     [](Ctx& ctx, int code, long double x, long double) { return Tax(ctx, code, x); }},
+    {34, "tax_out", 1,
+     [](Ctx& ctx, int code, long double x, long double) { return Tax(ctx, code, x); }},
+    {101, "sqrt", 1, UNARY(F([&] { return std::sqrt(Fresh(x)); }))},
+    {102, "square", 1, UNARY(F([&] { return Fresh(x) * Fresh(x); }))},
+    {103, "reciprocal", 1, UNARY(Reciprocal(x))},
+    {104, "sin", 1, UNARY(Sine(x))},
+    {105, "cos", 1, UNARY(Cosine(x))},
+    {106, "tan", 1, UNARY(F([&] { return std::tan(Fresh(x)); }))},
+    {107, "pi", 1, [](Ctx&, int, long double, long double) { return kPi; }},
+    {109, "user1", kArityOfFormula, UserFunction},
+    {110, "user2", kArityOfFormula, UserFunction},
+    {111, "user3", kArityOfFormula, UserFunction},
+    {112, "user4", kArityOfFormula, UserFunction},
+    {113, "user5", kArityOfFormula, UserFunction},
+    {114, "user6", kArityOfFormula, UserFunction},
+    {121, "trunc", 1, UNARY(std::trunc(x))},
+    {122, "trunc_int64", 1, UNARY(static_cast<long double>(TruncateToInt64(x)))},
+    {123, "ceiling", 1, UNARY(CeilingOrFloor(x, true))},
+    {124, "floor", 1, UNARY(CeilingOrFloor(x, false))},
+    {125, "fraction", 1, UNARY(x - std::trunc(x))},
+    {126, "round", 1, UNARY(static_cast<long double>(RoundToInt64(x)))},
+    {127, "factorial", 1, UNARY(Factorial(x))},
+    {128, "permutations", 2, BINARY(Permutations(x, y))},
+    {129, "combinations", 2, BINARY(Combinations(x, y))},
+    {131, "exp", 1, UNARY(F([&] { return std::exp(Fresh(x)); }))},
+    {133, "times_power_of_two", 2, BINARY(TimesPowerOfTwo(x, y))},
+    {134, "ln", 1, UNARY(F([&] { return std::log(Fresh(x)); }))},
+    {135, "ln_1p", 1, UNARY(F([&] { return std::log1p(Fresh(x)); }))},
+    {136, "log2", 1, UNARY(F([&] { return std::log2(Fresh(x)); }))},
+    {137, "log10", 1, UNARY(F([&] { return std::log10(Fresh(x)); }))},
+    {138, "log_base", 2, BINARY(F([&] { return std::log(Fresh(y)) / std::log(Fresh(x)); }))},
+    {139, "power", 2, BINARY(Power(x, y))},
+    {141, "seed", 1, [](Ctx& ctx, int, long double x, long double) { return Seed(ctx, x); }},
+    {142, "random", 1, [](Ctx& ctx, int, long double, long double) { return Uniform(ctx.random); }},
+    {143, "random_below", 1,
+     [](Ctx& ctx, int, long double x, long double) {
+         return UniformBelow(ctx.random, ValueToIntChecked(x));
+     }},
+    {144, "random_between", 2,
+     [](Ctx& ctx, int, long double x, long double y) { return RandomBetween(ctx, x, y); }},
+    {145, "gaussian", 2,
+     [](Ctx& ctx, int, long double x, long double y) { return Gaussian(ctx.random, x, y); }},
+    {151, "acos", 1, UNARY(F([&] { return std::acos(Fresh(x)); }))},
+    {152, "acosh", 1, UNARY(F([&] { return InverseHyperbolicCosine(Fresh(x)); }))},
+    {153, "tan_of_reciprocal", 1, UNARY(F([&] { return std::tan(Reciprocal(x)); }))},
+    {154, "cot_of_reciprocal", 1, UNARY(Reciprocal(F([&] { return std::tan(Reciprocal(x)); })))},
+    {155, "sin_of_reciprocal", 1, UNARY(Sine(Reciprocal(x)))},
+    {156, "csc_of_reciprocal", 1, UNARY(Reciprocal(Sine(Reciprocal(x))))},
+    {157, "cos_of_reciprocal", 1, UNARY(Cosine(Reciprocal(x)))},
+    {158, "sec_of_reciprocal", 1, UNARY(Reciprocal(Cosine(Reciprocal(x))))},
+    {159, "asin", 1, UNARY(F([&] { return std::asin(Fresh(x)); }))},
+    {160, "asinh", 1, UNARY(F([&] { return InverseHyperbolicSine(Fresh(x)); }))},
+    {161, "atan2", 2, BINARY(F([&] { return std::atan2(Fresh(x), Fresh(y)); }))},
+    {162, "csc", 1, UNARY(Reciprocal(Sine(x)))},
+    {163, "cosh", 1, UNARY(HyperbolicCosine(x, 0.25L))},
+    {164, "cot", 1, UNARY(Reciprocal(F([&] { return std::tan(Fresh(x)); })))},
+    {165, "cot", 1, UNARY(Reciprocal(F([&] { return std::tan(Fresh(x)); })))},
+    {166, "coth", 1, UNARY(Reciprocal(HyperbolicTangent(x)))},
+    {167, "csc", 1, UNARY(Reciprocal(Sine(x)))},
+    {168, "csch", 1, UNARY(Reciprocal(HyperbolicCosine(x, -0.25L)))},
+    {169, "turns_to_degrees", 1, UNARY(Scaled(x, 360.0L))},
+    {170, "turns_to_grads", 1, UNARY(Scaled(x, 400.0L))},
+    {171, "turns_to_radians", 1, UNARY(F([&] { return Fresh(x) * 2.0L * kPi; }))},
+    {172, "degrees_to_turns", 1, UNARY(F([&] { return Fresh(x) / 360.0L; }))},
+    {173, "degrees_to_grads", 1, UNARY(F([&] { return Fresh(x) * kPi / 180.0L * 200.0L / kPi; }))},
+    {174, "degrees_to_radians", 1, UNARY(F([&] { return Fresh(x) * kPi / 180.0L; }))},
+    {175, "grads_to_turns", 1, UNARY(F([&] { return Fresh(x) / 400.0L; }))},
+    {176, "grads_to_degrees", 1, UNARY(F([&] { return Fresh(x) * kPi / 200.0L * 180.0L / kPi; }))},
+    {177, "grads_to_radians", 1, UNARY(F([&] { return Fresh(x) * kPi / 200.0L; }))},
+    {178, "hypot", 2, BINARY(F([&] { return std::hypot(Fresh(x), Fresh(y)); }))},
+    {179, "radians_to_turns", 1, UNARY(F([&] { return Fresh(x) / (2.0L * kPi); }))},
+    {180, "radians_to_degrees", 1, UNARY(F([&] { return Fresh(x) * 180.0L / kPi; }))},
+    {181, "radians_to_grads", 1, UNARY(F([&] { return Fresh(x) * 200.0L / kPi; }))},
+    {182, "sec", 1, UNARY(Reciprocal(Cosine(x)))},
+    {183, "sec", 1, UNARY(Reciprocal(Cosine(x)))},
+    {184, "sech", 1, UNARY(Reciprocal(HyperbolicCosine(x, 0.25L)))},
+    {185, "sinh", 1, UNARY(HyperbolicCosine(x, -0.25L))},
+    {186, "tanh", 1, UNARY(HyperbolicTangent(x))},
+    {187, "times_1e4", 1, UNARY(Scaled(x, 1e4L))},
+    {188, "times_1e8", 1, UNARY(Scaled(x, 1e8L))},
+    {189, "times_1e12", 1, UNARY(Scaled(x, 1e12L))},
+    {190, "times_1e16", 1, UNARY(Scaled(x, 1e16L))},
+};
+
+#undef UNARY
+#undef BINARY
+
+// Looked up by binary search on the code.
+static_assert(std::ranges::is_sorted(kOperations, std::less<>{}, &Operation::code));
+static_assert(std::ranges::adjacent_find(kOperations, std::equal_to<>{}, &Operation::code) ==
+              std::ranges::end(kOperations));
+
 }  // namespace
 
+const Operation* FindOperation(int code) {
+    const auto found = std::ranges::lower_bound(kOperations, code, std::less<>{}, &Operation::code);
+    return found != std::ranges::end(kOperations) && found->code == code ? found : nullptr;
+}
+
 int FunctionArity(int code, const std::array<std::string, 6>& userFormulas) {
-    switch (code) {
-        case 128:
-        case 129:
-        case 133:
-        case 138:
-        case 139:
-        case 144:
-        case 145:
-        case 161:
-        case 178:
-            return 2;
-        default:
-            break;
-    }
-    if (code >= 109 && code <= 114) {
-        const std::string& formula = userFormulas[static_cast<std::size_t>(code - 109)];
-        return formula.find_first_of("Yy") != std::string::npos ? 2 : 1;
-    }
-    return 1;
+    const Operation* operation = FindOperation(code);
+    if (!operation) return 1;
+    if (operation->arity != kArityOfFormula) return operation->arity;
+    const std::string& formula = userFormulas[static_cast<std::size_t>(code - kFirstUserFunction)];
+    return formula.find_first_of("Yy") != std::string::npos ? 2 : 1;
 }
 
 long double ComputeOperation(OperationContext& ctx, int code, long double x, long double y) {
-    const auto f = [](auto compute) { return Checked(compute); };
-    switch (code) {
-        case 19:
-            return f([&] { return Fresh(x) + Fresh(y); });
-        case 20:
-            return f([&] { return Fresh(x) - Fresh(y); });
-        case 21:
-            return f([&] { return Fresh(x) * Fresh(y); });
-        case 22:
-            return f([&] { return Fresh(x) / Fresh(y); });
-        case 24:
-            return f([&] { return Fresh(x) * 0.01L; });
-        case 33:
-        case 34:
-            return Tax(ctx, code, x);
-        case 101:
-            return f([&] { return std::sqrt(Fresh(x)); });
-        case 102:
-            return f([&] { return Fresh(x) * Fresh(x); });
-        case 103:
-            return Reciprocal(x);
-        case 104:
-            return Sine(x);
-        case 105:
-            return Cosine(x);
-        case 106:
-            return f([&] { return std::tan(Fresh(x)); });
-        case 107:
-            return kPi;
-        case 109:
-        case 110:
-        case 111:
-        case 112:
-        case 113:
-        case 114: {
-            const std::string& formula = ctx.userFormulas[static_cast<std::size_t>(code - 109)];
-            if (formula.empty() || !ctx.evaluateUserFunction) return x;
-            return ctx.evaluateUserFunction(formula, x, y);
-        }
-        case 121:
-            return std::trunc(x);
-        case 122:
-            return static_cast<long double>(TruncateToInt64(x));
-        case 123:
-            return CeilingOrFloor(x, true);
-        case 124:
-            return CeilingOrFloor(x, false);
-        case 125:
-            return x - std::trunc(x);
-        case 126:
-            return static_cast<long double>(RoundToInt64(x));
-        case 127:
-            return Factorial(x);
-        case 128:
-            return Permutations(x, y);
-        case 129:
-            return Combinations(x, y);
-        case 131:
-            return f([&] { return std::exp(Fresh(x)); });
-        case 133: {
-            const int exponent = ValueToIntChecked(y);
-            return f([&] { return std::ldexp(Fresh(x), exponent); });
-        }
-        case 134:
-            return f([&] { return std::log(Fresh(x)); });
-        case 135:
-            return f([&] { return std::log1p(Fresh(x)); });
-        case 136:
-            return f([&] { return std::log2(Fresh(x)); });
-        case 137:
-            return f([&] { return std::log10(Fresh(x)); });
-        case 138:
-            return f([&] { return std::log(Fresh(y)) / std::log(Fresh(x)); });
-        case 139:
-            if (y == 0) return 1.0L;
-            return f([&] { return std::pow(Fresh(x), Fresh(y)); });
-        case 141:
-            ctx.random.seed(static_cast<std::uint32_t>(ValueToIntChecked(x)));
-            return x;
-        case 142:
-            return Uniform(ctx.random);
-        case 143:
-            return UniformBelow(ctx.random, ValueToIntChecked(x));
-        case 144: {
-            const std::int32_t a = ValueToIntChecked(x), b = ValueToIntChecked(y);
-            const std::int32_t low = std::min(a, b), high = std::max(a, b);
-            return low + UniformBelow(ctx.random, high - low);
-        }
-        case 145:
-            return Gaussian(ctx.random, x, y);
-        case 151:
-            return f([&] { return std::acos(Fresh(x)); });
-        case 152:
-            return f([&] { return InverseHyperbolicCosine(Fresh(x)); });
-        case 153:
-            return f([&] { return std::tan(Reciprocal(x)); });
-        case 154:
-            return Reciprocal(f([&] { return std::tan(Reciprocal(x)); }));
-        case 155:
-            return Sine(Reciprocal(x));
-        case 156:
-            return Reciprocal(Sine(Reciprocal(x)));
-        case 157:
-            return Cosine(Reciprocal(x));
-        case 158:
-            return Reciprocal(Cosine(Reciprocal(x)));
-        case 159:
-            return f([&] { return std::asin(Fresh(x)); });
-        case 160:
-            return f([&] { return InverseHyperbolicSine(Fresh(x)); });
-        case 161:
-            return f([&] { return std::atan2(Fresh(x), Fresh(y)); });
-        case 162:
-        case 167:
-            return Reciprocal(Sine(x));
-        case 163:
-            return HyperbolicCosine(x, 0.25L);
-        case 164:
-        case 165:
-            return Reciprocal(f([&] { return std::tan(Fresh(x)); }));
-        case 166:
-            return Reciprocal(HyperbolicTangent(x));
-        case 168:
-            return Reciprocal(HyperbolicCosine(x, -0.25L));
-        case 169:
-            return f([&] { return Fresh(x) * 360.0L; });
-        case 170:
-            return f([&] { return Fresh(x) * 400.0L; });
-        case 171:
-            return f([&] { return Fresh(x) * 2.0L * kPi; });
-        case 172:
-            return f([&] { return Fresh(x) / 360.0L; });
-        case 173:
-            return f([&] { return Fresh(x) * kPi / 180.0L * 200.0L / kPi; });
-        case 174:
-            return f([&] { return Fresh(x) * kPi / 180.0L; });
-        case 175:
-            return f([&] { return Fresh(x) / 400.0L; });
-        case 176:
-            return f([&] { return Fresh(x) * kPi / 200.0L * 180.0L / kPi; });
-        case 177:
-            return f([&] { return Fresh(x) * kPi / 200.0L; });
-        case 178:
-            return f([&] { return std::hypot(Fresh(x), Fresh(y)); });
-        case 179:
-            return f([&] { return Fresh(x) / (2.0L * kPi); });
-        case 180:
-            return f([&] { return Fresh(x) * 180.0L / kPi; });
-        case 181:
-            return f([&] { return Fresh(x) * 200.0L / kPi; });
-        case 182:
-        case 183:
-            return Reciprocal(Cosine(x));
-        case 184:
-            return Reciprocal(HyperbolicCosine(x, 0.25L));
-        case 185:
-            return HyperbolicCosine(x, -0.25L);
-        case 186:
-            return HyperbolicTangent(x);
-        case 187:
-            return f([&] { return Fresh(x) * 1e4L; });
-        case 188:
-            return f([&] { return Fresh(x) * 1e8L; });
-        case 189:
-            return f([&] { return Fresh(x) * 1e12L; });
-        case 190:
-            return f([&] { return Fresh(x) * 1e16L; });
-        default:
-            return x;
-    }
+    const Operation* operation = FindOperation(code);
+    return operation ? operation->compute(ctx, code, x, y) : x;
 }
 
 long double ApplyOperator(OperationContext& ctx, int code, long double x, long double y) {

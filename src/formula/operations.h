@@ -30,8 +30,23 @@ struct OperationContext {
     const UserFunctionEvaluator& evaluateUserFunction;
 };
 
-// Codes taking two operands: 128, 129, 133, 138, 139, 144, 145, 161, 178, and
-// a user function whose formula contains "Y".
+// Codes 109 … 114: the user functions FStr1 … FStr6.
+inline constexpr int kFirstUserFunction = 109;
+// The arity of a user function: 2 when its formula uses Y, else 1.
+inline constexpr int kArityOfFormula = 0;
+
+// One operation of the keypad and of the function keys.
+struct Operation {
+    int code;
+    std::string_view name;  // for readers of the table and of traces
+    int arity;              // operands taken: 1, 2 or kArityOfFormula
+    long double (*compute)(OperationContext& ctx, int code, long double x, long double y);
+};
+
+// The operation of `code`; nothing for a code without one.
+const Operation* FindOperation(int code);
+
+// The operands `code` takes, from the operation table.
 int FunctionArity(int code, const std::array<std::string, 6>& userFormulas);
 
 // The value of `code` at x (and y). A failure is reported and gives x; a
