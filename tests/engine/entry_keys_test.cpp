@@ -34,6 +34,15 @@ TEST_F(EntryKeysTest, DecimalEntrySequences) {
     }
 }
 
+TEST_F(EntryKeysTest, PointStartsANewNumberWhateverTheDisplayHolds) {
+    start();
+    keys("P1+P2=");
+    EXPECT_EQ(display(), "0.3");
+    keys("P");
+    EXPECT_EQ(display(), "0.") << "a result holding a point is no number being typed";
+    EXPECT_EQ(calc.state().entryState, kFirstOperand);
+}
+
 TEST_F(EntryKeysTest, GroupingWhileTyping) {
     start();
     calc.setGrouping(true);
