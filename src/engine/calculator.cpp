@@ -98,7 +98,7 @@ void Calculator::PushBBtn(int code) {
         if (failure.isMath())
             errors_.ReportMathException(failure);
         else
-            failed(failure.what());
+            failed(FailureMessage(failure));
     } catch (const std::exception& error) {
         failed(error.what());
     }
