@@ -95,6 +95,18 @@ TEST_F(HistoryFileTest, ReplayOfAnUnreadableFunctionNumberShowsTheConversionFail
     EXPECT_EQ(display(), "0");
 }
 
+TEST_F(HistoryFileTest, AReplayedLineOfManyDigitsKeepsItsValue) {
+    writeBytes(dir / "h.txt", "Mode:D\r\n" + std::string(310, '9') + "\r\n");
+    start();
+    view.nextPath = (dir / "h.txt").string();
+    calc.readHistoryFile();
+    calc.selectHistoryLine(0);
+    calc.replayHistoryLine();
+    keys("/1=");
+    EXPECT_EQ(display(), "1E310");
+    EXPECT_EQ(calc.status().strip(), "");
+}
+
 TEST_F(HistoryFileTest, AFileWithoutModeLinesAddsNothing) {
     writeBytes(dir / "h.txt", "5\r\n6\r\n");
     start();
