@@ -5,6 +5,7 @@
 // formula sheet reads it as its SheetHost.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <random>
@@ -28,6 +29,8 @@ namespace tavrik {
 
 // Modifier keys held with a keyboard key.
 enum KeyModifier : unsigned { kShiftKey = 1, kCtrlKey = 2, kAltKey = 4 };
+// Virtual-key codes run from 0 to 255.
+inline constexpr int kVirtualKeyCount = 256;
 
 class Calculator : public SheetHost {
   public:
@@ -205,8 +208,9 @@ class Calculator : public SheetHost {
     FunctionMenu functionMenu_;
     std::mt19937 random_;
     UserFunctionEvaluator userFunctionEvaluator_;
-    int keyDownKey_ = -1;
-    unsigned keyDownModifiers_ = 0;
+    // Modifiers held at the key-down of each virtual key still down, so that
+    // keys overlapping in fast typing each count at their own release.
+    std::array<std::optional<unsigned>, kVirtualKeyCount> heldKeys_{};
 };
 
 }  // namespace tavrik
