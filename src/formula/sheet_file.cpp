@@ -29,6 +29,7 @@ bool FormulaSheet::ReadFormulaFile() {
     }
     selLength_ = 0;
     insertText(WithLineBreaks(cp932::Decode(*bytes)));
+    view.changed(kSheetChanged);
     return true;
 }
 

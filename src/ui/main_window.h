@@ -13,6 +13,7 @@ namespace tavrik::ui {
 
 class ButtonPanel;
 class DisplayPanel;
+class FormulaPanel;
 class PanelWidget;
 class StatusBar;
 
@@ -33,9 +34,15 @@ class MainWindow final : public QMainWindow {
     bool statusBarShown() const { return statusChecked_; }
     void reapplyStatusBar();
 
+    // "最大表示": the formula panel alone fills the window and "表示" is
+    // disabled; cleared, the layout is built again with the other panels
+    // shown as they were.
+    void MaximiseFormulaPanel(bool on);
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void BBtnClick(int tag);
@@ -43,6 +50,7 @@ class MainWindow final : public QMainWindow {
     void setClientSize(int width, int height);
     void placeStatusBar();
     PanelWidget* panelOf(char letter) const;
+    void fillWithFormulaPanel();
 
     Calculator& calc_;
     MainMenu menu_;
@@ -50,7 +58,9 @@ class MainWindow final : public QMainWindow {
     StatusBar* statusBar_;
     DisplayPanel* display_ = nullptr;  // built when the set names it
     ButtonPanel* buttons_ = nullptr;
-    bool statusChecked_ = true;  // the "ステータスバー" check
+    FormulaPanel* formula_ = nullptr;
+    std::string shownBeforeMaximise_;  // letters of the panels "最大表示" hid
+    bool statusChecked_ = true;        // the "ステータスバー" check
 };
 
 }  // namespace tavrik::ui
