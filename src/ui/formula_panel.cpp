@@ -28,6 +28,7 @@ Qt::ScrollBarPolicy Policy(bool shown) {
 FormulaPanel::FormulaPanel(QWidget* parent, Calculator& calc, FormulaPanelCommands commands)
     : PanelWidget(parent),
       calc_(calc),
+      commands_(std::move(commands)),
       editor_(new FormulaEditor(
           this, {[this] { doubleClicked_ = true; }, [this] { onMouseReleased(); }})),
       runKey_(new QPushButton(QStringLiteral("="), this)) {
@@ -43,8 +44,8 @@ FormulaPanel::FormulaPanel(QWidget* parent, Calculator& calc, FormulaPanelComman
 
     menu_ = BuildFormulaMenu(
         *editor_, {[this] { RunFormulaPanel(); }, [this] { CopyFormula(); },
-                   [this](bool on) { calc_.sheet().setPlusFormula(on); }, commands.maximise,
-                   [this] { WriteFormulaFile(); }, [this] { ReadFormulaFile(); }, commands.exit});
+                   [this](bool on) { calc_.sheet().setPlusFormula(on); }, commands_.maximise,
+                   [this] { WriteFormulaFile(); }, [this] { ReadFormulaFile(); }, commands_.exit});
     editor_->setPopupMenu(menu_.menu);
 }
 
@@ -108,16 +109,17 @@ void FormulaPanel::placeRunKey() {
 void FormulaPanel::showSheet() {
     const FormulaSheet& sheet = calc_.sheet();
     const QString after = EditorText(sheet.text());
-    const TextEdit edit = DifferingSpan(editor_->toPlainText(), after);
     QTextCursor cursor(editor_->document());
-    if (edit.removed > 0 || !edit.inserted.isEmpty()) {
-        // One edit of the document, one step to undo, however many lines were answered.
-        cursor.beginEditBlock();
+    // One edit of the document, one step to undo, however many lines were answered.
+    cursor.beginEditBlock();
+    for (const TextEdit& edit : InsertedAnswers(editor_->toPlainText(), after)) {
         cursor.setPosition(static_cast<int>(edit.start));
-        cursor.setPosition(static_cast<int>(edit.start + edit.removed), QTextCursor::KeepAnchor);
+        if (edit.removed > 0)
+            cursor.setPosition(static_cast<int>(edit.start + edit.removed),
+                               QTextCursor::KeepAnchor);
         cursor.insertText(edit.inserted);
-        cursor.endEditBlock();
     }
+    cursor.endEditBlock();
     const std::size_t start = sheet.selectionStart();
     cursor.setPosition(static_cast<int>(EditorPosition(after, start)));
     cursor.setPosition(static_cast<int>(EditorPosition(after, start + sheet.selectionLength())),
@@ -136,7 +138,7 @@ void FormulaPanel::handTextToSheet() {
 
 void FormulaPanel::guarded(const std::function<void()>& command) {
     try {
-        command();
+        commands_.holdingRefresh(command);
     } catch (const std::exception& failure) {
         calc_.view().messageBox(BoxKind::Error, failure.what());
     }

@@ -18,6 +18,8 @@ namespace tavrik::ui {
 struct FormulaPanelCommands {
     std::function<void(bool)> maximise;  // "最大表示" checked or unchecked
     std::function<void()> exit;          // "終了"
+    // Runs a sheet command with the window's refreshes held until it ends.
+    std::function<void(const std::function<void()>&)> holdingRefresh;
 };
 
 class FormulaPanel final : public PanelWidget {
@@ -54,6 +56,7 @@ class FormulaPanel final : public PanelWidget {
     void placeRunKey();
 
     Calculator& calc_;
+    FormulaPanelCommands commands_;
     FormulaEditor* editor_;
     QPushButton* runKey_;
     FormulaMenu menu_;

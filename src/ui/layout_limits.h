@@ -8,11 +8,21 @@
 
 namespace tavrik::ui {
 
-inline int LayoutPitch(int pitch) { return std::clamp(pitch, 0, 50); }
-inline int LayoutDigits(int digits) { return std::clamp(digits, 0, 100); }
-inline int LayoutKeyGap(int gap) { return std::clamp(gap, 0, 100); }
-inline int LayoutFontSize(int points) { return std::clamp(points, 0, 50); }
+inline int LayoutPitch(int pitch) {
+    return std::clamp(pitch, 0, 50);
+}
+inline int LayoutDigits(int digits) {
+    return std::clamp(digits, 0, 100);
+}
+inline int LayoutKeyGap(int gap) {
+    return std::clamp(gap, 0, 100);
+}
+inline int LayoutFontSize(int points) {
+    return std::clamp(points, 0, 50);
+}
 // A coordinate or extent of a custom key placement, in pixels.
-inline int LayoutKeyBound(int pixels) { return std::clamp(pixels, -10000, 10000); }
+inline int LayoutKeyBound(int pixels) {
+    return std::clamp(pixels, -10000, 10000);
+}
 
 }  // namespace tavrik::ui

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScopeGuard>
+#include <utility>
 
 #include "engine/button_codes.h"
 #include "ui/button_panel.h"
@@ -68,7 +70,8 @@ void MainWindow::LayoutPanels() {
             if (!formula_)
                 formula_ = new FormulaPanel(
                     client_, calc_,
-                    {[this](bool on) { MaximiseFormulaPanel(on); }, [this] { close(); }});
+                    {[this](bool on) { MaximiseFormulaPanel(on); }, [this] { close(); },
+                     [this](const std::function<void()>& command) { withRefreshHeld(command); }});
             formula_->build(set);
         }
         panelOf(letter)->setVisible(Shows(disp, letter));
@@ -124,6 +127,10 @@ void MainWindow::placeStatusBar() {
 }
 
 void MainWindow::refresh(unsigned changes) {
+    if (refreshHolds_ > 0) {
+        heldChanges_ |= changes;
+        return;
+    }
     if ((changes & kDisplayChanged) && display_) display_->setText(calc_.displayText());
     if (changes & kStatusChanged) statusBar_->showLine(calc_.status());
     if ((changes & kKeypadChanged) && buttons_) buttons_->showFace(calc_.keypad());
@@ -163,6 +170,14 @@ void MainWindow::showFunctionMenu() {
 void MainWindow::reapplyStatusBar() {
     statusBar_->setVisible(statusChecked_);
     ArrangePanels(false);
+}
+
+void MainWindow::withRefreshHeld(const std::function<void()>& command) {
+    ++refreshHolds_;
+    const auto release = qScopeGuard([this] {
+        if (--refreshHolds_ == 0 && heldChanges_ != 0) refresh(std::exchange(heldChanges_, 0u));
+    });
+    command();
 }
 
 void MainWindow::MaximiseFormulaPanel(bool on) {

@@ -39,6 +39,10 @@ class MainWindow final : public QMainWindow {
     // shown as they were.
     void MaximiseFormulaPanel(bool on);
 
+    // Runs `command` with the refreshes held and shown once when it ends: a
+    // formula panel run changes the message line once per formula.
+    void withRefreshHeld(const std::function<void()>& command);
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -60,7 +64,9 @@ class MainWindow final : public QMainWindow {
     ButtonPanel* buttons_ = nullptr;
     FormulaPanel* formula_ = nullptr;
     std::string shownBeforeMaximise_;  // letters of the panels "最大表示" hid
-    bool statusChecked_ = true;        // the "ステータスバー" check
+    int refreshHolds_ = 0;
+    unsigned heldChanges_ = 0;
+    bool statusChecked_ = true;  // the "ステータスバー" check
 };
 
 }  // namespace tavrik::ui

@@ -60,4 +60,33 @@ TextEdit DifferingSpan(QStringView before, QStringView after) {
             after.mid(prefix, after.size() - prefix - suffix).toString()};
 }
 
+std::vector<TextEdit> InsertedAnswers(QStringView before, QStringView after) {
+    const TextEdit span = DifferingSpan(before, after);
+    const qsizetype spanEnd = span.start + span.removed;
+    const QStringView inserted = span.inserted;
+    std::vector<TextEdit> edits;
+    qsizetype i = span.start;  // in `before`
+    qsizetype j = 0;           // in `inserted`, the span's new text
+    while (j < inserted.size()) {
+        if (i < spanEnd && before[i] == inserted[j]) {
+            ++i;
+            ++j;
+            continue;
+        }
+        // An answer after the end of a line runs up to the next line break;
+        // answer lines run through their line break.
+        const bool atLineEnd = i == spanEnd || before[i] == QLatin1Char('\n');
+        qsizetype end = inserted.indexOf(QLatin1Char('\n'), j + 1);
+        if (end < 0)
+            end = inserted.size();
+        else if (!atLineEnd)
+            ++end;
+        edits.push_back({i, 0, inserted.mid(j, end - j).toString()});
+        j = end;
+    }
+    if (i != spanEnd) return {span};
+    std::reverse(edits.begin(), edits.end());
+    return edits;
+}
+
 }  // namespace tavrik::ui

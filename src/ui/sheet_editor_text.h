@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavrik::ui {
 
@@ -26,5 +27,13 @@ struct TextEdit {
     QString inserted;
 };
 TextEdit DifferingSpan(QStringView before, QStringView after);
+
+// The edits, from the last to the first, that turn `before` into `after`
+// when `after` is `before` with answers inserted: each inserted piece either
+// continues a line up to its end or is a run of whole lines. Replacing the
+// differing span would rebuild every line between the first answer and the
+// last; inserting the answers alone touches only new text. Where `after` has
+// another shape, the one differing span.
+std::vector<TextEdit> InsertedAnswers(QStringView before, QStringView after);
 
 }  // namespace tavrik::ui
