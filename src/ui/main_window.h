@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+#include "ui/keyboard_keys.h"
 #include "ui/main_menu.h"
 
 #include "engine/calculator.h"
@@ -43,10 +44,16 @@ class MainWindow final : public QMainWindow {
     // formula panel run changes the message line once per formula.
     void withRefreshHeld(const std::function<void()>& command);
 
+    // Forgets the keys held down, so that their releases press nothing: the
+    // keyboard goes to a dialog or box that opens now.
+    void forgetPressedKeys();
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void BBtnClick(int tag);
@@ -58,6 +65,7 @@ class MainWindow final : public QMainWindow {
 
     Calculator& calc_;
     MainMenu menu_;
+    KeyboardKeys keys_;
     QWidget* client_;
     StatusBar* statusBar_;
     DisplayPanel* display_ = nullptr;  // built when the set names it
