@@ -14,6 +14,7 @@ namespace tavrik::ui {
 
 class ButtonPanel;
 class DisplayPanel;
+class FormulaPanel;
 class PanelWidget;
 class StatusBar;
 
@@ -34,6 +35,15 @@ class MainWindow final : public QMainWindow {
     bool statusBarShown() const { return statusChecked_; }
     void reapplyStatusBar();
 
+    // "最大表示": the formula panel alone fills the window and "表示" is
+    // disabled; cleared, the layout is built again with the other panels
+    // shown as they were.
+    void MaximiseFormulaPanel(bool on);
+
+    // Runs `command` with the refreshes held and shown once when it ends: a
+    // formula panel run changes the message line once per formula.
+    void withRefreshHeld(const std::function<void()>& command);
+
     // Forgets the keys held down, so that their releases press nothing: the
     // keyboard goes to a dialog or box that opens now.
     void forgetPressedKeys();
@@ -41,6 +51,7 @@ class MainWindow final : public QMainWindow {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -50,6 +61,7 @@ class MainWindow final : public QMainWindow {
     void setClientSize(int width, int height);
     void placeStatusBar();
     PanelWidget* panelOf(char letter) const;
+    void fillWithFormulaPanel();
 
     Calculator& calc_;
     MainMenu menu_;
@@ -58,6 +70,10 @@ class MainWindow final : public QMainWindow {
     StatusBar* statusBar_;
     DisplayPanel* display_ = nullptr;  // built when the set names it
     ButtonPanel* buttons_ = nullptr;
+    FormulaPanel* formula_ = nullptr;
+    std::string shownBeforeMaximise_;  // letters of the panels "最大表示" hid
+    int refreshHolds_ = 0;
+    unsigned heldChanges_ = 0;
     bool statusChecked_ = true;  // the "ステータスバー" check
 };
 
