@@ -156,16 +156,32 @@ void MainWindow::BBtnClick(int tag) {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
-    const KeyboardKey key = KeyboardKeyOf(*event);
-    calc_.keyDown(key.code, key.modifiers);
+    handleKey({true, KeyboardKeyOf(*event)});
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
+    handleKey({false, KeyboardKeyOf(*event)});
+}
+
+void MainWindow::acceptKeys() {
+    acceptingKeys_ = true;
+    for (const TypedKey& typed : earlyKeys_) handleKey(typed);
+    earlyKeys_.clear();
+}
+
+void MainWindow::handleKey(const TypedKey& typed) {
+    if (!acceptingKeys_) {
+        earlyKeys_.push_back(typed);
+        return;
+    }
+    if (typed.press) {
+        calc_.keyDown(typed.key.code, typed.key.modifiers);
+        return;
+    }
     // A key without a code still ends the record of the key before it (on
     // its press), but its release has no table entry to look up.
-    const KeyboardKey key = KeyboardKeyOf(*event);
-    if (key.code != 0) calc_.keyUp(key.code, key.modifiers);
+    if (typed.key.code != 0) calc_.keyUp(typed.key.code, typed.key.modifiers);
 }
 
 PanelWidget* MainWindow::panelOf(char letter) const {

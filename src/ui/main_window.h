@@ -4,7 +4,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <vector>
 
+#include "ui/keyboard_keys.h"
 #include "ui/main_menu.h"
 
 #include "engine/calculator.h"
@@ -30,6 +32,10 @@ class MainWindow final : public QMainWindow {
     // Re-reads the calculator's models named by the ViewChange bits.
     void refresh(unsigned changes);
 
+    // Keys typed before this are kept and handed to the calculator now, in
+    // the order typed; from now on keys go to it directly.
+    void acceptKeys();
+
     bool statusBarShown() const { return statusChecked_; }
     void reapplyStatusBar();
 
@@ -38,6 +44,11 @@ class MainWindow final : public QMainWindow {
     void keyReleaseEvent(QKeyEvent* event) override;
 
   private:
+    struct TypedKey {
+        bool press;
+        KeyboardKey key;
+    };
+    void handleKey(const TypedKey& typed);
     void BBtnClick(int tag);
     void showFunctionMenu();
     void setClientSize(int width, int height);
@@ -51,6 +62,8 @@ class MainWindow final : public QMainWindow {
     DisplayPanel* display_ = nullptr;  // built when the set names it
     ButtonPanel* buttons_ = nullptr;
     bool statusChecked_ = true;  // the "ステータスバー" check
+    bool acceptingKeys_ = false;
+    std::vector<TypedKey> earlyKeys_;  // typed before acceptKeys()
 };
 
 }  // namespace tavrik::ui
