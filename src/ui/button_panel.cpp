@@ -34,6 +34,7 @@ ButtonPanel::ButtonPanel(QWidget* parent, ClickHandler onClick)
     setObjectName("pnlB");
     setAccessibleName(QStringLiteral("ボタンパネル"));
     keys_->setObjectName("pnlBB");
+    keys_->setAccessibleName(QStringLiteral("キー"));
     for (int tag = 1; tag <= 35; ++tag) {
         auto* button = new QPushButton(keys_);
         button->setObjectName(kKeyNames[tag]);
