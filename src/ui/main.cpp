@@ -3,6 +3,7 @@
 // settings; at exit the calculator closes its log and saves its state.
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 #include "ui/calculator_app.h"
 #include "ui/captionless_frame.h"
@@ -12,8 +13,9 @@
 
 namespace {
 
-// Sizes rendered from data/icons/tavrik.svg, compiled in as resources.
-constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+// Sizes rendered from data/icons/tavrik.svg, compiled in as resources. Every
+// size is decoded for the window manager, so larger ones would cost memory.
+constexpr int kIconSizes[] = {16, 32, 48, 64};
 
 QIcon ApplicationIcon() {
     QIcon icon;
@@ -31,7 +33,6 @@ int main(int argc, char* argv[]) {
     if (!instance.acquired()) return 0;
 
     tavrik::ui::UseJapaneseTexts(application);
-    QApplication::setWindowIcon(ApplicationIcon());
 
     tavrik::SettingsFile settingsFile = tavrik::ui::OpenStartupSettingsFile();
     const bool caption = settingsFile.ReadCaptionFlag();
@@ -39,5 +40,8 @@ int main(int argc, char* argv[]) {
     // Decided before the first show, so the window never appears with a caption bar.
     if (!caption) tavrik::ui::UseCaptionlessFrame(tavrik.window());
     tavrik.window().show();
+    // The icon is decoded once the event loop runs: mapping the window does
+    // not wait for it, and the window manager picks it up right after.
+    QTimer::singleShot(0, &application, [] { QApplication::setWindowIcon(ApplicationIcon()); });
     return QApplication::exec();
 }
