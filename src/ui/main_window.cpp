@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 
@@ -40,6 +41,7 @@ MainWindow::MainWindow(Calculator& calc)
                      [this] { calc_.readHistoryFile(); }, [this](bool on) { calc_.setLogging(on); },
                      [this] { close(); }, [this](CalcMode mode) { calc_.switchMode(mode); },
                      [this](bool on) { calc_.setGrouping(on); }});
+    menuBar()->installEventFilter(this);
 }
 
 void MainWindow::LayoutPanels() {
@@ -154,14 +156,21 @@ void MainWindow::BBtnClick(int tag) {
     calc_.PushBBtn(calc_.keypad()[static_cast<std::size_t>(tag)].code);
 }
 
+void MainWindow::forgetPressedKeys() {
+    keys_.clear();
+    calc_.forgetKeyDown();
+}
+
+// A held key repeats as further presses (and, on some systems, releases)
+// marked as repeats; the key counts once, at its last release.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
-    handleKey({true, KeyboardKeyOf(*event)});
+    handleKey({true, keys_.pressed(*event)});
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
-    handleKey({false, KeyboardKeyOf(*event)});
+    handleKey({false, {keys_.released(*event), 0}});
 }
 
 void MainWindow::acceptKeys() {
@@ -170,6 +179,8 @@ void MainWindow::acceptKeys() {
     earlyKeys_.clear();
 }
 
+// Keys are paired by `keys_` as they come; until the calculator has started
+// they wait in `earlyKeys_`.
 void MainWindow::handleKey(const TypedKey& typed) {
     if (!acceptingKeys_) {
         earlyKeys_.push_back(typed);
@@ -179,9 +190,36 @@ void MainWindow::handleKey(const TypedKey& typed) {
         calc_.keyDown(typed.key.code, typed.key.modifiers);
         return;
     }
-    // A key without a code still ends the record of the key before it (on
-    // its press), but its release has no table entry to look up.
-    if (typed.key.code != 0) calc_.keyUp(typed.key.code, typed.key.modifiers);
+    // A key without a code has no table entry to look up.
+    if (typed.key.code != 0) calc_.keyUp(typed.key.code);
+}
+
+// Keys held while another window takes the keyboard are released there. A
+// menu of this window, which some platforms make the active window, is not
+// another window: a key that goes down after it closes is already recorded
+// when its activation change arrives.
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        const QWidget* active = QApplication::activeWindow();
+        if (!active || active->windowType() != Qt::Popup) forgetPressedKeys();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+// A menu closed with Escape leaves the menu bar holding the keyboard, to move
+// between the menus; it would take the next Escape only to let go. The window
+// takes the keyboard back (the menu bar lets go when it loses the focus) and
+// that Escape clears as usual.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == menuBar() && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape) {
+            setFocus(Qt::OtherFocusReason);
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 PanelWidget* MainWindow::panelOf(char letter) const {

@@ -39,9 +39,15 @@ class MainWindow final : public QMainWindow {
     bool statusBarShown() const { return statusChecked_; }
     void reapplyStatusBar();
 
+    // Forgets the keys held down, so that their releases press nothing: the
+    // keyboard goes to a dialog or box that opens now.
+    void forgetPressedKeys();
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     struct TypedKey {
@@ -57,6 +63,7 @@ class MainWindow final : public QMainWindow {
 
     Calculator& calc_;
     MainMenu menu_;
+    KeyboardKeys keys_;
     QWidget* client_;
     StatusBar* statusBar_;
     DisplayPanel* display_ = nullptr;  // built when the set names it
