@@ -26,11 +26,12 @@ QIcon ApplicationIcon() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tavrik"));
-    // A second copy ends at once: no window, no message.
+    // A second copy ends at once, before it connects to the display: no
+    // window, no message.
+    QCoreApplication::setApplicationName(QStringLiteral("Tavrik"));
     const tavrik::ui::SingleInstanceLock instance;
     if (!instance.acquired()) return 0;
+    QApplication application(argc, argv);
 
     tavrik::ui::UseJapaneseTexts(application);
 

@@ -10,6 +10,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -17,6 +18,7 @@
 
 #include "engine/calculator.h"
 #include "ui/calculator_app.h"
+#include "ui/japanese_ui.h"
 #include "ui/panel_font.h"
 #include "ui/qt_view.h"
 #include "ui/single_instance.h"
@@ -50,6 +52,13 @@ TEST(SingleInstanceTest, ALockLeftByAFinishedProcessIsTakenOver) {
         QStringLiteral("%1\nTavrik\n%2\n").arg(pid).arg(QSysInfo::machineHostName()).toUtf8());
     left.close();
     EXPECT_TRUE(SingleInstanceLock(path).acquired());
+}
+
+// Message boxes and file dialogs take their texts from Qt's translations.
+TEST(JapaneseTextsTest, QtsOwnButtonsReadJapanese) {
+    UseJapaneseTexts(*QCoreApplication::instance());
+    EXPECT_EQ(QLocale().language(), QLocale::Japanese);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "キャンセル");
 }
 
 TEST(ModeMenuTest, TheFourModesAreOneRadioGroup) {
