@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <vector>
 
 #include "ui/keyboard_keys.h"
 #include "ui/main_menu.h"
@@ -32,6 +33,10 @@ class MainWindow final : public QMainWindow {
     // Re-reads the calculator's models named by the ViewChange bits.
     void refresh(unsigned changes);
 
+    // Keys typed before this are kept and handed to the calculator now, in
+    // the order typed; from now on keys go to it directly.
+    void acceptKeys();
+
     bool statusBarShown() const { return statusChecked_; }
     void reapplyStatusBar();
 
@@ -56,6 +61,11 @@ class MainWindow final : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    struct TypedKey {
+        bool press;
+        KeyboardKey key;
+    };
+    void handleKey(const TypedKey& typed);
     void BBtnClick(int tag);
     void showFunctionMenu();
     void setClientSize(int width, int height);
@@ -75,6 +85,8 @@ class MainWindow final : public QMainWindow {
     int refreshHolds_ = 0;
     unsigned heldChanges_ = 0;
     bool statusChecked_ = true;  // the "ステータスバー" check
+    bool acceptingKeys_ = false;
+    std::vector<TypedKey> earlyKeys_;  // typed before acceptKeys()
 };
 
 }  // namespace tavrik::ui
