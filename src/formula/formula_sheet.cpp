@@ -95,10 +95,17 @@ long double FormulaSheet::displayValue(const ValueContext& decimal) {
 
 void FormulaSheet::RunFormulaPanel() {
     runX_.reset();
-    if (selLength_ > 0)
-        runSelection();
-    else
-        runLines();
+    // Answers written before a failure stay, so the view hears of them either way.
+    try {
+        if (selLength_ > 0)
+            runSelection();
+        else
+            runLines();
+    } catch (...) {
+        host_.view().changed(kSheetChanged);
+        throw;
+    }
+    host_.view().changed(kSheetChanged);
 }
 
 void FormulaSheet::runSelection() {
@@ -187,7 +194,10 @@ void FormulaSheet::mouseUp(std::size_t caret) {
         lineStart += lineLength + kLineBreak.size();
         rest.remove_prefix(lineBreak + kLineBreak.size());
     }
-    if (host_.currentSet().DblClickF) RunFormulaPanel();
+    if (host_.currentSet().DblClickF)
+        RunFormulaPanel();
+    else
+        host_.view().changed(kSheetChanged);
 }
 
 }  // namespace tavrik

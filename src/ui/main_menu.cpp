@@ -36,7 +36,7 @@ MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands) {
     MainMenu menu;
     QMenu* operation = AddMenu(bar, "mnuO", QStringLiteral("操作"));
     AddCommand(*operation, "mnuOAC", QStringLiteral("AC"), commands.allClear);
-    operation->addSeparator();
+    menu.settingsPlace = operation->addSeparator();
     QMenu* history = operation->addMenu(QStringLiteral("履歴リスト"));
     history->setObjectName("mnuOH");
     AddCommand(*history, "mnuOHW", QStringLiteral("書出"), commands.writeHistory);
@@ -66,7 +66,7 @@ MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands) {
 
     AddMenu(bar, "mnuV", QStringLiteral("表示"));
     menu.functions = AddMenu(bar, "mnuF", QStringLiteral("関数"));
-    AddMenu(bar, "mnuH", QStringLiteral("ヘルプ"));
+    // "ヘルプ" joins the bar once its commands exist: an empty menu is not shown.
     return menu;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <vector>
 
 #include "ui/keyboard_keys.h"
 #include "ui/main_menu.h"
@@ -14,6 +15,7 @@ namespace tavrik::ui {
 
 class ButtonPanel;
 class DisplayPanel;
+class FormulaPanel;
 class PanelWidget;
 class StatusBar;
 
@@ -31,8 +33,21 @@ class MainWindow final : public QMainWindow {
     // Re-reads the calculator's models named by the ViewChange bits.
     void refresh(unsigned changes);
 
+    // Keys typed before this are kept and handed to the calculator now, in
+    // the order typed; from now on keys go to it directly.
+    void acceptKeys();
+
     bool statusBarShown() const { return statusChecked_; }
     void reapplyStatusBar();
+
+    // "最大表示": the formula panel alone fills the window and "表示" is
+    // disabled; cleared, the layout is built again with the other panels
+    // shown as they were.
+    void MaximiseFormulaPanel(bool on);
+
+    // Runs `command` with the refreshes held and shown once when it ends: a
+    // formula panel run changes the message line once per formula.
+    void withRefreshHeld(const std::function<void()>& command);
 
     // Forgets the keys held down, so that their releases press nothing: the
     // keyboard goes to a dialog or box that opens now.
@@ -41,15 +56,22 @@ class MainWindow final : public QMainWindow {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    struct TypedKey {
+        bool press;
+        KeyboardKey key;
+    };
+    void handleKey(const TypedKey& typed);
     void BBtnClick(int tag);
     void showFunctionMenu();
     void setClientSize(int width, int height);
     void placeStatusBar();
     PanelWidget* panelOf(char letter) const;
+    void fillWithFormulaPanel();
 
     Calculator& calc_;
     MainMenu menu_;
@@ -58,7 +80,13 @@ class MainWindow final : public QMainWindow {
     StatusBar* statusBar_;
     DisplayPanel* display_ = nullptr;  // built when the set names it
     ButtonPanel* buttons_ = nullptr;
+    FormulaPanel* formula_ = nullptr;
+    std::string shownBeforeMaximise_;  // letters of the panels "最大表示" hid
+    int refreshHolds_ = 0;
+    unsigned heldChanges_ = 0;
     bool statusChecked_ = true;  // the "ステータスバー" check
+    bool acceptingKeys_ = false;
+    std::vector<TypedKey> earlyKeys_;  // typed before acceptKeys()
 };
 
 }  // namespace tavrik::ui
