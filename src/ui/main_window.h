@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
+#include <memory>
 
 #include "ui/main_menu.h"
 
@@ -14,11 +16,21 @@ namespace tavrik::ui {
 class ButtonPanel;
 class DisplayPanel;
 class PanelWidget;
+class SettingsDialog;
 class StatusBar;
 
 class MainWindow final : public QMainWindow {
   public:
     explicit MainWindow(Calculator& calc);
+    ~MainWindow() override;
+
+    // How "OK" of the settings dialog writes the settings; without it
+    // nothing is written.
+    void setSettingsSaver(std::function<bool(GlobalSettings&)> saver) {
+        settingsSaver_ = std::move(saver);
+    }
+    // "設定変更": the settings dialog, built the first time it is asked for.
+    SettingsDialog& settingsDialog();
 
     // Builds the panels named by the set in force, arranges them, and tells
     // the calculator the display geometry.
@@ -39,6 +51,7 @@ class MainWindow final : public QMainWindow {
 
   private:
     void BBtnClick(int tag);
+    void openSettingsDialog();
     void showFunctionMenu();
     void setClientSize(int width, int height);
     void placeStatusBar();
@@ -51,6 +64,8 @@ class MainWindow final : public QMainWindow {
     DisplayPanel* display_ = nullptr;  // built when the set names it
     ButtonPanel* buttons_ = nullptr;
     bool statusChecked_ = true;  // the "ステータスバー" check
+    std::function<bool(GlobalSettings&)> settingsSaver_;
+    std::unique_ptr<SettingsDialog> settingsDialog_;
 };
 
 }  // namespace tavrik::ui
