@@ -25,6 +25,7 @@ QCheckBox* Check(const QString& caption, const char* name) {
 }  // namespace
 
 SetPages::SetPages(QWidget* parent) : QStackedWidget(parent) {
+    setObjectName("pgcSet");
     addWidget(buildPage1());
     addWidget(buildPage2());
     addWidget(buildPage3());
