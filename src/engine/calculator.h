@@ -3,6 +3,7 @@
 // status texts, and reaches the window only through the View.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <random>
@@ -26,6 +27,8 @@ namespace tavrik {
 
 // Modifier keys held with a keyboard key.
 enum KeyModifier : unsigned { kShiftKey = 1, kCtrlKey = 2, kAltKey = 4 };
+// Virtual-key codes run from 0 to 255.
+inline constexpr int kVirtualKeyCount = 256;
 
 class Calculator {
   public:
@@ -68,9 +71,13 @@ class Calculator {
     void PushBBtn(int code);
     // The dispatcher.
     void ProcBtn(int code);
-    // Keyboard keys, by Windows virtual-key code.
+    // Keyboard keys, by Windows virtual-key code. A release pairs with the
+    // last key-down of the same key and acts with the modifiers held then.
     void keyDown(int virtualKey, unsigned modifiers);
-    void keyUp(int virtualKey, unsigned modifiers);
+    void keyUp(int virtualKey);
+    // Forgets the last key-down, so that no release can pair with it: for
+    // when the keyboard went elsewhere (another window, a dialog, a box).
+    void forgetKeyDown();
 
     // --- modes --------------------------------------------------------------
     void switchMode(CalcMode mode);
@@ -191,8 +198,9 @@ class Calculator {
     std::mt19937 random_;
     UserFunctionEvaluator userFunctionEvaluator_;
     FormulaSheet sheet_{*this};
-    int keyDownKey_ = -1;
-    unsigned keyDownModifiers_ = 0;
+    // Modifiers held at the key-down of each virtual key still down, so that
+    // keys overlapping in fast typing each count at their own release.
+    std::array<std::optional<unsigned>, kVirtualKeyCount> heldKeys_{};
 };
 
 }  // namespace tavrik

@@ -1,23 +1,35 @@
-// Keyboard keys: a key counts when it is released with the modifiers it was
-// pressed with; its key-table entry names a key character per mode.
+// Keyboard keys: a key counts when it is released after its own key-down; the
+// modifiers held at that key-down choose its key-table entry, which names a
+// key character per mode.
 #include "engine/button_codes.h"
 #include "engine/calculator.h"
 #include "values/utf8.h"
 
 namespace tavrik {
 
+namespace {
+
+bool IsVirtualKey(int virtualKey) { return virtualKey >= 0 && virtualKey < kVirtualKeyCount; }
+
+}  // namespace
+
 void Calculator::keyDown(int virtualKey, unsigned modifiers) {
-    keyDownKey_ = virtualKey;
-    keyDownModifiers_ = modifiers;
+    if (IsVirtualKey(virtualKey)) heldKeys_[static_cast<std::size_t>(virtualKey)] = modifiers;
 }
 
-void Calculator::keyUp(int virtualKey, unsigned modifiers) {
-    if (modifiers != keyDownModifiers_ || virtualKey != keyDownKey_) {
-        keyDownKey_ = -1;
-        keyDownModifiers_ = 0;
-        return;
-    }
-    if (virtualKey < 0 || virtualKey > 255) return;
+void Calculator::forgetKeyDown() { heldKeys_.fill(std::nullopt); }
+
+void Calculator::keyUp(int virtualKey) {
+    // Only a key released after its own key-down counts; the release of
+    // another key, a modifier let go first among them, leaves the pressed
+    // keys waiting for their own releases.
+    if (!IsVirtualKey(virtualKey)) return;
+    std::optional<unsigned>& held = heldKeys_[static_cast<std::size_t>(virtualKey)];
+    if (!held) return;
+    // Taken before the key acts: a box it opens may be closed with the same
+    // key, and that release must find nothing to pair with.
+    const unsigned modifiers = *held;
+    held.reset();
     const auto& keys = settings_.Keys;
     const auto usable = [&](int index) {
         return index >= 0 && index < kKeyTableSize &&

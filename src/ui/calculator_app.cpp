@@ -1,5 +1,7 @@
 #include "ui/calculator_app.h"
 
+#include "ui/layout_limits.h"
+
 namespace tavrik::ui {
 
 CalculatorApp::CalculatorApp(SettingsFile settingsFile)
@@ -7,6 +9,8 @@ CalculatorApp::CalculatorApp(SettingsFile settingsFile)
     window_.setSettingsSaver(
         [this](GlobalSettings& settings) { return settingsFile_->Save(settings); });
     start(settingsFile_->Load(GlobalSettings{}));
+    if (!settingsFile_->LoadProblem().empty())
+        view_.messageBox(BoxKind::Warning, settingsFile_->LoadProblem());
 }
 
 CalculatorApp::CalculatorApp(GlobalSettings settings) : calc_(view_, clock_), window_(calc_) {
@@ -38,10 +42,10 @@ void CalculatorApp::restoreWindowBounds() {
     const GlobalSettings& s = calc_.settings();
     if (!s.Save) return;
     QRect bounds = window_.geometry();
-    if (s.Width > 0) bounds.setWidth(s.Width);
-    if (s.Height > 0) bounds.setHeight(s.Height);
-    if (s.Left >= -999) bounds.moveLeft(s.Left);
-    if (s.Top >= -999) bounds.moveTop(s.Top);
+    if (s.Width > 0) bounds.setWidth(WindowExtent(s.Width));
+    if (s.Height > 0) bounds.setHeight(WindowExtent(s.Height));
+    if (s.Left >= -999) bounds.moveLeft(WindowEdge(s.Left));
+    if (s.Top >= -999) bounds.moveTop(WindowEdge(s.Top));
     window_.setGeometry(bounds);
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "ui/keyboard_keys.h"
 #include "ui/main_menu.h"
 
 #include "engine/calculator.h"
@@ -45,9 +46,15 @@ class MainWindow final : public QMainWindow {
     bool statusBarShown() const { return statusChecked_; }
     void reapplyStatusBar();
 
+    // Forgets the keys held down, so that their releases press nothing: the
+    // keyboard goes to a dialog or box that opens now.
+    void forgetPressedKeys();
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void BBtnClick(int tag);
@@ -59,6 +66,7 @@ class MainWindow final : public QMainWindow {
 
     Calculator& calc_;
     MainMenu menu_;
+    KeyboardKeys keys_;
     QWidget* client_;
     StatusBar* statusBar_;
     DisplayPanel* display_ = nullptr;  // built when the set names it
