@@ -51,7 +51,7 @@ class SettingsDialogTest : public ::testing::Test {
 
     SettingsDialog& dialog() { return app->window().settingsDialog(); }
     const GlobalSettings& settings() { return app->calculator().settings(); }
-    std::string fileBytes() { return ReadFileBytes(dir / "Tavrik.ini").value_or(""); }
+    std::string fileBytes() { return ReadFile(dir / "Tavrik.ini").bytes; }
     template <class W>
     W* find(const char* name) {
         W* widget = dialog().findChild<W*>(name);
@@ -87,7 +87,7 @@ TEST_F(SettingsDialogTest, OkWithoutChangesKeepsTheFileByteForByte) {
     EXPECT_NE(
         saved.find(cp932::Encode("[標準]\r\nMode=D\r\nRoundM=0\r\nRoundD=0\r\nDisp=DB/M/Fhs")),
         std::string::npos)
-        << cp932::Decode(saved);
+        << cp932::Decode(saved).value_or("");
     EXPECT_NE(saved.find("LineH=-7\r\n"), std::string::npos);
     EXPECT_NE(saved.find("SBA=TT\r\n"), std::string::npos) << "an unchanged choice keeps its text";
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();

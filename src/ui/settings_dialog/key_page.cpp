@@ -35,6 +35,14 @@ bool PassesThrough(int key) {
     }
 }
 
+unsigned ModifiersOf(const QKeyEvent& event) {
+    unsigned modifiers = 0;
+    if (event.modifiers() & Qt::ShiftModifier) modifiers |= kShiftKey;
+    if (event.modifiers() & Qt::ControlModifier) modifiers |= kCtrlKey;
+    if (event.modifiers() & Qt::AltModifier) modifiers |= kAltKey;
+    return modifiers;
+}
+
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -58,18 +66,18 @@ void KeyCaptureGrid::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->isAutoRepeat()) return;
-    const KeyboardKey key = KeyboardKeyOf(*event);
+    const KeyboardKey key = keys_.pressed(*event);
     downKey_ = key.code;
     downModifiers_ = key.modifiers;
 }
 
 void KeyCaptureGrid::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat() || PassesThrough(event->key())) return;
-    const KeyboardKey key = KeyboardKeyOf(*event);
-    if (key.code == 0 || key.code != downKey_ || key.modifiers != downModifiers_ ||
-        key.code > kMaxVirtualKey)
+    const int code = keys_.released(*event);
+    const unsigned modifiers = ModifiersOf(*event);
+    if (code == 0 || code != downKey_ || modifiers != downModifiers_ || code > kMaxVirtualKey)
         return;
-    capture_(key.code, key.modifiers & kCtrlKey, key.modifiers & kShiftKey);
+    capture_(code, modifiers & kCtrlKey, modifiers & kShiftKey);
 }
 
 KeyPage::KeyPage(DialogPrompt prompt, std::function<void(int code)> jumpTo, QWidget* parent)

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "settings/key_assignment.h"
+#include "ui/keyboard_keys.h"
 #include "ui/settings_dialog/dialog_prompt.h"
 
 namespace tavrik::ui {
@@ -28,6 +29,7 @@ class KeyCaptureGrid final : public QTableWidget {
 
   private:
     Capture capture_;
+    KeyboardKeys keys_;
     int downKey_ = -1;
     unsigned downModifiers_ = 0;
 };
