@@ -36,6 +36,7 @@ MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands) {
     MainMenu menu;
     QMenu* operation = AddMenu(bar, "mnuO", QStringLiteral("操作"));
     AddCommand(*operation, "mnuOAC", QStringLiteral("AC"), commands.allClear);
+    AddCommand(*operation, "mnuOSet", QStringLiteral("設定変更"), commands.settings);
     menu.settingsPlace = operation->addSeparator();
     QMenu* history = operation->addMenu(QStringLiteral("履歴リスト"));
     history->setObjectName("mnuOH");
