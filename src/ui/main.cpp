@@ -3,11 +3,16 @@
 
 #include "ui/calculator_app.h"
 #include "ui/settings_source.h"
+#include "ui/window_behaviours.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrik"));
-    tavrik::ui::CalculatorApp tavrik(tavrik::ui::OpenStartupSettingsFile());
+    tavrik::SettingsFile settingsFile = tavrik::ui::OpenStartupSettingsFile();
+    const bool caption = settingsFile.ReadCaptionFlag();
+    tavrik::ui::CalculatorApp tavrik(std::move(settingsFile));
+    // Decided before the first show, so the window never appears with a caption bar.
+    tavrik.window().behaviours().setCaptionFlag(caption);
     tavrik.window().show();
     return QApplication::exec();
 }

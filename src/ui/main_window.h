@@ -14,8 +14,10 @@ namespace tavrik::ui {
 
 class ButtonPanel;
 class DisplayPanel;
+class GuideLayer;
 class PanelWidget;
 class StatusBar;
+class WindowBehaviours;
 
 class MainWindow final : public QMainWindow {
   public:
@@ -34,6 +36,8 @@ class MainWindow final : public QMainWindow {
     bool statusBarShown() const { return statusChecked_; }
     void reapplyStatusBar();
 
+    WindowBehaviours& behaviours() { return *behaviours_; }
+
     // Forgets the keys held down, so that their releases press nothing: the
     // keyboard goes to a dialog or box that opens now.
     void forgetPressedKeys();
@@ -42,6 +46,8 @@ class MainWindow final : public QMainWindow {
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -49,6 +55,8 @@ class MainWindow final : public QMainWindow {
     void showFunctionMenu();
     void setClientSize(int width, int height);
     void placeStatusBar();
+    void placeGuideBars();
+    void buildPopupMenu();
     PanelWidget* panelOf(char letter) const;
 
     Calculator& calc_;
@@ -56,6 +64,9 @@ class MainWindow final : public QMainWindow {
     KeyboardKeys keys_;
     QWidget* client_;
     StatusBar* statusBar_;
+    GuideLayer* guides_;
+    WindowBehaviours* behaviours_;
+    QMenu* popup_;                     // the main pop-up menu
     DisplayPanel* display_ = nullptr;  // built when the set names it
     ButtonPanel* buttons_ = nullptr;
     bool statusChecked_ = true;  // the "ステータスバー" check

@@ -38,8 +38,19 @@ int StatusBar::preferredHeight() const {
 void StatusBar::showLine(const StatusLine& line) {
     for (int part = 0; part < 4; ++part)
         parts_[static_cast<std::size_t>(part)]->setText(QString::fromStdString(line.panel(part)));
+    setTopmostMark(topmostMark_);
     strip_->setText(QString::fromStdString(line.strip()));
     strip_->setVisible(!line.strip().empty());
+}
+
+void StatusBar::setTopmostMark(bool shown) {
+    topmostMark_ = shown;
+    parts_[0]->setText(shown ? QStringLiteral("★") : QString());
+}
+
+void StatusBar::showMessage(const QString& text) {
+    parts_[2]->setText(text);
+    strip_->hide();
 }
 
 QString StatusBar::partText(int part) const {
