@@ -141,6 +141,10 @@ void WindowBehaviours::setTopmost(bool on) {
     hooks_.showTopmostMark(on);
 }
 
+QMenu* WindowBehaviours::trayMenu() const {
+    return trayIcon_ ? &trayIcon_->menu() : nullptr;
+}
+
 bool WindowBehaviours::inTray() const {
     return trayIcon_ && trayIcon_->isShown();
 }
@@ -183,6 +187,8 @@ void WindowBehaviours::showMenuBar(bool shown) {
     menuBar_->setChecked(shown);
     menuShown_->setChecked(shown);
     window_.menuBar()->setVisible(shown);
+    // The window's minimum size must drop the menu bar before the resize.
+    QCoreApplication::sendPostedEvents(&window_, QEvent::LayoutRequest);
     hooks_.arrange();
 }
 

@@ -64,6 +64,8 @@ class WindowBehaviours final : public QObject {
     QAction* menuShownAction() const { return menuShown_; }
     QAction* helpAction() const { return help_; }
     QAction* aboutAction() const { return about_; }
+    // The tray icon's menu; none before "常駐" was first checked.
+    QMenu* trayMenu() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
