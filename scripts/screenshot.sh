@@ -51,3 +51,7 @@ sleep 0.5
 mkdir -p docs
 import -window "$window" docs/screenshot.png
 echo "wrote docs/screenshot.png"
+
+# The manual shows the same pictures.
+mkdir -p docs/manual/images
+cp docs/screenshot*.png docs/manual/images/

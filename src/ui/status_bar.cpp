@@ -9,6 +9,8 @@ namespace tavrik::ui {
 
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent), strip_(new QLabel(this)) {
     setObjectName("stbMain");
+    // The guide layers lie below the status bar, as below the panels.
+    setAutoFillBackground(true);
     setFont(PanelFont(kDefaultFontName, 9, false));
     for (QLabel*& part : parts_) {
         part = new QLabel(this);
