@@ -5,11 +5,14 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScopeGuard>
+#include <utility>
 
 #include "engine/button_codes.h"
 #include "ui/button_panel.h"
 #include "ui/desktop_capabilities.h"
 #include "ui/display_panel.h"
+#include "ui/formula_panel.h"
 #include "ui/guide_lines.h"
 #include "ui/keyboard_keys.h"
 #include "ui/main_menu.h"
@@ -22,7 +25,9 @@ namespace tavrik::ui {
 namespace {
 
 // Letters of the panels this window builds so far.
-constexpr std::string_view kBuiltPanels = "DB";
+constexpr std::string_view kBuiltPanels = "DBF";
+// The panels that give way to the maximised formula panel.
+constexpr std::string_view kPanelsBesideFormula = "DBMHS";
 
 bool Names(const std::string& disp, char letter) {
     const char lower = static_cast<char>(letter - 'A' + 'a');
@@ -51,6 +56,8 @@ MainWindow::MainWindow(Calculator& calc)
     setWindowTitle(QStringLiteral("Tavrik"));
     setCentralWidget(client_);
     setFocusPolicy(Qt::StrongFocus);
+    // Typed keys belong to the keypad until the user moves into the formula editor.
+    setFocus();
     menu_ = BuildMainMenu(
         *menuBar(), {[this] { calc_.PushBBtn(kAllClear); }, [this] { calc_.writeHistoryFile(); },
                      [this] { calc_.readHistoryFile(); }, [this](bool on) { calc_.setLogging(on); },
@@ -104,11 +111,20 @@ void MainWindow::LayoutPanels() {
         } else if (letter == 'B') {
             if (!buttons_) buttons_ = new ButtonPanel(client_, [this](int tag) { BBtnClick(tag); });
             buttons_->build(set);
+        } else if (letter == 'F') {
+            if (!formula_)
+                formula_ = new FormulaPanel(
+                    client_, calc_,
+                    {[this](bool on) { MaximiseFormulaPanel(on); }, [this] { close(); },
+                     [this](const std::function<void()>& command) { withRefreshHeld(command); }});
+            formula_->build(set);
         }
         panelOf(letter)->setVisible(Shows(disp, letter));
     }
     ArrangePanels(true);
     placeGuideBars();
+    // A new layout ends the maximised formula panel, and with it the disabled "表示".
+    if (QMenu* viewMenu = menuBar()->findChild<QMenu*>("mnuV")) viewMenu->setEnabled(true);
     refresh(kDisplayChanged | kStatusChanged | kKeypadChanged);
 }
 
@@ -120,6 +136,7 @@ void MainWindow::placeGuideBars() {
 }
 
 void MainWindow::ArrangePanels(bool first) {
+    if (formula_ && formula_->maximised()) return fillWithFormulaPanel();
     int top = statusChecked_ ? statusBar_->preferredHeight() : 0;
     guides_->keepBelow(top);
     const bool displaySpans = display_ && !display_->isHidden() && display_->spansTop();
@@ -165,9 +182,14 @@ void MainWindow::placeStatusBar() {
 }
 
 void MainWindow::refresh(unsigned changes) {
+    if (refreshHolds_ > 0) {
+        heldChanges_ |= changes;
+        return;
+    }
     if ((changes & kDisplayChanged) && display_) display_->setText(calc_.displayText());
     if (changes & kStatusChanged) statusBar_->showLine(calc_.status());
     if ((changes & kKeypadChanged) && buttons_) buttons_->showFace(calc_.keypad());
+    if ((changes & kSheetChanged) && formula_) formula_->showSheet();
     if (changes & kModeChanged) {
         menu_.modes[static_cast<std::size_t>(ModeIndex(calc_.mode()))]->setChecked(true);
         menu_.grouping->setChecked(calc_.grouping());
@@ -203,6 +225,45 @@ void MainWindow::showFunctionMenu() {
 void MainWindow::reapplyStatusBar() {
     statusBar_->setVisible(statusChecked_);
     ArrangePanels(false);
+}
+
+void MainWindow::withRefreshHeld(const std::function<void()>& command) {
+    ++refreshHolds_;
+    const auto release = qScopeGuard([this] {
+        if (--refreshHolds_ == 0 && heldChanges_ != 0) refresh(std::exchange(heldChanges_, 0u));
+    });
+    command();
+}
+
+void MainWindow::MaximiseFormulaPanel(bool on) {
+    if (on) {
+        if (QMenu* viewMenu = menuBar()->findChild<QMenu*>("mnuV")) viewMenu->setEnabled(false);
+        shownBeforeMaximise_.clear();
+        for (char letter : kPanelsBesideFormula) {
+            PanelWidget* panel = panelOf(letter);
+            if (!panel || panel->isHidden()) continue;
+            shownBeforeMaximise_ += letter;
+            panel->hide();
+        }
+        fillWithFormulaPanel();
+        return;
+    }
+    LayoutPanels();
+    for (char letter : kPanelsBesideFormula)
+        if (PanelWidget* panel = panelOf(letter))
+            panel->setVisible(shownBeforeMaximise_.find(letter) != std::string::npos);
+    ArrangePanels(true);
+}
+
+// Below the status bar, the whole client area.
+void MainWindow::fillWithFormulaPanel() {
+    const int top = statusChecked_ ? statusBar_->preferredHeight() : 0;
+    formula_->fill(QRect(0, top, client_->width(), std::max(0, client_->height() - top)));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (formula_ && formula_->maximised()) fillWithFormulaPanel();
 }
 
 void MainWindow::BBtnClick(int tag) {
@@ -263,6 +324,8 @@ PanelWidget* MainWindow::panelOf(char letter) const {
             return display_;
         case 'B':
             return buttons_;
+        case 'F':
+            return formula_;
         default:
             return nullptr;
     }

@@ -14,6 +14,7 @@ namespace tavrik::ui {
 
 class ButtonPanel;
 class DisplayPanel;
+class FormulaPanel;
 class GuideLayer;
 class PanelWidget;
 class StatusBar;
@@ -37,6 +38,14 @@ class MainWindow final : public QMainWindow {
     void reapplyStatusBar();
 
     WindowBehaviours& behaviours() { return *behaviours_; }
+    // "最大表示": the formula panel alone fills the window and "表示" is
+    // disabled; cleared, the layout is built again with the other panels
+    // shown as they were.
+    void MaximiseFormulaPanel(bool on);
+
+    // Runs `command` with the refreshes held and shown once when it ends: a
+    // formula panel run changes the message line once per formula.
+    void withRefreshHeld(const std::function<void()>& command);
 
     // Forgets the keys held down, so that their releases press nothing: the
     // keyboard goes to a dialog or box that opens now.
@@ -45,6 +54,7 @@ class MainWindow final : public QMainWindow {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -58,6 +68,7 @@ class MainWindow final : public QMainWindow {
     void placeGuideBars();
     void buildPopupMenu();
     PanelWidget* panelOf(char letter) const;
+    void fillWithFormulaPanel();
 
     Calculator& calc_;
     MainMenu menu_;
@@ -69,6 +80,10 @@ class MainWindow final : public QMainWindow {
     QMenu* popup_;                     // the main pop-up menu
     DisplayPanel* display_ = nullptr;  // built when the set names it
     ButtonPanel* buttons_ = nullptr;
+    FormulaPanel* formula_ = nullptr;
+    std::string shownBeforeMaximise_;  // letters of the panels "最大表示" hid
+    int refreshHolds_ = 0;
+    unsigned heldChanges_ = 0;
     bool statusChecked_ = true;  // the "ステータスバー" check
 };
 
