@@ -104,8 +104,12 @@ SettingsDialog& MainWindow::settingsDialog() {
             [this] { return calc_.currentSetIndex(); },
             [this](GlobalSettings settings, int setIndex) {
                 calc_.applySettings(std::move(settings));
+                behaviours_->applyMenuCaptions(calc_.settings());
                 calc_.selectSet(setIndex);
                 LayoutPanels();
+                // The layout took alpha blending from the set; the "透過"
+                // check, which the user may have changed, decides it.
+                behaviours_->restoreTransparencyCheck();
                 refresh(kModeChanged);
             },
             [this] { return !settingsSaver_ || calc_.saveSettings(settingsSaver_); }};
