@@ -36,6 +36,9 @@ MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands) {
     MainMenu menu;
     QMenu* operation = AddMenu(bar, "mnuO", QStringLiteral("操作"));
     AddCommand(*operation, "mnuOAC", QStringLiteral("AC"), commands.allClear);
+    menu.sets = operation->addMenu(QStringLiteral("設定読込"));
+    menu.sets->setObjectName("mnuOS");
+    AddCommand(*operation, "mnuORS", QStringLiteral("再設定"), commands.reapply);
     operation->addSeparator();
     QMenu* history = operation->addMenu(QStringLiteral("履歴リスト"));
     history->setObjectName("mnuOH");
@@ -64,7 +67,7 @@ MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands) {
     mode->addSeparator();
     menu.grouping = AddCheck(*mode, "mnuMKK3", QStringLiteral("桁区切"), commands.grouping);
 
-    AddMenu(bar, "mnuV", QStringLiteral("表示"));
+    menu.view = AddMenu(bar, "mnuV", QStringLiteral("表示"));
     menu.functions = AddMenu(bar, "mnuF", QStringLiteral("関数"));
     AddMenu(bar, "mnuH", QStringLiteral("ヘルプ"));
     return menu;

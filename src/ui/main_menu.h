@@ -14,6 +14,7 @@ namespace tavrik::ui {
 
 struct MainMenuCommands {
     std::function<void()> allClear;      // "AC"
+    std::function<void()> reapply;       // "再設定"
     std::function<void()> writeHistory;  // "書出"
     std::function<void()> readHistory;   // "読込"
     std::function<void(bool)> log;       // "ログ（開始）" checked or unchecked
@@ -28,6 +29,8 @@ struct MainMenu {
     std::array<QAction*, 4> modes{};  // in the order D, H, T, C
     QAction* grouping = nullptr;
     QMenu* functions = nullptr;  // "関数", filled from the calculator's function menu
+    QMenu* sets = nullptr;       // "設定読込", filled from the loaded sets
+    QMenu* view = nullptr;       // "表示"
 };
 
 MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands);

@@ -6,17 +6,21 @@
 #include "engine/button_codes.h"
 #include "ui/button_panel.h"
 #include "ui/display_panel.h"
+#include "ui/history_operation_panel.h"
+#include "ui/history_panel.h"
 #include "ui/keyboard_keys.h"
 #include "ui/main_menu.h"
+#include "ui/memory_panel.h"
 #include "ui/panel_arrangement.h"
+#include "ui/set_menu.h"
 #include "ui/status_bar.h"
 
 namespace tavrik::ui {
 
 namespace {
 
-// Letters of the panels this window builds so far.
-constexpr std::string_view kBuiltPanels = "DB";
+// The letter of the "ステータスバー" item among the panel letters.
+constexpr char kStatusBarItem = 'T';
 
 bool Names(const std::string& disp, char letter) {
     const char lower = static_cast<char>(letter - 'A' + 'a');
@@ -36,38 +40,88 @@ MainWindow::MainWindow(Calculator& calc)
     setCentralWidget(client_);
     setFocusPolicy(Qt::StrongFocus);
     menu_ = BuildMainMenu(
-        *menuBar(), {[this] { calc_.PushBBtn(kAllClear); }, [this] { calc_.writeHistoryFile(); },
-                     [this] { calc_.readHistoryFile(); }, [this](bool on) { calc_.setLogging(on); },
-                     [this] { close(); }, [this](CalcMode mode) { calc_.switchMode(mode); },
+        *menuBar(), {[this] { calc_.PushBBtn(kAllClear); }, [this] { LayoutPanels(); },
+                     [this] { calc_.writeHistoryFile(); }, [this] { calc_.readHistoryFile(); },
+                     [this](bool on) { calc_.setLogging(on); }, [this] { close(); },
+                     [this](CalcMode mode) { calc_.switchMode(mode); },
                      [this](bool on) { calc_.setGrouping(on); }});
+    view_ = BuildViewMenu(*menu_.view, [this](char letter, bool) { viewToggled(letter); });
+    popup_ = BuildMainPopupMenu(*this, view_,
+                                {[this] { calc_.PushBBtn(kAllClear); }, [this] { showAll(true); },
+                                 [this] { showAll(false); }, [this] { close(); }});
+    client_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(client_, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { popup_->popup(client_->mapToGlobal(at)); });
+    client_->installEventFilter(this);
 }
 
 void MainWindow::LayoutPanels() {
     const SettingsSet& set = calc_.currentSet();
-    statusChecked_ = set.StatusBarShown();
-    statusBar_->setVisible(statusChecked_);
+    view_.statusBar->setChecked(set.StatusBarShown());
+    statusBar_->setVisible(set.StatusBarShown());
 
+    // A letter in upper case: present and shown; only in lower case: present
+    // and hidden; in neither: absent, with its "表示" item removed.
     const std::string& disp = set.Disp;
-    for (char letter : kBuiltPanels) {
-        if (!Names(disp, letter)) {
-            if (PanelWidget* panel = panelOf(letter)) panel->hide();
-            continue;
-        }
-        if (letter == 'D') {
+    for (char letter : kPanelLetters) {
+        // The history operation panel comes only with the history list.
+        const bool named = Names(disp, letter) && (letter != 'S' || Names(disp, 'H'));
+        if (named) buildPanel(letter, set);
+        PanelWidget* panel = panelOf(letter);
+        QAction* item = view_.panel(letter);
+        item->setVisible(named && panel);
+        item->setChecked(named && panel && Shows(disp, letter));
+        if (panel) panel->setVisible(item->isChecked());
+    }
+    // History is recorded exactly while the history operation panel is shown.
+    calc_.setRecording(view_.panel('S')->isChecked());
+    showSetMenu();
+    ArrangePanels(true);
+    view_.menu->setEnabled(true);
+    refresh(kDisplayChanged | kStatusChanged | kKeypadChanged | kMemoryChanged | kHistoryChanged);
+}
+
+void MainWindow::buildPanel(char letter, const SettingsSet& set) {
+    switch (letter) {
+        case 'D':
             if (!display_) display_ = new DisplayPanel(client_);
             display_->build(set);
-        } else if (letter == 'B') {
+            break;
+        case 'B':
             if (!buttons_) buttons_ = new ButtonPanel(client_, [this](int tag) { BBtnClick(tag); });
             buttons_->build(set);
-        }
-        panelOf(letter)->setVisible(Shows(disp, letter));
+            break;
+        case 'M':
+            if (!memory_)
+                memory_ =
+                    new MemoryPanel(client_, {[this](int slot) { calc_.selectMemory(slot); },
+                                              [this](int slot) { calc_.storeMemory(slot); },
+                                              [this](int slot) { calc_.recallMemory(slot); }});
+            memory_->build(set);
+            break;
+        case 'H':
+            if (!history_)
+                history_ = new HistoryPanel(client_, std::as_const(calc_).history(),
+                                            [this](int row) { calc_.selectHistoryLine(row); });
+            history_->build(set);
+            break;
+        case 'S':
+            if (!historyOps_)
+                historyOps_ = new HistoryOperationPanel(
+                    client_,
+                    {[this] { calc_.clearHistory(); }, [this] { calc_.deleteHistoryLine(); },
+                     [this] { calc_.replayHistoryLine(); },
+                     [this](bool on) { calc_.setHistoryMoveDown(on); },
+                     [this] { calc_.toggleRecording(); }});
+            historyOps_->build(set);
+            break;
+        default:
+            break;
     }
-    ArrangePanels(true);
-    refresh(kDisplayChanged | kStatusChanged | kKeypadChanged);
 }
 
 void MainWindow::ArrangePanels(bool first) {
-    int top = statusChecked_ ? statusBar_->preferredHeight() : 0;
+    int top = statusBarShown() ? statusBar_->preferredHeight() : 0;
     const bool displaySpans = display_ && !display_->isHidden() && display_->spansTop();
     if (displaySpans) {
         display_->move(0, top);
@@ -79,6 +133,10 @@ void MainWindow::ArrangePanels(bool first) {
             if (letter == 'D' && displaySpans) return std::nullopt;
             const PanelWidget* panel = panelOf(letter);
             if (!panel || panel->isHidden()) return std::nullopt;
+            if (panel == history_) {
+                history_->restoreHeight();
+                return PanelSize{panel->width(), panel->height(), history_->stretches()};
+            }
             return PanelSize{panel->width(), panel->height()};
         });
     for (const PlacedPanel& placed : arrangement.panels) {
@@ -94,8 +152,32 @@ void MainWindow::ArrangePanels(bool first) {
         height = std::max(height, client_->height());
     }
     setClientSize(width, height);
+    stretchHistory();
     if (displaySpans) display_->fitWidth(std::max(arrangement.right, width));
     if (display_) calc_.setGeometry(display_->geometry());
+    orderTabs(arrangement);
+}
+
+void MainWindow::stretchHistory() {
+    if (history_ && !history_->isHidden() && history_->stretches())
+        history_->setPanelHeight(client_->height() - history_->y());
+}
+
+// Tab goes through the panels' focusable controls in the order of `Disp`.
+void MainWindow::orderTabs(const Arrangement& arrangement) {
+    QWidget* previous = nullptr;
+    for (const PlacedPanel& placed : arrangement.panels) {
+        for (QWidget* control : panelOf(placed.letter)->findChildren<QWidget*>()) {
+            if (!(control->focusPolicy() & Qt::TabFocus)) continue;
+            if (previous) QWidget::setTabOrder(previous, control);
+            previous = control;
+        }
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize) stretchHistory();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::setClientSize(int width, int height) {
@@ -113,6 +195,11 @@ void MainWindow::refresh(unsigned changes) {
     if ((changes & kDisplayChanged) && display_) display_->setText(calc_.displayText());
     if (changes & kStatusChanged) statusBar_->showLine(calc_.status());
     if ((changes & kKeypadChanged) && buttons_) buttons_->showFace(calc_.keypad());
+    if ((changes & kMemoryChanged) && memory_) memory_->showRegisters(calc_.memory());
+    if (changes & (kHistoryChanged | kModeChanged)) {
+        if (history_) history_->showHistory();
+        if (historyOps_) historyOps_->showState(std::as_const(calc_).history());
+    }
     if (changes & kModeChanged) {
         menu_.modes[static_cast<std::size_t>(ModeIndex(calc_.mode()))]->setChecked(true);
         menu_.grouping->setChecked(calc_.grouping());
@@ -146,8 +233,44 @@ void MainWindow::showFunctionMenu() {
 }
 
 void MainWindow::reapplyStatusBar() {
-    statusBar_->setVisible(statusChecked_);
+    viewToggled(kStatusBarItem);
+}
+
+void MainWindow::applyViewCheck(char letter) {
+    if (letter == kStatusBarItem)
+        statusBar_->setVisible(view_.statusBar->isChecked());
+    else if (PanelWidget* panel = panelOf(letter))
+        panel->setVisible(view_.panel(letter)->isChecked());
+}
+
+void MainWindow::viewToggled(char letter) {
+    applyViewCheck(letter);
     ArrangePanels(false);
+}
+
+// Absent panels have no visible item and stay absent.
+void MainWindow::showAll(bool shown) {
+    const auto set = [&](QAction* item, char letter) {
+        if (!item->isVisible() || item->isChecked() == shown) return;
+        item->setChecked(shown);
+        applyViewCheck(letter);
+    };
+    set(view_.statusBar, kStatusBarItem);
+    for (char letter : kPanelLetters) set(view_.panel(letter), letter);
+    ArrangePanels(false);
+}
+
+void MainWindow::showSetMenu() {
+    FillSetMenu(*menu_.sets, calc_.settings(), calc_.currentSetIndex(),
+                [this](int index) { chooseSet(index); });
+}
+
+// The chosen set is laid out, and its mode entered when it differs.
+void MainWindow::chooseSet(int index) {
+    calc_.selectSet(index);
+    LayoutPanels();
+    const CalcMode mode = ModeFromLetter(calc_.currentSet().Mode);
+    if (mode != calc_.mode()) calc_.switchMode(mode);
 }
 
 void MainWindow::BBtnClick(int tag) {
@@ -174,6 +297,12 @@ PanelWidget* MainWindow::panelOf(char letter) const {
             return display_;
         case 'B':
             return buttons_;
+        case 'M':
+            return memory_;
+        case 'H':
+            return history_;
+        case 'S':
+            return historyOps_;
         default:
             return nullptr;
     }

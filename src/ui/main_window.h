@@ -6,6 +6,8 @@
 #include <QMainWindow>
 
 #include "ui/main_menu.h"
+#include "ui/panel_arrangement.h"
+#include "ui/view_menu.h"
 
 #include "engine/calculator.h"
 
@@ -13,6 +15,9 @@ namespace tavrik::ui {
 
 class ButtonPanel;
 class DisplayPanel;
+class HistoryOperationPanel;
+class HistoryPanel;
+class MemoryPanel;
 class PanelWidget;
 class StatusBar;
 
@@ -30,27 +35,46 @@ class MainWindow final : public QMainWindow {
     // Re-reads the calculator's models named by the ViewChange bits.
     void refresh(unsigned changes);
 
-    bool statusBarShown() const { return statusChecked_; }
+    bool statusBarShown() const { return view_.statusBar->isChecked(); }
     void reapplyStatusBar();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void BBtnClick(int tag);
     void showFunctionMenu();
     void setClientSize(int width, int height);
     void placeStatusBar();
+    // Builds the panel of a letter from the set, creating it the first time.
+    void buildPanel(char letter, const SettingsSet& set);
     PanelWidget* panelOf(char letter) const;
+    // A stretching history panel reaches the bottom of the client area.
+    void stretchHistory();
+    void orderTabs(const Arrangement& arrangement);
+
+    // "表示" items: the status bar or a panel follows its check.
+    void applyViewCheck(char letter);
+    void viewToggled(char letter);
+    // "全表示" and "全非表示".
+    void showAll(bool shown);
+    // "設定読込".
+    void showSetMenu();
+    void chooseSet(int index);
 
     Calculator& calc_;
     MainMenu menu_;
     QWidget* client_;
     StatusBar* statusBar_;
+    ViewMenu view_;
+    QMenu* popup_;                     // the main pop-up menu of the window background
     DisplayPanel* display_ = nullptr;  // built when the set names it
     ButtonPanel* buttons_ = nullptr;
-    bool statusChecked_ = true;  // the "ステータスバー" check
+    MemoryPanel* memory_ = nullptr;
+    HistoryPanel* history_ = nullptr;
+    HistoryOperationPanel* historyOps_ = nullptr;
 };
 
 }  // namespace tavrik::ui
