@@ -6,12 +6,6 @@
 
 namespace tavrik::ui {
 
-namespace {
-
-constexpr int kRowPadding = 2;  // pixels above and below the text of a row
-
-}  // namespace
-
 UniformListView::UniformListView(QWidget* parent) : QAbstractItemView(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollMode(ScrollPerItem);
@@ -22,8 +16,9 @@ int UniformListView::rows() const {
     return model() ? model()->rowCount(rootIndex()) : 0;
 }
 
+// One text line, so that a list sized for n lines of its font shows n rows.
 int UniformListView::rowHeight() const {
-    return fontMetrics().height() + kRowPadding;
+    return std::max(1, fontMetrics().height());
 }
 
 int UniformListView::pageRows() const {
