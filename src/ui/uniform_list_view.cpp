@@ -97,13 +97,16 @@ QModelIndex UniformListView::moveCursor(CursorAction action, Qt::KeyboardModifie
 }
 
 void UniformListView::setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags flags) {
-    if (!model() || rows() == 0) return;
+    if (!model()) return;
     const QRect area = rect.normalized();
     const int last = rows() - 1;
-    const int top = std::clamp(firstVisibleRow() + area.top() / rowHeight(), 0, last);
-    const int bottom = std::clamp(firstVisibleRow() + area.bottom() / rowHeight(), 0, last);
-    const QItemSelection selection(model()->index(top, 0, rootIndex()),
-                                   model()->index(bottom, 0, rootIndex()));
+    const int top = std::max(0, firstVisibleRow() + area.top() / rowHeight());
+    const int bottom = std::min(last, firstVisibleRow() + area.bottom() / rowHeight());
+    // A press below the last row selects nothing.
+    QItemSelection selection;
+    if (top <= bottom)
+        selection.select(model()->index(top, 0, rootIndex()),
+                         model()->index(bottom, 0, rootIndex()));
     selectionModel()->select(selection, flags);
 }
 

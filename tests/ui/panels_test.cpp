@@ -164,6 +164,10 @@ TEST_F(PanelsTest, HistoryShowsTheLinesAndReplaysThemStepByStep) {
     EXPECT_EQ(app.calculator().history().current().selected, 0);
     for (int press = 0; press < 4; ++press) click("btnHR");
     EXPECT_EQ(display(), "8");
+    const QPoint belowTheLines(5, list()->viewport()->height() - 2);
+    ASSERT_FALSE(list()->indexAt(belowTheLines).isValid());
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, belowTheLines);
+    EXPECT_EQ(app.calculator().history().current().selected, -1);
     click("btnHC");
     EXPECT_TRUE(lines().isEmpty());
 }
