@@ -19,9 +19,6 @@ namespace tavrik::ui {
 
 namespace {
 
-// The letter of the "ステータスバー" item among the panel letters.
-constexpr char kStatusBarItem = 'T';
-
 bool Names(const std::string& disp, char letter) {
     const char lower = static_cast<char>(letter - 'A' + 'a');
     return disp.find(letter) != std::string::npos || disp.find(lower) != std::string::npos;
@@ -45,7 +42,7 @@ MainWindow::MainWindow(Calculator& calc)
                      [this](bool on) { calc_.setLogging(on); }, [this] { close(); },
                      [this](CalcMode mode) { calc_.switchMode(mode); },
                      [this](bool on) { calc_.setGrouping(on); }});
-    view_ = BuildViewMenu(*menu_.view, [this](char letter, bool) { viewToggled(letter); });
+    view_ = BuildViewMenu(*menu_.view, [this](char letter) { viewToggled(letter); });
     popup_ = BuildMainPopupMenu(*this, view_,
                                 {[this] { calc_.PushBBtn(kAllClear); }, [this] { showAll(true); },
                                  [this] { showAll(false); }, [this] { close(); }});

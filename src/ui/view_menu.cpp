@@ -4,15 +4,12 @@ namespace tavrik::ui {
 
 namespace {
 
-constexpr char kStatusBarLetter = 'T';
-
 QAction* AddCheck(QMenu& menu, const char* name, const QString& caption, char letter,
-                  const std::function<void(char, bool)>& toggled) {
+                  const std::function<void(char)>& toggled) {
     QAction* action = menu.addAction(caption);
     action->setObjectName(name);
     action->setCheckable(true);
-    QObject::connect(action, &QAction::triggered, &menu,
-                     [toggled, letter](bool on) { toggled(letter, on); });
+    QObject::connect(action, &QAction::triggered, &menu, [toggled, letter] { toggled(letter); });
     return action;
 }
 
@@ -26,7 +23,7 @@ QAction* AddCommand(QMenu& menu, const char* name, const QString& caption,
 
 }  // namespace
 
-ViewMenu BuildViewMenu(QMenu& menu, const std::function<void(char, bool)>& toggled) {
+ViewMenu BuildViewMenu(QMenu& menu, const std::function<void(char)>& toggled) {
     struct Item {
         const char* name;
         const char* caption;
@@ -40,7 +37,7 @@ ViewMenu BuildViewMenu(QMenu& menu, const std::function<void(char, bool)>& toggl
     ViewMenu view;
     view.menu = &menu;
     view.statusBar =
-        AddCheck(menu, "mnuVSB", QStringLiteral("ステータスバー"), kStatusBarLetter, toggled);
+        AddCheck(menu, "mnuVSB", QStringLiteral("ステータスバー"), kStatusBarItem, toggled);
     for (std::size_t i = 0; i < kPanels.size(); ++i)
         view.panels[i] = AddCheck(menu, kPanels[i].name, QString::fromUtf8(kPanels[i].caption),
                                   kPanelLetters[i], toggled);

@@ -12,6 +12,8 @@ namespace tavrik::ui {
 
 // Panel letters in the order of their "表示" items.
 inline constexpr std::string_view kPanelLetters = "DBMHSF";
+// The letter that stands for "ステータスバー" among them.
+inline constexpr char kStatusBarItem = 'T';
 
 struct ViewMenu {
     QMenu* menu = nullptr;
@@ -22,8 +24,8 @@ struct ViewMenu {
 };
 
 // Fills `menu` with the check items; a toggled item calls `toggled` with its
-// letter ('T' for the status bar) and new check.
-ViewMenu BuildViewMenu(QMenu& menu, const std::function<void(char, bool)>& toggled);
+// letter, after its check has changed.
+ViewMenu BuildViewMenu(QMenu& menu, const std::function<void(char)>& toggled);
 
 struct PopupMenuCommands {
     std::function<void()> allClear;  // "AC"
