@@ -85,18 +85,20 @@ void Calculator::start() {
 
 void Calculator::PushBBtn(int code) {
     // A failure that is not arithmetic: its own box, then the calculator is cleared.
-    const auto failed = [&](const char* message) {
+    const auto failed = [&](const std::string& message) {
         view_.beep();
-        view_.messageBox(BoxKind::Error, std::string("*** エラー ***\r\n") + message);
+        view_.messageBox(BoxKind::Error, "*** エラー ***\r\n" + message);
         PushBBtn(kAllClear);
     };
     try {
         ProcBtn(code);
+    } catch (const ReportedFailure&) {
+        // The key stops here; the display keeps its text and the message stays.
     } catch (const CalcFailure& failure) {
         if (failure.isMath())
             errors_.ReportMathException(failure);
         else
-            failed(failure.what());
+            failed(FailureMessage(failure));
     } catch (const std::exception& error) {
         failed(error.what());
     }

@@ -59,9 +59,13 @@ class Calculator {
     void PushBBtn(int code);
     // The dispatcher.
     void ProcBtn(int code);
-    // Keyboard keys, by Windows virtual-key code.
+    // Keyboard keys, by Windows virtual-key code. A release pairs with the
+    // last key-down of the same key and acts with the modifiers held then.
     void keyDown(int virtualKey, unsigned modifiers);
-    void keyUp(int virtualKey, unsigned modifiers);
+    void keyUp(int virtualKey);
+    // Forgets the last key-down, so that no release can pair with it: for
+    // when the keyboard went elsewhere (another window, a dialog, a box).
+    void forgetKeyDown();
 
     // --- modes --------------------------------------------------------------
     void switchMode(CalcMode mode);

@@ -57,7 +57,6 @@ void Calculator::decimalPoint() {
     const std::string& text = state_.displayText;
     const bool calendar = mode() == CalcMode::Date && !text.empty() && text.front() == 'c';
     if (mode() == CalcMode::Mixed || calendar) return;
-    if (mode() == CalcMode::Decimal && utf8::Contains(text, ".")) return;
     if (state_.entryState < 0) {
         ProcBtn(kAllClear);
         return;
@@ -67,8 +66,10 @@ void Calculator::decimalPoint() {
         state_.entryState += 1;
         return;
     }
+    // Only the number being typed is looked at: a result or first operand
+    // still on the display does not stop a new number from starting with ".".
     if (mode() == CalcMode::Decimal) {
-        setDisplay(text + ".");
+        if (!utf8::Contains(text, ".")) setDisplay(text + ".");
         return;
     }
     SplitUnitText(values_, text, true, false);

@@ -1,5 +1,6 @@
-// Keyboard keys: a key counts when it is released with the modifiers it was
-// pressed with; its key-table entry names a key character per mode.
+// Keyboard keys: a key counts when it is released after its own key-down; the
+// modifiers held at that key-down choose its key-table entry, which names a
+// key character per mode.
 #include "engine/button_codes.h"
 #include "engine/calculator.h"
 #include "values/utf8.h"
@@ -11,12 +12,19 @@ void Calculator::keyDown(int virtualKey, unsigned modifiers) {
     keyDownModifiers_ = modifiers;
 }
 
-void Calculator::keyUp(int virtualKey, unsigned modifiers) {
-    if (modifiers != keyDownModifiers_ || virtualKey != keyDownKey_) {
-        keyDownKey_ = -1;
-        keyDownModifiers_ = 0;
-        return;
-    }
+void Calculator::forgetKeyDown() {
+    keyDownKey_ = -1;
+    keyDownModifiers_ = 0;
+}
+
+void Calculator::keyUp(int virtualKey) {
+    // The release of another key, a modifier let go first among them, leaves
+    // the pressed key waiting for its own release.
+    if (virtualKey != keyDownKey_) return;
+    // Taken before the key acts: a box it opens may be closed with the same
+    // key, and that release must find nothing to pair with.
+    const unsigned modifiers = keyDownModifiers_;
+    forgetKeyDown();
     if (virtualKey < 0 || virtualKey > 255) return;
     const auto& keys = settings_.Keys;
     const auto usable = [&](int index) {

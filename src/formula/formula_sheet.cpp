@@ -6,6 +6,7 @@
 #include "formula/evaluator.h"
 #include "formula/normalise.h"
 #include "formula/sheet_text.h"
+#include "values/math_error.h"
 #include "values/number_text.h"
 #include "values/utf8.h"
 
@@ -94,9 +95,14 @@ std::optional<std::string> FormulaSheet::answer(std::string_view source, bool re
 }
 
 // The display cannot change during a run, so it is read once: a display that
-// is no decimal number is reported once, not for every line.
+// is no decimal number (a time or date text) is reported once, and X is 0.
 long double FormulaSheet::displayValue() {
-    if (!runX_) runX_ = ParseValueText(calc_.values(), calc_.displayText()).extended();
+    if (runX_) return *runX_;
+    try {
+        runX_ = ParseValueText(calc_.values(), calc_.displayText()).extended();
+    } catch (const ReportedFailure&) {
+        runX_ = 0.0L;
+    }
     return *runX_;
 }
 

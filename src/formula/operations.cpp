@@ -1,6 +1,8 @@
 #include "formula/operations.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "values/calc_value.h"
@@ -71,31 +73,38 @@ long double Factorial(long double x) {
     return r;
 }
 
+// A product of this many factors, each at least 2, exceeds the largest
+// extended value (2^16384), so no loop needs more factors than this.
+constexpr long double kOverflowingFactors = std::numeric_limits<long double>::max_exponent;
+
+// n! / (n - k)!: the k factors n, n - 1, ... Every factor but the last is at
+// least 2, so a k beyond the bound overflows without multiplying.
 long double Permutations(long double n, long double k) {
     RequireNonNegativeWhole(n);
     RequireNonNegativeWhole(k);
     if (k > n) return 0.0L;
     if (k == 0) return 1.0L;
+    if (k > kOverflowingFactors) ThrowFailure(FailureKind::Overflow);
+    const auto factors = static_cast<int>(k);
     long double r = n;
-    while (k > 1) {
-        n -= 1;
-        k -= 1;
-        r = Checked([&] { return Fresh(r) * Fresh(n); });
-    }
+    for (int i = 1; i < factors; ++i) r = Checked([&] { return Fresh(r) * Fresh(n - i); });
     return r;
 }
 
+// n! / (k! (n - k)!) through the smaller of k and n - k. After step i the
+// product is C(n - k + i, i), a whole number, so results within 64 bits stay
+// exact; each step multiplies by at least 2, hence the same bound as above.
 long double Combinations(long double n, long double k) {
     RequireNonNegativeWhole(n);
     RequireNonNegativeWhole(k);
     if (k > n) return 0.0L;
-    if (k == 0) return 1.0L;
-    long double r = n / k;
-    while (k > 1) {
-        n -= 1;
-        k -= 1;
-        r = Checked([&] { return Fresh(r) * Fresh(n) / Fresh(k); });
-    }
+    const long double smaller = std::min(k, n - k);
+    if (smaller >= kOverflowingFactors) ThrowFailure(FailureKind::Overflow);
+    const long double rest = n - smaller;
+    const auto steps = static_cast<int>(smaller);
+    long double r = 1.0L;
+    for (int i = 1; i <= steps; ++i)
+        r = Checked([&] { return Fresh(r) * Fresh(rest + i) / Fresh(i); });
     return r;
 }
 
@@ -108,10 +117,12 @@ long double CeilingOrFloor(long double x, bool ceiling) {
     return static_cast<long double>(ValueToIntChecked(static_cast<long double>(n)));
 }
 
-long double UniformBelow(std::mt19937& random, std::int32_t range) {
+// A whole number from 0 to range - 1. The range is 64-bit: the span between
+// two 32-bit bounds can reach 2^32 - 1.
+long double UniformBelow(std::mt19937& random, std::int64_t range) {
     if (range <= 0) return 0.0L;
     return static_cast<long double>(
-        std::uniform_int_distribution<std::int32_t>(0, range - 1)(random));
+        std::uniform_int_distribution<std::int64_t>(0, range - 1)(random));
 }
 
 long double Uniform(std::mt19937& random) {
@@ -257,9 +268,9 @@ long double ComputeOperation(OperationContext& ctx, int code, long double x, lon
         case 143:
             return UniformBelow(ctx.random, ValueToIntChecked(x));
         case 144: {
-            const std::int32_t a = ValueToIntChecked(x), b = ValueToIntChecked(y);
-            const std::int32_t low = std::min(a, b), high = std::max(a, b);
-            return low + UniformBelow(ctx.random, high - low);
+            const std::int64_t a = ValueToIntChecked(x), b = ValueToIntChecked(y);
+            const std::int64_t low = std::min(a, b), high = std::max(a, b);
+            return static_cast<long double>(low) + UniformBelow(ctx.random, high - low);
         }
         case 145:
             return Gaussian(ctx.random, x, y);

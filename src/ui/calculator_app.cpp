@@ -1,5 +1,7 @@
 #include "ui/calculator_app.h"
 
+#include "ui/layout_limits.h"
+
 namespace tavrik::ui {
 
 CalculatorApp::CalculatorApp(SettingsFile settingsFile)
@@ -36,10 +38,10 @@ void CalculatorApp::restoreWindowBounds() {
     const GlobalSettings& s = calc_.settings();
     if (!s.Save) return;
     QRect bounds = window_.geometry();
-    if (s.Width > 0) bounds.setWidth(s.Width);
-    if (s.Height > 0) bounds.setHeight(s.Height);
-    if (s.Left >= -999) bounds.moveLeft(s.Left);
-    if (s.Top >= -999) bounds.moveTop(s.Top);
+    if (s.Width > 0) bounds.setWidth(WindowExtent(s.Width));
+    if (s.Height > 0) bounds.setHeight(WindowExtent(s.Height));
+    if (s.Left >= -999) bounds.moveLeft(WindowEdge(s.Left));
+    if (s.Top >= -999) bounds.moveTop(WindowEdge(s.Top));
     window_.setGeometry(bounds);
 }
 

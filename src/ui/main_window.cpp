@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 
@@ -50,6 +51,7 @@ MainWindow::MainWindow(Calculator& calc)
     connect(client_, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { popup_->popup(client_->mapToGlobal(at)); });
     client_->installEventFilter(this);
+    menuBar()->installEventFilter(this);
 }
 
 void MainWindow::LayoutPanels() {
@@ -172,11 +174,6 @@ void MainWindow::orderTabs(const Arrangement& arrangement) {
     }
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == client_ && event->type() == QEvent::Resize) stretchHistory();
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void MainWindow::setClientSize(int width, int height) {
     client_->setMinimumSize(width, height);
     client_->resize(width, height);
@@ -274,9 +271,16 @@ void MainWindow::BBtnClick(int tag) {
     calc_.PushBBtn(calc_.keypad()[static_cast<std::size_t>(tag)].code);
 }
 
+void MainWindow::forgetPressedKeys() {
+    keys_.clear();
+    calc_.forgetKeyDown();
+}
+
+// A held key repeats as further presses (and, on some systems, releases)
+// marked as repeats; the key counts once, at its last release.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
-    const KeyboardKey key = KeyboardKeyOf(*event);
+    const KeyboardKey key = keys_.pressed(*event);
     calc_.keyDown(key.code, key.modifiers);
 }
 
@@ -284,8 +288,37 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
     // A key without a code still ends the record of the key before it (on
     // its press), but its release has no table entry to look up.
-    const KeyboardKey key = KeyboardKeyOf(*event);
-    if (key.code != 0) calc_.keyUp(key.code, key.modifiers);
+    const int code = keys_.released(*event);
+    if (code != 0) calc_.keyUp(code);
+}
+
+// Keys held while another window takes the keyboard are released there. A
+// menu of this window, which some platforms make the active window, is not
+// another window: a key that goes down after it closes is already recorded
+// when its activation change arrives.
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        const QWidget* active = QApplication::activeWindow();
+        if (!active || active->windowType() != Qt::Popup) forgetPressedKeys();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+// A menu closed with Escape leaves the menu bar holding the keyboard, to move
+// between the menus; it would take the next Escape only to let go. The window
+// takes the keyboard back (the menu bar lets go when it loses the focus) and
+// that Escape clears as usual.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize) stretchHistory();
+    if (watched == menuBar() && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape) {
+            setFocus(Qt::OtherFocusReason);
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 PanelWidget* MainWindow::panelOf(char letter) const {

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+#include "ui/keyboard_keys.h"
 #include "ui/main_menu.h"
 #include "ui/panel_arrangement.h"
 #include "ui/view_menu.h"
@@ -38,9 +39,14 @@ class MainWindow final : public QMainWindow {
     bool statusBarShown() const { return view_.statusBar->isChecked(); }
     void reapplyStatusBar();
 
+    // Forgets the keys held down, so that their releases press nothing: the
+    // keyboard goes to a dialog or box that opens now.
+    void forgetPressedKeys();
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -66,6 +72,7 @@ class MainWindow final : public QMainWindow {
 
     Calculator& calc_;
     MainMenu menu_;
+    KeyboardKeys keys_;
     QWidget* client_;
     StatusBar* statusBar_;
     ViewMenu view_;

@@ -51,6 +51,7 @@ void QtView::beep() {
 }
 
 bool QtView::messageBox(BoxKind kind, std::string_view text) {
+    if (window_) window_->forgetPressedKeys();
     QString message = FromUtf8(text);
     message.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(IconOf(kind), QStringLiteral("Tavrik"), message, QMessageBox::Ok, window_);
@@ -72,6 +73,7 @@ void QtView::reapplyStatusBar() {
 
 std::optional<std::string> QtView::askPath(FileDialogKind kind, std::string_view title,
                                            std::string_view filter) {
+    if (window_) window_->forgetPressedKeys();
     const QString caption = FromUtf8(title);
     const QString qtFilter = QtFilter(filter);
     const QString path = kind == FileDialogKind::Open

@@ -60,9 +60,9 @@ CalcValue CurrencyOp(const CalcValue& a, const CalcValue& b, char op) {
     return CalcValue::currencyTicks(r);
 }
 
-double RealResult(long double r) {
-    const long double checked = Checked([&] { return Fresh(r); });
-    const double narrowed = static_cast<double>(checked);
+// Dates are counted in binary64.
+double DateResult(long double r) {
+    const double narrowed = static_cast<double>(r);
     if (std::isinf(narrowed)) ThrowFailure(FailureKind::Overflow);
     return narrowed;
 }
@@ -85,7 +85,7 @@ long double RealOp(long double x, long double y, char op) {
 CalcValue Arith(const CalcValue& a, const CalcValue& b, char op) {
     const bool aDate = a.kind() == ValueKind::Date, bDate = b.kind() == ValueKind::Date;
     if (aDate || bDate) {
-        const double r = RealResult(RealOp(a.extended(), b.extended(), op));
+        const double r = DateResult(RealOp(a.extended(), b.extended(), op));
         if (op == '-' && aDate && bDate) return CalcValue::real(r);
         if (op == '+' || op == '-') return CalcValue::date(r);
         return CalcValue::real(r);
@@ -93,7 +93,7 @@ CalcValue Arith(const CalcValue& a, const CalcValue& b, char op) {
     if (op != '/' && (a.kind() == ValueKind::Currency || b.kind() == ValueKind::Currency))
         return CurrencyOp(a, b, op);
     if (op != '/' && a.isInteger() && b.isInteger()) return IntegerOp(a, b, op);
-    return CalcValue::real(RealResult(RealOp(a.extended(), b.extended(), op)));
+    return CalcValue::real(RealOp(a.extended(), b.extended(), op));
 }
 
 }  // namespace

@@ -16,8 +16,9 @@ std::string FailureMessage(const CalcFailure& failure) {
             return "無効演算";
         case FailureKind::IntOverflow:
             return "オーバーフロー";
-        case FailureKind::MathError:
         case FailureKind::Convert:
+            return "変換エラー";
+        case FailureKind::MathError:
         case FailureKind::Other:
             break;
     }

@@ -36,6 +36,14 @@ class CalcFailure : public std::runtime_error {
     int helpContext_;
 };
 
+// A failure that has already been reported to the user. Whoever catches it
+// only abandons what it was doing, so that nothing is computed from a value
+// that could not be had.
+class ReportedFailure : public std::runtime_error {
+  public:
+    ReportedFailure() : std::runtime_error("failure already reported") {}
+};
+
 [[noreturn]] void ThrowFailure(FailureKind kind);
 
 // Runs `compute` with the floating-point status flags cleared, then raises the

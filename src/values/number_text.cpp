@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 #include "values/decimal_digits.h"
 #include "values/math_error.h"
@@ -53,21 +56,27 @@ std::string_view TrimBlanks(std::string_view s) {
     return s;
 }
 
-// Optional sign, digits, optional "." and digits, optional exponent.
-std::optional<double> ReadDecimalReal(std::string_view s) {
+// The "C" locale, so that the decimal point is "." whatever the user's locale.
+locale_t ClassicLocale() {
+    static const locale_t classic = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return classic;
+}
+
+// Optional sign, digits, optional "." and digits, optional exponent, read into
+// extended precision, which holds every decimal text the formatter writes. A
+// magnitude beyond the extended range fails with an overflow; one below its
+// smallest value reads as 0, as an underflow does in arithmetic.
+std::optional<long double> ReadDecimalReal(std::string_view s) {
     s = TrimBlanks(s);
-    bool negative = false;
-    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
-        negative = s.front() == '-';
-        s.remove_prefix(1);
-    }
     std::size_t i = 0, mantissaDigits = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     while (i < s.size() && IsDigit(s[i])) ++i, ++mantissaDigits;
     if (i < s.size() && s[i] == '.') {
         ++i;
         while (i < s.size() && IsDigit(s[i])) ++i, ++mantissaDigits;
     }
     if (mantissaDigits == 0) return std::nullopt;
+    const std::size_t mantissaEnd = i;
     if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
         ++i;
         if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
@@ -76,31 +85,51 @@ std::optional<double> ReadDecimalReal(std::string_view s) {
         if (i == start) return std::nullopt;
     }
     if (i != s.size()) return std::nullopt;
-    double value = 0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
-    return negative ? -value : value;
+    std::string terminated(s);
+    const auto read = [&] { return strtold_l(terminated.c_str(), nullptr, ClassicLocale()); };
+    const long double value = read();
+    if (!std::isinf(value)) return value;
+    // Rounded to its last digit, the largest value can be written just past
+    // the range: a text that one unit lower in its last digit is back in range,
+    // and near its top, reads as the largest value.
+    constexpr long double kLargest = std::numeric_limits<long double>::max();
+    const std::size_t last = terminated.find_last_of("123456789", mantissaEnd - 1);
+    if (last != std::string::npos) {
+        --terminated[last];
+        const long double lower = std::fabs(read());
+        if (lower > kLargest / 2 && lower <= kLargest) return std::copysign(kLargest, value);
+    }
+    ThrowFailure(FailureKind::Overflow);
 }
 
-std::optional<std::int64_t> ReadDecimalInt64(std::string_view s) {
+// A "d " number: a 64-bit integer, which must also fit a 32-bit word when the
+// mode's words are 32 bits wide.
+std::optional<std::int64_t> ReadDecimalInt64(std::string_view s, int bits) {
     s = TrimBlanks(s);
     if (!s.empty() && s.front() == '+') s.remove_prefix(1);
     if (s.empty()) return std::nullopt;
     std::int64_t value = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
+    if (end != s.data() + s.size()) return std::nullopt;
+    if (ec == std::errc::result_out_of_range) ThrowFailure(FailureKind::IntOverflow);
+    if (ec != std::errc()) return std::nullopt;
+    if (bits == 32 && (value < INT32_MIN || value > INT32_MAX))
+        ThrowFailure(FailureKind::IntOverflow);
     return value;
 }
 
-// Hexadecimal digits read as a two's-complement word of `bits` bits.
+// Hexadecimal digits read as a two's-complement word of `bits` bits; more
+// digits than the word holds are an overflow, never a wrapped value.
 std::optional<std::int64_t> ReadHexWord(std::string_view s, bool negative, int bits) {
     s = TrimBlanks(s);
     if (s.empty()) return std::nullopt;
     std::uint64_t value = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value, 16);
-    if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
+    if (end != s.data() + s.size()) return std::nullopt;
+    if (ec == std::errc::result_out_of_range) ThrowFailure(FailureKind::IntOverflow);
+    if (ec != std::errc()) return std::nullopt;
     if (bits == 32) {
-        if (value > 0xFFFFFFFFu) return std::nullopt;
+        if (value > UINT32_MAX) ThrowFailure(FailureKind::IntOverflow);
         auto word = static_cast<std::uint32_t>(value);
         if (negative) word = 0u - word;
         return static_cast<std::int32_t>(word);
@@ -193,16 +222,16 @@ bool StartsWith(std::string_view text, char c) {
     return !text.empty() && text.front() == c;
 }
 
-}  // namespace
-
-CalcValue ParseValueText(ValueContext& ctx, std::string_view text) {
-    if (text.empty()) return CalcValue::small(0);
+// The value of a D/H text; nothing when the text is not a number of its form.
+std::optional<CalcValue> ReadValueText(const ValueContext& ctx, std::string_view text) {
+    const int bits = ctx.geometry.hexWidth == 16 ? 64 : 32;
     if (text.front() == 'd') {
-        if (const auto n = ReadDecimalInt64(utf8::DropFirst(text, 2))) return CalcValue::int64(*n);
+        const int wordBits = ctx.mode == CalcMode::Mixed ? bits : 64;
+        if (const auto n = ReadDecimalInt64(utf8::DropFirst(text, 2), wordBits))
+            return CalcValue::int64(*n);
     } else if (text.front() == 'h') {
         std::string rest(text);
         const bool negative = utf8::EraseFirst(rest, "-");
-        const int bits = ctx.geometry.hexWidth == 16 ? 64 : 32;
         if (const auto n = ReadHexWord(utf8::DropFirst(rest, 2), negative, bits))
             return bits == 64 ? CalcValue::int64(*n)
                               : CalcValue::int32(static_cast<std::int32_t>(*n));
@@ -211,8 +240,21 @@ CalcValue ParseValueText(ValueContext& ctx, std::string_view text) {
         plain.erase(std::remove(plain.begin(), plain.end(), ','), plain.end());
         if (const auto v = ReadDecimalReal(plain)) return CalcValue::real(*v);
     }
+    return std::nullopt;
+}
+
+}  // namespace
+
+CalcValue ParseValueText(ValueContext& ctx, std::string_view text) {
+    if (text.empty()) return CalcValue::small(0);
+    try {
+        if (const auto value = ReadValueText(ctx, text)) return *value;
+    } catch (const CalcFailure& failure) {
+        ctx.reporter.ReportMathException(failure);
+        throw ReportedFailure();
+    }
     ctx.reporter.ReportReadFailure(true);
-    return CalcValue::small(0);
+    throw ReportedFailure();
 }
 
 std::optional<std::string> FormatValue(ValueContext& ctx, long double value) {
@@ -327,7 +369,12 @@ std::string FitTextToMode(ValueContext& ctx, std::string_view text) {
     if (StartsWith(text, 'c')) {
         accepted = mode == CalcMode::Date;
     } else if (StartsWith(text, 'd') || StartsWith(text, 'h')) {
-        const auto formatted = FormatValue(ctx, ParseValueText(ctx, text));
+        std::optional<std::string> formatted;
+        try {
+            formatted = FormatValue(ctx, ParseValueText(ctx, text));
+        } catch (const ReportedFailure&) {
+            return "";
+        }
         if (mode == CalcMode::Mixed) return std::string(text);
         return formatted.value_or(std::string());
     } else if (has("時") || has("分") || has("秒")) {

@@ -11,8 +11,11 @@
 
 namespace tavrik {
 
-// D/H text to value. Never throws: a text that does not read gives 0 and the
-// reader's own report ("ERROR: Convert").
+// D/H text to value; an empty text is 0. A failure is reported here and then
+// raised as ReportedFailure, so that no caller goes on from a made-up 0: a
+// text that is not a number of its form with the reader's own report ("ERROR:
+// Convert"); a number beyond the extended range, or wider than the mode's
+// word, as an overflow.
 CalcValue ParseValueText(ValueContext& ctx, std::string_view text);
 
 // Value to D/H display text with display rounding and grouping. Produces

@@ -34,6 +34,15 @@ TEST_F(EntryKeysTest, DecimalEntrySequences) {
     }
 }
 
+TEST_F(EntryKeysTest, PointStartsANewNumberWhateverTheDisplayHolds) {
+    start();
+    keys("P1+P2=");
+    EXPECT_EQ(display(), "0.3");
+    keys("P");
+    EXPECT_EQ(display(), "0.") << "a result holding a point is no number being typed";
+    EXPECT_EQ(calc.state().entryState, kFirstOperand);
+}
+
 TEST_F(EntryKeysTest, GroupingWhileTyping) {
     start();
     calc.setGrouping(true);
@@ -132,16 +141,22 @@ TEST_F(EntryKeysTest, NonMathErrorsShowTheBoxAndClear) {
     EXPECT_EQ(calc.state().entryState, kResultShown);
 }
 
-TEST_F(EntryKeysTest, KeyboardKeysCountWhenReleasedWithTheirModifiers) {
+TEST_F(EntryKeysTest, AKeyCountsOnceWhenReleasedAfterItsOwnKeyDown) {
+    calc.editSettings().Keys[kShiftKeyOffset + 187] = "++++";
     start();
     calc.keyDown(49, 0);
-    calc.keyUp(49, 0);
-    EXPECT_EQ(display(), "1");
-    calc.keyDown(50, kShiftKey);
-    calc.keyUp(50, 0);
-    EXPECT_EQ(display(), "1") << "Shift let go before the key";
+    calc.keyUp(49);
+    calc.keyUp(49);
+    EXPECT_EQ(display(), "1") << "a second release has no key-down left";
+    calc.keyDown(187, kShiftKey);
+    calc.keyUp(16);
+    calc.keyUp(187);
+    EXPECT_EQ(display(), "1") << "the modifiers of the key-down choose the entry";
+    EXPECT_EQ(calc.state().pendingOperator, 19);
     calc.keyDown(51, 0);
-    calc.keyUp(52, 0);
+    calc.keyUp(52);
+    calc.forgetKeyDown();
+    calc.keyUp(51);
     EXPECT_EQ(display(), "1");
 }
 
@@ -155,7 +170,7 @@ TEST_F(EntryKeysTest, KeyTableEntriesChooseCtrlShiftAndPlain) {
     start();
     const auto tap = [&](int vk, unsigned mods) {
         calc.keyDown(vk, mods);
-        calc.keyUp(vk, mods);
+        calc.keyUp(vk);
     };
     tap(65, kCtrlKey);
     EXPECT_EQ(display(), "1") << "an empty Ctrl entry falls back to the plain one";
@@ -171,7 +186,7 @@ TEST_F(EntryKeysTest, KeyTableCharacterFollowsTheMode) {
     calc.editSettings().Keys[70] = "5 AF";
     start(CalcMode::Mixed);
     calc.keyDown(70, 0);
-    calc.keyUp(70, 0);
+    calc.keyUp(70);
     EXPECT_EQ(display(), "d 0") << "a blank assigns nothing in that mode";
 }
 

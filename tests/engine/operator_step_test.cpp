@@ -5,6 +5,8 @@ namespace {
 
 using OperatorStepTest = testing::CalculatorTest;
 
+constexpr int kSquareCode = 102;
+
 struct Sequence {
     const char* keys;
     const char* display;
@@ -102,6 +104,27 @@ TEST_F(OperatorStepTest, MixedModeTruncatesResults) {
     keys("Z");
     keys("FF+1=");
     EXPECT_EQ(display(), "h 100");
+}
+
+TEST_F(OperatorStepTest, AResultBeyondBinary64IsReadBackByTheNextKey) {
+    start();
+    keys("9999999999");
+    for (int i = 0; i < 5; ++i) calc.PushBBtn(kSquareCode);
+    const std::string shown = display();
+    ASSERT_NE(shown.find('E'), std::string::npos);
+    keys("/1=");
+    EXPECT_EQ(display(), shown);
+    EXPECT_EQ(calc.status().strip(), "");
+}
+
+TEST_F(OperatorStepTest, AWordWiderThanTheModeIsAnOverflowAndStaysShown) {
+    start(CalcMode::Mixed);
+    keys("O7FFFFFFFFFFFFFFF");
+    calc.setGeometry({25, 1, 8});
+    keys("+");
+    EXPECT_EQ(display(), "h 7FFFFFFFFFFFFFFF");
+    EXPECT_EQ(calc.status().strip(), "オーバーフロー");
+    EXPECT_EQ(calc.errors().errorCount(), 1);
 }
 
 }  // namespace

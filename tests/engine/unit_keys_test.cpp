@@ -147,6 +147,13 @@ TEST_F(DateKeys, OutOfRangePartsOpenABoxAndChangeNothing) {
     }
 }
 
+TEST_F(DateKeys, AResultBeyondTheCalendarIsAJapaneseConversionError) {
+    start(CalcMode::Date);
+    keys("F3000A12B31C+8000FA=");
+    ASSERT_EQ(view.boxes.size(), 1u);
+    EXPECT_EQ(view.boxes[0], "*** エラー ***\r\n変換エラー");
+}
+
 TEST_F(DateKeys, DurationsWeekdayAndCalendarToggle) {
     for (const KeyCase& c : {
              KeyCase{"3A", "3年", 1},

@@ -164,6 +164,40 @@ TEST_F(OperationsTest, RandomFunctionsFollowTheSeed) {
     EXPECT_NEAR(static_cast<double>(sum / 2000), 10.0, 0.3);
 }
 
+TEST_F(OperationsTest, PermutationsAndCombinationsOfLargeArgumentsAnswerAtOnce) {
+    EXPECT_EQ(apply(129, 1e20L, 1e20L), 1);
+    EXPECT_EQ(apply(129, 1e8L, 1e8L - 1), 1e8L);
+    EXPECT_EQ(apply(129, 60, 30), 118264581564861424.0L) << "exact within 64 bits";
+    EXPECT_EQ(apply(128, 20, 20), 2432902008176640000.0L);
+    const struct {
+        int code;
+        long double n, k;
+    } overflowing[] = {
+        {128, 1e20L, 1e20L}, {128, 1e8L, 1e8L},   {128, 1e8L, 5000},
+        {129, 1e8L, 5e7L},   {129, 40000, 16000}, {129, 1e20L, 5e19L},
+    };
+    for (const auto& c : overflowing) {
+        SCOPED_TRACE(c.code);
+        status.DspMsg("", kMessageClear);
+        EXPECT_EQ(apply(c.code, c.n, c.k), c.n);
+        EXPECT_EQ(status.strip(), "オーバーフロー");
+    }
+}
+
+TEST_F(OperationsTest, RandomIntegerSpansTheWhole32BitRange) {
+    long double lowest = 0, highest = 0;
+    for (int i = 0; i < 64; ++i) {
+        const long double r = apply(144, -2147483648.0L, 2147483647.0L);
+        ASSERT_EQ(r, std::trunc(r));
+        ASSERT_GE(r, -2147483648.0L);
+        ASSERT_LT(r, 2147483647.0L);
+        lowest = std::min(lowest, r);
+        highest = std::max(highest, r);
+    }
+    EXPECT_LT(lowest, -1e9L);
+    EXPECT_GT(highest, 1e9L);
+}
+
 TEST_F(OperationsTest, UserFunctions) {
     EXPECT_EQ(apply(109, 7, 2), 7) << "an empty formula returns x";
     formulas[1] = "X*Y+1";

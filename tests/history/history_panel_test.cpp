@@ -25,6 +25,16 @@ TEST_F(HistoryPanelTest, ReplayWithoutMoveDownStaysOnTheLine) {
     EXPECT_EQ(calc.history().current().selected, 0);
 }
 
+TEST_F(HistoryPanelTest, AReplayedLineOfManyDigitsKeepsItsValue) {
+    start();
+    calc.history().AddHList(std::string(310, '9'), kValueLine);
+    calc.history().select(0);
+    calc.replayHistoryLine();
+    keys("/1=");
+    EXPECT_EQ(display(), "1E310");
+    EXPECT_EQ(calc.status().strip(), "");
+}
+
 TEST_F(HistoryPanelTest, ReplayPressesFunctionLines) {
     start();
     keys("4R");

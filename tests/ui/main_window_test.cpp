@@ -86,20 +86,6 @@ TEST_F(MainWindowTest, KeyboardDigitsTypeThroughTheKeyTable) {
     EXPECT_EQ(display(), "74");
 }
 
-TEST_F(MainWindowTest, KeyboardKeyCountsOnlyWhenReleasedWithItsModifiers) {
-    QTest::keyPress(&window(), Qt::Key_5);
-    QTest::keyRelease(&window(), Qt::Key_5, Qt::ShiftModifier);
-    EXPECT_EQ(display(), "0");
-}
-
-TEST_F(MainWindowTest, AutoRepeatedPressesAreIgnored) {
-    QTest::keyPress(&window(), Qt::Key_6);
-    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_8, Qt::NoModifier, "8", true);
-    QApplication::sendEvent(&window(), &repeat);
-    QTest::keyRelease(&window(), Qt::Key_6);
-    EXPECT_EQ(display(), "6");
-}
-
 TEST_F(MainWindowTest, MenuAllClearClears) {
     click("123+4");
     auto* allClear = window().findChild<QAction*>("mnuOAC");

@@ -3,6 +3,8 @@
 // as a user drives them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
@@ -85,6 +87,10 @@ struct PresenceCase {
     bool recording;
 };
 
+void PrintTo(const PresenceCase& c, std::ostream* out) {
+    *out << c.disp;
+}
+
 class PanelPresenceTest : public ::testing::TestWithParam<PresenceCase> {};
 
 TEST_P(PanelPresenceTest, CaseOfTheLetterDecidesShownHiddenOrAbsent) {
@@ -119,7 +125,12 @@ INSTANTIATE_TEST_SUITE_P(Disp, PanelPresenceTest,
                          ::testing::Values(PresenceCase{"dBM/SH", "BMSH", "D", "F", true},
                                            PresenceCase{"BM", "BM", "", "DHSF", false},
                                            PresenceCase{"DBMS", "DBM", "", "HSF", false},
-                                           PresenceCase{"DBM/sH", "DBMH", "S", "F", false}));
+                                           PresenceCase{"DBM/sH", "DBMH", "S", "F", false}),
+                         [](const ::testing::TestParamInfo<PresenceCase>& info) {
+                             std::string name = info.param.disp;
+                             std::replace(name.begin(), name.end(), '/', '_');
+                             return name;
+                         });
 
 TEST(HistoryPanelLayoutTest, FixedLineCountKeepsTheColumnGoing) {
     CalculatorApp app(WithDisp("DH/B", 5));

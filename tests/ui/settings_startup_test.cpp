@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 
 #include "settings/cp932.h"
 #include "settings/file_io.h"
@@ -62,6 +63,15 @@ TEST_F(SettingsStartupTest, WithoutSaveTheSetModeDecidesAndNothingIsWritten) {
         EXPECT_NE(app.window().geometry().width(), 500);
     }
     EXPECT_EQ(readIni(), text);
+}
+
+TEST(WindowBoundsTest, SavedBoundsBeyondTheScreenRangeAreClamped) {
+    GlobalSettings settings;
+    settings.Save = true;
+    settings.Width = settings.Height = settings.Left = settings.Top =
+        std::numeric_limits<int>::max();
+    CalculatorApp app(std::move(settings));
+    EXPECT_EQ(app.window().geometry(), QRect(32767, 32767, 32767, 32767));
 }
 
 TEST_F(SettingsStartupTest, AMissingFileIsMadeFromTheStarterFile) {

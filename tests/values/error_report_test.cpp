@@ -28,6 +28,7 @@ TEST_F(ErrorReportTest, MapsFailureKindsToMessages) {
         {FailureKind::InvalidArgument, "範囲外パラメータ"},
         {FailureKind::InvalidOp, "無効演算"},
         {FailureKind::IntOverflow, "オーバーフロー"},
+        {FailureKind::Convert, "変換エラー"},
     };
     for (const auto& [kind, message] : cases)
         EXPECT_EQ(FailureMessage(CalcFailure(kind, "x")), message);

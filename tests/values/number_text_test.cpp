@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "support/recording_view.h"
 #include "values/math_error.h"
 #include "values/number_text.h"
@@ -28,7 +30,7 @@ TEST_F(NumberTextTest, ReadsDecimalTexts) {
     EXPECT_EQ(ParseValueText(ctx, "1,234.5").real(), 1234.5);
     EXPECT_EQ(ParseValueText(ctx, "1234.5").real(), 1234.5);
     EXPECT_EQ(ParseValueText(ctx, "-0.25").real(), -0.25);
-    EXPECT_EQ(ParseValueText(ctx, "1.5E-7").real(), 1.5E-7);
+    EXPECT_EQ(ParseValueText(ctx, "1.5E-7").real(), 1.5E-7L);
     EXPECT_EQ(ParseValueText(ctx, "0.").real(), 0.0);
     EXPECT_EQ(status.strip(), "");
     EXPECT_EQ(view.beeps, 0);
@@ -45,7 +47,7 @@ TEST_F(NumberTextTest, UnreadableTextsAreConversionErrors) {
     for (const char* text : {"d 1,234", "abc", "1.2.3", "h XYZ", "1E", "inf", "--1"}) {
         SCOPED_TRACE(text);
         view.beeps = 0;
-        EXPECT_EQ(ParseValueText(ctx, text).extended(), 0);
+        EXPECT_THROW(ParseValueText(ctx, text), ReportedFailure) << "never a made-up 0";
         EXPECT_EQ(status.strip(), "ERROR: Convert");
         EXPECT_EQ(view.beeps, 1);
         EXPECT_EQ(errors.errorCount(), 0) << "the reader's own report is not counted";
@@ -60,8 +62,51 @@ TEST_F(NumberTextTest, ReadsMixedModeTexts) {
     ctx.geometry.hexWidth = 8;
     EXPECT_EQ(ParseValueText(ctx, "h FFFFFFFF").kind(), ValueKind::Int32);
     EXPECT_EQ(ParseValueText(ctx, "h FFFFFFFF").integer(), -1);
-    EXPECT_EQ(ParseValueText(ctx, "h 1FFFFFFFF").integer(), 0);
-    EXPECT_EQ(status.strip(), "ERROR: Convert");
+}
+
+TEST_F(NumberTextTest, EveryTextTheFormatterWritesReadsBack) {
+    ctx.geometry = {400, 1, 16};
+    long double squaredFiveTimes = 9999999999.0L;
+    for (int i = 0; i < 5; ++i) squaredFiveTimes *= squaredFiveTimes;
+    for (const long double value :
+         {squaredFiveTimes, -1e-4940L, std::numeric_limits<long double>::max(),
+          std::numeric_limits<long double>::denorm_min()}) {
+        const std::string text = format(value);
+        EXPECT_EQ(format(ParseValueText(ctx, text).extended()), text);
+    }
+    EXPECT_EQ(ParseValueText(ctx, "9.9999999680000078E319").real(), 9.9999999680000078E319L);
+    EXPECT_NEAR(ParseValueText(ctx, std::string(320, '9')).real() / 1e320L, 1.0L, 1e-15L)
+        << "a history line of 320 digits";
+    EXPECT_EQ(status.strip(), "");
+}
+
+TEST_F(NumberTextTest, ANumberThatDoesNotFitIsAnOverflowNeverZeroOrWrapped) {
+    const struct {
+        CalcMode mode;
+        int hexWidth;
+        const char* text;
+    } cases[] = {
+        {CalcMode::Decimal, 16, "1E5000"},
+        {CalcMode::Mixed, 16, "h 1FFFFFFFFFFFFFFFF"},
+        {CalcMode::Mixed, 16, "d 99999999999999999999"},
+        {CalcMode::Mixed, 8, "h 7FFFFFFFFFFFFFFF"},
+        {CalcMode::Mixed, 8, "h 1FFFFFFFF"},
+        {CalcMode::Mixed, 8, "d 2147483648"},
+        {CalcMode::Mixed, 8, "d -2147483649"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        ctx.mode = c.mode;
+        ctx.geometry.hexWidth = c.hexWidth;
+        status.DspMsg("", kMessageClear);
+        EXPECT_THROW(ParseValueText(ctx, c.text), ReportedFailure);
+        EXPECT_EQ(status.strip(), "オーバーフロー");
+    }
+    ctx.geometry.hexWidth = 8;
+    EXPECT_EQ(ParseValueText(ctx, "d -2147483648").integer(), INT32_MIN);
+    ctx.mode = CalcMode::Decimal;
+    EXPECT_EQ(ParseValueText(ctx, "d 2147483648").integer(), 2147483648)
+        << "a decimal word has 64 bits outside mixed mode";
 }
 
 TEST_F(NumberTextTest, FormatsMixedModeWords) {
