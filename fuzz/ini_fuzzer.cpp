@@ -20,7 +20,9 @@ void Require(bool condition) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using tavrik::IniDocument;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    IniDocument document = IniDocument::Parse(tavrik::cp932::Decode(bytes));
+    const std::optional<std::string> decoded = tavrik::cp932::Decode(bytes);
+    Require(decoded.has_value());
+    IniDocument document = IniDocument::Parse(*decoded);
 
     const std::string text = document.Text();
     Require(IniDocument::Parse(text).Text() == text);

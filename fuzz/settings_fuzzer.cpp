@@ -32,7 +32,9 @@ void CheckRanges(const tavrik::GlobalSettings& settings) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    tavrik::IniDocument file = tavrik::IniDocument::Parse(tavrik::cp932::Decode(bytes));
+    const std::optional<std::string> text = tavrik::cp932::Decode(bytes);
+    Require(text.has_value());
+    tavrik::IniDocument file = tavrik::IniDocument::Parse(*text);
     (void)tavrik::ReadCaptionFlag(file);
 
     std::vector<std::string> written;
@@ -45,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::vector<std::string> rewritten;
     const tavrik::GlobalSettings reloaded = tavrik::LoadSettings(
-        tavrik::IniDocument::Parse(tavrik::cp932::Decode(saved)), settings, rewritten);
+        tavrik::IniDocument::Parse(tavrik::cp932::Decode(saved).value_or("")), settings, rewritten);
     CheckRanges(reloaded);
     return 0;
 }

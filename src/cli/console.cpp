@@ -32,6 +32,8 @@ Console::Console(std::ostream& out, std::optional<std::filesystem::path> ini)
     : out_(out), view_(out), calc_(view_, clock_) {
     if (ini) settingsFile_.emplace(*ini);
     calc_.setSettings(settingsFile_ ? settingsFile_->Load(GlobalSettings{}) : GlobalSettings{});
+    if (settingsFile_ && !settingsFile_->LoadProblem().empty())
+        view_.messageBox(BoxKind::Warning, settingsFile_->LoadProblem());
     applyDisplayModel();
     calc_.start();
 }

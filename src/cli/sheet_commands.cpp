@@ -26,6 +26,20 @@ void Error(std::ostream& out, std::string_view message) {
     out << "error: " << message << '\n';
 }
 
+// Why a sheet file was not read, in the console's language.
+std::string ReadFailureReason(FileFailure failure) {
+    switch (failure) {
+        case FileFailure::NotRegularFile:
+            return "not a regular file";
+        case FileFailure::TooLarge:
+            return "larger than " + std::to_string(kMaxSheetFileBytes >> 20) + " MiB";
+        case FileFailure::NotConverted:
+            return "not convertible from Shift-JIS";
+        default:
+            return "cannot open";
+    }
+}
+
 // A failure that ends a run reaches the default error report: a message box.
 void Run(Calculator& calc) {
     try {
@@ -128,12 +142,15 @@ bool RunSheetCommand(Calculator& calc, ConsoleView& view, std::ostream& out,
 int PrintAnsweredSheetFile(Calculator& calc, std::ostream& out, const std::filesystem::path& path) {
     {
         // The file's bytes are let go as soon as they are decoded.
-        const auto bytes = ReadFileBytes(path);
-        if (!bytes) {
-            std::cerr << "tavrik-cli: cannot read " << path.string() << '\n';
+        const FileRead read = ReadFile(path, kMaxSheetFileBytes);
+        std::optional<std::string> text = read.ok() ? cp932::Decode(read.bytes) : std::nullopt;
+        if (!text) {
+            std::cerr << "tavrik-cli: cannot read " << path.string() << ": "
+                      << ReadFailureReason(read.ok() ? FileFailure::NotConverted : read.failure)
+                      << '\n';
             return 1;
         }
-        calc.sheet().setText(WithLineBreaks(cp932::Decode(*bytes)));
+        calc.sheet().setText(WithLineBreaks(std::move(*text)));
     }
     return PrintAnswered(calc, out);
 }

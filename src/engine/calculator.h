@@ -3,6 +3,7 @@
 // status texts, and reaches the window only through the View.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <random>
@@ -26,6 +27,8 @@ namespace tavrik {
 
 // Modifier keys held with a keyboard key.
 enum KeyModifier : unsigned { kShiftKey = 1, kCtrlKey = 2, kAltKey = 4 };
+// Virtual-key codes run from 0 to 255.
+inline constexpr int kVirtualKeyCount = 256;
 
 class Calculator {
   public:
@@ -191,8 +194,9 @@ class Calculator {
     std::mt19937 random_;
     UserFunctionEvaluator userFunctionEvaluator_;
     FormulaSheet sheet_{*this};
-    int keyDownKey_ = -1;
-    unsigned keyDownModifiers_ = 0;
+    // Modifiers held at the key-down of each virtual key still down, so that
+    // keys overlapping in fast typing each count at their own release.
+    std::array<std::optional<unsigned>, kVirtualKeyCount> heldKeys_{};
 };
 
 }  // namespace tavrik

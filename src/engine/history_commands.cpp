@@ -85,10 +85,10 @@ void Calculator::writeHistoryFile() {
 void Calculator::readHistoryFile() {
     const auto path = view_.askPath(FileDialogKind::Open, "読込", "*.txt");
     if (!path) return;
-    const bool opened = ReadHistoryFile(*path, mode(), [this](std::string_view line) {
+    const FileFailure failure = ReadHistoryFile(*path, mode(), [this](std::string_view line) {
         return history_.AddHList(line, kValueLine);
     });
-    if (!opened) view_.messageBox(BoxKind::Error, "ファイルが開けませんでした");
+    if (failure != FileFailure::None) view_.messageBox(BoxKind::Error, ReadFailureMessage(failure));
 }
 
 bool Calculator::setLogging(bool on) {
@@ -97,7 +97,7 @@ bool Calculator::setLogging(bool on) {
     } else if (!log_.active()) {
         const auto path = view_.askPath(FileDialogKind::Save, "ログ", "*.txt");
         if (path && !log_.start(*path, clock_.now()))
-            view_.messageBox(BoxKind::Error, "ファイルが作成できませんでした");
+            view_.messageBox(BoxKind::Error, WriteFailureMessage(log_.openFailure()));
     }
     view_.changed(kLogChanged);
     return log_.active();

@@ -7,25 +7,29 @@
 
 namespace tavrik {
 
+namespace {
+
+bool IsVirtualKey(int virtualKey) { return virtualKey >= 0 && virtualKey < kVirtualKeyCount; }
+
+}  // namespace
+
 void Calculator::keyDown(int virtualKey, unsigned modifiers) {
-    keyDownKey_ = virtualKey;
-    keyDownModifiers_ = modifiers;
+    if (IsVirtualKey(virtualKey)) heldKeys_[static_cast<std::size_t>(virtualKey)] = modifiers;
 }
 
-void Calculator::forgetKeyDown() {
-    keyDownKey_ = -1;
-    keyDownModifiers_ = 0;
-}
+void Calculator::forgetKeyDown() { heldKeys_.fill(std::nullopt); }
 
 void Calculator::keyUp(int virtualKey) {
-    // The release of another key, a modifier let go first among them, leaves
-    // the pressed key waiting for its own release.
-    if (virtualKey != keyDownKey_) return;
+    // Only a key released after its own key-down counts; the release of
+    // another key, a modifier let go first among them, leaves the pressed
+    // keys waiting for their own releases.
+    if (!IsVirtualKey(virtualKey)) return;
+    std::optional<unsigned>& held = heldKeys_[static_cast<std::size_t>(virtualKey)];
+    if (!held) return;
     // Taken before the key acts: a box it opens may be closed with the same
     // key, and that release must find nothing to pair with.
-    const unsigned modifiers = keyDownModifiers_;
-    forgetKeyDown();
-    if (virtualKey < 0 || virtualKey > 255) return;
+    const unsigned modifiers = *held;
+    held.reset();
     const auto& keys = settings_.Keys;
     const auto usable = [&](int index) {
         return index >= 0 && index < kKeyTableSize &&

@@ -11,7 +11,8 @@ bool FormulaSheet::WriteFormulaFile() {
     View& view = calc_.view();
     const auto path = view.askPath(FileDialogKind::Save, "ファイル書込", "*.txt");
     if (!path) return false;
-    if (!WriteFileAtomically(*path, cp932::Encode(WithLineBreaks(text_)))) {
+    const std::string bytes = cp932::Encode(WithLineBreaks(text_));
+    if ((bytes.empty() && !text_.empty()) || !WriteFileAtomically(*path, bytes)) {
         view.messageBox(BoxKind::Error, "ファイルが作成できませんでした");
         return false;
     }
@@ -22,13 +23,15 @@ bool FormulaSheet::ReadFormulaFile() {
     View& view = calc_.view();
     const auto path = view.askPath(FileDialogKind::Open, "ファイル読込", "*.txt");
     if (!path) return false;
-    const auto bytes = ReadFileBytes(*path);
-    if (!bytes) {
-        view.messageBox(BoxKind::Error, "ファイルが開けませんでした");
+    const FileRead read = ReadFile(*path, kMaxSheetFileBytes);
+    std::optional<std::string> text = read.ok() ? cp932::Decode(read.bytes) : std::nullopt;
+    if (!text) {
+        const FileFailure failure = read.ok() ? FileFailure::NotConverted : read.failure;
+        view.messageBox(BoxKind::Error, ReadFailureMessage(failure));
         return false;
     }
     selLength_ = 0;
-    insertText(WithLineBreaks(cp932::Decode(*bytes)));
+    insertText(WithLineBreaks(std::move(*text)));
     return true;
 }
 

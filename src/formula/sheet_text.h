@@ -11,6 +11,10 @@ namespace tavrik {
 
 inline constexpr std::string_view kLineBreak = "\r\n";
 
+// The largest sheet file read: ample for a million formula lines, and a
+// bound for a file that never ends.
+inline constexpr std::size_t kMaxSheetFileBytes = std::size_t{64} << 20;
+
 // The lines of a text: the pieces between line breaks; a break at the very
 // end does not start another line.
 std::vector<std::string_view> SheetLines(std::string_view text);

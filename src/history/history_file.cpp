@@ -31,13 +31,15 @@ bool WriteHistoryFile(const std::filesystem::path& path, CalcMode mode,
     return written;
 }
 
-bool ReadHistoryFile(const std::filesystem::path& path, CalcMode mode,
-                     const std::function<bool(std::string_view)>& add) {
-    const auto bytes = ReadFileBytes(path);
-    if (!bytes) return false;
+FileFailure ReadHistoryFile(const std::filesystem::path& path, CalcMode mode,
+                            const std::function<bool(std::string_view)>& add) {
+    const FileRead read = ReadFile(path);
+    if (!read.ok()) return read.failure;
+    const auto lines = SplitTextLines(read.bytes);
+    if (!lines) return FileFailure::NotConverted;
     const std::string modeLine = std::string("Mode:") + static_cast<char>(mode);
     bool matching = false;
-    for (const auto& line : SplitTextLines(*bytes)) {
+    for (const auto& line : *lines) {
         if (line.find("Mode:") != std::string::npos) {
             matching = line.find(modeLine) != std::string::npos;
             continue;
@@ -45,7 +47,7 @@ bool ReadHistoryFile(const std::filesystem::path& path, CalcMode mode,
         if (!matching || line.empty() || line.find("Tavrik") != std::string::npos) continue;
         if (!add(StripLineNumber(line))) break;
     }
-    return true;
+    return FileFailure::None;
 }
 
 }  // namespace tavrik

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/file_io.h"
 #include "values/value_context.h"
 #include "values/view.h"
 
@@ -25,8 +26,9 @@ bool WriteHistoryFile(const std::filesystem::path& path, CalcMode mode,
                       const std::vector<std::string>& lines, const DateTime& now);
 
 // Reads the lines of every section written for `mode`, in file order, handing
-// each to `add` until it refuses one. False when the file cannot be opened.
-bool ReadHistoryFile(const std::filesystem::path& path, CalcMode mode,
-                     const std::function<bool(std::string_view)>& add);
+// each to `add` until it refuses one. Why nothing was read, when the file
+// cannot be used.
+FileFailure ReadHistoryFile(const std::filesystem::path& path, CalcMode mode,
+                            const std::function<bool(std::string_view)>& add);
 
 }  // namespace tavrik

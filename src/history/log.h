@@ -22,6 +22,8 @@ class Log final : public LogSink {
     bool active() const { return file_.isOpen(); }
     // Opens (or creates) the file for appending and writes the header.
     bool start(const std::filesystem::path& path, const DateTime& now);
+    // Why the last start failed to open the file.
+    FileFailure openFailure() const { return file_.openFailure(); }
     void stop() { file_.close(); }
 
     // Called once when a line cannot be written; logging is then off.

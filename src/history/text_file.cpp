@@ -1,11 +1,45 @@
 #include "history/text_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "settings/cp932.h"
 
 namespace tavrik {
+namespace {
+
+constexpr mode_t kNewFileMode = 0666;  // less the user's umask, as fopen creates files
+
+bool IsRegular(int fd) {
+    struct stat info {};
+    return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+}
+
+}  // namespace
 
 bool AppendFile::open(const std::filesystem::path& path) {
-    file_.reset(std::fopen(path.c_str(), "ab"));
+    file_.reset();
+    failure_ = FileFailure::None;
+    // Only a regular file: a FIFO would take the lines away, or make the open
+    // wait for a reader (O_NONBLOCK prevents that wait).
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        failure_ = FileFailure::NotRegularFile;
+        return false;
+    }
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, kNewFileMode);
+    if (fd < 0 || !IsRegular(fd) || ::fcntl(fd, F_SETFL, O_APPEND) != 0) {
+        failure_ = fd < 0 ? FileFailure::CannotOpen : FileFailure::NotRegularFile;
+        if (fd >= 0) ::close(fd);
+        return false;
+    }
+    file_.reset(::fdopen(fd, "ab"));
+    if (!file_) {
+        ::close(fd);
+        failure_ = FileFailure::CannotOpen;
+    }
     return isOpen();
 }
 
@@ -16,8 +50,10 @@ bool AppendFile::writeLine(std::string_view utf8) {
     return std::fflush(file_.get()) == 0 && written;
 }
 
-std::vector<std::string> SplitTextLines(std::string_view bytes) {
-    const std::string text = cp932::Decode(bytes);
+std::optional<std::vector<std::string>> SplitTextLines(std::string_view bytes) {
+    const std::optional<std::string> decoded = cp932::Decode(bytes);
+    if (!decoded) return std::nullopt;
+    const std::string& text = *decoded;
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size()) {

@@ -37,7 +37,7 @@ void SubstituteReplacementCharacter(const void*, UConverterToUnicodeArgs* args, 
     ucnv_cbToUWriteUChars(args, &kReplacementCharacter, 1, 0, status);
 }
 
-std::string Convert(std::string_view input, UConverter* target, UConverter* source) {
+std::optional<std::string> Convert(std::string_view input, UConverter* target, UConverter* source) {
     std::string output;
     if (input.empty()) return output;
     output.resize(input.size() * 3 + 16);
@@ -47,7 +47,7 @@ std::string Convert(std::string_view input, UConverter* target, UConverter* sour
     ucnv_convertEx(target, source, &out, output.data() + output.size(), &in,
                    input.data() + input.size(), nullptr, nullptr, nullptr, nullptr, true, true,
                    &status);
-    if (U_FAILURE(status)) return {};
+    if (U_FAILURE(status)) return std::nullopt;
     output.resize(static_cast<std::size_t>(out - output.data()));
     return output;
 }
@@ -71,19 +71,10 @@ char* AppendUtf8(char* out, char32_t c) {
     return out;
 }
 
-std::string DecodeWithIcu(std::string_view bytes) {
-    ConverterPtr sjis = OpenConverter(kConverterName);
-    ConverterPtr utf8 = OpenConverter("UTF-8");
-    if (!sjis || !utf8) return {};
-    UErrorCode status = U_ZERO_ERROR;
-    ucnv_setToUCallBack(sjis.get(), SubstituteReplacementCharacter, nullptr, nullptr, nullptr,
-                        &status);
-    return Convert(bytes, utf8.get(), sjis.get());
-}
-
 // ICU's decoding of every one- and two-byte sequence, asked once and kept:
 // decoding a file is then a table look-up per character. Zero marks a
 // sequence that is not one whole character; such input goes to ICU itself.
+// Even the bytes below 0x80 are looked up: the code page swaps some controls.
 class DecodeTable {
   public:
     DecodeTable() {
@@ -107,7 +98,7 @@ class DecodeTable {
             }
         }
         ConverterPtr sjis = OpenConverter(kConverterName);
-        if (!sjis) return;
+        if (!sjis || !fillAscii(sjis.get())) return;
         std::vector<UChar> text(sequences.size() + 16);
         UErrorCode status = U_ZERO_ERROR;
         const int32_t length =
@@ -141,7 +132,7 @@ class DecodeTable {
         for (std::size_t i = 0; i < bytes.size(); ++i) {
             const auto b = static_cast<unsigned char>(bytes[i]);
             if (b < 0x80) {
-                *o++ = static_cast<char>(b);
+                *o++ = ascii_[b];
                 continue;
             }
             char32_t c = 0;
@@ -160,26 +151,62 @@ class DecodeTable {
     }
 
   private:
+    // Each byte below 0x80 is one character; the table holds them only when
+    // every one of them stays below 0x80, as the output size bound assumes.
+    bool fillAscii(UConverter* sjis) {
+        std::array<char, kAsciiCount> bytes{};
+        for (std::size_t b = 0; b < kAsciiCount; ++b) bytes[b] = static_cast<char>(b);
+        std::array<UChar, kAsciiCount> text{};
+        UErrorCode status = U_ZERO_ERROR;
+        const int32_t length =
+            ucnv_toUChars(sjis, text.data(), kAsciiCount, bytes.data(), kAsciiCount, &status);
+        if (U_FAILURE(status) || length != kAsciiCount) return false;
+        for (std::size_t b = 0; b < kAsciiCount; ++b) {
+            if (text[b] >= kAsciiCount) return false;
+            ascii_[b] = static_cast<char>(text[b]);
+        }
+        ucnv_reset(sjis);
+        return true;
+    }
+
     static std::size_t Index(unsigned lead, unsigned trail) {
         const unsigned row = lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + 31;
         return row * 189 + (trail - 0x40);
     }
 
+    static constexpr int32_t kAsciiCount = 0x80;
+
     bool ready_ = false;
+    std::array<char, kAsciiCount> ascii_{};
     std::array<char32_t, 128> single_{};
     std::array<char32_t, 60 * 189> double_{};
 };
 
 }  // namespace
 
-std::string Decode(std::string_view bytes) {
+std::optional<std::string> DecodeByConverter(std::string_view bytes) {
+    ConverterPtr sjis = OpenConverter(kConverterName);
+    ConverterPtr utf8 = OpenConverter("UTF-8");
+    if (!sjis || !utf8) return std::nullopt;
+    UErrorCode status = U_ZERO_ERROR;
+    ucnv_setToUCallBack(sjis.get(), SubstituteReplacementCharacter, nullptr, nullptr, nullptr,
+                        &status);
+    if (U_FAILURE(status)) return std::nullopt;
+    return Convert(bytes, utf8.get(), sjis.get());
+}
+
+std::optional<std::string> DecodeByTable(std::string_view bytes) {
+    static const DecodeTable table;
+    return table.decode(bytes);
+}
+
+std::optional<std::string> Decode(std::string_view bytes) {
     // Filling the table costs about as much as converting 100 KB: small
     // files (the settings at start-up) go to the converter directly.
     constexpr std::size_t kTableWorthwhile = 100 * 1024;
-    if (bytes.size() < kTableWorthwhile) return DecodeWithIcu(bytes);
-    static const DecodeTable table;
-    if (auto text = table.decode(bytes)) return std::move(*text);
-    return DecodeWithIcu(bytes);
+    if (bytes.size() < kTableWorthwhile) return DecodeByConverter(bytes);
+    if (auto text = DecodeByTable(bytes)) return text;
+    return DecodeByConverter(bytes);
 }
 
 std::string Encode(std::string_view utf8Text) {
@@ -188,7 +215,7 @@ std::string Encode(std::string_view utf8Text) {
     if (!sjis || !utf8) return {};
     UErrorCode status = U_ZERO_ERROR;
     ucnv_setSubstChars(sjis.get(), "?", 1, &status);
-    return Convert(utf8Text, sjis.get(), utf8.get());
+    return Convert(utf8Text, sjis.get(), utf8.get()).value_or(std::string());
 }
 
 }  // namespace tavrik::cp932

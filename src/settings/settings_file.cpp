@@ -3,8 +3,6 @@
 #include <system_error>
 #include <utility>
 
-#include "settings/cp932.h"
-#include "settings/file_io.h"
 #include "settings/settings_location.h"
 
 namespace tavrik {
@@ -15,38 +13,61 @@ SettingsFile::SettingsFile(std::filesystem::path iniPath)
 SettingsFile::SettingsFile(std::filesystem::path iniPath, std::filesystem::path starterPath)
     : path_(std::move(iniPath)), starterPath_(std::move(starterPath)) {}
 
-std::optional<IniDocument> SettingsFile::ReadDocument() const {
+SettingsFile::Contents SettingsFile::Read() const {
     std::error_code error;
-    if (!std::filesystem::exists(path_, error)) return IniDocument{};
-    const auto bytes = ReadFileBytes(path_);
-    if (!bytes) return std::nullopt;
-    return IniDocument::Parse(cp932::Decode(*bytes));
+    if (!std::filesystem::exists(path_, error)) return {};
+    FileRead read = ReadFile(path_);
+    if (!read.ok()) return {{}, {}, read.failure};
+    std::optional<ShiftJisText> source = ShiftJisText::Decode(read.bytes);
+    if (!source) return {{}, {}, FileFailure::NotConverted};
+    IniDocument document = IniDocument::Parse(source->text());
+    return {std::move(document), std::move(*source), FileFailure::None};
 }
 
-bool SettingsFile::WriteDocument(const IniDocument& document) const {
-    return WriteFileAtomically(path_, cp932::Encode(document.Text()));
+bool SettingsFile::Write(const Contents& contents) const {
+    const std::optional<std::string> bytes = contents.source.Encode(contents.document.Text());
+    return bytes && WriteFileAtomically(path_, *bytes);
 }
 
 bool SettingsFile::ReadCaptionFlag() const {
-    return tavrik::ReadCaptionFlag(ReadDocument().value_or(IniDocument{}));
+    return tavrik::ReadCaptionFlag(Read().document);
+}
+
+bool SettingsFile::CopyStarter() {
+    std::error_code error;
+    // A missing starter is no fault: every value then takes its default.
+    if (!std::filesystem::exists(starterPath_, error)) return true;
+    const FileRead starter = ReadFile(starterPath_);
+    if (starter.ok() && CreateFileAtomically(path_, starter.bytes)) return true;
+    // Another instance may have created the file meanwhile.
+    if (std::filesystem::exists(path_, error)) return true;
+    loadProblem_ = "ファイルが作成できませんでした\n" + path_.string() + "\n既定の設定で続けます。";
+    return false;
 }
 
 GlobalSettings SettingsFile::Load(const GlobalSettings& base) {
+    loadProblem_.clear();
+    unusable_ = false;
     std::error_code ignored;
-    if (!std::filesystem::exists(path_, ignored)) {
-        std::filesystem::copy_file(starterPath_, path_, std::filesystem::copy_options::none,
-                                   ignored);
+    if (!std::filesystem::exists(path_, ignored) && !CopyStarter())
+        return LoadSettings(IniDocument{}, base, writtenSections_);
+    const Contents contents = Read();
+    if (contents.failure != FileFailure::None) {
+        unusable_ = true;
+        loadProblem_ = path_.string() + "\n" + std::string(ReadFailureMessage(contents.failure)) +
+                       "\n既定の設定で続けます。このファイルには書き込みません。";
     }
-    return LoadSettings(ReadDocument().value_or(IniDocument{}), base, writtenSections_);
+    return LoadSettings(contents.document, base, writtenSections_);
 }
 
 bool SettingsFile::Save(GlobalSettings& settings) {
-    std::optional<IniDocument> document = ReadDocument();
-    if (!document) return false;
+    if (unusable_) return false;
+    Contents contents = Read();
+    if (contents.failure != FileFailure::None) return false;
     std::vector<std::string> written = writtenSections_;
     std::vector<std::string> sectionList = settings.SectionList;
-    SaveSettings(settings, *document, written);
-    if (!WriteDocument(*document)) {
+    SaveSettings(settings, contents.document, written);
+    if (!Write(contents)) {
         settings.SectionList = std::move(sectionList);
         return false;
     }
@@ -55,10 +76,11 @@ bool SettingsFile::Save(GlobalSettings& settings) {
 }
 
 bool SettingsFile::SaveExitState(const ExitState& state) {
-    std::optional<IniDocument> document = ReadDocument();
-    if (!document) return false;
-    tavrik::SaveExitState(state, *document);
-    return WriteDocument(*document);
+    if (unusable_) return false;
+    Contents contents = Read();
+    if (contents.failure != FileFailure::None) return false;
+    tavrik::SaveExitState(state, contents.document);
+    return Write(contents);
 }
 
 }  // namespace tavrik

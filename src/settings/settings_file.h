@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "settings/file_io.h"
 #include "settings/ini_document.h"
 #include "settings/settings_io.h"
 #include "settings/settings_model.h"
+#include "settings/shift_jis_text.h"
 
 namespace tavrik {
 
@@ -23,14 +25,19 @@ class SettingsFile {
     // `Caption` of [Tavrik], true when the file or the key is missing.
     bool ReadCaptionFlag() const;
 
-    // Copies the starter file to a missing Tavrik.ini (never overwriting),
-    // then reads the settings into a copy of `base`. A missing or unreadable
-    // file gives the defaults.
+    // Copies the starter file to a missing Tavrik.ini (never overwriting, and
+    // never leaving a partial copy), then reads the settings into a copy of
+    // `base`. A missing or unusable file gives the defaults; LoadProblem then
+    // tells why, and an existing file that could not be used is never written.
     GlobalSettings Load(const GlobalSettings& base);
 
+    // The message to show after Load; empty when nothing went wrong.
+    const std::string& LoadProblem() const { return loadProblem_; }
+
     // Rewrites the global keys and the sets; updates `settings.SectionList`.
-    // False when the file could not be written (the caller shows
-    // "ファイルが作成できませんでした"); the file and the lists are then unchanged.
+    // False when the file could not be written or must not be (read-only, not
+    // a regular file, or unusable at Load); the caller shows
+    // "ファイルが作成できませんでした". The file and the lists are then unchanged.
     bool Save(GlobalSettings& settings);
 
     // Writes the window state keys; false when the file could not be written.
@@ -41,13 +48,23 @@ class SettingsFile {
     const std::vector<std::string>& WrittenSections() const { return writtenSections_; }
 
   private:
-    // Nothing when the file exists but cannot be read.
-    std::optional<IniDocument> ReadDocument() const;
-    bool WriteDocument(const IniDocument& document) const;
+    struct Contents {
+        IniDocument document;
+        ShiftJisText source;
+        FileFailure failure = FileFailure::None;
+    };
+
+    // An empty document when the file is missing.
+    Contents Read() const;
+    bool Write(const Contents& contents) const;
+    // False, with LoadProblem set, when the starter exists but was not copied.
+    bool CopyStarter();
 
     std::filesystem::path path_;
     std::filesystem::path starterPath_;
     std::vector<std::string> writtenSections_;
+    std::string loadProblem_;
+    bool unusable_ = false;  // the file exists but could not be read at Load
 };
 
 }  // namespace tavrik

@@ -7,6 +7,8 @@ namespace tavrik::ui {
 CalculatorApp::CalculatorApp(SettingsFile settingsFile)
     : settingsFile_(std::move(settingsFile)), calc_(view_, clock_), window_(calc_) {
     start(settingsFile_->Load(GlobalSettings{}));
+    if (!settingsFile_->LoadProblem().empty())
+        view_.messageBox(BoxKind::Warning, settingsFile_->LoadProblem());
 }
 
 CalculatorApp::CalculatorApp(GlobalSettings settings) : calc_(view_, clock_), window_(calc_) {

@@ -286,8 +286,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
-    // A key without a code still ends the record of the key before it (on
-    // its press), but its release has no table entry to look up.
+    // A key without a code has no table entry to look up.
     const int code = keys_.released(*event);
     if (code != 0) calc_.keyUp(code);
 }

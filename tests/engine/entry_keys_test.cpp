@@ -158,6 +158,12 @@ TEST_F(EntryKeysTest, AKeyCountsOnceWhenReleasedAfterItsOwnKeyDown) {
     calc.forgetKeyDown();
     calc.keyUp(51);
     EXPECT_EQ(display(), "1");
+    // Fast typing: the next key goes down before the last one comes up.
+    calc.keyDown(52, 0);
+    calc.keyDown(53, 0);
+    calc.keyUp(52);
+    calc.keyUp(53);
+    EXPECT_EQ(display(), "45") << "overlapping keys each count at their own release";
 }
 
 TEST_F(EntryKeysTest, KeyTableEntriesChooseCtrlShiftAndPlain) {

@@ -226,5 +226,13 @@ TEST_F(SheetFileTest, CancelledAndFailingDialogs) {
     EXPECT_EQ(view.boxes, (Lines{"ファイルが開けませんでした", "ファイルが作成できませんでした"}));
 }
 
+TEST_F(SheetFileTest, DevicesAreRefusedAtOnce) {
+    view.nextPath = "/dev/zero";
+    EXPECT_FALSE(sheet().ReadFormulaFile());
+    EXPECT_FALSE(sheet().WriteFormulaFile());
+    EXPECT_EQ(view.boxes, (Lines{"ファイルが開けませんでした（通常のファイルではありません）",
+                                 "ファイルが作成できませんでした"}));
+}
+
 }  // namespace
 }  // namespace tavrik

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -7,6 +8,7 @@
 #include "settings/cp932.h"
 #include "settings/file_io.h"
 #include "support/calculator_fixture.h"
+#include "support/file_size_limit.h"
 
 namespace tavrik {
 namespace {
@@ -26,10 +28,10 @@ class HistoryFileTest : public testing::CalculatorTest {
     ~HistoryFileTest() override { fs::remove_all(dir); }
 
     std::vector<std::string> fileLines(const fs::path& path) {
-        const auto bytes = ReadFileBytes(path);
-        EXPECT_TRUE(bytes.has_value());
+        const FileRead read = ReadFile(path);
+        EXPECT_TRUE(read.ok());
         std::vector<std::string> lines;
-        const std::string text = cp932::Decode(bytes.value_or(""));
+        const std::string text = cp932::Decode(read.bytes).value_or("");
         std::size_t start = 0;
         while (start < text.size()) {
             const auto end = text.find("\r\n", start);
@@ -172,10 +174,25 @@ TEST_F(LogTest, AppendsToAnExistingLog) {
 
 TEST_F(LogTest, AFailedWriteIsReportedOnceAndStopsLogging) {
     start();
-    view.nextPath = "/dev/full";
+    view.nextPath = (dir / "calc.log").string();
+    const testing::FileSizeLimit full(0);
     EXPECT_FALSE(calc.setLogging(true)) << "the header cannot be written";
     EXPECT_EQ(view.boxes, std::vector<std::string>{"ファイルが作成できませんでした"});
     EXPECT_FALSE(calc.log().active());
+}
+
+// A FIFO would make reading wait for a writer, and opening for appending
+// wait for a reader; both are refused at once.
+TEST_F(LogTest, FifosAreRefusedForReadingHistoryAndForTheLog) {
+    const fs::path fifo = dir / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    start();
+    view.nextPath = fifo.string();
+    calc.readHistoryFile();
+    EXPECT_FALSE(calc.setLogging(true));
+    EXPECT_EQ(view.boxes, (std::vector<std::string>{
+                              "ファイルが開けませんでした（通常のファイルではありません）",
+                              "ファイルが作成できませんでした（通常のファイルではありません）"}));
 }
 
 TEST_F(LogTest, CancelledDialogLeavesLoggingOff) {

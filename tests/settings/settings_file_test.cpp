@@ -2,10 +2,9 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +14,7 @@
 
 #include "settings/cp932.h"
 #include "settings/settings_location.h"
+#include "support/file_size_limit.h"
 #include "values/utf8.h"
 
 namespace tavrik {
@@ -137,7 +137,7 @@ TEST_F(SettingsFileTest, EveryKeyLoadsSavesAndReloadsToTheSameSettings) {
     SettingsFile reopened(Ini());
     const GlobalSettings second = reopened.Load(GlobalSettings{});
     EXPECT_EQ(second, first);
-    EXPECT_EQ(IniDocument::Parse(cp932::Decode(bytes)).KeyNames("設定一").size(), 107u);
+    EXPECT_EQ(IniDocument::Parse(cp932::Decode(bytes).value()).KeyNames("設定一").size(), 107u);
 }
 
 TEST_F(SettingsFileTest, MissingFileIsCreatedFromTheStarterWithoutOverwriting) {
@@ -178,28 +178,11 @@ TEST_F(SettingsFileTest, ExitStateIsWrittenIntoTheExistingFile) {
     EXPECT_EQ(loaded.Top, 10);
     EXPECT_EQ(loaded.Left, -20);
     EXPECT_EQ(loaded.SetTable[0].Pitch, 3);
-    EXPECT_TRUE(cp932::Decode(ReadBytes(Ini())).starts_with("; 設定\r\n[Tavrik]\r\nSave=1\r\n"));
+    EXPECT_TRUE(
+        cp932::Decode(ReadBytes(Ini())).value().starts_with("; 設定\r\n[Tavrik]\r\nSave=1\r\n"));
 }
 
-// Limits the size of files this process may write, as a full disk would.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limited = previous_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-  private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
+using testing::FileSizeLimit;
 
 TEST_F(SettingsFileTest, FailedSaveLeavesTheFileAndTheSectionBookkeepingAsTheyWere) {
     WriteShiftJis(Ini(), "[Tavrik]\nTax=8\n[旧名]\nPitch=3\n");
@@ -221,6 +204,52 @@ TEST_F(SettingsFileTest, FailedSaveLeavesTheFileAndTheSectionBookkeepingAsTheyWe
     const GlobalSettings saved = SettingsFile(Ini()).Load(GlobalSettings{});
     EXPECT_THAT(saved.SectionList, ElementsAre("新名"));
     EXPECT_EQ(saved.SetTable[0].Pitch, 3);
+}
+
+// A UTF-8 comment and byte pairs that Shift-JIS does not map cannot be
+// converted back; a save must leave such lines as they were.
+TEST_F(SettingsFileTest, SaveKeepsTheBytesOfEveryLineItLeavesAsItWas) {
+    const std::string utf8Comment = "; \xE3\x82\xB3\xE3\x83\xA1\xE3\x83\xB3\xE3\x83\x88";
+    const std::string unmappedValue = "MenuO=\x85\x40\x85\x41";
+    const std::string unmappedFont = "FontNameD=\xEB\x40";
+    WriteBytes(Ini(), utf8Comment + "\r\n[Tavrik]\r\n" + unmappedValue + "\r\nTax=5\r\n[" +
+                          cp932::Encode("標準") + "]\r\n" + unmappedFont + "\r\n");
+    SettingsFile file(Ini());
+    GlobalSettings settings = file.Load(GlobalSettings{});
+    settings.Tax = 8;
+    ASSERT_TRUE(file.Save(settings));
+
+    const std::string saved = ReadBytes(Ini());
+    EXPECT_TRUE(saved.starts_with(utf8Comment + "\r\n[Tavrik]\r\n" + unmappedValue + "\r\n"));
+    EXPECT_NE(saved.find("\r\n" + unmappedFont + "\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("\r\nTax=8\r\n"), std::string::npos);
+}
+
+// An existing file that cannot be used gives the defaults, is reported, and
+// is never written over; a FIFO is refused without waiting for a writer.
+TEST_F(SettingsFileTest, AnUnusableFileIsReportedAndNeverOverwritten) {
+    ASSERT_EQ(::mkfifo(Ini().c_str(), 0600), 0);
+    SettingsFile file(Ini());
+    GlobalSettings settings = file.Load(GlobalSettings{});
+    EXPECT_EQ(settings.Tax, GlobalSettings{}.Tax);
+    EXPECT_NE(file.LoadProblem().find("通常のファイルではありません"), std::string::npos);
+    EXPECT_FALSE(file.Save(settings));
+    EXPECT_FALSE(file.SaveExitState({}));
+    EXPECT_TRUE(fs::is_fifo(Ini()));
+}
+
+TEST_F(SettingsFileTest, AFailedStarterCopyLeavesNoFileAndIsReported) {
+    WriteBytes(folder_ / "TavrikS.ini", "[Tavrik]\r\nTax=3\r\n" + std::string(4096, ';'));
+    SettingsFile file(Ini());
+    {
+        const FileSizeLimit full(64);
+        EXPECT_EQ(file.Load(GlobalSettings{}).Tax, GlobalSettings{}.Tax);
+    }
+    EXPECT_FALSE(fs::exists(Ini()));
+    EXPECT_NE(file.LoadProblem().find("ファイルが作成できませんでした"), std::string::npos);
+
+    EXPECT_EQ(file.Load(GlobalSettings{}).Tax, 3) << "copied at the next start";
+    EXPECT_TRUE(file.LoadProblem().empty());
 }
 
 TEST_F(SettingsFileTest, SaveIntoAMissingFolderFails) {

@@ -30,7 +30,7 @@ class SettingsStartupTest : public ::testing::Test {
     void writeIni(std::string_view utf8) {
         std::ofstream(dir / "Tavrik.ini", std::ios::binary) << cp932::Encode(utf8);
     }
-    std::string readIni() { return cp932::Decode(ReadFileBytes(dir / "Tavrik.ini").value_or("")); }
+    std::string readIni() { return cp932::Decode(ReadFile(dir / "Tavrik.ini").bytes).value_or(""); }
 
     fs::path dir;
 };
