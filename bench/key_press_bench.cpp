@@ -1,8 +1,13 @@
 // Cost of one key press in the core, with history recording on: digit
-// entry, an operator key that formats a result, and a function key.
+// entry, an operator key that formats a result (with the log off and on), and
+// a function key.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <memory>
+#include <span>
+#include <utility>
+#include <vector>
 
 #include "engine/button_codes.h"
 #include "engine/calculator.h"
@@ -10,11 +15,20 @@
 namespace tavrik {
 namespace {
 
+// "24 + 34.6 =": a calculation whose "=" each later "=" repeats.
+constexpr int kAdditionKeys[] = {2, 4, kAdd, 3, 4, kPoint, 6, kEquals};
+
 // A started calculator, renewed now and then (outside the timing) so that
-// the history it records does not grow without bound.
+// the history it records does not grow without bound. Every new calculator
+// is primed with the same keys, so that each press meets the same state.
 class Bench {
   public:
-    explicit Bench(benchmark::State& state) : state_(state) { renew(); }
+    // With a `logPath`, every calculator logs to that file.
+    Bench(benchmark::State& state, std::span<const int> primer = {},
+          std::filesystem::path logPath = {})
+        : state_(state), primer_(primer.begin(), primer.end()), logPath_(std::move(logPath)) {
+        renew();
+    }
 
     Calculator& calc() { return *calc_; }
 
@@ -33,9 +47,13 @@ class Bench {
         settings.KK3 = true;
         calc_->setSettings(settings);
         calc_->start();
+        if (!logPath_.empty()) calc_->log().start(logPath_, clock_.now());
+        for (int code : primer_) calc_->PushBBtn(code);
     }
 
     benchmark::State& state_;
+    std::vector<int> primer_;
+    std::filesystem::path logPath_;
     NullView view_;
     FixedClock clock_{DateTime{2024, 5, 3, 12, 0, 0}};
     std::unique_ptr<Calculator> calc_;
@@ -55,9 +73,7 @@ void DigitEntry(benchmark::State& state) {
 BENCHMARK(DigitEntry);
 
 void OperatorKeyWithResult(benchmark::State& state) {
-    Bench bench(state);
-    for (int code : {2, 4, int{kAdd}, 3, 4, int{kPoint}, 6, int{kEquals}})
-        bench.calc().PushBBtn(code);
+    Bench bench(state, kAdditionKeys);
     // Each "=" repeats the addition: parse, apply, format with grouping, history line.
     for (auto _ : state) {
         bench.calc().PushBBtn(kEquals);
@@ -65,6 +81,24 @@ void OperatorKeyWithResult(benchmark::State& state) {
     }
 }
 BENCHMARK(OperatorKeyWithResult);
+
+// The same "=" with the log on: each press also writes its key trace and its
+// line to the log file, and hands them to the system before it returns.
+void OperatorKeyWithLog(benchmark::State& state) {
+    namespace fs = std::filesystem;
+    const fs::path path = fs::temp_directory_path() / "tavrik-key-press-bench.log";
+    fs::remove(path);
+    {
+        Bench bench(state, kAdditionKeys, path);
+        if (!bench.calc().log().active()) state.SkipWithError("the log cannot be opened");
+        for (auto _ : state) {
+            bench.calc().PushBBtn(kEquals);
+            bench.maybeRenew();
+        }
+    }
+    fs::remove(path);
+}
+BENCHMARK(OperatorKeyWithLog);
 
 void FunctionKey(benchmark::State& state) {
     Bench bench(state);

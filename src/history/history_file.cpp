@@ -21,14 +21,20 @@ std::string StripLineNumber(std::string_view line) {
     return std::string(line);
 }
 
-bool WriteHistoryFile(const std::filesystem::path& path, CalcMode mode,
-                      const std::vector<std::string>& lines, const DateTime& now) {
+bool WriteHistoryFile(const std::filesystem::path& path, CalcMode mode, const HistoryLines& lines,
+                      const DateTime& now) {
+    // Lines go to the system in blocks of about this size, not one by one.
+    constexpr std::size_t kWriteBlock = 64 * 1024;
     AppendFile file;
     if (!file.open(path)) return false;
-    bool written = file.writeLine("*** Tavrik 履歴 " + TimestampText(now));
-    written = file.writeLine(std::string("Mode:") + static_cast<char>(mode)) && written;
-    for (const auto& line : lines) written = file.writeLine(StripLineNumber(line)) && written;
-    return written;
+    file.addLine("*** Tavrik 履歴 " + TimestampText(now));
+    file.addLine(std::string("Mode:") + static_cast<char>(mode));
+    bool written = true;
+    for (const auto& line : lines) {
+        file.addLine(StripLineNumber(line));
+        if (file.pendingSize() >= kWriteBlock) written = file.write() && written;
+    }
+    return file.write() && written;
 }
 
 FileFailure ReadHistoryFile(const std::filesystem::path& path, CalcMode mode,

@@ -6,9 +6,9 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "settings/file_io.h"
+#include "history/history_list.h"
 #include "values/value_context.h"
 #include "values/view.h"
 
@@ -22,8 +22,8 @@ std::string TimestampText(const DateTime& time);
 std::string StripLineNumber(std::string_view line);
 
 // Appends one section; false when the file can be neither opened nor created.
-bool WriteHistoryFile(const std::filesystem::path& path, CalcMode mode,
-                      const std::vector<std::string>& lines, const DateTime& now);
+bool WriteHistoryFile(const std::filesystem::path& path, CalcMode mode, const HistoryLines& lines,
+                      const DateTime& now);
 
 // Reads the lines of every section written for `mode`, in file order, handing
 // each to `add` until it refuses one. Why nothing was read, when the file

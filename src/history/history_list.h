@@ -2,9 +2,9 @@
 #pragma once
 
 #include <array>
+#include <deque>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "values/value_context.h"
 #include "values/view.h"
@@ -15,8 +15,12 @@ enum HistoryLineKind : int { kAcLine = 0, kValueLine = 1, kOperationLine = 2 };
 
 inline constexpr std::string_view kAcLineText = "--- AC ---";
 
+// The lines of one list. A deque grows without moving the lines it holds, so
+// no single append has to copy a long history.
+using HistoryLines = std::deque<std::string>;
+
 struct HistoryList {
-    std::vector<std::string> lines;
+    HistoryLines lines;
     int selected = -1;  // index of the selected line, -1 none
     int counter = 0;    // the line counter of this mode
 };

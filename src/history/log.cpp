@@ -9,8 +9,8 @@ namespace tavrik {
 void Log::appendKeyTrace(int code) {
     char digits[16];
     const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, code);
-    pendingKeyTrace_ += '|';
-    pendingKeyTrace_.append(digits, end);
+    pendingKeyTrace_.push_back('|');
+    pendingKeyTrace_.insert(pendingKeyTrace_.end(), digits, end);
 }
 
 bool Log::start(const std::filesystem::path& path, const DateTime& now) {
@@ -20,8 +20,8 @@ bool Log::start(const std::filesystem::path& path, const DateTime& now) {
     return false;
 }
 
-bool Log::write(std::string_view line) {
-    if (file_.writeLine(line)) return true;
+bool Log::write() {
+    if (file_.write()) return true;
     file_.close();
     if (onWriteFailure_) onWriteFailure_();
     return false;
@@ -29,11 +29,10 @@ bool Log::write(std::string_view line) {
 
 void Log::WriteLog(std::string_view line) {
     if (!active()) return;
-    if (!pendingKeyTrace_.empty()) {
-        if (!write(pendingKeyTrace_)) return;
-        pendingKeyTrace_.clear();
-    }
-    write(line);
+    // The key trace and the line reach the file in one write.
+    if (!pendingKeyTrace_.empty()) file_.addLine(pendingKeyTrace());
+    file_.addLine(line);
+    if (write()) pendingKeyTrace_.clear();
 }
 
 }  // namespace tavrik

@@ -2,6 +2,7 @@
 // written to the log file while logging is on.
 #pragma once
 
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -17,7 +18,9 @@ class Log final : public LogSink {
   public:
     // "|" and the decimal code, for every code the dispatcher processes.
     void appendKeyTrace(int code);
-    const std::string& pendingKeyTrace() const { return pendingKeyTrace_; }
+    std::string pendingKeyTrace() const {
+        return {pendingKeyTrace_.begin(), pendingKeyTrace_.end()};
+    }
 
     bool active() const { return file_.isOpen(); }
     // Opens (or creates) the file for appending and writes the header.
@@ -37,9 +40,12 @@ class Log final : public LogSink {
     const char* windowTitle() const { return active() ? "Tavrik *** ログ取得中 ***" : "Tavrik"; }
 
   private:
-    bool write(std::string_view line);
+    // Writes the lines added to the file; on failure logging stops.
+    bool write();
 
-    std::string pendingKeyTrace_;
+    // Collected from the start while logging is off too, so it can grow long:
+    // a deque grows without moving what it already holds.
+    std::deque<char> pendingKeyTrace_;
     AppendFile file_;
     std::function<void()> onWriteFailure_;
 };

@@ -43,10 +43,17 @@ bool AppendFile::open(const std::filesystem::path& path) {
     return isOpen();
 }
 
-bool AppendFile::writeLine(std::string_view utf8) {
-    if (!file_) return false;
-    const std::string bytes = cp932::Encode(utf8) + "\r\n";
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) == bytes.size();
+void AppendFile::addLine(std::string_view utf8) {
+    pending_ += utf8;
+    pending_ += "\r\n";
+}
+
+bool AppendFile::write() {
+    bytes_.clear();
+    const bool encoded = encoder_.append(pending_, bytes_);
+    pending_.clear();
+    if (!file_ || !encoded) return false;
+    const bool written = std::fwrite(bytes_.data(), 1, bytes_.size(), file_.get()) == bytes_.size();
     return std::fflush(file_.get()) == 0 && written;
 }
 

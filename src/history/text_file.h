@@ -11,10 +11,12 @@
 #include <vector>
 
 #include "settings/file_io.h"
+#include "settings/cp932.h"
 
 namespace tavrik {
 
-// A file opened for appending (created when missing), written line by line.
+// A file opened for appending (created when missing). Lines are gathered,
+// then encoded and handed to the system together by one write.
 class AppendFile {
   public:
     // False when the file can be neither opened for appending nor created, or
@@ -22,9 +24,18 @@ class AppendFile {
     bool open(const std::filesystem::path& path);
     FileFailure openFailure() const { return failure_; }
     bool isOpen() const { return file_ != nullptr; }
-    // Writes the line and a CR LF and hands it to the system at once, so that
-    // a crash loses nothing written so far. False when the write failed.
-    bool writeLine(std::string_view utf8);
+    // Adds the line and a CR LF to the text of the next write.
+    void addLine(std::string_view utf8);
+    // The size of the text added since the last write.
+    std::size_t pendingSize() const { return pending_.size(); }
+    // Encodes the lines added since the last write and hands them to the
+    // system at once, so that a crash loses nothing written so far. False
+    // when the write failed; the lines are dropped either way.
+    bool write();
+    bool writeLine(std::string_view utf8) {
+        addLine(utf8);
+        return write();
+    }
     void close() { file_.reset(); }
 
   private:
@@ -33,6 +44,9 @@ class AppendFile {
     };
     std::unique_ptr<std::FILE, Closer> file_;
     FileFailure failure_ = FileFailure::None;
+    cp932::Encoder encoder_;
+    std::string pending_;  // UTF-8 lines, each ending with CR LF
+    std::string bytes_;    // their Shift-JIS form, kept to reuse its memory
 };
 
 // The lines of a whole text file read as Shift-JIS; CR LF and LF both end a

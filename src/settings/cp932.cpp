@@ -37,18 +37,26 @@ void SubstituteReplacementCharacter(const void*, UConverterToUnicodeArgs* args, 
     ucnv_cbToUWriteUChars(args, &kReplacementCharacter, 1, 0, status);
 }
 
-std::optional<std::string> Convert(std::string_view input, UConverter* target, UConverter* source) {
-    std::string output;
-    if (input.empty()) return output;
-    output.resize(input.size() * 3 + 16);
-    char* out = output.data();
+// Appends the converted input to `output`; false, with `output` as it was,
+// when the conversion fails.
+bool ConvertAppend(std::string_view input, UConverter* target, UConverter* source,
+                   std::string& output) {
+    if (input.empty()) return true;
+    const std::size_t start = output.size();
+    output.resize(start + input.size() * 3 + 16);
+    char* out = output.data() + start;
     const char* in = input.data();
     UErrorCode status = U_ZERO_ERROR;
     ucnv_convertEx(target, source, &out, output.data() + output.size(), &in,
                    input.data() + input.size(), nullptr, nullptr, nullptr, nullptr, true, true,
                    &status);
-    if (U_FAILURE(status)) return std::nullopt;
-    output.resize(static_cast<std::size_t>(out - output.data()));
+    output.resize(U_FAILURE(status) ? start : static_cast<std::size_t>(out - output.data()));
+    return U_SUCCESS(status);
+}
+
+std::optional<std::string> Convert(std::string_view input, UConverter* target, UConverter* source) {
+    std::string output;
+    if (!ConvertAppend(input, target, source, output)) return std::nullopt;
     return output;
 }
 
@@ -210,12 +218,25 @@ std::optional<std::string> Decode(std::string_view bytes) {
 }
 
 std::string Encode(std::string_view utf8Text) {
-    ConverterPtr sjis = OpenConverter(kConverterName);
-    ConverterPtr utf8 = OpenConverter("UTF-8");
-    if (!sjis || !utf8) return {};
+    std::string bytes;
+    if (!Encoder().append(utf8Text, bytes)) return {};
+    return bytes;
+}
+
+void Encoder::Closer::operator()(UConverter* converter) const {
+    ucnv_close(converter);
+}
+
+Encoder::Encoder() {
     UErrorCode status = U_ZERO_ERROR;
-    ucnv_setSubstChars(sjis.get(), "?", 1, &status);
-    return Convert(utf8Text, sjis.get(), utf8.get()).value_or(std::string());
+    sjis_.reset(ucnv_open(kConverterName, &status));
+    utf8_.reset(ucnv_open("UTF-8", &status));
+    if (U_SUCCESS(status)) ucnv_setSubstChars(sjis_.get(), "?", 1, &status);
+    if (U_FAILURE(status)) sjis_.reset();
+}
+
+bool Encoder::append(std::string_view utf8Text, std::string& out) {
+    return sjis_ && utf8_ && ConvertAppend(utf8Text, sjis_.get(), utf8_.get(), out);
 }
 
 }  // namespace tavrik::cp932

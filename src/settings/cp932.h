@@ -3,8 +3,11 @@
 #pragma once
 
 #include <optional>
+#include <memory>
 #include <string>
 #include <string_view>
+
+struct UConverter;
 
 namespace tavrik::cp932 {
 
@@ -22,5 +25,22 @@ std::optional<std::string> DecodeByTable(std::string_view bytes);
 // Characters without a code page 932 form become "?"; invalid UTF-8 likewise.
 // Empty for non-empty text only when the conversion itself fails.
 std::string Encode(std::string_view utf8);
+
+// Encode for many texts in turn: the converters are opened once and kept,
+// which makes encoding a short line several times cheaper.
+class Encoder {
+  public:
+    Encoder();
+    // Appends the encoded text to `out`, as Encode gives it; false (with
+    // `out` unchanged) when the converters cannot be opened or fail.
+    bool append(std::string_view utf8, std::string& out);
+
+  private:
+    struct Closer {
+        void operator()(UConverter* converter) const;
+    };
+    std::unique_ptr<UConverter, Closer> sjis_;
+    std::unique_ptr<UConverter, Closer> utf8_;
+};
 
 }  // namespace tavrik::cp932

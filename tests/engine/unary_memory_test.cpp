@@ -177,7 +177,8 @@ TEST_F(HistoryNumberingTest, NumberingCodes) {
         fresh.applySettings();
         fresh.start();
         for (int code : {6, 19, 4, 23, 31, 2, 19}) fresh.PushBBtn(code);
-        EXPECT_EQ(fresh.history().current().lines, c.lines);
+        const auto& lines = fresh.history().current().lines;
+        EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end()), c.lines);
     }
 }
 

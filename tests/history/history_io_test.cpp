@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 #include "history/history_file.h"
+#include "history/history_list.h"
 #include "settings/cp932.h"
 #include "settings/file_io.h"
 #include "support/calculator_fixture.h"
@@ -61,6 +63,30 @@ TEST_F(HistoryFileTest, WritesSectionsWithoutLineNumbers) {
     std::vector<std::string> twice = section;
     twice.insert(twice.end(), section.begin(), section.end());
     EXPECT_EQ(fileLines(dir / "h.txt"), twice);
+}
+
+TEST_F(HistoryFileTest, ALongListIsWrittenAsEachLineEncodedAlone) {
+    // Texts that encode unevenly, or not at all, including bytes that are
+    // not UTF-8 at the end of a line, in a list long enough for many writes.
+    const std::vector<std::string> texts = {
+        "12,345.6", "#+", "３時", "a😀b", "x\xE3\x81", "\xFF", "", "ａ～ｂ", "--- AC ---",
+    };
+    constexpr std::size_t kLines = 40'000;
+    NullView quiet;
+    History history(quiet);
+    history.setOptions(0, 1);
+    std::string expected = cp932::Encode("*** Tavrik 履歴 2024/5/3 14:25\r\nMode:T\r\n");
+    for (std::size_t i = 0; i < kLines; ++i) {
+        const std::string& text = texts[i % texts.size()];
+        history.AddHList(text, kValueLine);
+        expected += cp932::Encode(text) + "\r\n";
+    }
+    const fs::path path = dir / "h.txt";
+    ASSERT_TRUE(WriteHistoryFile(path, CalcMode::Time, history.current().lines, clock.now()));
+    const std::string bytes = ReadFile(path).bytes;
+    const auto [at, _] =
+        std::mismatch(bytes.begin(), bytes.end(), expected.begin(), expected.end());
+    EXPECT_TRUE(bytes == expected) << "first difference at byte " << at - bytes.begin();
 }
 
 TEST_F(HistoryFileTest, ReadsSectionsOfTheCurrentModeOnly) {
@@ -157,6 +183,15 @@ TEST_F(LogTest, LogsACalculationWithItsKeyTrace) {
                                               "|31", "--- AC ---", "Mode Change: 混合", "|31",
                                               "--- AC ---", "|2|22", "d 1 / [d 1]", "|1|23",
                                               "０除算エラー", "d 0 = [d 1]"}));
+}
+
+TEST_F(LogTest, EachLineIsInTheFileBeforeTheNextKeyPress) {
+    start();
+    view.nextPath = (dir / "calc.log").string();
+    ASSERT_TRUE(calc.setLogging(true));
+    keys("2+3=");
+    const std::string bytes = ReadFile(dir / "calc.log").bytes;
+    EXPECT_TRUE(bytes.ends_with("\r\n|4|23\r\n3 = [5]\r\n")) << bytes;
 }
 
 TEST_F(LogTest, AppendsToAnExistingLog) {

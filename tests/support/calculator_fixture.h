@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/button_codes.h"
 #include "engine/calculator.h"
@@ -34,7 +36,10 @@ class CalculatorTest : public ::testing::Test {
     }
 
     const std::string& display() const { return calc.displayText(); }
-    std::vector<std::string> historyLines() const { return calc.history().current().lines; }
+    std::vector<std::string> historyLines() const {
+        const auto& lines = calc.history().current().lines;
+        return {lines.begin(), lines.end()};
+    }
 
     RecordingView view;
     FixedClock clock;
