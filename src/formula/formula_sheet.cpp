@@ -109,10 +109,17 @@ long double FormulaSheet::displayValue() {
 void FormulaSheet::RunFormulaPanel() {
     const DecimalRules decimal(calc_.values());
     runX_.reset();
-    if (selLength_ > 0)
-        runSelection();
-    else
-        runLines();
+    // Answers written before a failure stay, so the view hears of them either way.
+    try {
+        if (selLength_ > 0)
+            runSelection();
+        else
+            runLines();
+    } catch (...) {
+        calc_.view().changed(kSheetChanged);
+        throw;
+    }
+    calc_.view().changed(kSheetChanged);
 }
 
 void FormulaSheet::runSelection() {
@@ -201,7 +208,10 @@ void FormulaSheet::mouseUp(std::size_t caret) {
         lineStart += lineLength + kLineBreak.size();
         rest.remove_prefix(lineBreak + kLineBreak.size());
     }
-    if (calc_.currentSet().DblClickF) RunFormulaPanel();
+    if (calc_.currentSet().DblClickF)
+        RunFormulaPanel();
+    else
+        calc_.view().changed(kSheetChanged);
 }
 
 }  // namespace tavrik

@@ -1,6 +1,8 @@
 // The formula sheet: free text in which formula lines are evaluated and
 // answered in place, with the display value as X. Holds the text (CR LF line
 // breaks), the selection and the "式付加" check; the desktop panel shows it.
+// The commands that change the text or the selection (run, read a file, the
+// double-click rule) tell the view with kSheetChanged.
 #pragma once
 
 #include <cstddef>

@@ -32,6 +32,7 @@ bool FormulaSheet::ReadFormulaFile() {
     }
     selLength_ = 0;
     insertText(WithLineBreaks(std::move(*text)));
+    view.changed(kSheetChanged);
     return true;
 }
 

@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScopeGuard>
+#include <utility>
 
 #include "engine/button_codes.h"
 #include "ui/button_panel.h"
 #include "ui/display_panel.h"
+#include "ui/formula_panel.h"
 #include "ui/history_operation_panel.h"
 #include "ui/history_panel.h"
 #include "ui/keyboard_keys.h"
@@ -19,6 +22,9 @@
 namespace tavrik::ui {
 
 namespace {
+
+// The panels that give way to the maximised formula panel.
+constexpr std::string_view kPanelsBesideFormula = "DBMHS";
 
 bool Names(const std::string& disp, char letter) {
     const char lower = static_cast<char>(letter - 'A' + 'a');
@@ -37,6 +43,8 @@ MainWindow::MainWindow(Calculator& calc)
     setWindowTitle(QStringLiteral("Tavrik"));
     setCentralWidget(client_);
     setFocusPolicy(Qt::StrongFocus);
+    // Typed keys belong to the keypad until the user moves into the formula editor.
+    setFocus();
     menu_ = BuildMainMenu(
         *menuBar(), {[this] { calc_.PushBBtn(kAllClear); }, [this] { LayoutPanels(); },
                      [this] { calc_.writeHistoryFile(); }, [this] { calc_.readHistoryFile(); },
@@ -114,12 +122,21 @@ void MainWindow::buildPanel(char letter, const SettingsSet& set) {
                      [this] { calc_.toggleRecording(); }});
             historyOps_->build(set);
             break;
+        case 'F':
+            if (!formula_)
+                formula_ = new FormulaPanel(
+                    client_, calc_,
+                    {[this](bool on) { MaximiseFormulaPanel(on); }, [this] { close(); },
+                     [this](const std::function<void()>& command) { withRefreshHeld(command); }});
+            formula_->build(set);
+            break;
         default:
             break;
     }
 }
 
 void MainWindow::ArrangePanels(bool first) {
+    if (formula_ && formula_->maximised()) return fillWithFormulaPanel();
     int top = statusBarShown() ? statusBar_->preferredHeight() : 0;
     const bool displaySpans = display_ && !display_->isHidden() && display_->spansTop();
     if (displaySpans) {
@@ -186,6 +203,10 @@ void MainWindow::placeStatusBar() {
 }
 
 void MainWindow::refresh(unsigned changes) {
+    if (refreshHolds_ > 0) {
+        heldChanges_ |= changes;
+        return;
+    }
     if ((changes & kDisplayChanged) && display_) display_->setText(calc_.displayText());
     if (changes & kStatusChanged) statusBar_->showLine(calc_.status());
     if ((changes & kKeypadChanged) && buttons_) buttons_->showFace(calc_.keypad());
@@ -194,6 +215,7 @@ void MainWindow::refresh(unsigned changes) {
         if (history_) history_->showHistory();
         if (historyOps_) historyOps_->showState(std::as_const(calc_).history());
     }
+    if ((changes & kSheetChanged) && formula_) formula_->showSheet();
     if (changes & kModeChanged) {
         menu_.modes[static_cast<std::size_t>(ModeIndex(calc_.mode()))]->setChecked(true);
         menu_.grouping->setChecked(calc_.grouping());
@@ -267,6 +289,49 @@ void MainWindow::chooseSet(int index) {
     if (mode != calc_.mode()) calc_.switchMode(mode);
 }
 
+void MainWindow::withRefreshHeld(const std::function<void()>& command) {
+    ++refreshHolds_;
+    const auto release = qScopeGuard([this] {
+        if (--refreshHolds_ == 0 && heldChanges_ != 0) refresh(std::exchange(heldChanges_, 0u));
+    });
+    command();
+}
+
+void MainWindow::MaximiseFormulaPanel(bool on) {
+    if (on) {
+        view_.menu->setEnabled(false);
+        shownBeforeMaximise_.clear();
+        for (char letter : kPanelsBesideFormula) {
+            PanelWidget* panel = panelOf(letter);
+            if (!panel || panel->isHidden()) continue;
+            shownBeforeMaximise_ += letter;
+            panel->hide();
+        }
+        fillWithFormulaPanel();
+        return;
+    }
+    LayoutPanels();
+    for (char letter : kPanelsBesideFormula) {
+        if (PanelWidget* panel = panelOf(letter)) {
+            const bool shown = shownBeforeMaximise_.find(letter) != std::string::npos;
+            panel->setVisible(shown);
+            view_.panel(letter)->setChecked(shown);
+        }
+    }
+    ArrangePanels(true);
+}
+
+// Below the status bar, the whole client area.
+void MainWindow::fillWithFormulaPanel() {
+    const int top = statusBarShown() ? statusBar_->preferredHeight() : 0;
+    formula_->fill(QRect(0, top, client_->width(), std::max(0, client_->height() - top)));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (formula_ && formula_->maximised()) fillWithFormulaPanel();
+}
+
 void MainWindow::BBtnClick(int tag) {
     calc_.PushBBtn(calc_.keypad()[static_cast<std::size_t>(tag)].code);
 }
@@ -332,6 +397,8 @@ PanelWidget* MainWindow::panelOf(char letter) const {
             return history_;
         case 'S':
             return historyOps_;
+        case 'F':
+            return formula_;
         default:
             return nullptr;
     }

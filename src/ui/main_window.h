@@ -16,6 +16,7 @@ namespace tavrik::ui {
 
 class ButtonPanel;
 class DisplayPanel;
+class FormulaPanel;
 class HistoryOperationPanel;
 class HistoryPanel;
 class MemoryPanel;
@@ -39,6 +40,15 @@ class MainWindow final : public QMainWindow {
     bool statusBarShown() const { return view_.statusBar->isChecked(); }
     void reapplyStatusBar();
 
+    // "最大表示": the formula panel alone fills the window and "表示" is
+    // disabled; cleared, the layout is built again with the other panels
+    // shown as they were.
+    void MaximiseFormulaPanel(bool on);
+
+    // Runs `command` with the refreshes held and shown once when it ends: a
+    // formula panel run changes the message line once per formula.
+    void withRefreshHeld(const std::function<void()>& command);
+
     // Forgets the keys held down, so that their releases press nothing: the
     // keyboard goes to a dialog or box that opens now.
     void forgetPressedKeys();
@@ -46,6 +56,7 @@ class MainWindow final : public QMainWindow {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -69,6 +80,7 @@ class MainWindow final : public QMainWindow {
     // "設定読込".
     void showSetMenu();
     void chooseSet(int index);
+    void fillWithFormulaPanel();
 
     Calculator& calc_;
     MainMenu menu_;
@@ -82,6 +94,10 @@ class MainWindow final : public QMainWindow {
     MemoryPanel* memory_ = nullptr;
     HistoryPanel* history_ = nullptr;
     HistoryOperationPanel* historyOps_ = nullptr;
+    FormulaPanel* formula_ = nullptr;
+    std::string shownBeforeMaximise_;  // letters of the panels "最大表示" hid
+    int refreshHolds_ = 0;
+    unsigned heldChanges_ = 0;
 };
 
 }  // namespace tavrik::ui

@@ -32,7 +32,9 @@ GlobalSettings WithDisp(std::string disp, int lineH = -5) {
 
 class PanelsTest : public ::testing::Test {
   protected:
-    explicit PanelsTest(GlobalSettings settings = {}) : app(std::move(settings)) {
+    // The default arrangement without the formula panel: the history list has
+    // its column to itself.
+    explicit PanelsTest(GlobalSettings settings = WithDisp("DBM/SH")) : app(std::move(settings)) {
         window().show();
     }
 
@@ -62,15 +64,21 @@ class PanelsTest : public ::testing::Test {
     CalculatorApp app;
 };
 
-TEST_F(PanelsTest, DefaultDispMakesTwoColumnsWithTheHistoryListReachingTheBottom) {
+class DefaultLayoutTest : public PanelsTest {
+  protected:
+    DefaultLayoutTest() : PanelsTest(GlobalSettings{}) {}
+};
+
+TEST_F(DefaultLayoutTest, TwoColumnsWithTheHistoryListReachingTheBottom) {
     auto* buttons = find("pnlB");
     auto* memory = find("pnlM");
+    auto* formula = find("pnlF");
     auto* operations = find("pnlS");
     auto* history = find("pnlH");
     EXPECT_EQ(memory->pos(), QPoint(0, buttons->geometry().bottom() + 1));
     EXPECT_EQ(memory->width(), buttons->width());
-    EXPECT_EQ(operations->x(), buttons->width());
-    EXPECT_EQ(operations->y(), find("stbMain")->height());
+    EXPECT_EQ(formula->pos(), QPoint(buttons->width(), find("stbMain")->height()));
+    EXPECT_EQ(operations->pos(), QPoint(formula->x(), formula->geometry().bottom() + 1));
     EXPECT_EQ(history->pos(), QPoint(operations->x(), operations->geometry().bottom() + 1));
     EXPECT_EQ(history->width(), operations->width());
     EXPECT_EQ(history->geometry().bottom() + 1, window().centralWidget()->height());

@@ -1,0 +1,105 @@
+// The formula panel answering a 10,000-line sheet in the window (offscreen
+// Qt), against the calculator's sheet run alone, which is what the console's
+// --sheet does between reading the file and printing it.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <string>
+
+#include "ui/calculator_app.h"
+#include "ui/sheet_editor_text.h"
+
+namespace {
+
+constexpr int kSheetLines = 10000;
+
+// Notes, grouping commas, full-width digits, brackets and operators, five
+// styles in turn, as bench/sheet_vs_bc.sh writes them.
+QString SheetOfFormulas(int lines) {
+    static const QString kWideDigits = QStringLiteral("０１２３４５６７８９");
+    QString text;
+    for (int i = 1; i <= lines; ++i) {
+        const int a = (i * 7919) % 9000 + 11;
+        const int b = (i * 104729) % 997 + 3;
+        const int c = i % 97 + 2;
+        switch (i % 5) {
+            case 0:
+                text += QStringLiteral("売上 %1,%2 × %3").arg(a).arg(b, 3, 10, QChar('0')).arg(c);
+                break;
+            case 1:
+                text += QStringLiteral("%1+%2*%3=").arg(a).arg(b).arg(c);
+                break;
+            case 2: {
+                QString wide;
+                for (const QChar digit : QString::number(a))
+                    wide += kWideDigits[digit.digitValue()];
+                text += QStringLiteral("（%1＋%2）×%3 個").arg(wide).arg(b).arg(c);
+                break;
+            }
+            case 3:
+                text += QStringLiteral("単価 %1 ÷ %2　円").arg(a).arg(b);
+                break;
+            default:
+                text += QStringLiteral("(%1-%2)/[%3+%2]=").arg(a).arg(b).arg(c);
+                break;
+        }
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+tavrik::ui::CalculatorApp& App() {
+    static tavrik::ui::CalculatorApp app{tavrik::GlobalSettings{}};
+    return app;
+}
+
+void SheetRunInTheCalculator(benchmark::State& state) {
+    const std::string text = tavrik::ui::SheetText(SheetOfFormulas(kSheetLines));
+    tavrik::NullView view;
+    const tavrik::SystemClock clock;
+    tavrik::Calculator calc(view, clock);
+    calc.setSettings(tavrik::GlobalSettings{});
+    calc.start();
+    tavrik::FormulaSheet& sheet = calc.sheet();
+    for (auto _ : state) {
+        state.PauseTiming();
+        sheet.setText(text);
+        state.ResumeTiming();
+        sheet.RunFormulaPanel();
+        benchmark::DoNotOptimize(sheet.text().size());
+    }
+}
+BENCHMARK(SheetRunInTheCalculator)->Unit(benchmark::kMillisecond);
+
+// From the click on "=" until the window has handled every event the run
+// left behind (text layout, repaint of the editor and the status bar).
+void FormulaPanelRunInTheWindow(benchmark::State& state) {
+    tavrik::ui::MainWindow& window = App().window();
+    window.show();
+    auto* editor = window.findChild<QPlainTextEdit*>("memF");
+    auto* runKey = window.findChild<QPushButton*>("btnFR");
+    const QString text = SheetOfFormulas(kSheetLines);
+    for (auto _ : state) {
+        state.PauseTiming();
+        editor->setPlainText(text);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        runKey->click();
+        QApplication::processEvents();
+    }
+    state.counters["lines after"] = editor->document()->blockCount();
+}
+BENCHMARK(FormulaPanelRunInTheWindow)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,180 @@
+#include "ui/formula_panel.h"
+
+#include <QFontMetrics>
+#include <QTextCursor>
+#include <algorithm>
+#include <exception>
+
+#include "ui/layout_limits.h"
+#include "ui/panel_font.h"
+#include "ui/sheet_editor_text.h"
+#include "ui/system_colors.h"
+
+namespace tavrik::ui {
+
+namespace {
+
+constexpr int kMaxEditorLines = 100;  // the settings dialog's range of LineF
+constexpr int kRunKeyDigits = 2;      // the "=" key is two "8" wide
+
+enum ScrollBars { kNoScrollBars = 0, kVerticalBar = 1, kHorizontalBar = 2, kBothBars = 3 };
+
+Qt::ScrollBarPolicy Policy(bool shown) {
+    return shown ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+}
+
+}  // namespace
+
+FormulaPanel::FormulaPanel(QWidget* parent, Calculator& calc, FormulaPanelCommands commands)
+    : PanelWidget(parent),
+      calc_(calc),
+      commands_(std::move(commands)),
+      editor_(new FormulaEditor(
+          this, {[this] { doubleClicked_ = true; }, [this] { onMouseReleased(); }})),
+      runKey_(new QPushButton(QStringLiteral("="), this)) {
+    setObjectName("pnlF");
+    setAccessibleName(QStringLiteral("式パネル"));
+    editor_->setAccessibleName(QStringLiteral("式"));
+    runKey_->setObjectName("btnFR");
+    runKey_->setAccessibleName(QStringLiteral("="));
+    runKey_->setAccessibleDescription(QStringLiteral("実行"));
+    // The caret stays in the editor when the key is clicked.
+    runKey_->setFocusPolicy(Qt::NoFocus);
+    connect(runKey_, &QPushButton::clicked, this, [this] { RunFormulaPanel(); });
+
+    menu_ = BuildFormulaMenu(
+        *editor_, {[this] { RunFormulaPanel(); }, [this] { CopyFormula(); },
+                   [this](bool on) { calc_.sheet().setPlusFormula(on); }, commands_.maximise,
+                   [this] { WriteFormulaFile(); }, [this] { ReadFormulaFile(); }, commands_.exit});
+    editor_->setPopupMenu(menu_.menu);
+}
+
+void FormulaPanel::build(const SettingsSet& set) {
+    pitch_ = LayoutPitch(set.Pitch);
+    const QFont font = PanelFont(set.FontNameF, set.FontSizeF, set.FontBoldF);
+    editor_->setFont(font);
+    runKey_->setFont(font);
+    const QFontMetrics metrics(font);
+    const int digitWidth = metrics.horizontalAdvance(QStringLiteral("8"));
+    const int digitHeight = metrics.height();
+
+    const int lines = std::clamp(set.LineF, 1, kMaxEditorLines);
+    editor_->setGeometry(pitch_, pitch_, digitWidth * LayoutDigits(set.DigitsF),
+                         digitHeight * lines + lines + 3);
+    runKey_->resize(digitWidth * kRunKeyDigits, digitHeight + 4);
+    runKey_->setVisible(set.FRBtnF);
+    placeRunKey();
+
+    const bool vertical = set.ScBarF == kVerticalBar || set.ScBarF == kBothBars;
+    const bool horizontal = set.ScBarF == kHorizontalBar || set.ScBarF == kBothBars;
+    editor_->setVerticalScrollBarPolicy(Policy(vertical));
+    editor_->setHorizontalScrollBarPolicy(Policy(horizontal));
+    // Without a horizontal bar long lines wrap, so that all of them can be read.
+    editor_->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+
+    QPalette palette = editor_->palette();
+    if (const QColor base = ToQColor(set.BackColorF); base.isValid())
+        palette.setColor(QPalette::Base, base);
+    if (const QColor text = ToQColor(set.FontColorF); text.isValid())
+        palette.setColor(QPalette::Text, text);
+    editor_->setPalette(palette);
+    paintBackground(*this, set.ColorF);
+
+    calc_.sheet().layoutBuilt();
+    menu_.plusFormula->setChecked(calc_.sheet().plusFormula());
+    menu_.maximise->setChecked(false);
+    resize(editor_->geometry().right() + 1 + pitch_, editor_->height() + 2 * pitch_);
+}
+
+void FormulaPanel::fitWidth(int width) {
+    resize(width, height());
+    editor_->resize(std::max(0, width - 2 * pitch_), editor_->height());
+    placeRunKey();
+}
+
+void FormulaPanel::fill(const QRect& area) {
+    setGeometry(area);
+    editor_->setGeometry(pitch_, pitch_, std::max(0, area.width() - 2 * pitch_),
+                         std::max(0, area.height() - 2 * pitch_));
+    placeRunKey();
+}
+
+void FormulaPanel::placeRunKey() {
+    const QRect memo = editor_->geometry();
+    runKey_->move(memo.x() + memo.width() - runKey_->width(),
+                  memo.y() + memo.height() - runKey_->height());
+    runKey_->raise();
+}
+
+void FormulaPanel::showSheet() {
+    const FormulaSheet& sheet = calc_.sheet();
+    const QString after = EditorText(sheet.text());
+    QTextCursor cursor(editor_->document());
+    // One edit of the document, one step to undo, however many lines were answered.
+    cursor.beginEditBlock();
+    for (const TextEdit& edit : InsertedAnswers(editor_->toPlainText(), after)) {
+        cursor.setPosition(static_cast<int>(edit.start));
+        if (edit.removed > 0)
+            cursor.setPosition(static_cast<int>(edit.start + edit.removed),
+                               QTextCursor::KeepAnchor);
+        cursor.insertText(edit.inserted);
+    }
+    cursor.endEditBlock();
+    const std::size_t start = sheet.selectionStart();
+    cursor.setPosition(static_cast<int>(EditorPosition(after, start)));
+    cursor.setPosition(static_cast<int>(EditorPosition(after, start + sheet.selectionLength())),
+                       QTextCursor::KeepAnchor);
+    editor_->setTextCursor(cursor);
+}
+
+void FormulaPanel::handTextToSheet() {
+    const QString text = editor_->toPlainText();
+    const QTextCursor cursor = editor_->textCursor();
+    const std::size_t start = SheetPosition(text, cursor.selectionStart());
+    FormulaSheet& sheet = calc_.sheet();
+    sheet.setText(SheetText(text));
+    sheet.select(start, SheetPosition(text, cursor.selectionEnd()) - start);
+}
+
+void FormulaPanel::guarded(const std::function<void()>& command) {
+    try {
+        commands_.holdingRefresh(command);
+    } catch (const std::exception& failure) {
+        calc_.view().messageBox(BoxKind::Error, failure.what());
+    }
+}
+
+void FormulaPanel::RunFormulaPanel() {
+    handTextToSheet();
+    guarded([this] { calc_.sheet().RunFormulaPanel(); });
+}
+
+void FormulaPanel::CopyFormula() {
+    handTextToSheet();
+    guarded([this] { calc_.sheet().CopyFormula(); });
+}
+
+void FormulaPanel::WriteFormulaFile() {
+    handTextToSheet();
+    guarded([this] { calc_.sheet().WriteFormulaFile(); });
+}
+
+void FormulaPanel::ReadFormulaFile() {
+    handTextToSheet();
+    guarded([this] { calc_.sheet().ReadFormulaFile(); });
+}
+
+// The double-click rule: the mouse-up after a double-click selects the line
+// holding the caret and, with DblClickF, runs it.
+void FormulaPanel::onMouseReleased() {
+    if (!doubleClicked_) return;
+    doubleClicked_ = false;
+    handTextToSheet();
+    const std::size_t caret = calc_.sheet().selectionStart() + calc_.sheet().selectionLength();
+    guarded([this, caret] {
+        calc_.sheet().doubleClick();
+        calc_.sheet().mouseUp(caret);
+    });
+}
+
+}  // namespace tavrik::ui

@@ -1,0 +1,92 @@
+#include "ui/sheet_editor_text.h"
+
+#include <algorithm>
+
+namespace tavrik::ui {
+
+namespace {
+
+constexpr std::size_t kSheetLineBreakLength = 2;  // CR LF
+
+}  // namespace
+
+std::string SheetText(QStringView editorText) {
+    QString text = editorText.toString();
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text.toStdString();
+}
+
+QString EditorText(std::string_view sheetText) {
+    QString text = QString::fromUtf8(sheetText.data(), static_cast<qsizetype>(sheetText.size()));
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return text;
+}
+
+std::size_t SheetPosition(QStringView editorText, qsizetype editorPosition) {
+    const qsizetype end = std::min(editorPosition, editorText.size());
+    std::size_t position = 0;
+    for (qsizetype i = 0; i < end; ++i) {
+        const QChar c = editorText[i];
+        // A character beyond the basic plane is two UTF-16 units but one character.
+        if (c.isLowSurrogate()) continue;
+        position += c == QLatin1Char('\n') ? kSheetLineBreakLength : 1;
+    }
+    return position;
+}
+
+qsizetype EditorPosition(QStringView editorText, std::size_t sheetPosition) {
+    std::size_t position = 0;
+    qsizetype i = 0;
+    while (i < editorText.size() && position < sheetPosition) {
+        const QChar c = editorText[i];
+        position += c == QLatin1Char('\n') ? kSheetLineBreakLength : 1;
+        i += c.isHighSurrogate() && i + 1 < editorText.size() ? 2 : 1;
+    }
+    return i;
+}
+
+TextEdit DifferingSpan(QStringView before, QStringView after) {
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && before[prefix] == after[prefix]) ++prefix;
+    // The edit never splits a character made of two UTF-16 units.
+    if (prefix > 0 && before[prefix - 1].isHighSurrogate()) --prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix &&
+           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+    if (suffix > 0 && before[before.size() - suffix].isLowSurrogate()) --suffix;
+    return {prefix, before.size() - prefix - suffix,
+            after.mid(prefix, after.size() - prefix - suffix).toString()};
+}
+
+std::vector<TextEdit> InsertedAnswers(QStringView before, QStringView after) {
+    const TextEdit span = DifferingSpan(before, after);
+    const qsizetype spanEnd = span.start + span.removed;
+    const QStringView inserted = span.inserted;
+    std::vector<TextEdit> edits;
+    qsizetype i = span.start;  // in `before`
+    qsizetype j = 0;           // in `inserted`, the span's new text
+    while (j < inserted.size()) {
+        if (i < spanEnd && before[i] == inserted[j]) {
+            ++i;
+            ++j;
+            continue;
+        }
+        // An answer after the end of a line runs up to the next line break;
+        // answer lines run through their line break.
+        const bool atLineEnd = i == spanEnd || before[i] == QLatin1Char('\n');
+        qsizetype end = inserted.indexOf(QLatin1Char('\n'), j + 1);
+        if (end < 0)
+            end = inserted.size();
+        else if (!atLineEnd)
+            ++end;
+        edits.push_back({i, 0, inserted.mid(j, end - j).toString()});
+        j = end;
+    }
+    if (i != spanEnd) return {span};
+    std::reverse(edits.begin(), edits.end());
+    return edits;
+}
+
+}  // namespace tavrik::ui

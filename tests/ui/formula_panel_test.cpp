@@ -1,0 +1,184 @@
+// The formula panel driven as a user drives it: text typed into the editor,
+// the "=" key, the pop-up menu, double-clicks, and the file commands answered
+// by a view that stands in for the file dialogs.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+#include <iterator>
+
+#include "engine/calculator.h"
+#include "ui/main_window.h"
+
+namespace tavrik::ui {
+namespace {
+
+// Answers every file dialog with one path and shows changes in the window.
+class DialogView final : public View {
+  public:
+    void changed(unsigned changes) override {
+        if (window) window->refresh(changes);
+    }
+    void beep() override {}
+    bool messageBox(BoxKind, std::string_view text) override {
+        boxes.emplace_back(text);
+        return true;
+    }
+    void setClipboard(std::string_view text) override { clipboard = text; }
+    bool statusBarVisible() const override { return true; }
+    void reapplyStatusBar() override {}
+    std::optional<std::string> askPath(FileDialogKind, std::string_view,
+                                       std::string_view) override {
+        return path;
+    }
+
+    MainWindow* window = nullptr;
+    std::string path;
+    std::string clipboard;
+    std::vector<std::string> boxes;
+};
+
+class FormulaPanelTest : public ::testing::Test {
+  protected:
+    explicit FormulaPanelTest(bool runOnDoubleClick = true) : calc(view, clock), window(calc) {
+        GlobalSettings settings;
+        settings.SetTable[kDefaultSetSlot].DblClickF = runOnDoubleClick;
+        calc.setSettings(std::move(settings));
+        window.LayoutPanels();
+        view.window = &window;
+        calc.start();
+        window.show();
+    }
+    ~FormulaPanelTest() override { view.window = nullptr; }
+
+    QPlainTextEdit* editor() { return window.findChild<QPlainTextEdit*>("memF"); }
+    QPushButton* runKey() { return window.findChild<QPushButton*>("btnFR"); }
+    QAction* item(const char* name) { return window.findChild<QAction*>(name); }
+    QString display() { return window.findChild<QLabel*>("stxC")->text(); }
+    void type(const QString& text) { editor()->setPlainText(text); }
+    void selectText(int start, int length) {
+        QTextCursor cursor = editor()->textCursor();
+        cursor.setPosition(start);
+        cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+        editor()->setTextCursor(cursor);
+    }
+
+    DialogView view;
+    FixedClock clock{DateTime{}};
+    Calculator calc;
+    MainWindow window;
+};
+
+TEST_F(FormulaPanelTest, RunKeyAnswersEveryFormulaLine) {
+    type(QStringLiteral("売上 1,200 × 3\n# メモ\n10/4="));
+    QTest::mouseClick(runKey(), Qt::LeftButton);
+    EXPECT_EQ(editor()->toPlainText(), QStringLiteral("売上 1,200 × 3\n=3600\n# メモ\n10/4=2.5"));
+    // One step undoes the whole run.
+    editor()->undo();
+    EXPECT_EQ(editor()->toPlainText(), QStringLiteral("売上 1,200 × 3\n# メモ\n10/4="));
+}
+
+TEST_F(FormulaPanelTest, PopupItemsRunWithTheFormulaInFrontAndCopyTheFormula) {
+    type(QStringLiteral("売上 1,200 × 3\n2+3 ok"));
+    item("pmnFPlus")->trigger();
+    item("pmnFRun")->trigger();
+    EXPECT_EQ(editor()->toPlainText(),
+              QStringLiteral("売上 1,200 × 3\n1200*3=3600\n2+3 ok\n2+3=5"));
+
+    selectText(0, 12);  // "売上 1,200 × 3"
+    item("pmnFCopyFormula")->trigger();
+    EXPECT_EQ(view.clipboard, "1200*3=");
+}
+
+TEST_F(FormulaPanelTest, SelectionRunAnswersInPlaceAndKeepsEmojiPositions) {
+    type(QStringLiteral("😀 2+3 と 4"));
+    selectText(3, 3);  // "2+3": the emoji is two UTF-16 units
+    QTest::mouseClick(runKey(), Qt::LeftButton);
+    EXPECT_EQ(editor()->toPlainText(), QStringLiteral("😀 2+3=5 と 4"));
+    EXPECT_EQ(editor()->textCursor().position(), 8);
+}
+
+class DoubleClickTest : public FormulaPanelTest, public ::testing::WithParamInterface<bool> {
+  protected:
+    DoubleClickTest() : FormulaPanelTest(GetParam()) {}
+};
+
+TEST_P(DoubleClickTest, SelectsTheClickedLineAndRunsItWithDblClickF) {
+    type(QStringLiteral("1+2\n3*4"));
+    QTextCursor cursor = editor()->textCursor();
+    cursor.setPosition(6);
+    const QPoint onSecondLine = editor()->cursorRect(cursor).center();
+    QTest::mouseDClick(editor()->viewport(), Qt::LeftButton, {}, onSecondLine);
+    QTest::mouseRelease(editor()->viewport(), Qt::LeftButton, {}, onSecondLine);
+    if (GetParam()) {
+        EXPECT_EQ(editor()->toPlainText(), QStringLiteral("1+2\n3*4=12"));
+    } else {
+        EXPECT_EQ(editor()->toPlainText(), QStringLiteral("1+2\n3*4"));
+        EXPECT_EQ(editor()->textCursor().selectedText(), QStringLiteral("3*4"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(DblClickF, DoubleClickTest, ::testing::Bool());
+
+TEST_F(FormulaPanelTest, FileWriteAndReadRoundTripInShiftJis) {
+    QTemporaryDir dir;
+    view.path = dir.filePath(QStringLiteral("sheet.txt")).toStdString();
+    type(QStringLiteral("売上\n1+1"));
+    item("pmnFWrite")->trigger();
+    std::ifstream file(view.path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+    EXPECT_EQ(bytes, "\x94\x84\x8f\xe3\r\n1+1\r\n");
+
+    // Read inserts at the caret, each line followed by a line break.
+    type(QStringLiteral("前\n後"));
+    selectText(2, 1);
+    item("pmnFRead")->trigger();
+    EXPECT_EQ(editor()->toPlainText(), QStringLiteral("前\n売上\n1+1\n後"));
+    EXPECT_TRUE(view.boxes.empty());
+}
+
+TEST_F(FormulaPanelTest, KeysTypedIntoTheEditorNeverReachTheKeypad) {
+    // The window, not the editor, has the keys when it first becomes active.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(QApplication::focusWidget(), &window);
+
+    QTest::keyClick(&window, Qt::Key_5);
+    ASSERT_EQ(display(), "5");
+    editor()->setFocus();
+    QTest::keyClick(editor(), Qt::Key_5);
+    QTest::keyClick(editor(), Qt::Key_Escape);
+    EXPECT_EQ(editor()->toPlainText(), "5");
+    EXPECT_EQ(display(), "5");
+}
+
+TEST_F(FormulaPanelTest, MaximiseFillsTheWindowAndRestoresTheLayout) {
+    QWidget* displayPanel = window.findChild<QWidget*>("pnlC");
+    QMenu* viewMenu = window.menuBar()->findChild<QMenu*>("mnuV");
+    const QSize normal = window.size();
+    item("pmnFMax")->trigger();
+    EXPECT_FALSE(displayPanel->isVisible());
+    EXPECT_FALSE(viewMenu->isEnabled());
+
+    window.resize(normal + QSize(80, 60));
+    QTest::qWait(0);
+    const QRect memo = editor()->geometry();
+    EXPECT_GT(memo.width(), normal.width() - 40);
+    EXPECT_EQ(runKey()->geometry().bottomRight(), memo.bottomRight());
+
+    item("pmnFMax")->trigger();
+    EXPECT_TRUE(displayPanel->isVisible());
+    EXPECT_TRUE(viewMenu->isEnabled());
+    EXPECT_EQ(window.size(), normal);
+}
+
+}  // namespace
+}  // namespace tavrik::ui

@@ -1,0 +1,55 @@
+// The sheet's text and positions as the editor holds them, and the edits
+// that carry a run's answers into the editor.
+#include <gtest/gtest.h>
+
+#include "ui/sheet_editor_text.h"
+
+namespace tavrik::ui {
+namespace {
+
+TEST(SheetEditorTextTest, PositionsCountLineBreaksAsTwoAndEmojiAsOne) {
+    const QString text = QStringLiteral("a\n😀b");
+    struct Case {
+        qsizetype editor;
+        std::size_t sheet;
+    };
+    for (const Case& c : {Case{0, 0}, Case{1, 1}, Case{2, 3}, Case{4, 4}, Case{5, 5}}) {
+        EXPECT_EQ(SheetPosition(text, c.editor), c.sheet) << c.editor;
+        EXPECT_EQ(EditorPosition(text, c.sheet), c.editor) << c.sheet;
+    }
+    EXPECT_EQ(SheetText(text), "a\r\n😀b");
+    EXPECT_EQ(EditorText("a\r\n😀b"), text);
+}
+
+// Applies the edits, last first as given, to `before`.
+QString Applied(QString text, const std::vector<TextEdit>& edits) {
+    for (const TextEdit& edit : edits) text.replace(edit.start, edit.removed, edit.inserted);
+    return text;
+}
+
+TEST(SheetEditorTextTest, AnswersBecomeOneInsertionEach) {
+    struct Case {
+        const char* before;
+        const char* after;
+        std::size_t edits;
+    };
+    const Case cases[] = {
+        {"1+1\n# note\n10/4=", "1+1\n=2\n# note\n10/4=2.5", 2},
+        {"1+1\n2+2", "1+1\n=2\n2+2\n=4", 2},
+        {"a 2+3 b", "a 2+3=5 b", 1},
+        {"x\ny", "x\n1200*3=3600\ny\n1=1", 2},
+        {"", "", 0},
+        // Not answers alone: one replacement of the differing span.
+        {"abc\ndef", "xbc\ndez", 1},
+    };
+    for (const Case& c : cases) {
+        const QString before = QString::fromUtf8(c.before);
+        const QString after = QString::fromUtf8(c.after);
+        const std::vector<TextEdit> edits = InsertedAnswers(before, after);
+        EXPECT_EQ(Applied(before, edits), after) << c.before;
+        EXPECT_EQ(edits.size(), c.edits) << c.before;
+    }
+}
+
+}  // namespace
+}  // namespace tavrik::ui
