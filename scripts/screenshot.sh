@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Makes docs/screenshot.png: starts the built tavrik on a virtual X server,
-# types a number on the keyboard and captures the window.
+# Makes the README's pictures: starts the built tavrik on a virtual X server
+# once per mode, types a value on the keyboard and captures the window.
+#   docs/screenshot.png        the default window (10進) of a first start
+#   docs/screenshot-mixed.png  混合, docs/screenshot-time.png 時間,
+#   docs/screenshot-date.png   日付
 # Usage: scripts/screenshot.sh [build-directory]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,10 +13,16 @@ if [ ! -f "$build/build.ninja" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 fi
 cmake --build "$build" -j 2 --target tavrik
-tavrik=$build/src/ui/tavrik
 for tool in Xvfb xdotool import xdpyinfo; do
     command -v "$tool" > /dev/null || { echo "$tool is missing: run scripts/setup.sh" >&2; exit 1; }
 done
+
+# The program runs from a folder of its own: Tavrik.ini is made beside it,
+# and the one-copy lock lives in the runtime folder.
+work=$(mktemp -d)
+cp "$build/src/ui/tavrik" data/TavrikS.ini "$work/"
+mkdir -m 700 "$work/run"
+export XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=xcb
 
 # A free display number.
 number=99
@@ -27,10 +36,12 @@ app_pid=""
 cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2> /dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null || true
+    rm -rf "$work"
 }
 trap cleanup EXIT
 
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
+# -noreset: the server must not reset when the probing client leaves.
+Xvfb "$DISPLAY" -noreset -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 50); do
     xdpyinfo > /dev/null 2>&1 && break
@@ -38,16 +49,32 @@ for _ in $(seq 50); do
 done
 xdpyinfo > /dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY" >&2; exit 1; }
 
-QT_QPA_PLATFORM=xcb "$tavrik" &
-app_pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tavrik$' | head -n 1)
-[ -n "$window" ] || { echo "the Tavrik window did not appear" >&2; exit 1; }
-
-# Digits typed on the keyboard go through the key table into the display.
-xdotool windowfocus --sync "$window"
-xdotool key --delay 50 1 2 3 4 5
-sleep 0.5
+# shot MODE-LETTER OUTPUT KEYS...: starts in the mode (the starter file with
+# the global Mode, which wins while Save is on), types KEYS, captures.
+shot() {
+    local mode=$1 output=$2
+    shift 2
+    iconv -f cp932 -t utf-8 data/TavrikS.ini |
+        sed "s/^\[Tavrik\]\r$/[Tavrik]\r\nMode=$mode\r/" |
+        iconv -f utf-8 -t cp932 > "$work/Tavrik.ini"
+    "$work/tavrik" &
+    app_pid=$!
+    local window
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tavrik$' | head -n 1)
+    [ -n "$window" ] || { echo "the Tavrik window did not appear" >&2; exit 1; }
+    xdotool windowfocus --sync "$window"
+    xdotool key --delay 50 "$@"
+    sleep 0.5
+    import -window "$window" "$output"
+    kill "$app_pid"
+    wait "$app_pid" 2> /dev/null || true
+    app_pid=""
+    echo "wrote $output"
+}
 
 mkdir -p docs
-import -window "$window" docs/screenshot.png
-echo "wrote docs/screenshot.png"
+# Digits typed on the keyboard go through the key table into the display.
+shot D docs/screenshot.png 1 2 3 4 5
+shot H docs/screenshot-mixed.png 2 5 5
+shot T docs/screenshot-time.png 9 0 m
+shot C docs/screenshot-date.png 2 0 2 4 y

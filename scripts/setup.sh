@@ -9,6 +9,8 @@ packages=(
   libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk xvfb xauth x11-utils imagemagick xdotool bc
+  qt6-translations-l10n
+  dbus-daemon at-spi2-core python3-pyatspi
 )
 
 missing=()

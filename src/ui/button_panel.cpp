@@ -12,6 +12,10 @@ namespace tavrik::ui {
 
 namespace {
 
+// What a screen reader calls a key without a caption (an unassigned
+// function key, or a key the mode does not use).
+const QString kUnassignedKeyName = QStringLiteral("未割当");
+
 constexpr const char* kKeyNames[36] = {
     "",      "btnN0", "btnN1", "btnN2", "btnN3", "btnN4", "btnN5", "btnN6", "btnN7",
     "btnN8", "btnN9", "btnNA", "btnNB", "btnNC", "btnND", "btnNE", "btnNF", "btnNT",
@@ -28,7 +32,9 @@ const char* ButtonPanel::KeyName(int tag) {
 ButtonPanel::ButtonPanel(QWidget* parent, ClickHandler onClick)
     : PanelWidget(parent), keys_(new QWidget(this)) {
     setObjectName("pnlB");
+    setAccessibleName(QStringLiteral("ボタンパネル"));
     keys_->setObjectName("pnlBB");
+    keys_->setAccessibleName(QStringLiteral("キー"));
     for (int tag = 1; tag <= 35; ++tag) {
         auto* button = new QPushButton(keys_);
         button->setObjectName(kKeyNames[tag]);
@@ -86,8 +92,11 @@ void ButtonPanel::showFace(const KeypadFace& face) {
     for (int tag = 1; tag <= 35; ++tag) {
         const KeyFace& key = face[static_cast<std::size_t>(tag)];
         QPushButton* button = buttons_[static_cast<std::size_t>(tag)];
+        const QString caption = QString::fromStdString(key.caption);
         // A caption is shown as it is: "&" marks no shortcut here.
-        button->setText(QString::fromStdString(key.caption).replace('&', QStringLiteral("&&")));
+        button->setText(QString(caption).replace('&', QStringLiteral("&&")));
+        // Keys A–F carry the function title as their caption in 10進.
+        button->setAccessibleName(caption.isEmpty() ? kUnassignedKeyName : caption);
         button->setEnabled(key.enabled && placed_[static_cast<std::size_t>(tag)]);
         if (button->font().underline() != key.underlined) {
             QFont font = button->font();

@@ -23,9 +23,12 @@ void CalculatorApp::start(GlobalSettings settings) {
     restoreWindowBounds();
     view_.attach(window_);
     calc_.start();
+    window_.acceptKeys();
 }
 
+// The exit steps in order: close the log, then save the window state.
 CalculatorApp::~CalculatorApp() {
+    if (calc_.log().active()) calc_.setLogging(false);
     if (settingsFile_ && calc_.settings().Save) {
         const QRect bounds = window_.geometry();
         settingsFile_->SaveExitState(ExitState{static_cast<char>(calc_.mode()),

@@ -16,11 +16,13 @@ class CalculatorApp {
   public:
     // Loads the settings, lays out the window from the set in force, restores
     // the saved window bounds when "Save" is on and starts the calculator
-    // (mode, AC). The window is not shown yet.
+    // (mode, AC); keys typed into the window before that are kept and
+    // handed on once it has started. The window is not shown yet.
     explicit CalculatorApp(SettingsFile settingsFile);
     // The same with settings that come from no file: nothing is written at exit.
     explicit CalculatorApp(GlobalSettings settings = {});
-    // Writes the mode and window bounds when "Save" is on. The window is
+    // Closes an open log, then writes the mode and window bounds when "Save"
+    // is on. The window is
     // destroyed before the calculator; whatever the calculator still reports
     // from then on is dropped.
     ~CalculatorApp();

@@ -9,7 +9,11 @@ namespace tavrik::ui {
 
 DisplayPanel::DisplayPanel(QWidget* parent) : PanelWidget(parent), text_(new QLabel(this)) {
     setObjectName("pnlC");
+    setAccessibleName(QStringLiteral("表示窓"));
     text_->setObjectName("stxC");
+    // A screen reader reads the display by its name, which is the display
+    // text; every change of the name is announced to assistive technology.
+    text_->setAccessibleDescription(QStringLiteral("表示窓"));
     text_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     text_->setTextFormat(Qt::PlainText);
     text_->setAutoFillBackground(true);
@@ -44,7 +48,10 @@ DisplayGeometry DisplayPanel::geometry() const {
 }
 
 void DisplayPanel::setText(const std::string& text) {
-    text_->setText(QString::fromStdString(text));
+    const QString shown = QString::fromStdString(text);
+    if (shown == text_->text()) return;
+    text_->setText(shown);
+    text_->setAccessibleName(shown);
 }
 
 void DisplayPanel::fitWidth(int width) {

@@ -1,13 +1,48 @@
-// Tavrik, the desktop calculator.
+// Tavrik, the desktop calculator. Start-up in order: one copy only, Qt's
+// texts in Japanese, the caption flag, then the window built from the
+// settings; at exit the calculator closes its log and saves its state.
 #include <QApplication>
+#include <QIcon>
+#include <QTimer>
 
 #include "ui/calculator_app.h"
+#include "ui/captionless_frame.h"
+#include "ui/japanese_ui.h"
 #include "ui/settings_source.h"
+#include "ui/single_instance.h"
+
+namespace {
+
+// Sizes rendered from data/icons/tavrik.svg, compiled in as resources. Every
+// size is decoded for the window manager, so larger ones would cost memory.
+constexpr int kIconSizes[] = {16, 32, 48, 64};
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (int size : kIconSizes) icon.addFile(QStringLiteral(":/icons/tavrik-%1.png").arg(size));
+    return icon;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
+    // A second copy ends at once, before it connects to the display: no
+    // window, no message.
+    QCoreApplication::setApplicationName(QStringLiteral("Tavrik"));
+    const tavrik::ui::SingleInstanceLock instance;
+    if (!instance.acquired()) return 0;
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tavrik"));
-    tavrik::ui::CalculatorApp tavrik(tavrik::ui::OpenStartupSettingsFile());
+
+    tavrik::ui::UseJapaneseTexts(application);
+
+    tavrik::SettingsFile settingsFile = tavrik::ui::OpenStartupSettingsFile();
+    const bool caption = settingsFile.ReadCaptionFlag();
+    tavrik::ui::CalculatorApp tavrik(std::move(settingsFile));
+    // Decided before the first show, so the window never appears with a caption bar.
+    if (!caption) tavrik::ui::UseCaptionlessFrame(tavrik.window());
     tavrik.window().show();
+    // The icon is decoded once the event loop runs: mapping the window does
+    // not wait for it, and the window manager picks it up right after.
+    QTimer::singleShot(0, &application, [] { QApplication::setWindowIcon(ApplicationIcon()); });
     return QApplication::exec();
 }

@@ -39,7 +39,7 @@ MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands) {
     menu.sets = operation->addMenu(QStringLiteral("設定読込"));
     menu.sets->setObjectName("mnuOS");
     AddCommand(*operation, "mnuORS", QStringLiteral("再設定"), commands.reapply);
-    operation->addSeparator();
+    menu.settingsPlace = operation->addSeparator();
     QMenu* history = operation->addMenu(QStringLiteral("履歴リスト"));
     history->setObjectName("mnuOH");
     AddCommand(*history, "mnuOHW", QStringLiteral("書出"), commands.writeHistory);
@@ -69,7 +69,7 @@ MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands) {
 
     menu.view = AddMenu(bar, "mnuV", QStringLiteral("表示"));
     menu.functions = AddMenu(bar, "mnuF", QStringLiteral("関数"));
-    AddMenu(bar, "mnuH", QStringLiteral("ヘルプ"));
+    // "ヘルプ" joins the bar once its commands exist: an empty menu is not shown.
     return menu;
 }
 

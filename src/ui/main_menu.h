@@ -1,5 +1,5 @@
-// The main menu bar: "操作" and "モード" with the commands built so far, and
-// the other top-level menus in their places.
+// The main menu bar: "操作", "モード", "表示" and "関数" with the commands
+// built so far.
 #pragma once
 
 #include <QAction>
@@ -25,6 +25,9 @@ struct MainMenuCommands {
 
 // The items whose check marks and captions follow the calculator.
 struct MainMenu {
+    // The separator that ends the settings commands of "操作" ("設定読込",
+    // "再設定"); later commands of that group are inserted before it.
+    QAction* settingsPlace = nullptr;
     QAction* log = nullptr;
     std::array<QAction*, 4> modes{};  // in the order D, H, T, C
     QAction* grouping = nullptr;

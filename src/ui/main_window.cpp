@@ -345,15 +345,33 @@ void MainWindow::forgetPressedKeys() {
 // marked as repeats; the key counts once, at its last release.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
-    const KeyboardKey key = keys_.pressed(*event);
-    calc_.keyDown(key.code, key.modifiers);
+    handleKey({true, keys_.pressed(*event)});
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
+    handleKey({false, {keys_.released(*event), 0}});
+}
+
+void MainWindow::acceptKeys() {
+    acceptingKeys_ = true;
+    for (const TypedKey& typed : earlyKeys_) handleKey(typed);
+    earlyKeys_.clear();
+}
+
+// Keys are paired by `keys_` as they come; until the calculator has started
+// they wait in `earlyKeys_`.
+void MainWindow::handleKey(const TypedKey& typed) {
+    if (!acceptingKeys_) {
+        earlyKeys_.push_back(typed);
+        return;
+    }
+    if (typed.press) {
+        calc_.keyDown(typed.key.code, typed.key.modifiers);
+        return;
+    }
     // A key without a code has no table entry to look up.
-    const int code = keys_.released(*event);
-    if (code != 0) calc_.keyUp(code);
+    if (typed.key.code != 0) calc_.keyUp(typed.key.code);
 }
 
 // Keys held while another window takes the keyboard are released there. A

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <vector>
 
 #include "ui/keyboard_keys.h"
 #include "ui/main_menu.h"
@@ -37,6 +38,10 @@ class MainWindow final : public QMainWindow {
     // Re-reads the calculator's models named by the ViewChange bits.
     void refresh(unsigned changes);
 
+    // Keys typed before this are kept and handed to the calculator now, in
+    // the order typed; from now on keys go to it directly.
+    void acceptKeys();
+
     bool statusBarShown() const { return view_.statusBar->isChecked(); }
     void reapplyStatusBar();
 
@@ -61,6 +66,11 @@ class MainWindow final : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    struct TypedKey {
+        bool press;
+        KeyboardKey key;
+    };
+    void handleKey(const TypedKey& typed);
     void BBtnClick(int tag);
     void showFunctionMenu();
     void setClientSize(int width, int height);
@@ -98,6 +108,8 @@ class MainWindow final : public QMainWindow {
     std::string shownBeforeMaximise_;  // letters of the panels "最大表示" hid
     int refreshHolds_ = 0;
     unsigned heldChanges_ = 0;
+    bool acceptingKeys_ = false;
+    std::vector<TypedKey> earlyKeys_;  // typed before acceptKeys()
 };
 
 }  // namespace tavrik::ui

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QString>
 #include <string>
 
 namespace tavrik::ui {
@@ -10,5 +11,9 @@ namespace tavrik::ui {
 // Japanese-capable family of the same size stands in, so the captions and
 // unit characters still render.
 QFont PanelFont(const std::string& name, int pointSize, bool bold);
+
+// Noto Sans CJK JP when installed, else the first installed family that
+// writes Japanese; empty when there is none (Qt's default font is used).
+QString JapaneseFallbackFamily();
 
 }  // namespace tavrik::ui

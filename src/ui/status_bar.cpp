@@ -1,5 +1,6 @@
 #include "ui/status_bar.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 
 #include "settings/settings_model.h"
@@ -7,11 +8,27 @@
 
 namespace tavrik::ui {
 
+namespace {
+
+// What a screen reader calls the four parts; each part's name carries its text.
+const std::array<QString, 4> kPartNames{QStringLiteral("前面"), QStringLiteral("モード"),
+                                        QStringLiteral("メッセージ"), QStringLiteral("演算")};
+
+QString PartAccessibleName(int part, const QString& text) {
+    const QString& name = kPartNames[static_cast<std::size_t>(part)];
+    return text.isEmpty() ? name : name + QStringLiteral(": ") + text;
+}
+
+}  // namespace
+
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent), strip_(new QLabel(this)) {
     setObjectName("stbMain");
+    setAccessibleName(QStringLiteral("ステータスバー"));
     setFont(PanelFont(kDefaultFontName, 9, false));
-    for (QLabel*& part : parts_) {
+    for (std::size_t i = 0; i < parts_.size(); ++i) {
+        QLabel*& part = parts_[i];
         part = new QLabel(this);
+        part->setAccessibleName(kPartNames[i]);
         part->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         part->setTextFormat(Qt::PlainText);
         part->setIndent(2);
@@ -36,10 +53,23 @@ int StatusBar::preferredHeight() const {
 }
 
 void StatusBar::showLine(const StatusLine& line) {
-    for (int part = 0; part < 4; ++part)
-        parts_[static_cast<std::size_t>(part)]->setText(QString::fromStdString(line.panel(part)));
-    strip_->setText(QString::fromStdString(line.strip()));
-    strip_->setVisible(!line.strip().empty());
+    for (int part = 0; part < 4; ++part) {
+        QLabel* label = parts_[static_cast<std::size_t>(part)];
+        const QString text = QString::fromStdString(line.panel(part));
+        if (text == label->text()) continue;
+        label->setText(text);
+        label->setAccessibleName(PartAccessibleName(part, text));
+    }
+    const QString error = QString::fromStdString(line.strip());
+    if (error == strip_->text()) return;
+    strip_->setText(error);
+    strip_->setAccessibleName(error);
+    strip_->setVisible(!error.isEmpty());
+    if (!error.isEmpty()) {
+        // An error is announced at once, as an alert.
+        QAccessibleEvent alert(strip_, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
 }
 
 QString StatusBar::partText(int part) const {

@@ -369,5 +369,21 @@ TEST_F(SettingsFileTest, ShippedStarterFileAssignsTheEssentialKeys) {
         EXPECT_NE(dateUnits.find(unit), std::string::npos) << unit;
 }
 
+// A first start with the shipped file: A–F carry functions in 10進 and the
+// window state is kept between runs.
+TEST_F(SettingsFileTest, ShippedStarterFileFillsTheFirstFunctionGroupAndSaves) {
+    fs::copy_file(TAVRIK_STARTER_FILE, folder_ / "TavrikS.ini");
+    const GlobalSettings g = SettingsFile(Ini()).Load(GlobalSettings{});
+    constexpr int kNoFunctionCode = 100;
+    EXPECT_TRUE(g.Save);
+    for (int slot = 0; slot < 6; ++slot) {
+        EXPECT_NE(g.F[slot], kNoFunctionCode) << "F" << slot + 1;
+        EXPECT_FALSE(g.FunctionTitle(g.F[slot]).empty()) << "F" << slot + 1;
+    }
+    EXPECT_EQ(g.FunctionTitle(101), "√");
+    EXPECT_EQ(g.FName[0], "基本");
+    EXPECT_EQ(g.FStr[0], "X*2.54=");
+}
+
 }  // namespace
 }  // namespace tavrik

@@ -55,6 +55,7 @@ class FormulaPanelTest : public ::testing::Test {
         window.LayoutPanels();
         view.window = &window;
         calc.start();
+        window.acceptKeys();
         window.show();
     }
     ~FormulaPanelTest() override { view.window = nullptr; }

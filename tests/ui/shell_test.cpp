@@ -1,0 +1,126 @@
+// The application shell around the calculator: the one-copy lock, the mode
+// menu's radio group, keys typed while the window is starting, and the
+// font that stands in for a missing one.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QActionGroup>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QProcess>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "engine/calculator.h"
+#include "ui/calculator_app.h"
+#include "ui/japanese_ui.h"
+#include "ui/panel_font.h"
+#include "ui/qt_view.h"
+#include "ui/single_instance.h"
+#include "ui/status_bar.h"
+
+namespace tavrik::ui {
+namespace {
+
+TEST(SingleInstanceTest, ASecondLockFailsUntilTheFirstIsReleased) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tavrik.lock");
+    {
+        SingleInstanceLock first(path);
+        ASSERT_TRUE(first.acquired());
+        EXPECT_FALSE(SingleInstanceLock(path).acquired());
+    }
+    EXPECT_TRUE(SingleInstanceLock(path).acquired());
+}
+
+TEST(SingleInstanceTest, ALockLeftByAFinishedProcessIsTakenOver) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tavrik.lock");
+    QProcess gone;
+    gone.start(QStringLiteral("true"));
+    ASSERT_TRUE(gone.waitForStarted());
+    const qint64 pid = gone.processId();
+    ASSERT_TRUE(gone.waitForFinished());
+    QFile left(path);
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    left.write(
+        QStringLiteral("%1\nTavrik\n%2\n").arg(pid).arg(QSysInfo::machineHostName()).toUtf8());
+    left.close();
+    EXPECT_TRUE(SingleInstanceLock(path).acquired());
+}
+
+// Message boxes and file dialogs take their texts from Qt's translations.
+TEST(JapaneseTextsTest, QtsOwnButtonsReadJapanese) {
+    UseJapaneseTexts(*QCoreApplication::instance());
+    EXPECT_EQ(QLocale().language(), QLocale::Japanese);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "キャンセル");
+}
+
+TEST(ModeMenuTest, TheFourModesAreOneRadioGroup) {
+    CalculatorApp app;
+    QList<QAction*> modes;
+    for (const char* name : {"mnuMD", "mnuMH", "mnuMT", "mnuMC"}) {
+        auto* action = app.window().findChild<QAction*>(name);
+        ASSERT_NE(action, nullptr) << name;
+        modes << action;
+    }
+    QActionGroup* group = modes.front()->actionGroup();
+    ASSERT_NE(group, nullptr);
+    EXPECT_TRUE(group->isExclusive());
+    for (QAction* mode : modes) EXPECT_EQ(mode->actionGroup(), group);
+    EXPECT_TRUE(modes[0]->isChecked());
+
+    modes[2]->trigger();
+    EXPECT_EQ(app.calculator().mode(), CalcMode::Time);
+    EXPECT_EQ(app.window().findChild<StatusBar*>("stbMain")->partText(1), "時間");
+    EXPECT_EQ(group->checkedAction(), modes[2]);
+    modes[1]->trigger();
+    EXPECT_EQ(app.calculator().mode(), CalcMode::Mixed);
+    EXPECT_EQ(group->checkedAction(), modes[1]);
+}
+
+// Keys reach the window as soon as it exists; the calculator's start (which
+// ends with AC) must not swallow them.
+TEST(StartupKeysTest, AKeyTypedBeforeTheStartIsDeliveredAfterIt) {
+    QtView view;
+    SystemClock clock;
+    Calculator calc(view, clock);
+    MainWindow window(calc);
+    calc.setSettings(GlobalSettings{});
+    window.LayoutPanels();
+    view.attach(window);
+
+    QTest::keyClick(&window, Qt::Key_7);
+    QTest::keyClick(&window, Qt::Key_2);
+    calc.start();
+    window.acceptKeys();
+    EXPECT_EQ(window.findChild<QLabel*>("stxC")->text(), "72");
+    QTest::keyClick(&window, Qt::Key_1);
+    EXPECT_EQ(window.findChild<QLabel*>("stxC")->text(), "721") << "nothing is replayed twice";
+    view.detach();
+}
+
+TEST(PanelFontTest, AMissingFontFallsBackToAJapaneseOne) {
+    const QString fallback = JapaneseFallbackFamily();
+    ASSERT_FALSE(fallback.isEmpty()) << "no Japanese font installed";
+    EXPECT_TRUE(QFontDatabase::writingSystems(fallback).contains(QFontDatabase::Japanese));
+
+    for (const std::string missing : {"ＭＳ Ｐゴシック", "No Such Font 12345", ""}) {
+        const QFont font = PanelFont(missing, 12, true);
+        EXPECT_EQ(QFontInfo(font).family(), fallback) << missing;
+        EXPECT_TRUE(font.bold());
+    }
+    // An installed face is kept, with the Japanese one behind it for the
+    // characters it lacks.
+    const QString latin = QStringLiteral("DejaVu Sans");
+    if (!QFontDatabase::hasFamily(latin)) GTEST_SKIP() << "DejaVu Sans is not installed";
+    EXPECT_EQ(PanelFont(latin.toStdString(), 9, false).families(), QStringList({latin, fallback}));
+}
+
+}  // namespace
+}  // namespace tavrik::ui
