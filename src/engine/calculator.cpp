@@ -48,6 +48,13 @@ void Calculator::setSettings(GlobalSettings settings) {
     applySettings();
 }
 
+void Calculator::applySettings(GlobalSettings settings) {
+    settings_ = std::move(settings);
+    if (currentSetIndex_ != kDefaultSetSlot && currentSetIndex_ > settings_.LastSetIndex)
+        currentSetIndex_ = kDefaultSetSlot;
+    applySettings();
+}
+
 void Calculator::selectSet(int index) {
     currentSetIndex_ = index >= 0 && index <= settings_.LastSetIndex ? index : kDefaultSetSlot;
     applySettings();

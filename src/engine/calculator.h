@@ -44,6 +44,15 @@ class Calculator {
     GlobalSettings& editSettings() { return settings_; }
     // Applies what takes effect at once: tax, rounding, limits, function keys.
     void applySettings();
+    // Takes over edited settings (the settings dialog's apply) and applies
+    // them. The set in force stays, unless it is gone.
+    void applySettings(GlobalSettings settings);
+    // Saves the settings in force with `save(GlobalSettings&)`, which records
+    // in them what it wrote (the section list); its result is returned.
+    template <class Save>
+    bool saveSettings(Save&& save) {
+        return save(settings_);
+    }
     int currentSetIndex() const { return currentSetIndex_; }
     const SettingsSet& currentSet() const;
     void selectSet(int index);

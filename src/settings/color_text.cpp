@@ -12,11 +12,6 @@
 namespace tavrik {
 namespace {
 
-struct NamedColor {
-    std::string_view name;
-    Color color;
-};
-
 constexpr std::array kNamedColors{
     NamedColor{"clBlack", 0x000000},
     NamedColor{"clMaroon", 0x000080},
@@ -89,6 +84,10 @@ std::optional<Color> ParseHex(std::string_view digits) {
 }
 
 }  // namespace
+
+std::span<const NamedColor> NamedColors() {
+    return kNamedColors;
+}
 
 std::string ColorText(Color color) {
     const auto named = std::find_if(kNamedColors.begin(), kNamedColors.end(),

@@ -3,12 +3,21 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "settings/settings_model.h"
 
 namespace tavrik {
+
+struct NamedColor {
+    std::string_view name;
+    Color color;
+};
+
+// The colour identifiers, in the standard order.
+std::span<const NamedColor> NamedColors();
 
 std::string ColorText(Color color);
 

@@ -6,6 +6,8 @@ namespace tavrik::ui {
 
 CalculatorApp::CalculatorApp(SettingsFile settingsFile)
     : settingsFile_(std::move(settingsFile)), calc_(view_, clock_), window_(calc_) {
+    window_.setSettingsSaver(
+        [this](GlobalSettings& settings) { return settingsFile_->Save(settings); });
     start(settingsFile_->Load(GlobalSettings{}));
     if (!settingsFile_->LoadProblem().empty())
         view_.messageBox(BoxKind::Warning, settingsFile_->LoadProblem());

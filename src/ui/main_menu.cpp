@@ -38,6 +38,7 @@ MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands) {
     AddCommand(*operation, "mnuOAC", QStringLiteral("AC"), commands.allClear);
     menu.sets = operation->addMenu(QStringLiteral("設定読込"));
     menu.sets->setObjectName("mnuOS");
+    AddCommand(*operation, "mnuOSet", QStringLiteral("設定変更"), commands.settings);
     AddCommand(*operation, "mnuORS", QStringLiteral("再設定"), commands.reapply);
     menu.settingsPlace = operation->addSeparator();
     QMenu* history = operation->addMenu(QStringLiteral("履歴リスト"));

@@ -14,6 +14,7 @@ namespace tavrik::ui {
 
 struct MainMenuCommands {
     std::function<void()> allClear;      // "AC"
+    std::function<void()> settings;      // "設定変更"
     std::function<void()> reapply;       // "再設定"
     std::function<void()> writeHistory;  // "書出"
     std::function<void()> readHistory;   // "読込"

@@ -17,6 +17,7 @@
 #include "ui/memory_panel.h"
 #include "ui/panel_arrangement.h"
 #include "ui/set_menu.h"
+#include "ui/settings_dialog/settings_dialog.h"
 #include "ui/status_bar.h"
 
 namespace tavrik::ui {
@@ -46,10 +47,10 @@ MainWindow::MainWindow(Calculator& calc)
     // Typed keys belong to the keypad until the user moves into the formula editor.
     setFocus();
     menu_ = BuildMainMenu(
-        *menuBar(), {[this] { calc_.PushBBtn(kAllClear); }, [this] { LayoutPanels(); },
-                     [this] { calc_.writeHistoryFile(); }, [this] { calc_.readHistoryFile(); },
-                     [this](bool on) { calc_.setLogging(on); }, [this] { close(); },
-                     [this](CalcMode mode) { calc_.switchMode(mode); },
+        *menuBar(), {[this] { calc_.PushBBtn(kAllClear); }, [this] { openSettingsDialog(); },
+                     [this] { LayoutPanels(); }, [this] { calc_.writeHistoryFile(); },
+                     [this] { calc_.readHistoryFile(); }, [this](bool on) { calc_.setLogging(on); },
+                     [this] { close(); }, [this](CalcMode mode) { calc_.switchMode(mode); },
                      [this](bool on) { calc_.setGrouping(on); }});
     view_ = BuildViewMenu(*menu_.view, [this](char letter) { viewToggled(letter); });
     popup_ = BuildMainPopupMenu(*this, view_,
@@ -60,6 +61,29 @@ MainWindow::MainWindow(Calculator& calc)
             [this](QPoint at) { popup_->popup(client_->mapToGlobal(at)); });
     client_->installEventFilter(this);
     menuBar()->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() = default;
+
+SettingsDialog& MainWindow::settingsDialog() {
+    if (!settingsDialog_) {
+        SettingsDialogHost host{
+            [this]() -> const GlobalSettings& { return calc_.settings(); },
+            [this] { return calc_.currentSetIndex(); },
+            [this](GlobalSettings settings, int setIndex) {
+                calc_.applySettings(std::move(settings));
+                calc_.selectSet(setIndex);
+                LayoutPanels();
+                refresh(kModeChanged);
+            },
+            [this] { return !settingsSaver_ || calc_.saveSettings(settingsSaver_); }};
+        settingsDialog_ = std::make_unique<SettingsDialog>(std::move(host), this);
+    }
+    return *settingsDialog_;
+}
+
+void MainWindow::openSettingsDialog() {
+    settingsDialog().open();
 }
 
 void MainWindow::LayoutPanels() {

@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 #include <vector>
+#include <functional>
+#include <memory>
 
 #include "ui/keyboard_keys.h"
 #include "ui/main_menu.h"
@@ -22,11 +24,21 @@ class HistoryOperationPanel;
 class HistoryPanel;
 class MemoryPanel;
 class PanelWidget;
+class SettingsDialog;
 class StatusBar;
 
 class MainWindow final : public QMainWindow {
   public:
     explicit MainWindow(Calculator& calc);
+    ~MainWindow() override;
+
+    // How "OK" of the settings dialog writes the settings; without it
+    // nothing is written.
+    void setSettingsSaver(std::function<bool(GlobalSettings&)> saver) {
+        settingsSaver_ = std::move(saver);
+    }
+    // "設定変更": the settings dialog, built the first time it is asked for.
+    SettingsDialog& settingsDialog();
 
     // Builds the panels named by the set in force, arranges them, and tells
     // the calculator the display geometry.
@@ -72,6 +84,7 @@ class MainWindow final : public QMainWindow {
     };
     void handleKey(const TypedKey& typed);
     void BBtnClick(int tag);
+    void openSettingsDialog();
     void showFunctionMenu();
     void setClientSize(int width, int height);
     void placeStatusBar();
@@ -110,6 +123,8 @@ class MainWindow final : public QMainWindow {
     unsigned heldChanges_ = 0;
     bool acceptingKeys_ = false;
     std::vector<TypedKey> earlyKeys_;  // typed before acceptKeys()
+    std::function<bool(GlobalSettings&)> settingsSaver_;
+    std::unique_ptr<SettingsDialog> settingsDialog_;
 };
 
 }  // namespace tavrik::ui

@@ -1,0 +1,77 @@
+// Controls of the settings dialog bound to one settings value each. A value
+// the control cannot show (out of its range, not among its choices) is kept
+// as loaded unless the user changes the control, so that opening the dialog
+// and confirming it leaves the settings as they were.
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QSpinBox>
+#include <QString>
+#include <QStringList>
+#include <string>
+#include <vector>
+
+#include "settings/settings_model.h"
+
+namespace tavrik::ui {
+
+// Gives the widget its object name and its accessible name.
+template <class W>
+W* Named(W* widget, const char* objectName, const QString& accessibleName) {
+    widget->setObjectName(QString::fromLatin1(objectName));
+    widget->setAccessibleName(accessibleName);
+    return widget;
+}
+
+// Adds a captioned row whose label is the control's buddy (Alt shortcut and
+// accessible name in one).
+void AddRow(QFormLayout& form, const QString& caption, QWidget* control);
+
+class SettingSpin final : public QSpinBox {
+  public:
+    SettingSpin(int minimum, int maximum, QWidget* parent = nullptr);
+    void load(int value);
+    int stored() const;
+
+  private:
+    int loaded_ = 0;
+};
+
+// A drop-down list whose entries stand for the given values.
+class SettingChoice final : public QComboBox {
+  public:
+    SettingChoice(const QStringList& captions, std::vector<int> values, QWidget* parent = nullptr);
+    void load(int value);
+    int stored() const;
+
+  private:
+    std::vector<int> values_;
+    int loaded_ = 0;
+};
+
+// A colour box: the named colours of the settings file, the loaded colour
+// when it has no name, and "…" for any other colour.
+class ColorPicker final : public QComboBox {
+  public:
+    explicit ColorPicker(QWidget* parent = nullptr);
+    void load(Color color);
+    Color stored() const;
+    // Adds a colour chosen by the user and selects it.
+    void choose(Color color);
+
+  private:
+    void chooseOther();
+    int chooserIndex_ = 0;
+};
+
+// The fonts installed on the system; a loaded name that is not installed stays as it is.
+class FontPicker final : public QComboBox {
+  public:
+    explicit FontPicker(QWidget* parent = nullptr);
+    void load(const std::string& name);
+    std::string stored() const;
+};
+
+}  // namespace tavrik::ui

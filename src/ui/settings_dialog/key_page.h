@@ -1,0 +1,74 @@
+// Page "K": the keyboard keys assigned to one calculator key, one column per
+// mode; a key pressed in the grid is captured into the current cell.
+#pragma once
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <functional>
+
+#include "settings/key_assignment.h"
+#include "ui/keyboard_keys.h"
+#include "ui/settings_dialog/dialog_prompt.h"
+
+namespace tavrik::ui {
+
+// The grid `sgdKey`: records a key-down and reports the release of the same
+// key with the same modifiers. Arrow keys move within the grid; Tab and
+// Escape keep their dialog meaning.
+class KeyCaptureGrid final : public QTableWidget {
+  public:
+    using Capture = std::function<void(int virtualKey, bool ctrl, bool shift)>;
+    KeyCaptureGrid(Capture capture, QWidget* parent = nullptr);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+  private:
+    Capture capture_;
+    KeyboardKeys keys_;
+    int downKey_ = -1;
+    unsigned downModifiers_ = 0;
+};
+
+class KeyPage final : public QWidget {
+  public:
+    // `jumpTo` selects the tree leaf of a calculator key.
+    KeyPage(DialogPrompt prompt, std::function<void(int code)> jumpTo, QWidget* parent = nullptr);
+
+    // The table the page edits (the dialog's copy).
+    void bind(KeyTable& keys) { keys_ = &keys; }
+    // No calculator key is being edited.
+    void reset();
+    // Stores the key shown so far, then shows the assignments of `code`.
+    void showKey(int code, std::string_view caption);
+    // Adds the grid's assignments to the table.
+    void storeKey();
+
+    void captureKey(int virtualKey, bool ctrl, bool shift);
+    void addRow();
+    void deleteAssignment();
+
+    KeyCaptureGrid* grid() const { return grid_; }
+
+  private:
+    void moveToNextColumn();
+
+    DialogPrompt prompt_;
+    std::function<void(int)> jumpTo_;
+    KeyTable* keys_ = nullptr;
+    int code_ = -1;
+    QCheckBox* suppress_;
+    KeyCaptureGrid* grid_;
+    QPushButton* addRow_;
+    QLabel* name_;
+    QRadioButton* overwrite_;
+    QRadioButton* jump_;
+    QRadioButton* message_;
+    QPushButton* delete_;
+};
+
+}  // namespace tavrik::ui

@@ -1,0 +1,186 @@
+#include "ui/settings_dialog/panel_page.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <array>
+#include <cstdlib>
+
+namespace tavrik::ui {
+
+// Where one panel keeps its common fields; back and digits may be missing.
+struct PanelPage::Fields {
+    char letter;
+    Color SettingsSet::*color;
+    std::string SettingsSet::*font;
+    int SettingsSet::*size;
+    bool SettingsSet::*bold;
+    Color SettingsSet::*fontColor;
+    Color SettingsSet::*back;
+    int SettingsSet::*digits;
+    int minimumSize;
+};
+
+namespace {
+
+using S = SettingsSet;
+constexpr int kMaxFontSize = 50;
+constexpr int kMaxDigits = 100;
+constexpr int kMaxLines = 100;
+constexpr int kMaxHistory = 9999;
+
+const std::array<PanelPage::Fields, 6>& AllFields() {
+    static const std::array<PanelPage::Fields, 6> fields{{
+        {'D', &S::ColorD, &S::FontNameD, &S::FontSizeD, &S::FontBoldD, &S::FontColorD,
+         &S::BackColorD, &S::DigitsD, 0},
+        {'B', &S::ColorB, &S::FontNameB, &S::FontSizeB, &S::FontBoldB, &S::FontColorB, nullptr,
+         &S::DigitsB, 5},
+        {'M', &S::ColorM, &S::FontNameM, &S::FontSizeM, &S::FontBoldM, &S::FontColorM,
+         &S::BackColorM, &S::DigitsM, 5},
+        {'H', &S::ColorH, &S::FontNameH, &S::FontSizeH, &S::FontBoldH, &S::FontColorH,
+         &S::BackColorH, &S::DigitsH, 5},
+        {'S', &S::ColorS, &S::FontNameS, &S::FontSizeS, &S::FontBoldS, &S::FontColorS, nullptr,
+         nullptr, 5},
+        {'F', &S::ColorF, &S::FontNameF, &S::FontSizeF, &S::FontBoldF, &S::FontColorF,
+         &S::BackColorF, &S::DigitsF, 5},
+    }};
+    return fields;
+}
+
+const PanelPage::Fields& FieldsOf(char letter) {
+    for (const PanelPage::Fields& fields : AllFields())
+        if (fields.letter == letter) return fields;
+    return AllFields().front();
+}
+
+// Object names carry the panel letter: "cbcColorD", "spnDigitsH", …
+QString ControlName(const char* kind, char letter) {
+    return QString::fromLatin1(kind) + QChar(letter);
+}
+
+template <class W>
+W* Make(W* widget, const char* kind, char letter) {
+    widget->setObjectName(ControlName(kind, letter));
+    return widget;
+}
+
+}  // namespace
+
+PanelPage::PanelPage(char letter, QWidget* parent)
+    : QWidget(parent),
+      fields_(FieldsOf(letter)),
+      letter_(letter),
+      color_(Make(new ColorPicker, "cbcColor", letter)),
+      font_(Make(new FontPicker, "cmbFontName", letter)),
+      size_(Make(new SettingSpin(fields_.minimumSize, kMaxFontSize), "spnFontSize", letter)),
+      bold_(Make(new QCheckBox(QStringLiteral("太字")), "cbxFontBold", letter)),
+      fontColor_(Make(new ColorPicker, "cbcFontColor", letter)) {
+    auto* form = new QFormLayout(this);
+    AddRow(*form, QStringLiteral("背景色"), color_);
+    AddRow(*form, QStringLiteral("フォント"), font_);
+    AddRow(*form, QStringLiteral("サイズ"), size_);
+    bold_->setAccessibleName(QStringLiteral("太字"));
+    form->addRow(bold_);
+    AddRow(*form, QStringLiteral("色"), fontColor_);
+    if (fields_.back) {
+        back_ = Make(new ColorPicker, "cbcBackColor", letter);
+        AddRow(*form, QStringLiteral("背景色２"), back_);
+    }
+    if (fields_.digits) {
+        digits_ = Make(new SettingSpin(0, kMaxDigits), "spnDigits", letter);
+        AddRow(*form, QStringLiteral("表示桁"), digits_);
+    }
+    switch (letter) {
+        case 'B':
+            pitchB_ = Make(new SettingSpin(0, kMaxDigits), "spnPitch", letter);
+            AddRow(*form, QStringLiteral("間"), pitchB_);
+            break;
+        case 'H': {
+            lines_ = Make(new SettingSpin(1, kMaxLines), "spnLine", letter);
+            variableLines_ = Make(new QCheckBox(QStringLiteral("可変")), "cbxLineVar", letter);
+            variableLines_->setAccessibleName(QStringLiteral("可変"));
+            auto* row = new QHBoxLayout;
+            row->addWidget(lines_);
+            row->addWidget(variableLines_);
+            lines_->setAccessibleName(QStringLiteral("行"));
+            form->addRow(QStringLiteral("行"), row);
+            maxLines_ = Make(new SettingSpin(0, kMaxHistory), "spnMaxLine", letter);
+            AddRow(*form, QStringLiteral("最大履歴"), maxLines_);
+            lineNumbers_ =
+                Make(new SettingChoice({QStringLiteral("なし"), QStringLiteral("AC毎"),
+                                        QStringLiteral("AC毎（数字のみ）"), QStringLiteral("連続"),
+                                        QStringLiteral("連続（数字のみ）")},
+                                       {0, 1, 2, 11, 12}),
+                     "cmbLNoType", letter);
+            AddRow(*form, QStringLiteral("行番"), lineNumbers_);
+            break;
+        }
+        case 'S':
+            moveS_ = Make(new QCheckBox(QStringLiteral("移動")), "cbxMove", letter);
+            moveS_->setAccessibleName(QStringLiteral("移動"));
+            form->addRow(moveS_);
+            break;
+        case 'F':
+            lines_ = Make(new SettingSpin(1, kMaxLines), "spnLine", letter);
+            AddRow(*form, QStringLiteral("行"), lines_);
+            scrollBars_ = Make(
+                new SettingChoice({QStringLiteral("表示しない"), QStringLiteral("縦のみ表示"),
+                                   QStringLiteral("横のみ表示"), QStringLiteral("縦横とも表示")},
+                                  {0, 1, 2, 3}),
+                "cmbScBar", letter);
+            AddRow(*form, QStringLiteral("スクロールバー"), scrollBars_);
+            runButton_ = Make(new QCheckBox(QStringLiteral("＝ボタン")), "cbxFRBtn", letter);
+            runButton_->setAccessibleName(QStringLiteral("＝ボタン"));
+            form->addRow(runButton_);
+            break;
+        default:
+            break;
+    }
+}
+
+void PanelPage::load(const SettingsSet& set) {
+    color_->load(set.*fields_.color);
+    font_->load(set.*fields_.font);
+    size_->load(set.*fields_.size);
+    bold_->setChecked(set.*fields_.bold);
+    fontColor_->load(set.*fields_.fontColor);
+    if (back_) back_->load(set.*fields_.back);
+    if (digits_) digits_->load(set.*fields_.digits);
+    if (pitchB_) pitchB_->load(set.PitchB);
+    if (letter_ == 'H') {
+        lines_->load(std::abs(set.LineH));
+        variableLines_->setChecked(set.LineH < 0);
+        maxLines_->load(set.MaxLineH);
+        lineNumbers_->load(set.LNoTypeH);
+    }
+    if (moveS_) moveS_->setChecked(set.MoveS);
+    if (letter_ == 'F') {
+        lines_->load(set.LineF);
+        scrollBars_->load(set.ScBarF);
+        runButton_->setChecked(set.FRBtnF);
+    }
+}
+
+void PanelPage::store(SettingsSet& set) const {
+    set.*fields_.color = color_->stored();
+    set.*fields_.font = font_->stored();
+    set.*fields_.size = size_->stored();
+    set.*fields_.bold = bold_->isChecked();
+    set.*fields_.fontColor = fontColor_->stored();
+    if (back_) set.*fields_.back = back_->stored();
+    if (digits_) set.*fields_.digits = digits_->stored();
+    if (pitchB_) set.PitchB = pitchB_->stored();
+    if (letter_ == 'H') {
+        const int lines = lines_->stored();
+        set.LineH = variableLines_->isChecked() ? -std::abs(lines) : std::abs(lines);
+        set.MaxLineH = maxLines_->stored();
+        set.LNoTypeH = lineNumbers_->stored();
+    }
+    if (moveS_) set.MoveS = moveS_->isChecked();
+    if (letter_ == 'F') {
+        set.LineF = lines_->stored();
+        set.ScBarF = scrollBars_->stored();
+        set.FRBtnF = runButton_->isChecked();
+    }
+}
+
+}  // namespace tavrik::ui

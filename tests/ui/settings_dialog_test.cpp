@@ -1,0 +1,258 @@
+// The settings dialog driven as a user drives it, over an app started from a
+// settings file in a temporary folder. Message boxes are answered by the test.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+#include "settings/cp932.h"
+#include "settings/file_io.h"
+#include "ui/calculator_app.h"
+#include "ui/settings_dialog/settings_dialog.h"
+
+namespace tavrik::ui {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kIni =
+    "[Tavrik]\r\nSet=標準\r\nSave=0\r\nKeyN55=7777\r\n"
+    "[標準]\r\nMode=D\r\nDisp=DB/M/F\r\nPitch=3\r\nSBA=TT\r\nLineH=-7\r\n"
+    "[作業]\r\nMode=H\r\nDigitsD=12\r\n";
+
+class SettingsDialogTest : public ::testing::Test {
+  protected:
+    SettingsDialogTest()
+        : dir(fs::temp_directory_path() /
+              ("tavrik-dialog-" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()))) {
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        std::ofstream(dir / "Tavrik.ini", std::ios::binary) << cp932::Encode(kIni);
+        app.emplace(SettingsFile(dir / "Tavrik.ini"));
+        dialog().setPrompt([this](BoxKind, const QString& text, bool) {
+            messages << text;
+            return answer;
+        });
+        dialog().activate();
+        dialog().show();
+    }
+    ~SettingsDialogTest() override {
+        app.reset();
+        fs::remove_all(dir);
+    }
+
+    SettingsDialog& dialog() { return app->window().settingsDialog(); }
+    const GlobalSettings& settings() { return app->calculator().settings(); }
+    std::string fileBytes() { return ReadFile(dir / "Tavrik.ini").bytes; }
+    template <class W>
+    W* find(const char* name) {
+        W* widget = dialog().findChild<W*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    void click(const char* button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
+    QTreeWidgetItem* setNode(int slot) { return dialog().tree()->topLevelItem(1)->child(slot); }
+    void rename(const QString& name) {
+        find<QLineEdit>("edtName")->setText(name);
+        click("btnNext");
+    }
+
+    fs::path dir;
+    std::optional<CalculatorApp> app;
+    QStringList messages;
+    bool answer = true;
+};
+
+TEST_F(SettingsDialogTest, OkWithoutChangesKeepsTheFileByteForByte) {
+    const std::string before = fileBytes();
+    dialog().tree()->setCurrentItem(setNode(0));  // visit a set, the keys and function pages
+    dialog().tree()->setCurrentItem(dialog().tree()->topLevelItem(2));
+    dialog().tree()->setCurrentItem(dialog().tree()->topLevelItem(3));
+    const std::string saved = [&] {
+        click("btnOK");
+        return fileBytes();
+    }();
+    // The first save writes every key of the sets; a second one must change nothing.
+    dialog().activate();
+    click("btnOK");
+    EXPECT_EQ(fileBytes(), saved);
+    EXPECT_NE(
+        saved.find(cp932::Encode("[標準]\r\nMode=D\r\nRoundM=0\r\nRoundD=0\r\nDisp=DB/M/Fhs")),
+        std::string::npos)
+        << cp932::Decode(saved).value_or("");
+    EXPECT_NE(saved.find("LineH=-7\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("SBA=TT\r\n"), std::string::npos) << "an unchanged choice keeps its text";
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+}
+
+TEST_F(SettingsDialogTest, RenameIsValidatedInEachCase) {
+    dialog().tree()->setCurrentItem(setNode(0));
+    struct Case {
+        QString name;
+        QString message;  // empty: accepted
+    };
+    for (const Case& c :
+         {Case{"", "設定名称を入力してください"}, Case{"作業", "設定名称が重複しています"},
+          Case{"reserve", "使用できない設定名称です"}, Case{"DEFAULT", "使用できない設定名称です"},
+          Case{"計算", ""}}) {
+        messages.clear();
+        find<QSpinBox>("spnPitch");  // page 2 exists
+        QStackedWidget* pages = find<QStackedWidget>("pgcSet");
+        ASSERT_NE(pages, nullptr);
+        pages->setCurrentIndex(0);
+        rename(c.name);
+        if (c.message.isEmpty()) {
+            EXPECT_TRUE(messages.isEmpty()) << c.name.toStdString();
+            EXPECT_EQ(setNode(0)->text(0), c.name);
+        } else {
+            EXPECT_EQ(messages, QStringList{c.message}) << c.name.toStdString();
+            EXPECT_EQ(pages->currentIndex(), 0) << "the name page stays";
+        }
+    }
+    click("btnOK");
+    EXPECT_EQ(fileBytes().find(cp932::Encode("[標準]")), std::string::npos);
+    EXPECT_NE(fileBytes().find(cp932::Encode("[計算]")), std::string::npos);
+}
+
+TEST_F(SettingsDialogTest, SetsAreAddedUpToTheLimitAndDeleted) {
+    dialog().tree()->setCurrentItem(setNode(0));
+    for (int n = 1; n <= 8; ++n) click("btnAdd");
+    EXPECT_EQ(setNode(2)->text(0), "新規作成1");
+    EXPECT_EQ(setNode(9)->text(0), "新規作成8");
+    EXPECT_FALSE(find<QPushButton>("btnAdd")->isEnabled());
+    dialog().addSet();
+    EXPECT_EQ(messages, QStringList{"これ以上追加できません"});
+
+    messages.clear();
+    answer = false;
+    click("btnDel");
+    EXPECT_EQ(dialog().tree()->topLevelItem(1)->childCount(), 10) << "refused";
+    answer = true;
+    dialog().tree()->setCurrentItem(setNode(0));
+    click("btnDel");
+    EXPECT_EQ(messages.last(), "削除してもよろしいですか？");
+    EXPECT_EQ(dialog().tree()->topLevelItem(1)->childCount(), 9);
+    EXPECT_EQ(setNode(0)->text(0), "作業");
+    EXPECT_TRUE(find<QPushButton>("btnAdd")->isEnabled());
+    click("btnOK");
+    EXPECT_EQ(settings().LastSetIndex, 8);
+    EXPECT_EQ(app->calculator().currentSetIndex(), kDefaultSetSlot) << "the set in force is gone";
+    EXPECT_EQ(fileBytes().find(cp932::Encode("[標準]")), std::string::npos);
+}
+
+TEST_F(SettingsDialogTest, ArrangementListRoundTrips) {
+    dialog().tree()->setCurrentItem(setNode(0));
+    QListWidget* list = find<QListWidget>("clbDisp");
+    ASSERT_EQ(list->count(), 11);
+    EXPECT_EQ(list->item(2)->text(), "----------------");
+    EXPECT_EQ(list->item(6)->text(), "履歴リスト");
+    EXPECT_EQ(list->item(6)->checkState(), Qt::Unchecked);
+    list->setCurrentRow(5);  // 式パネル up, above the second break
+    click("btnDispUp");
+    EXPECT_EQ(list->currentRow(), 4);
+    list->item(6)->setCheckState(Qt::Checked);  // 履歴リスト shown
+    click("btnOK");
+    EXPECT_EQ(settings().SetTable[0].Disp, "DB/MF/Hs");
+}
+
+TEST_F(SettingsDialogTest, KeyCaptureFollowsTheDuplicatePolicies) {
+    dialog().tree()->setCurrentItem(dialog().tree()->topLevelItem(2)->child(2)->child(1));  // "+"
+    QTableWidget* grid = find<QTableWidget>("sgdKey");
+    ASSERT_EQ(grid->rowCount(), 1);
+    grid->setFocus();
+    grid->setCurrentCell(0, 0);
+    QTest::keyClick(grid, Qt::Key_5);
+    EXPECT_EQ(messages, QStringList{"「5」で使用されています"});
+    EXPECT_EQ(grid->item(0, 0), nullptr);
+
+    QTest::keyClick(grid, Qt::Key_F1);
+    EXPECT_EQ(grid->item(0, 0)->text(), "#112");
+    EXPECT_EQ(grid->currentColumn(), 1);
+    QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(grid->item(0, 1)->text(), "Ctrl + A");
+
+    find<QRadioButton>("rbtKUnq1")->setChecked(true);  // overwrite
+    QTest::keyClick(grid, Qt::Key_7);
+    EXPECT_EQ(grid->item(0, 2)->text(), "7");
+
+    find<QRadioButton>("rbtKUnq3")->setChecked(true);  // go to the owner
+    QTest::keyClick(grid, Qt::Key_8);
+    EXPECT_EQ(dialog().tree()->currentItem()->text(0), "8");
+
+    click("btnOK");
+    EXPECT_EQ(settings().Keys[112], "+___");
+    EXPECT_EQ(settings().Keys[255 + 65], "_+__");
+    EXPECT_EQ(settings().Keys[55], "77+7");
+}
+
+TEST_F(SettingsDialogTest, DeletedAssignmentIsStoredAsUnderscore) {
+    dialog().tree()->setCurrentItem(dialog().tree()->topLevelItem(2)->child(0)->child(7));  // "7"
+    QTableWidget* grid = find<QTableWidget>("sgdKey");
+    grid->setCurrentCell(0, 0);
+    click("btnKDel");
+    EXPECT_TRUE(grid->item(0, 0)->text().isEmpty());
+    click("btnOK");
+    EXPECT_NE(fileBytes().find("KeyN55=_777\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsDialogTest, FunctionGridStoresAndReloads) {
+    dialog().tree()->setCurrentItem(dialog().tree()->topLevelItem(3));
+    QTableWidget* grid = find<QTableWidget>("sgdFunc");
+    grid->item(0, 1)->setText("三角");
+    grid->item(3, 1)->setText("F#105 (f105)");
+    click("btnOK");
+    EXPECT_EQ(settings().FName[1], "三角");
+    EXPECT_EQ(settings().F[6 + 2], 105);
+
+    dialog().activate();
+    EXPECT_EQ(grid->item(3, 1)->text(), "F#105 (f105)");
+    EXPECT_NE(fileBytes().find("F9=105\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsDialogTest, ApplyForNowAndCancelAffectWindowAndFile) {
+    const std::string before = fileBytes();
+    dialog().tree()->setCurrentItem(setNode(0));
+    QStackedWidget* pages = find<QStackedWidget>("pgcSet");
+    pages->setCurrentIndex(1);
+    find<QSpinBox>("spnPitch")->setValue(9);
+    click("btnCancel");
+    dialog().activate();
+    EXPECT_EQ(settings().SetTable[0].Pitch, 3);
+    dialog().tree()->setCurrentItem(setNode(0));
+    EXPECT_EQ(find<QSpinBox>("spnPitch")->value(), 3) << "cancel discards the edits";
+
+    find<QSpinBox>("spnPitch")->setValue(9);
+    answer = false;
+    click("btnTemp");
+    EXPECT_EQ(settings().SetTable[0].Pitch, 3) << "not confirmed";
+    answer = true;
+    click("btnTemp");
+    EXPECT_EQ(messages.last(), "変更は保存されませんがよろしいですか？");
+    EXPECT_EQ(settings().SetTable[0].Pitch, 9);
+    EXPECT_EQ(app->calculator().currentSet().Pitch, 9) << "applied to the window";
+    EXPECT_EQ(fileBytes(), before) << "nothing written";
+
+    // The settings folder is replaced by a plain file, which even root cannot write into.
+    dialog().activate();
+    const fs::path away = dir.string() + "-away";
+    fs::remove_all(away);
+    fs::rename(dir, away);
+    std::ofstream(dir).put('x');
+    click("btnOK");
+    fs::remove(dir);
+    fs::rename(away, dir);
+    EXPECT_EQ(messages.last(), "ファイルが作成できませんでした");
+    EXPECT_EQ(fileBytes(), before) << "the file stays as it was";
+    EXPECT_EQ(settings().SetTable[0].Pitch, 9) << "the settings stay applied";
+}
+
+}  // namespace
+}  // namespace tavrik::ui
