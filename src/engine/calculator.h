@@ -93,6 +93,11 @@ class Calculator {
 
     // --- history panel, history file and log ------------------------------
     void toggleRecording();
+    // Sets the recording switch and clears the selection, as a click on it does.
+    void setRecording(bool on);
+    void selectHistoryLine(int index) { history_.select(index); }
+    // The "↓" check: replay moves the selection down one line.
+    void setHistoryMoveDown(bool on) { history_.setMoveDown(on); }
     void clearHistory() { history_.clear(); }
     void deleteHistoryLine() { history_.deleteSelected(); }
     // Feeds the selected line into the keypad: a value as typed, an operation

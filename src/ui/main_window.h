@@ -4,12 +4,14 @@
 #pragma once
 
 #include <QMainWindow>
-#include <vector>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "ui/keyboard_keys.h"
 #include "ui/main_menu.h"
+#include "ui/panel_arrangement.h"
+#include "ui/view_menu.h"
 
 #include "engine/calculator.h"
 
@@ -19,6 +21,9 @@ class ButtonPanel;
 class DisplayPanel;
 class FormulaPanel;
 class GuideLayer;
+class HistoryOperationPanel;
+class HistoryPanel;
+class MemoryPanel;
 class PanelWidget;
 class SettingsDialog;
 class StatusBar;
@@ -51,7 +56,7 @@ class MainWindow final : public QMainWindow {
     // the order typed; from now on keys go to it directly.
     void acceptKeys();
 
-    bool statusBarShown() const { return statusChecked_; }
+    bool statusBarShown() const { return view_.statusBar->isChecked(); }
     void reapplyStatusBar();
 
     WindowBehaviours& behaviours() { return *behaviours_; }
@@ -74,7 +79,6 @@ class MainWindow final : public QMainWindow {
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -89,8 +93,21 @@ class MainWindow final : public QMainWindow {
     void setClientSize(int width, int height);
     void placeStatusBar();
     void placeGuideBars();
-    void buildPopupMenu();
+    // Builds the panel of a letter from the set, creating it the first time.
+    void buildPanel(char letter, const SettingsSet& set);
     PanelWidget* panelOf(char letter) const;
+    // A stretching history panel reaches the bottom of the client area.
+    void stretchHistory();
+    void orderTabs(const Arrangement& arrangement);
+
+    // "表示" items: the status bar or a panel follows its check.
+    void applyViewCheck(char letter);
+    void viewToggled(char letter);
+    // "全表示" and "全非表示".
+    void showAll(bool shown);
+    // "設定読込".
+    void showSetMenu();
+    void chooseSet(int index);
     void fillWithFormulaPanel();
 
     Calculator& calc_;
@@ -100,14 +117,17 @@ class MainWindow final : public QMainWindow {
     StatusBar* statusBar_;
     GuideLayer* guides_;
     WindowBehaviours* behaviours_;
-    QMenu* popup_;                     // the main pop-up menu
+    ViewMenu view_;
+    QMenu* popup_;                     // the main pop-up menu of the window background
     DisplayPanel* display_ = nullptr;  // built when the set names it
     ButtonPanel* buttons_ = nullptr;
+    MemoryPanel* memory_ = nullptr;
+    HistoryPanel* history_ = nullptr;
+    HistoryOperationPanel* historyOps_ = nullptr;
     FormulaPanel* formula_ = nullptr;
     std::string shownBeforeMaximise_;  // letters of the panels "最大表示" hid
     int refreshHolds_ = 0;
     unsigned heldChanges_ = 0;
-    bool statusChecked_ = true;  // the "ステータスバー" check
     bool acceptingKeys_ = false;
     std::vector<TypedKey> earlyKeys_;  // typed before acceptKeys()
     std::function<bool(GlobalSettings&)> settingsSaver_;
