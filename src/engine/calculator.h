@@ -100,6 +100,8 @@ class Calculator : public SheetHost {
 
     // --- history panel, history file and log ------------------------------
     void toggleRecording();
+    // Sets the recording switch and clears the selection, as a click on it does.
+    void setRecording(bool on);
     // Selects a line of the current list; -1 selects none.
     void selectHistoryLine(int index) { history_.select(index); }
     // The "↓" check: replay moves the selection down one line.

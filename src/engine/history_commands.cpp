@@ -42,7 +42,11 @@ int ReplayCode(std::string_view text, bool& unreadable) {
 }  // namespace
 
 void Calculator::toggleRecording() {
-    history_.setRecording(!history_.recording());
+    setRecording(!history_.recording());
+}
+
+void Calculator::setRecording(bool on) {
+    history_.setRecording(on);
     history_.select(-1);
 }
 

@@ -36,7 +36,10 @@ MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands) {
     MainMenu menu;
     QMenu* operation = AddMenu(bar, "mnuO", QStringLiteral("操作"));
     AddCommand(*operation, "mnuOAC", QStringLiteral("AC"), commands.allClear);
+    menu.sets = operation->addMenu(QStringLiteral("設定読込"));
+    menu.sets->setObjectName("mnuOS");
     AddCommand(*operation, "mnuOSet", QStringLiteral("設定変更"), commands.settings);
+    AddCommand(*operation, "mnuORS", QStringLiteral("再設定"), commands.reapply);
     menu.settingsPlace = operation->addSeparator();
     QMenu* history = operation->addMenu(QStringLiteral("履歴リスト"));
     history->setObjectName("mnuOH");
@@ -65,7 +68,7 @@ MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands) {
     mode->addSeparator();
     menu.grouping = AddCheck(*mode, "mnuMKK3", QStringLiteral("桁区切"), commands.grouping);
 
-    AddMenu(bar, "mnuV", QStringLiteral("表示"));
+    menu.view = AddMenu(bar, "mnuV", QStringLiteral("表示"));
     menu.functions = AddMenu(bar, "mnuF", QStringLiteral("関数"));
     // "ヘルプ" joins the bar once its commands exist: an empty menu is not shown.
     return menu;

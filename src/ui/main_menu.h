@@ -15,6 +15,7 @@ namespace tavrik::ui {
 struct MainMenuCommands {
     std::function<void()> allClear;      // "AC"
     std::function<void()> settings;      // "設定変更"
+    std::function<void()> reapply;       // "再設定"
     std::function<void()> writeHistory;  // "書出"
     std::function<void()> readHistory;   // "読込"
     std::function<void(bool)> log;       // "ログ（開始）" checked or unchecked
@@ -25,13 +26,15 @@ struct MainMenuCommands {
 
 // The items whose check marks and captions follow the calculator.
 struct MainMenu {
-    // The separator after "AC": the settings commands of "操作" ("設定読込",
-    // "再設定") are inserted before it.
+    // The separator that ends the settings commands of "操作" ("設定読込",
+    // "再設定"); later commands of that group are inserted before it.
     QAction* settingsPlace = nullptr;
     QAction* log = nullptr;
     std::array<QAction*, 4> modes{};  // in the order D, H, T, C
     QAction* grouping = nullptr;
     QMenu* functions = nullptr;  // "関数", filled from the calculator's function menu
+    QMenu* sets = nullptr;       // "設定読込", filled from the loaded sets
+    QMenu* view = nullptr;       // "表示"
 };
 
 MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands);

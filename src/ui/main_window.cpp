@@ -1,6 +1,8 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScopeGuard>
@@ -8,20 +10,25 @@
 
 #include "engine/button_codes.h"
 #include "ui/button_panel.h"
+#include "ui/desktop_capabilities.h"
 #include "ui/display_panel.h"
 #include "ui/formula_panel.h"
+#include "ui/guide_lines.h"
+#include "ui/history_operation_panel.h"
+#include "ui/history_panel.h"
 #include "ui/keyboard_keys.h"
 #include "ui/main_menu.h"
+#include "ui/memory_panel.h"
 #include "ui/panel_arrangement.h"
+#include "ui/set_menu.h"
 #include "ui/settings_dialog/settings_dialog.h"
 #include "ui/status_bar.h"
+#include "ui/window_behaviours.h"
 
 namespace tavrik::ui {
 
 namespace {
 
-// Letters of the panels this window builds so far.
-constexpr std::string_view kBuiltPanels = "DBF";
 // The panels that give way to the maximised formula panel.
 constexpr std::string_view kPanelsBesideFormula = "DBMHS";
 
@@ -37,7 +44,16 @@ bool Shows(const std::string& disp, char letter) {
 }  // namespace
 
 MainWindow::MainWindow(Calculator& calc)
-    : calc_(calc), client_(new QWidget(this)), statusBar_(new StatusBar(client_)) {
+    : calc_(calc),
+      client_(new QWidget(this)),
+      statusBar_(new StatusBar(client_)),
+      guides_(new GuideLayer(
+          client_, [this] { return statusBarShown() ? statusBar_->height() : 0; },
+          [this](const QString& position) { statusBar_->showMessage(position); })),
+      behaviours_(new WindowBehaviours(
+          *this, DetectDesktopCapabilities(),
+          {[this](bool on) { statusBar_->setTopmostMark(on); }, [this] { ArrangePanels(false); },
+           [this](bool on) { guides_->setSeeThrough(on); }})) {
     setObjectName("TavrikF");
     setWindowTitle(QStringLiteral("Tavrik"));
     setCentralWidget(client_);
@@ -46,11 +62,28 @@ MainWindow::MainWindow(Calculator& calc)
     setFocus();
     menu_ = BuildMainMenu(
         *menuBar(), {[this] { calc_.PushBBtn(kAllClear); }, [this] { openSettingsDialog(); },
-                     [this] { calc_.writeHistoryFile(); }, [this] { calc_.readHistoryFile(); },
-                     [this](bool on) { calc_.setLogging(on); }, [this] { close(); },
-                     [this](CalcMode mode) { calc_.switchMode(mode); },
+                     [this] { LayoutPanels(); }, [this] { calc_.writeHistoryFile(); },
+                     [this] { calc_.readHistoryFile(); }, [this](bool on) { calc_.setLogging(on); },
+                     [this] { close(); }, [this](CalcMode mode) { calc_.switchMode(mode); },
                      [this](bool on) { calc_.setGrouping(on); }});
+    view_ = BuildViewMenu(*menu_.view, [this](char letter) { viewToggled(letter); });
+    popup_ = BuildMainPopupMenu(*this, view_, behaviours_->menuShownAction(),
+                                {[this] { calc_.PushBBtn(kAllClear); }, [this] { showAll(true); },
+                                 [this] { showAll(false); }, [this] { close(); }});
+    client_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(client_, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { popup_->popup(client_->mapToGlobal(at)); });
+    client_->installEventFilter(this);
     menuBar()->installEventFilter(this);
+    behaviours_->addMenuItems(*menuBar(), menu_.grouping);
+    behaviours_->dragByBackground(*client_);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (behaviours_->acceptClose())
+        QMainWindow::closeEvent(event);
+    else
+        event->ignore();
 }
 
 MainWindow::~MainWindow() = default;
@@ -62,8 +95,12 @@ SettingsDialog& MainWindow::settingsDialog() {
             [this] { return calc_.currentSetIndex(); },
             [this](GlobalSettings settings, int setIndex) {
                 calc_.applySettings(std::move(settings));
+                behaviours_->applyMenuCaptions(calc_.settings());
                 calc_.selectSet(setIndex);
                 LayoutPanels();
+                // The layout took alpha blending from the set; the "透過"
+                // check, which the user may have changed, decides it.
+                behaviours_->restoreTransparencyCheck();
                 refresh(kModeChanged);
             },
             [this] { return !settingsSaver_ || calc_.saveSettings(settingsSaver_); }};
@@ -78,40 +115,91 @@ void MainWindow::openSettingsDialog() {
 
 void MainWindow::LayoutPanels() {
     const SettingsSet& set = calc_.currentSet();
-    statusChecked_ = set.StatusBarShown();
-    statusBar_->setVisible(statusChecked_);
+    behaviours_->applySet(set);
+    view_.statusBar->setChecked(set.StatusBarShown());
+    statusBar_->setVisible(set.StatusBarShown());
 
+    // A letter in upper case: present and shown; only in lower case: present
+    // and hidden; in neither: absent, with its "表示" item removed.
     const std::string& disp = set.Disp;
-    for (char letter : kBuiltPanels) {
-        if (!Names(disp, letter)) {
-            if (PanelWidget* panel = panelOf(letter)) panel->hide();
-            continue;
-        }
-        if (letter == 'D') {
+    for (char letter : kPanelLetters) {
+        // The history operation panel comes only with the history list.
+        const bool named = Names(disp, letter) && (letter != 'S' || Names(disp, 'H'));
+        if (named) buildPanel(letter, set);
+        PanelWidget* panel = panelOf(letter);
+        QAction* item = view_.panel(letter);
+        item->setVisible(named && panel);
+        item->setChecked(named && panel && Shows(disp, letter));
+        if (panel) panel->setVisible(item->isChecked());
+    }
+    // History is recorded exactly while the history operation panel is shown.
+    calc_.setRecording(view_.panel('S')->isChecked());
+    showSetMenu();
+    ArrangePanels(true);
+    placeGuideBars();
+    // A new layout ends the maximised formula panel, and with it the disabled "表示".
+    view_.menu->setEnabled(true);
+    refresh(kDisplayChanged | kStatusChanged | kKeypadChanged | kMemoryChanged | kHistoryChanged);
+}
+
+void MainWindow::buildPanel(char letter, const SettingsSet& set) {
+    switch (letter) {
+        case 'D':
             if (!display_) display_ = new DisplayPanel(client_);
             display_->build(set);
-        } else if (letter == 'B') {
+            break;
+        case 'B':
             if (!buttons_) buttons_ = new ButtonPanel(client_, [this](int tag) { BBtnClick(tag); });
             buttons_->build(set);
-        } else if (letter == 'F') {
+            break;
+        case 'M':
+            if (!memory_)
+                memory_ =
+                    new MemoryPanel(client_, {[this](int slot) { calc_.selectMemory(slot); },
+                                              [this](int slot) { calc_.storeMemory(slot); },
+                                              [this](int slot) { calc_.recallMemory(slot); }});
+            memory_->build(set);
+            break;
+        case 'H':
+            if (!history_)
+                history_ = new HistoryPanel(client_, std::as_const(calc_).history(),
+                                            [this](int row) { calc_.selectHistoryLine(row); });
+            history_->build(set);
+            break;
+        case 'S':
+            if (!historyOps_)
+                historyOps_ = new HistoryOperationPanel(
+                    client_,
+                    {[this] { calc_.clearHistory(); }, [this] { calc_.deleteHistoryLine(); },
+                     [this] { calc_.replayHistoryLine(); },
+                     [this](bool on) { calc_.setHistoryMoveDown(on); },
+                     [this] { calc_.toggleRecording(); }});
+            historyOps_->build(set);
+            break;
+        case 'F':
             if (!formula_)
                 formula_ = new FormulaPanel(
                     client_, calc_,
                     {[this](bool on) { MaximiseFormulaPanel(on); }, [this] { close(); },
                      [this](const std::function<void()>& command) { withRefreshHeld(command); }});
             formula_->build(set);
-        }
-        panelOf(letter)->setVisible(Shows(disp, letter));
+            break;
+        default:
+            break;
     }
-    ArrangePanels(true);
-    // A new layout ends the maximised formula panel, and with it the disabled "表示".
-    if (QMenu* viewMenu = menuBar()->findChild<QMenu*>("mnuV")) viewMenu->setEnabled(true);
-    refresh(kDisplayChanged | kStatusChanged | kKeypadChanged);
+}
+
+// The guide bars at the set's positions; the client area grows to hold them.
+void MainWindow::placeGuideBars() {
+    const GuidePlacement placed = guides_->place(calc_.currentSet(), client_->size());
+    if (placed.client != client_->size())
+        setClientSize(placed.client.width(), placed.client.height());
 }
 
 void MainWindow::ArrangePanels(bool first) {
     if (formula_ && formula_->maximised()) return fillWithFormulaPanel();
-    int top = statusChecked_ ? statusBar_->preferredHeight() : 0;
+    int top = statusBarShown() ? statusBar_->preferredHeight() : 0;
+    guides_->keepBelow(top);
     const bool displaySpans = display_ && !display_->isHidden() && display_->spansTop();
     if (displaySpans) {
         display_->move(0, top);
@@ -123,6 +211,10 @@ void MainWindow::ArrangePanels(bool first) {
             if (letter == 'D' && displaySpans) return std::nullopt;
             const PanelWidget* panel = panelOf(letter);
             if (!panel || panel->isHidden()) return std::nullopt;
+            if (panel == history_) {
+                history_->restoreHeight();
+                return PanelSize{panel->width(), panel->height(), history_->stretches()};
+            }
             return PanelSize{panel->width(), panel->height()};
         });
     for (const PlacedPanel& placed : arrangement.panels) {
@@ -138,14 +230,34 @@ void MainWindow::ArrangePanels(bool first) {
         height = std::max(height, client_->height());
     }
     setClientSize(width, height);
+    stretchHistory();
     if (displaySpans) display_->fitWidth(std::max(arrangement.right, width));
     if (display_) calc_.setGeometry(display_->geometry());
+    orderTabs(arrangement);
+}
+
+void MainWindow::stretchHistory() {
+    if (history_ && !history_->isHidden() && history_->stretches())
+        history_->setPanelHeight(client_->height() - history_->y());
+}
+
+// Tab goes through the panels' focusable controls in the order of `Disp`.
+void MainWindow::orderTabs(const Arrangement& arrangement) {
+    QWidget* previous = nullptr;
+    for (const PlacedPanel& placed : arrangement.panels) {
+        for (QWidget* control : panelOf(placed.letter)->findChildren<QWidget*>()) {
+            if (!(control->focusPolicy() & Qt::TabFocus)) continue;
+            if (previous) QWidget::setTabOrder(previous, control);
+            previous = control;
+        }
+    }
 }
 
 void MainWindow::setClientSize(int width, int height) {
     client_->setMinimumSize(width, height);
     client_->resize(width, height);
-    resize(width, height + menuBar()->sizeHint().height());
+    const int menuHeight = menuBar()->isVisibleTo(this) ? menuBar()->sizeHint().height() : 0;
+    resize(width, height + menuHeight);
     placeStatusBar();
 }
 
@@ -161,6 +273,11 @@ void MainWindow::refresh(unsigned changes) {
     if ((changes & kDisplayChanged) && display_) display_->setText(calc_.displayText());
     if (changes & kStatusChanged) statusBar_->showLine(calc_.status());
     if ((changes & kKeypadChanged) && buttons_) buttons_->showFace(calc_.keypad());
+    if ((changes & kMemoryChanged) && memory_) memory_->showRegisters(calc_.memory());
+    if (changes & (kHistoryChanged | kModeChanged)) {
+        if (history_) history_->showHistory();
+        if (historyOps_) historyOps_->showState(std::as_const(calc_).history());
+    }
     if ((changes & kSheetChanged) && formula_) formula_->showSheet();
     if (changes & kModeChanged) {
         menu_.modes[static_cast<std::size_t>(ModeIndex(calc_.mode()))]->setChecked(true);
@@ -195,8 +312,44 @@ void MainWindow::showFunctionMenu() {
 }
 
 void MainWindow::reapplyStatusBar() {
-    statusBar_->setVisible(statusChecked_);
+    viewToggled(kStatusBarItem);
+}
+
+void MainWindow::applyViewCheck(char letter) {
+    if (letter == kStatusBarItem)
+        statusBar_->setVisible(view_.statusBar->isChecked());
+    else if (PanelWidget* panel = panelOf(letter))
+        panel->setVisible(view_.panel(letter)->isChecked());
+}
+
+void MainWindow::viewToggled(char letter) {
+    applyViewCheck(letter);
     ArrangePanels(false);
+}
+
+// Absent panels have no visible item and stay absent.
+void MainWindow::showAll(bool shown) {
+    const auto set = [&](QAction* item, char letter) {
+        if (!item->isVisible() || item->isChecked() == shown) return;
+        item->setChecked(shown);
+        applyViewCheck(letter);
+    };
+    set(view_.statusBar, kStatusBarItem);
+    for (char letter : kPanelLetters) set(view_.panel(letter), letter);
+    ArrangePanels(false);
+}
+
+void MainWindow::showSetMenu() {
+    FillSetMenu(*menu_.sets, calc_.settings(), calc_.currentSetIndex(),
+                [this](int index) { chooseSet(index); });
+}
+
+// The chosen set is laid out, and its mode entered when it differs.
+void MainWindow::chooseSet(int index) {
+    calc_.selectSet(index);
+    LayoutPanels();
+    const CalcMode mode = ModeFromLetter(calc_.currentSet().Mode);
+    if (mode != calc_.mode()) calc_.switchMode(mode);
 }
 
 void MainWindow::withRefreshHeld(const std::function<void()>& command) {
@@ -209,7 +362,7 @@ void MainWindow::withRefreshHeld(const std::function<void()>& command) {
 
 void MainWindow::MaximiseFormulaPanel(bool on) {
     if (on) {
-        if (QMenu* viewMenu = menuBar()->findChild<QMenu*>("mnuV")) viewMenu->setEnabled(false);
+        view_.menu->setEnabled(false);
         shownBeforeMaximise_.clear();
         for (char letter : kPanelsBesideFormula) {
             PanelWidget* panel = panelOf(letter);
@@ -221,15 +374,19 @@ void MainWindow::MaximiseFormulaPanel(bool on) {
         return;
     }
     LayoutPanels();
-    for (char letter : kPanelsBesideFormula)
-        if (PanelWidget* panel = panelOf(letter))
-            panel->setVisible(shownBeforeMaximise_.find(letter) != std::string::npos);
+    for (char letter : kPanelsBesideFormula) {
+        if (PanelWidget* panel = panelOf(letter)) {
+            const bool shown = shownBeforeMaximise_.find(letter) != std::string::npos;
+            panel->setVisible(shown);
+            view_.panel(letter)->setChecked(shown);
+        }
+    }
     ArrangePanels(true);
 }
 
 // Below the status bar, the whole client area.
 void MainWindow::fillWithFormulaPanel() {
-    const int top = statusChecked_ ? statusBar_->preferredHeight() : 0;
+    const int top = statusBarShown() ? statusBar_->preferredHeight() : 0;
     formula_->fill(QRect(0, top, client_->width(), std::max(0, client_->height() - top)));
 }
 
@@ -297,6 +454,7 @@ void MainWindow::changeEvent(QEvent* event) {
 // takes the keyboard back (the menu bar lets go when it loses the focus) and
 // that Escape clears as usual.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize) stretchHistory();
     if (watched == menuBar() && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Escape) {
@@ -314,6 +472,12 @@ PanelWidget* MainWindow::panelOf(char letter) const {
             return display_;
         case 'B':
             return buttons_;
+        case 'M':
+            return memory_;
+        case 'H':
+            return history_;
+        case 'S':
+            return historyOps_;
         case 'F':
             return formula_;
         default:

@@ -4,12 +4,14 @@
 #pragma once
 
 #include <QMainWindow>
-#include <vector>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "ui/keyboard_keys.h"
 #include "ui/main_menu.h"
+#include "ui/panel_arrangement.h"
+#include "ui/view_menu.h"
 
 #include "engine/calculator.h"
 
@@ -18,9 +20,14 @@ namespace tavrik::ui {
 class ButtonPanel;
 class DisplayPanel;
 class FormulaPanel;
+class GuideLayer;
+class HistoryOperationPanel;
+class HistoryPanel;
+class MemoryPanel;
 class PanelWidget;
 class SettingsDialog;
 class StatusBar;
+class WindowBehaviours;
 
 class MainWindow final : public QMainWindow {
   public:
@@ -49,9 +56,10 @@ class MainWindow final : public QMainWindow {
     // the order typed; from now on keys go to it directly.
     void acceptKeys();
 
-    bool statusBarShown() const { return statusChecked_; }
+    bool statusBarShown() const { return view_.statusBar->isChecked(); }
     void reapplyStatusBar();
 
+    WindowBehaviours& behaviours() { return *behaviours_; }
     // "最大表示": the formula panel alone fills the window and "表示" is
     // disabled; cleared, the layout is built again with the other panels
     // shown as they were.
@@ -70,6 +78,7 @@ class MainWindow final : public QMainWindow {
     void keyReleaseEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -83,7 +92,22 @@ class MainWindow final : public QMainWindow {
     void showFunctionMenu();
     void setClientSize(int width, int height);
     void placeStatusBar();
+    void placeGuideBars();
+    // Builds the panel of a letter from the set, creating it the first time.
+    void buildPanel(char letter, const SettingsSet& set);
     PanelWidget* panelOf(char letter) const;
+    // A stretching history panel reaches the bottom of the client area.
+    void stretchHistory();
+    void orderTabs(const Arrangement& arrangement);
+
+    // "表示" items: the status bar or a panel follows its check.
+    void applyViewCheck(char letter);
+    void viewToggled(char letter);
+    // "全表示" and "全非表示".
+    void showAll(bool shown);
+    // "設定読込".
+    void showSetMenu();
+    void chooseSet(int index);
     void fillWithFormulaPanel();
 
     Calculator& calc_;
@@ -91,13 +115,19 @@ class MainWindow final : public QMainWindow {
     KeyboardKeys keys_;
     QWidget* client_;
     StatusBar* statusBar_;
+    GuideLayer* guides_;
+    WindowBehaviours* behaviours_;
+    ViewMenu view_;
+    QMenu* popup_;                     // the main pop-up menu of the window background
     DisplayPanel* display_ = nullptr;  // built when the set names it
     ButtonPanel* buttons_ = nullptr;
+    MemoryPanel* memory_ = nullptr;
+    HistoryPanel* history_ = nullptr;
+    HistoryOperationPanel* historyOps_ = nullptr;
     FormulaPanel* formula_ = nullptr;
     std::string shownBeforeMaximise_;  // letters of the panels "最大表示" hid
     int refreshHolds_ = 0;
     unsigned heldChanges_ = 0;
-    bool statusChecked_ = true;  // the "ステータスバー" check
     bool acceptingKeys_ = false;
     std::vector<TypedKey> earlyKeys_;  // typed before acceptKeys()
     std::function<bool(GlobalSettings&)> settingsSaver_;

@@ -17,12 +17,15 @@ Arrangement ArrangeColumns(std::string_view disp, int top,
 
     int x = 0;
     int y = top;
+    const auto newColumn = [&] {
+        finishColumn();
+        x = result.right;
+        y = top;
+    };
     for (char c : disp) {
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
         if (c == '/') {
-            finishColumn();
-            x = result.right;
-            y = top;
+            newColumn();
             continue;
         }
         const std::optional<PanelSize> size = shownPanel(c);
@@ -31,6 +34,7 @@ Arrangement ArrangeColumns(std::string_view disp, int top,
         y += size->height;
         result.right = std::max(result.right, x + size->width);
         result.bottom = std::max(result.bottom, y);
+        if (size->endsColumn) newColumn();
     }
     finishColumn();
     return result;

@@ -13,6 +13,7 @@ namespace tavrik::ui {
 struct PanelSize {
     int width = 0;
     int height = 0;
+    bool endsColumn = false;  // a panel that stretches to the window bottom
 };
 
 struct PlacedPanel {
@@ -30,7 +31,8 @@ struct Arrangement {
 };
 
 // `shownPanel` gives the size of the panel of an upper-case letter when that
-// panel is present and shown, nothing otherwise. Columns start at `top`.
+// panel is present and shown, nothing otherwise. Columns start at `top`; a
+// panel that ends its column is followed by a new column.
 Arrangement ArrangeColumns(std::string_view disp, int top,
                            const std::function<std::optional<PanelSize>(char)>& shownPanel);
 

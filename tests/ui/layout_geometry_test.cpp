@@ -144,6 +144,16 @@ TEST_F(ArrangeColumnsTest, RepeatedSlashMakesNoEmptyColumn) {
     EXPECT_EQ(a.right, 380);
 }
 
+TEST_F(ArrangeColumnsTest, StretchingPanelEndsItsColumn) {
+    shown['H'] = {120, 60, true};
+    const Arrangement a = arrange("DHB/F");
+    EXPECT_EQ(find(a, 'H')->x, 0);
+    EXPECT_EQ(find(a, 'H')->width, 200) << "widened to its finished column";
+    EXPECT_EQ(find(a, 'B')->x, 200);
+    EXPECT_EQ(find(a, 'B')->y, 0);
+    EXPECT_EQ(find(a, 'F')->x, 380);
+}
+
 TEST_F(ArrangeColumnsTest, EmptyDispGivesEmptyWindow) {
     const Arrangement a = arrange("", 22);
     EXPECT_TRUE(a.panels.empty());

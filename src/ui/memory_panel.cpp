@@ -1,0 +1,104 @@
+#include "ui/memory_panel.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+
+#include "ui/layout_limits.h"
+#include "ui/panel_font.h"
+
+namespace tavrik::ui {
+
+namespace {
+
+constexpr int kKeyDigits = 3;  // store and recall keys are three "8" wide
+
+QPushButton* MakeKey(QWidget* parent, const QString& name, const std::function<void()>& onClick) {
+    auto* key = new QPushButton(parent);
+    key->setObjectName(name);
+    // Typed keys belong to the window, as on the key panel.
+    key->setFocusPolicy(Qt::NoFocus);
+    QObject::connect(key, &QPushButton::clicked, key, onClick);
+    return key;
+}
+
+}  // namespace
+
+MemoryPanel::MemoryPanel(QWidget* parent, Commands commands)
+    : PanelWidget(parent), commands_(std::move(commands)) {
+    setObjectName("pnlM");
+    setAccessibleName(QStringLiteral("メモリパネル"));
+    for (int slot = 0; slot < kSlots; ++slot) {
+        Row& row = rows_[static_cast<std::size_t>(slot)];
+        const QString digit = QString::number(slot);
+        row.store = MakeKey(this, "btnM" + digit + "I", [this, slot] { commands_.store(slot); });
+        row.value = new QLabel(this);
+        row.value->setObjectName("stxM" + digit);
+        row.value->setTextFormat(Qt::PlainText);
+        row.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        row.value->setAutoFillBackground(true);
+        row.value->installEventFilter(this);
+        row.recall = MakeKey(this, "btnM" + digit + "O", [this, slot] { commands_.recall(slot); });
+        row.recall->setText(QString::fromUtf8(MemoryRegisters::kStoreCaption));
+        row.recall->setAccessibleName(row.recall->text());
+    }
+}
+
+void MemoryPanel::build(const SettingsSet& set) {
+    pitch_ = LayoutPitch(set.Pitch);
+    const int pitch = pitch_;
+    const QFont font = PanelFont(set.FontNameM, set.FontSizeM, set.FontBoldM);
+    const QFontMetrics metrics(font);
+    const int eight = metrics.horizontalAdvance(QStringLiteral("8"));
+    const int rowHeight = metrics.height() + 4;
+    const int keyWidth = kKeyDigits * eight;
+    const int valueWidth = (LayoutDigits(set.DigitsM) + 1) * eight;
+
+    for (int slot = 0; slot < kSlots; ++slot) {
+        const Row& row = rows_[static_cast<std::size_t>(slot)];
+        const int top = pitch + slot * rowHeight;
+        row.store->setGeometry(pitch, top, keyWidth, rowHeight);
+        row.value->setGeometry(row.store->geometry().right() + 2, top, valueWidth, rowHeight);
+        row.recall->setGeometry(row.value->geometry().right() + 2, top, keyWidth, rowHeight);
+        for (QWidget* part : {static_cast<QWidget*>(row.store), static_cast<QWidget*>(row.value),
+                              static_cast<QWidget*>(row.recall)}) {
+            part->setFont(font);
+            setTextColor(*part, set.FontColorM);
+        }
+        paintBackground(*row.value, set.BackColorM);
+    }
+    paintBackground(*this, set.ColorM);
+    resize(rows_[0].recall->geometry().right() + 1 + pitch, kSlots * rowHeight + 2 * pitch);
+}
+
+void MemoryPanel::showRegisters(const MemoryRegisters& registers) {
+    for (int slot = 0; slot < kSlots; ++slot) {
+        const Row& row = rows_[static_cast<std::size_t>(slot)];
+        row.value->setText(QString::fromStdString(registers.texts[static_cast<std::size_t>(slot)]));
+        row.store->setText(QString::fromUtf8(registers.storeCaption(slot)));
+        row.store->setAccessibleName(row.store->text());
+        row.store->setEnabled(slot != registers.current);
+    }
+}
+
+// The value texts take up the added width; the recall keys keep to the right edge.
+void MemoryPanel::fitWidth(int width) {
+    resize(width, height());
+    for (const Row& row : rows_) {
+        const int recallLeft = width - pitch_ - row.recall->width();
+        row.recall->move(recallLeft, row.recall->y());
+        row.value->resize(recallLeft - 1 - row.value->x(), row.value->height());
+    }
+}
+
+bool MemoryPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (int slot = 0; slot < kSlots; ++slot) {
+            if (watched != rows_[static_cast<std::size_t>(slot)].value) continue;
+            commands_.select(slot);
+            return true;
+        }
+    }
+    return PanelWidget::eventFilter(watched, event);
+}
+
+}  // namespace tavrik::ui
