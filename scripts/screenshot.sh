@@ -78,3 +78,7 @@ shot D docs/screenshot.png 1 2 3 4 5
 shot H docs/screenshot-mixed.png 2 5 5
 shot T docs/screenshot-time.png 9 0 m
 shot C docs/screenshot-date.png 2 0 2 4 y
+
+# The manual shows the same pictures.
+mkdir -p docs/manual/images
+cp docs/screenshot*.png docs/manual/images/

@@ -1,6 +1,7 @@
 #include "ui/calculator_app.h"
 
 #include "ui/layout_limits.h"
+#include "ui/window_behaviours.h"
 
 namespace tavrik::ui {
 
@@ -22,6 +23,7 @@ void CalculatorApp::start(GlobalSettings settings) {
     // The layout measures the fonts of the set in force and gives the
     // calculator its display geometry before the first value is formatted.
     window_.LayoutPanels();
+    window_.behaviours().start(calc_.settings());
     restoreWindowBounds();
     view_.attach(window_);
     calc_.start();
@@ -34,7 +36,7 @@ CalculatorApp::~CalculatorApp() {
     if (settingsFile_ && calc_.settings().Save) {
         const QRect bounds = window_.geometry();
         settingsFile_->SaveExitState(ExitState{static_cast<char>(calc_.mode()),
-                                               window_.windowOpacity() < 1.0, bounds.width(),
+                                               window_.behaviours().alphaBlending(), bounds.width(),
                                                bounds.height(), bounds.top(), bounds.left()});
     }
     view_.detach();

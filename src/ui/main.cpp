@@ -6,10 +6,10 @@
 #include <QTimer>
 
 #include "ui/calculator_app.h"
-#include "ui/captionless_frame.h"
 #include "ui/japanese_ui.h"
 #include "ui/settings_source.h"
 #include "ui/single_instance.h"
+#include "ui/window_behaviours.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ int main(int argc, char* argv[]) {
     const bool caption = settingsFile.ReadCaptionFlag();
     tavrik::ui::CalculatorApp tavrik(std::move(settingsFile));
     // Decided before the first show, so the window never appears with a caption bar.
-    if (!caption) tavrik::ui::UseCaptionlessFrame(tavrik.window());
+    tavrik.window().behaviours().setCaptionFlag(caption);
     tavrik.window().show();
     // The icon is decoded once the event loop runs: mapping the window does
     // not wait for it, and the window manager picks it up right after.

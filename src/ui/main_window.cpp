@@ -1,6 +1,8 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScopeGuard>
@@ -8,13 +10,16 @@
 
 #include "engine/button_codes.h"
 #include "ui/button_panel.h"
+#include "ui/desktop_capabilities.h"
 #include "ui/display_panel.h"
 #include "ui/formula_panel.h"
+#include "ui/guide_lines.h"
 #include "ui/keyboard_keys.h"
 #include "ui/main_menu.h"
 #include "ui/panel_arrangement.h"
 #include "ui/settings_dialog/settings_dialog.h"
 #include "ui/status_bar.h"
+#include "ui/window_behaviours.h"
 
 namespace tavrik::ui {
 
@@ -37,7 +42,17 @@ bool Shows(const std::string& disp, char letter) {
 }  // namespace
 
 MainWindow::MainWindow(Calculator& calc)
-    : calc_(calc), client_(new QWidget(this)), statusBar_(new StatusBar(client_)) {
+    : calc_(calc),
+      client_(new QWidget(this)),
+      statusBar_(new StatusBar(client_)),
+      guides_(new GuideLayer(
+          client_, [this] { return statusChecked_ ? statusBar_->height() : 0; },
+          [this](const QString& position) { statusBar_->showMessage(position); })),
+      behaviours_(new WindowBehaviours(
+          *this, DetectDesktopCapabilities(),
+          {[this](bool on) { statusBar_->setTopmostMark(on); }, [this] { ArrangePanels(false); },
+           [this](bool on) { guides_->setSeeThrough(on); }})),
+      popup_(new QMenu(this)) {
     setObjectName("TavrikF");
     setWindowTitle(QStringLiteral("Tavrik"));
     setCentralWidget(client_);
@@ -51,6 +66,33 @@ MainWindow::MainWindow(Calculator& calc)
                      [this](CalcMode mode) { calc_.switchMode(mode); },
                      [this](bool on) { calc_.setGrouping(on); }});
     menuBar()->installEventFilter(this);
+    behaviours_->addMenuItems(*menuBar(), menu_.grouping);
+    behaviours_->dragByBackground(*client_);
+    buildPopupMenu();
+}
+
+// The main pop-up menu, opened on the window's background and panels.
+void MainWindow::buildPopupMenu() {
+    popup_->setObjectName("pmnMain");
+    QAction* allClear =
+        popup_->addAction(QStringLiteral("AC"), this, [this] { calc_.PushBBtn(kAllClear); });
+    allClear->setObjectName("pmnAC");
+    popup_->addSeparator();
+    popup_->addAction(behaviours_->menuShownAction());
+    popup_->addSeparator();
+    QAction* exit = popup_->addAction(QStringLiteral("終了"), this, [this] { close(); });
+    exit->setObjectName("pmnExit");
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    popup_->popup(event->globalPos());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (behaviours_->acceptClose())
+        QMainWindow::closeEvent(event);
+    else
+        event->ignore();
 }
 
 MainWindow::~MainWindow() = default;
@@ -62,8 +104,12 @@ SettingsDialog& MainWindow::settingsDialog() {
             [this] { return calc_.currentSetIndex(); },
             [this](GlobalSettings settings, int setIndex) {
                 calc_.applySettings(std::move(settings));
+                behaviours_->applyMenuCaptions(calc_.settings());
                 calc_.selectSet(setIndex);
                 LayoutPanels();
+                // The layout took alpha blending from the set; the "透過"
+                // check, which the user may have changed, decides it.
+                behaviours_->restoreTransparencyCheck();
                 refresh(kModeChanged);
             },
             [this] { return !settingsSaver_ || calc_.saveSettings(settingsSaver_); }};
@@ -78,6 +124,7 @@ void MainWindow::openSettingsDialog() {
 
 void MainWindow::LayoutPanels() {
     const SettingsSet& set = calc_.currentSet();
+    behaviours_->applySet(set);
     statusChecked_ = set.StatusBarShown();
     statusBar_->setVisible(statusChecked_);
 
@@ -104,14 +151,23 @@ void MainWindow::LayoutPanels() {
         panelOf(letter)->setVisible(Shows(disp, letter));
     }
     ArrangePanels(true);
+    placeGuideBars();
     // A new layout ends the maximised formula panel, and with it the disabled "表示".
     if (QMenu* viewMenu = menuBar()->findChild<QMenu*>("mnuV")) viewMenu->setEnabled(true);
     refresh(kDisplayChanged | kStatusChanged | kKeypadChanged);
 }
 
+// The guide bars at the set's positions; the client area grows to hold them.
+void MainWindow::placeGuideBars() {
+    const GuidePlacement placed = guides_->place(calc_.currentSet(), client_->size());
+    if (placed.client != client_->size())
+        setClientSize(placed.client.width(), placed.client.height());
+}
+
 void MainWindow::ArrangePanels(bool first) {
     if (formula_ && formula_->maximised()) return fillWithFormulaPanel();
     int top = statusChecked_ ? statusBar_->preferredHeight() : 0;
+    guides_->keepBelow(top);
     const bool displaySpans = display_ && !display_->isHidden() && display_->spansTop();
     if (displaySpans) {
         display_->move(0, top);
@@ -145,7 +201,8 @@ void MainWindow::ArrangePanels(bool first) {
 void MainWindow::setClientSize(int width, int height) {
     client_->setMinimumSize(width, height);
     client_->resize(width, height);
-    resize(width, height + menuBar()->sizeHint().height());
+    const int menuHeight = menuBar()->isVisibleTo(this) ? menuBar()->sizeHint().height() : 0;
+    resize(width, height + menuHeight);
     placeStatusBar();
 }
 

@@ -18,9 +18,11 @@ namespace tavrik::ui {
 class ButtonPanel;
 class DisplayPanel;
 class FormulaPanel;
+class GuideLayer;
 class PanelWidget;
 class SettingsDialog;
 class StatusBar;
+class WindowBehaviours;
 
 class MainWindow final : public QMainWindow {
   public:
@@ -52,6 +54,7 @@ class MainWindow final : public QMainWindow {
     bool statusBarShown() const { return statusChecked_; }
     void reapplyStatusBar();
 
+    WindowBehaviours& behaviours() { return *behaviours_; }
     // "最大表示": the formula panel alone fills the window and "表示" is
     // disabled; cleared, the layout is built again with the other panels
     // shown as they were.
@@ -70,6 +73,8 @@ class MainWindow final : public QMainWindow {
     void keyReleaseEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -83,6 +88,8 @@ class MainWindow final : public QMainWindow {
     void showFunctionMenu();
     void setClientSize(int width, int height);
     void placeStatusBar();
+    void placeGuideBars();
+    void buildPopupMenu();
     PanelWidget* panelOf(char letter) const;
     void fillWithFormulaPanel();
 
@@ -91,6 +98,9 @@ class MainWindow final : public QMainWindow {
     KeyboardKeys keys_;
     QWidget* client_;
     StatusBar* statusBar_;
+    GuideLayer* guides_;
+    WindowBehaviours* behaviours_;
+    QMenu* popup_;                     // the main pop-up menu
     DisplayPanel* display_ = nullptr;  // built when the set names it
     ButtonPanel* buttons_ = nullptr;
     FormulaPanel* formula_ = nullptr;

@@ -24,6 +24,8 @@ QString PartAccessibleName(int part, const QString& text) {
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent), strip_(new QLabel(this)) {
     setObjectName("stbMain");
     setAccessibleName(QStringLiteral("ステータスバー"));
+    // The guide layers lie below the status bar, as below the panels.
+    setAutoFillBackground(true);
     setFont(PanelFont(kDefaultFontName, 9, false));
     for (std::size_t i = 0; i < parts_.size(); ++i) {
         QLabel*& part = parts_[i];
@@ -53,13 +55,8 @@ int StatusBar::preferredHeight() const {
 }
 
 void StatusBar::showLine(const StatusLine& line) {
-    for (int part = 0; part < 4; ++part) {
-        QLabel* label = parts_[static_cast<std::size_t>(part)];
-        const QString text = QString::fromStdString(line.panel(part));
-        if (text == label->text()) continue;
-        label->setText(text);
-        label->setAccessibleName(PartAccessibleName(part, text));
-    }
+    for (int part = 1; part < 4; ++part) setPart(part, QString::fromStdString(line.panel(part)));
+    setTopmostMark(topmostMark_);
     const QString error = QString::fromStdString(line.strip());
     if (error == strip_->text()) return;
     strip_->setText(error);
@@ -70,6 +67,23 @@ void StatusBar::showLine(const StatusLine& line) {
         QAccessibleEvent alert(strip_, QAccessible::Alert);
         QAccessible::updateAccessibility(&alert);
     }
+}
+
+void StatusBar::setTopmostMark(bool shown) {
+    topmostMark_ = shown;
+    setPart(0, shown ? QStringLiteral("★") : QString());
+}
+
+void StatusBar::showMessage(const QString& text) {
+    setPart(2, text);
+    strip_->hide();
+}
+
+void StatusBar::setPart(int part, const QString& text) {
+    QLabel* label = parts_[static_cast<std::size_t>(part)];
+    if (text == label->text()) return;
+    label->setText(text);
+    label->setAccessibleName(PartAccessibleName(part, text));
 }
 
 QString StatusBar::partText(int part) const {

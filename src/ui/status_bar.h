@@ -17,6 +17,10 @@ class StatusBar final : public QWidget {
 
     int preferredHeight() const;
     void showLine(const StatusLine& line);
+    // "★" in part 0 while the window stays in front.
+    void setTopmostMark(bool shown);
+    // A text of the window itself in the message part (the guide-bar position).
+    void showMessage(const QString& text);
 
     QString partText(int part) const;
     int partWidth(int part) const;
@@ -26,9 +30,12 @@ class StatusBar final : public QWidget {
 
   private:
     void placeParts();
+    // A part's text, with the name a screen reader reads for it.
+    void setPart(int part, const QString& text);
 
     std::array<QLabel*, 4> parts_{};
     QLabel* strip_;  // stxMsg
+    bool topmostMark_ = false;
 };
 
 }  // namespace tavrik::ui

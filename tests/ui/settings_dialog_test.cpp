@@ -2,8 +2,10 @@
 // settings file in a temporary folder. Message boxes are answered by the test.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -252,6 +254,13 @@ TEST_F(SettingsDialogTest, ApplyForNowAndCancelAffectWindowAndFile) {
     EXPECT_EQ(messages.last(), "ファイルが作成できませんでした");
     EXPECT_EQ(fileBytes(), before) << "the file stays as it was";
     EXPECT_EQ(settings().SetTable[0].Pitch, 9) << "the settings stay applied";
+}
+
+TEST_F(SettingsDialogTest, ApplyingTakesTheMenuCaptions) {
+    dialog().tree()->setCurrentItem(dialog().tree()->topLevelItem(0));
+    find<QComboBox>("cmbMenu")->setCurrentIndex(1);
+    click("btnTemp");
+    EXPECT_EQ(app->window().menuBar()->actions().first()->text(), "Ope.");
 }
 
 }  // namespace

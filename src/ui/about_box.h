@@ -1,0 +1,36 @@
+// The About box `TavrikV`: the program's name and icon, its version and the
+// date its program file was last changed, with one OK button.
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+
+namespace tavrik::ui {
+
+inline constexpr const char* kVersionLine = "Version 1.12";
+
+class AboutBox final : public QDialog {
+  public:
+    explicit AboutBox(QWidget* parent);
+
+    // Shows the box modally, centred on `owner`.
+    void execCentredOn(const QWidget& owner);
+    // Shows the box modally with its OK button under the mouse pointer.
+    void execAtPointer();
+
+    QPushButton* okButton() const { return ok_; }
+
+  private:
+    QPushButton* ok_;
+};
+
+// "LastUpDate: " with the program file's modification date as yyyy/m/d.
+QString UpdateLine();
+
+// The box's top-left corner that brings the OK button's centre (at
+// `okCentre` inside the box) to `pointer`; a box whose right edge would pass
+// the screen width goes to screen width − box width − 10.
+QPoint AboutBoxAtPointer(QPoint pointer, QPoint okCentre, QSize box, int screenWidth);
+
+}  // namespace tavrik::ui

@@ -1,0 +1,27 @@
+// What the desktop under the window can do. Commands that need a facility the
+// desktop lacks are disabled with the reason as their tooltip; tests fake it.
+#pragma once
+
+namespace tavrik::ui {
+
+struct DesktopCapabilities {
+    bool systemTray = true;  // a notification area to put the tray icon in
+    bool stayOnTop = true;   // the window manager honours the stay-on-top hint
+    bool opacity = true;     // whole-window opacity
+    bool compositor = true;  // per-pixel transparency (see-through window colour)
+};
+
+// Asks the running desktop: the tray through Qt, stay-on-top and opacity by
+// platform (Wayland compositors ignore both for ordinary windows), and on X11
+// whether a compositing manager owns the _NET_WM_CM_S<screen> selection.
+DesktopCapabilities DetectDesktopCapabilities();
+
+// Tooltips of the commands a desktop cannot carry out.
+inline constexpr const char* kNoTrayReason = "この環境には通知領域（システムトレイ）がありません";
+inline constexpr const char* kNoStayOnTopReason =
+    "このウィンドウ環境は最前面表示に対応していません";
+inline constexpr const char* kNoOpacityReason = "このウィンドウ環境は透過表示に対応していません";
+inline constexpr const char* kNoCompositorReason =
+    "コンポジットマネージャーが動いていないため透過表示できません";
+
+}  // namespace tavrik::ui

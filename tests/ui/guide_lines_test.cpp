@@ -1,0 +1,97 @@
+// The guide bars: placement from the set, the presses that grab a bar, the
+// limits of a drag, and a drag with the mouse showing its position.
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "ui/calculator_app.h"
+#include "ui/guide_geometry.h"
+#include "ui/guide_lines.h"
+#include "ui/status_bar.h"
+
+namespace tavrik::ui {
+namespace {
+
+TEST(GuidePlacement, DefaultsToAQuarterAndGrowsTheClient) {
+    struct Case {
+        int xPos, yPos, top0;
+        QSize client;
+        int left, top;
+        QSize grown;
+    };
+    const Case cases[] = {
+        {-1, -1, 0, {400, 200}, 100, 50, {400, 200}},
+        {-1, -1, 60, {400, 200}, 100, 60, {400, 200}},  // kept below the status bar
+        {30, 10, 20, {400, 200}, 30, 20, {400, 200}},
+        // bar left 398 + border 1 + width 2 + 1
+        {398, 10, 0, {400, 200}, 398, 10, {402, 200}},
+        {10, 199, 0, {400, 200}, 10, 199, {400, 203}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.xPos << "," << c.yPos << " top0 " << c.top0);
+        const GuidePlacement placed = PlaceGuideBars(c.xPos, 2, c.yPos, 2, c.client, c.top0);
+        EXPECT_EQ(placed.barLeft, c.left);
+        EXPECT_EQ(placed.barTop, c.top);
+        EXPECT_EQ(placed.client, c.grown);
+    }
+}
+
+TEST(GuideGrab, TwoWidthsBeforeAndThreeAfterTheEdge) {
+    constexpr int edge = 100, width = 3;
+    EXPECT_FALSE(GrabsGuideBar(edge - 2 * width, edge, width));
+    EXPECT_TRUE(GrabsGuideBar(edge - 2 * width + 1, edge, width));
+    EXPECT_TRUE(GrabsGuideBar(edge + 3 * width - 1, edge, width));
+    EXPECT_FALSE(GrabsGuideBar(edge + 3 * width, edge, width));
+}
+
+TEST(GuideDrag, BarsStayInsideTheClientAndBelowTheStatusBar) {
+    constexpr int width = 2;
+    EXPECT_EQ(DraggedBarLeft(-40, width, 400), 0);
+    EXPECT_EQ(DraggedBarLeft(150, width, 400), 150);
+    EXPECT_EQ(DraggedBarLeft(900, width, 400), 400 - 1 - 1 - width);
+    EXPECT_EQ(DraggedBarTop(5, width, 300, 20), 20);
+    EXPECT_EQ(DraggedBarTop(150, width, 300, 20), 150);
+    EXPECT_EQ(DraggedBarTop(900, width, 300, 20), 300 - 1 - 1 - width);
+}
+
+GlobalSettings WithBars() {
+    GlobalSettings s;
+    SettingsSet& set = s.SetTable[kDefaultSetSlot];
+    set.GXPos = 40;
+    set.GXWidth = 4;
+    set.GYPos = -1;
+    return s;
+}
+
+TEST(GuideLayerDrag, DraggingTheCrossingMovesBothBarsAndShowsTheirPosition) {
+    CalculatorApp app(WithBars());
+    MainWindow& window = app.window();
+    window.show();
+    auto* layer = window.findChild<GuideLayer*>("imgGuide");
+    auto* status = window.findChild<StatusBar*>("stbMain");
+    ASSERT_NE(layer, nullptr);
+    ASSERT_EQ(layer->barLeft(), 40);
+    const int top0 = status->height();
+    const int startTop = layer->barTop();
+    ASSERT_GE(startTop, top0);
+
+    // The press lies on the grid next to both bars, where panels do not reach:
+    // the layer sees it only when nothing covers it, so press it directly.
+    const QPoint crossing(layer->barLeft() - 1, startTop - 1);
+    QTest::mousePress(layer, Qt::LeftButton, {}, crossing);
+    ASSERT_TRUE(layer->dragging());
+    QTest::mouseMove(layer, crossing + QPoint(10, 5));
+    EXPECT_EQ(layer->barLeft(), 50);
+    EXPECT_EQ(layer->barTop(), startTop + 5);
+    EXPECT_EQ(status->partText(2), QStringLiteral("(50,%1)").arg(startTop + 5 - top0));
+    QTest::mouseRelease(layer, Qt::LeftButton, {}, crossing + QPoint(10, 5));
+    EXPECT_FALSE(layer->dragging());
+
+    // A new layout puts the bars back where the set keeps them.
+    window.LayoutPanels();
+    EXPECT_EQ(layer->barLeft(), 40);
+    EXPECT_EQ(layer->barTop(), startTop);
+}
+
+}  // namespace
+}  // namespace tavrik::ui

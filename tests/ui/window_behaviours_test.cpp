@@ -1,0 +1,170 @@
+// The window's desktop behaviours driven through its menus: the menu-bar
+// mirror, the frame kinds, staying in front, the tray and its fallback.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenuBar>
+
+#include "ui/calculator_app.h"
+#include "ui/menu_captions.h"
+#include "ui/status_bar.h"
+#include "ui/window_behaviours.h"
+#include "ui/window_frame.h"
+
+namespace tavrik::ui {
+namespace {
+
+class WindowBehavioursTest : public ::testing::Test {
+  protected:
+    explicit WindowBehavioursTest(GlobalSettings settings = {}) : app(std::move(settings)) {
+        window().show();
+    }
+
+    MainWindow& window() { return app.window(); }
+    QAction* action(const char* name) {
+        auto* found = window().findChild<QAction*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    StatusBar* statusBar() { return window().findChild<StatusBar*>("stbMain"); }
+
+    CalculatorApp app;
+};
+
+// The client area keeps what the menu bar gives up, and still holds the
+// panels when the menu bar comes back.
+TEST_F(WindowBehavioursTest, MenuBarAndPopupItemMirrorEachOther) {
+    QWidget* client = window().centralWidget();
+    const int clientHeight = client->height();
+    action("mnuVMB")->trigger();
+    EXPECT_FALSE(window().menuBar()->isVisible());
+    EXPECT_FALSE(action("pmnMenu")->isChecked());
+    EXPECT_GE(client->height(), clientHeight);
+
+    action("pmnMenu")->trigger();
+    EXPECT_TRUE(window().menuBar()->isVisible());
+    EXPECT_TRUE(action("mnuVMB")->isChecked());
+    EXPECT_GE(client->height(), clientHeight);
+}
+
+TEST_F(WindowBehavioursTest, StayingInFrontAddsAndRemovesTheStar) {
+    QAction* topmost = action("mnuMTP");
+    ASSERT_TRUE(topmost->isEnabled());
+    topmost->trigger();
+    EXPECT_TRUE(window().windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_EQ(statusBar()->partText(0), "★");
+
+    topmost->trigger();
+    EXPECT_FALSE(window().windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(statusBar()->partText(0), "");
+}
+
+TEST_F(WindowBehavioursTest, TitleBarSwitchesToTheToolFrameAndBack) {
+    action("mnuVTB")->trigger();
+    EXPECT_EQ(window().windowFlags() & Qt::WindowType_Mask, Qt::Tool);
+    EXPECT_TRUE(window().isVisible());
+    action("mnuVTB")->trigger();
+    EXPECT_EQ(window().windowFlags() & Qt::WindowType_Mask, Qt::Window);
+}
+
+TEST(WindowFrameFlags, CaptionChoices) {
+    struct Case {
+        bool caption, normal, onTop;
+        Qt::WindowFlags flags;
+    };
+    const Case cases[] = {
+        {true, true, false, Qt::Window},
+        {true, false, false, Qt::Tool},
+        {false, true, false, Qt::Window | Qt::FramelessWindowHint},
+        {false, false, false, Qt::Window | Qt::FramelessWindowHint},
+        {true, false, true, Qt::Tool | Qt::WindowStaysOnTopHint},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.caption << c.normal << c.onTop);
+        EXPECT_EQ(WindowFrameFlags(c.caption, c.normal, c.onTop), c.flags);
+    }
+}
+
+TEST(MenuCaptions, FollowTheMenuSetting) {
+    GlobalSettings s;
+    using Captions = std::array<std::string, 5>;
+    EXPECT_EQ(MenuCaptions(s), (Captions{"操作", "モード", "表示", "関数", "ヘルプ"}));
+    s.Menu = 1;
+    EXPECT_EQ(MenuCaptions(s), (Captions{"Ope.", "Mode", "View", "Func.", "Help"}));
+    s.Menu = 2;
+    s.MenuO = "";
+    s.MenuH = "?";
+    EXPECT_EQ(MenuCaptions(s), (Captions{"", "モード", "表示", "関数", "?"}));
+    s.Menu = 7;
+    EXPECT_EQ(MenuCaptions(s)[0], "操作");
+}
+
+GlobalSettings TrayResident() {
+    GlobalSettings s;
+    s.TPM = true;
+    s.TSR = true;
+    s.Menu = 1;
+    return s;
+}
+
+class StartedInTrayTest : public WindowBehavioursTest {
+  protected:
+    StartedInTrayTest() : WindowBehavioursTest(TrayResident()) {}
+};
+
+// The offscreen desktop has no notification area: "常駐" says so and the
+// window neither starts hidden nor hides into a tray on close.
+TEST_F(StartedInTrayTest, WithoutATrayTheWindowStaysVisibleAndCloses) {
+    QAction* tray = action("mnuMSR");
+    EXPECT_FALSE(tray->isEnabled());
+    EXPECT_EQ(tray->toolTip(), QString::fromUtf8(kNoTrayReason));
+    EXPECT_FALSE(tray->isChecked());
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_TRUE(window().close());
+}
+
+TEST_F(StartedInTrayTest, StartsInFrontWithTheChosenCaptions) {
+    EXPECT_TRUE(action("mnuMTP")->isChecked());
+    EXPECT_EQ(statusBar()->partText(0), "★");
+    EXPECT_EQ(window().menuBar()->findChild<QMenu*>("mnuO")->title(), "Ope.");
+}
+
+// With a tray, closing hides the window; the tray's "終了" ends it.
+TEST(TrayResidency, CloseHidesUntilExitIsAskedFor) {
+    QMainWindow window;
+    DesktopCapabilities caps;
+    caps.systemTray = true;
+    auto* behaviours = new WindowBehaviours(window, caps, {[](bool) {}, [] {}, [](bool) {}});
+    behaviours->start(TrayResident());
+    window.show();
+    ASSERT_TRUE(behaviours->inTray());
+    EXPECT_FALSE(behaviours->acceptClose());
+    EXPECT_FALSE(window.isVisible());
+
+    ASSERT_NE(behaviours->trayMenu(), nullptr);
+    behaviours->trayMenu()->findChild<QAction*>("tmnShow")->trigger();
+    EXPECT_TRUE(window.isVisible());
+    auto* exit = behaviours->trayMenu()->findChild<QAction*>("tmnExit");
+    ASSERT_NE(exit, nullptr);
+    exit->trigger();  // asks the window to close, which only hides it
+    EXPECT_TRUE(behaviours->acceptClose());
+    EXPECT_FALSE(behaviours->inTray());
+}
+
+TEST(DesktopLimits, CommandsTheDesktopCannotDoAreDisabledWithTheReason) {
+    QMainWindow window;
+    DesktopCapabilities caps;
+    caps.stayOnTop = false;
+    caps.opacity = false;
+    caps.compositor = false;
+    WindowBehaviours behaviours(window, caps, {[](bool) {}, [] {}, [](bool) {}});
+    EXPECT_FALSE(behaviours.topmostAction()->isEnabled());
+    EXPECT_EQ(behaviours.topmostAction()->toolTip(), QString::fromUtf8(kNoStayOnTopReason));
+    EXPECT_FALSE(behaviours.transparencyAction()->isEnabled());
+    EXPECT_EQ(behaviours.transparencyAction()->toolTip(), QString::fromUtf8(kNoCompositorReason));
+}
+
+}  // namespace
+}  // namespace tavrik::ui

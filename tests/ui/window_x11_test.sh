@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Starts tavrik on a virtual X server with a settings file that keeps it in
+# front and transparent, and reads the window's X properties back.
+# Usage: window_x11_test.sh TAVRIK-EXECUTABLE. Exit 77 (skipped) without Xvfb.
+set -euo pipefail
+
+tavrik=$1
+for tool in Xvfb xprop xdotool xdpyinfo; do
+    command -v "$tool" > /dev/null || { echo "skipped: $tool is missing"; exit 77; }
+done
+
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2> /dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The settings file lies beside the program: a copy of it runs from $work.
+cp "$tavrik" "$work/tavrik"
+printf '%s\r\n' '[Tavrik]' 'Set=Ruler' 'Save=1' 'Trans=1' 'TPM=1' \
+    '[Ruler]' 'AlphaA=200' 'AlphaD=200' > "$work/Tavrik.ini"
+
+number=90
+while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
+    number=$((number + 1))
+done
+export DISPLAY=":$number"
+Xvfb "$DISPLAY" -noreset -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do
+    xdpyinfo > /dev/null 2>&1 && break
+    sleep 0.1
+done
+xdpyinfo > /dev/null 2>&1 || { echo "skipped: Xvfb did not start"; exit 77; }
+
+QT_QPA_PLATFORM=xcb "$work/tavrik" &
+app_pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tavrik$' | head -n 1)
+[ -n "$window" ] || { echo "FAIL: the Tavrik window did not appear"; exit 1; }
+
+failures=0
+state=$(xprop -id "$window" _NET_WM_STATE)
+if [[ $state != *_NET_WM_STATE_ABOVE* ]]; then
+    echo "FAIL: not kept in front: $state"
+    failures=$((failures + 1))
+fi
+
+# Opacity 200 of 255, as a fraction of 0xFFFFFFFF; Qt keeps it to 1/255.
+opacity=$(xprop -id "$window" _NET_WM_WINDOW_OPACITY | awk '{print $NF}')
+expected=$(( 200 * 0xFFFFFFFF / 255 ))
+if ! [[ $opacity =~ ^[0-9]+$ ]] || (( opacity < expected - 0xFFFFFF || opacity > expected + 0xFFFFFF )); then
+    echo "FAIL: opacity $opacity, expected about $expected"
+    failures=$((failures + 1))
+fi
+
+[ "$failures" -eq 0 ] && echo "window flags and opacity as set"
+exit "$failures"
