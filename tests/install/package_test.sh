@@ -37,7 +37,8 @@ metainfo=$(find "$prefix/share/metainfo" -name '*.metainfo.xml')
 [ -f "$metainfo" ] || fail "no AppStream metainfo installed"
 for file in bin/tavrik bin/tavrik-cli share/tavrik/TavrikS.ini \
     share/icons/hicolor/scalable/apps/tavrik.svg share/icons/hicolor/48x48/apps/tavrik.png \
-    share/man/man1/tavrik.1.gz share/man/man1/tavrik-cli.1.gz share/doc/tavrik/console.md; do
+    share/man/man1/tavrik.1.gz share/man/man1/tavrik-cli.1.gz share/doc/tavrik/console.md \
+    share/tavrik/manual/index.html; do
     [ -e "$prefix/$file" ] || fail "$file is not installed"
 done
 
@@ -92,7 +93,8 @@ dpkg-deb --contents "$deb" | awk '{ print $NF }' > "$work/contents.txt"
 for file in usr/bin/tavrik usr/bin/tavrik-cli usr/share/tavrik/TavrikS.ini \
     "usr/share/applications/$(basename "$desktop")" "usr/share/metainfo/$(basename "$metainfo")" \
     usr/share/icons/hicolor/scalable/apps/tavrik.svg usr/share/man/man1/tavrik.1.gz \
-    usr/share/man/man1/tavrik-cli.1.gz usr/share/doc/tavrik/console.md; do
+    usr/share/man/man1/tavrik-cli.1.gz usr/share/doc/tavrik/console.md \
+    usr/share/tavrik/manual/index.html; do
     grep -qx "\./$file" "$work/contents.txt" || fail "the package lacks /$file"
 done
 if command -v lintian > /dev/null; then
