@@ -65,7 +65,8 @@ home=$work/home
 mkdir -p "$home" "$work/runtime"
 chmod 700 "$work/runtime"
 settings=$home/config/tavrik/Tavrik.ini
-HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$work/runtime \
+# On the X server, as a desktop would start it: not on Qt's offscreen platform.
+env -u QT_QPA_PLATFORM HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$work/runtime" \
     xvfb-run -a bash -c '
         "$1/bin/tavrik" & pid=$!
         for _ in $(seq $(($3 * 10))); do
