@@ -1,4 +1,6 @@
-// tavrik-cli: the console front end.
+// tavrik-cli: the console front end. TAVRIK_VERSION and TAVRIK_DOCDIR_FROM_BINDIR
+// come from the build (cmake/Install.cmake).
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -9,10 +11,52 @@
 
 namespace {
 
-int Usage() {
-    std::cerr << "usage: tavrik-cli [--ini FILE] [SCRIPT]\n"
-                 "       tavrik-cli [--ini FILE] --sheet FILE | -e FORMULA\n";
-    return 2;
+constexpr int kUsageStatus = 2;
+// Named instead of the installed copy when running from a build tree.
+constexpr const char* kSourceConsoleDocument = "docs/console.md in the Tavrik sources";
+
+constexpr const char* kUsageLines =
+    "usage: tavrik-cli [--ini FILE] [SCRIPT]\n"
+    "       tavrik-cli [--ini FILE] --sheet FILE | -e FORMULA\n";
+
+// The installed console document, found relative to this executable so that a
+// relocated installation names its own copy.
+std::filesystem::path ConsoleDocument() {
+    std::error_code error;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::filesystem::path docDir = error ? std::filesystem::path(TAVRIK_DOCDIR_FROM_BINDIR)
+                                               : exe.parent_path() / TAVRIK_DOCDIR_FROM_BINDIR;
+    const std::filesystem::path installed = (docDir / "console.md").lexically_normal();
+    return std::filesystem::exists(installed, error) ? installed : kSourceConsoleDocument;
+}
+
+void PrintHelp() {
+    std::cout << kUsageLines
+              << "\n"
+                 "Runs console commands from SCRIPT, or from standard input, on the Tavrik\n"
+                 "calculator engine and prints what the calculator shows.\n"
+                 "\n"
+                 "options:\n"
+                 "  --ini FILE      read settings from FILE (created from TavrikS.ini in its\n"
+                 "                  folder when missing) and write them there with 'ini save';\n"
+                 "                  without it every setting takes its default\n"
+                 "  --sheet FILE    answer the formula sheet FILE and print the answered text\n"
+                 "  -e FORMULA      answer one formula and print the answered text\n"
+                 "  -h, --help      show this help and exit\n"
+                 "  --version       show the version and exit\n"
+                 "\n"
+                 "The commands and their output are described in "
+              << ConsoleDocument().string() << "\nand in tavrik-cli(1).\n";
+}
+
+int UsageError(const std::string& problem) {
+    std::cerr << "tavrik-cli: " << problem << '\n'
+              << kUsageLines << "Try 'tavrik-cli --help' for more information.\n";
+    return kUsageStatus;
+}
+
+bool TakesValue(const std::string& arg) {
+    return arg == "--ini" || arg == "--sheet" || arg == "-e";
 }
 
 }  // namespace
@@ -24,18 +68,33 @@ int main(int argc, char** argv) {
     std::optional<std::string> formula;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--ini" && i + 1 < argc)
+        if (arg == "-h" || arg == "--help") {
+            PrintHelp();
+            return 0;
+        }
+        if (arg == "--version") {
+            std::cout << "tavrik-cli " << TAVRIK_VERSION << '\n';
+            return 0;
+        }
+        if (TakesValue(arg) && i + 1 == argc) return UsageError("option " + arg + " needs a value");
+        if (arg == "--ini") {
             ini = argv[++i];
-        else if (arg == "--sheet" && i + 1 < argc && !sheet && !formula)
+        } else if ((arg == "--sheet" || arg == "-e") && (sheet || formula)) {
+            return UsageError("--sheet and -e may be given only once, and not together");
+        } else if (arg == "--sheet") {
             sheet = argv[++i];
-        else if (arg == "-e" && i + 1 < argc && !sheet && !formula)
+        } else if (arg == "-e") {
             formula = argv[++i];
-        else if (!arg.empty() && arg.front() != '-' && !script)
+        } else if (!arg.empty() && arg.front() == '-') {
+            return UsageError("unknown option " + arg);
+        } else if (script) {
+            return UsageError("only one SCRIPT may be given");
+        } else {
             script = arg;
-        else
-            return Usage();
+        }
     }
-    if ((sheet || formula) && script) return Usage();
+    if ((sheet || formula) && script)
+        return UsageError("a SCRIPT cannot be given with --sheet or -e");
     if (sheet || formula) {
         // The answered text alone goes to standard output; boxes and beeps to standard error.
         std::ios::sync_with_stdio(false);

@@ -16,10 +16,29 @@ std::filesystem::path ConfigHome() {
     return {};
 }
 
+bool Exists(const std::filesystem::path& path) {
+    std::error_code ignored;
+    return std::filesystem::exists(path, ignored);
+}
+
+// An installed program takes its starter from the data folder; a build tree or
+// a self-contained folder keeps it beside the executable.
+bool IsInstalledProgramFolder(const std::filesystem::path& exeDir) {
+    return !Exists(exeDir / kStarterFileName) &&
+           Exists(InstalledDataFolder(exeDir) / kStarterFileName);
+}
+
 }  // namespace
 
+std::filesystem::path InstalledDataFolder(const std::filesystem::path& exeDir) {
+    return (exeDir / TAVRIK_DATADIR_FROM_BINDIR).lexically_normal();
+}
+
 std::filesystem::path LocateSettingsFile(const std::filesystem::path& exeDir) {
-    if (::access(exeDir.c_str(), W_OK) == 0) return exeDir / kSettingsFileName;
+    const std::filesystem::path beside = exeDir / kSettingsFileName;
+    if (::access(exeDir.c_str(), W_OK) == 0 &&
+        (Exists(beside) || !IsInstalledProgramFolder(exeDir)))
+        return beside;
     const std::filesystem::path folder = ConfigHome() / "tavrik";
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
@@ -28,9 +47,8 @@ std::filesystem::path LocateSettingsFile(const std::filesystem::path& exeDir) {
 
 std::filesystem::path LocateStarterFile(const std::filesystem::path& exeDir) {
     const std::filesystem::path beside = exeDir / kStarterFileName;
-    std::error_code ignored;
-    if (std::filesystem::exists(beside, ignored)) return beside;
-    return std::filesystem::path(TAVRIK_DATADIR) / kStarterFileName;
+    if (Exists(beside)) return beside;
+    return InstalledDataFolder(exeDir) / kStarterFileName;
 }
 
 }  // namespace tavrik

@@ -1,5 +1,6 @@
-// Where Tavrik.ini lives: beside the executable when that folder is writable,
-// otherwise in the user's configuration folder.
+// Where Tavrik.ini lives: beside the executable when that folder is writable
+// and not an installed program folder, otherwise in the user's configuration
+// folder.
 #pragma once
 
 #include <filesystem>
@@ -9,7 +10,13 @@ namespace tavrik {
 inline constexpr const char* kSettingsFileName = "Tavrik.ini";
 inline constexpr const char* kStarterFileName = "TavrikS.ini";
 
-// exeDir/Tavrik.ini when exeDir is writable; otherwise
+// The installed data folder (share/tavrik), found relative to exeDir so that
+// a relocated installation finds its own files.
+std::filesystem::path InstalledDataFolder(const std::filesystem::path& exeDir);
+
+// exeDir/Tavrik.ini when that file exists in a writable exeDir, or when exeDir
+// is writable and not an installed program folder (one whose starter file
+// lies in the installed data folder rather than beside it). Otherwise
 // $XDG_CONFIG_HOME/tavrik/Tavrik.ini (~/.config/tavrik/ when the variable is
 // unset), creating that folder.
 std::filesystem::path LocateSettingsFile(const std::filesystem::path& exeDir);

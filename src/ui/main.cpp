@@ -29,6 +29,8 @@ int main(int argc, char* argv[]) {
     // A second copy ends at once, before it connects to the display: no
     // window, no message.
     QCoreApplication::setApplicationName(QStringLiteral("Tavrik"));
+    // Lets a Wayland desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAVRIK_APP_ID));
     const tavrik::ui::SingleInstanceLock instance;
     if (!instance.acquired()) return 0;
     QApplication application(argc, argv);

@@ -70,7 +70,8 @@ MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands) {
 
     menu.view = AddMenu(bar, "mnuV", QStringLiteral("表示"));
     menu.functions = AddMenu(bar, "mnuF", QStringLiteral("関数"));
-    // "ヘルプ" joins the bar once its commands exist: an empty menu is not shown.
+    // "Help" and "About" are added with the window behaviours.
+    AddMenu(bar, "mnuH", QStringLiteral("ヘルプ"));
     return menu;
 }
 

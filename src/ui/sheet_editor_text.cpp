@@ -10,15 +10,30 @@ constexpr std::size_t kSheetLineBreakLength = 2;  // CR LF
 
 }  // namespace
 
+// One pass each way: a sheet of ten thousand lines is converted on every run,
+// and QString::replace of a line break searches the text once per break.
 std::string SheetText(QStringView editorText) {
-    QString text = editorText.toString();
-    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return text.toStdString();
+    const QByteArray utf8 = editorText.toUtf8();
+    std::string text;
+    text.reserve(static_cast<std::size_t>(utf8.size() + utf8.count('\n')));
+    for (const char c : utf8) {
+        if (c == '\n') text += '\r';
+        text += c;
+    }
+    return text;
 }
 
 QString EditorText(std::string_view sheetText) {
     QString text = QString::fromUtf8(sheetText.data(), static_cast<qsizetype>(sheetText.size()));
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QChar* const begin = text.data();
+    const QChar* const end = begin + text.size();
+    QChar* out = begin;
+    for (const QChar* in = begin; in != end; ++in) {
+        const bool crBeforeLf =
+            *in == QLatin1Char('\r') && in + 1 != end && in[1] == QLatin1Char('\n');
+        if (!crBeforeLf) *out++ = *in;
+    }
+    text.truncate(out - begin);
     return text;
 }
 

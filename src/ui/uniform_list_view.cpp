@@ -1,12 +1,13 @@
 #include "ui/uniform_list_view.h"
 
+#include <QAccessible>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 
 namespace tavrik::ui {
 
-UniformListView::UniformListView(QWidget* parent) : QAbstractItemView(parent) {
+UniformListView::UniformListView(QWidget* parent) : QListView(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollMode(ScrollPerItem);
     verticalScrollBar()->setSingleStep(1);
@@ -138,6 +139,11 @@ void UniformListView::paintEvent(QPaintEvent* event) {
     }
 }
 
+// Rows need no layout: their places follow from their numbers.
+void UniformListView::doItemsLayout() {
+    QAbstractItemView::doItemsLayout();
+}
+
 void UniformListView::updateGeometries() {
     verticalScrollBar()->setPageStep(pageRows());
     verticalScrollBar()->setRange(0, std::max(0, rows() - pageRows()));
@@ -150,8 +156,46 @@ void UniformListView::rowsInserted(const QModelIndex& parent, int first, int las
     viewport()->update();
 }
 
+void UniformListView::rowsAboutToBeRemoved(const QModelIndex& parent, int first, int last) {
+    QAbstractItemView::rowsAboutToBeRemoved(parent, first, last);
+}
+
+void UniformListView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                  const QList<int>& roles) {
+    QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
+}
+
 void UniformListView::scrollContentsBy(int, int) {
     viewport()->update();
+}
+
+void UniformListView::resizeEvent(QResizeEvent* event) {
+    QAbstractItemView::resizeEvent(event);
+}
+
+QSize UniformListView::viewportSizeHint() const {
+    return QAbstractItemView::viewportSizeHint();
+}
+
+// A screen reader numbers the list's children by row, one column and no
+// headers; QListView would number them by its own layout, which stays empty.
+void UniformListView::notifyAccessibility(QAccessible::Event type, const QModelIndex& index) {
+    if (!QAccessible::isActive() || !index.isValid() || index.parent() != rootIndex()) return;
+    QAccessibleEvent event(this, type);
+    event.setChild(index.row());
+    QAccessible::updateAccessibility(&event);
+}
+
+void UniformListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    if (hasFocus()) notifyAccessibility(QAccessible::Focus, current);
+    QAbstractItemView::currentChanged(current, previous);
+}
+
+void UniformListView::selectionChanged(const QItemSelection& selected,
+                                       const QItemSelection& deselected) {
+    notifyAccessibility(QAccessible::SelectionAdd, selected.indexes().value(0));
+    notifyAccessibility(QAccessible::SelectionRemove, deselected.indexes().value(0));
+    QAbstractItemView::selectionChanged(selected, deselected);
 }
 
 }  // namespace tavrik::ui

@@ -311,10 +311,24 @@ TEST_F(SettingsFileTest, FileInTheConfigFolderWhenTheExecutableFolderIsNotWritab
 }
 
 TEST_F(SettingsFileTest, StarterBesideTheExecutableElseInTheDataFolder) {
-    EXPECT_EQ(LocateStarterFile(folder_).filename(), "TavrikS.ini");
-    EXPECT_EQ(LocateStarterFile(folder_).parent_path().filename(), "tavrik");
-    WriteBytes(folder_ / "TavrikS.ini", "");
-    EXPECT_EQ(LocateStarterFile(folder_), folder_ / "TavrikS.ini");
+    const fs::path bin = folder_ / "prefix" / "bin";
+    fs::create_directories(bin);
+    EXPECT_EQ(LocateStarterFile(bin), folder_ / "prefix" / "share" / "tavrik" / "TavrikS.ini");
+    WriteBytes(bin / "TavrikS.ini", "");
+    EXPECT_EQ(LocateStarterFile(bin), bin / "TavrikS.ini");
+}
+
+// An installed program folder is never written, even when it is writable,
+// unless a settings file was put there on purpose.
+TEST_F(SettingsFileTest, InstalledProgramKeepsItsSettingsInTheConfigFolder) {
+    const fs::path bin = folder_ / "prefix" / "bin";
+    fs::create_directories(bin);
+    fs::create_directories(folder_ / "prefix" / "share" / "tavrik");
+    WriteBytes(folder_ / "prefix" / "share" / "tavrik" / "TavrikS.ini", "");
+    const ScopedEnv xdg("XDG_CONFIG_HOME", (folder_ / "config").string());
+    EXPECT_EQ(LocateSettingsFile(bin), folder_ / "config" / "tavrik" / "Tavrik.ini");
+    WriteBytes(bin / "Tavrik.ini", "");
+    EXPECT_EQ(LocateSettingsFile(bin), bin / "Tavrik.ini");
 }
 
 // The shipped starter file: a useful keyboard in every mode.

@@ -1,6 +1,7 @@
 """Checks, over AT-SPI as a screen reader sees it, that the Tavrik window
 names its panels, keys and status-bar parts, exposes the display text, and
-that typed keys show up in the display's accessible name.
+that typed keys show up in the display's accessible name and their
+calculation in the history list's items.
 
 usage: accessible_names.py PID   (run inside the session set up by
 accessibility_test.sh, with DISPLAY pointing at the window's X server)"""
@@ -49,6 +50,23 @@ def wait_for_name(node, expected):
     return node.name
 
 
+def missing_history_lines(app, lines):
+    """The lines no history list shows as an item, once they all show or the
+    time is up."""
+    deadline = time.monotonic() + TIMEOUT_S
+    while True:
+        shown = set()
+        for history in named(app, "list", "履歴リスト"):
+            for i in range(history.childCount):
+                item = history.getChildAtIndex(i)
+                if item is not None:
+                    shown.add(item.name)
+        missing = [line for line in lines if line not in shown]
+        if not missing or time.monotonic() > deadline:
+            return missing
+        time.sleep(0.1)
+
+
 def main():
     app = find_app(int(sys.argv[1]))
     failures = []
@@ -75,6 +93,12 @@ def main():
                    timeout=TIMEOUT_S)
     if wait_for_name(display, "12") != "12":
         failures.append(f"after typing 1 2 the display reads {display.name!r}")
+
+    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tavrik$",
+                    "windowfocus", "--sync", "key", "--delay", "50", "KP_Add", "3", "Return"],
+                   check=True, timeout=TIMEOUT_S)
+    for line in missing_history_lines(app, ["1: 12", "#+", "2: 3", "#="]):
+        failures.append(f"no history list item {line!r} after typing 12 + 3 =")
 
     for failure in failures:
         print(failure)

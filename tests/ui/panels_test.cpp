@@ -203,6 +203,32 @@ TEST_F(PanelsTest, NewLinesScrollIntoViewOnlyWhileNothingIsSelected) {
     EXPECT_LT(bar->value(), bar->maximum());
 }
 
+TEST_F(PanelsTest, ScreenReadersReadTheHistoryLines) {
+    keys("1+2=");
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(list());
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->role(), QAccessible::List);
+    EXPECT_EQ(view->text(QAccessible::Name), "履歴リスト");
+    const QStringList expected{"1: 1", "#+", "2: 2", "#="};
+    ASSERT_EQ(view->childCount(), expected.size());
+    for (int row = 0; row < expected.size(); ++row) {
+        SCOPED_TRACE(row);
+        QAccessibleInterface* line = view->child(row);
+        ASSERT_NE(line, nullptr);
+        EXPECT_EQ(line->role(), QAccessible::ListItem);
+        EXPECT_EQ(line->text(QAccessible::Name), expected[row]);
+        const QPoint middle = list()->viewport()->mapFromGlobal(line->rect().center());
+        EXPECT_EQ(list()->indexAt(middle).row(), row) << "a reader's frame sits on its row";
+    }
+
+    selectLine(2);
+    EXPECT_TRUE(view->child(2)->state().selected);
+    EXPECT_FALSE(view->child(0)->state().selected);
+    keys("4+");
+    EXPECT_GT(list()->model()->rowCount(), expected.size());
+    EXPECT_EQ(view->childCount(), list()->model()->rowCount()) << "new lines are read too";
+}
+
 TEST_F(PanelsTest, RecordingToggleStopsTheHistory) {
     auto* toggle = find<QPushButton>("sbtHE");
     EXPECT_EQ(toggle->text(), "○");

@@ -21,6 +21,26 @@ TEST(SheetEditorTextTest, PositionsCountLineBreaksAsTwoAndEmojiAsOne) {
     EXPECT_EQ(EditorText("a\r\n😀b"), text);
 }
 
+TEST(SheetEditorTextTest, LineBreaksConvertBothWaysAndLoneReturnsStay) {
+    struct Case {
+        const char* sheet;
+        const char* editor;
+    };
+    const Case cases[] = {
+        {"", ""},
+        {"\r\n", "\n"},
+        {"a\r\n\r\nb\r\n", "a\n\nb\n"},
+        {"全角\r\n１＋２", "全角\n１＋２"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(EditorText(c.sheet), QString::fromUtf8(c.editor)) << c.sheet;
+        EXPECT_EQ(SheetText(QString::fromUtf8(c.editor)), c.sheet) << c.editor;
+    }
+    // A return without a line feed is text in the editor, not a line break.
+    EXPECT_EQ(EditorText("a\rb\r"), QStringLiteral("a\rb\r"));
+    EXPECT_EQ(SheetText(QStringLiteral("a\rb")), "a\rb");
+}
+
 // Applies the edits, last first as given, to `before`.
 QString Applied(QString text, const std::vector<TextEdit>& edits) {
     for (const TextEdit& edit : edits) text.replace(edit.start, edit.removed, edit.inserted);

@@ -48,6 +48,12 @@ TEST_F(WindowBehavioursTest, MenuBarAndPopupItemMirrorEachOther) {
     EXPECT_GE(client->height(), clientHeight);
 }
 
+TEST_F(WindowBehavioursTest, HelpAndAboutSitInTheHelpMenu) {
+    const auto* help = window().menuBar()->findChild<QMenu*>("mnuH");
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->actions(), (QList<QAction*>{action("mnuHHelp"), action("mnuHAbout")}));
+}
+
 TEST_F(WindowBehavioursTest, StayingInFrontAddsAndRemovesTheStar) {
     QAction* topmost = action("mnuMTP");
     ASSERT_TRUE(topmost->isEnabled());
