@@ -3,31 +3,15 @@
 #include <QKeySequence>
 
 #include "ui/formula_editor.h"
+#include "ui/menu_items.h"
 
 namespace tavrik::ui {
 
 namespace {
 
-QAction* AddItem(QMenu& menu, const char* name, const QString& caption,
-                 const std::function<void()>& command) {
-    QAction* action = menu.addAction(caption);
-    action->setObjectName(name);
-    QObject::connect(action, &QAction::triggered, &menu, [command] { command(); });
-    return action;
-}
-
-QAction* AddCheck(QMenu& menu, const char* name, const QString& caption,
-                  const std::function<void(bool)>& command) {
-    QAction* action = menu.addAction(caption);
-    action->setObjectName(name);
-    action->setCheckable(true);
-    QObject::connect(action, &QAction::triggered, &menu, [command](bool on) { command(on); });
-    return action;
-}
-
 QAction* AddEditAction(QMenu& menu, const char* name, const QString& caption,
                        QKeySequence::StandardKey shortcut, const std::function<void()>& command) {
-    QAction* action = AddItem(menu, name, caption, command);
+    QAction* action = AddCommand(menu, name, caption, command);
     action->setShortcut(shortcut);
     action->setShortcutVisibleInContextMenu(true);
     return action;
@@ -41,8 +25,8 @@ FormulaMenu BuildFormulaMenu(FormulaEditor& editor, const FormulaMenuCommands& c
     menu->setObjectName("pmnF");
     result.menu = menu;
 
-    AddItem(*menu, "pmnFRun", QStringLiteral("実行"), commands.run);
-    AddItem(*menu, "pmnFCopyFormula", QStringLiteral("式のコピー"), commands.copyFormula);
+    AddCommand(*menu, "pmnFRun", QStringLiteral("実行"), commands.run);
+    AddCommand(*menu, "pmnFCopyFormula", QStringLiteral("式のコピー"), commands.copyFormula);
     menu->addSeparator();
     QAction* cut = AddEditAction(*menu, "pmnFCut", QStringLiteral("切り取り"), QKeySequence::Cut,
                                  [&editor] { editor.cut(); });
@@ -57,10 +41,10 @@ FormulaMenu BuildFormulaMenu(FormulaEditor& editor, const FormulaMenuCommands& c
         AddCheck(*menu, "pmnFPlus", QStringLiteral("式付加"), commands.plusFormula);
     result.maximise = AddCheck(*menu, "pmnFMax", QStringLiteral("最大表示"), commands.maximise);
     menu->addSeparator();
-    AddItem(*menu, "pmnFWrite", QStringLiteral("ファイル書込"), commands.writeFile);
-    AddItem(*menu, "pmnFRead", QStringLiteral("ファイル読込"), commands.readFile);
+    AddCommand(*menu, "pmnFWrite", QStringLiteral("ファイル書込"), commands.writeFile);
+    AddCommand(*menu, "pmnFRead", QStringLiteral("ファイル読込"), commands.readFile);
     menu->addSeparator();
-    AddItem(*menu, "pmnFExit", QStringLiteral("終了"), commands.exit);
+    AddCommand(*menu, "pmnFExit", QStringLiteral("終了"), commands.exit);
 
     QObject::connect(menu, &QMenu::aboutToShow, menu, [&editor, cut, copy, paste] {
         const bool selected = editor.textCursor().hasSelection();

@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
-#include <QMessageBox>
 
 #include "ui/main_window.h"
+#include "ui/message_box.h"
 
 namespace tavrik::ui {
 
@@ -13,20 +13,6 @@ namespace {
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QMessageBox::Icon IconOf(BoxKind kind) {
-    switch (kind) {
-        case BoxKind::Error:
-            return QMessageBox::Critical;
-        case BoxKind::Warning:
-            return QMessageBox::Warning;
-        case BoxKind::Confirmation:
-            return QMessageBox::Question;
-        case BoxKind::Information:
-            break;
-    }
-    return QMessageBox::Information;
 }
 
 // Filters come as "description|pattern|description|pattern…"; Qt wants
@@ -54,9 +40,7 @@ bool QtView::messageBox(BoxKind kind, std::string_view text) {
     if (window_) window_->forgetPressedKeys();
     QString message = FromUtf8(text);
     message.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(IconOf(kind), QStringLiteral("Tavrik"), message, QMessageBox::Ok, window_);
-    if (kind == BoxKind::Confirmation) box.addButton(QMessageBox::Cancel);
-    return box.exec() == QMessageBox::Ok;
+    return ShowMessageBox(window_, kind, message, kind == BoxKind::Confirmation);
 }
 
 void QtView::setClipboard(std::string_view text) {

@@ -1,24 +1,14 @@
 #include "ui/view_menu.h"
 
+#include "ui/menu_items.h"
+
 namespace tavrik::ui {
 
 namespace {
 
-QAction* AddCheck(QMenu& menu, const char* name, const QString& caption, char letter,
-                  const std::function<void(char)>& toggled) {
-    QAction* action = menu.addAction(caption);
-    action->setObjectName(name);
-    action->setCheckable(true);
-    QObject::connect(action, &QAction::triggered, &menu, [toggled, letter] { toggled(letter); });
-    return action;
-}
-
-QAction* AddCommand(QMenu& menu, const char* name, const QString& caption,
-                    const std::function<void()>& command) {
-    QAction* action = menu.addAction(caption);
-    action->setObjectName(name);
-    QObject::connect(action, &QAction::triggered, &menu, [command] { command(); });
-    return action;
+QAction* AddPanelCheck(QMenu& menu, const char* name, const QString& caption, char letter,
+                       const std::function<void(char)>& toggled) {
+    return AddCheck(menu, name, caption, [toggled, letter](bool) { toggled(letter); });
 }
 
 }  // namespace
@@ -37,10 +27,10 @@ ViewMenu BuildViewMenu(QMenu& menu, const std::function<void(char)>& toggled) {
     ViewMenu view;
     view.menu = &menu;
     view.statusBar =
-        AddCheck(menu, "mnuVSB", QStringLiteral("ステータスバー"), kStatusBarItem, toggled);
+        AddPanelCheck(menu, "mnuVSB", QStringLiteral("ステータスバー"), kStatusBarItem, toggled);
     for (std::size_t i = 0; i < kPanels.size(); ++i)
-        view.panels[i] = AddCheck(menu, kPanels[i].name, QString::fromUtf8(kPanels[i].caption),
-                                  kPanelLetters[i], toggled);
+        view.panels[i] = AddPanelCheck(menu, kPanels[i].name, QString::fromUtf8(kPanels[i].caption),
+                                       kPanelLetters[i], toggled);
     return view;
 }
 

@@ -1,32 +1,12 @@
 #include "ui/settings_dialog/dialog_prompt.h"
 
-#include <QMessageBox>
+#include "ui/message_box.h"
 
 namespace tavrik::ui {
 
-namespace {
-
-QMessageBox::Icon IconOf(BoxKind kind) {
-    switch (kind) {
-        case BoxKind::Error:
-            return QMessageBox::Critical;
-        case BoxKind::Warning:
-            return QMessageBox::Warning;
-        case BoxKind::Confirmation:
-            return QMessageBox::Question;
-        case BoxKind::Information:
-            break;
-    }
-    return QMessageBox::Information;
-}
-
-}  // namespace
-
 DialogPrompt MessageBoxPrompt(QWidget* parent) {
     return [parent](BoxKind kind, const QString& text, bool withCancel) {
-        QMessageBox box(IconOf(kind), QStringLiteral("Tavrik"), text, QMessageBox::Ok, parent);
-        if (withCancel) box.addButton(QMessageBox::Cancel);
-        return box.exec() == QMessageBox::Ok;
+        return ShowMessageBox(parent, kind, text, withCancel);
     };
 }
 
