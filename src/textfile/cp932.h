@@ -2,8 +2,8 @@
 // page 932) bytes of its files. Only the file boundary converts.
 #pragma once
 
-#include <optional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
