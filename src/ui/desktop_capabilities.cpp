@@ -42,9 +42,13 @@ bool X11CompositorRunning() {
 
 }  // namespace
 
+bool SystemTrayAvailable() {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
 DesktopCapabilities DetectDesktopCapabilities() {
     DesktopCapabilities caps;
-    caps.systemTray = QSystemTrayIcon::isSystemTrayAvailable();
+    caps.systemTray.reset();
     const QString platform = QGuiApplication::platformName();
     if (platform.startsWith(QStringLiteral("wayland"))) {
         caps.stayOnTop = false;

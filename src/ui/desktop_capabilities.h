@@ -2,19 +2,26 @@
 // desktop lacks are disabled with the reason as their tooltip; tests fake it.
 #pragma once
 
+#include <optional>
+
 namespace tavrik::ui {
 
 struct DesktopCapabilities {
-    bool systemTray = true;  // a notification area to put the tray icon in
+    // A notification area to put the tray icon in. Unknown until asked: the
+    // question may open a session-bus connection, so a real desktop is asked
+    // only when the answer is needed, never before the window is mapped.
+    std::optional<bool> systemTray = true;
     bool stayOnTop = true;   // the window manager honours the stay-on-top hint
     bool opacity = true;     // whole-window opacity
     bool compositor = true;  // per-pixel transparency (see-through window colour)
 };
 
-// Asks the running desktop: the tray through Qt, stay-on-top and opacity by
+// Asks the running desktop (all but the tray, left unknown): stay-on-top and opacity by
 // platform (Wayland compositors ignore both for ordinary windows), and on X11
 // whether a compositing manager owns the _NET_WM_CM_S<screen> selection.
 DesktopCapabilities DetectDesktopCapabilities();
+// Whether the desktop has a notification area, through Qt.
+bool SystemTrayAvailable();
 
 // Tooltips of the commands a desktop cannot carry out.
 inline constexpr const char* kNoTrayReason = "この環境には通知領域（システムトレイ）がありません";

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 
@@ -53,7 +54,7 @@ WindowBehaviours::WindowBehaviours(QMainWindow& window, DesktopCapabilities caps
     menuBar_->setChecked(true);
     menuShown_->setChecked(true);
     if (!caps_.stayOnTop) disable(topmost_, kNoStayOnTopReason);
-    if (!caps_.systemTray) disable(tray_, kNoTrayReason);
+    if (caps_.systemTray == false) disable(tray_, kNoTrayReason);
     if (!caps_.opacity)
         disable(transparency_, caps_.compositor ? kNoOpacityReason : kNoCompositorReason);
     if (manualPage_.isEmpty()) disable(help_, kNoManualReason);
@@ -120,7 +121,10 @@ void WindowBehaviours::applySet(const SettingsSet& set) {
 
 void WindowBehaviours::start(const GlobalSettings& settings) {
     setTopmost(settings.TPM && caps_.stayOnTop);
-    setTray(settings.TSR && caps_.systemTray);
+    setTray(settings.TSR && trayAvailable());
+    // Otherwise the tray is asked about once the window is up, so that "常駐"
+    // shows whether it can work.
+    if (!settings.TSR) QTimer::singleShot(0, this, [this] { trayAvailable(); });
     if (settings.Save) alphaBlending_ = settings.Trans;
     applyOpacity();
     transparency_->setChecked(alphaBlending_);
@@ -150,7 +154,16 @@ bool WindowBehaviours::inTray() const {
 }
 
 // The application keeps running while its only window is hidden in the tray.
+bool WindowBehaviours::trayAvailable() {
+    if (!caps_.systemTray) {
+        caps_.systemTray = SystemTrayAvailable();
+        if (!*caps_.systemTray) disable(tray_, kNoTrayReason);
+    }
+    return *caps_.systemTray;
+}
+
 void WindowBehaviours::setTray(bool on) {
+    on = on && trayAvailable();
     tray_->setChecked(on);
     if (on && !trayIcon_) {
         trayIcon_ = std::make_unique<TrayIcon>(this, TrayCommands{[this] { showWindow(); },

@@ -87,6 +87,9 @@ class WindowBehaviours final : public QObject {
     static constexpr const char* kDragsWindow = "dragsWindow";
 
     QMainWindow& window_;
+    // Asks the desktop about its tray the first time; disables "常駐" without one.
+    bool trayAvailable();
+
     DesktopCapabilities caps_;
     BehaviourHooks hooks_;
     QAction* topmost_;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 
@@ -129,6 +130,13 @@ TEST_F(StartedInTrayTest, WithoutATrayTheWindowStaysVisibleAndCloses) {
     EXPECT_FALSE(tray->isChecked());
     EXPECT_TRUE(window().isVisible());
     EXPECT_TRUE(window().close());
+}
+
+// Not asked for at start-up, the tray is looked for once the window is up.
+TEST_F(WindowBehavioursTest, WithoutATrayResidencyIsDisabledOnceTheWindowIsUp) {
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(action("mnuMSR")->isEnabled());
+    EXPECT_EQ(action("mnuMSR")->toolTip(), QString::fromUtf8(kNoTrayReason));
 }
 
 TEST_F(StartedInTrayTest, StartsInFrontWithTheChosenCaptions) {
