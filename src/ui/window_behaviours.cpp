@@ -48,8 +48,7 @@ WindowBehaviours::WindowBehaviours(QMainWindow& window, DesktopCapabilities caps
       menuShown_(NewAction(this, "pmnMenu", QStringLiteral("メニュー表示"), true)),
       help_(NewAction(this, "mnuHHelp", QStringLiteral("Help"), false)),
       about_(NewAction(this, "mnuHAbout", QStringLiteral("About"), false)),
-      manualPage_(FindManual(ManualFolders(QCoreApplication::applicationDirPath()))),
-      aboutBox_(new AboutBox(&window)) {
+      manualPage_(FindManual(ManualFolders(QCoreApplication::applicationDirPath()))) {
     titleBar_->setChecked(true);
     menuBar_->setChecked(true);
     menuShown_->setChecked(true);
@@ -76,7 +75,7 @@ WindowBehaviours::WindowBehaviours(QMainWindow& window, DesktopCapabilities caps
             QMessageBox::warning(&window_, QStringLiteral("Tavrik"),
                                  QStringLiteral("マニュアルを開けませんでした: ") + manualPage_);
     });
-    connect(about_, &QAction::triggered, this, [this] { aboutBox_->execCentredOn(window_); });
+    connect(about_, &QAction::triggered, this, [this] { aboutBox().execCentredOn(window_); });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this] { applyOpacity(); });
 }
 
@@ -154,6 +153,12 @@ bool WindowBehaviours::inTray() const {
 }
 
 // The application keeps running while its only window is hidden in the tray.
+// Built the first time it is shown: nothing of it is seen before.
+AboutBox& WindowBehaviours::aboutBox() {
+    if (!aboutBox_) aboutBox_ = new AboutBox(&window_);
+    return *aboutBox_;
+}
+
 bool WindowBehaviours::trayAvailable() {
     if (!caps_.systemTray) {
         caps_.systemTray = SystemTrayAvailable();
@@ -169,7 +174,7 @@ void WindowBehaviours::setTray(bool on) {
         trayIcon_ = std::make_unique<TrayIcon>(this, TrayCommands{[this] { showWindow(); },
                                                                   [this] {
                                                                       showWindow();
-                                                                      aboutBox_->execAtPointer();
+                                                                      aboutBox().execAtPointer();
                                                                   },
                                                                   [this] { requestExit(); }});
     }

@@ -89,6 +89,7 @@ class WindowBehaviours final : public QObject {
     QMainWindow& window_;
     // Asks the desktop about its tray the first time; disables "常駐" without one.
     bool trayAvailable();
+    AboutBox& aboutBox();
 
     DesktopCapabilities caps_;
     BehaviourHooks hooks_;
@@ -102,7 +103,7 @@ class WindowBehaviours final : public QObject {
     QAction* about_;
     QString manualPage_;
     std::unique_ptr<TrayIcon> trayIcon_;
-    AboutBox* aboutBox_;
+    AboutBox* aboutBox_ = nullptr;
     bool captionFlag_ = true;
     bool alphaBlending_ = false;
     int alphaActive_ = 255;
