@@ -23,15 +23,9 @@ constexpr int kAdditionKeys[] = {2, 4, kAdd, 3, 4, kPoint, 6, kEquals};
 
 // A view that shows nothing and answers every file dialog with one path: the
 // log file's.
-class LogFileView final : public View {
+class LogFileView final : public NullView {
   public:
     explicit LogFileView(std::filesystem::path path) : path_(std::move(path)) {}
-    void changed(unsigned) override {}
-    void beep() override {}
-    bool messageBox(BoxKind, std::string_view) override { return true; }
-    void setClipboard(std::string_view) override {}
-    bool statusBarVisible() const override { return true; }
-    void reapplyStatusBar() override {}
     std::optional<std::string> askPath(FileDialogKind, std::string_view,
                                        std::string_view) override {
         return path_.string();

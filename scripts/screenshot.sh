@@ -24,14 +24,9 @@ cp "$build/src/ui/tavrik" data/TavrikS.ini "$work/"
 mkdir -m 700 "$work/run"
 export XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=xcb
 
-# A free display number.
-number=99
-while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
-    number=$((number + 1))
-done
-export DISPLAY=":$number"
+# shellcheck source=xvfb.sh
+. scripts/xvfb.sh
 
-xvfb_pid=""
 app_pid=""
 cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2> /dev/null || true
@@ -40,14 +35,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# -noreset: the server must not reset when the probing client leaves.
-Xvfb "$DISPLAY" -noreset -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do
-    xdpyinfo > /dev/null 2>&1 && break
-    sleep 0.1
-done
-xdpyinfo > /dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY" >&2; exit 1; }
+start_xvfb || { echo "Xvfb did not start" >&2; exit 1; }
 
 # shot MODE-LETTER OUTPUT KEYS...: starts in the mode (the starter file with
 # the global Mode, which wins while Save is on), types KEYS, captures.

@@ -21,26 +21,10 @@ work=$(mktemp -d)
 cp "$tavrik" "$starter" "$work/"
 mkdir -m 700 "$work/run"
 
-# Other X servers start and stop on this machine too (tests run in parallel,
-# screenshot and benchmark scripts): take a random display away from the
-# usual numbers, and give up a display that does not answer for a new one.
-xvfb=""
-trap 'kill $xvfb 2> /dev/null; wait $xvfb 2> /dev/null; rm -rf "$work"' EXIT
-start_xvfb() {
-    local number=$((400 + RANDOM % 500))
-    [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] && return 1
-    export DISPLAY=":$number"
-    # -noreset: the server must not reset when the probing client leaves.
-    Xvfb "$DISPLAY" -noreset -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
-    xvfb=$!
-    for _ in $(seq 100); do xdpyinfo > /dev/null 2>&1 && return 0; sleep 0.05; done
-    return 1
-}
-for _ in 1 2 3 4 5; do
-    start_xvfb && break
-    kill $xvfb 2> /dev/null; wait $xvfb 2> /dev/null || true
-done
-xdpyinfo > /dev/null 2>&1 || { echo "Xvfb did not start" >&2; exit 1; }
+# shellcheck source=../../scripts/xvfb.sh
+. "$(dirname "$0")/../../scripts/xvfb.sh"
+trap 'kill $xvfb_pid 2> /dev/null; wait $xvfb_pid 2> /dev/null; rm -rf "$work"' EXIT
+start_xvfb || { echo "Xvfb did not start" >&2; exit 1; }
 
 export XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 dbus-run-session -- bash -c '

@@ -10,7 +10,8 @@ for tool in Xvfb xprop xdotool xdpyinfo; do
 done
 
 work=$(mktemp -d)
-xvfb_pid=""
+# shellcheck source=../../scripts/xvfb.sh
+. "$(dirname "$0")/../../scripts/xvfb.sh"
 app_pid=""
 cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2> /dev/null || true
@@ -24,18 +25,7 @@ cp "$tavrik" "$work/tavrik"
 printf '%s\r\n' '[Tavrik]' 'Set=Ruler' 'Save=1' 'Trans=1' 'TPM=1' \
     '[Ruler]' 'AlphaA=200' 'AlphaD=200' > "$work/Tavrik.ini"
 
-number=90
-while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
-    number=$((number + 1))
-done
-export DISPLAY=":$number"
-Xvfb "$DISPLAY" -noreset -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do
-    xdpyinfo > /dev/null 2>&1 && break
-    sleep 0.1
-done
-xdpyinfo > /dev/null 2>&1 || { echo "skipped: Xvfb did not start"; exit 77; }
+start_xvfb || { echo "skipped: Xvfb did not start"; exit 77; }
 
 # A runtime folder of its own, so a copy running elsewhere does not hold
 # the one-copy lock.
