@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
-  libicu-dev libxcb1-dev
+  libicu-dev libxcb1-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk xvfb xauth x11-utils imagemagick xdotool bc
   qt6-translations-l10n

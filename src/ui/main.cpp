@@ -1,11 +1,13 @@
-// Tavrik, the desktop calculator. Start-up in order: one copy only, Qt's
-// texts in Japanese, the caption flag, then the window built from the
+// Tavrik, the desktop calculator. Start-up in order: one copy only, the
+// display connected while the font configuration is read, Qt's texts in
+// Japanese, the caption flag, then the window built from the
 // settings; at exit the calculator closes its log and saves its state.
 #include <QApplication>
 #include <QIcon>
 #include <QTimer>
 
 #include "ui/calculator_app.h"
+#include "ui/font_config_warm_up.h"
 #include "ui/japanese_ui.h"
 #include "ui/settings_source.h"
 #include "ui/single_instance.h"
@@ -33,7 +35,10 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVRIK_APP_ID));
     const tavrik::ui::SingleInstanceLock instance;
     if (!instance.acquired()) return 0;
+    // The font configuration is read while Qt connects to the display.
+    tavrik::ui::FontConfigWarmUp fontConfig;
     QApplication application(argc, argv);
+    fontConfig.wait();
 
     tavrik::ui::UseJapaneseTexts(application);
 

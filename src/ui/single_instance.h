@@ -1,9 +1,9 @@
-// The one-copy rule: a per-user lock file in the runtime folder. A copy that
-// crashed leaves its file behind, but the lock is taken over as soon as the
-// process named in it no longer runs.
+// The one-copy rule: a per-user lock file in the runtime folder, held with
+// flock() for as long as the program runs. The system releases the lock when
+// its holder ends, however it ends, so a copy that crashed never leaves it
+// stuck, and a lock file left behind is simply taken again.
 #pragma once
 
-#include <QLockFile>
 #include <QString>
 
 namespace tavrik::ui {
@@ -12,8 +12,13 @@ class SingleInstanceLock {
   public:
     // Tries the lock once, without waiting.
     explicit SingleInstanceLock(const QString& path = DefaultPath());
+    ~SingleInstanceLock();
+    SingleInstanceLock(const SingleInstanceLock&) = delete;
+    SingleInstanceLock& operator=(const SingleInstanceLock&) = delete;
 
-    // False when another running copy holds the lock.
+    // False only when another running copy holds the lock. A lock file that
+    // cannot be opened at all (a runtime folder without write access) does
+    // not keep the calculator from starting.
     bool acquired() const { return acquired_; }
 
     // "tavrik.lock" in the user's runtime folder (XDG_RUNTIME_DIR), or in
@@ -21,8 +26,8 @@ class SingleInstanceLock {
     static QString DefaultPath();
 
   private:
-    QLockFile lock_;
-    bool acquired_;
+    int descriptor_ = -1;
+    bool acquired_ = true;
 };
 
 }  // namespace tavrik::ui

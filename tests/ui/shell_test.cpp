@@ -54,6 +54,13 @@ TEST(SingleInstanceTest, ALockLeftByAFinishedProcessIsTakenOver) {
     EXPECT_TRUE(SingleInstanceLock(path).acquired());
 }
 
+// A runtime folder that cannot hold the lock file must not keep the
+// calculator from starting.
+TEST(SingleInstanceTest, ALockFileThatCannotBeCreatedDoesNotStopTheStart) {
+    QTemporaryDir dir;
+    EXPECT_TRUE(SingleInstanceLock(dir.filePath("missing/tavrik.lock")).acquired());
+}
+
 // Message boxes and file dialogs take their texts from Qt's translations.
 TEST(JapaneseTextsTest, QtsOwnButtonsReadJapanese) {
     UseJapaneseTexts(*QCoreApplication::instance());
