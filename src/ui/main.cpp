@@ -1,5 +1,5 @@
 // Tavrik, the desktop calculator. Start-up in order: one copy only, the
-// display connected while the font configuration is read, Qt's texts in
+// display connected while fonts are set up beside it, Qt's texts in
 // Japanese, the caption flag, then the window built from the
 // settings; at exit the calculator closes its log and saves its state.
 #include <QApplication>
@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "ui/calculator_app.h"
-#include "ui/font_config_warm_up.h"
+#include "ui/font_warm_up.h"
 #include "ui/japanese_ui.h"
 #include "ui/settings_source.h"
 #include "ui/single_instance.h"
@@ -35,10 +35,11 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVRIK_APP_ID));
     const tavrik::ui::SingleInstanceLock instance;
     if (!instance.acquired()) return 0;
-    // The font configuration is read while Qt connects to the display.
-    tavrik::ui::FontConfigWarmUp fontConfig;
+    // Fonts are set up on a thread of their own while Qt connects to the
+    // display and the window is built.
+    tavrik::ui::FontWarmUp fonts;
     QApplication application(argc, argv);
-    fontConfig.wait();
+    fonts.applicationReady();
 
     tavrik::ui::UseJapaneseTexts(application);
 
@@ -47,6 +48,7 @@ int main(int argc, char* argv[]) {
     tavrik::ui::CalculatorApp tavrik(std::move(settingsFile));
     // Decided before the first show, so the window never appears with a caption bar.
     tavrik.window().behaviours().setCaptionFlag(caption);
+    fonts.wait();
     tavrik.window().show();
     // The icon is decoded once the event loop runs: mapping the window does
     // not wait for it, and the window manager picks it up right after.

@@ -23,8 +23,8 @@ constexpr mode_t kOwnerOnly = 0600;
 // The descriptor is closed on exec, so programs started from the calculator
 // (the help browser) never inherit the lock.
 SingleInstanceLock::SingleInstanceLock(const QString& path) {
-    descriptor_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC,
-                         kOwnerOnly);
+    descriptor_ =
+        ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, kOwnerOnly);
     if (descriptor_ < 0) return;
     if (::flock(descriptor_, LOCK_EX | LOCK_NB) == 0) return;
     acquired_ = errno != EWOULDBLOCK;
