@@ -115,12 +115,16 @@ void FormulaPanel::showSheet() {
     const QTextCharFormat format = cursor.charFormat();
     // One edit of the document, one step to undo, however many lines were answered.
     cursor.beginEditBlock();
+    QString piece;  // one buffer for every answer: ten thousand of them are inserted in a long run
     for (const TextEdit& edit : InsertedAnswers(editor_->toPlainText(), after)) {
         cursor.setPosition(static_cast<int>(edit.start));
         if (edit.removed > 0)
             cursor.setPosition(static_cast<int>(edit.start + edit.removed),
                                QTextCursor::KeepAnchor);
-        cursor.insertText(edit.inserted, format);
+        piece.resize(0);
+        if (edit.softLineBreak) piece += QChar::LineSeparator;
+        piece += edit.inserted;
+        cursor.insertText(piece, format);
     }
     cursor.endEditBlock();
     const std::size_t start = sheet_.selectionStart();

@@ -7,6 +7,7 @@ namespace tavrik::ui {
 namespace {
 
 constexpr std::size_t kSheetLineBreakLength = 2;  // CR LF
+constexpr QChar kLineBreak = QLatin1Char('\n');
 
 }  // namespace
 
@@ -72,7 +73,7 @@ TextEdit DifferingSpan(QStringView before, QStringView after) {
         ++suffix;
     if (suffix > 0 && before[before.size() - suffix].isLowSurrogate()) --suffix;
     return {prefix, before.size() - prefix - suffix,
-            after.mid(prefix, after.size() - prefix - suffix).toString()};
+            after.mid(prefix, after.size() - prefix - suffix)};
 }
 
 std::vector<TextEdit> InsertedAnswers(QStringView before, QStringView after) {
@@ -88,15 +89,26 @@ std::vector<TextEdit> InsertedAnswers(QStringView before, QStringView after) {
             ++j;
             continue;
         }
-        // An answer after the end of a line runs up to the next line break;
-        // answer lines run through their line break.
-        const bool atLineEnd = i == spanEnd || before[i] == QLatin1Char('\n');
-        qsizetype end = inserted.indexOf(QLatin1Char('\n'), j + 1);
-        if (end < 0)
-            end = inserted.size();
-        else if (!atLineEnd)
+        const bool atLineEnd = i == spanEnd || before[i] == kLineBreak;
+        qsizetype end = inserted.indexOf(kLineBreak, j + 1);
+        const bool lineBreakFollows = end >= 0;
+        if (!lineBreakFollows) end = inserted.size();
+        const QStringView piece = inserted.sliced(j, end - j);
+        if (atLineEnd && piece.startsWith(kLineBreak)) {
+            // An answer line after the last line: "\n=answer".
+            edits.push_back({i, 0, piece.sliced(1), true});
+        } else if (atLineEnd || !lineBreakFollows) {
+            // An answer that continues its line.
+            edits.push_back({i, 0, piece});
+        } else {
+            // An answer line, "=answer\n" at the start of the next line: it
+            // goes to the end of the line it answers, after a soft break.
+            if (i > 0 && before[i - 1] == kLineBreak)
+                edits.push_back({i - 1, 0, piece, true});
+            else
+                edits.push_back({i, 0, inserted.sliced(j, end + 1 - j)});
             ++end;
-        edits.push_back({i, 0, inserted.mid(j, end - j).toString()});
+        }
         j = end;
     }
     if (i != spanEnd) return {span};

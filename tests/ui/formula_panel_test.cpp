@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -82,6 +83,10 @@ TEST_F(FormulaPanelTest, RunKeyAnswersEveryFormulaLine) {
     type(QStringLiteral("売上 1,200 × 3\n# メモ\n10/4="));
     QTest::mouseClick(runKey(), Qt::LeftButton);
     EXPECT_EQ(editor()->toPlainText(), QStringLiteral("売上 1,200 × 3\n=3600\n# メモ\n10/4=2.5"));
+    // The answer line copies out as a line of its own.
+    editor()->selectAll();
+    editor()->copy();
+    EXPECT_EQ(QApplication::clipboard()->text(), editor()->toPlainText());
     // One step undoes the whole run.
     editor()->undo();
     EXPECT_EQ(editor()->toPlainText(), QStringLiteral("売上 1,200 × 3\n# メモ\n10/4="));

@@ -41,9 +41,12 @@ TEST(SheetEditorTextTest, LineBreaksConvertBothWaysAndLoneReturnsStay) {
     EXPECT_EQ(SheetText(QStringLiteral("a\rb")), "a\rb");
 }
 
-// Applies the edits, last first as given, to `before`.
+// Applies the edits, last first as given, to `before`, as the editor does.
 QString Applied(QString text, const std::vector<TextEdit>& edits) {
-    for (const TextEdit& edit : edits) text.replace(edit.start, edit.removed, edit.inserted);
+    for (const TextEdit& edit : edits) {
+        const QString soft = edit.softLineBreak ? QString(QChar::LineSeparator) : QString();
+        text.replace(edit.start, edit.removed, soft + edit.inserted.toString());
+    }
     return text;
 }
 
@@ -52,22 +55,29 @@ TEST(SheetEditorTextTest, AnswersBecomeOneInsertionEach) {
         const char* before;
         const char* after;
         std::size_t edits;
+        bool answersOnly;
     };
     const Case cases[] = {
-        {"1+1\n# note\n10/4=", "1+1\n=2\n# note\n10/4=2.5", 2},
-        {"1+1\n2+2", "1+1\n=2\n2+2\n=4", 2},
-        {"a 2+3 b", "a 2+3=5 b", 1},
-        {"x\ny", "x\n1200*3=3600\ny\n1=1", 2},
-        {"", "", 0},
+        {"1+1\n# note\n10/4=", "1+1\n=2\n# note\n10/4=2.5", 2, true},
+        {"1+1\n2+2", "1+1\n=2\n2+2\n=4", 2, true},
+        {"a 2+3 b", "a 2+3=5 b", 1, true},
+        {"x\ny", "x\n1200*3=3600\ny\n1=1", 2, true},
+        {"", "", 0, true},
         // Not answers alone: one replacement of the differing span.
-        {"abc\ndef", "xbc\ndez", 1},
+        {"abc\ndef", "xbc\ndez", 1, false},
     };
     for (const Case& c : cases) {
         const QString before = QString::fromUtf8(c.before);
         const QString after = QString::fromUtf8(c.after);
         const std::vector<TextEdit> edits = InsertedAnswers(before, after);
-        EXPECT_EQ(Applied(before, edits), after) << c.before;
         EXPECT_EQ(edits.size(), c.edits) << c.before;
+        // Answer lines are soft line breaks in the paragraph of the line they
+        // answer: the same plain text, no new paragraph.
+        QString shown = Applied(before, edits);
+        if (c.answersOnly) {
+            EXPECT_EQ(shown.count(QLatin1Char('\n')), before.count(QLatin1Char('\n'))) << c.before;
+        }
+        EXPECT_EQ(shown.replace(QChar::LineSeparator, QLatin1Char('\n')), after) << c.before;
     }
 }
 
