@@ -50,6 +50,8 @@ void FontWarmUp::release(bool applicationExists) {
 }
 
 void FontWarmUp::wait() {
+    // Never waits for a release that cannot come.
+    release(false);
     if (!started_) return;
     started_ = false;
     pthread_join(worker_, nullptr);

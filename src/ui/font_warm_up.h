@@ -31,7 +31,7 @@ class FontWarmUp {
     void applicationReady();
 
     // Waits for the thread to end; called before the application object
-    // goes away.
+    // goes away. Without applicationReady() first, Qt is not asked.
     void wait();
 
   private:

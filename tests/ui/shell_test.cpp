@@ -18,6 +18,7 @@
 
 #include "engine/calculator.h"
 #include "ui/calculator_app.h"
+#include "ui/font_warm_up.h"
 #include "ui/japanese_ui.h"
 #include "ui/panel_font.h"
 #include "ui/qt_view.h"
@@ -59,6 +60,14 @@ TEST(SingleInstanceTest, ALockLeftByAFinishedProcessIsTakenOver) {
 TEST(SingleInstanceTest, ALockFileThatCannotBeCreatedDoesNotStopTheStart) {
     QTemporaryDir dir;
     EXPECT_TRUE(SingleInstanceLock(dir.filePath("missing/tavrik.lock")).acquired());
+}
+
+TEST(FontWarmUpTest, EndsWithOrWithoutTheApplication) {
+    { FontWarmUp beforeAnyApplication; }
+    FontWarmUp fonts;
+    fonts.applicationReady();
+    fonts.wait();
+    EXPECT_FALSE(JapaneseFallbackFamily().isEmpty());
 }
 
 // Message boxes and file dialogs take their texts from Qt's translations.
