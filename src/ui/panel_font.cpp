@@ -12,7 +12,10 @@ namespace {
 const QString kPreferredJapaneseFamily = QStringLiteral("Noto Sans CJK JP");
 
 // QFontDatabase::hasFamily runs fontconfig's substitution rules on every
-// call, about 0.15 ms, and every panel asks for the same few names.
+// call, about 0.15 ms, and every panel asks for the same few names. The
+// answers are kept unlocked, so this serves the GUI thread only;
+// JapaneseFallbackFamily, which the start-up font thread calls, asks
+// QFontDatabase directly.
 bool IsInstalled(const QString& family) {
     static QHash<QString, bool> known;
     auto found = known.constFind(family);
