@@ -1,42 +1,26 @@
 #include "settings/set_arrangement.h"
 
-#include <array>
 #include <cctype>
+
+#include "settings/panel_kinds.h"
 
 namespace tavrik {
 
-namespace {
-
-constexpr std::array<std::string_view, kPanelLetters.size()> kPanelNames{
-    "表示窓", "ボタンパネル", "メモリパネル", "履歴リスト", "履歴操作パネル", "式パネル"};
-
-char Upper(char c) {
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-}
-
-}  // namespace
-
 std::string_view ArrangementLineText(char letter) {
-    const auto pos = kPanelLetters.find(letter);
-    return letter == '\0' || pos == std::string_view::npos ? kColumnBreakLine : kPanelNames[pos];
+    const std::optional<PanelKind> kind = PanelKindOfLetter(letter);
+    return letter == '\0' || !kind ? kColumnBreakLine : InfoOf(*kind).caption;
 }
 
+// The panels in the order the window places them, each checked when shown;
+// the absent ones follow, unchecked.
 std::vector<ArrangementLine> ArrangementFromDisp(std::string_view disp) {
+    const DispReading reading = ReadDisp(disp);
     std::vector<ArrangementLine> lines;
-    std::array<bool, kPanelLetters.size()> listed{};
-    for (char c : disp) {
-        if (c == '/') {
-            lines.push_back({'\0', true});
-            continue;
-        }
-        const char letter = Upper(c);
-        const auto pos = kPanelLetters.find(letter);
-        if (pos == std::string_view::npos || listed[pos]) continue;
-        listed[pos] = true;
-        lines.push_back({letter, c == letter});
-    }
-    for (std::size_t i = 0; i < kPanelLetters.size(); ++i)
-        if (!listed[i]) lines.push_back({kPanelLetters[i], false});
+    for (const std::optional<PanelKind>& item : reading.order)
+        lines.push_back(item ? ArrangementLine{InfoOf(*item).letter, reading[*item].shown}
+                             : ArrangementLine{'\0', true});
+    for (const PanelKindInfo& info : kPanelKinds)
+        if (!reading[info.kind].present) lines.push_back({info.letter, false});
     while (lines.size() < static_cast<std::size_t>(kArrangementLines)) lines.push_back({});
     return lines;
 }
@@ -53,6 +37,11 @@ std::string DispFromArrangement(const std::vector<ArrangementLine>& lines) {
         }
     }
     return disp;
+}
+
+std::string DispToSave(const std::vector<ArrangementLine>& lines, std::string_view read) {
+    if (lines == ArrangementFromDisp(read)) return std::string(read);
+    return DispFromArrangement(lines);
 }
 
 }  // namespace tavrik

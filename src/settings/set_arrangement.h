@@ -9,12 +9,11 @@
 
 namespace tavrik {
 
-inline constexpr std::string_view kPanelLetters = "DBMHSF";
 inline constexpr int kArrangementLines = 11;
 inline constexpr std::string_view kColumnBreakLine = "----------------";
 
 struct ArrangementLine {
-    char letter = '\0';  // a panel letter of kPanelLetters; '\0' for a separator
+    char letter = '\0';  // an upper-case panel letter; '\0' for a separator
     bool checked = false;
 
     bool isSeparator() const { return letter == '\0'; }
@@ -26,5 +25,8 @@ std::string_view ArrangementLineText(char letter);
 
 std::vector<ArrangementLine> ArrangementFromDisp(std::string_view disp);
 std::string DispFromArrangement(const std::vector<ArrangementLine>& lines);
+// What "OK" stores for a list loaded from `read`: the text as read while the
+// list is as it was loaded, so that an untouched list changes nothing.
+std::string DispToSave(const std::vector<ArrangementLine>& lines, std::string_view read);
 
 }  // namespace tavrik

@@ -29,16 +29,9 @@ namespace tavrik::ui {
 
 namespace {
 
-// The panels that give way to the maximised formula panel.
-constexpr std::string_view kPanelsBesideFormula = "DBMHS";
-
-bool Names(const std::string& disp, char letter) {
-    const char lower = static_cast<char>(letter - 'A' + 'a');
-    return disp.find(letter) != std::string::npos || disp.find(lower) != std::string::npos;
-}
-
-bool Shows(const std::string& disp, char letter) {
-    return disp.find(letter) != std::string::npos;
+// Every panel but the formula panel gives way to the maximised formula panel.
+bool GivesWayToFormula(PanelKind kind) {
+    return kind != PanelKind::Formula;
 }
 
 }  // namespace
@@ -66,7 +59,8 @@ MainWindow::MainWindow(Calculator& calc)
                      [this] { calc_.readHistoryFile(); }, [this](bool on) { calc_.setLogging(on); },
                      [this] { close(); }, [this](CalcMode mode) { calc_.switchMode(mode); },
                      [this](bool on) { calc_.setGrouping(on); }});
-    view_ = BuildViewMenu(*menu_.view, [this](char letter) { viewToggled(letter); });
+    view_ =
+        BuildViewMenu(*menu_.view, [this](std::optional<PanelKind> kind) { viewToggled(kind); });
     popup_ = BuildMainPopupMenu(*this, view_, behaviours_->menuShownAction(),
                                 {[this] { calc_.PushBBtn(kAllClear); }, [this] { showAll(true); },
                                  [this] { showAll(false); }, [this] { close(); }});
@@ -119,21 +113,19 @@ void MainWindow::LayoutPanels() {
     view_.statusBar->setChecked(set.StatusBarShown());
     statusBar_->setVisible(set.StatusBarShown());
 
-    // A letter in upper case: present and shown; only in lower case: present
-    // and hidden; in neither: absent, with its "表示" item removed.
-    const std::string& disp = set.Disp;
-    for (char letter : kPanelLetters) {
-        // The history operation panel comes only with the history list.
-        const bool named = Names(disp, letter) && (letter != 'S' || Names(disp, 'H'));
-        if (named) buildPanel(letter, set);
-        PanelWidget* panel = panelOf(letter);
-        QAction* item = view_.panel(letter);
-        item->setVisible(named && panel);
-        item->setChecked(named && panel && Shows(disp, letter));
+    // An absent panel has its "表示" item removed.
+    const DispReading disp = ReadDisp(set.Disp);
+    for (const PanelKindInfo& info : kPanelKinds) {
+        const PanelPresence& named = disp[info.kind];
+        if (named.present) buildPanel(info.kind, set);
+        PanelWidget* panel = panelOf(info.kind);
+        QAction* item = view_.panel(info.kind);
+        item->setVisible(named.present && panel);
+        item->setChecked(named.shown && panel);
         if (panel) panel->setVisible(item->isChecked());
     }
     // History is recorded exactly while the history operation panel is shown.
-    calc_.setRecording(view_.panel('S')->isChecked());
+    calc_.setRecording(view_.panel(PanelKind::HistoryOps)->isChecked());
     showSetMenu();
     ArrangePanels(true);
     placeGuideBars();
@@ -142,49 +134,47 @@ void MainWindow::LayoutPanels() {
     refresh(kDisplayChanged | kStatusChanged | kKeypadChanged | kMemoryChanged | kHistoryChanged);
 }
 
-void MainWindow::buildPanel(char letter, const SettingsSet& set) {
-    switch (letter) {
-        case 'D':
-            if (!display_) display_ = new DisplayPanel(client_);
-            display_->build(set);
+void MainWindow::buildPanel(PanelKind kind, const SettingsSet& set) {
+    PanelWidget*& panel = panels_[static_cast<std::size_t>(kind)];
+    switch (kind) {
+        case PanelKind::Display:
+            if (!panel) panel = new DisplayPanel(client_);
+            display()->build(set);
             break;
-        case 'B':
-            if (!buttons_) buttons_ = new ButtonPanel(client_, [this](int tag) { BBtnClick(tag); });
-            buttons_->build(set);
+        case PanelKind::Buttons:
+            if (!panel) panel = new ButtonPanel(client_, [this](int tag) { BBtnClick(tag); });
+            buttons()->build(set);
             break;
-        case 'M':
-            if (!memory_)
-                memory_ =
-                    new MemoryPanel(client_, {[this](int slot) { calc_.selectMemory(slot); },
-                                              [this](int slot) { calc_.storeMemory(slot); },
-                                              [this](int slot) { calc_.recallMemory(slot); }});
-            memory_->build(set);
+        case PanelKind::Memory:
+            if (!panel)
+                panel = new MemoryPanel(client_, {[this](int slot) { calc_.selectMemory(slot); },
+                                                  [this](int slot) { calc_.storeMemory(slot); },
+                                                  [this](int slot) { calc_.recallMemory(slot); }});
+            memory()->build(set);
             break;
-        case 'H':
-            if (!history_)
-                history_ = new HistoryPanel(client_, std::as_const(calc_).history(),
-                                            [this](int row) { calc_.selectHistoryLine(row); });
-            history_->build(set);
+        case PanelKind::History:
+            if (!panel)
+                panel = new HistoryPanel(client_, std::as_const(calc_).history(),
+                                         [this](int row) { calc_.selectHistoryLine(row); });
+            history()->build(set);
             break;
-        case 'S':
-            if (!historyOps_)
-                historyOps_ = new HistoryOperationPanel(
+        case PanelKind::HistoryOps:
+            if (!panel)
+                panel = new HistoryOperationPanel(
                     client_,
                     {[this] { calc_.clearHistory(); }, [this] { calc_.deleteHistoryLine(); },
                      [this] { calc_.replayHistoryLine(); },
                      [this](bool on) { calc_.setHistoryMoveDown(on); },
                      [this] { calc_.toggleRecording(); }});
-            historyOps_->build(set);
+            historyOps()->build(set);
             break;
-        case 'F':
-            if (!formula_)
-                formula_ = new FormulaPanel(
+        case PanelKind::Formula:
+            if (!panel)
+                panel = new FormulaPanel(
                     client_, calc_,
                     {[this](bool on) { MaximiseFormulaPanel(on); }, [this] { close(); },
                      [this](const std::function<void()>& command) { withRefreshHeld(command); }});
-            formula_->build(set);
-            break;
-        default:
+            formula()->build(set);
             break;
     }
 }
@@ -197,28 +187,28 @@ void MainWindow::placeGuideBars() {
 }
 
 void MainWindow::ArrangePanels(bool first) {
-    if (formula_ && formula_->maximised()) return fillWithFormulaPanel();
+    if (formula() && formula()->maximised()) return fillWithFormulaPanel();
     int top = statusBarShown() ? statusBar_->preferredHeight() : 0;
     guides_->keepBelow(top);
-    const bool displaySpans = display_ && !display_->isHidden() && display_->spansTop();
+    const bool displaySpans = display() && !display()->isHidden() && display()->spansTop();
     if (displaySpans) {
-        display_->move(0, top);
-        top += display_->height();
+        display()->move(0, top);
+        top += display()->height();
     }
 
-    const Arrangement arrangement =
-        ArrangeColumns(calc_.currentSet().Disp, top, [&](char letter) -> std::optional<PanelSize> {
-            if (letter == 'D' && displaySpans) return std::nullopt;
-            const PanelWidget* panel = panelOf(letter);
+    const Arrangement arrangement = ArrangeColumns(
+        ReadDisp(calc_.currentSet().Disp), top, [&](PanelKind kind) -> std::optional<PanelSize> {
+            if (kind == PanelKind::Display && displaySpans) return std::nullopt;
+            const PanelWidget* panel = panelOf(kind);
             if (!panel || panel->isHidden()) return std::nullopt;
-            if (panel == history_) {
-                history_->restoreHeight();
-                return PanelSize{panel->width(), panel->height(), history_->stretches()};
+            if (panel == history()) {
+                history()->restoreHeight();
+                return PanelSize{panel->width(), panel->height(), history()->stretches()};
             }
             return PanelSize{panel->width(), panel->height()};
         });
     for (const PlacedPanel& placed : arrangement.panels) {
-        PanelWidget* panel = panelOf(placed.letter);
+        PanelWidget* panel = panelOf(placed.kind);
         panel->move(placed.x, placed.y);
         panel->fitWidth(placed.width);
     }
@@ -231,21 +221,21 @@ void MainWindow::ArrangePanels(bool first) {
     }
     setClientSize(width, height);
     stretchHistory();
-    if (displaySpans) display_->fitWidth(std::max(arrangement.right, width));
-    if (display_) calc_.setGeometry(display_->geometry());
+    if (displaySpans) display()->fitWidth(std::max(arrangement.right, width));
+    if (display()) calc_.setGeometry(display()->geometry());
     orderTabs(arrangement);
 }
 
 void MainWindow::stretchHistory() {
-    if (history_ && !history_->isHidden() && history_->stretches())
-        history_->setPanelHeight(client_->height() - history_->y());
+    if (history() && !history()->isHidden() && history()->stretches())
+        history()->setPanelHeight(client_->height() - history()->y());
 }
 
 // Tab goes through the panels' focusable controls in the order of `Disp`.
 void MainWindow::orderTabs(const Arrangement& arrangement) {
     QWidget* previous = nullptr;
     for (const PlacedPanel& placed : arrangement.panels) {
-        for (QWidget* control : panelOf(placed.letter)->findChildren<QWidget*>()) {
+        for (QWidget* control : panelOf(placed.kind)->findChildren<QWidget*>()) {
             if (!(control->focusPolicy() & Qt::TabFocus)) continue;
             if (previous) QWidget::setTabOrder(previous, control);
             previous = control;
@@ -270,15 +260,15 @@ void MainWindow::refresh(unsigned changes) {
         heldChanges_ |= changes;
         return;
     }
-    if ((changes & kDisplayChanged) && display_) display_->setText(calc_.displayText());
+    if ((changes & kDisplayChanged) && display()) display()->setText(calc_.displayText());
     if (changes & kStatusChanged) statusBar_->showLine(calc_.status());
-    if ((changes & kKeypadChanged) && buttons_) buttons_->showFace(calc_.keypad());
-    if ((changes & kMemoryChanged) && memory_) memory_->showRegisters(calc_.memory());
+    if ((changes & kKeypadChanged) && buttons()) buttons()->showFace(calc_.keypad());
+    if ((changes & kMemoryChanged) && memory()) memory()->showRegisters(calc_.memory());
     if (changes & (kHistoryChanged | kModeChanged)) {
-        if (history_) history_->showHistory();
-        if (historyOps_) historyOps_->showState(std::as_const(calc_).history());
+        if (history()) history()->showHistory();
+        if (historyOps()) historyOps()->showState(std::as_const(calc_).history());
     }
-    if ((changes & kSheetChanged) && formula_) formula_->showSheet();
+    if ((changes & kSheetChanged) && formula()) formula()->showSheet();
     if (changes & kModeChanged) {
         menu_.modes[static_cast<std::size_t>(ModeIndex(calc_.mode()))]->setChecked(true);
         menu_.grouping->setChecked(calc_.grouping());
@@ -312,30 +302,30 @@ void MainWindow::showFunctionMenu() {
 }
 
 void MainWindow::reapplyStatusBar() {
-    viewToggled(kStatusBarItem);
+    viewToggled(std::nullopt);
 }
 
-void MainWindow::applyViewCheck(char letter) {
-    if (letter == kStatusBarItem)
+void MainWindow::applyViewCheck(std::optional<PanelKind> kind) {
+    if (!kind)
         statusBar_->setVisible(view_.statusBar->isChecked());
-    else if (PanelWidget* panel = panelOf(letter))
-        panel->setVisible(view_.panel(letter)->isChecked());
+    else if (PanelWidget* panel = panelOf(*kind))
+        panel->setVisible(view_.panel(*kind)->isChecked());
 }
 
-void MainWindow::viewToggled(char letter) {
-    applyViewCheck(letter);
+void MainWindow::viewToggled(std::optional<PanelKind> kind) {
+    applyViewCheck(kind);
     ArrangePanels(false);
 }
 
 // Absent panels have no visible item and stay absent.
 void MainWindow::showAll(bool shown) {
-    const auto set = [&](QAction* item, char letter) {
+    const auto set = [&](QAction* item, std::optional<PanelKind> kind) {
         if (!item->isVisible() || item->isChecked() == shown) return;
         item->setChecked(shown);
-        applyViewCheck(letter);
+        applyViewCheck(kind);
     };
-    set(view_.statusBar, kStatusBarItem);
-    for (char letter : kPanelLetters) set(view_.panel(letter), letter);
+    set(view_.statusBar, std::nullopt);
+    for (const PanelKindInfo& info : kPanelKinds) set(view_.panel(info.kind), info.kind);
     ArrangePanels(false);
 }
 
@@ -363,23 +353,22 @@ void MainWindow::withRefreshHeld(const std::function<void()>& command) {
 void MainWindow::MaximiseFormulaPanel(bool on) {
     if (on) {
         view_.menu->setEnabled(false);
-        shownBeforeMaximise_.clear();
-        for (char letter : kPanelsBesideFormula) {
-            PanelWidget* panel = panelOf(letter);
-            if (!panel || panel->isHidden()) continue;
-            shownBeforeMaximise_ += letter;
-            panel->hide();
+        for (const PanelKindInfo& info : kPanelKinds) {
+            PanelWidget* panel = panelOf(info.kind);
+            bool& wasShown = shownBeforeMaximise_[static_cast<std::size_t>(info.kind)];
+            wasShown = GivesWayToFormula(info.kind) && panel && !panel->isHidden();
+            if (wasShown) panel->hide();
         }
         fillWithFormulaPanel();
         return;
     }
     LayoutPanels();
-    for (char letter : kPanelsBesideFormula) {
-        if (PanelWidget* panel = panelOf(letter)) {
-            const bool shown = shownBeforeMaximise_.find(letter) != std::string::npos;
-            panel->setVisible(shown);
-            view_.panel(letter)->setChecked(shown);
-        }
+    for (const PanelKindInfo& info : kPanelKinds) {
+        PanelWidget* panel = panelOf(info.kind);
+        if (!panel || !GivesWayToFormula(info.kind)) continue;
+        const bool shown = shownBeforeMaximise_[static_cast<std::size_t>(info.kind)];
+        panel->setVisible(shown);
+        view_.panel(info.kind)->setChecked(shown);
     }
     ArrangePanels(true);
 }
@@ -387,12 +376,12 @@ void MainWindow::MaximiseFormulaPanel(bool on) {
 // Below the status bar, the whole client area.
 void MainWindow::fillWithFormulaPanel() {
     const int top = statusBarShown() ? statusBar_->preferredHeight() : 0;
-    formula_->fill(QRect(0, top, client_->width(), std::max(0, client_->height() - top)));
+    formula()->fill(QRect(0, top, client_->width(), std::max(0, client_->height() - top)));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (formula_ && formula_->maximised()) fillWithFormulaPanel();
+    if (formula() && formula()->maximised()) fillWithFormulaPanel();
 }
 
 void MainWindow::BBtnClick(int tag) {
@@ -466,23 +455,23 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-PanelWidget* MainWindow::panelOf(char letter) const {
-    switch (letter) {
-        case 'D':
-            return display_;
-        case 'B':
-            return buttons_;
-        case 'M':
-            return memory_;
-        case 'H':
-            return history_;
-        case 'S':
-            return historyOps_;
-        case 'F':
-            return formula_;
-        default:
-            return nullptr;
-    }
+DisplayPanel* MainWindow::display() const {
+    return static_cast<DisplayPanel*>(panelOf(PanelKind::Display));
+}
+ButtonPanel* MainWindow::buttons() const {
+    return static_cast<ButtonPanel*>(panelOf(PanelKind::Buttons));
+}
+MemoryPanel* MainWindow::memory() const {
+    return static_cast<MemoryPanel*>(panelOf(PanelKind::Memory));
+}
+HistoryPanel* MainWindow::history() const {
+    return static_cast<HistoryPanel*>(panelOf(PanelKind::History));
+}
+HistoryOperationPanel* MainWindow::historyOps() const {
+    return static_cast<HistoryOperationPanel*>(panelOf(PanelKind::HistoryOps));
+}
+FormulaPanel* MainWindow::formula() const {
+    return static_cast<FormulaPanel*>(panelOf(PanelKind::Formula));
 }
 
 }  // namespace tavrik::ui

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "ui/keyboard_keys.h"
@@ -93,16 +95,22 @@ class MainWindow final : public QMainWindow {
     void setClientSize(int width, int height);
     void placeStatusBar();
     void placeGuideBars();
-    // Builds the panel of a letter from the set, creating it the first time.
-    void buildPanel(char letter, const SettingsSet& set);
-    PanelWidget* panelOf(char letter) const;
+    // Builds a panel from the set, creating it the first time.
+    void buildPanel(PanelKind kind, const SettingsSet& set);
+    PanelWidget* panelOf(PanelKind kind) const { return panels_[static_cast<std::size_t>(kind)]; }
+    DisplayPanel* display() const;
+    ButtonPanel* buttons() const;
+    MemoryPanel* memory() const;
+    HistoryPanel* history() const;
+    HistoryOperationPanel* historyOps() const;
+    FormulaPanel* formula() const;
     // A stretching history panel reaches the bottom of the client area.
     void stretchHistory();
     void orderTabs(const Arrangement& arrangement);
 
-    // "表示" items: the status bar or a panel follows its check.
-    void applyViewCheck(char letter);
-    void viewToggled(char letter);
+    // "表示" items: a panel, or without one the status bar, follows its check.
+    void applyViewCheck(std::optional<PanelKind> kind);
+    void viewToggled(std::optional<PanelKind> kind);
     // "全表示" and "全非表示".
     void showAll(bool shown);
     // "設定読込".
@@ -118,14 +126,9 @@ class MainWindow final : public QMainWindow {
     GuideLayer* guides_;
     WindowBehaviours* behaviours_;
     ViewMenu view_;
-    QMenu* popup_;                     // the main pop-up menu of the window background
-    DisplayPanel* display_ = nullptr;  // built when the set names it
-    ButtonPanel* buttons_ = nullptr;
-    MemoryPanel* memory_ = nullptr;
-    HistoryPanel* history_ = nullptr;
-    HistoryOperationPanel* historyOps_ = nullptr;
-    FormulaPanel* formula_ = nullptr;
-    std::string shownBeforeMaximise_;  // letters of the panels "最大表示" hid
+    QMenu* popup_;  // the main pop-up menu of the window background
+    std::array<PanelWidget*, kPanelKindCount> panels_{};       // each built when the set names it
+    std::array<bool, kPanelKindCount> shownBeforeMaximise_{};  // the panels "最大表示" hid
     int refreshHolds_ = 0;
     unsigned heldChanges_ = 0;
     bool acceptingKeys_ = false;

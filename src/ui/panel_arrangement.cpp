@@ -2,8 +2,8 @@
 
 namespace tavrik::ui {
 
-Arrangement ArrangeColumns(std::string_view disp, int top,
-                           const std::function<std::optional<PanelSize>(char)>& shownPanel) {
+Arrangement ArrangeColumns(const DispReading& disp, int top,
+                           const std::function<std::optional<PanelSize>(PanelKind)>& shownPanel) {
     Arrangement result;
     result.bottom = top;
     std::size_t columnStart = 0;
@@ -22,15 +22,14 @@ Arrangement ArrangeColumns(std::string_view disp, int top,
         x = result.right;
         y = top;
     };
-    for (char c : disp) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-        if (c == '/') {
+    for (const std::optional<PanelKind>& item : disp.order) {
+        if (!item) {
             newColumn();
             continue;
         }
-        const std::optional<PanelSize> size = shownPanel(c);
+        const std::optional<PanelSize> size = shownPanel(*item);
         if (!size) continue;
-        result.panels.push_back({c, x, y, size->width, size->height});
+        result.panels.push_back({*item, x, y, size->width, size->height});
         y += size->height;
         result.right = std::max(result.right, x + size->width);
         result.bottom = std::max(result.bottom, y);

@@ -1,12 +1,13 @@
 // Stacking the shown panels into columns in the order of the set's `Disp`
-// text: letters name panels, "/" ends a column, and every panel of a finished
-// column is widened to the column's right edge.
+// as read: each panel at its place, "/" ends a column, and every panel of a
+// finished column is widened to the column's right edge.
 #pragma once
 
 #include <functional>
 #include <optional>
-#include <string_view>
 #include <vector>
+
+#include "settings/panel_kinds.h"
 
 namespace tavrik::ui {
 
@@ -17,7 +18,7 @@ struct PanelSize {
 };
 
 struct PlacedPanel {
-    char letter = 0;  // upper case
+    PanelKind kind = PanelKind::Display;
     int x = 0;
     int y = 0;
     int width = 0;  // after widening to the column
@@ -30,10 +31,10 @@ struct Arrangement {
     int bottom = 0;  // largest bottom edge
 };
 
-// `shownPanel` gives the size of the panel of an upper-case letter when that
-// panel is present and shown, nothing otherwise. Columns start at `top`; a
-// panel that ends its column is followed by a new column.
-Arrangement ArrangeColumns(std::string_view disp, int top,
-                           const std::function<std::optional<PanelSize>(char)>& shownPanel);
+// `shownPanel` gives the size of a panel when it is present and shown,
+// nothing otherwise. Columns start at `top`; a panel that ends its column is
+// followed by a new column.
+Arrangement ArrangeColumns(const DispReading& disp, int top,
+                           const std::function<std::optional<PanelSize>(PanelKind)>& shownPanel);
 
 }  // namespace tavrik::ui

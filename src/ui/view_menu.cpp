@@ -6,31 +6,25 @@ namespace tavrik::ui {
 
 namespace {
 
-QAction* AddPanelCheck(QMenu& menu, const char* name, const QString& caption, char letter,
-                       const std::function<void(char)>& toggled) {
-    return AddCheck(menu, name, caption, [toggled, letter](bool) { toggled(letter); });
+QAction* AddViewCheck(QMenu& menu, const QString& name, const QString& caption,
+                      std::optional<PanelKind> kind,
+                      const std::function<void(std::optional<PanelKind>)>& toggled) {
+    return AddCheck(menu, name.toLatin1().constData(), caption,
+                    [toggled, kind](bool) { toggled(kind); });
 }
 
 }  // namespace
 
-ViewMenu BuildViewMenu(QMenu& menu, const std::function<void(char)>& toggled) {
-    struct Item {
-        const char* name;
-        const char* caption;
-    };
-    static constexpr std::array<Item, 6> kPanels{{{"mnuVD", "表示窓"},
-                                                  {"mnuVB", "ボタンパネル"},
-                                                  {"mnuVM", "メモリパネル"},
-                                                  {"mnuVH", "履歴リスト"},
-                                                  {"mnuVS", "履歴操作パネル"},
-                                                  {"mnuVF", "式パネル"}}};
+// A panel's item is named after its letter: "mnuVD", "mnuVB", …
+ViewMenu BuildViewMenu(QMenu& menu, const std::function<void(std::optional<PanelKind>)>& toggled) {
     ViewMenu view;
     view.menu = &menu;
-    view.statusBar =
-        AddPanelCheck(menu, "mnuVSB", QStringLiteral("ステータスバー"), kStatusBarItem, toggled);
-    for (std::size_t i = 0; i < kPanels.size(); ++i)
-        view.panels[i] = AddPanelCheck(menu, kPanels[i].name, QString::fromUtf8(kPanels[i].caption),
-                                       kPanelLetters[i], toggled);
+    view.statusBar = AddViewCheck(menu, QStringLiteral("mnuVSB"), QStringLiteral("ステータスバー"),
+                                  std::nullopt, toggled);
+    for (const PanelKindInfo& info : kPanelKinds)
+        view.panels[static_cast<std::size_t>(info.kind)] = AddViewCheck(
+            menu, QStringLiteral("mnuV") + QChar(info.letter),
+            QString::fromUtf8(info.caption.data(), info.caption.size()), info.kind, toggled);
     return view;
 }
 

@@ -6,26 +6,22 @@
 #include <QMenu>
 #include <array>
 #include <functional>
-#include <string_view>
+
+#include "settings/panel_kinds.h"
 
 namespace tavrik::ui {
 
-// Panel letters in the order of their "表示" items.
-inline constexpr std::string_view kPanelLetters = "DBMHSF";
-// The letter that stands for "ステータスバー" among them.
-inline constexpr char kStatusBarItem = 'T';
-
 struct ViewMenu {
     QMenu* menu = nullptr;
-    QAction* statusBar = nullptr;      // "ステータスバー"
-    std::array<QAction*, 6> panels{};  // in the order of kPanelLetters
+    QAction* statusBar = nullptr;                    // "ステータスバー"
+    std::array<QAction*, kPanelKindCount> panels{};  // indexed by PanelKind
 
-    QAction* panel(char letter) const { return panels[kPanelLetters.find(letter)]; }
+    QAction* panel(PanelKind kind) const { return panels[static_cast<std::size_t>(kind)]; }
 };
 
 // Fills `menu` with the check items; a toggled item calls `toggled` with its
-// letter, after its check has changed.
-ViewMenu BuildViewMenu(QMenu& menu, const std::function<void(char)>& toggled);
+// panel, or nothing for "ステータスバー", after its check has changed.
+ViewMenu BuildViewMenu(QMenu& menu, const std::function<void(std::optional<PanelKind>)>& toggled);
 
 struct PopupMenuCommands {
     std::function<void()> allClear;  // "AC"

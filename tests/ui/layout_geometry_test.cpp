@@ -89,15 +89,16 @@ TEST_F(DefaultKeyGridTest, EveryKeyPlacedInsideThePanelWithoutOverlap) {
 class ArrangeColumnsTest : public ::testing::Test {
   protected:
     Arrangement arrange(std::string_view disp, int top = 0) {
-        return ArrangeColumns(disp, top, [this](char letter) -> std::optional<PanelSize> {
-            const auto it = shown.find(letter);
-            if (it == shown.end()) return std::nullopt;
-            return it->second;
-        });
+        return ArrangeColumns(ReadDisp(disp), top,
+                              [this](PanelKind kind) -> std::optional<PanelSize> {
+                                  const auto it = shown.find(InfoOf(kind).letter);
+                                  if (it == shown.end()) return std::nullopt;
+                                  return it->second;
+                              });
     }
     static const PlacedPanel* find(const Arrangement& a, char letter) {
         for (const PlacedPanel& p : a.panels)
-            if (p.letter == letter) return &p;
+            if (InfoOf(p.kind).letter == letter) return &p;
         return nullptr;
     }
 
@@ -122,11 +123,12 @@ TEST_F(ArrangeColumnsTest, DefaultOrderStacksDisplayOverButtonsThenFormulaColumn
     EXPECT_EQ(a.bottom, 210);
 }
 
-TEST_F(ArrangeColumnsTest, LowerCaseLettersArrangeLikeUpperCase) {
-    const Arrangement a = arrange("db");
+TEST_F(ArrangeColumnsTest, PanelNamedTwiceTakesRoomOnceAtItsFirstLetter) {
+    const Arrangement a = arrange("DBd");
     ASSERT_EQ(a.panels.size(), 2u);
-    EXPECT_EQ(a.panels[0].letter, 'D');
-    EXPECT_EQ(a.panels[1].letter, 'B');
+    EXPECT_EQ(find(a, 'D')->y, 0);
+    EXPECT_EQ(find(a, 'B')->y, 30);
+    EXPECT_EQ(a.bottom, 190);
 }
 
 TEST_F(ArrangeColumnsTest, HiddenPanelLeavesNoGap) {

@@ -4,24 +4,35 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cstring>
 
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 
 #include "engine/button_codes.h"
+#include "settings/panel_kinds.h"
 #include "ui/button_panel.h"
 #include "ui/calculator_app.h"
+#include "ui/main_window.h"
+#include "ui/settings_dialog/settings_dialog.h"
 #include "ui/uniform_list_view.h"
 
 namespace tavrik::ui {
 namespace {
+
+// The container of a panel letter.
+QString PanelName(char letter) {
+    return letter == 'D' ? QStringLiteral("pnlC") : QStringLiteral("pnl") + QChar(letter);
+}
 
 GlobalSettings WithDisp(std::string disp, int lineH = -5) {
     GlobalSettings settings;
@@ -92,6 +103,7 @@ struct PresenceCase {
     const char* shown;   // panels built and shown
     const char* hidden;  // built, hidden, their "表示" item unchecked
     const char* absent;  // "表示" item removed
+    const char* column;  // the first column, top to bottom
     bool recording;
 };
 
@@ -99,21 +111,32 @@ void PrintTo(const PresenceCase& c, std::ostream* out) {
     *out << c.disp;
 }
 
+// The set in force is a loaded one, so that the dialog has its pages.
+GlobalSettings OneSet(const char* disp) {
+    GlobalSettings settings;
+    settings.SectionList = {"Main"};
+    settings.LastSetIndex = 0;
+    settings.Set = "Main";
+    settings.SetTable[0].name = "Main";
+    settings.SetTable[0].Disp = disp;
+    return settings;
+}
+
+// The window and the settings dialog read `Disp` alike: the panels the
+// window shows are the ones the dialog checks, and an untouched OK keeps
+// the text.
 class PanelPresenceTest : public ::testing::TestWithParam<PresenceCase> {};
 
-TEST_P(PanelPresenceTest, CaseOfTheLetterDecidesShownHiddenOrAbsent) {
+TEST_P(PanelPresenceTest, WindowAndDialogReadDispAlike) {
     const PresenceCase& c = GetParam();
-    CalculatorApp app(WithDisp(c.disp));
-    app.window().show();
-    static const std::map<char, std::pair<const char*, const char*>> kPanels{
-        {'D', {"pnlC", "mnuVD"}}, {'B', {"pnlB", "mnuVB"}}, {'M', {"pnlM", "mnuVM"}},
-        {'H', {"pnlH", "mnuVH"}}, {'S', {"pnlS", "mnuVS"}}, {'F', {"pnlF", "mnuVF"}}};
+    CalculatorApp app(OneSet(c.disp));
+    MainWindow& window = app.window();
+    window.show();
     const auto check = [&](const char* letters, bool built, bool shown) {
         for (const char* l = letters; *l; ++l) {
             SCOPED_TRACE(std::string(c.disp) + " panel " + *l);
-            const auto [panelName, itemName] = kPanels.at(*l);
-            auto* panel = app.window().findChild<QWidget*>(panelName);
-            auto* item = app.window().findChild<QAction*>(itemName);
+            auto* panel = window.findChild<QWidget*>(PanelName(*l));
+            auto* item = window.findChild<QAction*>(QStringLiteral("mnuV") + QChar(*l));
             EXPECT_EQ(item->isVisible(), built);
             EXPECT_EQ(item->isChecked(), shown);
             if (built) {
@@ -127,17 +150,51 @@ TEST_P(PanelPresenceTest, CaseOfTheLetterDecidesShownHiddenOrAbsent) {
     check(c.hidden, true, false);
     check(c.absent, false, false);
     EXPECT_EQ(app.calculator().history().recording(), c.recording);
+
+    // Each panel of the first column once, right below the one before.
+    int top = window.findChild<QWidget*>("stbMain")->height();
+    for (const char* l = c.column; *l; ++l) {
+        const QWidget* panel = window.findChild<QWidget*>(PanelName(*l));
+        EXPECT_EQ(panel->x(), 0) << c.disp << " panel " << *l;
+        EXPECT_EQ(panel->y(), top) << c.disp << " panel " << *l;
+        top += panel->height();
+    }
+    if (!std::strchr(c.disp, '/')) {
+        EXPECT_EQ(window.centralWidget()->height(), top) << c.disp;
+    }
+
+    SettingsDialog& dialog = window.settingsDialog();
+    dialog.activate();
+    dialog.show();
+    dialog.tree()->setCurrentItem(dialog.tree()->topLevelItem(1)->child(0));
+    const auto* list = dialog.findChild<QListWidget*>("clbDisp");
+    for (const PanelKindInfo& info : kPanelKinds) {
+        const QString caption = QString::fromUtf8(info.caption.data(), info.caption.size());
+        const QList<QListWidgetItem*> items = list->findItems(caption, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << c.disp << " panel " << info.letter;
+        EXPECT_EQ(items[0]->checkState() == Qt::Checked,
+                  std::strchr(c.shown, info.letter) != nullptr)
+            << c.disp << " panel " << info.letter;
+    }
+    QTest::mouseClick(dialog.findChild<QPushButton*>("btnOK"), Qt::LeftButton);
+    EXPECT_EQ(app.calculator().settings().SetTable[0].Disp, c.disp);
 }
 
 INSTANTIATE_TEST_SUITE_P(Disp, PanelPresenceTest,
-                         ::testing::Values(PresenceCase{"dBM/SH", "BMSH", "D", "F", true},
-                                           PresenceCase{"BM", "BM", "", "DHSF", false},
-                                           PresenceCase{"DBMS", "DBM", "", "HSF", false},
-                                           PresenceCase{"DBM/sH", "DBMH", "S", "F", false}),
+                         ::testing::Values(PresenceCase{"DBM/FSH", "DBMFSH", "", "", "DBM", true},
+                                           PresenceCase{"dBM/SH", "BMSH", "D", "F", "BM", true},
+                                           PresenceCase{"BM", "BM", "", "DHSF", "BM", false},
+                                           PresenceCase{"DBMS", "DBM", "", "HSF", "DBM", false},
+                                           PresenceCase{"DBM/sH", "DBMH", "S", "F", "DBM", false},
+                                           PresenceCase{"dD", "D", "", "BMHSF", "D", false},
+                                           PresenceCase{"DBD", "DB", "", "MHSF", "DB", false},
+                                           PresenceCase{"Dd/bx", "D", "B", "MHSF", "D", false},
+                                           PresenceCase{"D?B", "DB", "", "MHSF", "DB", false}),
                          [](const ::testing::TestParamInfo<PresenceCase>& info) {
-                             std::string name = info.param.disp;
-                             std::replace(name.begin(), name.end(), '/', '_');
-                             return name;
+                             std::string name;
+                             for (const char* c = info.param.disp; *c; ++c)
+                                 name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+                             return name + "_" + std::to_string(info.index);
                          });
 
 TEST(HistoryPanelLayoutTest, FixedLineCountKeepsTheColumnGoing) {

@@ -87,7 +87,7 @@ TEST_F(SettingsDialogTest, OkWithoutChangesKeepsTheFileByteForByte) {
     click("btnOK");
     EXPECT_EQ(fileBytes(), saved);
     EXPECT_NE(
-        saved.find(cp932::Encode("[標準]\r\nMode=D\r\nRoundM=0\r\nRoundD=0\r\nDisp=DB/M/Fhs")),
+        saved.find(cp932::Encode("[標準]\r\nMode=D\r\nRoundM=0\r\nRoundD=0\r\nDisp=DB/M/F\r\n")),
         std::string::npos)
         << cp932::Decode(saved).value_or("");
     EXPECT_NE(saved.find("LineH=-7\r\n"), std::string::npos);

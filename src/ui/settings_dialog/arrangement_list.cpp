@@ -32,6 +32,7 @@ ArrangementList::ArrangementList(QWidget* parent)
 }
 
 void ArrangementList::load(const std::string& disp) {
+    read_ = disp;
     list_->clear();
     for (const ArrangementLine& line : ArrangementFromDisp(disp)) {
         const std::string_view text = ArrangementLineText(line.letter);
@@ -49,7 +50,7 @@ std::string ArrangementList::disp() const {
         lines.push_back({static_cast<char>(item->data(kLetterRole).toChar().toLatin1()),
                          item->checkState() == Qt::Checked});
     }
-    return DispFromArrangement(lines);
+    return DispToSave(lines, read_);
 }
 
 void ArrangementList::move(int step) {

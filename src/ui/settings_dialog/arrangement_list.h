@@ -25,6 +25,7 @@ class ArrangementList final : public QWidget {
     QListWidget* list_;
     QPushButton* up_;
     QPushButton* down_;
+    std::string read_;  // `Disp` as loaded
 };
 
 }  // namespace tavrik::ui

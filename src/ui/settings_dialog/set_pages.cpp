@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
+#include "settings/panel_kinds.h"
 #include "settings/set_arrangement.h"
 
 namespace tavrik::ui {
@@ -93,11 +94,10 @@ QWidget* SetPages::buildPage2() {
 
 QWidget* SetPages::buildPage3() {
     panelTabs_ = Named(new QTabWidget, "pgcPanels", QStringLiteral("パネル"));
-    for (std::size_t i = 0; i < kPanelLetters.size(); ++i) {
-        const char letter = kPanelLetters[i];
-        panels_[i] = new PanelPage(letter);
-        const std::string_view caption = ArrangementLineText(letter);
-        panelTabs_->addTab(panels_[i], QString::fromUtf8(caption.data(), caption.size()));
+    for (std::size_t i = 0; i < kPanelKindCount; ++i) {
+        const PanelKindInfo& info = kPanelKinds[i];
+        panels_[i] = new PanelPage(info.letter);
+        panelTabs_->addTab(panels_[i], QString::fromUtf8(info.caption.data(), info.caption.size()));
     }
     return panelTabs_;
 }
