@@ -7,6 +7,7 @@
 #include "cli/command_words.h"
 #include "cli/sheet_commands.h"
 #include "engine/button_codes.h"
+#include "engine/display_geometry.h"
 #include "settings/settings_io.h"
 
 namespace tavrik::cli {
@@ -38,13 +39,15 @@ Console::Console(std::ostream& out, std::optional<std::filesystem::path> ini)
     calc_.start();
 }
 
-// Every character is one cell; the display is DigitsD + 2 cells wide.
+// Every character is one cell; the display is as wide as the window's would
+// be, and the strip of a `DigitsD` of 0 is kStripCells wide.
 void Console::applyDisplayModel() {
-    // Taken within the range the settings dialog offers, as the window does.
-    int digits = std::clamp(calc_.currentSet().DigitsD, 0, 100);
-    if (digits >= 1 && digits <= 9) digits = 10;
-    const int cells = digits == 0 ? 25 : digits + 2;
-    calc_.setGeometry(DisplayGeometry{cells, 1, digits > 18 ? 16 : 8});
+    constexpr int kStripCells = 25;
+    constexpr int kCellWidth = 1;
+    const int digitsD = calc_.currentSet().DigitsD;
+    const int width =
+        DisplayDigits(digitsD) == 0 ? kStripCells : DisplayTextWidth(digitsD, kCellWidth);
+    calc_.setGeometry(DisplayGeometryOf(digitsD, width, kCellWidth));
 }
 
 void Console::error(std::string_view message) {

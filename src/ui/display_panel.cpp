@@ -21,15 +21,14 @@ DisplayPanel::DisplayPanel(QWidget* parent) : PanelWidget(parent), text_(new QLa
 
 void DisplayPanel::build(const SettingsSet& set) {
     pitch_ = LayoutPitch(set.Pitch);
-    const int digits = LayoutDigits(set.DigitsD);
-    digits_ = digits >= 1 && digits <= 9 ? 10 : digits;
+    digitsD_ = set.DigitsD;
 
     const QFont font = PanelFont(set.FontNameD, set.FontSizeD, set.FontBoldD);
     text_->setFont(font);
     const QFontMetrics metrics(font);
     digitWidth_ = std::max(1, metrics.horizontalAdvance(QStringLiteral("8")));
 
-    const int width = digits_ == 0 ? 0 : (digits_ + 2) * digitWidth_;
+    const int width = DisplayTextWidth(digitsD_, digitWidth_);
     const int height = metrics.height() + 2;
     text_->setGeometry(pitch_, pitch_, width, height);
     paintBackground(*text_, set.BackColorD);
@@ -39,12 +38,7 @@ void DisplayPanel::build(const SettingsSet& set) {
 }
 
 DisplayGeometry DisplayPanel::geometry() const {
-    DisplayGeometry geometry;
-    geometry.displayWidth = text_->width();
-    geometry.digitWidth = digitWidth_;
-    const bool wide = digits_ > 18 || (digits_ == 0 && text_->width() / digitWidth_ > 18);
-    geometry.hexWidth = wide ? 16 : 8;
-    return geometry;
+    return DisplayGeometryOf(digitsD_, text_->width(), digitWidth_);
 }
 
 void DisplayPanel::setText(const std::string& text) {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <string>
 
+#include "engine/display_geometry.h"
 #include "settings/settings_model.h"
 #include "ui/panel_widget.h"
 #include "values/value_context.h"
@@ -20,7 +21,7 @@ class DisplayPanel final : public PanelWidget {
     // What the value texts need to know about the display as it now stands.
     DisplayGeometry geometry() const;
     // A `DigitsD` of 0: the display is a strip across the top of the window.
-    bool spansTop() const { return digits_ == 0; }
+    bool spansTop() const { return DisplayDigits(digitsD_) == 0; }
 
     void setText(const std::string& text);
     void fitWidth(int width) override;
@@ -28,7 +29,7 @@ class DisplayPanel final : public PanelWidget {
   private:
     QLabel* text_;
     int pitch_ = 0;
-    int digits_ = 0;
+    int digitsD_ = 0;
     int digitWidth_ = 1;
 };
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <sstream>
 
 #include <QAccessible>
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "cli/console.h"
 #include "engine/button_codes.h"
 #include "settings/panel_kinds.h"
 #include "ui/button_panel.h"
@@ -196,6 +198,25 @@ INSTANTIATE_TEST_SUITE_P(Disp, PanelPresenceTest,
                                  name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
                              return name + "_" + std::to_string(info.index);
                          });
+
+// The console lays out the display in cells; the window in pixels. Both give
+// the calculator the same hexadecimal word size.
+TEST(DisplayGeometryTest, WindowAndConsoleAgreeOnHexWords) {
+    for (const int digitsD : {0, 5, 18, 19}) {
+        SCOPED_TRACE(digitsD);
+        GlobalSettings settings;
+        settings.SetTable[kDefaultSetSlot].DigitsD = digitsD;
+        CalculatorApp app(std::move(settings));
+        app.window().show();
+        std::ostringstream out;
+        cli::Console console(out, std::nullopt);
+        console.run("set DigitsD=" + std::to_string(digitsD));
+        const int hexWidth = app.calculator().values().rules.geometry.hexWidth;
+        EXPECT_EQ(hexWidth, console.calculator().values().rules.geometry.hexWidth);
+        EXPECT_EQ(hexWidth, digitsD == 18 || digitsD == 5 ? 8 : 16)
+            << "the strip across the window holds more than 18 digits";
+    }
+}
 
 TEST(HistoryPanelLayoutTest, FixedLineCountKeepsTheColumnGoing) {
     CalculatorApp app(WithDisp("DH/B", 5));
