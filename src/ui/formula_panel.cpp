@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "settings/panel_kinds.h"
 #include "ui/layout_limits.h"
 #include "ui/panel_font.h"
 #include "ui/sheet_editor_text.h"
@@ -14,8 +15,7 @@ namespace tavrik::ui {
 
 namespace {
 
-constexpr int kMaxEditorLines = 100;  // the settings dialog's range of LineF
-constexpr int kRunKeyDigits = 2;      // the "=" key is two "8" wide
+constexpr int kRunKeyDigits = 2;  // the "=" key is two "8" wide
 
 enum ScrollBars { kNoScrollBars = 0, kVerticalBar = 1, kHorizontalBar = 2, kBothBars = 3 };
 
@@ -59,7 +59,7 @@ void FormulaPanel::build(const SettingsSet& set) {
     const int digitWidth = metrics.horizontalAdvance(QStringLiteral("8"));
     const int digitHeight = metrics.height();
 
-    const int lines = std::clamp(set.LineF, 1, kMaxEditorLines);
+    const int lines = std::clamp(set.LineF, 1, kMaxPanelLines);
     editor_->setGeometry(pitch_, pitch_, digitWidth * LayoutDigits(set.DigitsF),
                          digitHeight * lines + lines + 3);
     runKey_->resize(digitWidth * kRunKeyDigits, digitHeight + 4);

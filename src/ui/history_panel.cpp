@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <cstdlib>
 
+#include "settings/panel_kinds.h"
 #include "ui/layout_limits.h"
 #include "ui/panel_font.h"
 #include "ui/system_colors.h"
@@ -16,8 +17,6 @@ constexpr std::array<CalcMode, 4> kListModes{CalcMode::Decimal, CalcMode::Mixed,
                                              CalcMode::Date};
 // Room for the list's frame and scroll bar beside the digits.
 constexpr int kListExtraWidth = 20;
-// A line count is clamped like the other layout sizes of a hand-edited file.
-constexpr int kMaxLines = 1000;
 
 }  // namespace
 
@@ -45,7 +44,7 @@ void HistoryPanel::build(const SettingsSet& set) {
     pitch_ = LayoutPitch(set.Pitch);
     const QFont font = PanelFont(set.FontNameH, set.FontSizeH, set.FontBoldH);
     const QFontMetrics metrics(font);
-    const int lines = std::max(1, std::abs(std::clamp(set.LineH, -kMaxLines, kMaxLines)));
+    const int lines = std::max(1, std::abs(std::clamp(set.LineH, -kMaxPanelLines, kMaxPanelLines)));
     stretches_ = set.LineH <= 0;
     const int width =
         (LayoutDigits(set.DigitsH) + 2) * metrics.horizontalAdvance(QStringLiteral("8")) +

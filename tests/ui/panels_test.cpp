@@ -228,6 +228,11 @@ TEST(HistoryPanelLayoutTest, FixedLineCountKeepsTheColumnGoing) {
     EXPECT_EQ(history->height(), list->height() + 2 * pitch);
     EXPECT_GT(app.window().findChild<QWidget*>("pnlB")->x(), 0) << "the '/' starts a column";
 
+    CalculatorApp tall(WithDisp("H", 500));
+    auto* tallList = tall.window().findChild<QWidget*>("lstHD");
+    EXPECT_EQ(tallList->height(), 100 * QFontMetrics(tallList->font()).height() + 3)
+        << "as many lines as the settings dialog offers";
+
     CalculatorApp stretching(WithDisp("DHB", -5));
     stretching.window().show();
     auto* buttons = stretching.window().findChild<QWidget*>("pnlB");

@@ -2,55 +2,15 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <array>
 #include <cstdlib>
 
 namespace tavrik::ui {
 
-// Where one panel keeps its common fields; back and digits may be missing.
-struct PanelPage::Fields {
-    char letter;
-    Color SettingsSet::*color;
-    std::string SettingsSet::*font;
-    int SettingsSet::*size;
-    bool SettingsSet::*bold;
-    Color SettingsSet::*fontColor;
-    Color SettingsSet::*back;
-    int SettingsSet::*digits;
-    int minimumSize;
-};
-
 namespace {
 
-using S = SettingsSet;
 constexpr int kMaxFontSize = 50;
 constexpr int kMaxDigits = 100;
-constexpr int kMaxLines = 100;
 constexpr int kMaxHistory = 9999;
-
-const std::array<PanelPage::Fields, 6>& AllFields() {
-    static const std::array<PanelPage::Fields, 6> fields{{
-        {'D', &S::ColorD, &S::FontNameD, &S::FontSizeD, &S::FontBoldD, &S::FontColorD,
-         &S::BackColorD, &S::DigitsD, 0},
-        {'B', &S::ColorB, &S::FontNameB, &S::FontSizeB, &S::FontBoldB, &S::FontColorB, nullptr,
-         &S::DigitsB, 5},
-        {'M', &S::ColorM, &S::FontNameM, &S::FontSizeM, &S::FontBoldM, &S::FontColorM,
-         &S::BackColorM, &S::DigitsM, 5},
-        {'H', &S::ColorH, &S::FontNameH, &S::FontSizeH, &S::FontBoldH, &S::FontColorH,
-         &S::BackColorH, &S::DigitsH, 5},
-        {'S', &S::ColorS, &S::FontNameS, &S::FontSizeS, &S::FontBoldS, &S::FontColorS, nullptr,
-         nullptr, 5},
-        {'F', &S::ColorF, &S::FontNameF, &S::FontSizeF, &S::FontBoldF, &S::FontColorF,
-         &S::BackColorF, &S::DigitsF, 5},
-    }};
-    return fields;
-}
-
-const PanelPage::Fields& FieldsOf(char letter) {
-    for (const PanelPage::Fields& fields : AllFields())
-        if (fields.letter == letter) return fields;
-    return AllFields().front();
-}
 
 // Object names carry the panel letter: "cbcColorD", "spnDigitsH", …
 QString ControlName(const char* kind, char letter) {
@@ -67,11 +27,11 @@ W* Make(W* widget, const char* kind, char letter) {
 
 PanelPage::PanelPage(char letter, QWidget* parent)
     : QWidget(parent),
-      fields_(FieldsOf(letter)),
+      fields_(InfoOf(*PanelKindOfLetter(letter)).fields),
       letter_(letter),
       color_(Make(new ColorPicker, "cbcColor", letter)),
       font_(Make(new FontPicker, "cmbFontName", letter)),
-      size_(Make(new SettingSpin(fields_.minimumSize, kMaxFontSize), "spnFontSize", letter)),
+      size_(Make(new SettingSpin(fields_.minFontSize, kMaxFontSize), "spnFontSize", letter)),
       bold_(Make(new QCheckBox(QStringLiteral("太字")), "cbxFontBold", letter)),
       fontColor_(Make(new ColorPicker, "cbcFontColor", letter)) {
     auto* form = new QFormLayout(this);
@@ -95,7 +55,7 @@ PanelPage::PanelPage(char letter, QWidget* parent)
             AddRow(*form, QStringLiteral("間"), pitchB_);
             break;
         case 'H': {
-            lines_ = Make(new SettingSpin(1, kMaxLines), "spnLine", letter);
+            lines_ = Make(new SettingSpin(1, kMaxPanelLines), "spnLine", letter);
             variableLines_ = Make(new QCheckBox(QStringLiteral("可変")), "cbxLineVar", letter);
             variableLines_->setAccessibleName(QStringLiteral("可変"));
             auto* row = new QHBoxLayout;
@@ -120,7 +80,7 @@ PanelPage::PanelPage(char letter, QWidget* parent)
             form->addRow(moveS_);
             break;
         case 'F':
-            lines_ = Make(new SettingSpin(1, kMaxLines), "spnLine", letter);
+            lines_ = Make(new SettingSpin(1, kMaxPanelLines), "spnLine", letter);
             AddRow(*form, QStringLiteral("行"), lines_);
             scrollBars_ = Make(
                 new SettingChoice({QStringLiteral("表示しない"), QStringLiteral("縦のみ表示"),

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QWidget>
 
+#include "settings/panel_kinds.h"
 #include "settings/settings_model.h"
 #include "ui/settings_dialog/dialog_controls.h"
 
@@ -18,11 +19,8 @@ class PanelPage final : public QWidget {
     void load(const SettingsSet& set);
     void store(SettingsSet& set) const;
 
-    // Where the panel keeps its fields in a set.
-    struct Fields;
-
   private:
-    const Fields& fields_;
+    const PanelFields& fields_;
     char letter_;
     ColorPicker* color_;
     FontPicker* font_;
