@@ -25,15 +25,16 @@ W* Make(W* widget, const char* kind, char letter) {
 
 }  // namespace
 
-PanelPage::PanelPage(char letter, QWidget* parent)
+PanelPage::PanelPage(PanelKind kind, QWidget* parent)
     : QWidget(parent),
-      fields_(InfoOf(*PanelKindOfLetter(letter)).fields),
-      letter_(letter),
-      color_(Make(new ColorPicker, "cbcColor", letter)),
-      font_(Make(new FontPicker, "cmbFontName", letter)),
-      size_(Make(new SettingSpin(fields_.minFontSize, kMaxFontSize), "spnFontSize", letter)),
-      bold_(Make(new QCheckBox(QStringLiteral("太字")), "cbxFontBold", letter)),
-      fontColor_(Make(new ColorPicker, "cbcFontColor", letter)) {
+      fields_(InfoOf(kind).fields),
+      kind_(kind),
+      letter_(InfoOf(kind).letter),
+      color_(Make(new ColorPicker, "cbcColor", letter_)),
+      font_(Make(new FontPicker, "cmbFontName", letter_)),
+      size_(Make(new SettingSpin(fields_.minFontSize, kMaxFontSize), "spnFontSize", letter_)),
+      bold_(Make(new QCheckBox(QStringLiteral("太字")), "cbxFontBold", letter_)),
+      fontColor_(Make(new ColorPicker, "cbcFontColor", letter_)) {
     auto* form = new QFormLayout(this);
     AddRow(*form, QStringLiteral("背景色"), color_);
     AddRow(*form, QStringLiteral("フォント"), font_);
@@ -42,53 +43,53 @@ PanelPage::PanelPage(char letter, QWidget* parent)
     form->addRow(bold_);
     AddRow(*form, QStringLiteral("色"), fontColor_);
     if (fields_.back) {
-        back_ = Make(new ColorPicker, "cbcBackColor", letter);
+        back_ = Make(new ColorPicker, "cbcBackColor", letter_);
         AddRow(*form, QStringLiteral("背景色２"), back_);
     }
     if (fields_.digits) {
-        digits_ = Make(new SettingSpin(0, kMaxDigits), "spnDigits", letter);
+        digits_ = Make(new SettingSpin(0, kMaxDigits), "spnDigits", letter_);
         AddRow(*form, QStringLiteral("表示桁"), digits_);
     }
-    switch (letter) {
-        case 'B':
-            pitchB_ = Make(new SettingSpin(0, kMaxDigits), "spnPitch", letter);
+    switch (kind) {
+        case PanelKind::Buttons:
+            pitchB_ = Make(new SettingSpin(0, kMaxDigits), "spnPitch", letter_);
             AddRow(*form, QStringLiteral("間"), pitchB_);
             break;
-        case 'H': {
-            lines_ = Make(new SettingSpin(1, kMaxPanelLines), "spnLine", letter);
-            variableLines_ = Make(new QCheckBox(QStringLiteral("可変")), "cbxLineVar", letter);
+        case PanelKind::History: {
+            lines_ = Make(new SettingSpin(1, kMaxPanelLines), "spnLine", letter_);
+            variableLines_ = Make(new QCheckBox(QStringLiteral("可変")), "cbxLineVar", letter_);
             variableLines_->setAccessibleName(QStringLiteral("可変"));
             auto* row = new QHBoxLayout;
             row->addWidget(lines_);
             row->addWidget(variableLines_);
             lines_->setAccessibleName(QStringLiteral("行"));
             form->addRow(QStringLiteral("行"), row);
-            maxLines_ = Make(new SettingSpin(0, kMaxHistory), "spnMaxLine", letter);
+            maxLines_ = Make(new SettingSpin(0, kMaxHistory), "spnMaxLine", letter_);
             AddRow(*form, QStringLiteral("最大履歴"), maxLines_);
             lineNumbers_ =
                 Make(new SettingChoice({QStringLiteral("なし"), QStringLiteral("AC毎"),
                                         QStringLiteral("AC毎（数字のみ）"), QStringLiteral("連続"),
                                         QStringLiteral("連続（数字のみ）")},
                                        {0, 1, 2, 11, 12}),
-                     "cmbLNoType", letter);
+                     "cmbLNoType", letter_);
             AddRow(*form, QStringLiteral("行番"), lineNumbers_);
             break;
         }
-        case 'S':
-            moveS_ = Make(new QCheckBox(QStringLiteral("移動")), "cbxMove", letter);
+        case PanelKind::HistoryOps:
+            moveS_ = Make(new QCheckBox(QStringLiteral("移動")), "cbxMove", letter_);
             moveS_->setAccessibleName(QStringLiteral("移動"));
             form->addRow(moveS_);
             break;
-        case 'F':
-            lines_ = Make(new SettingSpin(1, kMaxPanelLines), "spnLine", letter);
+        case PanelKind::Formula:
+            lines_ = Make(new SettingSpin(1, kMaxPanelLines), "spnLine", letter_);
             AddRow(*form, QStringLiteral("行"), lines_);
             scrollBars_ = Make(
                 new SettingChoice({QStringLiteral("表示しない"), QStringLiteral("縦のみ表示"),
                                    QStringLiteral("横のみ表示"), QStringLiteral("縦横とも表示")},
                                   {0, 1, 2, 3}),
-                "cmbScBar", letter);
+                "cmbScBar", letter_);
             AddRow(*form, QStringLiteral("スクロールバー"), scrollBars_);
-            runButton_ = Make(new QCheckBox(QStringLiteral("＝ボタン")), "cbxFRBtn", letter);
+            runButton_ = Make(new QCheckBox(QStringLiteral("＝ボタン")), "cbxFRBtn", letter_);
             runButton_->setAccessibleName(QStringLiteral("＝ボタン"));
             form->addRow(runButton_);
             break;
@@ -106,14 +107,14 @@ void PanelPage::load(const SettingsSet& set) {
     if (back_) back_->load(set.*fields_.back);
     if (digits_) digits_->load(set.*fields_.digits);
     if (pitchB_) pitchB_->load(set.PitchB);
-    if (letter_ == 'H') {
+    if (kind_ == PanelKind::History) {
         lines_->load(std::abs(set.LineH));
         variableLines_->setChecked(set.LineH < 0);
         maxLines_->load(set.MaxLineH);
         lineNumbers_->load(set.LNoTypeH);
     }
     if (moveS_) moveS_->setChecked(set.MoveS);
-    if (letter_ == 'F') {
+    if (kind_ == PanelKind::Formula) {
         lines_->load(set.LineF);
         scrollBars_->load(set.ScBarF);
         runButton_->setChecked(set.FRBtnF);
@@ -129,14 +130,14 @@ void PanelPage::store(SettingsSet& set) const {
     if (back_) set.*fields_.back = back_->stored();
     if (digits_) set.*fields_.digits = digits_->stored();
     if (pitchB_) set.PitchB = pitchB_->stored();
-    if (letter_ == 'H') {
+    if (kind_ == PanelKind::History) {
         const int lines = lines_->stored();
         set.LineH = variableLines_->isChecked() ? -std::abs(lines) : std::abs(lines);
         set.MaxLineH = maxLines_->stored();
         set.LNoTypeH = lineNumbers_->stored();
     }
     if (moveS_) set.MoveS = moveS_->isChecked();
-    if (letter_ == 'F') {
+    if (kind_ == PanelKind::Formula) {
         set.LineF = lines_->stored();
         set.ScBarF = scrollBars_->stored();
         set.FRBtnF = runButton_->isChecked();

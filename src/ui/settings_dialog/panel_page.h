@@ -13,15 +13,15 @@ namespace tavrik::ui {
 
 class PanelPage final : public QWidget {
   public:
-    // `letter` is the panel's letter in Disp: D, B, M, H, S or F.
-    explicit PanelPage(char letter, QWidget* parent = nullptr);
+    explicit PanelPage(PanelKind kind, QWidget* parent = nullptr);
 
     void load(const SettingsSet& set);
     void store(SettingsSet& set) const;
 
   private:
     const PanelFields& fields_;
-    char letter_;
+    PanelKind kind_;
+    char letter_;  // in the controls' object names
     ColorPicker* color_;
     FontPicker* font_;
     SettingSpin* size_;

@@ -96,7 +96,7 @@ QWidget* SetPages::buildPage3() {
     panelTabs_ = Named(new QTabWidget, "pgcPanels", QStringLiteral("パネル"));
     for (std::size_t i = 0; i < kPanelKindCount; ++i) {
         const PanelKindInfo& info = kPanelKinds[i];
-        panels_[i] = new PanelPage(info.letter);
+        panels_[i] = new PanelPage(info.kind);
         panelTabs_->addTab(panels_[i], QString::fromUtf8(info.caption.data(), info.caption.size()));
     }
     return panelTabs_;
