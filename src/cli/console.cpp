@@ -8,6 +8,7 @@
 #include "cli/sheet_commands.h"
 #include "engine/button_codes.h"
 #include "settings/settings_io.h"
+#include "textfile/lost_characters.h"
 
 namespace tavrik::cli {
 
@@ -213,6 +214,9 @@ void Console::log(std::string_view args) {
 void Console::ini(std::string_view args) {
     if (args != "save") return error("ini takes save");
     if (!settingsFile_) return error("no settings file: start with --ini FILE");
+    const std::vector<std::string> lost = settingsFile_->LostCharacters(calc_.settings());
+    if (!lost.empty() && !view_.messageBox(BoxKind::Confirmation, LostCharactersQuestion(lost)))
+        return;
     if (!calc_.saveSettings(
             [this](GlobalSettings& settings) { return settingsFile_->Save(settings); }))
         view_.messageBox(BoxKind::Error, "ファイルが作成できませんでした");

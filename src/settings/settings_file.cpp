@@ -19,11 +19,25 @@ SettingsFile::Contents SettingsFile::Read() const {
     std::error_code error;
     if (!std::filesystem::exists(path_, error)) return {};
     FileRead read = ReadFile(path_);
+    return Parse(read);
+}
+
+SettingsFile::Contents SettingsFile::Parse(const FileRead& read) {
     if (!read.ok()) return {{}, {}, read.failure};
     std::optional<ShiftJisText> source = ShiftJisText::Decode(read.bytes);
     if (!source) return {{}, {}, FileFailure::NotConverted};
     IniDocument document = IniDocument::Parse(source->text());
     return {std::move(document), std::move(*source), FileFailure::None};
+}
+
+SettingsFile::Contents SettingsFile::ReadOrStarter() const {
+    Contents contents = Read();
+    if (contents.failure != FileFailure::None || !contents.document.SectionNames().empty())
+        return contents;
+    std::error_code error;
+    if (!std::filesystem::exists(starterPath_, error)) return contents;
+    Contents starter = Parse(ReadFile(starterPath_));
+    return starter.failure == FileFailure::None ? std::move(starter) : std::move(contents);
 }
 
 bool SettingsFile::Write(const Contents& contents) const {
@@ -77,9 +91,19 @@ bool SettingsFile::Save(GlobalSettings& settings) {
     return true;
 }
 
+std::vector<std::string> SettingsFile::LostCharacters(const GlobalSettings& settings) const {
+    if (unusable_) return {};
+    Contents contents = Read();
+    if (contents.failure != FileFailure::None) return {};
+    GlobalSettings saved = settings;
+    std::vector<std::string> written = writtenSections_;
+    SaveSettings(saved, contents.document, written);
+    return contents.source.LostCharacters(contents.document.Text());
+}
+
 bool SettingsFile::SaveExitState(const ExitState& state) {
     if (unusable_) return false;
-    Contents contents = Read();
+    Contents contents = ReadOrStarter();
     if (contents.failure != FileFailure::None) return false;
     tavrik::SaveExitState(state, contents.document);
     return Write(contents);

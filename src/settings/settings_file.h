@@ -40,7 +40,14 @@ class SettingsFile {
     // "ファイルが作成できませんでした". The file and the lists are then unchanged.
     bool Save(GlobalSettings& settings);
 
+    // The characters that Save(settings) would turn into "?" because Shift-JIS
+    // cannot hold them (see LostCharacters); empty when it would keep them all.
+    std::vector<std::string> LostCharacters(const GlobalSettings& settings) const;
+
     // Writes the window state keys; false when the file could not be written.
+    // A file that no longer holds any section (deleted or emptied since Load)
+    // starts again from the starter file, when there is one, rather than
+    // becoming a file of these keys alone.
     bool SaveExitState(const ExitState& state);
 
     // Sections the next Save erases before writing the sets: the loaded sets,
@@ -56,6 +63,9 @@ class SettingsFile {
 
     // An empty document when the file is missing.
     Contents Read() const;
+    static Contents Parse(const FileRead& read);
+    // The file's contents, or the starter's when the file holds no section.
+    Contents ReadOrStarter() const;
     bool Write(const Contents& contents) const;
     // False, with LoadProblem set, when the starter exists but was not copied.
     bool CopyStarter();

@@ -1,6 +1,7 @@
 #include "settings/settings_io.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "settings/color_text.h"
 #include "settings/name_case.h"
@@ -66,9 +67,10 @@ class SetReader {
     const ValueList& values_;
 };
 
+// Gathers the set's key lines in table order.
 class SetWriter {
   public:
-    SetWriter(IniDocument& file, std::string_view section) : file_(file), section_(section) {}
+    explicit SetWriter(std::vector<IniEntry>& entries) : entries_(entries) {}
 
     void Letter(std::string_view key, char field) { Put(key, std::string(1, field)); }
     void Int(std::string_view key, int field) { Put(key, std::to_string(field)); }
@@ -84,11 +86,42 @@ class SetWriter {
     }
 
   private:
-    void Put(std::string_view key, std::string_view value) { file_.Write(section_, key, value); }
+    void Put(std::string_view key, std::string_view value) {
+        entries_.push_back({std::string(key), std::string(value)});
+    }
 
-    IniDocument& file_;
-    std::string_view section_;
+    std::vector<IniEntry>& entries_;
 };
+
+// The folded name of every key a set section may hold, written or not.
+class SetKeyNames {
+  public:
+    std::unordered_set<std::string> names;
+
+    void Letter(std::string_view key, char) { Add(key); }
+    void Int(std::string_view key, int) { Add(key); }
+    void Bool(std::string_view key, bool) { Add(key); }
+    void Colour(std::string_view key, Color) { Add(key); }
+    void Text(std::string_view key, const std::string&) { Add(key); }
+    void StatusBar(std::string_view key, const std::string&) { Add(key); }
+    void Pen(std::string_view key, PenStyle) { Add(key); }
+    void Bounds(std::string_view key, const std::array<std::string, 36>& field) {
+        for (int code = 1; code < static_cast<int>(field.size()); ++code) Add(Numbered(key, code));
+    }
+
+  private:
+    void Add(std::string_view key) { names.insert(FoldCase(key)); }
+};
+
+bool IsSetKey(std::string_view foldedKey) {
+    static const std::unordered_set<std::string> names = [] {
+        SetKeyNames collect;
+        const SettingsSet set;
+        VisitSetFields(set, collect);
+        return std::move(collect.names);
+    }();
+    return names.contains(std::string(foldedKey));
+}
 
 void ReadGlobalScalars(const ValueList& values, GlobalSettings& g) {
     const GlobalSettings defaults;
@@ -240,14 +273,11 @@ void SaveSettings(GlobalSettings& settings, IniDocument& file,
                   std::vector<std::string>& writtenSections) {
     WriteGlobalKeys(settings, file);
 
-    // The sections written last time are emptied, not erased at once: a set
-    // written again keeps its place in the file, so the sets that load first
-    // (only ten do) stay the same from one start to the next.
+    // A set written again keeps its section's place in the file, so the sets
+    // that load first (only ten do) stay the same from one start to the next,
+    // and the section keeps the lines the save does not write.
     const std::vector<std::string> previous = std::move(writtenSections);
-    for (const std::string& name : previous) {
-        file.ClearSection(name);
-        RemoveName(settings.SectionList, name);
-    }
+    for (const std::string& name : previous) RemoveName(settings.SectionList, name);
     writtenSections.clear();
 
     const int last = std::min(settings.LastSetIndex, kDefaultSetSlot);
@@ -404,8 +434,10 @@ bool AssignSettingKey(GlobalSettings& settings, int setIndex, std::string_view k
 
 bool WriteSetSection(const SettingsSet& set, IniDocument& file) {
     if (set.name.empty() || IsReservedSectionName(set.name)) return false;
-    SetWriter writer(file, set.name);
+    std::vector<IniEntry> entries;
+    SetWriter writer(entries);
     VisitSetFields(set, writer);
+    file.RewriteSection(set.name, entries, IsSetKey);
     return true;
 }
 

@@ -9,6 +9,8 @@ CalculatorApp::CalculatorApp(SettingsFile settingsFile)
     : settingsFile_(std::move(settingsFile)), calc_(view_, clock_), window_(calc_) {
     window_.setSettingsSaver(
         [this](GlobalSettings& settings) { return settingsFile_->Save(settings); });
+    window_.setSettingsLossCheck(
+        [this](const GlobalSettings& settings) { return settingsFile_->LostCharacters(settings); });
     start(settingsFile_->Load(GlobalSettings{}));
     if (!settingsFile_->LoadProblem().empty())
         view_.messageBox(BoxKind::Warning, settingsFile_->LoadProblem());

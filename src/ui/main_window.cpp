@@ -103,7 +103,8 @@ SettingsDialog& MainWindow::settingsDialog() {
                 behaviours_->restoreTransparencyCheck();
                 refresh(kModeChanged);
             },
-            [this] { return !settingsSaver_ || calc_.saveSettings(settingsSaver_); }};
+            [this] { return !settingsSaver_ || calc_.saveSettings(settingsSaver_); },
+            settingsLossCheck_};
         settingsDialog_ = std::make_unique<SettingsDialog>(std::move(host), this);
     }
     return *settingsDialog_;

@@ -39,6 +39,12 @@ class MainWindow final : public QMainWindow {
     void setSettingsSaver(std::function<bool(GlobalSettings&)> saver) {
         settingsSaver_ = std::move(saver);
     }
+    // The characters the saver would lose (Shift-JIS cannot hold them); "OK"
+    // names them and lets the user keep editing instead.
+    void setSettingsLossCheck(
+        std::function<std::vector<std::string>(const GlobalSettings&)> check) {
+        settingsLossCheck_ = std::move(check);
+    }
     // "設定変更": the settings dialog, built the first time it is asked for.
     SettingsDialog& settingsDialog();
 
@@ -131,6 +137,7 @@ class MainWindow final : public QMainWindow {
     bool acceptingKeys_ = false;
     std::vector<TypedKey> earlyKeys_;  // typed before acceptKeys()
     std::function<bool(GlobalSettings&)> settingsSaver_;
+    std::function<std::vector<std::string>(const GlobalSettings&)> settingsLossCheck_;
     std::unique_ptr<SettingsDialog> settingsDialog_;
 };
 

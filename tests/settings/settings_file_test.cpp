@@ -182,6 +182,55 @@ TEST_F(SettingsFileTest, ExitStateIsWrittenIntoTheExistingFile) {
         cp932::Decode(ReadBytes(Ini())).value().starts_with("; 設定\r\n[Tavrik]\r\nSave=1\r\n"));
 }
 
+TEST_F(SettingsFileTest, AFileDeletedOrEmptiedSinceLoadStartsAgainFromTheStarter) {
+    WriteShiftJis(folder_ / "TavrikS.ini", "[Tavrik]\nSet=標準\nSave=1\n[標準]\nPitch=6\n");
+    for (const bool deleted : {true, false}) {
+        SettingsFile file(Ini());
+        file.Load(GlobalSettings{});
+        if (deleted)
+            fs::remove(Ini());
+        else
+            WriteBytes(Ini(), "\r\n");
+        ASSERT_TRUE(file.SaveExitState({'H', false, 320, 240, 10, 20}));
+        const GlobalSettings loaded = SettingsFile(Ini()).Load(GlobalSettings{});
+        EXPECT_EQ(loaded.Set, "標準") << deleted;
+        EXPECT_EQ(loaded.SetTable[0].Pitch, 6) << deleted;
+        EXPECT_EQ(loaded.Mode, 'H') << deleted;
+        EXPECT_EQ(loaded.Width, 320) << deleted;
+    }
+}
+
+TEST_F(SettingsFileTest, AByteOrderMarkAndCrOnlyLineEndsReadAsWhatTheyAre) {
+    const std::string mark = "\xEF\xBB\xBF";
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::string font;
+    };
+    for (const Case& c :
+         {Case{"utf8 with mark", mark + "[Tavrik]\r\nTax=8\r\n[標準]\r\nFontNameD=Café\r\n",
+               "Café"},
+          Case{"cr only", cp932::Encode("[Tavrik]\rTax=8\r[標準]\rFontNameD=明朝\r"), "明朝"}}) {
+        WriteBytes(Ini(), c.bytes);
+        SettingsFile file(Ini());
+        GlobalSettings settings = file.Load(GlobalSettings{});
+        EXPECT_EQ(file.LoadProblem(), "") << c.name;
+        EXPECT_EQ(settings.Tax, 8) << c.name;
+        EXPECT_EQ(settings.SetTable[0].name, "標準") << c.name;
+        EXPECT_EQ(settings.SetTable[0].FontNameD, c.font) << c.name;
+        EXPECT_THAT(file.LostCharacters(settings), ::testing::IsEmpty()) << c.name;
+
+        settings.Tax = 9;
+        ASSERT_TRUE(file.Save(settings)) << c.name;
+        const std::string saved = ReadBytes(Ini());
+        EXPECT_EQ(saved.starts_with(mark), c.bytes.starts_with(mark)) << c.name;
+        EXPECT_EQ(saved.find("[Tavrik]"), saved.rfind("[Tavrik]")) << c.name;
+        const GlobalSettings reloaded = SettingsFile(Ini()).Load(GlobalSettings{});
+        EXPECT_EQ(reloaded.Tax, 9) << c.name;
+        EXPECT_EQ(reloaded.SetTable[0].FontNameD, c.font) << c.name;
+    }
+}
+
 using testing::FileSizeLimit;
 
 TEST_F(SettingsFileTest, FailedSaveLeavesTheFileAndTheSectionBookkeepingAsTheyWere) {

@@ -206,7 +206,7 @@ TEST(SettingsSave, SetsAreRewrittenAndEditedFieldsStoredInCanonicalForm) {
     EXPECT_EQ(read("FontBoldD"), "1");
     EXPECT_EQ(read("BoundsB3"), std::nullopt);
     EXPECT_EQ(read("BoundsB7"), "7,7");
-    EXPECT_EQ(read("Extra"), std::nullopt);
+    EXPECT_EQ(read("Extra"), "kept?") << "a key of another version stays";
     EXPECT_EQ(read("Color"), "clRed");
     EXPECT_EQ(read("ColorD"), "clBtnShadow");
     EXPECT_EQ(read("GLStyle"), "psDashDotDot");
@@ -236,6 +236,24 @@ TEST(SettingsSave, RenamedAndDeletedSetsLeaveNoSectionUnknownOnesStay) {
     loaded.Save();
     EXPECT_THAT(loaded.file.SectionNames(),
                 ElementsAre("Tavrik", "Default", "reserve", "Keep", "Newer"));
+}
+
+TEST(SettingsSave, CommentsAndUnknownKeysStayInPlaceInTheSetSections) {
+    Loaded loaded(
+        "[Tavrik]\r\n[A]\r\n; note\r\nMode=H\r\nFuture=1\r\nPitch=4\r\nBoundsB3=1,2,3,4\r\n"
+        "; tail\r\n\r\n[B]\r\n; gone with its set\r\nPitch=1\r\n");
+    loaded.settings.SetTable[0].BoundsB[3].clear();
+    loaded.settings.LastSetIndex = 0;  // B deleted
+    loaded.Save();
+    loaded.Save();
+    const std::string text = loaded.file.Text();
+    EXPECT_TRUE(text.starts_with("[Tavrik]\r\n")) << text;
+    EXPECT_NE(text.find("[A]\r\n; note\r\nMode=H\r\nRoundM=0\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\nFuture=1\r\nPitch=4\r\nTBA=1\r\n"), std::string::npos) << text;
+    EXPECT_TRUE(text.ends_with("\r\nFPlusF=0\r\n; tail\r\n\r\n")) << text;
+    EXPECT_EQ(text.find("BoundsB3"), std::string::npos);
+    EXPECT_EQ(text.find("[B]"), std::string::npos);
+    EXPECT_EQ(text.find("gone"), std::string::npos);
 }
 
 TEST(SettingsSave, TheSameTenSetsLoadAfterASave) {

@@ -256,6 +256,26 @@ TEST_F(SettingsDialogTest, ApplyForNowAndCancelAffectWindowAndFile) {
     EXPECT_EQ(settings().SetTable[0].Pitch, 9) << "the settings stay applied";
 }
 
+TEST_F(SettingsDialogTest, OkNamesCharactersTheFileCannotHoldAndMayBeRefused) {
+    const std::string before = fileBytes();
+    dialog().tree()->setCurrentItem(dialog().tree()->topLevelItem(4));
+    find<QLineEdit>("edtFName1")->setText("税€");
+    find<QLineEdit>("edtFStr1")->setText("X*1.5½");
+    answer = false;
+    click("btnOK");
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains("€ ½")) << messages[0].toStdString();
+    EXPECT_TRUE(dialog().isVisible()) << "the edits stay open";
+    EXPECT_EQ(fileBytes(), before);
+    EXPECT_EQ(settings().FStr[0], "");
+
+    answer = true;
+    click("btnOK");
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_NE(fileBytes().find(cp932::Encode("FT109=税?")), std::string::npos);
+    EXPECT_EQ(settings().FStr[0], "X*1.5½");
+}
+
 TEST_F(SettingsDialogTest, ApplyingTakesTheMenuCaptions) {
     dialog().tree()->setCurrentItem(dialog().tree()->topLevelItem(0));
     find<QComboBox>("cmbMenu")->setCurrentIndex(1);

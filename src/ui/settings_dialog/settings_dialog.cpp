@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "settings/set_names.h"
+#include "textfile/lost_characters.h"
 #include "ui/settings_dialog/basic_page.h"
 #include "ui/settings_dialog/dialog_controls.h"
 #include "ui/settings_dialog/function_group_page.h"
@@ -329,8 +330,8 @@ void SettingsDialog::deleteSet() {
         tree_->setCurrentItem(previous);
 }
 
-bool SettingsDialog::applyCopy() {
-    if (!validateName()) return false;
+SettingsDialog::Applied SettingsDialog::applyCopy(bool askBeforeLoss) {
+    if (!validateName()) return Applied::InvalidName;
     copy_.LastSetIndex = setCount() - 1;
     int marked = kNoSet;
     for (int slot = 0; slot < kMaxSets; ++slot) {
@@ -344,13 +345,33 @@ bool SettingsDialog::applyCopy() {
     keyPage_->storeKey();
     functionGroupPage_->store(copy_);
     userFunctionPage_->store(copy_);
+    if (askBeforeLoss && !acceptLoss()) {
+        if (marked != kNoSet) copy_.SetTable[static_cast<std::size_t>(marked)].marker = true;
+        return Applied::Kept;
+    }
     host_.apply(copy_, marked);
-    return true;
+    return Applied::Yes;
+}
+
+bool SettingsDialog::acceptLoss() {
+    if (!host_.lostCharacters) return true;
+    const std::vector<std::string> lost = host_.lostCharacters(copy_);
+    if (lost.empty()) return true;
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const bool accepted =
+        prompt_(BoxKind::Warning, QString::fromStdString(LostCharactersQuestion(lost)), true);
+    QApplication::restoreOverrideCursor();
+    return accepted;
 }
 
 void SettingsDialog::confirm() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    applyCopy();
+    // Refusing to lose characters keeps the dialog open on the edits; an
+    // invalid name saves the settings in force, which are unchanged.
+    if (applyCopy(true) == Applied::Kept) {
+        QApplication::restoreOverrideCursor();
+        return;
+    }
     const bool saved = host_.save();
     // The save records the sections it wrote; the copy follows.
     copy_.SectionList = host_.settings().SectionList;
@@ -362,7 +383,7 @@ void SettingsDialog::confirm() {
 void SettingsDialog::applyForNow() {
     if (!prompt_(BoxKind::Warning, QStringLiteral("変更は保存されませんがよろしいですか？"), true))
         return;
-    if (applyCopy()) accept();
+    if (applyCopy() == Applied::Yes) accept();
 }
 
 void SettingsDialog::reject() {
