@@ -345,7 +345,7 @@ SettingsDialog::Applied SettingsDialog::applyCopy(bool askBeforeLoss) {
     keyPage_->storeKey();
     functionGroupPage_->store(copy_);
     userFunctionPage_->store(copy_);
-    if (askBeforeLoss && !acceptLoss()) {
+    if (askBeforeLoss && !acceptLoss(copy_)) {
         if (marked != kNoSet) copy_.SetTable[static_cast<std::size_t>(marked)].marker = true;
         return Applied::Kept;
     }
@@ -353,9 +353,9 @@ SettingsDialog::Applied SettingsDialog::applyCopy(bool askBeforeLoss) {
     return Applied::Yes;
 }
 
-bool SettingsDialog::acceptLoss() {
+bool SettingsDialog::acceptLoss(const GlobalSettings& settings) {
     if (!host_.lostCharacters) return true;
-    const std::vector<std::string> lost = host_.lostCharacters(copy_);
+    const std::vector<std::string> lost = host_.lostCharacters(settings);
     if (lost.empty()) return true;
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const bool accepted =
@@ -368,15 +368,17 @@ void SettingsDialog::confirm() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // Refusing to lose characters keeps the dialog open on the edits; an
     // invalid name saves the settings in force, which are unchanged.
-    if (applyCopy(true) == Applied::Kept) {
+    const Applied applied = applyCopy(true);
+    if (applied == Applied::Kept) {
         QApplication::restoreOverrideCursor();
         return;
     }
-    const bool saved = host_.save();
+    const bool refused = applied == Applied::InvalidName && !acceptLoss(host_.settings());
+    const bool failed = !refused && !host_.save();
     // The save records the sections it wrote; the copy follows.
     copy_.SectionList = host_.settings().SectionList;
     QApplication::restoreOverrideCursor();
-    if (!saved) prompt_(BoxKind::Error, QStringLiteral("ファイルが作成できませんでした"), false);
+    if (failed) prompt_(BoxKind::Error, QStringLiteral("ファイルが作成できませんでした"), false);
     accept();
 }
 

@@ -77,7 +77,8 @@ class SettingsDialog final : public QDialog {
     // invalid or, with `askBeforeLoss`, the user keeps editing rather than
     // lose characters the file cannot hold.
     Applied applyCopy(bool askBeforeLoss = false);
-    bool acceptLoss();
+    // Asks before saving `settings` loses characters; true to go on.
+    bool acceptLoss(const GlobalSettings& settings);
     void updateButtons();
 
     int setCount() const;
