@@ -3,7 +3,7 @@
 #include <unicode/utf8.h>
 
 #include <cstdint>
-#include <unordered_map>
+#include <unordered_set>
 
 #include "textfile/cp932.h"
 
@@ -13,6 +13,8 @@ namespace {
 // Enough characters to recognise them; the rest are summed up as "…".
 constexpr std::size_t kNamedCharacters = 20;
 
+// What a byte that starts no UTF-8 sequence stands for.
+constexpr UChar32 kReplacementCodePoint = 0xFFFD;
 constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 
 // Printable ASCII and the line-end and tab controls are the same bytes in both encodings.
@@ -30,7 +32,7 @@ bool SurvivesShiftJis(std::string_view character, cp932::Encoder& encoder) {
 
 std::vector<std::string> LostCharacters(std::string_view utf8) {
     std::vector<std::string> lost;
-    std::unordered_map<UChar32, bool> survives;
+    std::unordered_set<UChar32> seen;
     cp932::Encoder encoder;
     const auto* s = reinterpret_cast<const std::uint8_t*>(utf8.data());
     const auto length = static_cast<std::int32_t>(utf8.size());
@@ -42,11 +44,8 @@ std::vector<std::string> LostCharacters(std::string_view utf8) {
         const std::string_view character = c < 0 ? kReplacementCharacter
                                                  : utf8.substr(static_cast<std::size_t>(start),
                                                                static_cast<std::size_t>(i - start));
-        const UChar32 key = c < 0 ? 0xFFFD : c;
-        const auto [found, added] = survives.try_emplace(key, false);
-        if (!added) continue;
-        found->second = c >= 0 && SurvivesShiftJis(character, encoder);
-        if (!found->second) lost.emplace_back(character);
+        if (!seen.insert(c < 0 ? kReplacementCodePoint : c).second) continue;
+        if (c < 0 || !SurvivesShiftJis(character, encoder)) lost.emplace_back(character);
     }
     return lost;
 }
