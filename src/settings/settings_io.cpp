@@ -68,20 +68,12 @@ class SetReader {
 
 class SetWriter {
   public:
-    SetWriter(IniDocument& file, std::string_view section, const std::vector<IniEntry>& previous)
-        : file_(file), section_(section), previous_(previous) {}
+    SetWriter(IniDocument& file, std::string_view section) : file_(file), section_(section) {}
 
     void Letter(std::string_view key, char field) { Put(key, std::string(1, field)); }
     void Int(std::string_view key, int field) { Put(key, std::to_string(field)); }
     void Bool(std::string_view key, bool field) { Put(key, BoolText(field)); }
-    // A colour keeps the text it was written in ("clred", "255", "$000000FF")
-    // while it stands for the same colour; a changed one is written afresh.
-    void Colour(std::string_view key, Color field) {
-        const auto same = std::find_if(previous_.begin(), previous_.end(), [&](const IniEntry& e) {
-            return SameName(e.name, key) && ParseColor(e.value) == field;
-        });
-        Put(key, same != previous_.end() ? same->value : ColorText(field));
-    }
+    void Colour(std::string_view key, Color field) { Put(key, ColorText(field)); }
     void Text(std::string_view key, const std::string& field) { Put(key, field); }
     void StatusBar(std::string_view key, const std::string& field) { Put(key, field); }
     void Pen(std::string_view key, PenStyle field) { Put(key, PenStyleName(field)); }
@@ -96,7 +88,6 @@ class SetWriter {
 
     IniDocument& file_;
     std::string_view section_;
-    const std::vector<IniEntry>& previous_;  // the section as it was before the save
 };
 
 void ReadGlobalScalars(const ValueList& values, GlobalSettings& g) {
@@ -253,9 +244,7 @@ void SaveSettings(GlobalSettings& settings, IniDocument& file,
     // written again keeps its place in the file, so the sets that load first
     // (only ten do) stay the same from one start to the next.
     const std::vector<std::string> previous = std::move(writtenSections);
-    std::vector<std::vector<IniEntry>> previousEntries;
     for (const std::string& name : previous) {
-        previousEntries.push_back(file.ReadSection(name));
         file.ClearSection(name);
         RemoveName(settings.SectionList, name);
     }
@@ -264,15 +253,7 @@ void SaveSettings(GlobalSettings& settings, IniDocument& file,
     const int last = std::min(settings.LastSetIndex, kDefaultSetSlot);
     for (int k = 0; k <= last; ++k) {
         const SettingsSet& set = settings.SetTable[k];
-        const auto before =
-            std::find_if(previous.begin(), previous.end(),
-                         [&](const std::string& n) { return SameName(n, set.name); });
-        const std::vector<IniEntry> none;
-        const std::vector<IniEntry>& entries =
-            before == previous.end()
-                ? none
-                : previousEntries[static_cast<std::size_t>(before - previous.begin())];
-        if (WriteSetSection(set, file, entries)) {
+        if (WriteSetSection(set, file)) {
             writtenSections.push_back(set.name);
             settings.SectionList.push_back(set.name);
         }
@@ -421,10 +402,9 @@ bool AssignSettingKey(GlobalSettings& settings, int setIndex, std::string_view k
     return ReadGlobalKey(settings, key, values);
 }
 
-bool WriteSetSection(const SettingsSet& set, IniDocument& file,
-                     const std::vector<IniEntry>& previous) {
+bool WriteSetSection(const SettingsSet& set, IniDocument& file) {
     if (set.name.empty() || IsReservedSectionName(set.name)) return false;
-    SetWriter writer(file, set.name, previous);
+    SetWriter writer(file, set.name);
     VisitSetFields(set, writer);
     return true;
 }

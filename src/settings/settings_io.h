@@ -65,9 +65,7 @@ bool AssignSettingKey(GlobalSettings& settings, int setIndex, std::string_view k
                       std::string_view value);
 
 // Writes the set into the section of its name. A set without a name, or named
-// like a reserved section, is not written (false). A colour whose text in
-// `previous` (the section before) stands for the same colour keeps that text.
-bool WriteSetSection(const SettingsSet& set, IniDocument& file,
-                     const std::vector<IniEntry>& previous = {});
+// like a reserved section, is not written (false).
+bool WriteSetSection(const SettingsSet& set, IniDocument& file);
 
 }  // namespace tavrik

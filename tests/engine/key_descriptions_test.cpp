@@ -11,10 +11,12 @@ constexpr int kFirstFunctionCode = 101;
 
 // The operators and tax keys of the operation table are keys of their own.
 TEST(KeyDescriptions, EveryOperatorOfTheOperationTableIsDescribed) {
-    for (const Operation& operation : Operations())
-        if (operation.code < kFirstFunctionCode)
+    for (const Operation& operation : Operations()) {
+        if (operation.code < kFirstFunctionCode) {
             EXPECT_FALSE(FixedKeyDescription(CalcMode::Decimal, operation.code).empty())
                 << operation.code;
+        }
+    }
 }
 
 class KeyHelpTest : public testing::CalculatorTest {};

@@ -31,7 +31,7 @@ namespace fs = std::filesystem;
 constexpr std::string_view kIni =
     "[Tavrik]\r\nSet=標準\r\nSave=0\r\nKeyN55=7777\r\n"
     "[標準]\r\nMode=D\r\nDisp=DB/M/F\r\nPitch=3\r\nSBA=TT\r\nLineH=-7\r\n"
-    "ColorD=$00123456\r\nFontColorD=255\r\n"
+    "ColorD=$00123456\r\nFontColorD=clRed\r\nBackColorD=$00ABCDEF\r\n"
     "[作業]\r\nMode=H\r\nDigitsD=12\r\n";
 
 class SettingsDialogTest : public ::testing::Test {
@@ -228,7 +228,6 @@ TEST_F(SettingsDialogTest, FunctionListNamesAndDescribesEachFunction) {
     dialog().tree()->setCurrentItem(dialog().tree()->topLevelItem(3));
     QTableWidget* grid = find<QTableWidget>("sgdFunc");
     grid->setCurrentCell(3, 1);
-    grid->editItem(grid->item(3, 1));
     auto* list = grid->findChild<QComboBox*>("cmbFunc");
     ASSERT_NE(list, nullptr);
     const int entry = list->findText("F#128 (f128) 順列 nPr");
@@ -258,7 +257,8 @@ TEST_F(SettingsDialogTest, ColourChoiceStoresHexAndKeepsUntouchedText) {
     EXPECT_EQ(back->currentText(), "指定の色 #102030");
     click("btnOK");
     EXPECT_NE(fileBytes().find("\r\nColorD=$00302010\r\n"), std::string::npos);
-    EXPECT_NE(fileBytes().find("\r\nFontColorD=255\r\n"), std::string::npos);
+    EXPECT_NE(fileBytes().find("\r\nFontColorD=clRed\r\n"), std::string::npos);
+    EXPECT_NE(fileBytes().find("\r\nBackColorD=$00ABCDEF\r\n"), std::string::npos);
 }
 
 TEST_F(SettingsDialogTest, ApplyForNowAndCancelAffectWindowAndFile) {

@@ -19,6 +19,11 @@ constexpr int kMaxGroupNameLength = 12;
 constexpr int kVisibleGroups = 3;
 constexpr int kGroupColumnWidth = 150;
 
+// The function list holds an empty entry, then one entry per code 101 … 200.
+int EntryOfCode(int code) {
+    return code <= kNoFunction || code > kLastFunction ? 0 : code - kNoFunction;
+}
+
 // In-place editors: an edit for a group name, the function list for a slot.
 // Every change goes to the cell at once, so storing the page never misses it.
 class FunctionCellDelegate final : public QStyledItemDelegate {
@@ -78,11 +83,6 @@ class FunctionCellDelegate final : public QStyledItemDelegate {
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-// The function list holds an empty entry, then one entry per code 101 … 200.
-int EntryOfCode(int code) {
-    return code <= kNoFunction || code > kLastFunction ? 0 : code - kNoFunction;
 }
 
 }  // namespace
