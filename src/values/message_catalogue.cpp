@@ -17,6 +17,7 @@ constexpr CatalogueMessage kMessages[] = {
     {"ERROR: Convert", "エラー: 数値に変換できません"},
     {"ERROR: Other", "エラー: 値を読めません"},
     {"Math error", "計算エラーです"},
+    {"' is not a valid integer value", "' は整数として読めません"},
     {"Error", "エラー"},
 };
 

@@ -1,6 +1,7 @@
 // The Japanese form of the texts the core reports in English: the platform's
-// own failure texts that follow "エラーです" in an error box, and the value
-// reader's "ERROR: Convert" / "ERROR: Other". The console prints the core's
+// own failure texts that follow "エラーです" in an error box or stand in a box
+// of their own (an unreadable history line), and the value reader's
+// "ERROR: Convert" / "ERROR: Other". The console prints the core's
 // texts as they are; the window shows every message through JapaneseMessage.
 #pragma once
 

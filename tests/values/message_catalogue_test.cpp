@@ -40,6 +40,7 @@ TEST(MessageCatalogue, ReplacesOnlyWhatItKnows) {
               "エラーです\r\n\r\n0 で割ることはできません");
     EXPECT_EQ(JapaneseMessage("エラーです\r\n\r\nstd::bad_alloc"), "エラーです\r\n\r\nエラー");
     EXPECT_EQ(JapaneseMessage("ERROR: Convert"), "エラー: 数値に変換できません");
+    EXPECT_EQ(JapaneseMessage("'x1' is not a valid integer value"), "'x1' は整数として読めません");
     // A file name in a box stays as it is.
     EXPECT_EQ(JapaneseMessage("ファイルが開けませんでした\r\nnotes.txt"),
               "ファイルが開けませんでした\r\nnotes.txt");
