@@ -55,11 +55,15 @@ endforeach()
 add_custom_target(tavrik_man_pages ALL DEPENDS ${tavrik_man_pages})
 
 # The generated manual pages, remade when the starter file or the tool changes.
+# The build tree gets the whole manual, so that a build never installed opens
+# it complete from the Help menu.
 set(TAVRIK_MANUAL_DIR ${PROJECT_BINARY_DIR}/manual)
 set(TAVRIK_MANUAL_PAGES ${TAVRIK_MANUAL_DIR}/functions.html ${TAVRIK_MANUAL_DIR}/keyboard.html)
+file(GLOB_RECURSE tavrik_manual_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/manual/*)
 add_custom_command(OUTPUT ${TAVRIK_MANUAL_PAGES}
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/docs/manual ${TAVRIK_MANUAL_DIR}
     COMMAND tavrik-manual-pages ${PROJECT_SOURCE_DIR}/data/TavrikS.ini ${TAVRIK_MANUAL_DIR}
-    DEPENDS tavrik-manual-pages ${PROJECT_SOURCE_DIR}/data/TavrikS.ini
+    DEPENDS tavrik-manual-pages ${PROJECT_SOURCE_DIR}/data/TavrikS.ini ${tavrik_manual_sources}
     COMMENT "Making the function and keyboard pages of the manual")
 add_custom_target(tavrik_manual_pages ALL DEPENDS ${TAVRIK_MANUAL_PAGES})
 
