@@ -7,6 +7,7 @@
 #include "cli/command_words.h"
 #include "cli/sheet_commands.h"
 #include "engine/button_codes.h"
+#include "formula/function_catalogue.h"
 #include "settings/settings_io.h"
 #include "textfile/lost_characters.h"
 
@@ -82,6 +83,10 @@ bool Console::run(std::string_view line) {
         ini(args);
     } else if (command == "log") {
         log(args);
+    } else if (command == "funcs") {
+        for (const CatalogueEntry& entry : FunctionCatalogue())
+            out_ << "funcs: F#" << entry.code << ' ' << entry.name << ": " << entry.description
+                 << '\n';
     } else {
         error("unknown command '" + std::string(command) + "'");
     }

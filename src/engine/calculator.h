@@ -182,6 +182,7 @@ class Calculator : public SheetHost {
     void FunctionKeyRow(int row);
     int checkedFunctionGroup();
     void applyModeFace();
+    void describeKeys();
 
     void setDisplay(std::string text);
     void setPanel(int part, std::string_view text) { status_.setPanel(part, text); }

@@ -307,6 +307,10 @@ static_assert(std::ranges::adjacent_find(kOperations, std::equal_to<>{}, &Operat
 
 }  // namespace
 
+std::span<const Operation> Operations() {
+    return kOperations;
+}
+
 const Operation* FindOperation(int code) {
     const auto found = std::ranges::lower_bound(kOperations, code, std::less<>{}, &Operation::code);
     return found != std::ranges::end(kOperations) && found->code == code ? found : nullptr;

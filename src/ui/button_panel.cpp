@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <cmath>
 
+#include "engine/key_descriptions.h"
 #include "ui/custom_key_bounds.h"
 #include "ui/key_grid.h"
 #include "ui/layout_limits.h"
@@ -97,6 +98,11 @@ void ButtonPanel::showFace(const KeypadFace& face) {
         button->setText(QString(caption).replace('&', QStringLiteral("&&")));
         // Keys A–F carry the function title as their caption in 10進.
         button->setAccessibleName(caption.isEmpty() ? kUnassignedKeyName : caption);
+        // The tooltip and the accessible description tell the same: the full
+        // caption and what the key does.
+        const QString help = QString::fromStdString(KeyHelpText(key));
+        button->setToolTip(help);
+        button->setAccessibleDescription(help);
         button->setEnabled(key.enabled && placed_[static_cast<std::size_t>(tag)]);
         if (button->font().underline() != key.underlined) {
             QFont font = button->font();

@@ -443,6 +443,13 @@ TEST_F(SettingsFileTest, ShippedStarterFileFillsTheFirstFunctionGroupAndSaves) {
         EXPECT_NE(g.F[slot], kNoFunctionCode) << "F" << slot + 1;
         EXPECT_FALSE(g.FunctionTitle(g.F[slot]).empty()) << "F" << slot + 1;
     }
+    // Every slot the file fills carries a title of its own, not "f" + code.
+    for (std::size_t slot = 0; slot < g.F.size(); ++slot) {
+        if (g.F[slot] != kNoFunctionCode) {
+            EXPECT_NE(g.FunctionTitle(g.F[slot]), DefaultFunctionTitle(g.F[slot]))
+                << "F" << slot + 1;
+        }
+    }
     EXPECT_EQ(g.FunctionTitle(101), "√");
     EXPECT_EQ(g.FName[0], "基本");
     EXPECT_EQ(g.FStr[0], "X*2.54=");

@@ -113,6 +113,9 @@ TEST_F(MainWindowTest, ModeMenuSwitchesModesAndShowsTheirKeys) {
     window().findChild<QAction*>("mnuMT")->trigger();
     EXPECT_EQ(key("btnNF")->text(), "秒");
     EXPECT_EQ(key("btnMA")->text(), "M>");
+    EXPECT_EQ(key("btnCB")->toolTip(), "Cb — 表示をコピー");
+    EXPECT_EQ(key("btnCB")->accessibleDescription(), "Cb — 表示をコピー");
+    EXPECT_TRUE(key("btnTO")->toolTip().startsWith("変換 — 単位を繰り上げて"));
 }
 
 TEST_F(MainWindowTest, GroupingCommandGroupsDigits) {
@@ -139,6 +142,9 @@ TEST(FunctionMenuWindowTest, FunctionMenuFillsTheKeysInDecimalModeOnly) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     auto* keyB = app.window().findChild<QPushButton*>("btnNB");
     EXPECT_EQ(keyB->text(), "f102");
+    // The tooltip and the accessible description tell the caption and the function.
+    EXPECT_EQ(keyB->toolTip(), "f102 — 2乗: x の2乗 x²");
+    EXPECT_EQ(keyB->accessibleDescription(), keyB->toolTip());
     EXPECT_TRUE(functions->actions()[1]->isChecked());
     app.window().findChild<QAction*>("mnuMH")->trigger();
     EXPECT_FALSE(functions->menuAction()->isVisible());

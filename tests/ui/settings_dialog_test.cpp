@@ -2,7 +2,10 @@
 // settings file in a temporary folder. Message boxes are answered by the test.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QColorDialog>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -11,6 +14,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 
@@ -27,6 +31,7 @@ namespace fs = std::filesystem;
 constexpr std::string_view kIni =
     "[Tavrik]\r\nSet=標準\r\nSave=0\r\nKeyN55=7777\r\n"
     "[標準]\r\nMode=D\r\nDisp=DB/M/F\r\nPitch=3\r\nSBA=TT\r\nLineH=-7\r\n"
+    "ColorD=$00123456\r\nFontColorD=clRed\r\nBackColorD=$00ABCDEF\r\n"
     "[作業]\r\nMode=H\r\nDigitsD=12\r\n";
 
 class SettingsDialogTest : public ::testing::Test {
@@ -217,6 +222,43 @@ TEST_F(SettingsDialogTest, FunctionGridStoresAndReloads) {
     dialog().activate();
     EXPECT_EQ(grid->item(3, 1)->text(), "F#105 (f105)");
     EXPECT_NE(fileBytes().find("F9=105\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsDialogTest, FunctionListNamesAndDescribesEachFunction) {
+    dialog().tree()->setCurrentItem(dialog().tree()->topLevelItem(3));
+    QTableWidget* grid = find<QTableWidget>("sgdFunc");
+    grid->setCurrentCell(3, 1);
+    auto* list = grid->findChild<QComboBox*>("cmbFunc");
+    ASSERT_NE(list, nullptr);
+    const int entry = list->findText("F#128 (f128) 順列 nPr");
+    ASSERT_GT(entry, 0);
+    EXPECT_TRUE(list->itemData(entry, Qt::ToolTipRole).toString().startsWith("順列 nPr: "));
+    list->setCurrentIndex(entry);
+    EXPECT_TRUE(find<QLabel>("stxFuncDescription")->text().contains("並べる順列の数"));
+}
+
+// The colour lists name the colours in Japanese; "その他の色…" stores the
+// picked colour in hexadecimal, and colours left alone keep their text.
+TEST_F(SettingsDialogTest, ColourChoiceStoresHexAndKeepsUntouchedText) {
+    dialog().tree()->setCurrentItem(setNode(0));
+    auto* font = find<QComboBox>("cbcFontColorD");
+    auto* back = find<QComboBox>("cbcColorD");
+    EXPECT_EQ(font->currentText(), "赤");
+    EXPECT_EQ(back->currentText(), "指定の色 #563412");
+    QTimer::singleShot(0, [] {
+        auto* picker = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(picker, nullptr);
+        picker->setCurrentColor(QColor(0x10, 0x20, 0x30));
+        picker->accept();
+    });
+    const int other = back->findText("その他の色…");
+    back->setCurrentIndex(other);
+    emit back->activated(other);
+    EXPECT_EQ(back->currentText(), "指定の色 #102030");
+    click("btnOK");
+    EXPECT_NE(fileBytes().find("\r\nColorD=$00302010\r\n"), std::string::npos);
+    EXPECT_NE(fileBytes().find("\r\nFontColorD=clRed\r\n"), std::string::npos);
+    EXPECT_NE(fileBytes().find("\r\nBackColorD=$00ABCDEF\r\n"), std::string::npos);
 }
 
 TEST_F(SettingsDialogTest, ApplyForNowAndCancelAffectWindowAndFile) {

@@ -4,9 +4,11 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 
+#include "ui/about_box.h"
 #include "ui/calculator_app.h"
 #include "ui/menu_captions.h"
 #include "ui/status_bar.h"
@@ -178,6 +180,14 @@ TEST(DesktopLimits, CommandsTheDesktopCannotDoAreDisabledWithTheReason) {
     EXPECT_EQ(behaviours.topmostAction()->toolTip(), QString::fromUtf8(kNoStayOnTopReason));
     EXPECT_FALSE(behaviours.transparencyAction()->isEnabled());
     EXPECT_EQ(behaviours.transparencyAction()->toolTip(), QString::fromUtf8(kNoCompositorReason));
+}
+
+// The About box carries the build's one version under a Japanese title.
+TEST(AboutBoxTest, ShowsTheBuildsVersionUnderAJapaneseTitle) {
+    AboutBox box(nullptr);
+    EXPECT_EQ(box.windowTitle(), "バージョン情報");
+    EXPECT_EQ(box.findChild<QLabel*>("stxVersion")->text(),
+              QStringLiteral("Version ") + QStringLiteral(TAVRIK_VERSION));
 }
 
 }  // namespace
