@@ -1,11 +1,13 @@
 #include "formula/formula_sheet.h"
 
 #include <algorithm>
+#include <string>
 
 #include "formula/evaluator.h"
 #include "formula/normalise.h"
 #include "formula/sheet_text.h"
 #include "values/math_error.h"
+#include "values/message_line.h"
 #include "values/number_text.h"
 #include "values/utf8.h"
 
@@ -68,6 +70,10 @@ bool FormulaSheet::plusFormula() const {
 }
 
 std::optional<std::string> FormulaSheet::answer(std::string_view source, bool resultOnNewLine) {
+    if (source.size() > kMaxFormulaLineLength && utf8::Length(source) > kMaxFormulaLineLength) {
+        skippedLongLine_ = true;
+        return std::nullopt;
+    }
     const std::string formula = NormaliseFormula(source).formula;
     if (formula.empty()) return std::nullopt;
     const ValueRules rules = DecimalRules(host_.values().rules);
@@ -95,6 +101,7 @@ long double FormulaSheet::displayValue(const ValueContext& decimal) {
 
 void FormulaSheet::RunFormulaPanel() {
     runX_.reset();
+    skippedLongLine_ = false;
     // Answers written before a failure stay, so the view hears of them either way.
     try {
         if (selLength_ > 0)
@@ -104,6 +111,12 @@ void FormulaSheet::RunFormulaPanel() {
     } catch (...) {
         host_.view().changed(kSheetChanged);
         throw;
+    }
+    if (skippedLongLine_) {
+        host_.values().services.status.DspMsg("長すぎる行は計算しません（1 行 " +
+                                                  std::to_string(kMaxFormulaLineLength) +
+                                                  " 文字まで）",
+                                              kMessageInfo);
     }
     host_.view().changed(kSheetChanged);
 }

@@ -8,6 +8,13 @@
 #include "textfile/file_io.h"
 
 namespace tavrik {
+namespace {
+
+constexpr const char* kNoSettingsFolder =
+    "設定ファイルの場所がありません（HOME または XDG_CONFIG_HOME を絶対パスで設定してください）。\n"
+    "既定の設定で続けます。設定は保存されません。";
+
+}  // namespace
 
 SettingsFile::SettingsFile(std::filesystem::path iniPath)
     : SettingsFile(iniPath, iniPath.parent_path() / kStarterFileName) {}
@@ -18,7 +25,7 @@ SettingsFile::SettingsFile(std::filesystem::path iniPath, std::filesystem::path 
 SettingsFile::Contents SettingsFile::Read() const {
     std::error_code error;
     if (!std::filesystem::exists(path_, error)) return {};
-    FileRead read = ReadFile(path_);
+    FileRead read = ReadFile(path_, kMaxSettingsFileBytes);
     return Parse(read);
 }
 
@@ -53,7 +60,7 @@ bool SettingsFile::CopyStarter() {
     std::error_code error;
     // A missing starter is no fault: every value then takes its default.
     if (!std::filesystem::exists(starterPath_, error)) return true;
-    const FileRead starter = ReadFile(starterPath_);
+    const FileRead starter = ReadFile(starterPath_, kMaxSettingsFileBytes);
     if (starter.ok() && CreateFileAtomically(path_, starter.bytes)) return true;
     // Another instance may have created the file meanwhile.
     if (std::filesystem::exists(path_, error)) return true;
@@ -63,7 +70,11 @@ bool SettingsFile::CopyStarter() {
 
 GlobalSettings SettingsFile::Load(const GlobalSettings& base) {
     loadProblem_.clear();
-    unusable_ = false;
+    unusable_ = path_.empty();
+    if (unusable_) {
+        loadProblem_ = kNoSettingsFolder;
+        return LoadSettings(IniDocument{}, base, writtenSections_);
+    }
     std::error_code ignored;
     if (!std::filesystem::exists(path_, ignored) && !CopyStarter())
         return LoadSettings(IniDocument{}, base, writtenSections_);

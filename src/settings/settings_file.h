@@ -2,6 +2,7 @@
 // file atomically so that a failed save leaves it as it was.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -14,9 +15,15 @@
 
 namespace tavrik {
 
+// The largest settings file read: a hundred times a file with every key of
+// ten sets, yet a bound for a file that is not one.
+inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{4} << 20;
+
 class SettingsFile {
   public:
     // The starter file defaults to TavrikS.ini in the folder of `iniPath`.
+    // An empty `iniPath` (no folder for the settings) gives the defaults, is
+    // reported at Load and is never written.
     explicit SettingsFile(std::filesystem::path iniPath);
     SettingsFile(std::filesystem::path iniPath, std::filesystem::path starterPath);
 

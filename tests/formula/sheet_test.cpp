@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 
+#include "formula/sheet_text.h"
 #include "support/calculator_fixture.h"
 
 namespace tavrik {
@@ -61,6 +63,23 @@ TEST_F(SheetTest, AnsweredLinesAreAnsweredAgain) {
 
 TEST_F(SheetTest, ResultAfterTrailingBlanksAndFullWidthEquals) {
     EXPECT_EQ(run({"1+2=  ", "３×３＝", "1+1"}), (Lines{"1+2=  3", "３×３＝9", "1+1", "=2"}));
+}
+
+// Evaluating a line takes memory many times its length: a line past the
+// bound is a note, and the message part of the status bar says so.
+TEST_F(SheetTest, ALineLongerThanTheBoundIsLeftAsANote) {
+    std::string atBound;
+    while (atBound.size() + 2 < kMaxFormulaLineLength) atBound += "1+";
+    atBound += "1=";
+    ASSERT_EQ(atBound.size(), kMaxFormulaLineLength);
+    const std::string past = "1" + atBound;
+    const std::string terms = std::to_string(kMaxFormulaLineLength / 2);
+    const std::string message = "長すぎる行は計算しません（1 行 65536 文字まで）";
+    // Compared as a whole, not printed: the lines are long.
+    EXPECT_TRUE(run({atBound.c_str()}) == Lines{atBound + terms});
+    EXPECT_NE(calc.status().panel(2), message);
+    EXPECT_TRUE(run({past.c_str(), "2*3="}) == (Lines{past, "2*3=6"}));
+    EXPECT_EQ(calc.status().panel(2), message);
 }
 
 TEST_F(SheetTest, RunIsLinearInLines) {

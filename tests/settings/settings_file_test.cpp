@@ -287,6 +287,19 @@ TEST_F(SettingsFileTest, AnUnusableFileIsReportedAndNeverOverwritten) {
     EXPECT_TRUE(fs::is_fifo(Ini()));
 }
 
+// A file past the bound (sparse, so the test costs no disk) is not read into
+// memory: the defaults apply, the problem is reported, the file is kept.
+TEST_F(SettingsFileTest, AFileLargerThanTheBoundIsRefused) {
+    WriteBytes(Ini(), "[Tavrik]\r\nTax=8\r\n");
+    fs::resize_file(Ini(), kMaxSettingsFileBytes + 1);
+    SettingsFile file(Ini());
+    GlobalSettings settings = file.Load(GlobalSettings{});
+    EXPECT_EQ(settings.Tax, GlobalSettings{}.Tax);
+    EXPECT_NE(file.LoadProblem().find("ファイルが大きすぎます"), std::string::npos);
+    EXPECT_FALSE(file.Save(settings));
+    EXPECT_EQ(fs::file_size(Ini()), kMaxSettingsFileBytes + 1);
+}
+
 TEST_F(SettingsFileTest, AFailedStarterCopyLeavesNoFileAndIsReported) {
     WriteBytes(folder_ / "TavrikS.ini", "[Tavrik]\r\nTax=3\r\n" + std::string(4096, ';'));
     SettingsFile file(Ini());
@@ -357,6 +370,25 @@ TEST_F(SettingsFileTest, FileInTheConfigFolderWhenTheExecutableFolderIsNotWritab
         EXPECT_EQ(LocateSettingsFile(program), folder_ / "config" / "tavrik" / "Tavrik.ini");
         fs::permissions(program, fs::perms::owner_write, fs::perm_options::add);
     }
+}
+
+// Without an absolute HOME or XDG_CONFIG_HOME there is no place for the
+// settings: they are neither read nor written relative to the working folder.
+TEST_F(SettingsFileTest, WithoutAHomeFolderTheSettingsAreRefused) {
+    const fs::path program = folder_ / "no such program folder";
+    const fs::path working = fs::current_path();
+    fs::current_path(folder_);
+    const ScopedEnv xdg("XDG_CONFIG_HOME", std::nullopt);
+    for (const std::optional<std::string>& home : {std::optional<std::string>(), {"relative"}}) {
+        const ScopedEnv homeVariable("HOME", home);
+        SettingsFile file(LocateSettingsFile(program));
+        GlobalSettings settings = file.Load(GlobalSettings{});
+        EXPECT_NE(file.LoadProblem().find("設定ファイルの場所がありません"), std::string::npos);
+        EXPECT_FALSE(file.Save(settings));
+        EXPECT_FALSE(file.SaveExitState({}));
+    }
+    fs::current_path(working);
+    EXPECT_TRUE(fs::is_empty(folder_));
 }
 
 TEST_F(SettingsFileTest, StarterBesideTheExecutableElseInTheDataFolder) {
