@@ -43,7 +43,7 @@ SettingsFile::Contents SettingsFile::ReadOrStarter() const {
         return contents;
     std::error_code error;
     if (!std::filesystem::exists(starterPath_, error)) return contents;
-    Contents starter = Parse(ReadFile(starterPath_));
+    Contents starter = Parse(ReadFile(starterPath_, kMaxSettingsFileBytes));
     return starter.failure == FileFailure::None ? std::move(starter) : std::move(contents);
 }
 
