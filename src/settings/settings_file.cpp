@@ -77,6 +77,14 @@ bool SettingsFile::Save(GlobalSettings& settings) {
     return true;
 }
 
+bool SettingsFile::SaveSetZooms(const GlobalSettings& settings) {
+    if (unusable_) return false;
+    Contents contents = Read();
+    if (contents.failure != FileFailure::None) return false;
+    tavrik::SaveSetZooms(settings, contents.document);
+    return Write(contents);
+}
+
 bool SettingsFile::SaveExitState(const ExitState& state) {
     if (unusable_) return false;
     Contents contents = Read();

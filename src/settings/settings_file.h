@@ -42,6 +42,8 @@ class SettingsFile {
 
     // Writes the window state keys; false when the file could not be written.
     bool SaveExitState(const ExitState& state);
+    // Writes the sets' zooms changed since they were read; false as above.
+    bool SaveSetZooms(const GlobalSettings& settings);
 
     // Sections the next Save erases before writing the sets: the loaded sets,
     // then the sets the last Save wrote.
