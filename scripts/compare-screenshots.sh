@@ -41,7 +41,7 @@ start_xvfb || { echo "Xvfb did not start" >&2; exit 1; }
 
 # palette light|dark: the desktop's palette for the Qt programs.
 palette() {
-    local scheme=airy
+    local scheme=simple
     [ "$1" = dark ] && scheme=darker
     for ct in qt5ct qt6ct; do
         mkdir -p "$XDG_CONFIG_HOME/$ct"
@@ -87,7 +87,7 @@ for scale in 1 2; do
             QT_SCALE_FACTOR="$scale" speedcrunch
         output=docs/compare-${scale}x-$shade.png
         convert "$work/tavrik.png" "$work/galculator.png" "$work/speedcrunch.png" \
-            -background '#808080' -gravity north -splice 16x0 +append -chop 16x0 "$output"
+            -bordercolor '#808080' -border 8 -background '#808080' -gravity north +append "$output"
         echo "wrote $output"
     done
 done
