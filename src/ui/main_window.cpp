@@ -518,11 +518,6 @@ void MainWindow::handleKey(const TypedKey& typed) {
 // another window: a key that goes down after it closes is already recorded
 // when its activation change arrives.
 void MainWindow::changeEvent(QEvent* event) {
-    // A desktop that turns dark (or light) gives the panels its new colours.
-    if (event->type() == QEvent::ApplicationPaletteChange && acceptingKeys_) {
-        placePanels();
-        ArrangePanels(false);
-    }
     if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
         const QWidget* active = QApplication::activeWindow();
         if (!active || active->windowType() != Qt::Popup) forgetPressedKeys();
@@ -541,6 +536,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             setZoom(SteppedZoom(zoom_, step));
             return true;
         }
+    }
+    // A desktop that turns dark (or light) gives the panels its new colours;
+    // Qt tells the application object, not each window.
+    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) {
+        placePanels();
+        ArrangePanels(false);
     }
     if (watched == client_ && event->type() == QEvent::Resize) stretchHistory();
     if (watched == menuBar() && event->type() == QEvent::KeyPress) {

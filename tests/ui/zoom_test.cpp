@@ -200,5 +200,27 @@ TEST_F(ReadingTest, TheReadingIsShownUnderTheDisplayWhichStaysAPlainNumber) {
     EXPECT_EQ(text("stxCReading"), "");
 }
 
+GlobalSettings InButtonFace() {
+    GlobalSettings settings = AtZoom(100);
+    settings.SetTable[kDefaultSetSlot].ColorB = SystemColor(15);  // clBtnFace
+    return settings;
+}
+
+class PaletteTest : public ZoomWindowTest {
+  protected:
+    PaletteTest() : ZoomWindowTest(InButtonFace()) {}
+    ~PaletteTest() override { QApplication::setPalette(light); }
+    QColor keyPanelColour() { return find("pnlB")->palette().color(QPalette::Window); }
+    const QPalette light = QApplication::palette();
+};
+
+TEST_F(PaletteTest, SystemColoursFollowTheDesktopPaletteWhenItTurnsDark) {
+    EXPECT_EQ(keyPanelColour(), light.color(QPalette::Active, QPalette::Button));
+    QPalette dark = light;
+    dark.setColor(QPalette::Button, QColor(0x30, 0x30, 0x34));
+    QApplication::setPalette(dark);
+    EXPECT_EQ(keyPanelColour(), QColor(0x30, 0x30, 0x34));
+}
+
 }  // namespace
 }  // namespace tavrik::ui
