@@ -41,7 +41,7 @@ std::vector<const QWidget*> PlacedControls(const MainWindow& window) {
 TEST(ZoomTest, ZoomedLayoutIsTheFullSizeLayoutScaledWithinOnePixel) {
     CalculatorApp full(AtZoom(100));
     const std::vector<const QWidget*> reference = PlacedControls(full.window());
-    for (int percent : {150, 200}) {
+    for (int percent : {100, 150, 200}) {
         SCOPED_TRACE(percent);
         CalculatorApp zoomed(AtZoom(percent));
         const std::vector<const QWidget*> controls = PlacedControls(zoomed.window());
