@@ -176,6 +176,21 @@ TEST(KeyCaptionTest, ACaptionIsShrunkThenElidedButNeverWiderThanTheKey) {
     EXPECT_GT(key.text().size(), shown);
 }
 
+TEST(KeyCaptionTest, EveryKeyOfASmallWindowShowsItsCaptionWithinTheKey) {
+    GlobalSettings settings = AtZoom(50);
+    settings.FT[9] = "in→cm";  // f109, the first function key's title
+    settings.F[0] = 109;
+    CalculatorApp app(std::move(settings));
+    app.window().show();
+    for (int tag = 1; tag <= 35; ++tag) {
+        const auto* key = app.window().findChild<KeyButton*>(ButtonPanel::KeyName(tag));
+        ASSERT_NE(key, nullptr);
+        SCOPED_TRACE(key->fullCaption().toStdString());
+        EXPECT_LE(QFontMetrics(key->font()).horizontalAdvance(key->text()), key->captionRoom());
+    }
+    EXPECT_EQ(app.window().findChild<KeyButton*>("btnNA")->fullCaption(), "in→cm");
+}
+
 GlobalSettings WithReading() {
     GlobalSettings settings = AtZoom(100);
     settings.SetTable[kDefaultSetSlot].ManOku = true;
