@@ -12,6 +12,8 @@ packages=(
   qt6-translations-l10n
   dbus-daemon at-spi2-core python3-pyatspi
   desktop-file-utils appstream dpkg-dev file fakeroot lintian
+  # the peers and the light and dark palettes of scripts/compare-screenshots.sh
+  galculator speedcrunch qt5ct qt6ct
 )
 
 missing=()

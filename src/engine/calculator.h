@@ -63,6 +63,11 @@ class Calculator : public SheetHost {
     const SettingsSet& currentSet() const override;
     // A set chosen from the set menu; choosing the set in force again re-applies it.
     void selectSet(int index);
+    // The zoom the window now shows the set in force at (Ctrl + wheel, the
+    // window's size); it changes nothing else and is saved with the set.
+    void setZoom(int percent) {
+        settings_.SetTable[static_cast<std::size_t>(currentSetIndex_)].Zoom = percent;
+    }
 
     // Display metrics measured by the front end's layout.
     void setGeometry(const DisplayGeometry& geometry);

@@ -112,6 +112,14 @@ std::vector<std::string> SettingsFile::LostCharacters(const GlobalSettings& sett
     return contents.source.LostCharacters(contents.document.Text());
 }
 
+bool SettingsFile::SaveSetZooms(const GlobalSettings& settings) {
+    if (unusable_) return false;
+    Contents contents = Read();
+    if (contents.failure != FileFailure::None) return false;
+    tavrik::SaveSetZooms(settings, contents.document);
+    return Write(contents);
+}
+
 bool SettingsFile::SaveExitState(const ExitState& state) {
     if (unusable_) return false;
     Contents contents = ReadOrStarter();

@@ -56,6 +56,8 @@ class SettingsFile {
     // starts again from the starter file, when there is one, rather than
     // becoming a file of these keys alone.
     bool SaveExitState(const ExitState& state);
+    // Writes the sets' zooms changed since they were read; false as above.
+    bool SaveSetZooms(const GlobalSettings& settings);
 
     // Sections the next Save erases before writing the sets: the loaded sets,
     // then the sets the last Save wrote.

@@ -62,6 +62,8 @@ class SetReader {
             field[code] = ReadTextValue(values_, Numbered(key, code), {});
         }
     }
+    void OptionalInt(std::string_view key, int& field, int) { Int(key, field); }
+    void OptionalBool(std::string_view key, bool& field, bool) { Bool(key, field); }
 
   private:
     const ValueList& values_;
@@ -83,6 +85,12 @@ class SetWriter {
         for (int code = 1; code < static_cast<int>(field.size()); ++code) {
             if (!field[code].empty()) Put(Numbered(key, code), field[code]);
         }
+    }
+    void OptionalInt(std::string_view key, int field, int defaultValue) {
+        if (field != defaultValue) Int(key, field);
+    }
+    void OptionalBool(std::string_view key, bool field, bool defaultValue) {
+        if (field != defaultValue) Bool(key, field);
     }
 
   private:
@@ -305,6 +313,24 @@ void SaveExitState(const ExitState& state, IniDocument& file) {
     file.Write(kGlobalSection, "Left", std::to_string(state.Left));
 }
 
+void SaveSetZooms(const GlobalSettings& settings, IniDocument& file) {
+    const std::vector<std::string> sections = file.SectionNames();
+    const int last = std::min(settings.LastSetIndex, kDefaultSetSlot - 1);
+    for (int k = 0; k <= last; ++k) {
+        const SettingsSet& set = settings.SetTable[static_cast<std::size_t>(k)];
+        const bool inFile =
+            std::any_of(sections.begin(), sections.end(),
+                        [&](const std::string& n) { return SameName(n, set.name); });
+        if (set.name.empty() || IsReservedSectionName(set.name) || !inFile) continue;
+        const ValueList values(file.ReadSection(set.name));
+        if (ReadIntValue(values, "Zoom", kDefaultZoom) == set.Zoom) continue;
+        if (set.Zoom == kDefaultZoom)
+            file.DeleteKey(set.name, "Zoom");
+        else
+            file.Write(set.name, "Zoom", std::to_string(set.Zoom));
+    }
+}
+
 SettingsSet ReadSetSection(const ValueList& values, const std::string& name,
                            std::vector<std::string>& writtenSections) {
     SettingsSet set;
@@ -352,6 +378,8 @@ class SingleKeyReader {
             Forward(name, [&] { reader_.Text(name, field[code]); });
         }
     }
+    void OptionalInt(std::string_view key, int& field, int) { Int(key, field); }
+    void OptionalBool(std::string_view key, bool& field, bool) { Bool(key, field); }
 
   private:
     template <typename Read>

@@ -53,6 +53,10 @@ void SaveSettings(GlobalSettings& settings, IniDocument& file,
 // Writes Mode, Trans, Width, Height, Top and Left into [Tavrik].
 void SaveExitState(const ExitState& state, IniDocument& file);
 
+// Writes the `Zoom` of every loaded set whose section holds another value
+// (the key goes at 100 %); other keys and sections stay as they are.
+void SaveSetZooms(const GlobalSettings& settings, IniDocument& file);
+
 // One set from its section's values: every field not given by a convertible
 // value takes its default, the dialog marker is clear. Appends `name` to
 // `writtenSections`.

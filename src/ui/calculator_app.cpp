@@ -40,6 +40,8 @@ CalculatorApp::~CalculatorApp() {
         settingsFile_->SaveExitState(ExitState{static_cast<char>(calc_.mode()),
                                                window_.behaviours().alphaBlending(), bounds.width(),
                                                bounds.height(), bounds.top(), bounds.left()});
+        // A zoom changed by the wheel, the keys or the window's size.
+        if (window_.zoomChanged()) settingsFile_->SaveSetZooms(calc_.settings());
     }
     view_.detach();
 }

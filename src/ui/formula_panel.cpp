@@ -51,18 +51,27 @@ FormulaPanel::FormulaPanel(QWidget* parent, SheetHost& host, FormulaPanelCommand
 }
 
 void FormulaPanel::build(const SettingsSet& set) {
-    pitch_ = LayoutPitch(set.Pitch);
+    place(set);
+    sheet_.layoutBuilt();
+    menu_.plusFormula->setChecked(sheet_.plusFormula());
+    menu_.maximise->setChecked(false);
+}
+
+void FormulaPanel::place(const SettingsSet& set) {
+    const int pitch = LayoutPitch(set.Pitch);
+    pitch_ = scale_.length(pitch);
     const QFont font = PanelFont(set.FontNameF, set.FontSizeF, set.FontBoldF);
-    editor_->setFont(font);
-    runKey_->setFont(font);
+    editor_->setFont(scale_.font(font));
+    runKey_->setFont(scale_.font(font));
     const QFontMetrics metrics(font);
     const int digitWidth = metrics.horizontalAdvance(QStringLiteral("8"));
     const int digitHeight = metrics.height();
 
     const int lines = std::clamp(set.LineF, 1, kMaxEditorLines);
-    editor_->setGeometry(pitch_, pitch_, digitWidth * LayoutDigits(set.DigitsF),
-                         digitHeight * lines + lines + 3);
-    runKey_->resize(digitWidth * kRunKeyDigits, digitHeight + 4);
+    const int editorWidth = digitWidth * LayoutDigits(set.DigitsF);
+    const int editorHeight = digitHeight * lines + lines + 3;
+    editor_->setGeometry(scale_.rect(pitch, pitch, editorWidth, editorHeight));
+    runKey_->resize(scale_.rect(0, 0, digitWidth * kRunKeyDigits, digitHeight + 4).size());
     runKey_->setVisible(set.FRBtnF);
     placeRunKey();
 
@@ -80,11 +89,7 @@ void FormulaPanel::build(const SettingsSet& set) {
         palette.setColor(QPalette::Text, text);
     editor_->setPalette(palette);
     paintBackground(*this, set.ColorF);
-
-    sheet_.layoutBuilt();
-    menu_.plusFormula->setChecked(sheet_.plusFormula());
-    menu_.maximise->setChecked(false);
-    resize(editor_->geometry().right() + 1 + pitch_, editor_->height() + 2 * pitch_);
+    resize(scale_.rect(0, 0, editorWidth + 2 * pitch, editorHeight + 2 * pitch).size());
 }
 
 void FormulaPanel::fitWidth(int width) {

@@ -29,7 +29,8 @@ class FormulaPanel final : public PanelWidget {
 
     // Builds the panel from the set in force. The text stays; "式付加" takes
     // the set's FPlusF and "最大表示" is cleared.
-    void build(const SettingsSet& set);
+    void build(const SettingsSet& set) override;
+    void place(const SettingsSet& set) override;
     void fitWidth(int width) override;
 
     // The maximised view: the panel covers `area`, the editor all of it but

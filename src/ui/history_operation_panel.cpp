@@ -51,29 +51,36 @@ HistoryOperationPanel::HistoryOperationPanel(QWidget* parent, Commands commands)
 }
 
 void HistoryOperationPanel::build(const SettingsSet& set) {
-    pitch_ = LayoutPitch(set.Pitch);
+    place(set);
+    moveDown_->setChecked(set.MoveS);
+    commands_.moveDown(set.MoveS);
+}
+
+void HistoryOperationPanel::place(const SettingsSet& set) {
+    const int pitch = LayoutPitch(set.Pitch);
+    pitch_ = scale_.length(pitch);
     const QFont font = PanelFont(set.FontNameS, set.FontSizeS, set.FontBoldS);
     const QFontMetrics metrics(font);
     const int eight = metrics.horizontalAdvance(QStringLiteral("8"));
     const int unit = static_cast<int>(std::lround((metrics.height() + 4) * kUnitScale));
 
-    int left = pitch_;
+    int left = pitch;
     for (QPushButton* button : {clear_, delete_, replay_}) {
-        button->setGeometry(left, pitch_, kButtonDigits * eight, unit);
+        button->setGeometry(scale_.rect(left, pitch, kButtonDigits * eight, unit));
         left += kButtonDigits * eight;
     }
-    moveDown_->setGeometry(left + kGap, pitch_, kCheckDigits * eight, unit);
-    recording_->setGeometry(moveDown_->geometry().right() + 1 + kGap, pitch_, unit, unit);
+    left += kGap;
+    moveDown_->setGeometry(scale_.rect(left, pitch, kCheckDigits * eight, unit));
+    left += kCheckDigits * eight + kGap;
+    recording_->setGeometry(scale_.rect(left, pitch, unit, unit));
+    const QFont shownFont = scale_.font(font);
     for (QWidget* part : findChildren<QWidget*>()) {
-        part->setFont(font);
+        part->setFont(shownFont);
         setTextColor(*part, set.FontColorS);
     }
     paintBackground(*moveDown_, set.ColorS);
     paintBackground(*this, set.ColorS);
-    resize(recording_->geometry().right() + 1 + pitch_, unit + 2 * pitch_);
-
-    moveDown_->setChecked(set.MoveS);
-    commands_.moveDown(set.MoveS);
+    resize(scale_.rect(0, 0, left + unit + pitch, unit + 2 * pitch).size());
 }
 
 void HistoryOperationPanel::showState(const History& history) {

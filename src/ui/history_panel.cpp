@@ -41,8 +41,9 @@ HistoryPanel::HistoryPanel(QWidget* parent, const History& history, SelectHandle
     }
 }
 
-void HistoryPanel::build(const SettingsSet& set) {
-    pitch_ = LayoutPitch(set.Pitch);
+void HistoryPanel::place(const SettingsSet& set) {
+    const int pitch = LayoutPitch(set.Pitch);
+    pitch_ = scale_.length(pitch);
     const QFont font = PanelFont(set.FontNameH, set.FontSizeH, set.FontBoldH);
     const QFontMetrics metrics(font);
     const int lines = std::max(1, std::abs(std::clamp(set.LineH, -kMaxLines, kMaxLines)));
@@ -52,8 +53,8 @@ void HistoryPanel::build(const SettingsSet& set) {
         kListExtraWidth;
     const int height = lines * metrics.height() + 3;
     for (UniformListView* list : lists_) {
-        list->setFont(font);
-        list->setGeometry(pitch_, pitch_, width, height);
+        list->setFont(scale_.font(font));
+        list->setGeometry(scale_.rect(pitch, pitch, width, height));
         QPalette palette = list->palette();
         const QColor back = ToQColor(set.BackColorH);
         if (back.isValid()) palette.setColor(QPalette::Base, back);
@@ -62,8 +63,9 @@ void HistoryPanel::build(const SettingsSet& set) {
         list->setPalette(palette);
     }
     paintBackground(*this, set.ColorH);
-    builtHeight_ = height + 2 * pitch_;
-    resize(width + 2 * pitch_, builtHeight_);
+    const QSize outer = scale_.rect(0, 0, width + 2 * pitch, height + 2 * pitch).size();
+    builtHeight_ = outer.height();
+    resize(outer);
     showHistory();
 }
 

@@ -22,7 +22,7 @@ class HistoryPanel final : public PanelWidget {
 
     HistoryPanel(QWidget* parent, const History& history, SelectHandler onSelect);
 
-    void build(const SettingsSet& set);
+    void place(const SettingsSet& set) override;
     // Follows the core: new rows, the current mode's list, its selection, and
     // the new last line brought into view while nothing is selected.
     void showHistory();

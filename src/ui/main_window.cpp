@@ -6,6 +6,9 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScopeGuard>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "engine/button_codes.h"
@@ -17,6 +20,7 @@
 #include "ui/history_operation_panel.h"
 #include "ui/history_panel.h"
 #include "ui/keyboard_keys.h"
+#include "ui/layout_scale.h"
 #include "ui/main_menu.h"
 #include "ui/memory_panel.h"
 #include "ui/panel_arrangement.h"
@@ -24,6 +28,8 @@
 #include "ui/settings_dialog/settings_dialog.h"
 #include "ui/status_bar.h"
 #include "ui/window_behaviours.h"
+#include "ui/zoom_control.h"
+#include "values/large_number_reading.h"
 
 namespace tavrik::ui {
 
@@ -75,6 +81,9 @@ MainWindow::MainWindow(Calculator& calc)
             [this](QPoint at) { popup_->popup(client_->mapToGlobal(at)); });
     client_->installEventFilter(this);
     menuBar()->installEventFilter(this);
+    // Ctrl + the wheel zooms over every control of the window, even those
+    // that take the wheel themselves (lists, the formula editor).
+    qApp->installEventFilter(this);
     behaviours_->addMenuItems(*menuBar(), menu_.grouping);
     behaviours_->dragByBackground(*client_);
 }
@@ -116,6 +125,7 @@ void MainWindow::openSettingsDialog() {
 
 void MainWindow::LayoutPanels() {
     const SettingsSet& set = calc_.currentSet();
+    zoom_ = LayoutZoom(set.Zoom);
     behaviours_->applySet(set);
     view_.statusBar->setChecked(set.StatusBarShown());
     statusBar_->setVisible(set.StatusBarShown());
@@ -144,14 +154,18 @@ void MainWindow::LayoutPanels() {
 }
 
 void MainWindow::buildPanel(char letter, const SettingsSet& set) {
+    const auto scaled = [this](PanelWidget* panel) {
+        panel->setScale(LayoutScale(zoom_));
+        return panel;
+    };
     switch (letter) {
         case 'D':
             if (!display_) display_ = new DisplayPanel(client_);
-            display_->build(set);
+            scaled(display_)->build(set);
             break;
         case 'B':
             if (!buttons_) buttons_ = new ButtonPanel(client_, [this](int tag) { BBtnClick(tag); });
-            buttons_->build(set);
+            scaled(buttons_)->build(set);
             break;
         case 'M':
             if (!memory_)
@@ -159,13 +173,13 @@ void MainWindow::buildPanel(char letter, const SettingsSet& set) {
                     new MemoryPanel(client_, {[this](int slot) { calc_.selectMemory(slot); },
                                               [this](int slot) { calc_.storeMemory(slot); },
                                               [this](int slot) { calc_.recallMemory(slot); }});
-            memory_->build(set);
+            scaled(memory_)->build(set);
             break;
         case 'H':
             if (!history_)
                 history_ = new HistoryPanel(client_, std::as_const(calc_).history(),
                                             [this](int row) { calc_.selectHistoryLine(row); });
-            history_->build(set);
+            scaled(history_)->build(set);
             break;
         case 'S':
             if (!historyOps_)
@@ -175,7 +189,7 @@ void MainWindow::buildPanel(char letter, const SettingsSet& set) {
                      [this] { calc_.replayHistoryLine(); },
                      [this](bool on) { calc_.setHistoryMoveDown(on); },
                      [this] { calc_.toggleRecording(); }});
-            historyOps_->build(set);
+            scaled(historyOps_)->build(set);
             break;
         case 'F':
             if (!formula_)
@@ -183,7 +197,7 @@ void MainWindow::buildPanel(char letter, const SettingsSet& set) {
                     client_, calc_,
                     {[this](bool on) { MaximiseFormulaPanel(on); }, [this] { close(); },
                      [this](const std::function<void()>& command) { withRefreshHeld(command); }});
-            formula_->build(set);
+            scaled(formula_)->build(set);
             break;
         default:
             break;
@@ -197,8 +211,41 @@ void MainWindow::placeGuideBars() {
         setClientSize(placed.client.width(), placed.client.height());
 }
 
+void MainWindow::placePanels() {
+    const SettingsSet& set = calc_.currentSet();
+    for (char letter : kPanelLetters) {
+        PanelWidget* panel = panelOf(letter);
+        if (!panel || !view_.panel(letter)->isVisible()) continue;
+        panel->setScale(LayoutScale(zoom_));
+        panel->place(set);
+    }
+}
+
+void MainWindow::setZoom(int percent, bool fitWindow) {
+    percent = LayoutZoom(percent);
+    if (percent == zoom_) return;
+    zoom_ = percent;
+    zoomChanged_ = true;
+    calc_.setZoom(percent);
+    // One repaint when all is in place, not one per moved control.
+    setUpdatesEnabled(false);
+    placePanels();
+    ArrangePanels(fitWindow);
+    setUpdatesEnabled(true);
+}
+
+void MainWindow::fitZoomToWindow() {
+    if (arranging_ || !calc_.currentSet().ZoomFit || naturalSize_.isEmpty()) return;
+    if (formula_ && formula_->maximised()) return;
+    const int top = statusBarShown() ? statusBar_->preferredHeight() : 0;
+    const QSize room(client_->width(), client_->height() - top);
+    setZoom(FittingZoom(room, naturalSize_), false);
+}
+
 void MainWindow::ArrangePanels(bool first) {
     if (formula_ && formula_->maximised()) return fillWithFormulaPanel();
+    arranging_ = true;
+    const auto arranged = qScopeGuard([this] { arranging_ = false; });
     int top = statusBarShown() ? statusBar_->preferredHeight() : 0;
     guides_->keepBelow(top);
     const bool displaySpans = display_ && !display_->isHidden() && display_->spansTop();
@@ -226,6 +273,9 @@ void MainWindow::ArrangePanels(bool first) {
 
     int width = arrangement.right;
     int height = arrangement.bottom;
+    const double factor = LayoutScale(zoom_).factor();
+    naturalSize_ = QSize(static_cast<int>(std::lround(arrangement.right / factor)),
+                         static_cast<int>(std::lround((arrangement.bottom - top) / factor)));
     if (!first) {
         width = std::max(width, client_->width());
         height = std::max(height, client_->height());
@@ -255,7 +305,15 @@ void MainWindow::orderTabs(const Arrangement& arrangement) {
 }
 
 void MainWindow::setClientSize(int width, int height) {
-    client_->setMinimumSize(width, height);
+    // A zoom that follows the window lets the window shrink to the smallest zoom.
+    QSize minimum(width, height);
+    if (calc_.currentSet().ZoomFit && !naturalSize_.isEmpty()) {
+        const LayoutScale smallest(kMinimumZoom);
+        const int top = statusBarShown() ? statusBar_->preferredHeight() : 0;
+        minimum = minimum.boundedTo(QSize(smallest.length(naturalSize_.width()),
+                                          top + smallest.length(naturalSize_.height())));
+    }
+    client_->setMinimumSize(minimum);
     client_->resize(width, height);
     const int menuHeight = menuBar()->isVisibleTo(this) ? menuBar()->sizeHint().height() : 0;
     resize(width, height + menuHeight);
@@ -271,7 +329,10 @@ void MainWindow::refresh(unsigned changes) {
         heldChanges_ |= changes;
         return;
     }
-    if ((changes & kDisplayChanged) && display_) display_->setText(calc_.displayText());
+    if ((changes & (kDisplayChanged | kModeChanged)) && display_) {
+        display_->setText(calc_.displayText());
+        if (display_->showsReading()) display_->setReading(readingOf(calc_.displayText()));
+    }
     if (changes & kStatusChanged) statusBar_->showLine(calc_.status());
     if ((changes & kKeypadChanged) && buttons_) buttons_->showFace(calc_.keypad());
     if ((changes & kMemoryChanged) && memory_) memory_->showRegisters(calc_.memory());
@@ -394,6 +455,16 @@ void MainWindow::fillWithFormulaPanel() {
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (formula_ && formula_->maximised()) fillWithFormulaPanel();
+    fitZoomToWindow();
+}
+
+// The value in 万, 億 … in decimal mode, when it reaches 万; nothing otherwise.
+std::string MainWindow::readingOf(const std::string& text) const {
+    if (calc_.mode() != CalcMode::Decimal) return {};
+    std::string reading = LargeNumberReading(text);
+    const bool hasUnit = std::any_of(reading.begin(), reading.end(),
+                                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return hasUnit ? reading : std::string();
 }
 
 void MainWindow::BBtnClick(int tag) {
@@ -408,6 +479,11 @@ void MainWindow::forgetPressedKeys() {
 // A held key repeats as further presses (and, on some systems, releases)
 // marked as repeats; the key counts once, at its last release.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Zoom keys repeat while held; the calculator never sees them.
+    if (const int step = ZoomKeyStep(*event, calc_.settings())) {
+        setZoom(SteppedZoom(zoom_, step));
+        return;
+    }
     if (event->isAutoRepeat()) return;
     handleKey({true, keys_.pressed(*event)});
 }
@@ -455,6 +531,19 @@ void MainWindow::changeEvent(QEvent* event) {
 // takes the keyboard back (the menu bar lets go when it loses the focus) and
 // that Escape clears as usual.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        if (const int step = ZoomWheelStep(*static_cast<QWheelEvent*>(event))) {
+            setZoom(SteppedZoom(zoom_, step));
+            return true;
+        }
+    }
+    // A desktop that turns dark (or light) gives the panels its new colours;
+    // Qt tells the application object, not each window.
+    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) {
+        placePanels();
+        ArrangePanels(false);
+    }
     if (watched == client_ && event->type() == QEvent::Resize) stretchHistory();
     if (watched == menuBar() && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);

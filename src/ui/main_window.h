@@ -79,6 +79,15 @@ class MainWindow final : public QMainWindow {
     // keyboard goes to a dialog or box that opens now.
     void forgetPressedKeys();
 
+    // The zoom the panels are shown at, in percent.
+    int zoom() const { return zoom_; }
+    // Shows the panels at another zoom: they are placed and sized again, not
+    // built anew. `fitWindow` sizes the window to the new layout; otherwise
+    // the window keeps its size and only grows.
+    void setZoom(int percent, bool fitWindow = true);
+    // True once the user changed a zoom (the wheel, the keys, the window's size).
+    bool zoomChanged() const { return zoomChanged_; }
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -115,6 +124,12 @@ class MainWindow final : public QMainWindow {
     void showSetMenu();
     void chooseSet(int index);
     void fillWithFormulaPanel();
+    // Each present panel placed again from the set at the current zoom (and
+    // with the palette's colours as they now are).
+    void placePanels();
+    // "ウィンドウに合わせる": the zoom at which the layout fills the client area.
+    void fitZoomToWindow();
+    std::string readingOf(const std::string& text) const;
 
     Calculator& calc_;
     MainMenu menu_;
@@ -131,6 +146,10 @@ class MainWindow final : public QMainWindow {
     HistoryPanel* history_ = nullptr;
     HistoryOperationPanel* historyOps_ = nullptr;
     FormulaPanel* formula_ = nullptr;
+    int zoom_ = kDefaultZoom;
+    bool zoomChanged_ = false;
+    QSize naturalSize_;                // of the arranged panels at 100 %, below the status bar
+    bool arranging_ = false;           // the window's own resizes, which the zoom does not follow
     std::string shownBeforeMaximise_;  // letters of the panels "最大表示" hid
     int refreshHolds_ = 0;
     unsigned heldChanges_ = 0;

@@ -43,10 +43,11 @@ MemoryPanel::MemoryPanel(QWidget* parent, Commands commands)
     }
 }
 
-void MemoryPanel::build(const SettingsSet& set) {
-    pitch_ = LayoutPitch(set.Pitch);
-    const int pitch = pitch_;
+void MemoryPanel::place(const SettingsSet& set) {
+    const int pitch = LayoutPitch(set.Pitch);
+    pitch_ = scale_.length(pitch);
     const QFont font = PanelFont(set.FontNameM, set.FontSizeM, set.FontBoldM);
+    const QFont shownFont = scale_.font(font);
     const QFontMetrics metrics(font);
     const int eight = metrics.horizontalAdvance(QStringLiteral("8"));
     const int rowHeight = metrics.height() + 4;
@@ -56,18 +57,21 @@ void MemoryPanel::build(const SettingsSet& set) {
     for (int slot = 0; slot < kSlots; ++slot) {
         const Row& row = rows_[static_cast<std::size_t>(slot)];
         const int top = pitch + slot * rowHeight;
-        row.store->setGeometry(pitch, top, keyWidth, rowHeight);
-        row.value->setGeometry(row.store->geometry().right() + 2, top, valueWidth, rowHeight);
-        row.recall->setGeometry(row.value->geometry().right() + 2, top, keyWidth, rowHeight);
+        const int valueLeft = pitch + keyWidth + 1;
+        const int recallLeft = valueLeft + valueWidth + 1;
+        row.store->setGeometry(scale_.rect(pitch, top, keyWidth, rowHeight));
+        row.value->setGeometry(scale_.rect(valueLeft, top, valueWidth, rowHeight));
+        row.recall->setGeometry(scale_.rect(recallLeft, top, keyWidth, rowHeight));
         for (QWidget* part : {static_cast<QWidget*>(row.store), static_cast<QWidget*>(row.value),
                               static_cast<QWidget*>(row.recall)}) {
-            part->setFont(font);
+            part->setFont(shownFont);
             setTextColor(*part, set.FontColorM);
         }
         paintBackground(*row.value, set.BackColorM);
     }
     paintBackground(*this, set.ColorM);
-    resize(rows_[0].recall->geometry().right() + 1 + pitch, kSlots * rowHeight + 2 * pitch);
+    const int right = pitch + 2 * keyWidth + valueWidth + 2;
+    resize(scale_.rect(0, 0, right + pitch, kSlots * rowHeight + 2 * pitch).size());
 }
 
 void MemoryPanel::showRegisters(const MemoryRegisters& registers) {

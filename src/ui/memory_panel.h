@@ -26,7 +26,7 @@ class MemoryPanel final : public PanelWidget {
 
     MemoryPanel(QWidget* parent, Commands commands);
 
-    void build(const SettingsSet& set);
+    void place(const SettingsSet& set) override;
     // Register texts and the store captions of the current register.
     void showRegisters(const MemoryRegisters& registers);
     void fitWidth(int width) override;

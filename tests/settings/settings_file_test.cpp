@@ -416,8 +416,13 @@ TEST_F(SettingsFileTest, InstalledProgramKeepsItsSettingsInTheConfigFolder) {
 TEST_F(SettingsFileTest, ShippedStarterFileAssignsTheEssentialKeys) {
     fs::copy_file(TAVRIK_STARTER_FILE, folder_ / "TavrikS.ini");
     const GlobalSettings g = SettingsFile(Ini()).Load(GlobalSettings{});
-    ASSERT_EQ(g.LastSetIndex, 0);
+    ASSERT_EQ(g.LastSetIndex, 1);
     EXPECT_EQ(g.Set, g.SectionList.front());
+    // The second set keeps the small keys and grey panels of every field's default.
+    SettingsSet compact;
+    compact.name = "コンパクト";
+    compact.FontSizeD = 12;
+    EXPECT_EQ(g.SetTable[1], compact);
 
     for (int i = 0; i < kKeyTableSize; ++i) {
         const std::string& entry = g.Keys[i];

@@ -217,6 +217,46 @@ TEST(SettingsSave, SetsAreRewrittenAndEditedFieldsStoredInCanonicalForm) {
     EXPECT_EQ(keys.back(), "FPlusF");
 }
 
+// Zoom, ZoomFit and ManOku: absent reads as the default and the default is
+// not written, so an older file saves as it was; other values round-trip.
+TEST(SettingsSave, ZoomAndReadingKeysRoundTripAndStayAwayAtTheirDefaults) {
+    Loaded loaded("[Tavrik]\n[A]\nMode=D\n[B]\nZoom=150\nZoomFit=1\nManOku=True\n");
+    const SettingsSet& a = loaded.settings.SetTable[0];
+    const SettingsSet& b = loaded.settings.SetTable[1];
+    EXPECT_EQ(a.Zoom, 100);
+    EXPECT_FALSE(a.ZoomFit);
+    EXPECT_FALSE(a.ManOku);
+    EXPECT_EQ(b.Zoom, 150);
+    EXPECT_TRUE(b.ZoomFit);
+    EXPECT_TRUE(b.ManOku);
+
+    loaded.settings.SetTable[0].Zoom = 250;
+    loaded.Save();
+    EXPECT_EQ(loaded.file.Read("A", "Zoom"), "250");
+    EXPECT_EQ(loaded.file.Read("A", "ZoomFit"), std::nullopt);
+    EXPECT_EQ(loaded.file.Read("A", "ManOku"), std::nullopt);
+    EXPECT_EQ(loaded.file.Read("B", "ManOku"), "1");
+    const Loaded reloaded(loaded.file.Text());
+    EXPECT_EQ(reloaded.settings.SetTable[0].Zoom, 250);
+    EXPECT_EQ(reloaded.settings.SetTable[1], loaded.settings.SetTable[1]);
+
+    loaded.settings.SetTable[0].Zoom = 100;
+    loaded.Save();
+    EXPECT_EQ(loaded.file.Read("A", "Zoom"), std::nullopt);
+}
+
+TEST(SettingsSave, ExitWritesOnlyTheZoomsThatChanged) {
+    const std::string text = "[Tavrik]\r\n[A]\r\nMode=D\r\n[B]\r\nZoom=150\r\nPitch=3\r\n";
+    Loaded loaded(text);
+    SaveSetZooms(loaded.settings, loaded.file);
+    EXPECT_EQ(loaded.file.Text(), text);
+
+    loaded.settings.SetTable[0].Zoom = 200;
+    loaded.settings.SetTable[1].Zoom = 100;
+    SaveSetZooms(loaded.settings, loaded.file);
+    EXPECT_EQ(loaded.file.Text(), "[Tavrik]\r\n[A]\r\nMode=D\r\nZoom=200\r\n[B]\r\nPitch=3\r\n");
+}
+
 TEST(SettingsSave, RenamedAndDeletedSetsLeaveNoSectionUnknownOnesStay) {
     Loaded loaded("[Tavrik]\n[Old]\n[Gone]\n[Default]\nX=1\n[reserve]\n[Keep]\nPitch=7\n");
     ASSERT_EQ(loaded.settings.LastSetIndex, 2);

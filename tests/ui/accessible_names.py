@@ -38,7 +38,8 @@ def named(app, role, name):
 
 def display_label(app):
     panel = named(app, "filler", "表示窓")
-    if not panel or panel[0].childCount != 1:
+    # The value comes first; the 万・億 reading, when the set shows it, after it.
+    if not panel or panel[0].childCount < 1:
         sys.exit("no display panel named 表示窓")
     return panel[0].getChildAtIndex(0)
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -98,6 +99,19 @@ TEST_F(SettingsDialogTest, OkWithoutChangesKeepsTheFileByteForByte) {
     EXPECT_NE(saved.find("LineH=-7\r\n"), std::string::npos);
     EXPECT_NE(saved.find("SBA=TT\r\n"), std::string::npos) << "an unchanged choice keeps its text";
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+}
+
+TEST_F(SettingsDialogTest, ZoomAndReadingAreSetOnTheSetsPageAndApplied) {
+    dialog().tree()->setCurrentItem(setNode(0));
+    find<QSpinBox>("spnZoom")->setValue(150);
+    find<QCheckBox>("cbxManOku")->setChecked(true);
+    click("btnOK");
+    EXPECT_EQ(app->window().zoom(), 150);
+    EXPECT_TRUE(app->window().findChild<QLabel*>("stxCReading")->isVisibleTo(&app->window()));
+    const std::string saved = fileBytes();
+    EXPECT_NE(saved.find(cp932::Encode("FPlusF=0\r\nZoom=150\r\nManOku=1\r\n[作業]")),
+              std::string::npos)
+        << cp932::Decode(saved).value_or("");
 }
 
 TEST_F(SettingsDialogTest, RenameIsValidatedInEachCase) {
