@@ -109,6 +109,8 @@ class SetKeyNames {
     void Letter(std::string_view key, char) { Add(key); }
     void Int(std::string_view key, int) { Add(key); }
     void Bool(std::string_view key, bool) { Add(key); }
+    void OptionalInt(std::string_view key, int, int) { Add(key); }
+    void OptionalBool(std::string_view key, bool, bool) { Add(key); }
     void Colour(std::string_view key, Color) { Add(key); }
     void Text(std::string_view key, const std::string&) { Add(key); }
     void StatusBar(std::string_view key, const std::string&) { Add(key); }

@@ -156,7 +156,7 @@ TEST(KeyCaptionTest, ACaptionIsShrunkThenElidedButNeverWiderThanTheKey) {
     key.setKeyFont(font);
     key.resize(48, 30);
     key.show();
-    for (const QString caption :
+    for (const QString& caption :
          {QStringLiteral("7"), QStringLiteral("税込"), QStringLiteral("in→cm"),
           QStringLiteral("とても長い関数の名前")}) {
         SCOPED_TRACE(caption.toStdString());
