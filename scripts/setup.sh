@@ -11,6 +11,7 @@ packages=(
   fonts-noto-cjk xvfb xauth x11-utils imagemagick xdotool bc
   qt6-translations-l10n
   dbus-daemon at-spi2-core python3-pyatspi
+  openbox trayer xcompmgr
   desktop-file-utils appstream dpkg-dev file fakeroot lintian
 )
 

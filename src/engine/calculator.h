@@ -63,6 +63,9 @@ class Calculator : public SheetHost {
     const SettingsSet& currentSet() const override;
     // A set chosen from the set menu; choosing the set in force again re-applies it.
     void selectSet(int index);
+    // The guide bar positions the layout worked out for a set that left them
+    // to it (a negative GXPos or GYPos); a later save writes them.
+    void keepGuideBarPositions(int gxPos, int gyPos);
 
     // Display metrics measured by the front end's layout.
     void setGeometry(const DisplayGeometry& geometry);

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/layout_limits.h"
 #include "ui/system_colors.h"
 
 namespace tavrik::ui {
@@ -46,7 +47,7 @@ GuideLayer::GuideLayer(QWidget* client, std::function<int()> top0,
     client->installEventFilter(this);
 }
 
-GuidePlacement GuideLayer::place(const SettingsSet& set, QSize client) {
+GuidePlacement GuideLayer::place(const SettingsSet& set, QSize client, QSize largest) {
     windowColor_ = OrDefault(set.Color_, palette().color(QPalette::Window));
     xColor_ = OrDefault(set.GXColor, Qt::red);
     yColor_ = OrDefault(set.GYColor, Qt::blue);
@@ -54,10 +55,11 @@ GuidePlacement GuideLayer::place(const SettingsSet& set, QSize client) {
     gridPen_.setStyle(ToQtPenStyle(set.GLStyle));
     xPitch_ = set.GLXPitch;
     yPitch_ = set.GLYPitch;
-    xWidth_ = std::max(0, set.GXWidth);
-    yWidth_ = std::max(0, set.GYWidth);
+    xWidth_ = GuideBarWidth(set.GXWidth);
+    yWidth_ = GuideBarWidth(set.GYWidth);
     const GuidePlacement placed =
-        PlaceGuideBars(set.GXPos, xWidth_, set.GYPos, yWidth_, client, top0_());
+        PlaceGuideBars(GuideBarPosition(set.GXPos), xWidth_, GuideBarPosition(set.GYPos), yWidth_,
+                       client, top0_(), largest);
     barLeft_ = placed.barLeft;
     barTop_ = placed.barTop;
     update();

@@ -10,6 +10,7 @@
 #include "textfile/cp932.h"
 #include "textfile/file_io.h"
 #include "ui/calculator_app.h"
+#include "ui/window_placement.h"
 
 namespace tavrik::ui {
 namespace {
@@ -65,13 +66,15 @@ TEST_F(SettingsStartupTest, WithoutSaveTheSetModeDecidesAndNothingIsWritten) {
     EXPECT_EQ(readIni(), text);
 }
 
-TEST(WindowBoundsTest, SavedBoundsBeyondTheScreenRangeAreClamped) {
-    GlobalSettings settings;
-    settings.Save = true;
-    settings.Width = settings.Height = settings.Left = settings.Top =
-        std::numeric_limits<int>::max();
-    CalculatorApp app(std::move(settings));
-    EXPECT_EQ(app.window().geometry(), QRect(32767, 32767, 32767, 32767));
+TEST(WindowBoundsTest, SavedBoundsAreKeptToTheScreens) {
+    for (const int value : {std::numeric_limits<int>::max(), 1000000}) {
+        GlobalSettings settings;
+        settings.Save = true;
+        settings.Width = settings.Height = settings.Left = settings.Top = value;
+        CalculatorApp app(std::move(settings));
+        EXPECT_TRUE(ScreensAvailableArea().contains(app.window().geometry()))
+            << value << ": " << app.window().geometry().width();
+    }
 }
 
 TEST_F(SettingsStartupTest, AMissingFileIsMadeFromTheStarterFile) {

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QTimer>
 
 #include "ui/calculator_app.h"
 #include "ui/menu_captions.h"
@@ -150,7 +152,8 @@ TEST(TrayResidency, CloseHidesUntilExitIsAskedFor) {
     QMainWindow window;
     DesktopCapabilities caps;
     caps.systemTray = true;
-    auto* behaviours = new WindowBehaviours(window, caps, {[](bool) {}, [] {}, [](bool) {}});
+    auto* behaviours =
+        new WindowBehaviours(window, caps, {[](bool) {}, [] {}, [](bool) {}, [](QSize) {}});
     behaviours->start(TrayResident());
     window.show();
     ASSERT_TRUE(behaviours->inTray());
@@ -173,11 +176,47 @@ TEST(DesktopLimits, CommandsTheDesktopCannotDoAreDisabledWithTheReason) {
     caps.stayOnTop = false;
     caps.opacity = false;
     caps.compositor = false;
-    WindowBehaviours behaviours(window, caps, {[](bool) {}, [] {}, [](bool) {}});
+    WindowBehaviours behaviours(window, caps, {[](bool) {}, [] {}, [](bool) {}, [](QSize) {}});
     EXPECT_FALSE(behaviours.topmostAction()->isEnabled());
     EXPECT_EQ(behaviours.topmostAction()->toolTip(), QString::fromUtf8(kNoStayOnTopReason));
     EXPECT_FALSE(behaviours.transparencyAction()->isEnabled());
     EXPECT_EQ(behaviours.transparencyAction()->toolTip(), QString::fromUtf8(kNoCompositorReason));
+}
+
+// The tray's "About" shows the box alone; a hidden window stays hidden.
+TEST_F(StartedInTrayTest, TrayAboutLeavesTheHiddenWindowHidden) {
+    ASSERT_FALSE(app.window().behaviours().acceptClose());
+    ASSERT_NE(app.window().behaviours().trayMenu(), nullptr);
+    bool windowShownWithTheBox = true;
+    QTimer::singleShot(0, &app.window(), [&] {
+        windowShownWithTheBox = window().isVisible();
+        if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    });
+    app.window().behaviours().trayMenu()->findChild<QAction*>("tmnAbout")->trigger();
+    EXPECT_FALSE(windowShownWithTheBox);
+    EXPECT_FALSE(window().isVisible());
+}
+
+// Without a compositing manager "透過" is disabled with the reason, and it
+// comes back when one starts.
+TEST(DesktopLimits, TransparencyFollowsTheCompositor) {
+    QMainWindow window;
+    DesktopCapabilities caps;
+    caps.compositor = false;
+    WindowBehaviours behaviours(window, caps, {[](bool) {}, [] {}, [](bool) {}, [](QSize) {}});
+    bool running = false;
+    behaviours.setCompositorProbe([&running] { return running; });
+    QAction* transparency = behaviours.transparencyAction();
+    EXPECT_FALSE(transparency->isEnabled());
+    EXPECT_EQ(transparency->toolTip(), QString::fromUtf8(kNoCompositorReason));
+
+    running = true;
+    behaviours.checkCompositor();
+    EXPECT_TRUE(transparency->isEnabled());
+    EXPECT_TRUE(transparency->toolTip().isEmpty());
+    running = false;
+    behaviours.checkCompositor();
+    EXPECT_FALSE(transparency->isEnabled());
 }
 
 }  // namespace

@@ -1,8 +1,13 @@
 #include "ui/settings_dialog/settings_dialog.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "settings/set_names.h"
@@ -13,6 +18,7 @@
 #include "ui/settings_dialog/key_page.h"
 #include "ui/settings_dialog/set_pages.h"
 #include "ui/settings_dialog/user_function_page.h"
+#include "ui/window_placement.h"
 
 namespace tavrik::ui {
 
@@ -120,9 +126,30 @@ void SettingsDialog::buildTree() {
     tree_->addTopLevelItem(node(QStringLiteral("関数（定義）"), Node::UserFunctions));
 }
 
+// Over the main window, which may have moved since the last opening.
 void SettingsDialog::open() {
     activate();
+    if (const QWidget* owner = parentWidget()) {
+        adjustSize();
+        QRect bounds(QPoint(), size());
+        bounds.moveCenter(owner->frameGeometry().center());
+        move(KeepWithin(bounds, ScreensAvailableArea(), FrameAllowance()).topLeft());
+    }
     exec();
+}
+
+// Enter in a text field ends the typing there; it does not press the
+// default button ("一時設定") of the dialog.
+void SettingsDialog::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const QWidget* focus = focusWidget();
+    if (enter &&
+        (qobject_cast<const QLineEdit*>(focus) || qobject_cast<const QAbstractSpinBox*>(focus) ||
+         qobject_cast<const QComboBox*>(focus))) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void SettingsDialog::activate() {
@@ -178,11 +205,22 @@ bool SettingsDialog::setPageShown() const {
     return pages_->currentWidget() == setPages_ && editedSet_ != kNoSet;
 }
 
+// A refused name keeps the selection where it is. A mouse press selects the
+// clicked node only after this returns, so the selection goes back once the
+// press is done.
 void SettingsDialog::nodeChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous) {
     if (!current) return;
     if (!validateName()) {
-        const QSignalBlocker blocker(tree_);
-        tree_->setCurrentItem(previous);
+        {
+            const QSignalBlocker blocker(tree_);
+            tree_->setCurrentItem(previous);
+        }
+        const QPersistentModelIndex kept = tree_->currentIndex();
+        QTimer::singleShot(0, this, [this, kept] {
+            if (!kept.isValid()) return;
+            const QSignalBlocker blocker(tree_);
+            tree_->setCurrentIndex(kept);
+        });
         return;
     }
     showNode(current);
@@ -212,6 +250,10 @@ void SettingsDialog::showNode(QTreeWidgetItem* item) {
             showKeyLeaf(item);
             break;
         case Node::FunctionGroups:
+            // Titles renamed on "関数（定義）" show in the cells and the list.
+            userFunctionPage_->store(copy_);
+            functionGroupPage_->store(copy_);
+            functionGroupPage_->load(copy_);
             pages_->setCurrentWidget(functionGroupPage_);
             break;
         case Node::UserFunctions:
