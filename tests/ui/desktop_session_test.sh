@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs tavrik on a virtual X server with a window manager and a system tray,
 # as a user meets it: the window's first placement, a saved size at twice
-# the scale, and "終了" from the tray menu while the window is hidden.
+# the scale, the settings dialog over the window, and "終了" from the tray
+# menu while the window is hidden.
 # Usage: desktop_session_test.sh TAVRIK-EXECUTABLE. Exit 77 (skipped) when a tool is missing.
 set -euo pipefail
 
@@ -42,12 +43,24 @@ fail() {
     failures=$((failures + 1))
 }
 
+# The first visible window whose name matches, waited for up to 20 s. A
+# search fails when a window it meets goes away meanwhile: it is repeated.
+find_window() {
+    local found=""
+    for _ in $(seq 200); do
+        found=$(xdotool search --onlyvisible --name "$1" 2> /dev/null | head -n 1) || true
+        [ -n "$found" ] && break
+        sleep 0.1
+    done
+    echo "$found"
+}
+
 # Starts tavrik with the given [Tavrik] lines and waits for its window.
 start() {
     printf '%s\r\n' '[Tavrik]' 'Set=標準' "$@" '[標準]' 'Disp=DBM/FSH' | iconv -t cp932 > "$work/Tavrik.ini"
     "$work/tavrik" > /dev/null 2>&1 &
     app_pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tavrik$' | head -n 1)
+    window=$(find_window '^Tavrik$')
     [ -n "$window" ] || { echo "FAIL: the Tavrik window did not appear"; exit 1; }
     sleep 0.5
 }
@@ -58,14 +71,16 @@ stop() {
     app_pid=""
 }
 
+# "x y width height" of a window's client area on the screen.
+client_bounds() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+                             /Width:/ {w = $NF} /Height:/ {h = $NF} END {print x, y, w, h}'
+}
+
 # The window with the frame the window manager put around it must lie on the screen.
 check_on_screen() {
-    local what=$1 info x y width height extents left right top bottom
-    info=$(xwininfo -id "$window")
-    x=$(awk '/Absolute upper-left X/ {print $NF}' <<< "$info")
-    y=$(awk '/Absolute upper-left Y/ {print $NF}' <<< "$info")
-    width=$(awk '/Width:/ {print $NF}' <<< "$info")
-    height=$(awk '/Height:/ {print $NF}' <<< "$info")
+    local what=$1 x y width height extents left right top bottom
+    read -r x y width height < <(client_bounds "$window")
     extents=$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //')
     IFS=', ' read -r left right top bottom <<< "$extents"
     [[ $bottom =~ ^[0-9]+$ ]] || { fail "$what: no frame extents ($extents)"; return; }
@@ -75,9 +90,21 @@ check_on_screen() {
     fi
 }
 
-# No saved position: the window manager places the window, title bar included.
+# No saved position: the window manager places the window, title bar
+# included, and "設定変更" opens the settings dialog centred over it.
 start 'Save=1'
 check_on_screen "first start"
+xdotool mousemove --window "$window" 20 10 click 1 sleep 0.5 key Down Down Down Return
+dialog=$(find_window '^設定変更$')
+if [ -z "$dialog" ]; then
+    fail "the settings dialog did not open"
+else
+    read -r mx my mw mh < <(client_bounds "$window")
+    read -r dx dy dw dh < <(client_bounds "$dialog")
+    off_x=$((dx + dw / 2 - mx - mw / 2)) off_y=$((dy + dh / 2 - my - mh / 2))
+    (( ${off_x#-} <= 40 && ${off_y#-} <= 40 )) ||
+        fail "the settings dialog at $dx,$dy is not centred over the window at $mx,$my"
+fi
 stop
 
 # A saved size larger than the screen at twice the scale is kept to the screen.

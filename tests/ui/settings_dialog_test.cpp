@@ -11,7 +11,6 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 #include <filesystem>
 #include <fstream>
 
@@ -273,20 +272,6 @@ TEST_F(SettingsDialogTest, EnterInATextFieldPressesNoButton) {
     QTest::keyClick(fontName->lineEdit(), Qt::Key_Return);
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
     EXPECT_TRUE(dialog().isVisible());
-}
-
-TEST_F(SettingsDialogTest, OpensOverTheMainWindow) {
-    dialog().hide();
-    app->window().show();
-    app->window().move(120, 90);
-    QRect opened;
-    QTimer::singleShot(0, &dialog(), [&] {
-        opened = dialog().frameGeometry();
-        dialog().reject();
-    });
-    dialog().open();
-    EXPECT_TRUE(opened.contains(app->window().frameGeometry().center()))
-        << opened.x() << "," << opened.y();
 }
 
 TEST_F(SettingsDialogTest, RenamedFunctionShowsInTheFunctionList) {

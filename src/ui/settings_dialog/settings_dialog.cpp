@@ -18,7 +18,6 @@
 #include "ui/settings_dialog/key_page.h"
 #include "ui/settings_dialog/set_pages.h"
 #include "ui/settings_dialog/user_function_page.h"
-#include "ui/window_placement.h"
 
 namespace tavrik::ui {
 
@@ -126,15 +125,8 @@ void SettingsDialog::buildTree() {
     tree_->addTopLevelItem(node(QStringLiteral("関数（定義）"), Node::UserFunctions));
 }
 
-// Over the main window, which may have moved since the last opening.
 void SettingsDialog::open() {
     activate();
-    if (const QWidget* owner = parentWidget()) {
-        adjustSize();
-        QRect bounds(QPoint(), size());
-        bounds.moveCenter(owner->frameGeometry().center());
-        move(KeepWithin(bounds, ScreensAvailableArea(), FrameAllowance()).topLeft());
-    }
     exec();
 }
 
@@ -143,9 +135,9 @@ void SettingsDialog::open() {
 void SettingsDialog::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const QWidget* focus = focusWidget();
-    if (enter &&
-        (qobject_cast<const QLineEdit*>(focus) || qobject_cast<const QAbstractSpinBox*>(focus) ||
-         qobject_cast<const QComboBox*>(focus))) {
+    const auto* list = qobject_cast<const QComboBox*>(focus);
+    if (enter && (qobject_cast<const QLineEdit*>(focus) ||
+                  qobject_cast<const QAbstractSpinBox*>(focus) || (list && list->isEditable()))) {
         event->accept();
         return;
     }
