@@ -106,19 +106,15 @@ void GuideLayer::paintEvent(QPaintEvent*) {
     painter.fillRect(horizontalBar(), yColor_);
 }
 
-// A press on a bar grabs that bar; a press on the grid grabs every bar it
-// lies near, both together near their crossing. Other presses go on to the
-// window, which may move itself by its background.
+// A press grabs each bar it lies on or near, whether it lies on the grid or
+// on the other bar: near their crossing both move together. Other presses go
+// on to the window, which may move itself by its background.
 void GuideLayer::mousePressEvent(QMouseEvent* event) {
     if (dragging()) return;
     const QPoint pos = event->position().toPoint();
     const QPoint screen = event->globalPosition().toPoint();
-    const bool onX = verticalBar().contains(pos);
-    const bool onY = horizontalBar().contains(pos);
-    const bool onGrid = !onX && !onY;
-    if (onX || (onGrid && GrabsGuideBar(pos.x(), barLeft_, xWidth_)))
-        dragX_ = screen.x() - barLeft_;
-    if (onY || (onGrid && GrabsGuideBar(pos.y(), barTop_, yWidth_))) dragY_ = screen.y() - barTop_;
+    if (GrabsGuideBar(pos.x(), barLeft_, xWidth_)) dragX_ = screen.x() - barLeft_;
+    if (GrabsGuideBar(pos.y(), barTop_, yWidth_)) dragY_ = screen.y() - barTop_;
     if (!dragging()) {
         event->ignore();
         return;

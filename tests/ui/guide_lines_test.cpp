@@ -104,5 +104,18 @@ TEST(GuideLayerDrag, DraggingTheCrossingMovesBothBarsAndShowsTheirPosition) {
     EXPECT_EQ(layer->barTop(), startTop);
 }
 
+// Next to the vertical bar on the horizontal one, a press grabs both.
+TEST(GuideLayerDrag, APressOnOneBarNearTheOtherMovesBoth) {
+    CalculatorApp app(WithBars());
+    app.window().show();
+    auto* layer = app.window().findChild<GuideLayer*>("imgGuide");
+    const QPoint start(layer->barLeft(), layer->barTop());
+    const QPoint onHorizontalBar(layer->barLeft() - 2, layer->barTop());
+    QTest::mousePress(layer, Qt::LeftButton, {}, onHorizontalBar);
+    QTest::mouseMove(layer, onHorizontalBar + QPoint(10, 5));
+    QTest::mouseRelease(layer, Qt::LeftButton, {}, onHorizontalBar + QPoint(10, 5));
+    EXPECT_EQ(QPoint(layer->barLeft(), layer->barTop()), start + QPoint(10, 5));
+}
+
 }  // namespace
 }  // namespace tavrik::ui
