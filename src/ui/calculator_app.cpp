@@ -49,13 +49,17 @@ CalculatorApp::~CalculatorApp() {
 void CalculatorApp::restoreWindowBounds() {
     const GlobalSettings& s = calc_.settings();
     if (!s.Save) return;
-    QRect bounds = window_.geometry();
-    if (s.Width > 0) bounds.setWidth(s.Width);
-    if (s.Height > 0) bounds.setHeight(s.Height);
+    const QRect area = ScreensAvailableArea();
+    QSize size = window_.size();
+    if (s.Width > 0) size.setWidth(s.Width);
+    if (s.Height > 0) size.setHeight(s.Height);
+    // Bounded before it meets a position, so that no edge overflows.
+    if (!area.isEmpty()) size = size.boundedTo(area.size());
+    QPoint at = window_.geometry().topLeft();
     const bool placed = s.Left >= -999 || s.Top >= -999;
-    if (s.Left >= -999) bounds.moveLeft(WindowEdge(s.Left));
-    if (s.Top >= -999) bounds.moveTop(WindowEdge(s.Top));
-    bounds = KeepWithin(bounds, ScreensAvailableArea(), FrameAllowance());
+    if (s.Left >= -999) at.setX(WindowEdge(s.Left));
+    if (s.Top >= -999) at.setY(WindowEdge(s.Top));
+    const QRect bounds = KeepWithin(QRect(at, size), area, FrameAllowance());
     if (placed)
         window_.setGeometry(bounds);
     else

@@ -132,7 +132,7 @@ else
         || fail "closing did not hide the window"
     kill -0 "$app_pid" 2> /dev/null || fail "closing ended the program instead of hiding it"
     xdotool mousemove --window "$icon" 5 5 click 3
-    sleep 0.5
+    sleep 1
     # Up from an unselected menu takes its last item, "終了".
     xdotool key Up Return
     if timeout 10 tail --pid="$app_pid" -f /dev/null; then
