@@ -11,6 +11,7 @@ packages=(
   fonts-noto-cjk xvfb xauth x11-utils imagemagick xdotool bc
   qt6-translations-l10n
   dbus-daemon at-spi2-core python3-pyatspi
+  openbox trayer xcompmgr
   desktop-file-utils appstream dpkg-dev file fakeroot lintian
   # the peers and the light and dark palettes of scripts/compare-screenshots.sh
   galculator speedcrunch qt5ct qt6ct

@@ -60,6 +60,12 @@ void Calculator::selectSet(int index) {
     applySettings();
 }
 
+void Calculator::keepGuideBarPositions(int gxPos, int gyPos) {
+    SettingsSet& set = settings_.SetTable[static_cast<std::size_t>(currentSetIndex_)];
+    set.GXPos = gxPos;
+    set.GYPos = gyPos;
+}
+
 void Calculator::applySettings() {
     const SettingsSet& set = currentSet();
     rules_.roundM = set.RoundM;

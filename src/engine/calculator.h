@@ -69,6 +69,10 @@ class Calculator : public SheetHost {
         settings_.SetTable[static_cast<std::size_t>(currentSetIndex_)].Zoom = percent;
     }
 
+    // The guide bar positions the layout worked out for a set that left them
+    // to it (a negative GXPos or GYPos); a later save writes them.
+    void keepGuideBarPositions(int gxPos, int gyPos);
+
     // Display metrics measured by the front end's layout.
     void setGeometry(const DisplayGeometry& geometry);
     // The "桁区切" check (digit grouping).

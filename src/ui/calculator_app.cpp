@@ -2,6 +2,7 @@
 
 #include "ui/layout_limits.h"
 #include "ui/window_behaviours.h"
+#include "ui/window_placement.h"
 
 namespace tavrik::ui {
 
@@ -46,16 +47,27 @@ CalculatorApp::~CalculatorApp() {
     view_.detach();
 }
 
-// Width and height when above 0, left and top edges when -999 or more.
+// Width and height when above 0, left and top edges when -999 or more, kept
+// to the screens that exist. Without a saved edge the window manager places
+// the window.
 void CalculatorApp::restoreWindowBounds() {
     const GlobalSettings& s = calc_.settings();
     if (!s.Save) return;
-    QRect bounds = window_.geometry();
-    if (s.Width > 0) bounds.setWidth(WindowExtent(s.Width));
-    if (s.Height > 0) bounds.setHeight(WindowExtent(s.Height));
-    if (s.Left >= -999) bounds.moveLeft(WindowEdge(s.Left));
-    if (s.Top >= -999) bounds.moveTop(WindowEdge(s.Top));
-    window_.setGeometry(bounds);
+    const QRect area = ScreensAvailableArea();
+    QSize size = window_.size();
+    if (s.Width > 0) size.setWidth(s.Width);
+    if (s.Height > 0) size.setHeight(s.Height);
+    // Bounded before it meets a position, so that no edge overflows.
+    if (!area.isEmpty()) size = size.boundedTo(area.size());
+    QPoint at = window_.geometry().topLeft();
+    const bool placed = s.Left >= -999 || s.Top >= -999;
+    if (s.Left >= -999) at.setX(WindowEdge(s.Left));
+    if (s.Top >= -999) at.setY(WindowEdge(s.Top));
+    const QRect bounds = KeepWithin(QRect(at, size), area, FrameAllowance());
+    if (placed)
+        window_.setGeometry(bounds);
+    else
+        window_.resize(bounds.size());
 }
 
 }  // namespace tavrik::ui

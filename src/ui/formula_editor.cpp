@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 
+#include "ui/formula_editor_accessible.h"
+
 namespace tavrik::ui {
 
 FormulaEditor::FormulaEditor(QWidget* parent, Handlers handlers)
@@ -11,6 +13,7 @@ FormulaEditor::FormulaEditor(QWidget* parent, Handlers handlers)
     setObjectName("memF");
     // Tab moves on to the next control, so the keyboard can always leave the editor.
     setTabChangesFocus(true);
+    FormulaEditorAccessible::Install();
 }
 
 // The window turns a key released after its press into a keypad key. Keys

@@ -1,6 +1,7 @@
 #include "ui/history_operation_panel.h"
 
 #include <QFontMetrics>
+#include <QSignalBlocker>
 #include <cmath>
 
 #include "ui/layout_limits.h"
@@ -25,7 +26,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     button->setAccessibleName(caption);
     // Typed keys belong to the window, as on the key panel.
     button->setFocusPolicy(Qt::NoFocus);
-    QObject::connect(button, &QPushButton::clicked, button, [onClick] { onClick(); });
+    if (onClick) QObject::connect(button, &QPushButton::clicked, button, [onClick] { onClick(); });
     return button;
 }
 
@@ -38,21 +39,28 @@ HistoryOperationPanel::HistoryOperationPanel(QWidget* parent, Commands commands)
       delete_(MakeButton(this, "btnHD", QStringLiteral("削除"), commands_.deleteLine)),
       replay_(MakeButton(this, "btnHR", QStringLiteral("実行"), commands_.replay)),
       moveDown_(new QCheckBox(QStringLiteral("↓"), this)),
-      recording_(MakeButton(this, "sbtHE", kRecordingOn, commands_.toggleRecording)) {
+      recording_(MakeButton(this, "sbtHE", kRecordingOn, nullptr)) {
     setObjectName("pnlS");
     setAccessibleName(QStringLiteral("履歴操作パネル"));
     moveDown_->setObjectName("cbxHC");
     moveDown_->setAccessibleName(moveDown_->text());
     moveDown_->setFocusPolicy(Qt::NoFocus);
-    connect(moveDown_, &QCheckBox::clicked, this, [this](bool on) { commands_.moveDown(on); });
-    // Down while recording; the core's state is shown again after every click.
+    // The checkable controls act on their state change, whatever changed it: a
+    // click, the keyboard, or a screen reader's toggle action, which never
+    // clicks. Showing the core's state changes them without a signal.
+    connect(moveDown_, &QCheckBox::toggled, this, [this](bool on) { commands_.moveDown(on); });
+    // Down while recording; the core's state is shown again after every toggle.
     recording_->setCheckable(true);
+    connect(recording_, &QPushButton::toggled, this, [this] { commands_.toggleRecording(); });
     recording_->setAccessibleDescription(QStringLiteral("履歴の記録"));
 }
 
 void HistoryOperationPanel::build(const SettingsSet& set) {
     place(set);
-    moveDown_->setChecked(set.MoveS);
+    {
+        const QSignalBlocker quiet(moveDown_);
+        moveDown_->setChecked(set.MoveS);
+    }
     commands_.moveDown(set.MoveS);
 }
 
@@ -84,6 +92,8 @@ void HistoryOperationPanel::place(const SettingsSet& set) {
 }
 
 void HistoryOperationPanel::showState(const History& history) {
+    const QSignalBlocker quietToggle(recording_);
+    const QSignalBlocker quietCheck(moveDown_);
     recording_->setChecked(history.recording());
     recording_->setText(history.recording() ? kRecordingOn : kRecordingOff);
     recording_->setAccessibleName(recording_->text());

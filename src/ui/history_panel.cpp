@@ -22,7 +22,10 @@ constexpr int kMaxLines = 1000;
 }  // namespace
 
 HistoryPanel::HistoryPanel(QWidget* parent, const History& history, SelectHandler onSelect)
-    : PanelWidget(parent), history_(history), onSelect_(std::move(onSelect)) {
+    : PanelWidget(parent),
+      history_(history),
+      onSelect_(std::move(onSelect)),
+      shelf_(std::make_unique<QWidget>()) {
     setObjectName("pnlH");
     setAccessibleName(QStringLiteral("履歴リスト"));
     for (std::size_t i = 0; i < lists_.size(); ++i) {
@@ -93,7 +96,12 @@ void HistoryPanel::showHistory() {
     updating_ = true;
     for (HistoryListModel* model : models_) model->sync();
     UniformListView* current = currentList();
-    for (UniformListView* list : lists_) list->setVisible(list == current);
+    for (UniformListView* list : lists_) {
+        QWidget* place = list == current ? static_cast<QWidget*>(this) : shelf_.get();
+        if (list->parentWidget() == place) continue;
+        list->setParent(place);
+        list->setVisible(list == current);
+    }
 
     const HistoryList& list = history_.current();
     const int rows = static_cast<int>(list.lines.size());

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "history/history_list.h"
 #include "settings/settings_model.h"
@@ -43,6 +44,10 @@ class HistoryPanel final : public PanelWidget {
     SelectHandler onSelect_;
     std::array<UniformListView*, 4> lists_{};  // in the order D, H, T, C
     std::array<HistoryListModel*, 4> models_{};
+    // Qt's accessibility layer reports a hidden list view as showing, so a
+    // screen reader would read the lists of the other modes: they wait on
+    // this shelf, a widget never shown, outside the window.
+    std::unique_ptr<QWidget> shelf_;
     int pitch_ = 0;
     int builtHeight_ = 0;
     bool stretches_ = false;

@@ -30,6 +30,7 @@
 #include "ui/window_behaviours.h"
 #include "ui/zoom_control.h"
 #include "values/large_number_reading.h"
+#include "ui/window_placement.h"
 
 namespace tavrik::ui {
 
@@ -59,7 +60,8 @@ MainWindow::MainWindow(Calculator& calc)
       behaviours_(new WindowBehaviours(
           *this, DetectDesktopCapabilities(),
           {[this](bool on) { statusBar_->setTopmostMark(on); }, [this] { ArrangePanels(false); },
-           [this](bool on) { guides_->setSeeThrough(on); }})) {
+           [this](bool on) { guides_->setSeeThrough(on); },
+           [this](QSize client) { keepClientSize(client); }})) {
     setObjectName("TavrikF");
     setWindowTitle(QStringLiteral("Tavrik"));
     setCentralWidget(client_);
@@ -86,6 +88,7 @@ MainWindow::MainWindow(Calculator& calc)
     qApp->installEventFilter(this);
     behaviours_->addMenuItems(*menuBar(), menu_.grouping);
     behaviours_->dragByBackground(*client_);
+    behaviours_->setCompositorProbe(CompositorProbe());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -205,8 +208,14 @@ void MainWindow::buildPanel(char letter, const SettingsSet& set) {
 }
 
 // The guide bars at the set's positions; the client area grows to hold them.
+// A position the layout worked out goes into the set in force.
 void MainWindow::placeGuideBars() {
-    const GuidePlacement placed = guides_->place(calc_.currentSet(), client_->size());
+    const SettingsSet& set = calc_.currentSet();
+    const GuidePlacement placed =
+        guides_->place(set, client_->size(), LargestClientSize(menuBarHeight()));
+    if (set.GXPos < 0 || set.GYPos < 0)
+        calc_.keepGuideBarPositions(set.GXPos < 0 ? placed.barLeft : set.GXPos,
+                                    set.GYPos < 0 ? placed.barTop : set.GYPos);
     if (placed.client != client_->size())
         setClientSize(placed.client.width(), placed.client.height());
 }
@@ -304,9 +313,17 @@ void MainWindow::orderTabs(const Arrangement& arrangement) {
     }
 }
 
+int MainWindow::menuBarHeight() const {
+    return menuBar()->isVisibleTo(this) ? menuBar()->sizeHint().height() : 0;
+}
+
+// The client area at the size the layout asks for, up to the screens' size.
+// The window's minimum size follows at once, so that it can shrink too.
 void MainWindow::setClientSize(int width, int height) {
     // A zoom that follows the window lets the window shrink to the smallest zoom.
-    QSize minimum(width, height);
+    const int menuHeight = menuBarHeight();
+    const QSize size = QSize(width, height).boundedTo(LargestClientSize(menuHeight));
+    QSize minimum = size;
     if (calc_.currentSet().ZoomFit && !naturalSize_.isEmpty()) {
         const LayoutScale smallest(kMinimumZoom);
         const int top = statusBarShown() ? statusBar_->preferredHeight() : 0;
@@ -314,10 +331,14 @@ void MainWindow::setClientSize(int width, int height) {
                                           top + smallest.length(naturalSize_.height())));
     }
     client_->setMinimumSize(minimum);
-    client_->resize(width, height);
-    const int menuHeight = menuBar()->isVisibleTo(this) ? menuBar()->sizeHint().height() : 0;
-    resize(width, height + menuHeight);
+    client_->resize(size);
+    QCoreApplication::sendPostedEvents(this, QEvent::LayoutRequest);
+    resize(size.width(), size.height() + menuHeight);
     placeStatusBar();
+}
+
+void MainWindow::keepClientSize(QSize client) {
+    setClientSize(client.width(), client.height());
 }
 
 void MainWindow::placeStatusBar() {
@@ -544,7 +565,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         placePanels();
         ArrangePanels(false);
     }
-    if (watched == client_ && event->type() == QEvent::Resize) stretchHistory();
+    if (watched == client_ && event->type() == QEvent::Resize) {
+        stretchHistory();
+        placeStatusBar();
+    }
     if (watched == menuBar() && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Escape) {

@@ -106,6 +106,9 @@ class MainWindow final : public QMainWindow {
     void openSettingsDialog();
     void showFunctionMenu();
     void setClientSize(int width, int height);
+    // The client area keeps `client` while the window gains or loses its menu bar.
+    void keepClientSize(QSize client);
+    int menuBarHeight() const;
     void placeStatusBar();
     void placeGuideBars();
     // Builds the panel of a letter from the set, creating it the first time.

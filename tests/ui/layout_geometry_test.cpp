@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <string>
 
 #include "engine/button_codes.h"
 #include "ui/key_grid.h"
@@ -152,6 +153,17 @@ TEST_F(ArrangeColumnsTest, StretchingPanelEndsItsColumn) {
     EXPECT_EQ(find(a, 'B')->x, 200);
     EXPECT_EQ(find(a, 'B')->y, 0);
     EXPECT_EQ(find(a, 'F')->x, 380);
+}
+
+// A hand-edited Disp may stack one tall panel 40,000 times: the edges stay
+// positive and bounded instead of wrapping around.
+TEST_F(ArrangeColumnsTest, StackedExtentsDoNotOverflow) {
+    shown['H'] = {100000, 100000};
+    const Arrangement a = arrange(std::string(40000, 'H') + "/F");
+    EXPECT_GT(a.bottom, 1000000);
+    EXPECT_GT(a.right, 100000);
+    EXPECT_GT(find(a, 'F')->x, 0);
+    for (const PlacedPanel& p : a.panels) ASSERT_GE(p.y, 0);
 }
 
 TEST_F(ArrangeColumnsTest, EmptyDispGivesEmptyWindow) {

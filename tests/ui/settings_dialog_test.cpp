@@ -339,5 +339,42 @@ TEST_F(SettingsDialogTest, ApplyingTakesTheMenuCaptions) {
     EXPECT_EQ(app->window().menuBar()->actions().first()->text(), "Ope.");
 }
 
+// Enter ends the typing in a text field; it presses no button of the dialog.
+TEST_F(SettingsDialogTest, EnterInATextFieldPressesNoButton) {
+    dialog().tree()->setCurrentItem(setNode(0));
+    auto* fontName = find<QComboBox>("cmbFontNameD");
+    ASSERT_NE(fontName->lineEdit(), nullptr);
+    fontName->lineEdit()->setFocus();
+    QTest::keyClick(fontName->lineEdit(), Qt::Key_Return);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+    EXPECT_TRUE(dialog().isVisible());
+}
+
+TEST_F(SettingsDialogTest, RenamedFunctionShowsInTheFunctionList) {
+    dialog().tree()->setCurrentItem(dialog().tree()->topLevelItem(4));  // 関数（定義）
+    find<QLineEdit>("edtFName1")->setText("新名");
+    dialog().tree()->setCurrentItem(dialog().tree()->topLevelItem(3));  // 関数（選択）
+    QTableWidget* grid = find<QTableWidget>("sgdFunc");
+    grid->setCurrentCell(1, 0);  // opens the slot's function list
+    auto* list = grid->findChild<QComboBox*>("cmbFunc");
+    ASSERT_NE(list, nullptr);
+    EXPECT_GE(list->findText("F#109 (新名)"), 0);
+}
+
+// A refused name keeps the selection on the set being edited, also when the
+// other node was pressed with the mouse.
+TEST_F(SettingsDialogTest, RefusedNameKeepsTheSelectionAfterAMouseClick) {
+    QTreeWidget* tree = dialog().tree();
+    tree->setCurrentItem(setNode(0));
+    find<QLineEdit>("edtName")->setText("作業");
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                      tree->visualItemRect(setNode(1)).center());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(messages, QStringList{"設定名称が重複しています"});
+    EXPECT_EQ(tree->currentItem(), setNode(0));
+    EXPECT_TRUE(setNode(0)->isSelected());
+    EXPECT_FALSE(setNode(1)->isSelected());
+}
+
 }  // namespace
 }  // namespace tavrik::ui

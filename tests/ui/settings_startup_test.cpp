@@ -10,6 +10,7 @@
 #include "textfile/cp932.h"
 #include "textfile/file_io.h"
 #include "ui/calculator_app.h"
+#include "ui/window_placement.h"
 
 namespace tavrik::ui {
 namespace {
@@ -44,7 +45,8 @@ TEST_F(SettingsStartupTest, StartsInTheSavedModeAndWritesTheStateBack) {
         EXPECT_EQ(app.calculator().mode(), CalcMode::Mixed) << "the global Mode wins with Save";
         EXPECT_EQ(app.window().geometry().width(), 500);
         EXPECT_EQ(app.window().geometry().height(), 420);
-        EXPECT_EQ(app.window().geometry().left(), -999);
+        // A saved left edge off the screen comes back onto it.
+        EXPECT_TRUE(ScreensAvailableArea().contains(app.window().geometry()));
         EXPECT_EQ(app.window().findChild<QLabel*>("stxC")->text(), "d 0");
         app.calculator().switchMode(CalcMode::Date);
     }
@@ -65,13 +67,15 @@ TEST_F(SettingsStartupTest, WithoutSaveTheSetModeDecidesAndNothingIsWritten) {
     EXPECT_EQ(readIni(), text);
 }
 
-TEST(WindowBoundsTest, SavedBoundsBeyondTheScreenRangeAreClamped) {
-    GlobalSettings settings;
-    settings.Save = true;
-    settings.Width = settings.Height = settings.Left = settings.Top =
-        std::numeric_limits<int>::max();
-    CalculatorApp app(std::move(settings));
-    EXPECT_EQ(app.window().geometry(), QRect(32767, 32767, 32767, 32767));
+TEST(WindowBoundsTest, SavedBoundsAreKeptToTheScreens) {
+    for (const int value : {std::numeric_limits<int>::max(), 1000000}) {
+        GlobalSettings settings;
+        settings.Save = true;
+        settings.Width = settings.Height = settings.Left = settings.Top = value;
+        CalculatorApp app(std::move(settings));
+        EXPECT_TRUE(ScreensAvailableArea().contains(app.window().geometry()))
+            << value << ": " << app.window().geometry().width();
+    }
 }
 
 TEST_F(SettingsStartupTest, AMissingFileIsMadeFromTheStarterFile) {

@@ -1,8 +1,13 @@
 #include "ui/settings_dialog/settings_dialog.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "settings/set_names.h"
@@ -126,6 +131,20 @@ void SettingsDialog::open() {
     exec();
 }
 
+// Enter in a text field ends the typing there; it does not press the
+// default button ("一時設定") of the dialog.
+void SettingsDialog::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const QWidget* focus = focusWidget();
+    const auto* list = qobject_cast<const QComboBox*>(focus);
+    if (enter && (qobject_cast<const QLineEdit*>(focus) ||
+                  qobject_cast<const QAbstractSpinBox*>(focus) || (list && list->isEditable()))) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void SettingsDialog::activate() {
     if (reloadOnOpen_) reload();
     add_->setEnabled(CanAddSet(static_cast<std::size_t>(setCount()), copy_.SectionList.size()));
@@ -179,11 +198,22 @@ bool SettingsDialog::setPageShown() const {
     return pages_->currentWidget() == setPages_ && editedSet_ != kNoSet;
 }
 
+// A refused name keeps the selection where it is. A mouse press selects the
+// clicked node only after this returns, so the selection goes back once the
+// press is done.
 void SettingsDialog::nodeChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous) {
     if (!current) return;
     if (!validateName()) {
-        const QSignalBlocker blocker(tree_);
-        tree_->setCurrentItem(previous);
+        {
+            const QSignalBlocker blocker(tree_);
+            tree_->setCurrentItem(previous);
+        }
+        const QPersistentModelIndex kept = tree_->currentIndex();
+        QTimer::singleShot(0, this, [this, kept] {
+            if (!kept.isValid()) return;
+            const QSignalBlocker blocker(tree_);
+            tree_->setCurrentIndex(kept);
+        });
         return;
     }
     showNode(current);
@@ -213,6 +243,10 @@ void SettingsDialog::showNode(QTreeWidgetItem* item) {
             showKeyLeaf(item);
             break;
         case Node::FunctionGroups:
+            // Titles renamed on "関数（定義）" show in the cells and the list.
+            userFunctionPage_->store(copy_);
+            functionGroupPage_->store(copy_);
+            functionGroupPage_->load(copy_);
             pages_->setCurrentWidget(functionGroupPage_);
             break;
         case Node::UserFunctions:

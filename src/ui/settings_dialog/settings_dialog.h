@@ -60,6 +60,9 @@ class SettingsDialog final : public QDialog {
     const GlobalSettings& copy() const { return copy_; }
     QTreeWidget* tree() const { return tree_; }
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     enum class Node { Basic, Sets, Set, Keys, KeyGroup, KeyLeaf, FunctionGroups, UserFunctions };
 
