@@ -13,6 +13,9 @@ namespace tavrik {
 
 namespace {
 
+constexpr std::string_view kNeedsFunctionKeysMessage =
+    "累乗・平方根・関数は式パネルでは計算できません。関数キー（A〜F）をお使いください";
+
 // The calculator's value rules with decimal mode and no radix selection.
 ValueRules DecimalRules(const ValueRules& rules) {
     ValueRules decimal = rules;
@@ -68,7 +71,9 @@ bool FormulaSheet::plusFormula() const {
 }
 
 std::optional<std::string> FormulaSheet::answer(std::string_view source, bool resultOnNewLine) {
-    const std::string formula = NormaliseFormula(source).formula;
+    const NormalisedFormula normalised = NormaliseFormula(source);
+    runNeedsFunctionKeys_ = runNeedsFunctionKeys_ || normalised.needsFunctionKeys;
+    const std::string& formula = normalised.formula;
     if (formula.empty()) return std::nullopt;
     const ValueRules rules = DecimalRules(host_.values().rules);
     const ValueContext values{rules, host_.values().services};
@@ -95,6 +100,7 @@ long double FormulaSheet::displayValue(const ValueContext& decimal) {
 
 void FormulaSheet::RunFormulaPanel() {
     runX_.reset();
+    runNeedsFunctionKeys_ = false;
     // Answers written before a failure stay, so the view hears of them either way.
     try {
         if (selLength_ > 0)
@@ -105,6 +111,9 @@ void FormulaSheet::RunFormulaPanel() {
         host_.view().changed(kSheetChanged);
         throw;
     }
+    // Shown after the run, so that no later formula text replaces it.
+    if (runNeedsFunctionKeys_)
+        host_.values().services.status.DspMsg(kNeedsFunctionKeysMessage, kMessageInfo);
     host_.view().changed(kSheetChanged);
 }
 

@@ -62,7 +62,9 @@ class FormulaSheet {
     void layoutBuilt() { plusFormula_.reset(); }
 
     // "実行": evaluates the selection, or every line from the last up, with
-    // the decimal value rules; the calculator's own rules stay untouched.
+    // the decimal value rules; the calculator's own rules stay untouched. A
+    // line with a power, root or named function gets no answer, and the
+    // message part of the status bar says why.
     // A failure to format a result ends the run (CalcFailure) with the lines
     // already answered kept.
     void RunFormulaPanel();
@@ -93,6 +95,8 @@ class FormulaSheet {
     std::optional<bool> plusFormula_;
     bool doubleClicked_ = false;
     std::optional<long double> runX_;
+    // A line of this run needed the function keys.
+    bool runNeedsFunctionKeys_ = false;
 };
 
 }  // namespace tavrik
