@@ -24,7 +24,7 @@ bool IsLatinLetter(UChar32 c) {
 }
 
 // One input character as a token character; everything without a meaning in
-// a formula is a blank. The full-width forms are those of the Shift-JIS code
+// a formula is a blank or a note. The full-width forms are those of the Shift-JIS code
 // page, where "－" (0x817C) is read as U+FF0D or U+2212 depending on the table.
 char MapCharacter(UChar32 c) {
     if (c >= '0' && c <= '9') return static_cast<char>(c);
