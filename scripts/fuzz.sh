@@ -9,7 +9,8 @@ build="$root/build-fuzz"
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \
     -DTAVRIK_GUI=OFF -DTAVRIK_TESTS=OFF -DTAVRIK_FUZZ=ON >/dev/null
-targets=(ini_fuzzer settings_fuzzer normalise_fuzzer evaluate_fuzzer function_check_fuzzer)
+targets=(ini_fuzzer settings_fuzzer normalise_fuzzer evaluate_fuzzer function_check_fuzzer
+    console_fuzzer)
 cmake --build "$build" -j2 --target "${targets[@]}"
 
 for target in "${targets[@]}"; do
@@ -17,6 +18,7 @@ for target in "${targets[@]}"; do
     mkdir -p "$corpus"
     case "$target" in
         normalise_fuzzer | evaluate_fuzzer | function_check_fuzzer) seeds=formula ;;
+        console_fuzzer) seeds=console ;;
         *) seeds=ini ;;
     esac
     cp "$root/fuzz/corpus/$seeds"/* "$corpus/"

@@ -112,8 +112,9 @@ void Calculator::PushBBtn(int code) {
             errors_.ReportMathException(failure);
         else
             failed(FailureMessage(failure));
-    } catch (const std::exception& error) {
-        failed(error.what());
+    } catch (const std::exception&) {
+        // The library's own (English) text is no message for the user.
+        failed(FailureText(FailureKind::Other));
     }
 }
 

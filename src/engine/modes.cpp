@@ -179,7 +179,7 @@ void Calculator::ProcBtnF(int code) {
     if (state_.entryState < 0) ProcBtn(kAllClear);
     if (ResultOrPending(state_.entryState)) {
         setDisplay(EntryPrefixOf(values_, state_.displayText, false) + letter);
-        state_.entryState = OperandStarted(state_.entryState);
+        state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
         setPanel(2, "");
         return;
     }

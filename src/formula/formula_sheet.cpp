@@ -15,6 +15,9 @@ namespace tavrik {
 
 namespace {
 
+constexpr std::string_view kNeedsFunctionKeysMessage =
+    "累乗・平方根・関数は式パネルでは計算できません。関数キー（A〜F）をお使いください";
+
 // The calculator's value rules with decimal mode and no radix selection.
 ValueRules DecimalRules(const ValueRules& rules) {
     ValueRules decimal = rules;
@@ -74,7 +77,9 @@ std::optional<std::string> FormulaSheet::answer(std::string_view source, bool re
         skippedLongLine_ = true;
         return std::nullopt;
     }
-    const std::string formula = NormaliseFormula(source).formula;
+    const NormalisedFormula normalised = NormaliseFormula(source);
+    runNeedsFunctionKeys_ = runNeedsFunctionKeys_ || normalised.needsFunctionKeys;
+    const std::string& formula = normalised.formula;
     if (formula.empty()) return std::nullopt;
     const ValueRules rules = DecimalRules(host_.values().rules);
     const ValueContext values{rules, host_.values().services};
@@ -102,6 +107,7 @@ long double FormulaSheet::displayValue(const ValueContext& decimal) {
 void FormulaSheet::RunFormulaPanel() {
     runX_.reset();
     skippedLongLine_ = false;
+    runNeedsFunctionKeys_ = false;
     // Answers written before a failure stay, so the view hears of them either way.
     try {
         if (selLength_ > 0)
@@ -112,6 +118,9 @@ void FormulaSheet::RunFormulaPanel() {
         host_.view().changed(kSheetChanged);
         throw;
     }
+    // Shown after the run, so that no later formula text replaces it.
+    if (runNeedsFunctionKeys_)
+        host_.values().services.status.DspMsg(kNeedsFunctionKeysMessage, kMessageInfo);
     if (skippedLongLine_) {
         host_.values().services.status.DspMsg("長すぎる行は計算しません（1 行 " +
                                                   std::to_string(kMaxFormulaLineLength) +

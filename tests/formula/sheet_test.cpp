@@ -56,6 +56,17 @@ TEST_F(SheetTest, LinesWithoutAnswer) {
               (Lines{"", "   ", "# 1+2", "' 1+2", "  #1+2", "メモ 5", "5/0=", "2(3+4)="}));
 }
 
+TEST_F(SheetTest, PowersAndFunctionsGetNoAnswerAndTheMessageSaysWhy) {
+    // The line with the power is read last, after the good line's formula
+    // went to the message part, so the message must still be the last word.
+    EXPECT_EQ(run({"(1+2)*3^2", "sqrt(2)+1", "5月の売上 1,200 × 3"}),
+              (Lines{"(1+2)*3^2", "sqrt(2)+1", "5月の売上 1,200 × 3", "=3600"}));
+    EXPECT_EQ(calc.status().panel(2),
+              "累乗・平方根・関数は式パネルでは計算できません。関数キー（A〜F）をお使いください");
+    run({"1+2"});
+    EXPECT_EQ(calc.status().panel(2), "1+2=");
+}
+
 TEST_F(SheetTest, AnsweredLinesAreAnsweredAgain) {
     EXPECT_EQ(run({"5+3=8"}), (Lines{"5+3=8", "=8"}));
     EXPECT_EQ(run({"5+3=8", "=8"}), (Lines{"5+3=8", "=8", "=8"}));

@@ -65,6 +65,17 @@ TEST_F(HistoryFileTest, WritesSectionsWithoutLineNumbers) {
     EXPECT_EQ(fileLines(dir / "h.txt"), twice);
 }
 
+TEST_F(HistoryFileTest, TheFileNamesTheModeItWasWrittenIn) {
+    start(CalcMode::Mixed);
+    keys("7+1=");
+    view.nextPath = (dir / "h.txt").string();
+    calc.writeHistoryFile();
+    EXPECT_EQ(fileLines(dir / "h.txt").at(1), "Mode:H");
+    calc.switchMode(CalcMode::Decimal);
+    calc.readHistoryFile();
+    EXPECT_TRUE(historyLines().empty()) << "a mixed-mode section is not read in decimal mode";
+}
+
 TEST_F(HistoryFileTest, ALongListIsWrittenAsEachLineEncodedAlone) {
     // Texts that encode unevenly, or not at all, including bytes that are
     // not UTF-8 at the end of a line, in a list long enough for many writes.

@@ -274,6 +274,18 @@ TEST_F(SettingsFileTest, SaveKeepsTheBytesOfEveryLineItLeavesAsItWas) {
     EXPECT_NE(saved.find("\r\nTax=8\r\n"), std::string::npos);
 }
 
+// "∵" has three byte pairs in Shift-JIS; each line keeps its own.
+TEST_F(SettingsFileTest, LinesThatReadAlikeKeepTheirOwnBytes) {
+    const std::string comments[] = {"; \x87\x9A", "; \x81\xE6", "; \xFA\x5B"};
+    const std::string head = comments[0] + "\r\n" + comments[1] + "\r\n" + comments[2] + "\r\n";
+    WriteBytes(Ini(), head + "[Tavrik]\r\nTax=5\r\n");
+    SettingsFile file(Ini());
+    GlobalSettings settings = file.Load(GlobalSettings{});
+    settings.Tax = 8;
+    ASSERT_TRUE(file.Save(settings));
+    EXPECT_TRUE(ReadBytes(Ini()).starts_with(head + "[Tavrik]\r\n"));
+}
+
 // An existing file that cannot be used gives the defaults, is reported, and
 // is never written over; a FIFO is refused without waiting for a writer.
 TEST_F(SettingsFileTest, AnUnusableFileIsReportedAndNeverOverwritten) {

@@ -150,7 +150,8 @@ TEST(SettingsSave, WritesGlobalKeysByTheirRules) {
     g.Keys[66] = "_B__";                        // replaces the malformed entry
     g.Keys[kShiftKeyOffset + 56] = "＊＊＊＊";  // four characters, not four bytes
     g.FT[110 - 100] = "";
-    g.FStr[2] = "関数の式";  // four characters: deleted
+    g.FStr[2] = "関数の式";    // four characters: deleted
+    g.FStr[3] = "Ｘ＊２．５";  // exactly five characters: written
     loaded.Save();
 
     EXPECT_EQ(loaded.Global("Caption"), "0");
@@ -182,6 +183,7 @@ TEST(SettingsSave, WritesGlobalKeysByTheirRules) {
     EXPECT_EQ(loaded.Global("FStr1"), std::nullopt);
     EXPECT_EQ(loaded.Global("FStr2"), "sin(X)");
     EXPECT_EQ(loaded.Global("FStr3"), std::nullopt);
+    EXPECT_EQ(loaded.Global("FStr4"), "Ｘ＊２．５");
     EXPECT_TRUE(loaded.file.Text().starts_with("; my settings\r\n[Tavrik]\r\nCaption=0\r\n"));
 }
 

@@ -169,6 +169,28 @@ TEST_F(SettingsDialogTest, SetsAreAddedUpToTheLimitAndDeleted) {
     EXPECT_EQ(fileBytes().find(cp932::Encode("[標準]")), std::string::npos);
 }
 
+TEST_F(SettingsDialogTest, DeletingAMiddleSetMovesTheLaterSetsUp) {
+    dialog().tree()->setCurrentItem(setNode(1));
+    click("btnAdd");
+    click("btnAdd");
+    dialog().tree()->setCurrentItem(setNode(1));
+    click("btnDel");
+    ASSERT_EQ(dialog().tree()->topLevelItem(1)->childCount(), 3);
+    EXPECT_EQ(setNode(1)->text(0), "新規作成1");
+    EXPECT_EQ(setNode(2)->text(0), "新規作成2");
+    EXPECT_EQ(dialog().tree()->currentItem(), setNode(0)) << "the set above is shown";
+    click("btnOK");
+    const auto& table = settings().SetTable;
+    EXPECT_EQ(settings().LastSetIndex, 2);
+    EXPECT_EQ(table[0].name, "標準");
+    EXPECT_EQ(table[0].Pitch, 3);
+    EXPECT_EQ(table[1].name, "新規作成1");
+    EXPECT_EQ(table[1].DigitsD, SettingsSet{}.DigitsD) << "the deleted set's fields are gone";
+    EXPECT_EQ(table[2].name, "新規作成2");
+    EXPECT_EQ(table[3].name, "");
+    EXPECT_EQ(fileBytes().find(cp932::Encode("[作業]")), std::string::npos);
+}
+
 TEST_F(SettingsDialogTest, ArrangementListRoundTrips) {
     dialog().tree()->setCurrentItem(setNode(0));
     QListWidget* list = find<QListWidget>("clbDisp");
