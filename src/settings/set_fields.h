@@ -88,6 +88,7 @@ void VisitSetFields(Set& set, Visitor& visit) {
     visit.Bool("FRBtnF", set.FRBtnF);
     visit.Bool("DblClickF", set.DblClickF);
     visit.Bool("FPlusF", set.FPlusF);
+    visit.OptionalBool("AutoF", set.AutoF);
 }
 
 }  // namespace tavrik

@@ -43,6 +43,7 @@ class SetReader {
     void Letter(std::string_view key, char& field) { field = ReadLetterValue(values_, key, field); }
     void Int(std::string_view key, int& field) { field = ReadIntValue(values_, key, field); }
     void Bool(std::string_view key, bool& field) { field = ReadBoolValue(values_, key, field); }
+    void OptionalBool(std::string_view key, bool& field) { Bool(key, field); }
     void Colour(std::string_view key, Color& field) { field = ReadColorValue(values_, key, field); }
     void Text(std::string_view key, std::string& field) {
         field = ReadTextValue(values_, key, field);
@@ -73,6 +74,11 @@ class SetWriter {
     void Letter(std::string_view key, char field) { Put(key, std::string(1, field)); }
     void Int(std::string_view key, int field) { Put(key, std::to_string(field)); }
     void Bool(std::string_view key, bool field) { Put(key, BoolText(field)); }
+    // A key added in a later version: written only when set or already in
+    // the file, so that a file saved unchanged keeps its bytes.
+    void OptionalBool(std::string_view key, bool field) {
+        if (field || file_.Read(section_, key)) Bool(key, field);
+    }
     void Colour(std::string_view key, Color field) { Put(key, ColorText(field)); }
     void Text(std::string_view key, const std::string& field) { Put(key, field); }
     void StatusBar(std::string_view key, const std::string& field) { Put(key, field); }
@@ -109,6 +115,7 @@ void ReadGlobalScalars(const ValueList& values, GlobalSettings& g) {
     g.TPM = ReadBoolValue(values, "TPM", defaults.TPM);
     g.TSR = ReadBoolValue(values, "TSR", defaults.TSR);
     g.KK3 = ReadBoolValue(values, "KK3", defaults.KK3);
+    g.KeepState = ReadBoolValue(values, "KeepState", defaults.KeepState);
     g.Mode = ReadLetterValue(values, "Mode", defaults.Mode);
     g.Trans = ReadBoolValue(values, "Trans", defaults.Trans);
     g.Width = ReadIntValue(values, "Width", defaults.Width);
@@ -160,6 +167,9 @@ void WriteGlobalKeys(const GlobalSettings& g, IniDocument& file) {
     put("TPM", BoolText(g.TPM));
     put("TSR", BoolText(g.TSR));
     put("KK3", BoolText(g.KK3));
+    // Added later: written only when on or already in the file.
+    if (g.KeepState || file.Read(kGlobalSection, "KeepState"))
+        put("KeepState", BoolText(g.KeepState));
 
     // Entries of any other length leave the file's key as it is.
     for (int i = 0; i < kKeyTableSize; ++i) {
@@ -304,6 +314,7 @@ class SingleKeyReader {
     void Bool(std::string_view key, bool& field) {
         Forward(key, [&] { reader_.Bool(key, field); });
     }
+    void OptionalBool(std::string_view key, bool& field) { Bool(key, field); }
     void Colour(std::string_view key, Color& field) {
         Forward(key, [&] { reader_.Colour(key, field); });
     }
@@ -366,6 +377,7 @@ bool ReadGlobalKey(GlobalSettings& g, std::string_view key, const ValueList& val
     take("TPM", result.TPM, read.TPM);
     take("TSR", result.TSR, read.TSR);
     take("KK3", result.KK3, read.KK3);
+    take("KeepState", result.KeepState, read.KeepState);
     take("Mode", result.Mode, read.Mode);
     take("Trans", result.Trans, read.Trans);
     take("Width", result.Width, read.Width);

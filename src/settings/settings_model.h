@@ -122,6 +122,8 @@ struct SettingsSet {
     bool FRBtnF = true;
     bool DblClickF = true;
     bool FPlusF = false;
+    // "自動計算": the formula panel answers its lines as they are edited.
+    bool AutoF = false;
 
     // The status bar is hidden when the second character of SBA is "F".
     bool StatusBarShown() const { return SBA.size() < 2 || SBA[1] != 'F'; }
@@ -151,6 +153,9 @@ struct GlobalSettings {
     bool TPM = false;
     bool TSR = false;
     bool KK3 = false;
+    // "終了時に履歴とメモリーを残す": the history lists and memory registers
+    // are kept across a restart.
+    bool KeepState = false;
     char Mode = 'D';
     bool Trans = false;
     int Width = -9999;

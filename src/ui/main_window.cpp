@@ -65,18 +65,38 @@ MainWindow::MainWindow(Calculator& calc)
                      [this] { LayoutPanels(); }, [this] { calc_.writeHistoryFile(); },
                      [this] { calc_.readHistoryFile(); }, [this](bool on) { calc_.setLogging(on); },
                      [this] { close(); }, [this](CalcMode mode) { calc_.switchMode(mode); },
-                     [this](bool on) { calc_.setGrouping(on); }});
+                     [this](bool on) { calc_.setGrouping(on); }, [this] { calc_.pasteClipboard(); },
+                     [this] { calc_.copyPlainNumber(); }});
     view_ = BuildViewMenu(*menu_.view, [this](char letter) { viewToggled(letter); });
     popup_ = BuildMainPopupMenu(*this, view_, behaviours_->menuShownAction(),
                                 {[this] { calc_.PushBBtn(kAllClear); }, [this] { showAll(true); },
                                  [this] { showAll(false); }, [this] { close(); }});
+    addHistoryCopyItem();
     client_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(client_, &QWidget::customContextMenuRequested, this,
-            [this](QPoint at) { popup_->popup(client_->mapToGlobal(at)); });
+    connect(client_, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
+        const bool overHistory =
+            history_ && history_->isVisible() && history_->geometry().contains(at);
+        historyCopy_->setVisible(overHistory);
+        historyCopySeparator_->setVisible(overHistory);
+        historyCopy_->setEnabled(calc_.history().current().selected >= 0);
+        popup_->popup(client_->mapToGlobal(at));
+    });
     client_->installEventFilter(this);
     menuBar()->installEventFilter(this);
     behaviours_->addMenuItems(*menuBar(), menu_.grouping);
     behaviours_->dragByBackground(*client_);
+}
+
+// "式をコピー" heads the pop-up menu while it opens over the history list.
+void MainWindow::addHistoryCopyItem() {
+    historyCopy_ = new QAction(QStringLiteral("式をコピー"), popup_);
+    historyCopy_->setObjectName("pmnHCopy");
+    connect(historyCopy_, &QAction::triggered, this, [this] { calc_.copyHistoryLine(); });
+    QAction* first = popup_->actions().value(0);
+    popup_->insertAction(first, historyCopy_);
+    historyCopySeparator_ = popup_->insertSeparator(first);
+    historyCopy_->setVisible(false);
+    historyCopySeparator_->setVisible(false);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -271,6 +291,7 @@ void MainWindow::refresh(unsigned changes) {
         return;
     }
     if ((changes & kDisplayChanged) && display_) display_->setText(calc_.displayText());
+    if ((changes & kDisplayChanged) && formula_) formula_->displayChanged();
     if (changes & kStatusChanged) statusBar_->showLine(calc_.status());
     if ((changes & kKeypadChanged) && buttons_) buttons_->showFace(calc_.keypad());
     if ((changes & kMemoryChanged) && memory_) memory_->showRegisters(calc_.memory());

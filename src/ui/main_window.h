@@ -82,6 +82,7 @@ class MainWindow final : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void addHistoryCopyItem();
     struct TypedKey {
         bool press;
         KeyboardKey key;
@@ -118,7 +119,9 @@ class MainWindow final : public QMainWindow {
     GuideLayer* guides_;
     WindowBehaviours* behaviours_;
     ViewMenu view_;
-    QMenu* popup_;                     // the main pop-up menu of the window background
+    QMenu* popup_;                    // the main pop-up menu of the window background
+    QAction* historyCopy_ = nullptr;  // "式をコピー", shown over the history list
+    QAction* historyCopySeparator_ = nullptr;
     DisplayPanel* display_ = nullptr;  // built when the set names it
     ButtonPanel* buttons_ = nullptr;
     MemoryPanel* memory_ = nullptr;
