@@ -74,10 +74,10 @@ class SetWriter {
     void Letter(std::string_view key, char field) { Put(key, std::string(1, field)); }
     void Int(std::string_view key, int field) { Put(key, std::to_string(field)); }
     void Bool(std::string_view key, bool field) { Put(key, BoolText(field)); }
-    // A key added in a later version: written only when set or already in
-    // the file, so that a file saved unchanged keeps its bytes.
+    // A key added in a later version: written only when set, so that a set
+    // saved unchanged keeps the lines it had.
     void OptionalBool(std::string_view key, bool field) {
-        if (field || file_.Read(section_, key)) Bool(key, field);
+        if (field) Bool(key, field);
     }
     void Colour(std::string_view key, Color field) { Put(key, ColorText(field)); }
     void Text(std::string_view key, const std::string& field) { Put(key, field); }

@@ -76,10 +76,8 @@ MainWindow::MainWindow(Calculator& calc)
     connect(client_, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
         const bool overHistory =
             history_ && history_->isVisible() && history_->geometry().contains(at);
-        historyCopy_->setVisible(overHistory);
-        historyCopySeparator_->setVisible(overHistory);
         historyCopy_->setEnabled(calc_.history().current().selected >= 0);
-        popup_->popup(client_->mapToGlobal(at));
+        (overHistory ? historyPopup_ : popup_)->popup(client_->mapToGlobal(at));
     });
     client_->installEventFilter(this);
     menuBar()->installEventFilter(this);
@@ -87,16 +85,17 @@ MainWindow::MainWindow(Calculator& calc)
     behaviours_->dragByBackground(*client_);
 }
 
-// "式をコピー" heads the pop-up menu while it opens over the history list.
+// Over the history list the pop-up menu is headed by "式をコピー"; the items
+// of the main pop-up menu follow, the same items with the same states.
 void MainWindow::addHistoryCopyItem() {
-    historyCopy_ = new QAction(QStringLiteral("式をコピー"), popup_);
+    historyPopup_ = new QMenu(this);
+    historyPopup_->setObjectName("pmnH");
+    historyCopy_ = historyPopup_->addAction(QStringLiteral("式をコピー"));
     historyCopy_->setObjectName("pmnHCopy");
     connect(historyCopy_, &QAction::triggered, this, [this] { calc_.copyHistoryLine(); });
-    QAction* first = popup_->actions().value(0);
-    popup_->insertAction(first, historyCopy_);
-    historyCopySeparator_ = popup_->insertSeparator(first);
-    historyCopy_->setVisible(false);
-    historyCopySeparator_->setVisible(false);
+    historyPopup_->addSeparator();
+    historyPopup_->addActions(popup_->actions());
+    connect(historyPopup_, &QMenu::aboutToShow, popup_, &QMenu::aboutToShow);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

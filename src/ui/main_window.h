@@ -119,9 +119,9 @@ class MainWindow final : public QMainWindow {
     GuideLayer* guides_;
     WindowBehaviours* behaviours_;
     ViewMenu view_;
-    QMenu* popup_;                    // the main pop-up menu of the window background
-    QAction* historyCopy_ = nullptr;  // "式をコピー", shown over the history list
-    QAction* historyCopySeparator_ = nullptr;
+    QMenu* popup_;                     // the main pop-up menu of the window background
+    QMenu* historyPopup_ = nullptr;    // the pop-up menu over the history list
+    QAction* historyCopy_ = nullptr;   // its "式をコピー"
     DisplayPanel* display_ = nullptr;  // built when the set names it
     ButtonPanel* buttons_ = nullptr;
     MemoryPanel* memory_ = nullptr;

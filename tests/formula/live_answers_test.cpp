@@ -44,12 +44,12 @@ TEST_F(LiveAnswersTest, AnEditInALongSheetAnswersOnlyItsLines) {
     EXPECT_EQ(live.answer(4999), "5000");
 
     // A line split in two, then two lines joined again, each far apart.
-    live.replaceLines(100, 1, {"1+", "1"});
+    live.replaceLines(100, 1, {"1+", "2*2"});
     live.replaceLines(9000, 2, {"3*3"});
     EXPECT_EQ(live.answerChanged(), 3u);
     EXPECT_EQ(live.lineCount(), kLines);
     EXPECT_EQ(live.answer(100), "");
-    EXPECT_EQ(live.answer(101), "1");
+    EXPECT_EQ(live.answer(101), "4");
     EXPECT_EQ(live.answer(102), "102") << "the lines after moved down, answers and all";
     EXPECT_EQ(live.answer(9000), "9");
 }

@@ -208,7 +208,7 @@ TEST(SettingsSave, LaterKeysLeaveAnOlderFileAsItWas) {
     turnedOff.settings.SetTable[0].AutoF = false;
     turnedOff.Save();
     EXPECT_EQ(turnedOff.Global("KeepState"), "0") << "a key once written keeps its place";
-    EXPECT_EQ(turnedOff.file.Read("A", "AutoF"), "0");
+    EXPECT_EQ(turnedOff.file.Read("A", "AutoF"), std::nullopt) << "a set is written anew";
 }
 
 TEST(SettingsSave, GlobalKeysAreWrittenInTheirOrder) {
