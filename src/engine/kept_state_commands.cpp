@@ -23,7 +23,8 @@ KeptState Calculator::keptState() const {
     for (std::size_t i = 0; i < kModes.size(); ++i) {
         const HistoryList& list = history_.list(kModes[i]);
         const auto kept = std::min(cap, list.lines.size());
-        state.lists[i].assign(list.lines.begin(), list.lines.begin() + static_cast<std::ptrdiff_t>(kept));
+        state.lists[i].assign(list.lines.begin(),
+                              list.lines.begin() + static_cast<std::ptrdiff_t>(kept));
         state.counters[i] = list.counter;
     }
     state.memory = memory_.texts;
