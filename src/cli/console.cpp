@@ -87,6 +87,17 @@ bool Console::run(std::string_view line) {
         for (const CatalogueEntry& entry : FunctionCatalogue())
             out_ << "funcs: F#" << entry.code << ' ' << entry.name << ": " << entry.description
                  << '\n';
+    } else if (command == "paste") {
+        // The console's clipboard, or the text given.
+        if (args.empty())
+            calc_.pasteClipboard();
+        else
+            calc_.pasteText(args);
+    } else if (command == "state") {
+        state(args);
+    } else if (command == "copy") {
+        if (args != "number") return error("copy takes number"), true;
+        calc_.copyPlainNumber();
     } else {
         error("unknown command '" + std::string(command) + "'");
     }
@@ -191,6 +202,8 @@ void Console::history(std::string_view args) {
         calc_.deleteHistoryLine();
     } else if (action == "replay" && rest.empty()) {
         calc_.replayHistoryLine();
+    } else if (action == "copy" && rest.empty()) {
+        calc_.copyHistoryLine();
     } else if (action == "write" && !rest.empty()) {
         view_.answerNextDialog(std::string(rest));
         calc_.writeHistoryFile();
@@ -213,6 +226,22 @@ void Console::log(std::string_view args) {
         calc_.setLogging(false);
     } else {
         error("log takes start PATH or stop");
+    }
+}
+
+// The history lists and memory registers kept across a restart, in a file
+// of the console's choosing.
+void Console::state(std::string_view args) {
+    const auto [action, path] = SplitWord(args);
+    if (action == "save" && !path.empty()) {
+        if (!SaveKeptState(std::string(path), calc_.keptState()))
+            view_.messageBox(BoxKind::Error, "ファイルが作成できませんでした");
+    } else if (action == "load" && !path.empty()) {
+        const KeptStateRead read = LoadKeptState(std::string(path));
+        if (read.state) calc_.restoreKeptState(*read.state);
+        if (!read.problem.empty()) view_.messageBox(BoxKind::Warning, read.problem);
+    } else {
+        error("state takes save PATH or load PATH");
     }
 }
 

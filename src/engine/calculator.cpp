@@ -97,6 +97,10 @@ void Calculator::start() {
 }
 
 void Calculator::PushBBtn(int code) {
+    guarded([&] { ProcBtn(code); });
+}
+
+void Calculator::guarded(const std::function<void()>& work) {
     // A failure that is not arithmetic: its own box, then the calculator is cleared.
     const auto failed = [&](const std::string& message) {
         view_.beep();
@@ -104,7 +108,7 @@ void Calculator::PushBBtn(int code) {
         PushBBtn(kAllClear);
     };
     try {
-        ProcBtn(code);
+        work();
     } catch (const ReportedFailure&) {
         // The key stops here; the display keeps its text and the message stays.
     } catch (const CalcFailure& failure) {

@@ -102,4 +102,10 @@ bool Calculator::setLogging(bool on) {
     return log_.active();
 }
 
+void Calculator::copyHistoryLine() {
+    const HistoryList& list = history_.current();
+    if (list.selected < 0 || list.selected >= static_cast<int>(list.lines.size())) return;
+    view_.setClipboard(list.lines[static_cast<std::size_t>(list.selected)]);
+}
+
 }  // namespace tavrik

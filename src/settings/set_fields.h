@@ -94,6 +94,7 @@ void VisitSetFields(Set& set, Visitor& visit) {
     visit.OptionalInt("Zoom", set.Zoom, kDefaultZoom);
     visit.OptionalBool("ZoomFit", set.ZoomFit, false);
     visit.OptionalBool("ManOku", set.ManOku, false);
+    visit.OptionalBool("AutoF", set.AutoF, false);
 }
 
 }  // namespace tavrik

@@ -152,6 +152,7 @@ void ReadGlobalScalars(const ValueList& values, GlobalSettings& g) {
     g.TPM = ReadBoolValue(values, "TPM", defaults.TPM);
     g.TSR = ReadBoolValue(values, "TSR", defaults.TSR);
     g.KK3 = ReadBoolValue(values, "KK3", defaults.KK3);
+    g.KeepState = ReadBoolValue(values, "KeepState", defaults.KeepState);
     g.Mode = ReadLetterValue(values, "Mode", defaults.Mode);
     g.Trans = ReadBoolValue(values, "Trans", defaults.Trans);
     g.Width = ReadIntValue(values, "Width", defaults.Width);
@@ -203,6 +204,9 @@ void WriteGlobalKeys(const GlobalSettings& g, IniDocument& file) {
     put("TPM", BoolText(g.TPM));
     put("TSR", BoolText(g.TSR));
     put("KK3", BoolText(g.KK3));
+    // Added later: written only when on or already in the file.
+    if (g.KeepState || file.Read(kGlobalSection, "KeepState"))
+        put("KeepState", BoolText(g.KeepState));
 
     // Entries of any other length leave the file's key as it is.
     for (int i = 0; i < kKeyTableSize; ++i) {
@@ -426,6 +430,7 @@ bool ReadGlobalKey(GlobalSettings& g, std::string_view key, const ValueList& val
     take("TPM", result.TPM, read.TPM);
     take("TSR", result.TSR, read.TSR);
     take("KK3", result.KK3, read.KK3);
+    take("KeepState", result.KeepState, read.KeepState);
     take("Mode", result.Mode, read.Mode);
     take("Trans", result.Trans, read.Trans);
     take("Width", result.Width, read.Width);

@@ -124,6 +124,8 @@ struct SettingsSet {
     bool FRBtnF = true;
     bool DblClickF = true;
     bool FPlusF = false;
+    // "自動計算": the formula panel answers its lines as they are edited.
+    bool AutoF = false;
 
     int Zoom = kDefaultZoom;  // "倍率": every size the layout takes from the set, in percent
     bool ZoomFit = false;  // "ウィンドウに合わせる": the zoom follows the window's size
@@ -157,6 +159,9 @@ struct GlobalSettings {
     bool TPM = false;
     bool TSR = false;
     bool KK3 = false;
+    // "終了時に履歴とメモリーを残す": the history lists and memory registers
+    // are kept across a restart.
+    bool KeepState = false;
     char Mode = 'D';
     bool Trans = false;
     int Width = -9999;

@@ -6,8 +6,11 @@
 
 namespace tavrik::ui {
 
-CalculatorApp::CalculatorApp(SettingsFile settingsFile)
-    : settingsFile_(std::move(settingsFile)), calc_(view_, clock_), window_(calc_) {
+CalculatorApp::CalculatorApp(SettingsFile settingsFile, std::filesystem::path keptStateFile)
+    : settingsFile_(std::move(settingsFile)),
+      keptStateFile_(std::move(keptStateFile)),
+      calc_(view_, clock_),
+      window_(calc_) {
     window_.setSettingsSaver(
         [this](GlobalSettings& settings) { return settingsFile_->Save(settings); });
     window_.setSettingsLossCheck(
@@ -15,6 +18,24 @@ CalculatorApp::CalculatorApp(SettingsFile settingsFile)
     start(settingsFile_->Load(GlobalSettings{}));
     if (!settingsFile_->LoadProblem().empty())
         view_.messageBox(BoxKind::Warning, settingsFile_->LoadProblem());
+    restoreKeptState();
+}
+
+// A kept file that is damaged or foreign is reported and left for the next
+// exit to replace; the calculator starts as it would without it.
+void CalculatorApp::restoreKeptState() {
+    if (!calc_.settings().KeepState) return;
+    const KeptStateRead read = LoadKeptState(keptStateFile_);
+    if (read.state) calc_.restoreKeptState(*read.state);
+    if (!read.problem.empty()) view_.messageBox(BoxKind::Warning, read.problem);
+}
+
+void CalculatorApp::keepState() {
+    if (!settingsFile_) return;
+    if (calc_.settings().KeepState)
+        SaveKeptState(keptStateFile_, calc_.keptState());
+    else if (std::filesystem::exists(keptStateFile_))
+        DeleteKeptState(keptStateFile_);
 }
 
 CalculatorApp::CalculatorApp(GlobalSettings settings) : calc_(view_, clock_), window_(calc_) {
@@ -44,6 +65,7 @@ CalculatorApp::~CalculatorApp() {
         // A zoom changed by the wheel, the keys or the window's size.
         if (window_.zoomChanged()) settingsFile_->SaveSetZooms(calc_.settings());
     }
+    keepState();
     view_.detach();
 }
 

@@ -3,6 +3,8 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
+#include <QTextBlock>
 
 #include "ui/formula_editor_accessible.h"
 
@@ -36,6 +38,36 @@ void FormulaEditor::mouseDoubleClickEvent(QMouseEvent* event) {
 void FormulaEditor::mouseReleaseEvent(QMouseEvent* event) {
     QPlainTextEdit::mouseReleaseEvent(event);
     handlers_.mouseReleased();
+}
+
+void FormulaEditor::setAnswers(AnswerOf answerOf) {
+    answerOf_ = std::move(answerOf);
+    viewport()->update();
+}
+
+// Answers stand right-aligned on the first line of their paragraph, over a
+// patch of the editor's background, in the placeholder colour; only the
+// visible paragraphs are looked at.
+void FormulaEditor::paintEvent(QPaintEvent* event) {
+    QPlainTextEdit::paintEvent(event);
+    if (!answerOf_) return;
+    QPainter painter(viewport());
+    const QFontMetrics metrics(font());
+    const int margin = metrics.horizontalAdvance(QLatin1Char(' '));
+    const int right = viewport()->width() - margin;
+    const QPointF offset = contentOffset();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        const QRectF box = blockBoundingGeometry(block).translated(offset);
+        if (box.top() > viewport()->height()) break;
+        const QString answer = answerOf_(block.blockNumber());
+        if (answer.isEmpty()) continue;
+        const QString shown = QStringLiteral("= ") + answer;
+        const int width = metrics.horizontalAdvance(shown);
+        const QRect area(right - width, static_cast<int>(box.top()), width, metrics.height());
+        painter.fillRect(area.adjusted(-margin, 0, margin, 0), palette().color(QPalette::Base));
+        painter.setPen(palette().color(QPalette::PlaceholderText));
+        painter.drawText(area, Qt::AlignRight | Qt::AlignVCenter, shown);
+    }
 }
 
 void FormulaEditor::contextMenuEvent(QContextMenuEvent* event) {

@@ -20,6 +20,10 @@ class FormulaEditor final : public QPlainTextEdit {
     FormulaEditor(QWidget* parent, Handlers handlers);
 
     void setPopupMenu(QMenu* menu) { popup_ = menu; }
+    // The answer shown at the right of a block (paragraph), by block number;
+    // none while unset. The text itself is never changed for it.
+    using AnswerOf = std::function<QString(int block)>;
+    void setAnswers(AnswerOf answerOf);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -27,10 +31,12 @@ class FormulaEditor final : public QPlainTextEdit {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     Handlers handlers_;
     QMenu* popup_ = nullptr;
+    AnswerOf answerOf_;
 };
 
 }  // namespace tavrik::ui

@@ -11,6 +11,8 @@ MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands) {
     MainMenu menu;
     QMenu* operation = AddMenu(bar, "mnuO", QStringLiteral("操作"));
     AddCommand(*operation, "mnuOAC", QStringLiteral("AC"), commands.allClear);
+    AddCommand(*operation, "mnuOPaste", QStringLiteral("貼り付け"), commands.paste);
+    AddCommand(*operation, "mnuOCopyNumber", QStringLiteral("数値をコピー"), commands.copyNumber);
     menu.sets = operation->addMenu(QStringLiteral("設定読込"));
     menu.sets->setObjectName("mnuOS");
     AddCommand(*operation, "mnuOSet", QStringLiteral("設定変更"), commands.settings);

@@ -73,14 +73,20 @@ MainWindow::MainWindow(Calculator& calc)
                      [this] { LayoutPanels(); }, [this] { calc_.writeHistoryFile(); },
                      [this] { calc_.readHistoryFile(); }, [this](bool on) { calc_.setLogging(on); },
                      [this] { close(); }, [this](CalcMode mode) { calc_.switchMode(mode); },
-                     [this](bool on) { calc_.setGrouping(on); }});
+                     [this](bool on) { calc_.setGrouping(on); }, [this] { calc_.pasteClipboard(); },
+                     [this] { calc_.copyPlainNumber(); }});
     view_ = BuildViewMenu(*menu_.view, [this](char letter) { viewToggled(letter); });
     popup_ = BuildMainPopupMenu(*this, view_, behaviours_->menuShownAction(),
                                 {[this] { calc_.PushBBtn(kAllClear); }, [this] { showAll(true); },
                                  [this] { showAll(false); }, [this] { close(); }});
+    addHistoryCopyItem();
     client_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(client_, &QWidget::customContextMenuRequested, this,
-            [this](QPoint at) { popup_->popup(client_->mapToGlobal(at)); });
+    connect(client_, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
+        const bool overHistory =
+            history_ && history_->isVisible() && history_->geometry().contains(at);
+        historyCopy_->setEnabled(calc_.history().current().selected >= 0);
+        (overHistory ? historyPopup_ : popup_)->popup(client_->mapToGlobal(at));
+    });
     client_->installEventFilter(this);
     menuBar()->installEventFilter(this);
     // Ctrl + the wheel zooms over every control of the window, even those
@@ -89,6 +95,19 @@ MainWindow::MainWindow(Calculator& calc)
     behaviours_->addMenuItems(*menuBar(), menu_.grouping);
     behaviours_->dragByBackground(*client_);
     behaviours_->setCompositorProbe(CompositorProbe());
+}
+
+// Over the history list the pop-up menu is headed by "式をコピー"; the items
+// of the main pop-up menu follow, the same items with the same states.
+void MainWindow::addHistoryCopyItem() {
+    historyPopup_ = new QMenu(this);
+    historyPopup_->setObjectName("pmnH");
+    historyCopy_ = historyPopup_->addAction(QStringLiteral("式をコピー"));
+    historyCopy_->setObjectName("pmnHCopy");
+    connect(historyCopy_, &QAction::triggered, this, [this] { calc_.copyHistoryLine(); });
+    historyPopup_->addSeparator();
+    historyPopup_->addActions(popup_->actions());
+    connect(historyPopup_, &QMenu::aboutToShow, popup_, &QMenu::aboutToShow);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -354,6 +373,7 @@ void MainWindow::refresh(unsigned changes) {
         display_->setText(calc_.displayText());
         if (display_->showsReading()) display_->setReading(readingOf(calc_.displayText()));
     }
+    if ((changes & kDisplayChanged) && formula_) formula_->displayChanged();
     if (changes & kStatusChanged) statusBar_->showLine(calc_.status());
     if ((changes & kKeypadChanged) && buttons_) buttons_->showFace(calc_.keypad());
     if ((changes & kMemoryChanged) && memory_) memory_->showRegisters(calc_.memory());

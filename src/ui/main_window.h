@@ -97,6 +97,7 @@ class MainWindow final : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void addHistoryCopyItem();
     struct TypedKey {
         bool press;
         KeyboardKey key;
@@ -143,6 +144,8 @@ class MainWindow final : public QMainWindow {
     WindowBehaviours* behaviours_;
     ViewMenu view_;
     QMenu* popup_;                     // the main pop-up menu of the window background
+    QMenu* historyPopup_ = nullptr;    // the pop-up menu over the history list
+    QAction* historyCopy_ = nullptr;   // its "式をコピー"
     DisplayPanel* display_ = nullptr;  // built when the set names it
     ButtonPanel* buttons_ = nullptr;
     MemoryPanel* memory_ = nullptr;

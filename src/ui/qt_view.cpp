@@ -9,6 +9,7 @@
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 #include "values/message_catalogue.h"
+#include "values/pasted_number.h"
 
 namespace tavrik::ui {
 
@@ -78,6 +79,13 @@ bool QtView::messageBox(BoxKind kind, std::string_view text) {
 
 void QtView::setClipboard(std::string_view text) {
     QGuiApplication::clipboard()->setText(FromUtf8(text));
+}
+
+std::string QtView::clipboardText() {
+    // Only as much as the paste reader looks at: one character more than it
+    // takes is enough for it to refuse a longer text whole.
+    const QString text = QGuiApplication::clipboard()->text();
+    return text.left(static_cast<qsizetype>(kMaxPastedBytes) + 1).toStdString();
 }
 
 bool QtView::statusBarVisible() const {

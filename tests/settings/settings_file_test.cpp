@@ -24,6 +24,8 @@ namespace fs = std::filesystem;
 using ::testing::ElementsAre;
 
 constexpr std::string_view kKeyCodeString = "0123456789ABCDEFTP+-*/=%RGHJKLZXIOVS:";
+// Paste's key-table character, outside the key code string.
+constexpr char kPasteChar = 'Q';
 
 std::string ReadBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -441,7 +443,8 @@ TEST_F(SettingsFileTest, ShippedStarterFileAssignsTheEssentialKeys) {
         if (entry.empty()) continue;
         ASSERT_EQ(utf8::Length(entry), 4u) << KeyTableKeyName(i);
         for (char c : entry) {
-            EXPECT_TRUE(c == '_' || kKeyCodeString.find(c) != std::string_view::npos)
+            EXPECT_TRUE(c == '_' || c == kPasteChar ||
+                        kKeyCodeString.find(c) != std::string_view::npos)
                 << KeyTableKeyName(i) << " " << entry;
         }
     }
@@ -462,6 +465,9 @@ TEST_F(SettingsFileTest, ShippedStarterFileAssignsTheEssentialKeys) {
         {70, "_F__"},
         {kShiftKeyOffset + 187, "++++"},
         {kShiftKeyOffset + 56, "****"},
+        {kCtrlKeyOffset + 86, "QQQQ"},   // Ctrl+V: paste
+        {kShiftKeyOffset + 45, "QQQQ"},  // Shift+Insert: paste
+        {kCtrlKeyOffset + 67, "VVVV"},   // Ctrl+C: Cb
     };
     for (const auto& [index, entry] : expected)
         EXPECT_EQ(g.Keys[index], entry) << KeyTableKeyName(index);

@@ -187,6 +187,32 @@ TEST(SettingsSave, WritesGlobalKeysByTheirRules) {
     EXPECT_TRUE(loaded.file.Text().starts_with("; my settings\r\n[Tavrik]\r\nCaption=0\r\n"));
 }
 
+// Keys added in a later version read as their defaults when absent and are
+// written only when set or already there, so an older file saves unchanged.
+TEST(SettingsSave, LaterKeysLeaveAnOlderFileAsItWas) {
+    Loaded older("[Tavrik]\r\nSet=A\r\n[A]\r\nFPlusF=1\r\n");
+    EXPECT_FALSE(older.settings.KeepState);
+    EXPECT_FALSE(older.settings.SetTable[0].AutoF);
+    older.Save();
+    EXPECT_EQ(older.Global("KeepState"), std::nullopt);
+    EXPECT_EQ(older.file.Read("A", "AutoF"), std::nullopt);
+
+    older.settings.KeepState = true;
+    older.settings.SetTable[0].AutoF = true;
+    older.Save();
+    EXPECT_EQ(older.Global("KeepState"), "1");
+    EXPECT_EQ(older.file.Read("A", "AutoF"), "1");
+
+    Loaded turnedOff(older.file.Text());
+    EXPECT_TRUE(turnedOff.settings.KeepState);
+    EXPECT_TRUE(turnedOff.settings.SetTable[0].AutoF);
+    turnedOff.settings.KeepState = false;
+    turnedOff.settings.SetTable[0].AutoF = false;
+    turnedOff.Save();
+    EXPECT_EQ(turnedOff.Global("KeepState"), "0") << "a key once written keeps its place";
+    EXPECT_EQ(turnedOff.file.Read("A", "AutoF"), std::nullopt) << "a set is written anew";
+}
+
 TEST(SettingsSave, GlobalKeysAreWrittenInTheirOrder) {
     Loaded loaded("");
     loaded.Save();

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QTemporaryDir>
 
 int main(int argc, char* argv[]) {
     ::testing::InitGoogleTest(&argc, argv);
@@ -13,5 +14,8 @@ int main(int argc, char* argv[]) {
     if (qgetenv("QT_QPA_PLATFORM") == "offscreen")
         qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + TAVRIK_OFFSCREEN_SCREEN);
     QApplication application(argc, argv);
+    // History and memory an app keeps at exit go to a folder of the run's own.
+    const QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", state.path().toUtf8());
     return RUN_ALL_TESTS();
 }
