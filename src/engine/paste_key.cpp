@@ -26,9 +26,7 @@ void Calculator::pasteText(std::string_view text) {
         setDisplay(pasted.text);
         DspMsg("", kMessageClear);
         if (Typing(state_.entryState)) return;
-        state_.entryState = OperandStarted(state_.entryState);
-        if (state_.entryState == kSecondOperand && state_.pendingOperator < 0)
-            state_.entryState = kFirstOperand;
+        state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
     });
 }
 
