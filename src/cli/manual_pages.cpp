@@ -111,7 +111,7 @@ std::string KeyboardPage(const KeyTable& keys) {
         std::array<std::string, kModes.size()> cells;
         bool assigned = false;
         for (std::size_t m = 0; m < kModes.size(); ++m) {
-            const int code = CodeOfKeyChar(AssignedKeyChar(keys, index, static_cast<int>(m)));
+            const int code = CodeOfKeyTableChar(AssignedKeyChar(keys, index, static_cast<int>(m)));
             if (code == 0) continue;
             assigned = true;
             cells[m] = kModes[m] == CalcMode::Decimal && code >= kKeyA && code <= kKeyF
