@@ -11,8 +11,6 @@ MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands) {
     MainMenu menu;
     QMenu* operation = AddMenu(bar, "mnuO", QStringLiteral("操作"));
     AddCommand(*operation, "mnuOAC", QStringLiteral("AC"), commands.allClear);
-    AddCommand(*operation, "mnuOPaste", QStringLiteral("貼り付け"), commands.paste);
-    AddCommand(*operation, "mnuOCopyNumber", QStringLiteral("数値をコピー"), commands.copyNumber);
     menu.sets = operation->addMenu(QStringLiteral("設定読込"));
     menu.sets->setObjectName("mnuOS");
     AddCommand(*operation, "mnuOSet", QStringLiteral("設定変更"), commands.settings);
@@ -23,6 +21,11 @@ MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands) {
     AddCommand(*history, "mnuOHW", QStringLiteral("書出"), commands.writeHistory);
     AddCommand(*history, "mnuOHR", QStringLiteral("読込"), commands.readHistory);
     menu.log = AddCheck(*operation, "mnuLOG", QStringLiteral("ログ（開始）"), commands.log);
+    operation->addSeparator();
+    // Clipboard commands come after the long-standing items, so that those
+    // keep their places (and their keyboard paths) in the menu.
+    AddCommand(*operation, "mnuOPaste", QStringLiteral("貼り付け"), commands.paste);
+    AddCommand(*operation, "mnuOCopyNumber", QStringLiteral("数値をコピー"), commands.copyNumber);
     operation->addSeparator();
     AddCommand(*operation, "mnuOExit", QStringLiteral("終了"), commands.exit);
 
