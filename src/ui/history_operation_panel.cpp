@@ -23,8 +23,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setAccessibleName(caption);
-    // Typed keys belong to the window, as on the key panel.
-    button->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab; a click leaves the focus where it was.
+    button->setFocusPolicy(Qt::TabFocus);
     QObject::connect(button, &QPushButton::clicked, button, [onClick] { onClick(); });
     return button;
 }
@@ -43,7 +43,7 @@ HistoryOperationPanel::HistoryOperationPanel(QWidget* parent, Commands commands)
     setAccessibleName(QStringLiteral("履歴操作パネル"));
     moveDown_->setObjectName("cbxHC");
     moveDown_->setAccessibleName(moveDown_->text());
-    moveDown_->setFocusPolicy(Qt::NoFocus);
+    moveDown_->setFocusPolicy(Qt::TabFocus);
     connect(moveDown_, &QCheckBox::clicked, this, [this](bool on) { commands_.moveDown(on); });
     // Down while recording; the core's state is shown again after every click.
     recording_->setCheckable(true);

@@ -17,8 +17,10 @@
 
 namespace tavrik::ui {
 
+class Announcer;
 class ButtonPanel;
 class DisplayPanel;
+class FocusRing;
 class FormulaPanel;
 class GuideLayer;
 class HistoryOperationPanel;
@@ -87,6 +89,14 @@ class MainWindow final : public QMainWindow {
         KeyboardKey key;
     };
     void handleKey(const TypedKey& typed);
+    // A key typed on a control the window placed: true when it was handled
+    // here. Enter presses a focused button; the history list keeps the keys
+    // that choose, replay and delete a line, and every other key goes on to
+    // the calculator, as it does from a focused key.
+    bool controlKey(QObject* control, QKeyEvent* key);
+    // Says a result, an error or the mode once they change.
+    void announceChanges(unsigned changes);
+    void announce();
     void BBtnClick(int tag);
     void openSettingsDialog();
     void showFunctionMenu();
@@ -118,7 +128,9 @@ class MainWindow final : public QMainWindow {
     GuideLayer* guides_;
     WindowBehaviours* behaviours_;
     ViewMenu view_;
-    QMenu* popup_;                     // the main pop-up menu of the window background
+    QMenu* popup_;  // the main pop-up menu of the window background
+    FocusRing* focusRing_;
+    Announcer* announcer_;
     DisplayPanel* display_ = nullptr;  // built when the set names it
     ButtonPanel* buttons_ = nullptr;
     MemoryPanel* memory_ = nullptr;
@@ -126,6 +138,12 @@ class MainWindow final : public QMainWindow {
     HistoryOperationPanel* historyOps_ = nullptr;
     FormulaPanel* formula_ = nullptr;
     std::string shownBeforeMaximise_;  // letters of the panels "最大表示" hid
+    // What was last announced, so that each change is said once.
+    unsigned pendingAnnouncement_ = 0;  // ViewChange bits not yet looked at
+    std::string announcedError_;
+    std::string announcedDisplay_;
+    CalcMode announcedMode_ = CalcMode::Decimal;
+    int announcedSet_ = -1;
     int refreshHolds_ = 0;
     unsigned heldChanges_ = 0;
     bool acceptingKeys_ = false;
