@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
@@ -280,16 +282,26 @@ void MainWindow::stretchHistory() {
         history_->setPanelHeight(client_->height() - history_->y());
 }
 
-// Tab goes through the panels' controls in the order of `Disp`, the
-// controls of a panel in the order they were made (reading order). A
-// memory value joins when its register becomes the current one, so every
-// value takes its place. The window sees their keys first.
+// Tab goes through the panels' controls in the order of `Disp`, and within
+// a panel in reading order: row by row, left to right. A memory value joins
+// when its register becomes the current one, so every value takes its
+// place. The window sees their keys first.
 void MainWindow::orderTabs(const Arrangement& arrangement) {
     QWidget* previous = nullptr;
     for (const PlacedPanel& placed : arrangement.panels) {
-        for (QWidget* control : panelOf(placed.letter)->findChildren<QWidget*>()) {
+        PanelWidget* panel = panelOf(placed.letter);
+        std::vector<QWidget*> controls;
+        for (QWidget* control : panel->findChildren<QWidget*>()) {
             const bool memoryValue = placed.letter == 'M' && qobject_cast<QLabel*>(control);
-            if (!(control->focusPolicy() & Qt::TabFocus) && !memoryValue) continue;
+            if ((control->focusPolicy() & Qt::TabFocus) || memoryValue) controls.push_back(control);
+        }
+        const auto place = [panel](const QWidget* control) {
+            const QPoint at = control->mapTo(panel, QPoint(0, 0));
+            return std::pair(at.y(), at.x());
+        };
+        std::stable_sort(controls.begin(), controls.end(),
+                         [&](const QWidget* a, const QWidget* b) { return place(a) < place(b); });
+        for (QWidget* control : controls) {
             control->installEventFilter(this);
             if (previous) QWidget::setTabOrder(previous, control);
             previous = control;

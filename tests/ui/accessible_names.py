@@ -222,7 +222,7 @@ def main():
         failures.append(f"after typing 1 2 the display reads {display.name!r}")
 
     subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tavrik$",
-                    "windowfocus", "--sync", "key", "--delay", "50", "KP_Add", "3", "Return"],
+                    "windowfocus", "--sync", "key", "--delay", "50", "plus", "3", "Return"],
                    check=True, timeout=TIMEOUT_S)
     for line in missing_history_lines(app, ["1: 12", "#+", "2: 3", "#="]):
         failures.append(f"no history list item {line!r} after typing 12 + 3 =")
