@@ -13,6 +13,7 @@ constexpr int kWidth = 2;  // the frame's thickness, drawn just outside the cont
 
 FocusRing::FocusRing(QWidget* area) : QWidget(area) {
     setObjectName("focusRing");
+    setAccessibleName(QStringLiteral("フォーカス枠"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     hide();

@@ -47,7 +47,8 @@ HistoryOperationPanel::HistoryOperationPanel(QWidget* parent, Commands commands)
     connect(moveDown_, &QCheckBox::clicked, this, [this](bool on) { commands_.moveDown(on); });
     // Down while recording; the core's state is shown again after every click.
     recording_->setCheckable(true);
-    recording_->setAccessibleDescription(QStringLiteral("履歴の記録"));
+    // Named for what it switches; its checked state says on or off.
+    recording_->setAccessibleName(QStringLiteral("履歴の記録"));
 }
 
 void HistoryOperationPanel::build(const SettingsSet& set) {
@@ -79,7 +80,6 @@ void HistoryOperationPanel::build(const SettingsSet& set) {
 void HistoryOperationPanel::showState(const History& history) {
     recording_->setChecked(history.recording());
     recording_->setText(history.recording() ? kRecordingOn : kRecordingOff);
-    recording_->setAccessibleName(recording_->text());
     moveDown_->setChecked(history.moveDown());
 }
 

@@ -89,7 +89,9 @@ MainWindow::MainWindow(Calculator& calc)
            [this](bool on) { guides_->setSeeThrough(on); }})) {
     focusRing_ = new FocusRing(client_);
     announcer_ = new Announcer(client_);
+    // What the calculator shows at the start is not news.
     announcedMode_ = calc_.mode();
+    announcedDisplay_ = calc_.displayText();
     setObjectName("TavrikF");
     setWindowTitle(QStringLiteral("Tavrik"));
     setCentralWidget(client_);

@@ -192,14 +192,18 @@ TEST_F(KeyboardReachTest, MemoryRowsChooseByArrowsAndSayWhatTheyDo) {
     EXPECT_EQ(display(), "42");
 }
 
-// Each announcement shows the notification once.
+// Each announcement shows the notification once, with its text.
 class ShowCounter final : public QObject {
   public:
     int shows = 0;
+    QStringList said;
 
   protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Show) ++shows;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            ++shows;
+            said << static_cast<QWidget*>(watched)->accessibleName();
+        }
         return false;
     }
 };
@@ -233,6 +237,30 @@ TEST_F(KeyboardReachTest, ResultsErrorsAndModesAreAnnouncedOnce) {
     settle();
     EXPECT_EQ(announcer->accessibleName(), "モード: 時間");
     EXPECT_EQ(counter.shows, 3);
+}
+
+GlobalSettings ClockSet() {
+    GlobalSettings settings;
+    settings.SectionList = {"Main", "Clock"};
+    settings.LastSetIndex = 1;
+    settings.Set = "Main";
+    settings.SetTable[0].name = "Main";
+    settings.SetTable[1].name = "Clock";
+    settings.SetTable[1].Mode = 'T';
+    return settings;
+}
+
+class SetAnnouncementTest : public KeyboardReachTest {
+  protected:
+    SetAnnouncementTest() : KeyboardReachTest(ClockSet()) {}
+};
+
+TEST_F(SetAnnouncementTest, ANewSetAndItsModeAreSaid) {
+    ShowCounter counter;
+    find("ntfAnnounce")->installEventFilter(&counter);
+    find<QMenu>("mnuOS")->actions()[1]->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.said, (QStringList{"設定: Clock", "モード: 時間"}));
 }
 
 // The formula panel's keyboard commands belong to its editor, whose keys are
