@@ -45,7 +45,7 @@ touch "$work/speech.txt"
 
 # shellcheck source=xvfb.sh
 . "$root/scripts/xvfb.sh"
-trap 'kill $xvfb_pid 2> /dev/null; wait $xvfb_pid 2> /dev/null; rm -rf "$work"' EXIT
+trap 'kill $xvfb_pid 2> /dev/null; wait $xvfb_pid 2> /dev/null; rm -rf "$work" || true' EXIT
 start_xvfb || { echo "Xvfb did not start" >&2; exit 1; }
 
 export HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
@@ -55,7 +55,6 @@ dbus-run-session -- bash -c '
     work=$1
     "$2" --launch-immediately > /dev/null 2>&1 &
     bus=$!
-    speech-dispatcher --spawn --timeout 120 > /dev/null 2>&1 || true
     "$work/tavrik" > /dev/null 2> "$work/tavrik.err" &
     app=$!
     orca --replace --debug-file="$work/orca.txt" > /dev/null 2>&1 &
@@ -68,8 +67,13 @@ dbus-run-session -- bash -c '
     status=0
     /usr/bin/python3 "$3" "$app" || status=$?
     sleep 2  # the last texts reach the speech file
-    kill "$reader" "$app" "$bus" 2> /dev/null
-    wait "$app" 2> /dev/null
+    kill "$reader" "$app" 2> /dev/null
+    wait "$app" "$reader" 2> /dev/null
+    # Orca started the speech server in the background; it leaves its
+    # process id in the runtime folder and ends its module when it ends.
+    pid_file=$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid
+    [ -f "$pid_file" ] && kill "$(cat "$pid_file")" 2> /dev/null
+    kill "$bus" 2> /dev/null
     exit "$status"
 ' orca-walk "$work" "$bus_launcher" "$root/tests/ui/accessible_names.py" \
     2> >(grep -v "Failed to set fd limit" >&2) || status=$?

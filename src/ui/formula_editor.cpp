@@ -17,17 +17,17 @@ bool FormulaEditor::shortcut(const QKeyEvent& event) {
     const Qt::KeyboardModifiers modifiers =
         event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     const int key = event.key();
-    if (modifiers & Qt::ControlModifier) {
-        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
-            // Past the editor's own focusNextPrevChild, which keeps the focus.
-            const bool forward = key == Qt::Key_Tab && !(modifiers & Qt::ShiftModifier);
-            QWidget::focusNextPrevChild(forward);
-            return true;
-        }
-        if (modifiers == Qt::ControlModifier && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-            handlers_.run();
-            return true;
-        }
+    // Shift+Tab types nothing, so it leaves backwards as everywhere else.
+    const bool backwards =
+        key == Qt::Key_Backtab || (key == Qt::Key_Tab && (modifiers & Qt::ShiftModifier));
+    if (backwards || (key == Qt::Key_Tab && (modifiers & Qt::ControlModifier))) {
+        // Past the editor's own focusNextPrevChild, which keeps the focus.
+        QWidget::focusNextPrevChild(!backwards);
+        return true;
+    }
+    if (modifiers == Qt::ControlModifier && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        handlers_.run();
+        return true;
     }
     const bool menuKey = key == Qt::Key_Menu && modifiers == Qt::NoModifier;
     const bool shiftF10 = key == Qt::Key_F10 && modifiers == Qt::ShiftModifier;

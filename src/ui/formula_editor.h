@@ -1,8 +1,9 @@
 // The formula editor `memF`: a plain-text editor that keeps every key typed
 // into it from the calculator's keypad, reports the double-click rule's mouse
 // events and opens the formula panel's pop-up menu. Tab types a tab, as in
-// any text editor; Ctrl+Tab and Ctrl+Shift+Tab leave the editor, Ctrl+Enter
+// any text editor; Ctrl+Tab leaves the editor, Ctrl+Enter
 // runs the panel, and Shift+F10 or the Menu key open the pop-up menu.
+// Shift+Tab, which types nothing, leaves backwards.
 #pragma once
 
 #include <QPlainTextEdit>

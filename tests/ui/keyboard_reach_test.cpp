@@ -137,6 +137,8 @@ TEST_F(KeyboardReachTest, FormulaEditorKeepsTabAndRunsWithCtrlEnter) {
     EXPECT_EQ(focused(), find("btnFR")) << "Ctrl+Tab leaves the editor";
     press(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(focused(), editor);
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), find("btnM3O")) << "Shift+Tab leaves backwards";
     EXPECT_EQ(display(), "0") << "no key typed in the editor reaches the calculator";
 }
 
