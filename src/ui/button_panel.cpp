@@ -39,8 +39,9 @@ ButtonPanel::ButtonPanel(QWidget* parent, ClickHandler onClick)
     for (int tag = 1; tag <= 35; ++tag) {
         auto* button = new KeyButton(keys_);
         button->setObjectName(kKeyNames[tag]);
-        // Keys never take the keyboard focus: typed keys belong to the window.
-        button->setFocusPolicy(Qt::NoFocus);
+        // Tab reaches every key; a click leaves the focus where it was. Typed
+        // keys still go to the calculator while a key has the focus.
+        button->setFocusPolicy(Qt::TabFocus);
         QObject::connect(button, &QPushButton::clicked, button, [onClick, tag] { onClick(tag); });
         buttons_[static_cast<std::size_t>(tag)] = button;
     }

@@ -25,6 +25,8 @@ DisplayPanel::DisplayPanel(QWidget* parent)
     // A screen reader reads the display by its name, which is the display
     // text; every change of the name is announced to assistive technology.
     text_->setAccessibleDescription(QStringLiteral("表示窓"));
+    // The first stop of Tab; the keys typed there go on to the calculator.
+    text_->setFocusPolicy(Qt::TabFocus);
     text_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     text_->setTextFormat(Qt::PlainText);
     text_->setAutoFillBackground(true);

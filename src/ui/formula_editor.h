@@ -1,6 +1,9 @@
 // The formula editor `memF`: a plain-text editor that keeps every key typed
 // into it from the calculator's keypad, reports the double-click rule's mouse
-// events and opens the formula panel's pop-up menu.
+// events and opens the formula panel's pop-up menu. Tab types a tab, as in
+// any text editor; Ctrl+Tab leaves the editor, Ctrl+Enter
+// runs the panel, and Shift+F10 or the Menu key open the pop-up menu.
+// Shift+Tab, which types nothing, leaves backwards.
 #pragma once
 
 #include <QPlainTextEdit>
@@ -15,6 +18,7 @@ class FormulaEditor final : public QPlainTextEdit {
     struct Handlers {
         std::function<void()> doubleClicked;
         std::function<void()> mouseReleased;
+        std::function<void()> run;  // Ctrl+Enter
     };
 
     FormulaEditor(QWidget* parent, Handlers handlers);
@@ -34,6 +38,9 @@ class FormulaEditor final : public QPlainTextEdit {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // The shortcuts above; false for any other key.
+    bool shortcut(const QKeyEvent& event);
+
     Handlers handlers_;
     QMenu* popup_ = nullptr;
     AnswerOf answerOf_;

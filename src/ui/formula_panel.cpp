@@ -34,8 +34,9 @@ FormulaPanel::FormulaPanel(QWidget* parent, SheetHost& host, FormulaPanelCommand
       host_(host),
       sheet_(host),
       commands_(std::move(commands)),
-      editor_(new FormulaEditor(
-          this, {[this] { doubleClicked_ = true; }, [this] { onMouseReleased(); }})),
+      editor_(
+          new FormulaEditor(this, {[this] { doubleClicked_ = true; }, [this] { onMouseReleased(); },
+                                   [this] { RunFormulaPanel(); }})),
       runKey_(new QPushButton(QStringLiteral("="), this)),
       live_(host) {
     setObjectName("pnlF");
@@ -44,8 +45,8 @@ FormulaPanel::FormulaPanel(QWidget* parent, SheetHost& host, FormulaPanelCommand
     runKey_->setObjectName("btnFR");
     runKey_->setAccessibleName(QStringLiteral("="));
     runKey_->setAccessibleDescription(QStringLiteral("実行"));
-    // The caret stays in the editor when the key is clicked.
-    runKey_->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab; the caret stays in the editor when the key is clicked.
+    runKey_->setFocusPolicy(Qt::TabFocus);
     connect(runKey_, &QPushButton::clicked, this, [this] { RunFormulaPanel(); });
 
     menu_ = BuildFormulaMenu(

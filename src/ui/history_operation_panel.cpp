@@ -24,8 +24,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setAccessibleName(caption);
-    // Typed keys belong to the window, as on the key panel.
-    button->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab; a click leaves the focus where it was.
+    button->setFocusPolicy(Qt::TabFocus);
     if (onClick) QObject::connect(button, &QPushButton::clicked, button, [onClick] { onClick(); });
     return button;
 }
@@ -44,7 +44,7 @@ HistoryOperationPanel::HistoryOperationPanel(QWidget* parent, Commands commands)
     setAccessibleName(QStringLiteral("履歴操作パネル"));
     moveDown_->setObjectName("cbxHC");
     moveDown_->setAccessibleName(moveDown_->text());
-    moveDown_->setFocusPolicy(Qt::NoFocus);
+    moveDown_->setFocusPolicy(Qt::TabFocus);
     // The checkable controls act on their state change, whatever changed it: a
     // click, the keyboard, or a screen reader's toggle action, which never
     // clicks. Showing the core's state changes them without a signal.
@@ -52,7 +52,8 @@ HistoryOperationPanel::HistoryOperationPanel(QWidget* parent, Commands commands)
     // Down while recording; the core's state is shown again after every toggle.
     recording_->setCheckable(true);
     connect(recording_, &QPushButton::toggled, this, [this] { commands_.toggleRecording(); });
-    recording_->setAccessibleDescription(QStringLiteral("履歴の記録"));
+    // Named for what it switches; its checked state says on or off.
+    recording_->setAccessibleName(QStringLiteral("履歴の記録"));
 }
 
 void HistoryOperationPanel::build(const SettingsSet& set) {
@@ -96,7 +97,6 @@ void HistoryOperationPanel::showState(const History& history) {
     const QSignalBlocker quietCheck(moveDown_);
     recording_->setChecked(history.recording());
     recording_->setText(history.recording() ? kRecordingOn : kRecordingOff);
-    recording_->setAccessibleName(recording_->text());
     moveDown_->setChecked(history.moveDown());
 }
 

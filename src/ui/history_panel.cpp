@@ -34,8 +34,10 @@ HistoryPanel::HistoryPanel(QWidget* parent, const History& history, SelectHandle
         list->setAccessibleName(QStringLiteral("履歴リスト"));
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        // Typed keys belong to the calculator, not to the list's own search.
-        list->setFocusPolicy(Qt::NoFocus);
+        // Reached with Tab, where the arrow keys choose a line; a click
+        // leaves the focus where it was. The window keeps the typed keys
+        // from the list's own search.
+        list->setFocusPolicy(Qt::TabFocus);
         models_[i] = new HistoryListModel(history_, kListModes[i], this);
         list->setModel(models_[i]);
         connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -105,11 +107,14 @@ void HistoryPanel::showHistory() {
 
     const HistoryList& list = history_.current();
     const int rows = static_cast<int>(list.lines.size());
+    if (current == shownList_ && rows > shownRows_) announceLines(*current, shownRows_, rows);
     QItemSelectionModel* selection = current->selectionModel();
     if (list.selected < 0) {
         selection->clear();
         if (rows > shownRows_ || current != shownList_) current->scrollToBottom();
-    } else if (list.selected != shownSelected_ || current != shownList_) {
+    } else if (list.selected != shownSelected_ || current != shownList_ ||
+               !selection->isRowSelected(list.selected)) {
+        // Also when the selected line was deleted and the next took its place.
         const QModelIndex index = current->model()->index(list.selected, 0);
         selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
         current->scrollTo(index);
@@ -118,6 +123,13 @@ void HistoryPanel::showHistory() {
     shownRows_ = rows;
     shownSelected_ = list.selected;
     updating_ = false;
+}
+
+// A screen reader hears the lines a calculation added, as the list's description.
+void HistoryPanel::announceLines(UniformListView& list, int first, int end) {
+    QStringList lines;
+    for (int row = first; row < end; ++row) lines << list.model()->index(row, 0).data().toString();
+    list.setAccessibleDescription(QStringLiteral("新しい行: ") + lines.join(QStringLiteral("、")));
 }
 
 void HistoryPanel::selectionChanged(const UniformListView& list) {

@@ -39,6 +39,7 @@ class HistoryPanel final : public PanelWidget {
 
   private:
     void selectionChanged(const UniformListView& list);
+    void announceLines(UniformListView& list, int first, int end);
 
     const History& history_;
     SelectHandler onSelect_;

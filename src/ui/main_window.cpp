@@ -1,10 +1,16 @@
 #include "ui/main_window.h"
 
+#include <algorithm>
+
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QScopeGuard>
 #include <QWheelEvent>
 #include <algorithm>
@@ -12,9 +18,11 @@
 #include <utility>
 
 #include "engine/button_codes.h"
+#include "ui/announcer.h"
 #include "ui/button_panel.h"
 #include "ui/desktop_capabilities.h"
 #include "ui/display_panel.h"
+#include "ui/focus_ring.h"
 #include "ui/formula_panel.h"
 #include "ui/guide_lines.h"
 #include "ui/history_operation_panel.h"
@@ -48,6 +56,31 @@ bool Shows(const std::string& disp, char letter) {
     return disp.find(letter) != std::string::npos;
 }
 
+bool IsEnter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// Tab and Shift+Tab, which Qt turns into moves between the controls.
+bool MovesFocus(const QKeyEvent& key) {
+    const bool tab = key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
+    return tab && !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
+// The keys with which the history list moves its selection.
+bool MovesInList(int key) {
+    switch (key) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Calculator& calc)
@@ -62,6 +95,11 @@ MainWindow::MainWindow(Calculator& calc)
           {[this](bool on) { statusBar_->setTopmostMark(on); }, [this] { ArrangePanels(false); },
            [this](bool on) { guides_->setSeeThrough(on); },
            [this](QSize client) { keepClientSize(client); }})) {
+    focusRing_ = new FocusRing(client_);
+    announcer_ = new Announcer(client_);
+    // What the calculator shows at the start is not news.
+    announcedMode_ = calc_.mode();
+    announcedDisplay_ = calc_.displayText();
     setObjectName("TavrikF");
     setWindowTitle(QStringLiteral("Tavrik"));
     setCentralWidget(client_);
@@ -167,6 +205,10 @@ void MainWindow::LayoutPanels() {
     }
     // History is recorded exactly while the history operation panel is shown.
     calc_.setRecording(view_.panel('S')->isChecked());
+    // Another set came into force: say which (the first layout says nothing).
+    if (announcedSet_ >= 0 && calc_.currentSetIndex() != announcedSet_ && !set.name.empty())
+        announcer_->announce(QStringLiteral("設定: ") + QString::fromStdString(set.name));
+    announcedSet_ = calc_.currentSetIndex();
     showSetMenu();
     ArrangePanels(true);
     placeGuideBars();
@@ -313,6 +355,7 @@ void MainWindow::ArrangePanels(bool first) {
     if (displaySpans) display_->fitWidth(std::max(arrangement.right, width));
     if (display_) calc_.setGeometry(display_->geometry());
     orderTabs(arrangement);
+    focusRing_->follow();
 }
 
 void MainWindow::stretchHistory() {
@@ -320,12 +363,27 @@ void MainWindow::stretchHistory() {
         history_->setPanelHeight(client_->height() - history_->y());
 }
 
-// Tab goes through the panels' focusable controls in the order of `Disp`.
+// Tab goes through the panels' controls in the order of `Disp`, and within
+// a panel in reading order: row by row, left to right. A memory value joins
+// when its register becomes the current one, so every value takes its
+// place. The window sees their keys first.
 void MainWindow::orderTabs(const Arrangement& arrangement) {
     QWidget* previous = nullptr;
     for (const PlacedPanel& placed : arrangement.panels) {
-        for (QWidget* control : panelOf(placed.letter)->findChildren<QWidget*>()) {
-            if (!(control->focusPolicy() & Qt::TabFocus)) continue;
+        PanelWidget* panel = panelOf(placed.letter);
+        std::vector<QWidget*> controls;
+        for (QWidget* control : panel->findChildren<QWidget*>()) {
+            const bool memoryValue = placed.letter == 'M' && qobject_cast<QLabel*>(control);
+            if ((control->focusPolicy() & Qt::TabFocus) || memoryValue) controls.push_back(control);
+        }
+        const auto place = [panel](const QWidget* control) {
+            const QPoint at = control->mapTo(panel, QPoint(0, 0));
+            return std::pair(at.y(), at.x());
+        };
+        std::stable_sort(controls.begin(), controls.end(),
+                         [&](const QWidget* a, const QWidget* b) { return place(a) < place(b); });
+        for (QWidget* control : controls) {
+            control->installEventFilter(this);
             if (previous) QWidget::setTabOrder(previous, control);
             previous = control;
         }
@@ -392,6 +450,36 @@ void MainWindow::refresh(unsigned changes) {
         menu_.log->setText(QString::fromUtf8(calc_.log().menuCaption()));
         setWindowTitle(QString::fromUtf8(calc_.log().windowTitle()));
     }
+    announceChanges(changes);
+}
+
+// Said once the command that changed the models has finished, when the
+// calculator's state is whole: one announcement, the error before the mode,
+// the mode before the result it shows.
+void MainWindow::announceChanges(unsigned changes) {
+    if (pendingAnnouncement_ == 0)
+        QMetaObject::invokeMethod(
+            this, [this] { announce(); }, Qt::QueuedConnection);
+    pendingAnnouncement_ |= changes;
+}
+
+void MainWindow::announce() {
+    const unsigned changes = std::exchange(pendingAnnouncement_, 0u);
+    QString text;
+    if ((changes & kDisplayChanged) && calc_.displayText() != announcedDisplay_) {
+        announcedDisplay_ = calc_.displayText();
+        if (calc_.state().entryState == kResultShown)
+            text = QString::fromStdString(announcedDisplay_);
+    }
+    if ((changes & kModeChanged) && calc_.mode() != announcedMode_) {
+        announcedMode_ = calc_.mode();
+        text = QStringLiteral("モード: ") + QString::fromUtf8(Calculator::ModeName(calc_.mode()));
+    }
+    if ((changes & kStatusChanged) && calc_.status().strip() != announcedError_) {
+        announcedError_ = calc_.status().strip();
+        if (!announcedError_.empty()) text = QString::fromStdString(announcedError_);
+    }
+    announcer_->announce(text);
 }
 
 // The "関数" menu: one radio item per function group, shown in decimal mode only.
@@ -491,6 +579,7 @@ void MainWindow::MaximiseFormulaPanel(bool on) {
 void MainWindow::fillWithFormulaPanel() {
     const int top = statusBarShown() ? statusBar_->preferredHeight() : 0;
     formula_->fill(QRect(0, top, client_->width(), std::max(0, client_->height() - top)));
+    focusRing_->follow();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -589,6 +678,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         stretchHistory();
         placeStatusBar();
     }
+    if (event->type() == QEvent::KeyPress && watched != menuBar() && watched != client_)
+        return controlKey(watched, static_cast<QKeyEvent*>(event));
     if (watched == menuBar() && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Escape) {
@@ -598,6 +689,37 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::controlKey(QObject* control, QKeyEvent* key) {
+    // The formula editor's keys are text, and Tab moves between the controls.
+    if (qobject_cast<QPlainTextEdit*>(control) || MovesFocus(*key)) return false;
+    const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        if (!plain || !IsEnter(key->key()) || key->isAutoRepeat()) return false;
+        button->click();
+        return true;
+    }
+    if (auto* list = qobject_cast<QListView*>(control)) {
+        if (plain && IsEnter(key->key())) {
+            if (!key->isAutoRepeat()) calc_.replayHistoryLine();
+            return true;
+        }
+        if (plain && key->key() == Qt::Key_Delete) {
+            if (!key->isAutoRepeat()) calc_.deleteHistoryLine();
+            return true;
+        }
+        if (MovesInList(key->key())) {
+            // With no line selected, the first key selects one, from the top.
+            if (!list->selectionModel()->hasSelection())
+                list->selectionModel()->clearCurrentIndex();
+            return false;
+        }
+        // Any other key is the calculator's, not the list's search.
+        keyPressEvent(key);
+        return true;
+    }
+    return false;
 }
 
 PanelWidget* MainWindow::panelOf(char letter) const {

@@ -17,8 +17,10 @@
 
 namespace tavrik::ui {
 
+class Announcer;
 class ButtonPanel;
 class DisplayPanel;
+class FocusRing;
 class FormulaPanel;
 class GuideLayer;
 class HistoryOperationPanel;
@@ -103,6 +105,14 @@ class MainWindow final : public QMainWindow {
         KeyboardKey key;
     };
     void handleKey(const TypedKey& typed);
+    // A key typed on a control the window placed: true when it was handled
+    // here. Enter presses a focused button; the history list keeps the keys
+    // that choose, replay and delete a line, and every other key goes on to
+    // the calculator, as it does from a focused key.
+    bool controlKey(QObject* control, QKeyEvent* key);
+    // Says a result, an error or the mode once they change.
+    void announceChanges(unsigned changes);
+    void announce();
     void BBtnClick(int tag);
     void openSettingsDialog();
     void showFunctionMenu();
@@ -146,6 +156,8 @@ class MainWindow final : public QMainWindow {
     QMenu* popup_;                     // the main pop-up menu of the window background
     QMenu* historyPopup_ = nullptr;    // the pop-up menu over the history list
     QAction* historyCopy_ = nullptr;   // its "式をコピー"
+    FocusRing* focusRing_;
+    Announcer* announcer_;
     DisplayPanel* display_ = nullptr;  // built when the set names it
     ButtonPanel* buttons_ = nullptr;
     MemoryPanel* memory_ = nullptr;
@@ -157,6 +169,12 @@ class MainWindow final : public QMainWindow {
     QSize naturalSize_;                // of the arranged panels at 100 %, below the status bar
     bool arranging_ = false;           // the window's own resizes, which the zoom does not follow
     std::string shownBeforeMaximise_;  // letters of the panels "最大表示" hid
+    // What was last announced, so that each change is said once.
+    unsigned pendingAnnouncement_ = 0;  // ViewChange bits not yet looked at
+    std::string announcedError_;
+    std::string announcedDisplay_;
+    CalcMode announcedMode_ = CalcMode::Decimal;
+    int announcedSet_ = -1;
     int refreshHolds_ = 0;
     unsigned heldChanges_ = 0;
     bool acceptingKeys_ = false;
