@@ -65,14 +65,17 @@ def main():
     if len(showing) != 1:
         failures.append(f"{len(showing)} of {len(lists)} history lists report SHOWING")
 
+    # The recording switch is named for what it switches; checked while recording.
+    recording = one(app, "check box", "履歴の記録")
     move_down = one(app, "check box", "↓")
+    was_recording = checked(recording)
     was_checked = checked(move_down)
+    toggle(recording)
+    # Toggling "↓" shows the core's state again: an unheeded recording switch
+    # would flip back, and so would an unheeded "↓".
     toggle(move_down)
-    # Stopping the recording shows the core's state again: an unheeded "↓"
-    # would flip back.
-    toggle(one(app, "check box", "○"))
-    if not eventually(lambda: any(n.name == "×" for n in nodes(app)
-                                  if n.getRoleName() == "check box")):
+    time.sleep(0.3)
+    if not eventually(lambda: checked(recording) != was_recording):
         failures.append("the recording switch did not turn off")
     if checked(move_down) == was_checked:
         failures.append("the ↓ check fell back to its old state")
