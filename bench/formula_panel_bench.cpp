@@ -1,14 +1,20 @@
 // The formula panel answering a 10,000-line sheet in the window (offscreen
 // Qt), against the calculator's sheet run alone, which is what the console's
-// --sheet does between reading the file and printing it.
+// --sheet does between reading the file and printing it; and the live answers
+// ("自動計算") of one edit in the middle of that sheet, against answering it whole.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <string>
 
+#include "formula/live_answers.h"
+
 #include "ui/calculator_app.h"
+#include "ui/formula_panel.h"
 #include "ui/sheet_editor_text.h"
 
 namespace {
@@ -92,6 +98,51 @@ void FormulaPanelRunInTheWindow(benchmark::State& state) {
     state.counters["lines after"] = static_cast<double>(editor->toPlainText().count('\n') + 1);
 }
 BENCHMARK(FormulaPanelRunInTheWindow)->Unit(benchmark::kMillisecond);
+
+// The live answers of the calculator alone: every line of the sheet answered,
+// as when "自動計算" is turned on.
+void LiveAnswersWholeSheet(benchmark::State& state) {
+    const std::string text = tavrik::ui::SheetText(SheetOfFormulas(kSheetLines));
+    tavrik::NullView view;
+    const tavrik::SystemClock clock;
+    tavrik::Calculator calc(view, clock);
+    calc.setSettings(tavrik::GlobalSettings{});
+    calc.start();
+    tavrik::LiveAnswers live(calc);
+    for (auto _ : state) {
+        live.setText(text);
+        benchmark::DoNotOptimize(live.answerChanged());
+    }
+}
+BENCHMARK(LiveAnswersWholeSheet)->Unit(benchmark::kMillisecond);
+
+// One character typed into the middle line of the sheet with "自動計算" on,
+// until its answer is drawn: the edit, the paragraph handed to the live
+// answers, the answer (the debounce timer's work, done at once here) and the
+// repaint. Counter: lines evaluated per edit.
+void LiveAnswerOfOneEditInTheWindow(benchmark::State& state) {
+    tavrik::ui::MainWindow& window = App().window();
+    window.show();
+    auto* editor = window.findChild<QPlainTextEdit*>("memF");
+    auto* panel = static_cast<tavrik::ui::FormulaPanel*>(window.findChild<QWidget*>("pnlF"));
+    editor->setPlainText(SheetOfFormulas(kSheetLines));
+    panel->setAutoAnswer(true);
+    QApplication::processEvents();
+    QTextCursor cursor(editor->document()->findBlockByNumber(kSheetLines / 2));
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    editor->setTextCursor(cursor);
+    editor->centerCursor();
+    std::size_t evaluated = 0;
+    for (auto _ : state) {
+        editor->textCursor().insertText(QStringLiteral("1"));
+        evaluated += panel->answerNow();
+        QApplication::processEvents();
+    }
+    state.counters["lines evaluated per edit"] =
+        static_cast<double>(evaluated) / static_cast<double>(state.iterations());
+    panel->setAutoAnswer(false);
+}
+BENCHMARK(LiveAnswerOfOneEditInTheWindow)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

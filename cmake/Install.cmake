@@ -30,18 +30,47 @@ install(TARGETS tavrik-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/data/TavrikS.ini DESTINATION ${TAVRIK_INSTALL_DATADIR})
 install(FILES ${PROJECT_SOURCE_DIR}/docs/console.md DESTINATION ${TAVRIK_INSTALL_DOCDIR})
 
-# Manual pages, compressed as Debian wants them.
-foreach(page tavrik tavrik-cli)
-    set(roff ${TAVRIK_GENERATED_DATA}/${page}.1)
-    configure_file(${PROJECT_SOURCE_DIR}/docs/man/${page}.1.in ${roff} @ONLY)
-    add_custom_command(OUTPUT ${roff}.gz
-        COMMAND gzip -9 -n -c ${roff} > ${roff}.gz
-        DEPENDS ${roff}
-        COMMENT "Compressing the ${page}(1) manual page")
-    list(APPEND tavrik_man_pages ${roff}.gz)
+# Manual pages in English and in Japanese, compressed as Debian wants them.
+foreach(language en ja)
+    if(language STREQUAL "en")
+        set(source_dir ${PROJECT_SOURCE_DIR}/docs/man)
+        set(man_dir ${CMAKE_INSTALL_MANDIR}/man1)
+    else()
+        set(source_dir ${PROJECT_SOURCE_DIR}/docs/man/${language})
+        set(man_dir ${CMAKE_INSTALL_MANDIR}/${language}/man1)
+    endif()
+    set(pages "")
+    foreach(page tavrik tavrik-cli)
+        set(roff ${TAVRIK_GENERATED_DATA}/man/${language}/${page}.1)
+        configure_file(${source_dir}/${page}.1.in ${roff} @ONLY)
+        add_custom_command(OUTPUT ${roff}.gz
+            COMMAND gzip -9 -n -c ${roff} > ${roff}.gz
+            DEPENDS ${roff}
+            COMMENT "Compressing the ${page}(1) manual page (${language})")
+        list(APPEND pages ${roff}.gz)
+        list(APPEND tavrik_man_pages ${roff}.gz)
+    endforeach()
+    install(FILES ${pages} DESTINATION ${man_dir})
 endforeach()
 add_custom_target(tavrik_man_pages ALL DEPENDS ${tavrik_man_pages})
-install(FILES ${tavrik_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The generated manual pages, remade when the starter file or the tool changes.
+# The build tree gets the whole manual, so that a build never installed opens
+# it complete from the Help menu.
+set(TAVRIK_MANUAL_DIR ${PROJECT_BINARY_DIR}/manual)
+set(TAVRIK_MANUAL_PAGES ${TAVRIK_MANUAL_DIR}/functions.html ${TAVRIK_MANUAL_DIR}/keyboard.html)
+file(GLOB_RECURSE tavrik_manual_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/manual/*)
+add_custom_command(OUTPUT ${TAVRIK_MANUAL_PAGES}
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/docs/manual ${TAVRIK_MANUAL_DIR}
+    COMMAND tavrik-manual-pages ${PROJECT_SOURCE_DIR}/data/TavrikS.ini ${TAVRIK_MANUAL_DIR}
+    DEPENDS tavrik-manual-pages ${PROJECT_SOURCE_DIR}/data/TavrikS.ini ${tavrik_manual_sources}
+    COMMENT "Making the function and keyboard pages of the manual")
+add_custom_target(tavrik_manual_pages ALL DEPENDS ${TAVRIK_MANUAL_PAGES})
+
+# The licence, in Debian's machine-readable copyright format.
+set(copyright ${TAVRIK_GENERATED_DATA}/copyright)
+configure_file(${PROJECT_SOURCE_DIR}/data/copyright.in ${copyright} @ONLY)
+install(FILES ${copyright} DESTINATION ${TAVRIK_INSTALL_DOCDIR})
 
 # The changelog, in the form a Debian system expects beside the documents.
 set(changelog ${TAVRIK_GENERATED_DATA}/changelog)
@@ -70,8 +99,10 @@ if(TAVRIK_GUI)
                 DESTINATION ${icon_theme}/${size}x${size}/apps RENAME tavrik.png)
     endforeach()
 
-    # The HTML manual opened from the Help menu, when the tree has one.
+    # The HTML manual opened from the Help menu, when the tree has one; its
+    # function and keyboard pages are made from the program's own tables.
     if(EXISTS ${PROJECT_SOURCE_DIR}/docs/manual)
         install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/manual/ DESTINATION ${TAVRIK_INSTALL_DATADIR}/manual)
+        install(FILES ${TAVRIK_MANUAL_PAGES} DESTINATION ${TAVRIK_INSTALL_DATADIR}/manual)
     endif()
 endif()

@@ -9,14 +9,16 @@ build="$root/build-fuzz"
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \
     -DTAVRIK_GUI=OFF -DTAVRIK_TESTS=OFF -DTAVRIK_FUZZ=ON >/dev/null
-targets=(ini_fuzzer settings_fuzzer normalise_fuzzer evaluate_fuzzer function_check_fuzzer)
+targets=(ini_fuzzer settings_fuzzer normalise_fuzzer evaluate_fuzzer function_check_fuzzer
+    console_fuzzer paste_fuzzer kept_state_fuzzer)
 cmake --build "$build" -j2 --target "${targets[@]}"
 
 for target in "${targets[@]}"; do
     corpus="$build/corpus/$target"
     mkdir -p "$corpus"
     case "$target" in
-        normalise_fuzzer | evaluate_fuzzer | function_check_fuzzer) seeds=formula ;;
+        normalise_fuzzer | evaluate_fuzzer | function_check_fuzzer | paste_fuzzer) seeds=formula ;;
+        console_fuzzer) seeds=console ;;
         *) seeds=ini ;;
     esac
     cp "$root/fuzz/corpus/$seeds"/* "$corpus/"

@@ -10,8 +10,11 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk xvfb xauth x11-utils imagemagick xdotool bc
   qt6-translations-l10n
-  dbus-daemon at-spi2-core python3-pyatspi
+  dbus-daemon at-spi2-core python3-pyatspi orca speech-dispatcher
+  openbox trayer xcompmgr
   desktop-file-utils appstream dpkg-dev file fakeroot lintian
+  # the peers and the light and dark palettes of scripts/compare-screenshots.sh
+  galculator speedcrunch qt5ct qt6ct
 )
 
 missing=()

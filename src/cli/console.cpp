@@ -8,7 +8,9 @@
 #include "cli/sheet_commands.h"
 #include "engine/button_codes.h"
 #include "engine/display_geometry.h"
+#include "formula/function_catalogue.h"
 #include "settings/settings_io.h"
+#include "textfile/lost_characters.h"
 
 namespace tavrik::cli {
 
@@ -84,6 +86,21 @@ bool Console::run(std::string_view line) {
         ini(args);
     } else if (command == "log") {
         log(args);
+    } else if (command == "funcs") {
+        for (const CatalogueEntry& entry : FunctionCatalogue())
+            out_ << "funcs: F#" << entry.code << ' ' << entry.name << ": " << entry.description
+                 << '\n';
+    } else if (command == "paste") {
+        // The console's clipboard, or the text given.
+        if (args.empty())
+            calc_.pasteClipboard();
+        else
+            calc_.pasteText(args);
+    } else if (command == "state") {
+        state(args);
+    } else if (command == "copy") {
+        if (args != "number") return error("copy takes number"), true;
+        calc_.copyPlainNumber();
     } else {
         error("unknown command '" + std::string(command) + "'");
     }
@@ -188,6 +205,8 @@ void Console::history(std::string_view args) {
         calc_.deleteHistoryLine();
     } else if (action == "replay" && rest.empty()) {
         calc_.replayHistoryLine();
+    } else if (action == "copy" && rest.empty()) {
+        calc_.copyHistoryLine();
     } else if (action == "write" && !rest.empty()) {
         view_.answerNextDialog(std::string(rest));
         calc_.writeHistoryFile();
@@ -213,9 +232,28 @@ void Console::log(std::string_view args) {
     }
 }
 
+// The history lists and memory registers kept across a restart, in a file
+// of the console's choosing.
+void Console::state(std::string_view args) {
+    const auto [action, path] = SplitWord(args);
+    if (action == "save" && !path.empty()) {
+        if (!SaveKeptState(std::string(path), calc_.keptState()))
+            view_.messageBox(BoxKind::Error, "ファイルが作成できませんでした");
+    } else if (action == "load" && !path.empty()) {
+        const KeptStateRead read = LoadKeptState(std::string(path));
+        if (read.state) calc_.restoreKeptState(*read.state);
+        if (!read.problem.empty()) view_.messageBox(BoxKind::Warning, read.problem);
+    } else {
+        error("state takes save PATH or load PATH");
+    }
+}
+
 void Console::ini(std::string_view args) {
     if (args != "save") return error("ini takes save");
     if (!settingsFile_) return error("no settings file: start with --ini FILE");
+    const std::vector<std::string> lost = settingsFile_->LostCharacters(calc_.settings());
+    if (!lost.empty() && !view_.messageBox(BoxKind::Confirmation, LostCharactersQuestion(lost)))
+        return;
     if (!calc_.saveSettings(
             [this](GlobalSettings& settings) { return settingsFile_->Save(settings); }))
         view_.messageBox(BoxKind::Error, "ファイルが作成できませんでした");

@@ -53,6 +53,7 @@ class Console {
     void log(std::string_view args);
     void panel(std::string_view args);
     void ini(std::string_view args);
+    void state(std::string_view args);
 
     std::ostream& out_;
     std::optional<SettingsFile> settingsFile_;

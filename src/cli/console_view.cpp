@@ -27,6 +27,7 @@ bool ConsoleView::messageBox(BoxKind, std::string_view text) {
 
 void ConsoleView::setClipboard(std::string_view text) {
     out_ << "clipboard: " << EscapeLineBreaks(text) << '\n';
+    clipboard_ = text;
 }
 
 std::optional<std::string> ConsoleView::askPath(FileDialogKind, std::string_view,

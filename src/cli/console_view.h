@@ -18,6 +18,8 @@ class ConsoleView final : public View {
     void beep() override;
     bool messageBox(BoxKind kind, std::string_view text) override;
     void setClipboard(std::string_view text) override;
+    // The console's clipboard holds the last text put on it.
+    std::string clipboardText() override { return clipboard_; }
     bool statusBarVisible() const override { return statusBarVisible_; }
     void reapplyStatusBar() override {}
     std::optional<std::string> askPath(FileDialogKind kind, std::string_view title,
@@ -31,6 +33,7 @@ class ConsoleView final : public View {
     std::ostream& out_;
     bool statusBarVisible_ = true;
     std::optional<std::string> nextPath_;
+    std::string clipboard_;
 };
 
 // A CR is written as the two characters \r and an LF as \n.

@@ -6,8 +6,11 @@
 #include <optional>
 #include <string>
 
+#include <unistd.h>
+
 #include "cli/console.h"
 #include "cli/sheet_commands.h"
+#include "cli/sheet_watch.h"
 
 namespace {
 
@@ -17,7 +20,7 @@ constexpr const char* kSourceConsoleDocument = "docs/console.md in the Tavrik so
 
 constexpr const char* kUsageLines =
     "usage: tavrik-cli [--ini FILE] [SCRIPT]\n"
-    "       tavrik-cli [--ini FILE] --sheet FILE | -e FORMULA\n";
+    "       tavrik-cli [--ini FILE] --sheet FILE [--watch] | -e FORMULA\n";
 
 // The installed console document, found relative to this executable so that a
 // relocated installation names its own copy.
@@ -41,6 +44,8 @@ void PrintHelp() {
                  "                  folder when missing) and write them there with 'ini save';\n"
                  "                  without it every setting takes its default\n"
                  "  --sheet FILE    answer the formula sheet FILE and print the answered text\n"
+                 "  --watch         with --sheet: print it again each time FILE changes, until\n"
+                 "                  the end of the input or Ctrl+C\n"
                  "  -e FORMULA      answer one formula and print the answered text\n"
                  "  -h, --help      show this help and exit\n"
                  "  --version       show the version and exit\n"
@@ -66,6 +71,7 @@ int main(int argc, char** argv) {
     std::optional<std::string> script;
     std::optional<std::string> sheet;
     std::optional<std::string> formula;
+    bool watch = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "-h" || arg == "--help") {
@@ -83,6 +89,8 @@ int main(int argc, char** argv) {
             return UsageError("--sheet and -e may be given only once, and not together");
         } else if (arg == "--sheet") {
             sheet = argv[++i];
+        } else if (arg == "--watch") {
+            watch = true;
         } else if (arg == "-e") {
             formula = argv[++i];
         } else if (!arg.empty() && arg.front() == '-') {
@@ -93,12 +101,16 @@ int main(int argc, char** argv) {
             script = arg;
         }
     }
+    if (watch && !sheet) return UsageError("--watch needs --sheet FILE");
     if ((sheet || formula) && script)
         return UsageError("a SCRIPT cannot be given with --sheet or -e");
     if (sheet || formula) {
         // The answered text alone goes to standard output; boxes and beeps to standard error.
         std::ios::sync_with_stdio(false);
         tavrik::cli::Console console(std::cerr, ini);
+        if (watch)
+            return tavrik::cli::WatchSheetFile(console.sheet(), console.view(), std::cout, *sheet,
+                                               STDIN_FILENO);
         return sheet ? tavrik::cli::PrintAnsweredSheetFile(console.sheet(), console.view(),
                                                            std::cout, *sheet)
                      : tavrik::cli::PrintAnsweredFormula(console.sheet(), console.view(), std::cout,

@@ -40,6 +40,12 @@ enum ButtonCode : int {
 
 inline constexpr int kOnScreenKeys = 35;
 
+// Paste has a code of its own in key tables only. Its key character stands
+// outside KeyCodeString, so key strings never name it and key tables saved
+// before it existed never assign it.
+inline constexpr int kPaste = 38;
+inline constexpr char kPasteKeyChar = 'Q';
+
 // The key character of a code 1..37; '\0' for any other code.
 inline char KeyCodeChar(int code) {
     return code >= 1 && code <= static_cast<int>(KeyCodeString.size()) ? KeyCodeString[code - 1]
@@ -50,6 +56,16 @@ inline char KeyCodeChar(int code) {
 inline int CodeOfKeyChar(char c) {
     const auto pos = KeyCodeString.find(c);
     return pos == std::string_view::npos ? 0 : static_cast<int>(pos) + 1;
+}
+
+// The code a key-table character assigns: a key of KeyCodeString, or paste.
+inline int CodeOfKeyTableChar(char c) {
+    return c == kPasteKeyChar ? kPaste : CodeOfKeyChar(c);
+}
+
+// The key-table character of a code: its KeyCodeString character, or paste's.
+inline char KeyTableChar(int code) {
+    return code == kPaste ? kPasteKeyChar : KeyCodeChar(code);
 }
 
 inline bool IsDigitCode(int code) {

@@ -24,10 +24,12 @@ inline bool ResultOrPending(int entryState) {
 inline bool Typing(int entryState) {
     return entryState == kFirstOperand || entryState == kSecondOperand;
 }
-// Typing begins: after a result the first operand, after an operator the second.
-inline int OperandStarted(int entryState) {
+// Typing begins: after a result the first operand, after an operator the
+// second. M+ and M- leave no operator pending: what follows them, typed or
+// recalled, starts a new first operand, never the operand of a missing operation.
+inline int OperandStarted(int entryState, int pendingOperator) {
     if (entryState == kResultShown) return kFirstOperand;
-    if (entryState == kOperatorPending) return kSecondOperand;
+    if (entryState == kOperatorPending) return pendingOperator < 0 ? kFirstOperand : kSecondOperand;
     return entryState;
 }
 // The operand being typed is given up or taken: back to the result or the

@@ -60,6 +60,12 @@ void Calculator::selectSet(int index) {
     applySettings();
 }
 
+void Calculator::keepGuideBarPositions(int gxPos, int gyPos) {
+    SettingsSet& set = settings_.SetTable[static_cast<std::size_t>(currentSetIndex_)];
+    set.GXPos = gxPos;
+    set.GYPos = gyPos;
+}
+
 void Calculator::applySettings() {
     const SettingsSet& set = currentSet();
     rules_.roundM = set.RoundM;
@@ -91,6 +97,10 @@ void Calculator::start() {
 }
 
 void Calculator::PushBBtn(int code) {
+    guarded([&] { ProcBtn(code); });
+}
+
+void Calculator::guarded(const std::function<void()>& work) {
     // A failure that is not arithmetic: its own box, then the calculator is cleared.
     const auto failed = [&](const std::string& message) {
         view_.beep();
@@ -98,7 +108,7 @@ void Calculator::PushBBtn(int code) {
         PushBBtn(kAllClear);
     };
     try {
-        ProcBtn(code);
+        work();
     } catch (const ReportedFailure&) {
         // The key stops here; the display keeps its text and the message stays.
     } catch (const CalcFailure& failure) {
@@ -106,8 +116,9 @@ void Calculator::PushBBtn(int code) {
             errors_.ReportMathException(failure);
         else
             failed(FailureMessage(failure));
-    } catch (const std::exception& error) {
-        failed(error.what());
+    } catch (const std::exception&) {
+        // The library's own (English) text is no message for the user.
+        failed(FailureText(FailureKind::Other));
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <random>
 #include <string>
@@ -18,6 +19,7 @@
 #include "formula/function_menu.h"
 #include "formula/operations.h"
 #include "history/history_list.h"
+#include "history/kept_state.h"
 #include "history/log.h"
 #include "settings/settings_model.h"
 #include "values/error_report.h"
@@ -63,6 +65,15 @@ class Calculator : public SheetHost {
     const SettingsSet& currentSet() const override;
     // A set chosen from the set menu; choosing the set in force again re-applies it.
     void selectSet(int index);
+    // The zoom the window now shows the set in force at (Ctrl + wheel, the
+    // window's size); it changes nothing else and is saved with the set.
+    void setZoom(int percent) {
+        settings_.SetTable[static_cast<std::size_t>(currentSetIndex_)].Zoom = percent;
+    }
+
+    // The guide bar positions the layout worked out for a set that left them
+    // to it (a negative GXPos or GYPos); a later save writes them.
+    void keepGuideBarPositions(int gxPos, int gyPos);
 
     // Display metrics measured by the front end's layout.
     void setGeometry(const DisplayGeometry& geometry);
@@ -78,6 +89,13 @@ class Calculator : public SheetHost {
     void PushBBtn(int code);
     // The dispatcher.
     void ProcBtn(int code);
+    // Paste: the clipboard's text (or `text`) read as one number of the mode
+    // and entered as if typed; a text that is not one number leaves the
+    // display and says why in the message line.
+    void pasteClipboard();
+    void pasteText(std::string_view text);
+    // "数値をコピー": the display's number as a spreadsheet reads it.
+    void copyPlainNumber();
     // Keyboard keys, by Windows virtual-key code. A release pairs with the
     // last key-down of the same key and acts with the modifiers held then.
     void keyDown(int virtualKey, unsigned modifiers);
@@ -111,8 +129,15 @@ class Calculator : public SheetHost {
     // Feeds the selected line into the keypad: a value as typed, an operation
     // line as its key.
     void replayHistoryLine();
+    // "式をコピー": the selected line of the current list onto the clipboard,
+    // as the list shows it; nothing when no line is selected.
+    void copyHistoryLine();
     void writeHistoryFile();
     void readHistoryFile();
+    // The history lists and memory registers to keep across a restart, each
+    // list capped at MaxLineH as the window caps it; and putting them back.
+    KeptState keptState() const;
+    void restoreKeptState(const KeptState& state);
     // Logging on asks for the file; the result is whether logging is on.
     bool setLogging(bool on);
 
@@ -142,6 +167,8 @@ class Calculator : public SheetHost {
     void seedRandom(std::uint32_t seed) { random_.seed(seed); }
 
   private:
+    // Runs a key's work under the error protection of PushBBtn.
+    void guarded(const std::function<void()>& work);
     // The view, for the formula sheet's clipboard and file dialogs.
     View& view() override { return view_; }
     void applySettings();
@@ -182,6 +209,7 @@ class Calculator : public SheetHost {
     void FunctionKeyRow(int row);
     int checkedFunctionGroup();
     void applyModeFace();
+    void describeKeys();
 
     void setDisplay(std::string text);
     void setPanel(int part, std::string_view text) { status_.setPanel(part, text); }

@@ -28,10 +28,8 @@ void Calculator::digit(int code) {
     if (state_.entryState < 0) ProcBtn(kAllClear);
     if (!Typing(state_.entryState)) {
         setDisplay(EntryPrefixOf(values_, state_.displayText, true) + ch);
-        state_.entryState = OperandStarted(state_.entryState);
+        state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
         DspMsg("", kMessageClear);
-        if (state_.entryState == kSecondOperand && state_.pendingOperator < 0)
-            state_.entryState = kFirstOperand;
         return;
     }
     if (!ChkDgts(0)) return;
@@ -57,7 +55,7 @@ void Calculator::decimalPoint() {
     }
     if (!Typing(state_.entryState)) {
         setDisplay(EntryPrefixOf(values_, text, false) + "0.");
-        state_.entryState = OperandStarted(state_.entryState);
+        state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
         return;
     }
     // Only the number being typed is looked at: a result or first operand

@@ -59,7 +59,7 @@ void Calculator::replayHistoryLine() {
     const std::string text = StripLineNumber(line);
     if (text.empty() || text.front() != '#') {
         setDisplay(text);
-        state_.entryState = OperandStarted(state_.entryState);
+        state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
     } else {
         bool unreadable = false;
         const int code = ReplayCode(text, unreadable);
@@ -100,6 +100,12 @@ bool Calculator::setLogging(bool on) {
     }
     view_.changed(kLogChanged);
     return log_.active();
+}
+
+void Calculator::copyHistoryLine() {
+    const HistoryList& list = history_.current();
+    if (list.selected < 0 || list.selected >= static_cast<int>(list.lines.size())) return;
+    view_.setClipboard(list.lines[static_cast<std::size_t>(list.selected)]);
 }
 
 }  // namespace tavrik

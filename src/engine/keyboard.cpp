@@ -52,8 +52,11 @@ void Calculator::keyUp(int virtualKey) {
     const std::string_view modeChar =
         utf8::DropFirst(text, static_cast<std::size_t>(ModeIndex(mode())));
     if (modeChar.empty()) return;
-    const int code = CodeOfKeyChar(modeChar.front());
-    if (code > 0) PushBBtn(code);
+    const int code = CodeOfKeyTableChar(modeChar.front());
+    if (code == kPaste)
+        pasteClipboard();
+    else if (code > 0)
+        PushBBtn(code);
 }
 
 }  // namespace tavrik

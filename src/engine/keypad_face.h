@@ -12,6 +12,7 @@ struct KeyFace {
     int code = 0;  // the ButtonCode a click sends
     bool enabled = true;
     bool underlined = false;
+    std::string description;  // what the key does now (KeyDescription)
 };
 
 // Index = the key's tag 1..35; element 0 unused.

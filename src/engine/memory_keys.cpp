@@ -28,7 +28,7 @@ void Calculator::recallMemory(int slot) {
     }
     WriteLog(state_.displayText + " (MC) [" + fitted + "]");
     setDisplay(std::move(fitted));
-    state_.entryState = OperandStarted(state_.entryState);
+    state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
 }
 
 void Calculator::memoryAddSubtract(int code) {
@@ -64,7 +64,7 @@ void Calculator::memoryAddSubtract(int code) {
 
 void Calculator::memoryRecallKey() {
     recallMemory(memory_.current);
-    state_.entryState = OperandStarted(state_.entryState);
+    state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
 }
 
 void Calculator::memoryClearKey() {

@@ -3,6 +3,7 @@
 
 #include "engine/button_codes.h"
 #include "engine/calculator.h"
+#include "engine/key_descriptions.h"
 #include "values/number_text.h"
 #include "values/utf8.h"
 
@@ -122,6 +123,7 @@ void Calculator::FunctionKeyRow(int row) {
         }
         key.underlined = false;
     }
+    describeKeys();
     view_.changed(kKeypadChanged);
 }
 
@@ -135,7 +137,15 @@ void Calculator::applyModeFace() {
     keypad_[kPercent].enabled = face.percent;
     keypad_[kMemorySubtract].enabled = face.memorySubtract;
     keypad_[kMemoryAdd].caption = face.memoryAdd;
+    describeKeys();
     view_.changed(kKeypadChanged);
+}
+
+void Calculator::describeKeys() {
+    for (int tag = 1; tag <= kOnScreenKeys; ++tag) {
+        KeyFace& key = keypad_[static_cast<std::size_t>(tag)];
+        key.description = KeyDescription(mode(), key, settings_);
+    }
 }
 
 void Calculator::radixKey(int code) {
@@ -169,7 +179,7 @@ void Calculator::ProcBtnF(int code) {
     if (state_.entryState < 0) ProcBtn(kAllClear);
     if (ResultOrPending(state_.entryState)) {
         setDisplay(EntryPrefixOf(values_, state_.displayText, false) + letter);
-        state_.entryState = OperandStarted(state_.entryState);
+        state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
         setPanel(2, "");
         return;
     }

@@ -58,7 +58,7 @@ void Calculator::operatorStep(int k) {
 
 void Calculator::numericOperatorStep(int k) {
     CalcState& s = state_;
-    if (s.lastFunctionCode > 0) s.entryState = OperandStarted(s.entryState);
+    if (s.lastFunctionCode > 0) s.entryState = OperandStarted(s.entryState, s.pendingOperator);
     switch (s.entryState) {
         case kResultShown:
             if (IsRepeatKey(k)) {

@@ -62,7 +62,7 @@ void Calculator::timeUnitKey(int code) {
         typed = TrimTrailingZeros(text) + std::to_string(current) + std::string(unit);
     }
     setDisplay(std::move(typed));
-    state_.entryState = OperandStarted(state_.entryState);
+    state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
 }
 
 void Calculator::dateUnitKey(int code) {
@@ -73,7 +73,7 @@ void Calculator::dateUnitKey(int code) {
     if (!StartsWithC(text)) {
         if (bare.empty()) return;
         setDisplay(text + std::string(unit));
-        state_.entryState = OperandStarted(state_.entryState);
+        state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
         return;
     }
     const bool typed = !bare.empty();
@@ -105,7 +105,7 @@ void Calculator::dateUnitKey(int code) {
         else
             setDisplay(text + std::string(unit));
     }
-    state_.entryState = OperandStarted(state_.entryState);
+    state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
 }
 
 void Calculator::weekdayKey() {

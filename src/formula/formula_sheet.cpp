@@ -1,17 +1,22 @@
 #include "formula/formula_sheet.h"
 
 #include <algorithm>
+#include <string>
 
 #include "formula/evaluator.h"
 #include "formula/normalise.h"
 #include "formula/sheet_text.h"
 #include "values/math_error.h"
+#include "values/message_line.h"
 #include "values/number_text.h"
 #include "values/utf8.h"
 
 namespace tavrik {
 
 namespace {
+
+constexpr std::string_view kNeedsFunctionKeysMessage =
+    "累乗・平方根・関数は式パネルでは計算できません。関数キー（A〜F）をお使いください";
 
 // The calculator's value rules with decimal mode and no radix selection.
 ValueRules DecimalRules(const ValueRules& rules) {
@@ -68,7 +73,13 @@ bool FormulaSheet::plusFormula() const {
 }
 
 std::optional<std::string> FormulaSheet::answer(std::string_view source, bool resultOnNewLine) {
-    const std::string formula = NormaliseFormula(source).formula;
+    if (source.size() > kMaxFormulaLineLength && utf8::Length(source) > kMaxFormulaLineLength) {
+        skippedLongLine_ = true;
+        return std::nullopt;
+    }
+    const NormalisedFormula normalised = NormaliseFormula(source);
+    runNeedsFunctionKeys_ = runNeedsFunctionKeys_ || normalised.needsFunctionKeys;
+    const std::string& formula = normalised.formula;
     if (formula.empty()) return std::nullopt;
     const ValueRules rules = DecimalRules(host_.values().rules);
     const ValueContext values{rules, host_.values().services};
@@ -95,6 +106,8 @@ long double FormulaSheet::displayValue(const ValueContext& decimal) {
 
 void FormulaSheet::RunFormulaPanel() {
     runX_.reset();
+    skippedLongLine_ = false;
+    runNeedsFunctionKeys_ = false;
     // Answers written before a failure stay, so the view hears of them either way.
     try {
         if (selLength_ > 0)
@@ -104,6 +117,15 @@ void FormulaSheet::RunFormulaPanel() {
     } catch (...) {
         host_.view().changed(kSheetChanged);
         throw;
+    }
+    // Shown after the run, so that no later formula text replaces it.
+    if (runNeedsFunctionKeys_)
+        host_.values().services.status.DspMsg(kNeedsFunctionKeysMessage, kMessageInfo);
+    if (skippedLongLine_) {
+        host_.values().services.status.DspMsg("長すぎる行は計算しません（1 行 " +
+                                                  std::to_string(kMaxFormulaLineLength) +
+                                                  " 文字まで）",
+                                              kMessageInfo);
     }
     host_.view().changed(kSheetChanged);
 }

@@ -63,6 +63,9 @@ class FormulaSheet {
 
     // "実行": evaluates the selection, or every line from the last up, with
     // the decimal value rules; the calculator's own rules stay untouched.
+    // Lines longer than kMaxFormulaLineLength are left as notes, and a line
+    // with a power, root or named function gets no answer; the message part
+    // of the status bar says why.
     // A failure to format a result ends the run (CalcFailure) with the lines
     // already answered kept.
     void RunFormulaPanel();
@@ -93,6 +96,9 @@ class FormulaSheet {
     std::optional<bool> plusFormula_;
     bool doubleClicked_ = false;
     std::optional<long double> runX_;
+    bool skippedLongLine_ = false;  // a line of the run was too long to answer
+    // A line of this run needed the function keys.
+    bool runNeedsFunctionKeys_ = false;
 };
 
 }  // namespace tavrik

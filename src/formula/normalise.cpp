@@ -8,8 +8,23 @@ namespace tavrik {
 
 namespace {
 
+// The token of "^", "＾" and "√": notations the evaluator does not have.
+constexpr char kPowerOrRoot = '^';
+// The token of a character of a note (a letter, kana, kanji, other symbols);
+// blanks and line breaks are ' '. Both have no meaning in a formula.
+constexpr char kNote = 'n';
+
+bool IsBlank(UChar32 c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == 0x3000;
+}
+
+bool IsLatinLetter(UChar32 c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= 0xFF21 && c <= 0xFF3A) ||
+           (c >= 0xFF41 && c <= 0xFF5A);
+}
+
 // One input character as a token character; everything without a meaning in
-// a formula is a blank. The full-width forms are those of the Shift-JIS code
+// a formula is a blank or a note. The full-width forms are those of the Shift-JIS code
 // page, where "－" (0x817C) is read as U+FF0D or U+2212 depending on the table.
 char MapCharacter(UChar32 c) {
     if (c >= '0' && c <= '9') return static_cast<char>(c);
@@ -55,8 +70,12 @@ char MapCharacter(UChar32 c) {
             return '=';
         case 0xFF0C:
             return ',';
+        case '^':
+        case 0xFF3E:
+        case 0x221A:
+            return kPowerOrRoot;
         default:
-            return ' ';
+            return IsBlank(c) ? ' ' : kNote;
     }
 }
 
@@ -73,6 +92,8 @@ class Scanner {
 
     // Takes one token; false once the formula is complete and scanning stops.
     bool take(char token, std::size_t position);
+    // The formula part names a function the evaluator does not have.
+    void markFunction() { needsFunctionKeys_ = true; }
     NormalisedFormula finish(std::size_t textLength);
 
   private:
@@ -86,6 +107,8 @@ class Scanner {
         numPoint_ = false;
     }
     bool outEndsWith(char c) const { return outLength_ > 0 && buffer_[outLength_ - 1] == c; }
+    bool startsOperandAfterOperand(char token) const;
+    bool outEndsWithOperand() const;
     void flush();
     void discard(std::size_t position);
     void advanceStage() {
@@ -102,7 +125,27 @@ class Scanner {
     int stage_ = 0;
     char lastToken_ = 0;
     std::size_t discardedAt_ = kNoError;
+    bool needsFunctionKeys_ = false;
+    // The operand after a "^" or "√" belongs to the same formula part.
+    bool joinNextOperand_ = false;
+    // A note stands between the last token of `out` and the next one.
+    bool noteSinceOut_ = false;
 };
+
+bool Scanner::outEndsWithOperand() const {
+    if (outLength_ == 0) return false;
+    const char last = buffer_[outLength_ - 1];
+    return (last >= '0' && last <= '9') || last == '.' || last == 'X' || last == ')';
+}
+
+// A number or X that would follow an operand with no operator between, as the
+// 1,200 of "5月の売上 1,200": the two never make one number. A bracket after
+// an operand and a note, as in "第3四半期 (2+3)*4", starts an operand too.
+bool Scanner::startsOperandAfterOperand(char token) const {
+    const bool operand = (token >= '0' && token <= '9') || token == 'X';
+    if (!(operand || (token == '(' && noteSinceOut_)) || numLength_ > 0) return false;
+    return outEndsWithOperand();
+}
 
 Scanner::Action Scanner::choose(char token) {
     if (token >= '0' && token <= '9') {
@@ -165,7 +208,21 @@ void Scanner::discard(std::size_t position) {
 }
 
 bool Scanner::take(char token, std::size_t position) {
+    if (token == kPowerOrRoot) {
+        needsFunctionKeys_ = joinNextOperand_ = true;
+        return true;
+    }
+    const bool joined = joinNextOperand_;
+    if (token != ' ') joinNextOperand_ = false;
+    if (!joined && startsOperandAfterOperand(token)) {
+        // A complete formula ends before the new operand, the rest of the line
+        // being a note; before that, what was read is a note, and the scan
+        // starts again at the new operand.
+        if (stage_ == 3) return false;
+        discard(position);
+    }
     lastToken_ = token;
+    if (token != ' ') noteSinceOut_ = token == kNote;
     const Action action = choose(token);
     if (numLength_ > 0 && action != Action::ContinueNumber) flush();
     switch (action) {
@@ -200,7 +257,8 @@ NormalisedFormula Scanner::finish(std::size_t textLength) {
         if (depth_ == 1) write(')');
         if (depth_ > 1) stage_ = 0;
     }
-    if (stage_ != 3) return {{}, discardedAt_ == kNoError ? textLength : discardedAt_};
+    if (stage_ != 3 || needsFunctionKeys_)
+        return {{}, discardedAt_ == kNoError ? textLength : discardedAt_, needsFunctionKeys_};
 
     buffer_.resize(outLength_);
     if (buffer_.find("()") != std::string::npos) {
@@ -225,10 +283,14 @@ NormalisedFormula NormaliseFormula(std::string_view text) {
     const auto* s = reinterpret_cast<const std::uint8_t*>(text.data());
     const auto length = static_cast<std::int32_t>(text.size());
     std::size_t position = 0;
+    UChar32 previous = 0;
     for (std::int32_t i = 0; i < length; ++position) {
         UChar32 c;
         U8_NEXT(s, i, length, c);
-        if (!scanner.take(MapCharacter(c), position)) return scanner.finish(position + 1);
+        const char token = MapCharacter(c);
+        if (token == '(' && IsLatinLetter(previous)) scanner.markFunction();
+        if (!scanner.take(token, position)) return scanner.finish(position + 1);
+        previous = c;
     }
     return scanner.finish(position);
 }

@@ -18,6 +18,10 @@ struct NormalisedFormula {
     // With an empty formula: the character where the last incomplete attempt
     // was given up, or the length of the text. kNoError otherwise.
     std::size_t errorPosition = kNoError;
+    // The formula part holds a power ("^"), a root ("√") or a named function (a
+    // Latin word directly before "("), which the evaluator has no notation for:
+    // the formula is then empty rather than a different sum.
+    bool needsFunctionKeys = false;
 };
 
 NormalisedFormula NormaliseFormula(std::string_view text);

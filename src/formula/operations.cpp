@@ -168,6 +168,14 @@ long double F(Compute compute) {
     return Checked(compute);
 }
 
+// Each logarithm is a step of its own, so that the first failure is the one
+// reported: ln 0 is a division by zero, whichever operand is 0.
+long double LogarithmToBase(long double base, long double y) {
+    const long double lnY = F([&] { return std::log(Fresh(y)); });
+    const long double lnBase = F([&] { return std::log(Fresh(base)); });
+    return F([&] { return Fresh(lnY) / Fresh(lnBase); });
+}
+
 long double UserFunction(Ctx& ctx, int code, long double x, long double y) {
     const std::string& formula =
         ctx.userFormulas[static_cast<std::size_t>(code - kFirstUserFunction)];
@@ -243,7 +251,7 @@ constexpr Operation kOperations[] = {
     {135, "ln_1p", 1, UNARY(F([&] { return std::log1p(Fresh(x)); }))},
     {136, "log2", 1, UNARY(F([&] { return std::log2(Fresh(x)); }))},
     {137, "log10", 1, UNARY(F([&] { return std::log10(Fresh(x)); }))},
-    {138, "log_base", 2, BINARY(F([&] { return std::log(Fresh(y)) / std::log(Fresh(x)); }))},
+    {138, "log_base", 2, BINARY(LogarithmToBase(x, y))},
     {139, "power", 2, BINARY(Power(x, y))},
     {141, "seed", 1, [](Ctx& ctx, int, long double x, long double) { return Seed(ctx, x); }},
     {142, "random", 1, [](Ctx& ctx, int, long double, long double) { return Uniform(ctx.random); }},
@@ -307,6 +315,10 @@ static_assert(std::ranges::adjacent_find(kOperations, std::equal_to<>{}, &Operat
 
 }  // namespace
 
+std::span<const Operation> Operations() {
+    return kOperations;
+}
+
 const Operation* FindOperation(int code) {
     const auto found = std::ranges::lower_bound(kOperations, code, std::less<>{}, &Operation::code);
     return found != std::ranges::end(kOperations) && found->code == code ? found : nullptr;
@@ -333,8 +345,10 @@ long double ApplyOperator(OperationContext& ctx, int code, long double x, long d
     } catch (const CalcFailure& failure) {
         ctx.errors.ReportMathException(failure);
         return x;
-    } catch (const std::exception& error) {
-        ctx.errors.ReportMathException(CalcFailure(FailureKind::Other, error.what()));
+    } catch (const std::exception&) {
+        // The library's own (English) text is no message for the user.
+        ctx.errors.ReportMathException(
+            CalcFailure(FailureKind::MathError, FailureText(FailureKind::MathError)));
         return x;
     }
     ctx.status.DspMsg(GeneralForm(result, 15), kMessageInfo);

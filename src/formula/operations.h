@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <random>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,7 @@ struct OperationContext {
 
 // Codes 109 … 114: the user functions FStr1 … FStr6.
 inline constexpr int kFirstUserFunction = 109;
+inline constexpr int kUserFunctions = 6;
 // The arity of a user function: 2 when its formula uses Y, else 1.
 inline constexpr int kArityOfFormula = 0;
 
@@ -42,6 +44,9 @@ struct Operation {
     int arity;              // operands taken: 1, 2 or kArityOfFormula
     long double (*compute)(OperationContext& ctx, int code, long double x, long double y);
 };
+
+// Every operation, by rising code.
+std::span<const Operation> Operations();
 
 // The operation of `code`; nothing for a code without one.
 const Operation* FindOperation(int code);

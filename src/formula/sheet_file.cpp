@@ -3,6 +3,7 @@
 #include "formula/sheet_text.h"
 #include "textfile/cp932.h"
 #include "textfile/file_io.h"
+#include "textfile/lost_characters.h"
 
 namespace tavrik {
 
@@ -10,7 +11,12 @@ bool FormulaSheet::WriteFormulaFile() {
     View& view = host_.view();
     const auto path = view.askPath(FileDialogKind::Save, "ファイル書込", "*.txt");
     if (!path) return false;
-    const std::string bytes = cp932::Encode(WithLineBreaks(text_));
+    const std::string text = WithLineBreaks(text_);
+    // Asked before the file is touched: refusing keeps the file as it was.
+    const std::vector<std::string> lost = LostCharacters(text);
+    if (!lost.empty() && !view.messageBox(BoxKind::Confirmation, LostCharactersQuestion(lost)))
+        return false;
+    const std::string bytes = cp932::Encode(text);
     if ((bytes.empty() && !text_.empty()) || !WriteFileAtomically(*path, bytes)) {
         view.messageBox(BoxKind::Error, "ファイルが作成できませんでした");
         return false;

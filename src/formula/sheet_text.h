@@ -15,6 +15,11 @@ inline constexpr std::string_view kLineBreak = "\r\n";
 // bound for a file that never ends.
 inline constexpr std::size_t kMaxSheetFileBytes = std::size_t{64} << 20;
 
+// The longest line a run answers, in characters: far beyond any formula
+// typed or pasted, while evaluating a line takes memory many times its
+// length. A longer line is left as a note.
+inline constexpr std::size_t kMaxFormulaLineLength = 65'536;
+
 // The lines of a text: the pieces between line breaks; a break at the very
 // end does not start another line.
 std::vector<std::string_view> SheetLines(std::string_view text);

@@ -1,11 +1,21 @@
 #include "history/history_file.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <new>
+#include <optional>
 
+#include "textfile/cp932.h"
 #include "textfile/file_io.h"
 #include "textfile/text_file.h"
 
 namespace tavrik {
+namespace {
+
+constexpr std::string_view kHeaderStart = "*** Tavrik 履歴 ";
+constexpr std::string_view kModeMarker = "Mode:";
+
+}  // namespace
 
 std::string TimestampText(const DateTime& t) {
     char text[32];
@@ -27,8 +37,8 @@ bool WriteHistoryFile(const std::filesystem::path& path, CalcMode mode, const Hi
     constexpr std::size_t kWriteBlock = 64 * 1024;
     AppendFile file;
     if (!file.open(path)) return false;
-    file.addLine("*** Tavrik 履歴 " + TimestampText(now));
-    file.addLine(std::string("Mode:") + static_cast<char>(mode));
+    file.addLine(std::string(kHeaderStart) + TimestampText(now));
+    file.addLine(std::string(kModeMarker) + static_cast<char>(mode));
     bool written = true;
     for (const auto& line : lines) {
         file.addLine(StripLineNumber(line));
@@ -39,19 +49,35 @@ bool WriteHistoryFile(const std::filesystem::path& path, CalcMode mode, const Hi
 
 FileFailure ReadHistoryFile(const std::filesystem::path& path, CalcMode mode,
                             const std::function<bool(std::string_view)>& add) {
-    const FileRead read = ReadFile(path);
-    if (!read.ok()) return read.failure;
-    const auto lines = SplitTextLines(read.bytes);
-    if (!lines) return FileFailure::NotConverted;
-    const std::string modeLine = std::string("Mode:") + static_cast<char>(mode);
-    bool matching = false;
-    for (const auto& line : *lines) {
-        if (line.find("Mode:") != std::string::npos) {
-            matching = line.find(modeLine) != std::string::npos;
-            continue;
+    try {
+        std::optional<std::string> text;
+        {
+            const FileRead read = ReadFile(path, kMaxHistoryFileBytes);
+            if (!read.ok()) return read.failure;
+            text = cp932::Decode(read.bytes);
+        }  // the bytes go before the lines are added
+        if (!text) return FileFailure::NotConverted;
+        std::string_view rest = *text;
+        if (!rest.ends_with('\n') && rest.find(kHeaderStart) != std::string_view::npos)
+            rest = rest.substr(0, rest.rfind('\n') + 1);
+        const std::string modeLine = std::string(kModeMarker) + static_cast<char>(mode);
+        bool matching = false;
+        while (!rest.empty()) {
+            const std::size_t end = std::min(rest.find('\n'), rest.size());
+            std::string_view line = rest.substr(0, end);
+            rest.remove_prefix(std::min(end + 1, rest.size()));
+            if (line.ends_with('\r')) line.remove_suffix(1);
+            if (line.find(kModeMarker) != std::string_view::npos) {
+                matching = line.find(modeLine) != std::string_view::npos;
+                continue;
+            }
+            if (!matching || line.empty() || line.find("Tavrik") != std::string_view::npos)
+                continue;
+            if (!add(StripLineNumber(line))) break;
         }
-        if (!matching || line.empty() || line.find("Tavrik") != std::string::npos) continue;
-        if (!add(StripLineNumber(line))) break;
+    } catch (const std::bad_alloc&) {
+        // The lines added so far stay; the rest did not fit in memory.
+        return FileFailure::TooLarge;
     }
     return FileFailure::None;
 }

@@ -2,6 +2,7 @@
 // history list, appended by every write.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -25,9 +26,16 @@ std::string StripLineNumber(std::string_view line);
 bool WriteHistoryFile(const std::filesystem::path& path, CalcMode mode, const HistoryLines& lines,
                       const DateTime& now);
 
+// The largest history file read back: years of calculations, yet a bound for
+// a file picked by mistake (a disk image, a sparse file of many gigabytes).
+inline constexpr std::size_t kMaxHistoryFileBytes = std::size_t{256} << 20;
+
 // Reads the lines of every section written for `mode`, in file order, handing
 // each to `add` until it refuses one. Why nothing was read, when the file
-// cannot be used.
+// cannot be used; TooLarge also when its lines do not fit in memory.
+// In a file that holds a section header of ours, a last line without its
+// line end is the rest of a write cut short and is not read; a file written
+// by another tool is read to its last line.
 FileFailure ReadHistoryFile(const std::filesystem::path& path, CalcMode mode,
                             const std::function<bool(std::string_view)>& add);
 

@@ -81,4 +81,12 @@ bool History::AddHList(std::string_view text, int kind) {
     return true;
 }
 
+void History::restore(CalcMode mode, HistoryLines lines, int counter) {
+    HistoryList& list = lists_[static_cast<std::size_t>(ModeIndex(mode))];
+    list.lines = std::move(lines);
+    list.counter = counter;
+    list.selected = -1;
+    view_.changed(kHistoryChanged);
+}
+
 }  // namespace tavrik

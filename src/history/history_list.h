@@ -56,6 +56,9 @@ class History {
 
     void select(int index);
 
+    // Puts back a list kept from an earlier run, with its line counter.
+    void restore(CalcMode mode, HistoryLines lines, int counter);
+
     // Removes every line of the current list and restarts its numbering.
     void clear();
     // Deletes the selected line, then any AC line left at the top of the list

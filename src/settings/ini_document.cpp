@@ -1,6 +1,8 @@
 #include "settings/ini_document.h"
 
 #include <algorithm>
+#include <iterator>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 
@@ -64,10 +66,11 @@ IniDocument::Line IniDocument::MakeLine(std::string text) {
 IniDocument IniDocument::Parse(std::string_view text) {
     IniDocument document;
     while (!text.empty()) {
-        const auto end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-        if (line.ends_with('\r')) line.remove_suffix(1);
+        const auto end = text.find_first_of("\r\n");
+        const std::string_view line = text.substr(0, end);
+        std::size_t endLength = 0;
+        if (end != std::string_view::npos) endLength = text.substr(end).starts_with("\r\n") ? 2 : 1;
+        text.remove_prefix(line.size() + endLength);
 
         if (IsHeader(line)) {
             std::string name = HeaderName(line);
@@ -144,18 +147,24 @@ std::optional<std::string> IniDocument::Read(std::string_view section, std::stri
     return std::nullopt;
 }
 
+IniDocument::Line IniDocument::EntryLine(std::string_view key, std::string_view value) {
+    return MakeLine(SingleLine(key) + "=" + SingleLine(value));
+}
+
+IniDocument::Section& IniDocument::AddSection(std::string_view section, std::string foldedName) {
+    auto& last = sections_.empty() ? preamble_ : sections_.back().lines;
+    if (!last.empty() && !IsBlank(last.back().text)) last.push_back(MakeLine({}));
+    const std::string name = SingleLine(section);
+    sections_.push_back({"[" + name + "]", name, std::move(foldedName), {}});
+    return sections_.back();
+}
+
 void IniDocument::Write(std::string_view section, std::string_view key, std::string_view value) {
-    Line line = MakeLine(SingleLine(key) + "=" + SingleLine(value));
+    Line line = EntryLine(key, value);
     if (line.foldedKey.empty()) return;  // not a key name (empty, or a comment)
-    const std::string foldedSection = FoldCase(section);
+    std::string foldedSection = FoldCase(section);
     Section* target = FindSection(foldedSection);
-    if (!target) {
-        auto& last = sections_.empty() ? preamble_ : sections_.back().lines;
-        if (!last.empty() && !IsBlank(last.back().text)) last.push_back(MakeLine({}));
-        const std::string name = SingleLine(section);
-        sections_.push_back({"[" + name + "]", name, foldedSection, {}});
-        target = &sections_.back();
-    }
+    if (!target) target = &AddSection(section, std::move(foldedSection));
     auto& lines = target->lines;
     const auto existing = std::find_if(
         lines.begin(), lines.end(), [&](const Line& l) { return l.foldedKey == line.foldedKey; });
@@ -181,16 +190,49 @@ void IniDocument::EraseSection(std::string_view section) {
     std::erase_if(sections_, [&](const Section& s) { return s.foldedName == folded; });
 }
 
-void IniDocument::ClearSection(std::string_view section) {
-    const std::string folded = FoldCase(section);
-    bool kept = false;
-    std::erase_if(sections_, [&](Section& s) {
+void IniDocument::RewriteSection(std::string_view section, const std::vector<IniEntry>& entries,
+                                 const std::function<bool(std::string_view foldedKey)>& owned) {
+    std::vector<Line> written;
+    std::unordered_map<std::string, std::size_t> writtenIndex;
+    for (const IniEntry& entry : entries) {
+        Line line = EntryLine(entry.name, entry.value);
+        if (line.foldedKey.empty() || writtenIndex.contains(line.foldedKey)) continue;
+        writtenIndex.emplace(line.foldedKey, written.size());
+        written.push_back(std::move(line));
+    }
+
+    std::string folded = FoldCase(section);
+    bool first = true;
+    std::erase_if(sections_, [&](const Section& s) {
         if (s.foldedName != folded) return false;
-        if (kept) return true;
-        kept = true;
-        s.lines.clear();
-        return false;
+        return !std::exchange(first, false);
     });
+    Section* target = FindSection(folded);
+    if (!target) target = &AddSection(section, std::move(folded));
+
+    // The kept lines that precede each written key, and those after the last one.
+    // An owned key that is not written again (or a repeat of one) goes with
+    // its line; what preceded it moves on to the next written key.
+    std::vector<std::vector<Line>> before(written.size());
+    std::vector<bool> placed(written.size(), false);
+    std::vector<Line> pending;
+    for (Line& line : target->lines) {
+        if (line.foldedKey.empty() || !owned(line.foldedKey)) {
+            pending.push_back(std::move(line));
+            continue;
+        }
+        const auto found = writtenIndex.find(line.foldedKey);
+        if (found == writtenIndex.end() || placed[found->second]) continue;
+        placed[found->second] = true;
+        before[found->second] = std::exchange(pending, {});
+    }
+    std::vector<Line> lines;
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        std::move(before[i].begin(), before[i].end(), std::back_inserter(lines));
+        lines.push_back(std::move(written[i]));
+    }
+    std::move(pending.begin(), pending.end(), std::back_inserter(lines));
+    target->lines = std::move(lines);
 }
 
 }  // namespace tavrik

@@ -5,6 +5,7 @@
 // sections, unknown keys, comments and blank lines keep their text and order.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,7 +20,7 @@ struct IniEntry {
 
 class IniDocument {
   public:
-    // Lines end with LF or CR LF; the text is UTF-8.
+    // Lines end with CR LF, LF or CR alone; the text is UTF-8.
     static IniDocument Parse(std::string_view text);
 
     // Every line followed by CR LF.
@@ -41,9 +42,14 @@ class IniDocument {
     void DeleteKey(std::string_view section, std::string_view key);
     // Removes every section of that name with all its lines.
     void EraseSection(std::string_view section);
-    // Removes every line of the section but keeps its place in the file (and
-    // removes any later section of the same name).
-    void ClearSection(std::string_view section);
+    // Puts `entries`, in their order, in place of every line of a key that
+    // `owned` names, keeping the section's place in the file (a later section
+    // of the same name goes). Every other line (a comment, a blank line, a key
+    // of another owner) stays in front of the written key it preceded, or at
+    // the end when no written key followed it. A missing section is added as
+    // Write adds one.
+    void RewriteSection(std::string_view section, const std::vector<IniEntry>& entries,
+                        const std::function<bool(std::string_view foldedKey)>& owned);
 
   private:
     struct Line {
@@ -58,6 +64,8 @@ class IniDocument {
     };
 
     static Line MakeLine(std::string text);
+    static Line EntryLine(std::string_view key, std::string_view value);
+    Section& AddSection(std::string_view section, std::string foldedName);
     const Section* FindSection(std::string_view foldedName) const;
     Section* FindSection(std::string_view foldedName);
 

@@ -88,6 +88,13 @@ void VisitSetFields(Set& set, Visitor& visit) {
     visit.Bool("FRBtnF", set.FRBtnF);
     visit.Bool("DblClickF", set.DblClickF);
     visit.Bool("FPlusF", set.FPlusF);
+
+    // Keys added later: absent means the default, and the default is not
+    // written, so that a file without them saves as it was.
+    visit.OptionalInt("Zoom", set.Zoom, kDefaultZoom);
+    visit.OptionalBool("ZoomFit", set.ZoomFit, false);
+    visit.OptionalBool("ManOku", set.ManOku, false);
+    visit.OptionalBool("AutoF", set.AutoF, false);
 }
 
 }  // namespace tavrik

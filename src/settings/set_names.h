@@ -15,7 +15,9 @@ inline constexpr std::string_view kNewSetNamePrefix = "新規作成";
 // The message that refuses `name` for the set now called `currentName`, or
 // nothing when it may be used. `listed` are the names of the sets in the
 // dialog, `sections` the set sections of the file; a name may differ from the
-// set's own name in letter case only.
+// set's own name in letter case only. A new name must come back from the file
+// as it was entered: no blanks at either end, no control character, no "]"
+// and nothing Shift-JIS cannot hold.
 std::optional<std::string> SetNameFault(std::string_view name, std::string_view currentName,
                                         const std::vector<std::string>& listed,
                                         const std::vector<std::string>& sections);

@@ -8,6 +8,13 @@
 #include "textfile/file_io.h"
 
 namespace tavrik {
+namespace {
+
+constexpr const char* kNoSettingsFolder =
+    "設定ファイルの場所がありません（HOME または XDG_CONFIG_HOME を絶対パスで設定してください）。\n"
+    "既定の設定で続けます。設定は保存されません。";
+
+}  // namespace
 
 SettingsFile::SettingsFile(std::filesystem::path iniPath)
     : SettingsFile(iniPath, iniPath.parent_path() / kStarterFileName) {}
@@ -18,12 +25,26 @@ SettingsFile::SettingsFile(std::filesystem::path iniPath, std::filesystem::path 
 SettingsFile::Contents SettingsFile::Read() const {
     std::error_code error;
     if (!std::filesystem::exists(path_, error)) return {};
-    FileRead read = ReadFile(path_);
+    FileRead read = ReadFile(path_, kMaxSettingsFileBytes);
+    return Parse(read);
+}
+
+SettingsFile::Contents SettingsFile::Parse(const FileRead& read) {
     if (!read.ok()) return {{}, {}, read.failure};
     std::optional<ShiftJisText> source = ShiftJisText::Decode(read.bytes);
     if (!source) return {{}, {}, FileFailure::NotConverted};
     IniDocument document = IniDocument::Parse(source->text());
     return {std::move(document), std::move(*source), FileFailure::None};
+}
+
+SettingsFile::Contents SettingsFile::ReadOrStarter() const {
+    Contents contents = Read();
+    if (contents.failure != FileFailure::None || !contents.document.SectionNames().empty())
+        return contents;
+    std::error_code error;
+    if (!std::filesystem::exists(starterPath_, error)) return contents;
+    Contents starter = Parse(ReadFile(starterPath_, kMaxSettingsFileBytes));
+    return starter.failure == FileFailure::None ? std::move(starter) : std::move(contents);
 }
 
 bool SettingsFile::Write(const Contents& contents) const {
@@ -39,7 +60,7 @@ bool SettingsFile::CopyStarter() {
     std::error_code error;
     // A missing starter is no fault: every value then takes its default.
     if (!std::filesystem::exists(starterPath_, error)) return true;
-    const FileRead starter = ReadFile(starterPath_);
+    const FileRead starter = ReadFile(starterPath_, kMaxSettingsFileBytes);
     if (starter.ok() && CreateFileAtomically(path_, starter.bytes)) return true;
     // Another instance may have created the file meanwhile.
     if (std::filesystem::exists(path_, error)) return true;
@@ -49,7 +70,11 @@ bool SettingsFile::CopyStarter() {
 
 GlobalSettings SettingsFile::Load(const GlobalSettings& base) {
     loadProblem_.clear();
-    unusable_ = false;
+    unusable_ = path_.empty();
+    if (unusable_) {
+        loadProblem_ = kNoSettingsFolder;
+        return LoadSettings(IniDocument{}, base, writtenSections_);
+    }
     std::error_code ignored;
     if (!std::filesystem::exists(path_, ignored) && !CopyStarter())
         return LoadSettings(IniDocument{}, base, writtenSections_);
@@ -77,9 +102,27 @@ bool SettingsFile::Save(GlobalSettings& settings) {
     return true;
 }
 
-bool SettingsFile::SaveExitState(const ExitState& state) {
+std::vector<std::string> SettingsFile::LostCharacters(const GlobalSettings& settings) const {
+    if (unusable_) return {};
+    Contents contents = Read();
+    if (contents.failure != FileFailure::None) return {};
+    GlobalSettings saved = settings;
+    std::vector<std::string> written = writtenSections_;
+    SaveSettings(saved, contents.document, written);
+    return contents.source.LostCharacters(contents.document.Text());
+}
+
+bool SettingsFile::SaveSetZooms(const GlobalSettings& settings) {
     if (unusable_) return false;
     Contents contents = Read();
+    if (contents.failure != FileFailure::None) return false;
+    tavrik::SaveSetZooms(settings, contents.document);
+    return Write(contents);
+}
+
+bool SettingsFile::SaveExitState(const ExitState& state) {
+    if (unusable_) return false;
+    Contents contents = ReadOrStarter();
     if (contents.failure != FileFailure::None) return false;
     tavrik::SaveExitState(state, contents.document);
     return Write(contents);

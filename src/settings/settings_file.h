@@ -2,6 +2,7 @@
 // file atomically so that a failed save leaves it as it was.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -14,9 +15,15 @@
 
 namespace tavrik {
 
+// The largest settings file read: a hundred times a file with every key of
+// ten sets, yet a bound for a file that is not one.
+inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{4} << 20;
+
 class SettingsFile {
   public:
     // The starter file defaults to TavrikS.ini in the folder of `iniPath`.
+    // An empty `iniPath` (no folder for the settings) gives the defaults, is
+    // reported at Load and is never written.
     explicit SettingsFile(std::filesystem::path iniPath);
     SettingsFile(std::filesystem::path iniPath, std::filesystem::path starterPath);
 
@@ -40,8 +47,17 @@ class SettingsFile {
     // "ファイルが作成できませんでした". The file and the lists are then unchanged.
     bool Save(GlobalSettings& settings);
 
+    // The characters that Save(settings) would turn into "?" because Shift-JIS
+    // cannot hold them (see LostCharacters); empty when it would keep them all.
+    std::vector<std::string> LostCharacters(const GlobalSettings& settings) const;
+
     // Writes the window state keys; false when the file could not be written.
+    // A file that no longer holds any section (deleted or emptied since Load)
+    // starts again from the starter file, when there is one, rather than
+    // becoming a file of these keys alone.
     bool SaveExitState(const ExitState& state);
+    // Writes the sets' zooms changed since they were read; false as above.
+    bool SaveSetZooms(const GlobalSettings& settings);
 
     // Sections the next Save erases before writing the sets: the loaded sets,
     // then the sets the last Save wrote.
@@ -56,6 +72,9 @@ class SettingsFile {
 
     // An empty document when the file is missing.
     Contents Read() const;
+    static Contents Parse(const FileRead& read);
+    // The file's contents, or the starter's when the file holds no section.
+    Contents ReadOrStarter() const;
     bool Write(const Contents& contents) const;
     // False, with LoadProblem set, when the starter exists but was not copied.
     bool CopyStarter();

@@ -1,6 +1,7 @@
 #include "settings/settings_io.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "settings/color_text.h"
 #include "settings/name_case.h"
@@ -61,14 +62,17 @@ class SetReader {
             field[code] = ReadTextValue(values_, Numbered(key, code), {});
         }
     }
+    void OptionalInt(std::string_view key, int& field, int) { Int(key, field); }
+    void OptionalBool(std::string_view key, bool& field, bool) { Bool(key, field); }
 
   private:
     const ValueList& values_;
 };
 
+// Gathers the set's key lines in table order.
 class SetWriter {
   public:
-    SetWriter(IniDocument& file, std::string_view section) : file_(file), section_(section) {}
+    explicit SetWriter(std::vector<IniEntry>& entries) : entries_(entries) {}
 
     void Letter(std::string_view key, char field) { Put(key, std::string(1, field)); }
     void Int(std::string_view key, int field) { Put(key, std::to_string(field)); }
@@ -82,13 +86,52 @@ class SetWriter {
             if (!field[code].empty()) Put(Numbered(key, code), field[code]);
         }
     }
+    void OptionalInt(std::string_view key, int field, int defaultValue) {
+        if (field != defaultValue) Int(key, field);
+    }
+    void OptionalBool(std::string_view key, bool field, bool defaultValue) {
+        if (field != defaultValue) Bool(key, field);
+    }
 
   private:
-    void Put(std::string_view key, std::string_view value) { file_.Write(section_, key, value); }
+    void Put(std::string_view key, std::string_view value) {
+        entries_.push_back({std::string(key), std::string(value)});
+    }
 
-    IniDocument& file_;
-    std::string_view section_;
+    std::vector<IniEntry>& entries_;
 };
+
+// The folded name of every key a set section may hold, written or not.
+class SetKeyNames {
+  public:
+    std::unordered_set<std::string> names;
+
+    void Letter(std::string_view key, char) { Add(key); }
+    void Int(std::string_view key, int) { Add(key); }
+    void Bool(std::string_view key, bool) { Add(key); }
+    void OptionalInt(std::string_view key, int, int) { Add(key); }
+    void OptionalBool(std::string_view key, bool, bool) { Add(key); }
+    void Colour(std::string_view key, Color) { Add(key); }
+    void Text(std::string_view key, const std::string&) { Add(key); }
+    void StatusBar(std::string_view key, const std::string&) { Add(key); }
+    void Pen(std::string_view key, PenStyle) { Add(key); }
+    void Bounds(std::string_view key, const std::array<std::string, 36>& field) {
+        for (int code = 1; code < static_cast<int>(field.size()); ++code) Add(Numbered(key, code));
+    }
+
+  private:
+    void Add(std::string_view key) { names.insert(FoldCase(key)); }
+};
+
+bool IsSetKey(std::string_view foldedKey) {
+    static const std::unordered_set<std::string> names = [] {
+        SetKeyNames collect;
+        const SettingsSet set;
+        VisitSetFields(set, collect);
+        return std::move(collect.names);
+    }();
+    return names.contains(std::string(foldedKey));
+}
 
 void ReadGlobalScalars(const ValueList& values, GlobalSettings& g) {
     const GlobalSettings defaults;
@@ -109,6 +152,7 @@ void ReadGlobalScalars(const ValueList& values, GlobalSettings& g) {
     g.TPM = ReadBoolValue(values, "TPM", defaults.TPM);
     g.TSR = ReadBoolValue(values, "TSR", defaults.TSR);
     g.KK3 = ReadBoolValue(values, "KK3", defaults.KK3);
+    g.KeepState = ReadBoolValue(values, "KeepState", defaults.KeepState);
     g.Mode = ReadLetterValue(values, "Mode", defaults.Mode);
     g.Trans = ReadBoolValue(values, "Trans", defaults.Trans);
     g.Width = ReadIntValue(values, "Width", defaults.Width);
@@ -160,6 +204,9 @@ void WriteGlobalKeys(const GlobalSettings& g, IniDocument& file) {
     put("TPM", BoolText(g.TPM));
     put("TSR", BoolText(g.TSR));
     put("KK3", BoolText(g.KK3));
+    // Added later: written only when on or already in the file.
+    if (g.KeepState || file.Read(kGlobalSection, "KeepState"))
+        put("KeepState", BoolText(g.KeepState));
 
     // Entries of any other length leave the file's key as it is.
     for (int i = 0; i < kKeyTableSize; ++i) {
@@ -240,14 +287,11 @@ void SaveSettings(GlobalSettings& settings, IniDocument& file,
                   std::vector<std::string>& writtenSections) {
     WriteGlobalKeys(settings, file);
 
-    // The sections written last time are emptied, not erased at once: a set
-    // written again keeps its place in the file, so the sets that load first
-    // (only ten do) stay the same from one start to the next.
+    // A set written again keeps its section's place in the file, so the sets
+    // that load first (only ten do) stay the same from one start to the next,
+    // and the section keeps the lines the save does not write.
     const std::vector<std::string> previous = std::move(writtenSections);
-    for (const std::string& name : previous) {
-        file.ClearSection(name);
-        RemoveName(settings.SectionList, name);
-    }
+    for (const std::string& name : previous) RemoveName(settings.SectionList, name);
     writtenSections.clear();
 
     const int last = std::min(settings.LastSetIndex, kDefaultSetSlot);
@@ -273,6 +317,24 @@ void SaveExitState(const ExitState& state, IniDocument& file) {
     file.Write(kGlobalSection, "Height", std::to_string(state.Height));
     file.Write(kGlobalSection, "Top", std::to_string(state.Top));
     file.Write(kGlobalSection, "Left", std::to_string(state.Left));
+}
+
+void SaveSetZooms(const GlobalSettings& settings, IniDocument& file) {
+    const std::vector<std::string> sections = file.SectionNames();
+    const int last = std::min(settings.LastSetIndex, kDefaultSetSlot - 1);
+    for (int k = 0; k <= last; ++k) {
+        const SettingsSet& set = settings.SetTable[static_cast<std::size_t>(k)];
+        const bool inFile =
+            std::any_of(sections.begin(), sections.end(),
+                        [&](const std::string& n) { return SameName(n, set.name); });
+        if (set.name.empty() || IsReservedSectionName(set.name) || !inFile) continue;
+        const ValueList values(file.ReadSection(set.name));
+        if (ReadIntValue(values, "Zoom", kDefaultZoom) == set.Zoom) continue;
+        if (set.Zoom == kDefaultZoom)
+            file.DeleteKey(set.name, "Zoom");
+        else
+            file.Write(set.name, "Zoom", std::to_string(set.Zoom));
+    }
 }
 
 SettingsSet ReadSetSection(const ValueList& values, const std::string& name,
@@ -322,6 +384,8 @@ class SingleKeyReader {
             Forward(name, [&] { reader_.Text(name, field[code]); });
         }
     }
+    void OptionalInt(std::string_view key, int& field, int) { Int(key, field); }
+    void OptionalBool(std::string_view key, bool& field, bool) { Bool(key, field); }
 
   private:
     template <typename Read>
@@ -366,6 +430,7 @@ bool ReadGlobalKey(GlobalSettings& g, std::string_view key, const ValueList& val
     take("TPM", result.TPM, read.TPM);
     take("TSR", result.TSR, read.TSR);
     take("KK3", result.KK3, read.KK3);
+    take("KeepState", result.KeepState, read.KeepState);
     take("Mode", result.Mode, read.Mode);
     take("Trans", result.Trans, read.Trans);
     take("Width", result.Width, read.Width);
@@ -404,8 +469,10 @@ bool AssignSettingKey(GlobalSettings& settings, int setIndex, std::string_view k
 
 bool WriteSetSection(const SettingsSet& set, IniDocument& file) {
     if (set.name.empty() || IsReservedSectionName(set.name)) return false;
-    SetWriter writer(file, set.name);
+    std::vector<IniEntry> entries;
+    SetWriter writer(entries);
     VisitSetFields(set, writer);
+    file.RewriteSection(set.name, entries, IsSetKey);
     return true;
 }
 

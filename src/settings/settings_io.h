@@ -44,13 +44,18 @@ bool ReadCaptionFlag(const IniDocument& file);
 GlobalSettings LoadSettings(const IniDocument& file, const GlobalSettings& base,
                             std::vector<std::string>& writtenSections);
 
-// Writes the global keys, then replaces the sections of `writtenSections` by
-// the current sets; updates `SectionList` and `writtenSections` to match.
+// Writes the global keys, then the current sets into their sections, and
+// erases the sections of `writtenSections` that no set is written to any more;
+// updates `SectionList` and `writtenSections` to match.
 void SaveSettings(GlobalSettings& settings, IniDocument& file,
                   std::vector<std::string>& writtenSections);
 
 // Writes Mode, Trans, Width, Height, Top and Left into [Tavrik].
 void SaveExitState(const ExitState& state, IniDocument& file);
+
+// Writes the `Zoom` of every loaded set whose section holds another value
+// (the key goes at 100 %); other keys and sections stay as they are.
+void SaveSetZooms(const GlobalSettings& settings, IniDocument& file);
 
 // One set from its section's values: every field not given by a convertible
 // value takes its default, the dialog marker is clear. Appends `name` to
@@ -64,8 +69,10 @@ SettingsSet ReadSetSection(const ValueList& values, const std::string& name,
 bool AssignSettingKey(GlobalSettings& settings, int setIndex, std::string_view key,
                       std::string_view value);
 
-// Writes the set into the section of its name. A set without a name, or named
-// like a reserved section, is not written (false).
+// Writes the set into the section of its name: its keys in table order, with
+// the section's other lines (comments, keys of other versions) kept in their
+// places and the set keys it no longer has removed. A set without a name, or
+// named like a reserved section, is not written (false).
 bool WriteSetSection(const SettingsSet& set, IniDocument& file);
 
 }  // namespace tavrik

@@ -8,11 +8,14 @@
 namespace tavrik {
 namespace {
 
+// Empty when neither variable names an absolute folder: a relative one would
+// put the settings wherever the program happens to be started.
 std::filesystem::path ConfigHome() {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
     if (xdg && std::filesystem::path(xdg).is_absolute()) return xdg;
     const char* home = std::getenv("HOME");
-    if (home && *home) return std::filesystem::path(home) / ".config";
+    if (home && std::filesystem::path(home).is_absolute())
+        return std::filesystem::path(home) / ".config";
     return {};
 }
 
@@ -39,7 +42,9 @@ std::filesystem::path LocateSettingsFile(const std::filesystem::path& exeDir) {
     if (::access(exeDir.c_str(), W_OK) == 0 &&
         (Exists(beside) || !IsInstalledProgramFolder(exeDir)))
         return beside;
-    const std::filesystem::path folder = ConfigHome() / "tavrik";
+    const std::filesystem::path configHome = ConfigHome();
+    if (configHome.empty()) return {};
+    const std::filesystem::path folder = configHome / "tavrik";
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     return folder / kSettingsFileName;

@@ -18,7 +18,8 @@ std::filesystem::path InstalledDataFolder(const std::filesystem::path& exeDir);
 // is writable and not an installed program folder (one whose starter file
 // lies in the installed data folder rather than beside it). Otherwise
 // $XDG_CONFIG_HOME/tavrik/Tavrik.ini (~/.config/tavrik/ when the variable is
-// unset), creating that folder.
+// unset), creating that folder. Empty when neither XDG_CONFIG_HOME nor HOME
+// names an absolute folder: there is then no place for the settings.
 std::filesystem::path LocateSettingsFile(const std::filesystem::path& exeDir);
 
 // The starter file copied to a missing Tavrik.ini: exeDir/TavrikS.ini when

@@ -36,6 +36,8 @@ inline constexpr int kShiftKeyOffset = 510;
 inline constexpr int kSetSlots = 11;  // slots 0..9 for loaded sets, 10 the default set
 inline constexpr int kDefaultSetSlot = 10;
 
+inline constexpr int kDefaultZoom = 100;  // percent
+
 inline const std::string kDefaultFontName = "ＭＳ Ｐゴシック";
 
 // One display and behaviour profile (one INI section besides [Tavrik]).
@@ -122,6 +124,12 @@ struct SettingsSet {
     bool FRBtnF = true;
     bool DblClickF = true;
     bool FPlusF = false;
+    // "自動計算": the formula panel answers its lines as they are edited.
+    bool AutoF = false;
+
+    int Zoom = kDefaultZoom;  // "倍率": every size the layout takes from the set, in percent
+    bool ZoomFit = false;  // "ウィンドウに合わせる": the zoom follows the window's size
+    bool ManOku = false;   // "万・億表示": the display value also read in 万, 億, 兆 …
 
     // The status bar is hidden when the second character of SBA is "F".
     bool StatusBarShown() const { return SBA.size() < 2 || SBA[1] != 'F'; }
@@ -151,6 +159,9 @@ struct GlobalSettings {
     bool TPM = false;
     bool TSR = false;
     bool KK3 = false;
+    // "終了時に履歴とメモリーを残す": the history lists and memory registers
+    // are kept across a restart.
+    bool KeepState = false;
     char Mode = 'D';
     bool Trans = false;
     int Width = -9999;

@@ -1,34 +1,34 @@
 #include "textfile/file_io.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <optional>
+#include <random>
+#include <string>
 #include <system_error>
-#include <utility>
 
 namespace tavrik {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr mode_t kNewFileMode = 0644;
+constexpr mode_t kNewFileMode = 0666;  // less the umask, as the system creates files
 constexpr mode_t kAnyWriteBit = 0222;
 constexpr std::size_t kReadBlock = 1 << 16;
 // As many links as the system itself follows in one path.
 constexpr int kMaxLinks = 40;
 
-// Temporary files are "<name>.tavrik-save-XXXXXX", so that one left behind
-// by a killed save is recognised as ours and nothing else is.
+// Named temporary files are "<name>.tavrik-save-" and six random letters or
+// digits, so that one left behind by a killed save is recognised as ours and
+// nothing else is.
 constexpr std::string_view kTempMarker = ".tavrik-save-";
-constexpr std::string_view kTempPattern = "XXXXXX";
-// A temporary file this old belongs to no save still running.
-constexpr auto kStaleTempAge = std::chrono::minutes(1);
+constexpr std::size_t kTempSuffixLength = 6;
 
 class FileDescriptor {
   public:
@@ -40,7 +40,6 @@ class FileDescriptor {
     FileDescriptor& operator=(const FileDescriptor&) = delete;
 
     int get() const { return fd_; }
-    bool close() { return ::close(std::exchange(fd_, -1)) == 0; }
 
   private:
     int fd_;
@@ -76,66 +75,153 @@ fs::path FollowLinks(fs::path path) {
     return path;
 }
 
-// The permissions the new file gets: those of the regular, writable file it
-// replaces, or the usual ones for a new file. Nothing when the file must not
-// be replaced. Read-only means without any write permission, so that even
-// a user whom the system lets write everything keeps a file marked read-only.
-std::optional<mode_t> ReplaceableMode(const fs::path& path) {
+// What a save finds at its target: nothing (a new file), or the regular,
+// writable file it replaces, whose permissions and owner the new file keeps.
+// Read-only means without any write permission, so that even a user whom
+// the system lets write everything keeps a file marked read-only.
+struct SaveTarget {
+    bool replaceable = false;
+    std::optional<struct stat> existing;
+};
+
+SaveTarget InspectTarget(const fs::path& path) {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        if (errno == ENOENT) return kNewFileMode;
-        return std::nullopt;
-    }
-    if (!S_ISREG(info.st_mode)) return std::nullopt;
-    if ((info.st_mode & kAnyWriteBit) == 0 || ::access(path.c_str(), W_OK) != 0)
-        return std::nullopt;
-    return info.st_mode & 07777;
+    if (::stat(path.c_str(), &info) != 0) return {errno == ENOENT, std::nullopt};
+    const bool writable = S_ISREG(info.st_mode) && (info.st_mode & kAnyWriteBit) != 0 &&
+                          ::access(path.c_str(), W_OK) == 0;
+    return {writable, info};
 }
 
-bool IsOurStaleTemp(const fs::directory_entry& entry, std::string_view prefix) {
+// A name "<target name>.tavrik-save-" and six random letters or digits.
+std::string TempName(const fs::path& target) {
+    static constexpr std::string_view kLetters =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device random;
+    std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
+    std::string name = target.string() + std::string(kTempMarker);
+    for (std::size_t i = 0; i < kTempSuffixLength; ++i) name += kLetters[pick(random)];
+    return name;
+}
+
+// A file being written beside the target, locked with flock() for as long as
+// this process holds it: a save that finds one of ours unlocked knows that
+// its writer is gone. Unnamed (O_TMPFILE) where the file system has them,
+// so that a save killed before the data is complete leaves nothing behind.
+// New files get 0666 less the umask, as any program's new files do.
+class TempFile {
+  public:
+    explicit TempFile(const fs::path& target) : target_(target) {
+        // The lock is taken before the file has a name; where the file
+        // system has no locks the save goes on without one.
+        if (::access(kOwnFileDescriptors, X_OK) == 0) {
+            fd_ = ::open(FolderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, kNewFileMode);
+            if (fd_ >= 0) {
+                ::flock(fd_, LOCK_EX);
+                return;
+            }
+        }
+        for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+            name_ = TempName(target);
+            fd_ = ::open(name_.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC,
+                         kNewFileMode);
+            if (fd_ < 0) {
+                if (errno == EEXIST) continue;
+                break;
+            }
+            ::flock(fd_, LOCK_EX);
+            // A save that found the file before it was locked removed it: take another name.
+            struct stat info {};
+            if (::fstat(fd_, &info) == 0 && info.st_nlink > 0) return;
+            closeFile();
+        }
+        name_.clear();
+    }
+    ~TempFile() {
+        if (!name_.empty()) ::unlink(name_.c_str());
+        closeFile();
+    }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    bool ok() const { return fd_ >= 0; }
+
+    // Writes the bytes and flushes them to disk; the file keeps the owner
+    // (where this process may set it) and the permissions of `existing`.
+    bool write(std::string_view bytes, const std::optional<struct stat>& existing) {
+        if (existing) {
+            // Before the permissions: a change of owner clears set-user-ID bits.
+            struct stat own {};
+            if (::fstat(fd_, &own) == 0 &&
+                (own.st_uid != existing->st_uid || own.st_gid != existing->st_gid) &&
+                ::fchown(fd_, existing->st_uid, existing->st_gid) != 0)
+                ::fchown(fd_, static_cast<uid_t>(-1), existing->st_gid);
+            if (::fchmod(fd_, existing->st_mode & 07777) != 0) return false;
+        }
+        return WriteAll(fd_, bytes) && ::fsync(fd_) == 0;
+    }
+
+    // Gives the complete file the name `path`, which must not exist yet.
+    bool linkAs(const fs::path& path) {
+        if (!name_.empty()) return MoveWithoutReplacing(name_, path) && forgetName();
+        const std::string self = std::string(kOwnFileDescriptors) + "/" + std::to_string(fd_);
+        return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    }
+
+    // Puts the complete file in place of `target`, replacing it.
+    bool replace() {
+        for (int attempt = 0; attempt < kNameAttempts && name_.empty(); ++attempt) {
+            const std::string name = TempName(target_);
+            if (linkAs(name)) name_ = name;
+        }
+        return !name_.empty() && ::rename(name_.c_str(), target_.c_str()) == 0 && forgetName();
+    }
+
+  private:
+    static constexpr const char* kOwnFileDescriptors = "/proc/self/fd";
+    static constexpr int kNameAttempts = 8;
+
+    static bool MoveWithoutReplacing(const std::string& temp, const fs::path& target) {
+        if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+            return true;
+        // File systems without that rename still make hard links atomically.
+        if (errno != EINVAL && errno != ENOSYS) return false;
+        if (::link(temp.c_str(), target.c_str()) != 0) return false;
+        ::unlink(temp.c_str());
+        return true;
+    }
+
+    bool forgetName() {
+        name_.clear();
+        return true;
+    }
+    void closeFile() {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+    }
+
+    fs::path target_;
+    int fd_ = -1;
+    std::string name_;  // empty while the file has no name of its own
+};
+
+// Ours when named as our temporary files are; stale when no writer holds its
+// lock. It is removed while locked, so that a writer that opened it just
+// before sees that it is gone.
+void RemoveIfStale(const fs::directory_entry& entry, std::string_view prefix) {
     const std::string name = entry.path().filename().string();
-    if (name.size() != prefix.size() + kTempPattern.size() || !name.starts_with(prefix))
-        return false;
-    std::error_code error;
-    if (!entry.is_regular_file(error) || entry.is_symlink(error)) return false;
-    const auto written = entry.last_write_time(error);
-    return !error && fs::file_time_type::clock::now() - written > kStaleTempAge;
+    if (name.size() != prefix.size() + kTempSuffixLength || !name.starts_with(prefix)) return;
+    const FileDescriptor fd(
+        ::open(entry.path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return;
+    if (::flock(fd.get(), LOCK_EX | LOCK_NB) == 0) ::unlink(entry.path().c_str());
 }
 
 void RemoveStaleTemps(const fs::path& target) {
     const std::string prefix = target.filename().string() + std::string(kTempMarker);
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(FolderOf(target), error)) {
-        if (IsOurStaleTemp(entry, prefix)) fs::remove(entry.path(), error);
-    }
-}
-
-// The bytes in a new temporary file beside `target`, flushed to disk, with
-// the given permissions; its path, or nothing (and no file) on failure.
-std::optional<std::string> WriteTemp(const fs::path& target, std::string_view bytes, mode_t mode) {
-    std::string temp = (FolderOf(target) / (target.filename().string() + std::string(kTempMarker) +
-                                            std::string(kTempPattern)))
-                           .string();
-    FileDescriptor fd(::mkostemp(temp.data(), O_CLOEXEC));
-    if (fd.get() < 0) return std::nullopt;
-    const bool written =
-        ::fchmod(fd.get(), mode) == 0 && WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
-    if (!fd.close() || !written) {
-        ::unlink(temp.c_str());
-        return std::nullopt;
-    }
-    return temp;
-}
-
-// Moves the temporary file to `target` unless `target` exists.
-bool MoveWithoutReplacing(const std::string& temp, const fs::path& target) {
-    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
-        return true;
-    // File systems without that rename still make hard links atomically.
-    if (errno != EINVAL && errno != ENOSYS) return false;
-    if (::link(temp.c_str(), target.c_str()) != 0) return false;
-    ::unlink(temp.c_str());
-    return true;
+    for (const auto& entry : fs::directory_iterator(FolderOf(target), error))
+        RemoveIfStale(entry, prefix);
 }
 
 }  // namespace
@@ -190,27 +276,19 @@ FileRead ReadFile(const fs::path& path, std::size_t maxBytes) {
 
 bool WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     const fs::path target = FollowLinks(path);
-    const std::optional<mode_t> mode = ReplaceableMode(target);
-    if (!mode) return false;
+    const SaveTarget found = InspectTarget(target);
+    if (!found.replaceable) return false;
     RemoveStaleTemps(target);
-    const std::optional<std::string> temp = WriteTemp(target, bytes, *mode);
-    if (!temp) return false;
-    if (::rename(temp->c_str(), target.c_str()) != 0) {
-        ::unlink(temp->c_str());
-        return false;
-    }
+    TempFile temp(target);
+    if (!temp.ok() || !temp.write(bytes, found.existing) || !temp.replace()) return false;
     SyncFolder(FolderOf(target));
     return true;
 }
 
 bool CreateFileAtomically(const fs::path& path, std::string_view bytes) {
     RemoveStaleTemps(path);
-    const std::optional<std::string> temp = WriteTemp(path, bytes, kNewFileMode);
-    if (!temp) return false;
-    if (!MoveWithoutReplacing(*temp, path)) {
-        ::unlink(temp->c_str());
-        return false;
-    }
+    TempFile temp(path);
+    if (!temp.ok() || !temp.write(bytes, std::nullopt) || !temp.linkAs(path)) return false;
     SyncFolder(FolderOf(path));
     return true;
 }

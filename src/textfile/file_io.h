@@ -43,14 +43,18 @@ FileRead ReadFile(const std::filesystem::path& path, std::size_t maxBytes = kNoS
 
 // Writes the bytes to a temporary file in the same folder, flushes it to disk
 // and renames it over `path`, so the file is at every moment either the old
-// one or the new one. A symbolic link is followed: its target is replaced and
-// the link kept. False, with the old file untouched, on any failure,
-// including a target that is read-only or not a regular file. Temporary files
-// that an earlier save left behind when it was killed are removed first.
+// one or the new one. The temporary file has no name until its data is
+// complete where the file system allows it; elsewhere it is locked while it
+// is written, and one left unlocked by a killed save is removed by the next.
+// The new file keeps the permissions of the file it replaces and, where this
+// process may set them, its owner and group. A symbolic link is followed: its
+// target is replaced and the link kept. False, with the old file untouched,
+// on any failure, including a target that is read-only or not a regular file.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // The same for a file that must not exist yet: false, leaving an existing file
-// as it is, when it does. Never leaves a partly written file at `path`.
+// as it is, when it does. Never leaves a partly written file at `path`. The
+// new file gets the permissions the umask leaves, as any new file does.
 bool CreateFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace tavrik

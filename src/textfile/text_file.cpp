@@ -10,6 +10,7 @@ namespace tavrik {
 namespace {
 
 constexpr mode_t kNewFileMode = 0666;  // less the user's umask, as fopen creates files
+constexpr mode_t kAnyWriteBit = 0222;
 
 bool IsRegular(int fd) {
     struct stat info {};
@@ -22,11 +23,16 @@ bool AppendFile::open(const std::filesystem::path& path) {
     file_.reset();
     failure_ = FileFailure::None;
     // Only a regular file: a FIFO would take the lines away, or make the open
-    // wait for a reader (O_NONBLOCK prevents that wait).
+    // wait for a reader (O_NONBLOCK prevents that wait). A file marked
+    // read-only stays unchanged even for a user whom the system lets write
+    // anything, as the whole-file saves keep it.
     struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        failure_ = FileFailure::NotRegularFile;
-        return false;
+    if (::stat(path.c_str(), &info) == 0) {
+        if (!S_ISREG(info.st_mode))
+            failure_ = FileFailure::NotRegularFile;
+        else if ((info.st_mode & kAnyWriteBit) == 0)
+            failure_ = FileFailure::ReadOnly;
+        if (failure_ != FileFailure::None) return false;
     }
     const int fd =
         ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, kNewFileMode);
@@ -55,23 +61,6 @@ bool AppendFile::write() {
     if (!file_ || !encoded) return false;
     const bool written = std::fwrite(bytes_.data(), 1, bytes_.size(), file_.get()) == bytes_.size();
     return std::fflush(file_.get()) == 0 && written;
-}
-
-std::optional<std::vector<std::string>> SplitTextLines(std::string_view bytes) {
-    const std::optional<std::string> decoded = cp932::Decode(bytes);
-    if (!decoded) return std::nullopt;
-    const std::string& text = *decoded;
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::size_t lineEnd = end;
-        if (lineEnd > start && text[lineEnd - 1] == '\r') --lineEnd;
-        lines.push_back(text.substr(start, lineEnd - start));
-        start = end + 1;
-    }
-    return lines;
 }
 
 }  // namespace tavrik

@@ -5,10 +5,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "textfile/cp932.h"
 #include "textfile/file_io.h"
@@ -19,8 +17,9 @@ namespace tavrik {
 // then encoded and handed to the system together by one write.
 class AppendFile {
   public:
-    // False when the file can be neither opened for appending nor created, or
-    // is not a regular file; openFailure() then tells which.
+    // False when the file can be neither opened for appending nor created, is
+    // not a regular file, or is marked read-only (no write permission for
+    // anyone); openFailure() then tells which.
     bool open(const std::filesystem::path& path);
     FileFailure openFailure() const { return failure_; }
     bool isOpen() const { return file_ != nullptr; }
@@ -48,10 +47,5 @@ class AppendFile {
     std::string pending_;  // UTF-8 lines, each ending with CR LF
     std::string bytes_;    // their Shift-JIS form, kept to reuse its memory
 };
-
-// The lines of a whole text file read as Shift-JIS; CR LF and LF both end a
-// line, bytes that are not Shift-JIS become replacement characters. Nothing
-// when the conversion fails.
-std::optional<std::vector<std::string>> SplitTextLines(std::string_view bytes);
 
 }  // namespace tavrik

@@ -24,7 +24,7 @@ constexpr int kScreenEdgeGap = 10;
 AboutBox::AboutBox(QWidget* parent)
     : QDialog(parent), ok_(new QPushButton(QStringLiteral("OK"), this)) {
     setObjectName("TavrikV");
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(QString::fromUtf8(kAboutTitle));
     auto* icon = new QLabel(this);
     icon->setPixmap(AppIcon().pixmap(kIconSize, kIconSize));
     icon->setAccessibleName(QStringLiteral("Tavrik"));

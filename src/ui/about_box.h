@@ -8,7 +8,11 @@
 
 namespace tavrik::ui {
 
-inline constexpr const char* kVersionLine = "Version 1.12";
+// The version the build gives: CMake's project(VERSION), as in tavrik-cli
+// --version, the package and the metainfo.
+inline constexpr const char* kVersionLine = "Version " TAVRIK_VERSION;
+// The window title.
+inline constexpr const char* kAboutTitle = "バージョン情報";
 
 class AboutBox final : public QDialog {
   public:

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <cmath>
 
+#include "engine/key_descriptions.h"
 #include "ui/custom_key_bounds.h"
 #include "ui/key_grid.h"
 #include "ui/layout_limits.h"
@@ -36,33 +37,35 @@ ButtonPanel::ButtonPanel(QWidget* parent, ClickHandler onClick)
     keys_->setObjectName("pnlBB");
     keys_->setAccessibleName(QStringLiteral("キー"));
     for (int tag = 1; tag <= 35; ++tag) {
-        auto* button = new QPushButton(keys_);
+        auto* button = new KeyButton(keys_);
         button->setObjectName(kKeyNames[tag]);
-        // Keys never take the keyboard focus: typed keys belong to the window.
-        button->setFocusPolicy(Qt::NoFocus);
+        // Tab reaches every key; a click leaves the focus where it was. Typed
+        // keys still go to the calculator while a key has the focus.
+        button->setFocusPolicy(Qt::TabFocus);
         QObject::connect(button, &QPushButton::clicked, button, [onClick, tag] { onClick(tag); });
         buttons_[static_cast<std::size_t>(tag)] = button;
     }
 }
 
-void ButtonPanel::build(const SettingsSet& set) {
-    pitch_ = LayoutPitch(set.Pitch);
+void ButtonPanel::place(const SettingsSet& set) {
+    const int pitch = LayoutPitch(set.Pitch);
+    pitch_ = scale_.length(pitch);
     const QFont font = PanelFont(set.FontNameB, set.FontSizeB, set.FontBoldB);
+    const QFont keyFont = scale_.font(font);
     for (int tag = 1; tag <= 35; ++tag) {
-        QPushButton* button = buttons_[static_cast<std::size_t>(tag)];
-        QFont keyFont = font;
-        keyFont.setUnderline(button->font().underline());
-        button->setFont(keyFont);
+        KeyButton* button = buttons_[static_cast<std::size_t>(tag)];
+        button->setKeyFont(keyFont);
         setTextColor(*button, set.FontColorB);
     }
 
     QSize inner;
-    if (const std::optional<CustomKeyLayout> custom = CustomKeyBounds(set.BoundsB, pitch_)) {
+    if (const std::optional<CustomKeyLayout> custom = CustomKeyBounds(set.BoundsB, pitch)) {
         for (int tag = 1; tag <= 35; ++tag) {
             const CustomKey& key = custom->keys[static_cast<std::size_t>(tag)];
-            QPushButton* button = buttons_[static_cast<std::size_t>(tag)];
+            KeyButton* button = buttons_[static_cast<std::size_t>(tag)];
             placed_[static_cast<std::size_t>(tag)] = key.placed;
-            button->setGeometry(key.rect.left, key.rect.top, key.rect.width, key.rect.height);
+            button->setGeometry(
+                scale_.rect(key.rect.left, key.rect.top, key.rect.width, key.rect.height));
             button->setVisible(key.placed);
             if (key.color) setTextColor(*button, *key.color);
         }
@@ -75,34 +78,34 @@ void ButtonPanel::build(const SettingsSet& set) {
         const KeyGrid grid = DefaultKeyGrid(w, h, LayoutKeyGap(set.PitchB));
         for (int tag = 1; tag <= 35; ++tag) {
             const KeyRect& rect = grid.keys[static_cast<std::size_t>(tag)];
-            QPushButton* button = buttons_[static_cast<std::size_t>(tag)];
+            KeyButton* button = buttons_[static_cast<std::size_t>(tag)];
             placed_[static_cast<std::size_t>(tag)] = true;
-            button->setGeometry(rect.left, rect.top, rect.width, rect.height);
+            button->setGeometry(scale_.rect(rect.left, rect.top, rect.width, rect.height));
             button->show();
         }
         inner = {grid.width, grid.height};
     }
-    keys_->setGeometry(pitch_, pitch_, inner.width(), inner.height());
+    keys_->setGeometry(scale_.rect(pitch, pitch, inner.width(), inner.height()));
     paintBackground(*keys_, set.ColorB);
     paintBackground(*this, set.ColorB);
-    resize(inner.width() + 2 * pitch_, inner.height() + 2 * pitch_);
+    resize(scale_.rect(0, 0, inner.width() + 2 * pitch, inner.height() + 2 * pitch).size());
 }
 
 void ButtonPanel::showFace(const KeypadFace& face) {
     for (int tag = 1; tag <= 35; ++tag) {
         const KeyFace& key = face[static_cast<std::size_t>(tag)];
-        QPushButton* button = buttons_[static_cast<std::size_t>(tag)];
+        KeyButton* button = buttons_[static_cast<std::size_t>(tag)];
         const QString caption = QString::fromStdString(key.caption);
-        // A caption is shown as it is: "&" marks no shortcut here.
-        button->setText(QString(caption).replace('&', QStringLiteral("&&")));
+        button->setCaption(caption);
         // Keys A–F carry the function title as their caption in 10進.
         button->setAccessibleName(caption.isEmpty() ? kUnassignedKeyName : caption);
+        // The tooltip and the accessible description tell the same: the full
+        // caption and what the key does.
+        const QString help = QString::fromStdString(KeyHelpText(key));
+        button->setToolTip(help);
+        button->setAccessibleDescription(help);
         button->setEnabled(key.enabled && placed_[static_cast<std::size_t>(tag)]);
-        if (button->font().underline() != key.underlined) {
-            QFont font = button->font();
-            font.setUnderline(key.underlined);
-            button->setFont(font);
-        }
+        button->setUnderlined(key.underlined);
     }
 }
 

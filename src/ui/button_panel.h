@@ -3,12 +3,12 @@
 // from the width and height of "税" in the key font.
 #pragma once
 
-#include <QPushButton>
 #include <array>
 #include <functional>
 
 #include "engine/keypad_face.h"
 #include "settings/settings_model.h"
+#include "ui/key_button.h"
 #include "ui/panel_widget.h"
 
 namespace tavrik::ui {
@@ -20,17 +20,19 @@ class ButtonPanel final : public PanelWidget {
 
     ButtonPanel(QWidget* parent, ClickHandler onClick);
 
-    void build(const SettingsSet& set);
+    void place(const SettingsSet& set) override;
     // Captions, enabled state and underline of every key.
     void showFace(const KeypadFace& face);
     void fitWidth(int width) override;
 
     // The component name of the key with a tag 1..35 ("btnN0", "btnCA", …).
     static const char* KeyName(int tag);
+    // The key with a tag 1..35.
+    const KeyButton& key(int tag) const { return *buttons_[static_cast<std::size_t>(tag)]; }
 
   private:
     QWidget* keys_;  // pnlBB
-    std::array<QPushButton*, 36> buttons_{};
+    std::array<KeyButton*, 36> buttons_{};
     std::array<bool, 36> placed_{};  // false: hidden by a custom placement
     int pitch_ = 0;
 };

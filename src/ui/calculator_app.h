@@ -18,11 +18,15 @@ class CalculatorApp {
     // the saved window bounds when "Save" is on and starts the calculator
     // (mode, AC); keys typed into the window before that are kept and
     // handed on once it has started. The window is not shown yet.
-    explicit CalculatorApp(SettingsFile settingsFile);
+    // With "終了時に履歴とメモリーを残す" on, the history lists and memory
+    // registers kept in `keptStateFile` come back after the start.
+    explicit CalculatorApp(SettingsFile settingsFile,
+                           std::filesystem::path keptStateFile = KeptStateFile());
     // The same with settings that come from no file: nothing is written at exit.
     explicit CalculatorApp(GlobalSettings settings = {});
     // Closes an open log, then writes the mode and window bounds when "Save"
-    // is on. The window is
+    // is on, and keeps the history and memory when asked to (removing what
+    // was kept when not). The window is
     // destroyed before the calculator; whatever the calculator still reports
     // from then on is dropped.
     ~CalculatorApp();
@@ -35,8 +39,11 @@ class CalculatorApp {
   private:
     void start(GlobalSettings settings);
     void restoreWindowBounds();
+    void restoreKeptState();
+    void keepState();
 
     std::optional<SettingsFile> settingsFile_;
+    std::filesystem::path keptStateFile_;
     QtView view_;
     SystemClock clock_;
     Calculator calc_;

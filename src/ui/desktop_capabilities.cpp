@@ -46,6 +46,13 @@ bool SystemTrayAvailable() {
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
+std::function<bool()> CompositorProbe() {
+#ifdef TAVRIK_HAVE_XCB
+    if (QGuiApplication::platformName() == QStringLiteral("xcb")) return X11CompositorRunning;
+#endif
+    return {};
+}
+
 DesktopCapabilities DetectDesktopCapabilities() {
     DesktopCapabilities caps;
     caps.systemTray.reset();

@@ -2,6 +2,7 @@
 // desktop lacks are disabled with the reason as their tooltip; tests fake it.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 namespace tavrik::ui {
@@ -12,14 +13,17 @@ struct DesktopCapabilities {
     // only when the answer is needed, never before the window is mapped.
     std::optional<bool> systemTray = true;
     bool stayOnTop = true;   // the window manager honours the stay-on-top hint
-    bool opacity = true;     // whole-window opacity
-    bool compositor = true;  // per-pixel transparency (see-through window colour)
+    bool opacity = true;     // whole-window opacity, shown by a compositing manager
+    bool compositor = true;  // a compositing manager runs: opacity and see-through colour
 };
 
 // Asks the running desktop (all but the tray, left unknown): stay-on-top and opacity by
 // platform (Wayland compositors ignore both for ordinary windows), and on X11
 // whether a compositing manager owns the _NET_WM_CM_S<screen> selection.
 DesktopCapabilities DetectDesktopCapabilities();
+// Asks again whether a compositing manager runs (it may start or stop at any
+// time); none where the answer cannot change.
+std::function<bool()> CompositorProbe();
 // Whether the desktop has a notification area, through Qt.
 bool SystemTrayAvailable();
 

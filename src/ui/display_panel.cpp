@@ -1,40 +1,76 @@
 #include "ui/display_panel.h"
 
 #include <QFontMetrics>
+#include <cmath>
 
 #include "ui/layout_limits.h"
 #include "ui/panel_font.h"
 
 namespace tavrik::ui {
 
-DisplayPanel::DisplayPanel(QWidget* parent) : PanelWidget(parent), text_(new QLabel(this)) {
+namespace {
+
+// The reading line's font against the display font, and its smallest size.
+constexpr double kReadingFontRatio = 0.5;
+constexpr int kMinimumReadingPoints = 8;
+const QString kReadingName = QStringLiteral("万・億表示");
+
+}  // namespace
+
+DisplayPanel::DisplayPanel(QWidget* parent)
+    : PanelWidget(parent), text_(new QLabel(this)), reading_(new QLabel(this)) {
     setObjectName("pnlC");
     setAccessibleName(QStringLiteral("表示窓"));
     text_->setObjectName("stxC");
     // A screen reader reads the display by its name, which is the display
     // text; every change of the name is announced to assistive technology.
     text_->setAccessibleDescription(QStringLiteral("表示窓"));
+    // The first stop of Tab; the keys typed there go on to the calculator.
+    text_->setFocusPolicy(Qt::TabFocus);
     text_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     text_->setTextFormat(Qt::PlainText);
     text_->setAutoFillBackground(true);
+    reading_->setObjectName("stxCReading");
+    reading_->setAccessibleName(kReadingName);
+    reading_->setAccessibleDescription(kReadingName);
+    reading_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    reading_->setTextFormat(Qt::PlainText);
+    reading_->setAutoFillBackground(true);
+    reading_->hide();
 }
 
-void DisplayPanel::build(const SettingsSet& set) {
-    pitch_ = LayoutPitch(set.Pitch);
+void DisplayPanel::place(const SettingsSet& set) {
+    const int pitch = LayoutPitch(set.Pitch);
+    pitch_ = scale_.length(pitch);
     digitsD_ = set.DigitsD;
 
     const QFont font = PanelFont(set.FontNameD, set.FontSizeD, set.FontBoldD);
-    text_->setFont(font);
+    text_->setFont(scale_.font(font));
     const QFontMetrics metrics(font);
-    digitWidth_ = std::max(1, metrics.horizontalAdvance(QStringLiteral("8")));
+    const int digitWidth = std::max(1, metrics.horizontalAdvance(QStringLiteral("8")));
+    digitWidth_ = std::max(1, scale_.length(digitWidth));
 
-    const int width = DisplayTextWidth(digitsD_, digitWidth_);
+    const int width = DisplayTextWidth(digitsD_, digitWidth);
     const int height = metrics.height() + 2;
-    text_->setGeometry(pitch_, pitch_, width, height);
+    text_->setGeometry(scale_.rect(pitch, pitch, width, height));
+    int readingHeight = 0;
+    if (set.ManOku) {
+        const int points =
+            std::max(kMinimumReadingPoints,
+                     static_cast<int>(std::lround(set.FontSizeD * kReadingFontRatio)));
+        const QFont small = PanelFont(set.FontNameD, points, false);
+        readingHeight = QFontMetrics(small).height();
+        reading_->setFont(scale_.font(small));
+        reading_->setGeometry(scale_.rect(pitch, pitch + height, width, readingHeight));
+        paintBackground(*reading_, set.BackColorD);
+        setTextColor(*reading_, set.FontColorD);
+    }
+    reading_->setVisible(set.ManOku);
     paintBackground(*text_, set.BackColorD);
     setTextColor(*text_, set.FontColorD);
     paintBackground(*this, set.ColorD);
-    resize(text_->geometry().right() + 1 + pitch_, height + 2 * pitch_);
+    const QRect outer = scale_.rect(0, 0, width + 2 * pitch, height + readingHeight + 2 * pitch);
+    resize(outer.size());
 }
 
 DisplayGeometry DisplayPanel::geometry() const {
@@ -48,9 +84,17 @@ void DisplayPanel::setText(const std::string& text) {
     text_->setAccessibleName(shown);
 }
 
+void DisplayPanel::setReading(const std::string& reading) {
+    const QString shown = QString::fromStdString(reading);
+    if (shown == reading_->text()) return;
+    reading_->setText(shown);
+    reading_->setAccessibleName(shown.isEmpty() ? kReadingName : shown);
+}
+
 void DisplayPanel::fitWidth(int width) {
     resize(width, height());
     text_->resize(std::max(0, width - 2 * pitch_), text_->height());
+    reading_->resize(text_->width(), reading_->height());
 }
 
 }  // namespace tavrik::ui

@@ -16,18 +16,21 @@ class DisplayPanel final : public PanelWidget {
   public:
     explicit DisplayPanel(QWidget* parent);
 
-    // Builds the panel from the set in force.
-    void build(const SettingsSet& set);
+    void place(const SettingsSet& set) override;
     // What the value texts need to know about the display as it now stands.
     DisplayGeometry geometry() const;
     // A `DigitsD` of 0: the display is a strip across the top of the window.
     bool spansTop() const { return DisplayDigits(digitsD_) == 0; }
 
     void setText(const std::string& text);
+    // The second line under the value ("万・億表示"); shown when the set asks for it.
+    void setReading(const std::string& reading);
+    bool showsReading() const { return !reading_->isHidden(); }
     void fitWidth(int width) override;
 
   private:
     QLabel* text_;
+    QLabel* reading_;
     int pitch_ = 0;
     int digitsD_ = 0;
     int digitWidth_ = 1;

@@ -39,6 +39,8 @@ FormulaMenu BuildFormulaMenu(FormulaEditor& editor, const FormulaMenuCommands& c
     menu->addSeparator();
     result.plusFormula =
         AddCheck(*menu, "pmnFPlus", QStringLiteral("式付加"), commands.plusFormula);
+    result.autoAnswer =
+        AddCheck(*menu, "pmnFAuto", QStringLiteral("自動計算"), commands.autoAnswer);
     result.maximise = AddCheck(*menu, "pmnFMax", QStringLiteral("最大表示"), commands.maximise);
     menu->addSeparator();
     AddCommand(*menu, "pmnFWrite", QStringLiteral("ファイル書込"), commands.writeFile);

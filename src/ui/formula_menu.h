@@ -19,12 +19,14 @@ struct FormulaMenuCommands {
     std::function<void()> writeFile;        // "ファイル書込"
     std::function<void()> readFile;         // "ファイル読込"
     std::function<void()> exit;             // "終了"
+    std::function<void(bool)> autoAnswer;   // "自動計算" checked or unchecked
 };
 
 // The check items the panel sets when it is built.
 struct FormulaMenu {
     QMenu* menu = nullptr;
     QAction* plusFormula = nullptr;
+    QAction* autoAnswer = nullptr;
     QAction* maximise = nullptr;
 };
 

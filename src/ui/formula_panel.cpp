@@ -1,7 +1,9 @@
 #include "ui/formula_panel.h"
 
 #include <QFontMetrics>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <algorithm>
 #include <exception>
 
@@ -16,6 +18,8 @@ namespace tavrik::ui {
 namespace {
 
 constexpr int kRunKeyDigits = 2;  // the "=" key is two "8" wide
+// Live answers wait this long after the last key, so typing is never slowed.
+constexpr int kAnswerDelayMs = 300;
 
 enum ScrollBars { kNoScrollBars = 0, kVerticalBar = 1, kHorizontalBar = 2, kBothBars = 3 };
 
@@ -30,39 +34,58 @@ FormulaPanel::FormulaPanel(QWidget* parent, SheetHost& host, FormulaPanelCommand
       host_(host),
       sheet_(host),
       commands_(std::move(commands)),
-      editor_(new FormulaEditor(
-          this, {[this] { doubleClicked_ = true; }, [this] { onMouseReleased(); }})),
-      runKey_(new QPushButton(QStringLiteral("="), this)) {
+      editor_(
+          new FormulaEditor(this, {[this] { doubleClicked_ = true; }, [this] { onMouseReleased(); },
+                                   [this] { RunFormulaPanel(); }})),
+      runKey_(new QPushButton(QStringLiteral("="), this)),
+      live_(host) {
     setObjectName("pnlF");
     setAccessibleName(QStringLiteral("式パネル"));
     editor_->setAccessibleName(QStringLiteral("式"));
     runKey_->setObjectName("btnFR");
     runKey_->setAccessibleName(QStringLiteral("="));
     runKey_->setAccessibleDescription(QStringLiteral("実行"));
-    // The caret stays in the editor when the key is clicked.
-    runKey_->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab; the caret stays in the editor when the key is clicked.
+    runKey_->setFocusPolicy(Qt::TabFocus);
     connect(runKey_, &QPushButton::clicked, this, [this] { RunFormulaPanel(); });
 
     menu_ = BuildFormulaMenu(
         *editor_, {[this] { RunFormulaPanel(); }, [this] { CopyFormula(); },
                    [this](bool on) { sheet_.setPlusFormula(on); }, commands_.maximise,
-                   [this] { WriteFormulaFile(); }, [this] { ReadFormulaFile(); }, commands_.exit});
+                   [this] { WriteFormulaFile(); }, [this] { ReadFormulaFile(); }, commands_.exit,
+                   [this](bool on) { setAutoAnswer(on); }});
     editor_->setPopupMenu(menu_.menu);
+    answerTimer_.setSingleShot(true);
+    answerTimer_.setInterval(kAnswerDelayMs);
+    connect(&answerTimer_, &QTimer::timeout, this, [this] { answerNow(); });
+    connect(
+        editor_->document(), &QTextDocument::contentsChange, this,
+        [this](int position, int removed, int added) { linesEdited(position, removed, added); });
 }
 
 void FormulaPanel::build(const SettingsSet& set) {
-    pitch_ = LayoutPitch(set.Pitch);
+    place(set);
+    sheet_.layoutBuilt();
+    menu_.plusFormula->setChecked(sheet_.plusFormula());
+    setAutoAnswer(set.AutoF);
+    menu_.maximise->setChecked(false);
+}
+
+void FormulaPanel::place(const SettingsSet& set) {
+    const int pitch = LayoutPitch(set.Pitch);
+    pitch_ = scale_.length(pitch);
     const QFont font = PanelFont(set.FontNameF, set.FontSizeF, set.FontBoldF);
-    editor_->setFont(font);
-    runKey_->setFont(font);
+    editor_->setFont(scale_.font(font));
+    runKey_->setFont(scale_.font(font));
     const QFontMetrics metrics(font);
     const int digitWidth = metrics.horizontalAdvance(QStringLiteral("8"));
     const int digitHeight = metrics.height();
 
     const int lines = std::clamp(set.LineF, 1, kMaxPanelLines);
-    editor_->setGeometry(pitch_, pitch_, digitWidth * LayoutDigits(set.DigitsF),
-                         digitHeight * lines + lines + 3);
-    runKey_->resize(digitWidth * kRunKeyDigits, digitHeight + 4);
+    const int editorWidth = digitWidth * LayoutDigits(set.DigitsF);
+    const int editorHeight = digitHeight * lines + lines + 3;
+    editor_->setGeometry(scale_.rect(pitch, pitch, editorWidth, editorHeight));
+    runKey_->resize(scale_.rect(0, 0, digitWidth * kRunKeyDigits, digitHeight + 4).size());
     runKey_->setVisible(set.FRBtnF);
     placeRunKey();
 
@@ -80,11 +103,7 @@ void FormulaPanel::build(const SettingsSet& set) {
         palette.setColor(QPalette::Text, text);
     editor_->setPalette(palette);
     paintBackground(*this, set.ColorF);
-
-    sheet_.layoutBuilt();
-    menu_.plusFormula->setChecked(sheet_.plusFormula());
-    menu_.maximise->setChecked(false);
-    resize(editor_->geometry().right() + 1 + pitch_, editor_->height() + 2 * pitch_);
+    resize(scale_.rect(0, 0, editorWidth + 2 * pitch, editorHeight + 2 * pitch).size());
 }
 
 void FormulaPanel::fitWidth(int width) {
@@ -132,6 +151,66 @@ void FormulaPanel::showSheet() {
     cursor.setPosition(static_cast<int>(EditorPosition(after, start + sheet_.selectionLength())),
                        QTextCursor::KeepAnchor);
     editor_->setTextCursor(cursor);
+}
+
+void FormulaPanel::setAutoAnswer(bool on) {
+    menu_.autoAnswer->setChecked(on);
+    answerTimer_.stop();
+    if (!on) {
+        editor_->setAnswers({});
+        return;
+    }
+    const QTextDocument* document = editor_->document();
+    blockCount_ = document->blockCount();
+    live_.replaceLines(0, live_.lineCount(), blockTexts(0, blockCount_ - 1));
+    live_.answerChanged();
+    editor_->setAnswers([this](int block) {
+        return QString::fromStdString(live_.answer(static_cast<std::size_t>(block)));
+    });
+}
+
+void FormulaPanel::displayChanged() {
+    if (!autoAnswer()) return;
+    live_.invalidate();
+    answerTimer_.start();
+}
+
+std::size_t FormulaPanel::answerNow() {
+    answerTimer_.stop();
+    if (!autoAnswer()) return 0;
+    const std::size_t evaluated = live_.answerChanged();
+    if (evaluated > 0) editor_->viewport()->update();
+    return evaluated;
+}
+
+// The paragraphs from `first` to `last`, each as its line up to any soft
+// line break, after which a run's answer may stand.
+std::vector<std::string> FormulaPanel::blockTexts(int first, int last) const {
+    std::vector<std::string> texts;
+    QTextBlock block = editor_->document()->findBlockByNumber(first);
+    for (int n = first; n <= last && block.isValid(); ++n, block = block.next())
+        texts.push_back(block.text().section(QChar::LineSeparator, 0, 0).toStdString());
+    return texts;
+}
+
+// An edit replaced the paragraphs it touched: those, and only those, are
+// answered again.
+void FormulaPanel::linesEdited(int position, int charsRemoved, int charsAdded) {
+    Q_UNUSED(charsRemoved);
+    if (!autoAnswer()) return;
+    const QTextDocument* document = editor_->document();
+    QTextBlock firstBlock = document->findBlock(position);
+    QTextBlock lastBlock = document->findBlock(position + charsAdded);
+    if (!firstBlock.isValid()) firstBlock = document->lastBlock();
+    if (!lastBlock.isValid()) lastBlock = document->lastBlock();
+    const int first = firstBlock.blockNumber();
+    const int last = lastBlock.blockNumber();
+    const int count = document->blockCount();
+    const int removed = (last - first + 1) - (count - blockCount_);
+    blockCount_ = count;
+    live_.replaceLines(static_cast<std::size_t>(first),
+                       static_cast<std::size_t>(std::max(removed, 0)), blockTexts(first, last));
+    answerTimer_.start();
 }
 
 void FormulaPanel::handTextToSheet() {

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <QPushButton>
+#include <QTimer>
 #include <functional>
 
 #include "formula/formula_sheet.h"
+#include "formula/live_answers.h"
 #include "settings/settings_model.h"
 #include "ui/formula_editor.h"
 #include "ui/formula_menu.h"
@@ -28,8 +30,9 @@ class FormulaPanel final : public PanelWidget {
     FormulaPanel(QWidget* parent, SheetHost& host, FormulaPanelCommands commands);
 
     // Builds the panel from the set in force. The text stays; "式付加" takes
-    // the set's FPlusF and "最大表示" is cleared.
-    void build(const SettingsSet& set);
+    // the set's FPlusF, "自動計算" its AutoF, and "最大表示" is cleared.
+    void build(const SettingsSet& set) override;
+    void place(const SettingsSet& set) override;
     void fitWidth(int width) override;
 
     // The maximised view: the panel covers `area`, the editor all of it but
@@ -40,6 +43,17 @@ class FormulaPanel final : public PanelWidget {
     // Shows the sheet's text and selection after a command of the sheet
     // changed them, replacing only the part of the text that differs.
     void showSheet();
+
+    // "自動計算": the answers follow the lines as they are edited, shown
+    // beside them a moment after typing stops.
+    void setAutoAnswer(bool on);
+    bool autoAnswer() const { return menu_.autoAnswer->isChecked(); }
+    // X changed: every line is answered again after the same moment.
+    void displayChanged();
+    // Answers the lines edited since the last answers at once; how many
+    // lines were evaluated.
+    std::size_t answerNow();
+    const LiveAnswers& liveAnswers() const { return live_; }
 
     // The run key and the pop-up menu's commands.
     void RunFormulaPanel();
@@ -55,6 +69,8 @@ class FormulaPanel final : public PanelWidget {
     void guarded(const std::function<void()>& command);
     void onMouseReleased();
     void placeRunKey();
+    void linesEdited(int position, int charsRemoved, int charsAdded);
+    std::vector<std::string> blockTexts(int first, int last) const;
 
     SheetHost& host_;
     FormulaSheet sheet_;
@@ -62,6 +78,9 @@ class FormulaPanel final : public PanelWidget {
     FormulaEditor* editor_;
     QPushButton* runKey_;
     FormulaMenu menu_;
+    LiveAnswers live_;
+    QTimer answerTimer_;
+    int blockCount_ = 0;  // the editor's paragraphs as the live answers know them
     int pitch_ = 0;
     bool doubleClicked_ = false;
 };

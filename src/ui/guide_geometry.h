@@ -17,8 +17,10 @@ struct GuidePlacement {
 };
 
 // A negative position puts the bar at a quarter of the client extent; the
-// horizontal bar stays below top0; the client grows to keep both bars inside.
-GuidePlacement PlaceGuideBars(int xPos, int xWidth, int yPos, int yWidth, QSize client, int top0);
+// horizontal bar stays below top0; the client grows to keep both bars inside,
+// but not past `largest`: a bar beyond it comes back inside the client.
+GuidePlacement PlaceGuideBars(int xPos, int xWidth, int yPos, int yWidth, QSize client, int top0,
+                              QSize largest);
 
 // A press at `pos` on the grid grabs the bar at `barEdge` of thickness `width`
 // when it lies within two widths before it or three after its edge.

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/layout_limits.h"
 #include "ui/system_colors.h"
 
 namespace tavrik::ui {
@@ -46,7 +47,7 @@ GuideLayer::GuideLayer(QWidget* client, std::function<int()> top0,
     client->installEventFilter(this);
 }
 
-GuidePlacement GuideLayer::place(const SettingsSet& set, QSize client) {
+GuidePlacement GuideLayer::place(const SettingsSet& set, QSize client, QSize largest) {
     windowColor_ = OrDefault(set.Color_, palette().color(QPalette::Window));
     xColor_ = OrDefault(set.GXColor, Qt::red);
     yColor_ = OrDefault(set.GYColor, Qt::blue);
@@ -54,10 +55,11 @@ GuidePlacement GuideLayer::place(const SettingsSet& set, QSize client) {
     gridPen_.setStyle(ToQtPenStyle(set.GLStyle));
     xPitch_ = set.GLXPitch;
     yPitch_ = set.GLYPitch;
-    xWidth_ = std::max(0, set.GXWidth);
-    yWidth_ = std::max(0, set.GYWidth);
+    xWidth_ = GuideBarWidth(set.GXWidth);
+    yWidth_ = GuideBarWidth(set.GYWidth);
     const GuidePlacement placed =
-        PlaceGuideBars(set.GXPos, xWidth_, set.GYPos, yWidth_, client, top0_());
+        PlaceGuideBars(GuideBarPosition(set.GXPos), xWidth_, GuideBarPosition(set.GYPos), yWidth_,
+                       client, top0_(), largest);
     barLeft_ = placed.barLeft;
     barTop_ = placed.barTop;
     update();
@@ -104,19 +106,15 @@ void GuideLayer::paintEvent(QPaintEvent*) {
     painter.fillRect(horizontalBar(), yColor_);
 }
 
-// A press on a bar grabs that bar; a press on the grid grabs every bar it
-// lies near, both together near their crossing. Other presses go on to the
-// window, which may move itself by its background.
+// A press grabs each bar it lies on or near, whether it lies on the grid or
+// on the other bar: near their crossing both move together. Other presses go
+// on to the window, which may move itself by its background.
 void GuideLayer::mousePressEvent(QMouseEvent* event) {
     if (dragging()) return;
     const QPoint pos = event->position().toPoint();
     const QPoint screen = event->globalPosition().toPoint();
-    const bool onX = verticalBar().contains(pos);
-    const bool onY = horizontalBar().contains(pos);
-    const bool onGrid = !onX && !onY;
-    if (onX || (onGrid && GrabsGuideBar(pos.x(), barLeft_, xWidth_)))
-        dragX_ = screen.x() - barLeft_;
-    if (onY || (onGrid && GrabsGuideBar(pos.y(), barTop_, yWidth_))) dragY_ = screen.y() - barTop_;
+    if (GrabsGuideBar(pos.x(), barLeft_, xWidth_)) dragX_ = screen.x() - barLeft_;
+    if (GrabsGuideBar(pos.y(), barTop_, yWidth_)) dragY_ = screen.y() - barTop_;
     if (!dragging()) {
         event->ignore();
         return;

@@ -21,8 +21,9 @@ class GuideLayer final : public QWidget {
                std::function<void(const QString&)> showPosition);
 
     // Takes colours, pitches and bar positions from `set` for a client area of
-    // `client`; returns the placement with the client size the bars need.
-    GuidePlacement place(const SettingsSet& set, QSize client);
+    // `client`; returns the placement with the client size the bars need, up
+    // to `largest`.
+    GuidePlacement place(const SettingsSet& set, QSize client, QSize largest);
     // Moves the horizontal bar down to `top0` when it lies above it.
     void keepBelow(int top0);
     // Paints the window colour clear, so the desktop shows through it.

@@ -17,6 +17,9 @@ QStringList ManualFolders(const QString& exeDir) {
     const QDir dir(exeDir);
     QStringList folders{dir.filePath(QStringLiteral("../share/tavrik/manual")),
                         dir.filePath(QStringLiteral("manual"))};
+#ifdef TAVRIK_BINARY_DIR
+    folders << QStringLiteral(TAVRIK_BINARY_DIR "/manual");
+#endif
 #ifdef TAVRIK_SOURCE_DIR
     folders << QStringLiteral(TAVRIK_SOURCE_DIR "/docs/manual");
 #endif

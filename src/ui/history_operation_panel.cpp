@@ -1,6 +1,7 @@
 #include "ui/history_operation_panel.h"
 
 #include <QFontMetrics>
+#include <QSignalBlocker>
 #include <cmath>
 
 #include "ui/layout_limits.h"
@@ -23,9 +24,9 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setAccessibleName(caption);
-    // Typed keys belong to the window, as on the key panel.
-    button->setFocusPolicy(Qt::NoFocus);
-    QObject::connect(button, &QPushButton::clicked, button, [onClick] { onClick(); });
+    // Reached with Tab; a click leaves the focus where it was.
+    button->setFocusPolicy(Qt::TabFocus);
+    if (onClick) QObject::connect(button, &QPushButton::clicked, button, [onClick] { onClick(); });
     return button;
 }
 
@@ -38,48 +39,64 @@ HistoryOperationPanel::HistoryOperationPanel(QWidget* parent, Commands commands)
       delete_(MakeButton(this, "btnHD", QStringLiteral("削除"), commands_.deleteLine)),
       replay_(MakeButton(this, "btnHR", QStringLiteral("実行"), commands_.replay)),
       moveDown_(new QCheckBox(QStringLiteral("↓"), this)),
-      recording_(MakeButton(this, "sbtHE", kRecordingOn, commands_.toggleRecording)) {
+      recording_(MakeButton(this, "sbtHE", kRecordingOn, nullptr)) {
     setObjectName("pnlS");
     setAccessibleName(QStringLiteral("履歴操作パネル"));
     moveDown_->setObjectName("cbxHC");
     moveDown_->setAccessibleName(moveDown_->text());
-    moveDown_->setFocusPolicy(Qt::NoFocus);
-    connect(moveDown_, &QCheckBox::clicked, this, [this](bool on) { commands_.moveDown(on); });
-    // Down while recording; the core's state is shown again after every click.
+    moveDown_->setFocusPolicy(Qt::TabFocus);
+    // The checkable controls act on their state change, whatever changed it: a
+    // click, the keyboard, or a screen reader's toggle action, which never
+    // clicks. Showing the core's state changes them without a signal.
+    connect(moveDown_, &QCheckBox::toggled, this, [this](bool on) { commands_.moveDown(on); });
+    // Down while recording; the core's state is shown again after every toggle.
     recording_->setCheckable(true);
-    recording_->setAccessibleDescription(QStringLiteral("履歴の記録"));
+    connect(recording_, &QPushButton::toggled, this, [this] { commands_.toggleRecording(); });
+    // Named for what it switches; its checked state says on or off.
+    recording_->setAccessibleName(QStringLiteral("履歴の記録"));
 }
 
 void HistoryOperationPanel::build(const SettingsSet& set) {
-    pitch_ = LayoutPitch(set.Pitch);
+    place(set);
+    {
+        const QSignalBlocker quiet(moveDown_);
+        moveDown_->setChecked(set.MoveS);
+    }
+    commands_.moveDown(set.MoveS);
+}
+
+void HistoryOperationPanel::place(const SettingsSet& set) {
+    const int pitch = LayoutPitch(set.Pitch);
+    pitch_ = scale_.length(pitch);
     const QFont font = PanelFont(set.FontNameS, set.FontSizeS, set.FontBoldS);
     const QFontMetrics metrics(font);
     const int eight = metrics.horizontalAdvance(QStringLiteral("8"));
     const int unit = static_cast<int>(std::lround((metrics.height() + 4) * kUnitScale));
 
-    int left = pitch_;
+    int left = pitch;
     for (QPushButton* button : {clear_, delete_, replay_}) {
-        button->setGeometry(left, pitch_, kButtonDigits * eight, unit);
+        button->setGeometry(scale_.rect(left, pitch, kButtonDigits * eight, unit));
         left += kButtonDigits * eight;
     }
-    moveDown_->setGeometry(left + kGap, pitch_, kCheckDigits * eight, unit);
-    recording_->setGeometry(moveDown_->geometry().right() + 1 + kGap, pitch_, unit, unit);
+    left += kGap;
+    moveDown_->setGeometry(scale_.rect(left, pitch, kCheckDigits * eight, unit));
+    left += kCheckDigits * eight + kGap;
+    recording_->setGeometry(scale_.rect(left, pitch, unit, unit));
+    const QFont shownFont = scale_.font(font);
     for (QWidget* part : findChildren<QWidget*>()) {
-        part->setFont(font);
+        part->setFont(shownFont);
         setTextColor(*part, set.FontColorS);
     }
     paintBackground(*moveDown_, set.ColorS);
     paintBackground(*this, set.ColorS);
-    resize(recording_->geometry().right() + 1 + pitch_, unit + 2 * pitch_);
-
-    moveDown_->setChecked(set.MoveS);
-    commands_.moveDown(set.MoveS);
+    resize(scale_.rect(0, 0, left + unit + pitch, unit + 2 * pitch).size());
 }
 
 void HistoryOperationPanel::showState(const History& history) {
+    const QSignalBlocker quietToggle(recording_);
+    const QSignalBlocker quietCheck(moveDown_);
     recording_->setChecked(history.recording());
     recording_->setText(history.recording() ? kRecordingOn : kRecordingOff);
-    recording_->setAccessibleName(recording_->text());
     moveDown_->setChecked(history.moveDown());
 }
 

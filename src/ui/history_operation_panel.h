@@ -26,7 +26,8 @@ class HistoryOperationPanel final : public PanelWidget {
     HistoryOperationPanel(QWidget* parent, Commands commands);
 
     // Builds the panel; the "↓" check starts as the set's `MoveS`.
-    void build(const SettingsSet& set);
+    void build(const SettingsSet& set) override;
+    void place(const SettingsSet& set) override;
     // The toggle and the check as the core keeps them.
     void showState(const History& history);
     void fitWidth(int width) override;

@@ -21,7 +21,10 @@ constexpr int kListExtraWidth = 20;
 }  // namespace
 
 HistoryPanel::HistoryPanel(QWidget* parent, const History& history, SelectHandler onSelect)
-    : PanelWidget(parent), history_(history), onSelect_(std::move(onSelect)) {
+    : PanelWidget(parent),
+      history_(history),
+      onSelect_(std::move(onSelect)),
+      shelf_(std::make_unique<QWidget>()) {
     setObjectName("pnlH");
     setAccessibleName(QStringLiteral("履歴リスト"));
     for (std::size_t i = 0; i < lists_.size(); ++i) {
@@ -30,8 +33,10 @@ HistoryPanel::HistoryPanel(QWidget* parent, const History& history, SelectHandle
         list->setAccessibleName(QStringLiteral("履歴リスト"));
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        // Typed keys belong to the calculator, not to the list's own search.
-        list->setFocusPolicy(Qt::NoFocus);
+        // Reached with Tab, where the arrow keys choose a line; a click
+        // leaves the focus where it was. The window keeps the typed keys
+        // from the list's own search.
+        list->setFocusPolicy(Qt::TabFocus);
         models_[i] = new HistoryListModel(history_, kListModes[i], this);
         list->setModel(models_[i]);
         connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -40,8 +45,9 @@ HistoryPanel::HistoryPanel(QWidget* parent, const History& history, SelectHandle
     }
 }
 
-void HistoryPanel::build(const SettingsSet& set) {
-    pitch_ = LayoutPitch(set.Pitch);
+void HistoryPanel::place(const SettingsSet& set) {
+    const int pitch = LayoutPitch(set.Pitch);
+    pitch_ = scale_.length(pitch);
     const QFont font = PanelFont(set.FontNameH, set.FontSizeH, set.FontBoldH);
     const QFontMetrics metrics(font);
     const int lines = std::max(1, std::abs(std::clamp(set.LineH, -kMaxPanelLines, kMaxPanelLines)));
@@ -51,8 +57,8 @@ void HistoryPanel::build(const SettingsSet& set) {
         kListExtraWidth;
     const int height = lines * metrics.height() + 3;
     for (UniformListView* list : lists_) {
-        list->setFont(font);
-        list->setGeometry(pitch_, pitch_, width, height);
+        list->setFont(scale_.font(font));
+        list->setGeometry(scale_.rect(pitch, pitch, width, height));
         QPalette palette = list->palette();
         const QColor back = ToQColor(set.BackColorH);
         if (back.isValid()) palette.setColor(QPalette::Base, back);
@@ -61,8 +67,9 @@ void HistoryPanel::build(const SettingsSet& set) {
         list->setPalette(palette);
     }
     paintBackground(*this, set.ColorH);
-    builtHeight_ = height + 2 * pitch_;
-    resize(width + 2 * pitch_, builtHeight_);
+    const QSize outer = scale_.rect(0, 0, width + 2 * pitch, height + 2 * pitch).size();
+    builtHeight_ = outer.height();
+    resize(outer);
     showHistory();
 }
 
@@ -90,15 +97,23 @@ void HistoryPanel::showHistory() {
     updating_ = true;
     for (HistoryListModel* model : models_) model->sync();
     UniformListView* current = currentList();
-    for (UniformListView* list : lists_) list->setVisible(list == current);
+    for (UniformListView* list : lists_) {
+        QWidget* place = list == current ? static_cast<QWidget*>(this) : shelf_.get();
+        if (list->parentWidget() == place) continue;
+        list->setParent(place);
+        list->setVisible(list == current);
+    }
 
     const HistoryList& list = history_.current();
     const int rows = static_cast<int>(list.lines.size());
+    if (current == shownList_ && rows > shownRows_) announceLines(*current, shownRows_, rows);
     QItemSelectionModel* selection = current->selectionModel();
     if (list.selected < 0) {
         selection->clear();
         if (rows > shownRows_ || current != shownList_) current->scrollToBottom();
-    } else if (list.selected != shownSelected_ || current != shownList_) {
+    } else if (list.selected != shownSelected_ || current != shownList_ ||
+               !selection->isRowSelected(list.selected)) {
+        // Also when the selected line was deleted and the next took its place.
         const QModelIndex index = current->model()->index(list.selected, 0);
         selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
         current->scrollTo(index);
@@ -107,6 +122,13 @@ void HistoryPanel::showHistory() {
     shownRows_ = rows;
     shownSelected_ = list.selected;
     updating_ = false;
+}
+
+// A screen reader hears the lines a calculation added, as the list's description.
+void HistoryPanel::announceLines(UniformListView& list, int first, int end) {
+    QStringList lines;
+    for (int row = first; row < end; ++row) lines << list.model()->index(row, 0).data().toString();
+    list.setAccessibleDescription(QStringLiteral("新しい行: ") + lines.join(QStringLiteral("、")));
 }
 
 void HistoryPanel::selectionChanged(const UniformListView& list) {

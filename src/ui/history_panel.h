@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "history/history_list.h"
 #include "settings/settings_model.h"
@@ -22,7 +23,7 @@ class HistoryPanel final : public PanelWidget {
 
     HistoryPanel(QWidget* parent, const History& history, SelectHandler onSelect);
 
-    void build(const SettingsSet& set);
+    void place(const SettingsSet& set) override;
     // Follows the core: new rows, the current mode's list, its selection, and
     // the new last line brought into view while nothing is selected.
     void showHistory();
@@ -38,11 +39,16 @@ class HistoryPanel final : public PanelWidget {
 
   private:
     void selectionChanged(const UniformListView& list);
+    void announceLines(UniformListView& list, int first, int end);
 
     const History& history_;
     SelectHandler onSelect_;
     std::array<UniformListView*, 4> lists_{};  // in the order D, H, T, C
     std::array<HistoryListModel*, 4> models_{};
+    // Qt's accessibility layer reports a hidden list view as showing, so a
+    // screen reader would read the lists of the other modes: they wait on
+    // this shelf, a widget never shown, outside the window.
+    std::unique_ptr<QWidget> shelf_;
     int pitch_ = 0;
     int builtHeight_ = 0;
     bool stretches_ = false;

@@ -1,8 +1,8 @@
 // The window's sizes from a settings set, and its saved bounds. A hand-edited
 // file may hold any number; the window takes each clamped to the range the
-// settings dialog offers (the bounds to the 16-bit range of window system
-// coordinates), so that no size computed from them can overflow. The settings
-// keep what the file holds.
+// settings dialog offers (window edges and guide bars to the 16-bit range of
+// window system coordinates), so that no size computed from them can
+// overflow. The settings keep what the file holds.
 #pragma once
 
 #include <algorithm>
@@ -25,11 +25,15 @@ inline int LayoutFontSize(int points) {
 inline int LayoutKeyBound(int pixels) {
     return std::clamp(pixels, -10000, 10000);
 }
-// The window's saved left or top edge, and its saved width or height, in pixels.
+// The window's saved left or top edge, in pixels.
 inline int WindowEdge(int pixels) {
     return std::clamp(pixels, -32768, 32767);
 }
-inline int WindowExtent(int pixels) {
+// A guide bar's position (negative: placed by the layout) and its width.
+inline int GuideBarPosition(int pixels) {
+    return std::clamp(pixels, -1, 32767);
+}
+inline int GuideBarWidth(int pixels) {
     return std::clamp(pixels, 0, 32767);
 }
 

@@ -35,6 +35,11 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVRIK_APP_ID));
     const tavrik::ui::SingleInstanceLock instance;
     if (!instance.acquired()) return 0;
+    // Copies of another session or runtime folder would still share the settings.
+    tavrik::SettingsFile settingsFile = tavrik::ui::OpenStartupSettingsFile();
+    const tavrik::ui::SingleInstanceLock settingsUser(
+        tavrik::ui::SingleInstanceLock::SettingsPath(settingsFile.Path()));
+    if (!settingsUser.acquired()) return 0;
     // Fonts are set up on a thread of their own while Qt connects to the
     // display and the window is built.
     tavrik::ui::FontWarmUp fonts;
@@ -43,7 +48,6 @@ int main(int argc, char* argv[]) {
 
     tavrik::ui::UseJapaneseTexts(application);
 
-    tavrik::SettingsFile settingsFile = tavrik::ui::OpenStartupSettingsFile();
     const bool caption = settingsFile.ReadCaptionFlag();
     tavrik::ui::CalculatorApp tavrik(std::move(settingsFile));
     // Decided before the first show, so the window never appears with a caption bar.

@@ -22,6 +22,11 @@ MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands) {
     AddCommand(*history, "mnuOHR", QStringLiteral("読込"), commands.readHistory);
     menu.log = AddCheck(*operation, "mnuLOG", QStringLiteral("ログ（開始）"), commands.log);
     operation->addSeparator();
+    // Clipboard commands come after the long-standing items, so that those
+    // keep their places (and their keyboard paths) in the menu.
+    AddCommand(*operation, "mnuOPaste", QStringLiteral("貼り付け"), commands.paste);
+    AddCommand(*operation, "mnuOCopyNumber", QStringLiteral("数値をコピー"), commands.copyNumber);
+    operation->addSeparator();
     AddCommand(*operation, "mnuOExit", QStringLiteral("終了"), commands.exit);
 
     QMenu* mode = AddMenu(bar, "mnuM", QStringLiteral("モード"));

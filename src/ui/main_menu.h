@@ -22,6 +22,8 @@ struct MainMenuCommands {
     std::function<void()> exit;          // "終了"
     std::function<void(CalcMode)> mode;  // "10進", "混合", "時間", "日付"
     std::function<void(bool)> grouping;  // "桁区切"
+    std::function<void()> paste;         // "貼り付け"
+    std::function<void()> copyNumber;    // "数値をコピー"
 };
 
 // The items whose check marks and captions follow the calculator.

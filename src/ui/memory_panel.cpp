@@ -2,7 +2,9 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 
+#include "ui/accessible_roles.h"
 #include "ui/layout_limits.h"
 #include "ui/panel_font.h"
 
@@ -12,11 +14,16 @@ namespace {
 
 constexpr int kKeyDigits = 3;  // store and recall keys are three "8" wide
 
+// "メモリー1" … "メモリー4": registers are counted from 1 for the user.
+QString RegisterName(int slot) {
+    return QStringLiteral("メモリー%1").arg(slot + 1);
+}
+
 QPushButton* MakeKey(QWidget* parent, const QString& name, const std::function<void()>& onClick) {
     auto* key = new QPushButton(parent);
     key->setObjectName(name);
-    // Typed keys belong to the window, as on the key panel.
-    key->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab; a click leaves the focus where it was.
+    key->setFocusPolicy(Qt::TabFocus);
     QObject::connect(key, &QPushButton::clicked, key, onClick);
     return key;
 }
@@ -37,16 +44,21 @@ MemoryPanel::MemoryPanel(QWidget* parent, Commands commands)
         row.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.value->setAutoFillBackground(true);
         row.value->installEventFilter(this);
+        // The four values are one choice, the current register: Tab reaches
+        // the current one, the arrow keys choose another.
+        SetAccessibleRole(*row.value, QAccessible::RadioButton);
         row.recall = MakeKey(this, "btnM" + digit + "O", [this, slot] { commands_.recall(slot); });
         row.recall->setText(QString::fromUtf8(MemoryRegisters::kStoreCaption));
-        row.recall->setAccessibleName(row.recall->text());
+        row.store->setAccessibleName(RegisterName(slot) + QStringLiteral("に記憶"));
+        row.recall->setAccessibleName(RegisterName(slot) + QStringLiteral("を呼び出す"));
     }
 }
 
-void MemoryPanel::build(const SettingsSet& set) {
-    pitch_ = LayoutPitch(set.Pitch);
-    const int pitch = pitch_;
+void MemoryPanel::place(const SettingsSet& set) {
+    const int pitch = LayoutPitch(set.Pitch);
+    pitch_ = scale_.length(pitch);
     const QFont font = PanelFont(set.FontNameM, set.FontSizeM, set.FontBoldM);
+    const QFont shownFont = scale_.font(font);
     const QFontMetrics metrics(font);
     const int eight = metrics.horizontalAdvance(QStringLiteral("8"));
     const int rowHeight = metrics.height() + 4;
@@ -56,28 +68,45 @@ void MemoryPanel::build(const SettingsSet& set) {
     for (int slot = 0; slot < kSlots; ++slot) {
         const Row& row = rows_[static_cast<std::size_t>(slot)];
         const int top = pitch + slot * rowHeight;
-        row.store->setGeometry(pitch, top, keyWidth, rowHeight);
-        row.value->setGeometry(row.store->geometry().right() + 2, top, valueWidth, rowHeight);
-        row.recall->setGeometry(row.value->geometry().right() + 2, top, keyWidth, rowHeight);
+        const int valueLeft = pitch + keyWidth + 1;
+        const int recallLeft = valueLeft + valueWidth + 1;
+        row.store->setGeometry(scale_.rect(pitch, top, keyWidth, rowHeight));
+        row.value->setGeometry(scale_.rect(valueLeft, top, valueWidth, rowHeight));
+        row.recall->setGeometry(scale_.rect(recallLeft, top, keyWidth, rowHeight));
         for (QWidget* part : {static_cast<QWidget*>(row.store), static_cast<QWidget*>(row.value),
                               static_cast<QWidget*>(row.recall)}) {
-            part->setFont(font);
+            part->setFont(shownFont);
             setTextColor(*part, set.FontColorM);
         }
         paintBackground(*row.value, set.BackColorM);
     }
     paintBackground(*this, set.ColorM);
-    resize(rows_[0].recall->geometry().right() + 1 + pitch, kSlots * rowHeight + 2 * pitch);
+    const int right = pitch + 2 * keyWidth + valueWidth + 2;
+    resize(scale_.rect(0, 0, right + pitch, kSlots * rowHeight + 2 * pitch).size());
 }
 
 void MemoryPanel::showRegisters(const MemoryRegisters& registers) {
     for (int slot = 0; slot < kSlots; ++slot) {
         const Row& row = rows_[static_cast<std::size_t>(slot)];
-        row.value->setText(QString::fromStdString(registers.texts[static_cast<std::size_t>(slot)]));
+        const QString text =
+            QString::fromStdString(registers.texts[static_cast<std::size_t>(slot)]);
+        const bool current = slot == registers.current;
+        row.value->setText(text);
+        row.value->setAccessibleName(RegisterName(slot) + QStringLiteral(": ") + text);
+        row.value->setFocusPolicy(current ? Qt::TabFocus : Qt::NoFocus);
+        SetAccessibleChecked(*row.value, current);
         row.store->setText(QString::fromUtf8(registers.storeCaption(slot)));
-        row.store->setAccessibleName(row.store->text());
-        row.store->setEnabled(slot != registers.current);
+        row.store->setEnabled(!current);
     }
+    current_ = registers.current;
+}
+
+// The focus goes with the choice, so that the next arrow key moves on from it.
+void MemoryPanel::chooseNext(int step) {
+    const int slot = current_ + step;
+    if (slot < 0 || slot >= kSlots) return;
+    commands_.select(slot);
+    rows_[static_cast<std::size_t>(slot)].value->setFocus(Qt::TabFocusReason);
 }
 
 // The value texts take up the added width; the recall keys keep to the right edge.
@@ -91,6 +120,17 @@ void MemoryPanel::fitWidth(int width) {
 }
 
 bool MemoryPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Left) {
+            chooseNext(-1);
+            return true;
+        }
+        if (key == Qt::Key_Down || key == Qt::Key_Right) {
+            chooseNext(1);
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         for (int slot = 0; slot < kSlots; ++slot) {
             if (watched != rows_[static_cast<std::size_t>(slot)].value) continue;

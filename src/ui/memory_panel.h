@@ -1,6 +1,7 @@
 // The memory panel `pnlM`: four rows of store key, value text and recall key,
 // sized from the width and height of "8" in the panel font. A click on a
-// value text selects that register.
+// value text selects that register, and so do the arrow keys on the current
+// register's value.
 #pragma once
 
 #include <QLabel>
@@ -26,7 +27,7 @@ class MemoryPanel final : public PanelWidget {
 
     MemoryPanel(QWidget* parent, Commands commands);
 
-    void build(const SettingsSet& set);
+    void place(const SettingsSet& set) override;
     // Register texts and the store captions of the current register.
     void showRegisters(const MemoryRegisters& registers);
     void fitWidth(int width) override;
@@ -35,6 +36,8 @@ class MemoryPanel final : public PanelWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void chooseNext(int step);
+
     struct Row {
         QPushButton* store = nullptr;   // btnM0I …
         QLabel* value = nullptr;        // stxM0 …
@@ -44,6 +47,7 @@ class MemoryPanel final : public PanelWidget {
     Commands commands_;
     std::array<Row, kSlots> rows_{};
     int pitch_ = 0;
+    int current_ = 0;
 };
 
 }  // namespace tavrik::ui

@@ -1,25 +1,42 @@
 #include "ui/panel_arrangement.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace tavrik::ui {
+
+namespace {
+
+// Stacked panels may reach past the int range: edges are summed in 64 bits
+// and kept to the largest widget coordinate (Qt's QWIDGETSIZE_MAX).
+constexpr std::int64_t kLargestCoordinate = (1 << 24) - 1;
+
+int Coordinate(std::int64_t sum) {
+    return static_cast<int>(std::min(sum, kLargestCoordinate));
+}
+
+}  // namespace
 
 Arrangement ArrangeColumns(const DispReading& disp, int top,
                            const std::function<std::optional<PanelSize>(PanelKind)>& shownPanel) {
     Arrangement result;
-    result.bottom = top;
+    std::int64_t right = 0;
+    std::int64_t bottom = top;
     std::size_t columnStart = 0;
     const auto finishColumn = [&] {
         for (std::size_t i = columnStart; i < result.panels.size(); ++i) {
             PlacedPanel& panel = result.panels[i];
-            if (panel.x + panel.width < result.right) panel.width = result.right - panel.x;
+            if (panel.x + std::int64_t{panel.width} < right)
+                panel.width = Coordinate(right - panel.x);
         }
         columnStart = result.panels.size();
     };
 
-    int x = 0;
-    int y = top;
+    std::int64_t x = 0;
+    std::int64_t y = top;
     const auto newColumn = [&] {
         finishColumn();
-        x = result.right;
+        x = right;
         y = top;
     };
     for (const std::optional<PanelKind>& item : disp.order) {
@@ -29,13 +46,15 @@ Arrangement ArrangeColumns(const DispReading& disp, int top,
         }
         const std::optional<PanelSize> size = shownPanel(*item);
         if (!size) continue;
-        result.panels.push_back({*item, x, y, size->width, size->height});
+        result.panels.push_back({*item, Coordinate(x), Coordinate(y), size->width, size->height});
         y += size->height;
-        result.right = std::max(result.right, x + size->width);
-        result.bottom = std::max(result.bottom, y);
+        right = std::max(right, x + size->width);
+        bottom = std::max(bottom, y);
         if (size->endsColumn) newColumn();
     }
     finishColumn();
+    result.right = Coordinate(right);
+    result.bottom = Coordinate(bottom);
     return result;
 }
 

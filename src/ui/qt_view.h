@@ -18,6 +18,7 @@ class QtView final : public View {
     void beep() override;
     bool messageBox(BoxKind kind, std::string_view text) override;
     void setClipboard(std::string_view text) override;
+    std::string clipboardText() override;
     bool statusBarVisible() const override;
     void reapplyStatusBar() override;
     std::optional<std::string> askPath(FileDialogKind kind, std::string_view title,

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <cerrno>
+#include <system_error>
 
 namespace tavrik::ui {
 
@@ -23,8 +24,11 @@ constexpr mode_t kOwnerOnly = 0600;
 // The descriptor is closed on exec, so programs started from the calculator
 // (the help browser) never inherit the lock.
 SingleInstanceLock::SingleInstanceLock(const QString& path) {
-    descriptor_ =
-        ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, kOwnerOnly);
+    if (path.isEmpty()) return;
+    const QByteArray name = QFile::encodeName(path);
+    descriptor_ = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, kOwnerOnly);
+    if (descriptor_ < 0 && errno == EISDIR)
+        descriptor_ = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor_ < 0) return;
     if (::flock(descriptor_, LOCK_EX | LOCK_NB) == 0) return;
     acquired_ = errno != EWOULDBLOCK;
@@ -40,6 +44,13 @@ QString SingleInstanceLock::DefaultPath() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty()) folder = QDir::tempPath();
     return QDir(folder).filePath(kLockFileName);
+}
+
+QString SingleInstanceLock::SettingsPath(const std::filesystem::path& settingsFile) {
+    if (settingsFile.empty()) return {};
+    std::error_code error;
+    const std::filesystem::path resolved = std::filesystem::weakly_canonical(settingsFile, error);
+    return QFile::decodeName((error ? settingsFile : resolved).parent_path().c_str());
 }
 
 }  // namespace tavrik::ui

@@ -5,6 +5,7 @@
 
 #include "settings/settings_model.h"
 #include "ui/panel_font.h"
+#include "values/message_catalogue.h"
 
 namespace tavrik::ui {
 
@@ -57,7 +58,7 @@ int StatusBar::preferredHeight() const {
 void StatusBar::showLine(const StatusLine& line) {
     for (int part = 1; part < 4; ++part) setPart(part, QString::fromStdString(line.panel(part)));
     setTopmostMark(topmostMark_);
-    const QString error = QString::fromStdString(line.strip());
+    const QString error = QString::fromStdString(JapaneseMessage(line.strip()));
     if (error == strip_->text()) return;
     strip_->setText(error);
     strip_->setAccessibleName(error);

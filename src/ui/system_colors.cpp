@@ -7,44 +7,40 @@ namespace tavrik::ui {
 
 namespace {
 
-struct SystemEntry {
-    QPalette::ColorRole role;
-    QRgb fallback;  // when the role is NoRole
-};
-
-// Index = system-colour index.
-constexpr SystemEntry kSystemColors[] = {
-    {QPalette::NoRole, 0xC8C8C8},    // 0 scroll bar
-    {QPalette::NoRole, 0x000000},    // 1 desktop
-    {QPalette::Highlight, 0},        // 2 active caption
-    {QPalette::NoRole, 0xBFCDDB},    // 3 inactive caption
-    {QPalette::Window, 0},           // 4 menu
-    {QPalette::Base, 0},             // 5 window
-    {QPalette::Shadow, 0},           // 6 window frame
-    {QPalette::WindowText, 0},       // 7 menu text
-    {QPalette::Text, 0},             // 8 window text
-    {QPalette::HighlightedText, 0},  // 9 caption text
-    {QPalette::NoRole, 0xB4B4B4},    // 10 active border
-    {QPalette::NoRole, 0xF4F7FC},    // 11 inactive border
-    {QPalette::Dark, 0},             // 12 application workspace
-    {QPalette::Highlight, 0},        // 13 highlight
-    {QPalette::HighlightedText, 0},  // 14 highlight text
-    {QPalette::Button, 0},           // 15 button face
-    {QPalette::Mid, 0},              // 16 button shadow
-    {QPalette::PlaceholderText, 0},  // 17 grey text
-    {QPalette::ButtonText, 0},       // 18 button text
-    {QPalette::NoRole, 0x000000},    // 19 inactive caption text
-    {QPalette::Light, 0},            // 20 button highlight
-    {QPalette::Shadow, 0},           // 21 3-D dark shadow
-    {QPalette::Midlight, 0},         // 22 3-D light
-    {QPalette::ToolTipText, 0},      // 23 info text
-    {QPalette::ToolTipBase, 0},      // 24 info background
-    {QPalette::NoRole, 0x000000},    // 25 unused
-    {QPalette::Link, 0},             // 26 hot light
-    {QPalette::NoRole, 0xB9D1EA},    // 27 gradient active caption
-    {QPalette::NoRole, 0xD7E4F2},    // 28 gradient inactive caption
-    {QPalette::Highlight, 0},        // 29 menu highlight
-    {QPalette::Window, 0},           // 30 menu bar
+// Index = system-colour index. Every system colour is a role of the
+// application palette, so that a dark desktop gives dark panels.
+constexpr QPalette::ColorRole kSystemColors[] = {
+    QPalette::Button,           // 0 scroll bar
+    QPalette::Dark,             // 1 desktop
+    QPalette::Highlight,        // 2 active caption
+    QPalette::Window,           // 3 inactive caption
+    QPalette::Window,           // 4 menu
+    QPalette::Base,             // 5 window
+    QPalette::Shadow,           // 6 window frame
+    QPalette::WindowText,       // 7 menu text
+    QPalette::Text,             // 8 window text
+    QPalette::HighlightedText,  // 9 caption text
+    QPalette::Mid,              // 10 active border
+    QPalette::Midlight,         // 11 inactive border
+    QPalette::Dark,             // 12 application workspace
+    QPalette::Highlight,        // 13 highlight
+    QPalette::HighlightedText,  // 14 highlight text
+    QPalette::Button,           // 15 button face
+    QPalette::Mid,              // 16 button shadow
+    QPalette::PlaceholderText,  // 17 grey text
+    QPalette::ButtonText,       // 18 button text
+    QPalette::PlaceholderText,  // 19 inactive caption text
+    QPalette::Light,            // 20 button highlight
+    QPalette::Shadow,           // 21 3-D dark shadow
+    QPalette::Midlight,         // 22 3-D light
+    QPalette::ToolTipText,      // 23 info text
+    QPalette::ToolTipBase,      // 24 info background
+    QPalette::WindowText,       // 25 unused
+    QPalette::Link,             // 26 hot light
+    QPalette::Highlight,        // 27 gradient active caption
+    QPalette::Midlight,         // 28 gradient inactive caption
+    QPalette::Highlight,        // 29 menu highlight
+    QPalette::Window,           // 30 menu bar
 };
 
 }  // namespace
@@ -54,9 +50,7 @@ QColor ToQColor(Color color) {
     if (color & 0x80000000u) {
         const auto index = color & 0x7FFFFFFFu;
         if (index >= std::size(kSystemColors)) return {};
-        const SystemEntry& entry = kSystemColors[index];
-        if (entry.role == QPalette::NoRole) return QColor::fromRgb(entry.fallback);
-        return QGuiApplication::palette().color(QPalette::Active, entry.role);
+        return QGuiApplication::palette().color(QPalette::Active, kSystemColors[index]);
     }
     return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
                   static_cast<int>((color >> 16) & 0xFF));

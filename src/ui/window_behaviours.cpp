@@ -54,8 +54,8 @@ WindowBehaviours::WindowBehaviours(QMainWindow& window, DesktopCapabilities caps
     menuShown_->setChecked(true);
     if (!caps_.stayOnTop) disable(topmost_, kNoStayOnTopReason);
     if (caps_.systemTray == false) disable(tray_, kNoTrayReason);
-    if (!caps_.opacity)
-        disable(transparency_, caps_.compositor ? kNoOpacityReason : kNoCompositorReason);
+    if (!caps_.opacity) disable(transparency_, kNoOpacityReason);
+    if (!caps_.compositor) disable(transparency_, kNoCompositorReason);
     if (manualPage_.isEmpty()) disable(help_, kNoManualReason);
     // On a compositing desktop the window can always show through; what is
     // see-through is decided by the painting of the window colour.
@@ -76,7 +76,10 @@ WindowBehaviours::WindowBehaviours(QMainWindow& window, DesktopCapabilities caps
                                  QStringLiteral("マニュアルを開けませんでした: ") + manualPage_);
     });
     connect(about_, &QAction::triggered, this, [this] { aboutBox().execCentredOn(window_); });
-    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this] { applyOpacity(); });
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this] {
+        applyOpacity();
+        checkCompositor();
+    });
 }
 
 WindowBehaviours::~WindowBehaviours() = default;
@@ -90,6 +93,7 @@ void WindowBehaviours::addMenuItems(QMenuBar& bar, QAction* modeChecksBefore) {
     if (auto* mode = bar.findChild<QMenu*>("mnuM")) {
         mode->insertActions(modeChecksBefore, {topmost_, tray_, transparency_});
         mode->setToolTipsVisible(true);
+        connect(mode, &QMenu::aboutToShow, this, [this] { checkCompositor(); });
     }
     if (auto* view = bar.findChild<QMenu*>("mnuV")) {
         const QList<QAction*> existing = view->actions();
@@ -138,6 +142,25 @@ void WindowBehaviours::restoreTransparencyCheck() {
     setAlphaBlending(transparency_->isChecked());
 }
 
+void WindowBehaviours::setCompositorProbe(std::function<bool()> probe) {
+    compositorProbe_ = std::move(probe);
+}
+
+// A compositing manager may start or stop while the window runs; "透過" follows
+// it when the user next opens "モード" or comes back to the window.
+void WindowBehaviours::checkCompositor() {
+    if (!compositorProbe_ || !caps_.opacity) return;
+    const bool running = compositorProbe_();
+    if (running == caps_.compositor) return;
+    caps_.compositor = running;
+    if (!running) {
+        disable(transparency_, kNoCompositorReason);
+        return;
+    }
+    transparency_->setEnabled(true);
+    transparency_->setToolTip(QString());
+}
+
 void WindowBehaviours::setTopmost(bool on) {
     topmost_->setChecked(on);
     applyFlags();
@@ -171,12 +194,10 @@ void WindowBehaviours::setTray(bool on) {
     on = on && trayAvailable();
     tray_->setChecked(on);
     if (on && !trayIcon_) {
-        trayIcon_ = std::make_unique<TrayIcon>(this, TrayCommands{[this] { showWindow(); },
-                                                                  [this] {
-                                                                      showWindow();
-                                                                      aboutBox().execAtPointer();
-                                                                  },
-                                                                  [this] { requestExit(); }});
+        trayIcon_ = std::make_unique<TrayIcon>(
+            this, TrayCommands{[this] { showWindow(); },
+                               // The window stays as it is.
+                               [this] { aboutBox().execAtPointer(); }, [this] { requestExit(); }});
     }
     if (trayIcon_) trayIcon_->setShown(on);
     QApplication::setQuitOnLastWindowClosed(!inTray());
@@ -201,12 +222,13 @@ void WindowBehaviours::setTitleBar(bool normal) {
     applyFlags();
 }
 
+// The window gains or loses the menu bar's height; the client area keeps its size.
 void WindowBehaviours::showMenuBar(bool shown) {
     menuBar_->setChecked(shown);
     menuShown_->setChecked(shown);
+    const QSize client = window_.centralWidget()->size();
     window_.menuBar()->setVisible(shown);
-    // The window's minimum size must drop the menu bar before the resize.
-    QCoreApplication::sendPostedEvents(&window_, QEvent::LayoutRequest);
+    hooks_.keepClientSize(client);
     hooks_.arrange();
 }
 
@@ -241,9 +263,11 @@ void WindowBehaviours::showWindow() {
     window_.activateWindow();
 }
 
+// Closing a window that is already hidden does not end the event loop: the
+// accepted exit ends it, and the program exits and saves as usual.
 void WindowBehaviours::requestExit() {
     exitRequested_ = true;
-    window_.close();
+    if (window_.close()) QCoreApplication::quit();
 }
 
 // Without a caption bar a press on the window's edge sizes it (moves it with

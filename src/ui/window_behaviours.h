@@ -21,6 +21,7 @@ struct BehaviourHooks {
     std::function<void(bool)> showTopmostMark;  // "★" in status part 0
     std::function<void()> arrange;              // re-arrange the panels (not first)
     std::function<void(bool)> seeThrough;       // paint the window colour clear
+    std::function<void(QSize)> keepClientSize;  // the client area at this size
 };
 
 class WindowBehaviours final : public QObject {
@@ -45,6 +46,12 @@ class WindowBehaviours final : public QObject {
     void applyMenuCaptions(const GlobalSettings& settings);
     // After the settings dialog: alpha blending back to the "透過" check.
     void restoreTransparencyCheck();
+
+    // How to ask whether a compositing manager runs now; without it the
+    // answer given at construction stands.
+    void setCompositorProbe(std::function<bool()> probe);
+    // "透過" is enabled exactly while a compositing manager runs.
+    void checkCompositor();
 
     // The close policy: false (and the window hidden) while it lives in the tray.
     bool acceptClose();
@@ -102,6 +109,7 @@ class WindowBehaviours final : public QObject {
     QAction* help_;
     QAction* about_;
     QString manualPage_;
+    std::function<bool()> compositorProbe_;
     std::unique_ptr<TrayIcon> trayIcon_;
     AboutBox* aboutBox_ = nullptr;
     bool captionFlag_ = true;

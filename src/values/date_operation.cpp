@@ -20,7 +20,7 @@ constexpr long double kDaysPerMonth = 30.4375L;
 int ShiftCount(long double value) {
     const long double whole = std::trunc(value);
     if (!(whole >= std::numeric_limits<int>::min() && whole <= std::numeric_limits<int>::max()))
-        throw CalcFailure(FailureKind::IntOverflow, "Range check error");
+        ThrowFailure(FailureKind::IntOverflow);
     return static_cast<int>(whole);
 }
 

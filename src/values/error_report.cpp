@@ -39,7 +39,8 @@ void ErrorReporter::ReportCalcError(std::string_view message) {
 }
 
 void ErrorReporter::ReportMathException(const CalcFailure& failure) {
-    report(FailureMessage(failure), std::string("エラーです\r\n\r\n") + failure.what());
+    const std::string message = FailureMessage(failure);
+    report(message, "エラーです\r\n\r\n" + message);
 }
 
 void ErrorReporter::ReportReadFailure(bool conversion) {

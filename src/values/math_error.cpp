@@ -7,36 +7,35 @@ namespace tavrik {
 
 namespace {
 
-const char* PlatformMessage(FailureKind kind) {
-    switch (kind) {
-        case FailureKind::ZeroDivide:
-            return "Floating point division by zero";
-        case FailureKind::Overflow:
-            return "Floating point overflow";
-        case FailureKind::Underflow:
-            return "Floating point underflow";
-        case FailureKind::InvalidArgument:
-            return "Invalid argument";
-        case FailureKind::InvalidOp:
-            return "Invalid floating point operation";
-        case FailureKind::MathError:
-            return "Math error";
-        case FailureKind::IntOverflow:
-            return "Integer overflow";
-        case FailureKind::Convert:
-            return "Invalid number";
-        case FailureKind::Other:
-            break;
-    }
-    return "Error";
-}
-
 constexpr long double kTwo63 = 9223372036854775808.0L;
 
 }  // namespace
 
+const char* FailureText(FailureKind kind) {
+    switch (kind) {
+        case FailureKind::ZeroDivide:
+            return "０除算エラー";
+        case FailureKind::Overflow:
+        case FailureKind::IntOverflow:
+            return "オーバーフロー";
+        case FailureKind::Underflow:
+            return "アンダーフロー";
+        case FailureKind::InvalidArgument:
+            return "範囲外パラメータ";
+        case FailureKind::InvalidOp:
+            return "無効演算";
+        case FailureKind::MathError:
+            return "計算エラー";
+        case FailureKind::Convert:
+            return "変換エラー";
+        case FailureKind::Other:
+            break;
+    }
+    return "エラー";
+}
+
 void ThrowFailure(FailureKind kind) {
-    throw CalcFailure(kind, PlatformMessage(kind));
+    throw CalcFailure(kind, FailureText(kind));
 }
 
 FloatGuard::FloatGuard() {

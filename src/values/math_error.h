@@ -20,7 +20,7 @@ enum class FailureKind {
 };
 
 // A failure raised while calculating. `what()` is the failure's own message,
-// in the platform's (English) wording.
+// shown to the user, so it is Japanese: FailureText of its kind.
 class CalcFailure : public std::runtime_error {
   public:
     CalcFailure(FailureKind kind, const std::string& message, int helpContext = 0)
@@ -43,6 +43,9 @@ class ReportedFailure : public std::runtime_error {
   public:
     ReportedFailure() : std::runtime_error("failure already reported") {}
 };
+
+// The Japanese text of a failure kind, as users read it.
+const char* FailureText(FailureKind kind);
 
 [[noreturn]] void ThrowFailure(FailureKind kind);
 

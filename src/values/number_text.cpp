@@ -186,12 +186,18 @@ long double RoundForDisplay(const ValueContext& ctx, long double value) {
     const long double unit = std::pow(10.0L, static_cast<long double>(ctx.rules.roundD));
     const double q = static_cast<double>(Checked([&] { return Fresh(value) / Fresh(unit); }));
     // The four-decimal step absorbs the representation error of the quotient.
-    std::int64_t ticks = CalcValue::currency(q).ticks();
+    const std::int64_t ticks = CalcValue::currency(q).ticks();
+    constexpr std::int64_t kHalfUnit = 5000, kNineTenths = 9000, kTicksPerUnit = 10000;
+    std::int64_t offset = 0;
     if (ctx.rules.roundM == 1)
-        ticks += value >= 0 ? 5000 : -5000;
+        offset = value >= 0 ? kHalfUnit : -kHalfUnit;
     else if (value < 0)
-        ticks -= 9000;
-    const std::int64_t n = ticks / 10000;
+        offset = -kNineTenths;
+    // The offset is added in currency: past its range it is an overflow, never
+    // a wrapped count with the opposite sign.
+    std::int64_t shifted = 0;
+    if (__builtin_add_overflow(ticks, offset, &shifted)) ThrowFailure(FailureKind::Overflow);
+    const std::int64_t n = shifted / kTicksPerUnit;
     return Checked([&] { return Fresh(static_cast<long double>(n)) * Fresh(unit); });
 }
 
@@ -271,9 +277,14 @@ std::optional<std::string> FormatValue(const ValueContext& ctx, long double valu
     return std::nullopt;
 }
 
+// Results are written from the 80-bit value with at most 18 significant
+// digits: binary64 would carry only 17, and the digits of a longer text past
+// the 18th are binary noise.
+constexpr int kMaxSignificantDigits = 18;
+
 std::string GeneralForm(long double x, int precision) {
     if (const char* special = NonFinite(x)) return special;
-    precision = std::clamp(precision, 1, 18);
+    precision = std::clamp(precision, 1, kMaxSignificantDigits);
     const DecimalDigits d = ToDecimalDigits(x, precision);
     if (d.digits.empty()) return "0";
     if (d.exponent >= -3 && d.exponent <= precision) return Positional(d, x < 0);

@@ -35,6 +35,8 @@ class View {
     // A modal box; true when it was answered OK (confirmations only can be refused).
     virtual bool messageBox(BoxKind kind, std::string_view text) = 0;
     virtual void setClipboard(std::string_view text) = 0;
+    // The clipboard's plain text; empty when it holds none.
+    virtual std::string clipboardText() { return {}; }
     virtual bool statusBarVisible() const = 0;
     // Re-apply the status-bar command of the view menu with its current check.
     virtual void reapplyStatusBar() = 0;

@@ -20,3 +20,6 @@ keys *2=
 display
 keys ZF2024A5B3C*2=
 strip
+# A result past the year 9999 is a conversion error that clears the calculator.
+keys ZF3000A12B31C+3000000FC=
+display

@@ -14,3 +14,6 @@ display
 keys Z
 strip
 panel 1
+# Results carry at most 18 significant digits of the 80-bit value.
+keys Z1/3/10000000000=
+display

@@ -13,3 +13,11 @@ display
 press 1 x
 set NoSuchKey=1
 set Tax
+# Display rounding whose offset would pass the range: an overflow, never a flipped sign.
+set RoundM=1
+keys Z922337203685477+P5=
+strip
+keys Z
+set RoundD=-2
+keys 9223372036854P775=
+strip

@@ -173,6 +173,8 @@ TEST_F(EntryKeysTest, KeyTableEntriesChooseCtrlShiftAndPlain) {
         s.Keys[kCtrlKeyOffset + 66] = "333";  // not 4 characters: unusable
         s.Keys[66] = "4444";
         s.Keys[67] = "55555";
+        s.Keys[kCtrlKeyOffset + 68] = "7777";
+        s.Keys[kShiftKeyOffset + 68] = "8888";
     });
     start();
     const auto tap = [&](int vk, unsigned mods) {
@@ -187,6 +189,8 @@ TEST_F(EntryKeysTest, KeyTableEntriesChooseCtrlShiftAndPlain) {
     EXPECT_EQ(display(), "124") << "a 3-character entry is not used";
     tap(67, 0);
     EXPECT_EQ(display(), "124") << "a 5-character entry produces no code";
+    tap(68, kCtrlKey | kShiftKey);
+    EXPECT_EQ(display(), "1247") << "with both held and both assigned, Ctrl wins";
 }
 
 TEST_F(EntryKeysTest, KeyTableCharacterFollowsTheMode) {

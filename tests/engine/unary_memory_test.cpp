@@ -116,6 +116,28 @@ TEST_F(MemoryTest, AddingAndRecalling) {
     EXPECT_EQ(display(), "81") << "a recalled value counts as typed";
 }
 
+TEST_F(MemoryTest, AnEntryAfterMemoryAddStartsANewFirstOperand) {
+    // M+ leaves no operation pending: what follows it, recalled or typed,
+    // is the first operand of the next operation.
+    const std::pair<const char*, const char*> cases[] = {
+        {"L5H3HK+1=", "9"},
+        {"L5HK+1=", "6"},
+        {"L5HP5+1=", "1.5"},
+        {"L5H3H", "3"},
+    };
+    for (const auto& [typed, shown] : cases) {
+        SCOPED_TRACE(typed);
+        start();
+        keys(typed);
+        EXPECT_EQ(display(), shown);
+    }
+    start();
+    keys("L5H");
+    calc.recallMemory(0);
+    keys("*2=");
+    EXPECT_EQ(display(), "10");
+}
+
 TEST_F(MemoryTest, MemoryAddCompletesAPendingOperation) {
     start();
     keys("2+3H");

@@ -95,6 +95,40 @@ TEST(NormaliseFormula, BracketedLoneNumberSurvives) {
     ExpectFormulas({{"2*(5)+1", "2*(5)+1="}, {"(5)", ""}, {"(5)*2", "(5)*2="}});
 }
 
+TEST(NormaliseFormula, NumbersNeverJoinAcrossANote) {
+    ExpectFormulas({
+        // Before anything complete, what came before is a note.
+        {"5月の売上 1,200 × 3", "1200*3="},
+        {"2020年5月 売上 1,200 × 3", "1200*3="},
+        {"第3四半期 (2+3)*4", "(2+3)*4="},
+        {"5 x 3", ""},
+        // After a complete formula, the rest of the line is a note.
+        {"1+2 で 3 になる", "1+2="},
+        {"(2+3) 4個", "(2+3)="},
+        {"1+2 x", "1+2="},
+        {"((1+2) 3", "((1+2)="},
+    });
+}
+
+TEST(NormaliseFormula, PowersRootsAndFunctionsGetNoFormula) {
+    const char* const texts[] = {
+        "(1+2)*3^2", "2＾3+1",        "√2+1",     "sqrt(2)+1",
+        "1+log(5)",  "ＳＩＮ（1）+2", "2^3 は 8", "x(1+2)",
+    };
+    for (const char* text : texts) {
+        SCOPED_TRACE(text);
+        const NormalisedFormula result = NormaliseFormula(text);
+        EXPECT_EQ(result.formula, "");
+        EXPECT_TRUE(result.needsFunctionKeys);
+    }
+    // A word with a blank before the bracket, or after the formula's end, is a note.
+    for (const char* text : {"合計 (1+2)*3", "Total (1+2)*3", "1+2 note 5^2"}) {
+        SCOPED_TRACE(text);
+        EXPECT_FALSE(NormaliseFormula(text).needsFunctionKeys);
+        EXPECT_NE(NormaliseFormula(text).formula, "");
+    }
+}
+
 TEST(NormaliseFormula, ErrorPositionCountsCharacters) {
     EXPECT_EQ(NormaliseFormula("1+2").errorPosition, kNoError);
     EXPECT_EQ(NormaliseFormula("売上 5").errorPosition, 4u);

@@ -110,6 +110,10 @@ TEST_F(OperationsTest, DomainFailuresAreReportedAndKeepX) {
         {139, 0, -1, "０除算エラー"},
         {102, 1e3000L, 0, "オーバーフロー"},
         {138, 1, 8, "０除算エラー"},
+        // ln 0 is the first failing step, whichever operand is 0.
+        {138, 0, 8, "０除算エラー"},
+        {138, 2, 0, "０除算エラー"},
+        {138, 0, 0, "０除算エラー"},
         {162, 0, 0, "０除算エラー"},
     };
     for (const auto& c : cases) {

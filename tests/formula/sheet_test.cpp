@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 
+#include "formula/sheet_text.h"
 #include "support/calculator_fixture.h"
 
 namespace tavrik {
@@ -54,6 +56,17 @@ TEST_F(SheetTest, LinesWithoutAnswer) {
               (Lines{"", "   ", "# 1+2", "' 1+2", "  #1+2", "メモ 5", "5/0=", "2(3+4)="}));
 }
 
+TEST_F(SheetTest, PowersAndFunctionsGetNoAnswerAndTheMessageSaysWhy) {
+    // The line with the power is read last, after the good line's formula
+    // went to the message part, so the message must still be the last word.
+    EXPECT_EQ(run({"(1+2)*3^2", "sqrt(2)+1", "5月の売上 1,200 × 3"}),
+              (Lines{"(1+2)*3^2", "sqrt(2)+1", "5月の売上 1,200 × 3", "=3600"}));
+    EXPECT_EQ(calc.status().panel(2),
+              "累乗・平方根・関数は式パネルでは計算できません。関数キー（A〜F）をお使いください");
+    run({"1+2"});
+    EXPECT_EQ(calc.status().panel(2), "1+2=");
+}
+
 TEST_F(SheetTest, AnsweredLinesAreAnsweredAgain) {
     EXPECT_EQ(run({"5+3=8"}), (Lines{"5+3=8", "=8"}));
     EXPECT_EQ(run({"5+3=8", "=8"}), (Lines{"5+3=8", "=8", "=8"}));
@@ -61,6 +74,23 @@ TEST_F(SheetTest, AnsweredLinesAreAnsweredAgain) {
 
 TEST_F(SheetTest, ResultAfterTrailingBlanksAndFullWidthEquals) {
     EXPECT_EQ(run({"1+2=  ", "３×３＝", "1+1"}), (Lines{"1+2=  3", "３×３＝9", "1+1", "=2"}));
+}
+
+// Evaluating a line takes memory many times its length: a line past the
+// bound is a note, and the message part of the status bar says so.
+TEST_F(SheetTest, ALineLongerThanTheBoundIsLeftAsANote) {
+    std::string atBound;
+    while (atBound.size() + 2 < kMaxFormulaLineLength) atBound += "1+";
+    atBound += "1=";
+    ASSERT_EQ(atBound.size(), kMaxFormulaLineLength);
+    const std::string past = "1" + atBound;
+    const std::string terms = std::to_string(kMaxFormulaLineLength / 2);
+    const std::string message = "長すぎる行は計算しません（1 行 65536 文字まで）";
+    // Compared as a whole, not printed: the lines are long.
+    EXPECT_TRUE(run({atBound.c_str()}) == Lines{atBound + terms});
+    EXPECT_NE(calc.status().panel(2), message);
+    EXPECT_TRUE(run({past.c_str(), "2*3="}) == (Lines{past, "2*3=6"}));
+    EXPECT_EQ(calc.status().panel(2), message);
 }
 
 TEST_F(SheetTest, RunIsLinearInLines) {

@@ -65,6 +65,17 @@ TEST_F(HistoryFileTest, WritesSectionsWithoutLineNumbers) {
     EXPECT_EQ(fileLines(dir / "h.txt"), twice);
 }
 
+TEST_F(HistoryFileTest, TheFileNamesTheModeItWasWrittenIn) {
+    start(CalcMode::Mixed);
+    keys("7+1=");
+    view.nextPath = (dir / "h.txt").string();
+    calc.writeHistoryFile();
+    EXPECT_EQ(fileLines(dir / "h.txt").at(1), "Mode:H");
+    calc.switchMode(CalcMode::Decimal);
+    calc.readHistoryFile();
+    EXPECT_TRUE(historyLines().empty()) << "a mixed-mode section is not read in decimal mode";
+}
+
 TEST_F(HistoryFileTest, ALongListIsWrittenAsEachLineEncodedAlone) {
     // Texts that encode unevenly, or not at all, including bytes that are
     // not UTF-8 at the end of a line, in a list long enough for many writes.
@@ -167,6 +178,54 @@ TEST_F(HistoryFileTest, CancelledDialogsAndUnreadableFiles) {
     calc.writeHistoryFile();
     EXPECT_EQ(view.boxes, (std::vector<std::string>{"ファイルが開けませんでした",
                                                     "ファイルが作成できませんでした"}));
+}
+
+// A file past the bound (sparse, so the test costs no disk) is refused before
+// anything is read into memory; the list keeps its lines.
+TEST_F(HistoryFileTest, AFileLargerThanTheBoundIsRefused) {
+    const fs::path huge = dir / "huge.txt";
+    writeBytes(huge, "Mode:D\r\n5\r\n");
+    fs::resize_file(huge, kMaxHistoryFileBytes + 1);
+    start();
+    keys("7+");
+    const auto before = historyLines();
+    view.nextPath = huge.string();
+    calc.readHistoryFile();
+    EXPECT_EQ(historyLines(), before);
+    EXPECT_EQ(view.boxes,
+              std::vector<std::string>{"ファイルが開けませんでした（ファイルが大きすぎます）"});
+}
+
+// A write killed mid-way leaves a last line without its line end; in a file
+// of ours that is a cut value and is not read, while a file written by
+// another tool, whose last line often has no line end, is read to the end.
+TEST_F(HistoryFileTest, ACutLastLineOfOurSectionIsNotRead) {
+    start();
+    view.nextPath = (dir / "h.txt").string();
+    writeBytes(dir / "h.txt",
+               cp932::Encode("*** Tavrik 履歴 2024/5/3 14:05\r\nMode:D\r\n12\r\n34"));
+    calc.readHistoryFile();
+    EXPECT_EQ(historyLines(), std::vector<std::string>{"1: 12"});
+    calc.clearHistory();
+    writeBytes(dir / "h.txt", "Mode:D\r\n12\r\n34");
+    calc.readHistoryFile();
+    EXPECT_EQ(historyLines(), (std::vector<std::string>{"1: 12", "2: 34"}));
+}
+
+// A file marked read-only is refused by every save, even for root: the
+// history file and the log as the settings and the sheet.
+TEST_F(HistoryFileTest, AReadOnlyFileIsNotAppendedTo) {
+    const fs::path path = dir / "kept.txt";
+    writeBytes(path, "kept\r\n");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    start();
+    keys("1+");
+    view.nextPath = path.string();
+    calc.writeHistoryFile();
+    EXPECT_FALSE(calc.setLogging(true));
+    EXPECT_EQ(view.boxes, (std::vector<std::string>{"ファイルが作成できませんでした",
+                                                    "ファイルが作成できませんでした"}));
+    EXPECT_EQ(ReadFile(path).bytes, "kept\r\n");
 }
 
 TEST_F(HistoryFileTest, WrittenCalculationReplaysToTheSameResult) {

@@ -28,6 +28,28 @@ TEST_F(HistoryPanelTest, ReplayWithoutMoveDownStaysOnTheLine) {
     EXPECT_EQ(calc.history().current().selected, 0);
 }
 
+TEST_F(HistoryPanelTest, ReplayPressesThePercentKey) {
+    start();
+    keys("200*15%");
+    const std::string shown = display();
+    const auto lines = historyLines();
+    ASSERT_EQ(lines.back(), "#%");
+    keys("Z");
+    calc.selectHistoryLine(0);
+    for (std::size_t i = 0; i < lines.size(); ++i) calc.replayHistoryLine();
+    EXPECT_EQ(display(), shown);
+}
+
+TEST_F(HistoryPanelTest, MoveDownStopsAtTheLastLine) {
+    start();
+    keys("5+3=");
+    calc.setRecording(false);  // the replayed "=" adds no line below
+    calc.selectHistoryLine(2);
+    calc.replayHistoryLine();
+    calc.replayHistoryLine();
+    EXPECT_EQ(calc.history().current().selected, 3) << "no line below the last to move to";
+}
+
 TEST_F(HistoryPanelTest, ReplayPressesFunctionLines) {
     start();
     keys("4R");

@@ -58,6 +58,29 @@ TEST(SetNames, RefusesEmptyDuplicateAndReservedNames) {
     EXPECT_FALSE(SetNameFault("WORK", "Work", listed, sections)) << "own name in another case";
 }
 
+// Every name accepted comes back from the file as it was entered.
+TEST(SetNames, RefusesNamesTheFileWouldNotGiveBack) {
+    constexpr const char* kBlankEnds = "設定名称の先頭と末尾に空白は使用できません";
+    struct Case {
+        const char* name;
+        const char* fault;  // nullptr: accepted
+    };
+    for (const Case& c :
+         {Case{"標準 ", kBlankEnds}, Case{" x", kBlankEnds}, Case{"x\t", kBlankEnds},
+          Case{"Default ", kBlankEnds}, Case{"Tavrik ", kBlankEnds},
+          Case{"a\nb", "設定名称に制御文字は使用できません"},
+          Case{"a]b", "設定名称に使用できない文字が含まれています：]"},
+          Case{"Café½", "設定名称に使用できない文字が含まれています：é½"}, Case{"[a b", nullptr},
+          Case{"計算～①", nullptr}}) {
+        const auto fault = SetNameFault(c.name, "標準", {"標準"}, {"標準"});
+        if (c.fault)
+            EXPECT_EQ(fault, std::optional<std::string>(c.fault)) << c.name;
+        else
+            EXPECT_FALSE(fault) << c.name;
+    }
+    EXPECT_FALSE(SetNameFault("Café", "Café", {"Café"}, {})) << "a loaded name is kept";
+}
+
 TEST(SetNames, NewNamesTakeTheFirstFreeNumberAndTheLimitHolds) {
     EXPECT_EQ(NewSetName({"a"}, {}), "新規作成1");
     EXPECT_EQ(NewSetName({"新規作成1"}, {"新規作成2"}), "新規作成3");

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "textfile/cp932.h"
+#include "textfile/lost_characters.h"
 
 namespace tavrik {
 namespace {
@@ -151,6 +152,12 @@ TEST(IniCp932, CharactersWithoutAShiftJisFormEncodeAsQuestionMarks) {
 // Large texts are decoded through a table taken from the converter: it must
 // agree with the converter on every ASCII byte and on every character the
 // converter knows, and leave anything else to the converter.
+TEST(IniCp932, LostCharactersAreNamedOnceInTheirOrder) {
+    EXPECT_THAT(LostCharacters("1€+½=🙂\r\n𠮷€ ¥ \xFF"),
+                ElementsAre("€", "½", "🙂", "𠮷", "¥", "\xEF\xBF\xBD"));
+    EXPECT_THAT(LostCharacters("漢字～①ｱ\\\t\r\n"), ::testing::IsEmpty());
+}
+
 TEST(IniCp932, TableDecodesEveryCharacterAsTheConverterDoes) {
     std::vector<std::string> sequences;
     for (int b = 0x00; b <= 0xFF; ++b) sequences.emplace_back(1, static_cast<char>(b));

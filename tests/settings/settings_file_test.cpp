@@ -24,6 +24,8 @@ namespace fs = std::filesystem;
 using ::testing::ElementsAre;
 
 constexpr std::string_view kKeyCodeString = "0123456789ABCDEFTP+-*/=%RGHJKLZXIOVS:";
+// Paste's key-table character, outside the key code string.
+constexpr char kPasteChar = 'Q';
 
 std::string ReadBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -182,6 +184,55 @@ TEST_F(SettingsFileTest, ExitStateIsWrittenIntoTheExistingFile) {
         cp932::Decode(ReadBytes(Ini())).value().starts_with("; 設定\r\n[Tavrik]\r\nSave=1\r\n"));
 }
 
+TEST_F(SettingsFileTest, AFileDeletedOrEmptiedSinceLoadStartsAgainFromTheStarter) {
+    WriteShiftJis(folder_ / "TavrikS.ini", "[Tavrik]\nSet=標準\nSave=1\n[標準]\nPitch=6\n");
+    for (const bool deleted : {true, false}) {
+        SettingsFile file(Ini());
+        file.Load(GlobalSettings{});
+        if (deleted)
+            fs::remove(Ini());
+        else
+            WriteBytes(Ini(), "\r\n");
+        ASSERT_TRUE(file.SaveExitState({'H', false, 320, 240, 10, 20}));
+        const GlobalSettings loaded = SettingsFile(Ini()).Load(GlobalSettings{});
+        EXPECT_EQ(loaded.Set, "標準") << deleted;
+        EXPECT_EQ(loaded.SetTable[0].Pitch, 6) << deleted;
+        EXPECT_EQ(loaded.Mode, 'H') << deleted;
+        EXPECT_EQ(loaded.Width, 320) << deleted;
+    }
+}
+
+TEST_F(SettingsFileTest, AByteOrderMarkAndCrOnlyLineEndsReadAsWhatTheyAre) {
+    const std::string mark = "\xEF\xBB\xBF";
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::string font;
+    };
+    for (const Case& c :
+         {Case{"utf8 with mark", mark + "[Tavrik]\r\nTax=8\r\n[標準]\r\nFontNameD=Café\r\n",
+               "Café"},
+          Case{"cr only", cp932::Encode("[Tavrik]\rTax=8\r[標準]\rFontNameD=明朝\r"), "明朝"}}) {
+        WriteBytes(Ini(), c.bytes);
+        SettingsFile file(Ini());
+        GlobalSettings settings = file.Load(GlobalSettings{});
+        EXPECT_EQ(file.LoadProblem(), "") << c.name;
+        EXPECT_EQ(settings.Tax, 8) << c.name;
+        EXPECT_EQ(settings.SetTable[0].name, "標準") << c.name;
+        EXPECT_EQ(settings.SetTable[0].FontNameD, c.font) << c.name;
+        EXPECT_THAT(file.LostCharacters(settings), ::testing::IsEmpty()) << c.name;
+
+        settings.Tax = 9;
+        ASSERT_TRUE(file.Save(settings)) << c.name;
+        const std::string saved = ReadBytes(Ini());
+        EXPECT_EQ(saved.starts_with(mark), c.bytes.starts_with(mark)) << c.name;
+        EXPECT_EQ(saved.find("[Tavrik]"), saved.rfind("[Tavrik]")) << c.name;
+        const GlobalSettings reloaded = SettingsFile(Ini()).Load(GlobalSettings{});
+        EXPECT_EQ(reloaded.Tax, 9) << c.name;
+        EXPECT_EQ(reloaded.SetTable[0].FontNameD, c.font) << c.name;
+    }
+}
+
 using testing::FileSizeLimit;
 
 TEST_F(SettingsFileTest, FailedSaveLeavesTheFileAndTheSectionBookkeepingAsTheyWere) {
@@ -225,6 +276,18 @@ TEST_F(SettingsFileTest, SaveKeepsTheBytesOfEveryLineItLeavesAsItWas) {
     EXPECT_NE(saved.find("\r\nTax=8\r\n"), std::string::npos);
 }
 
+// "∵" has three byte pairs in Shift-JIS; each line keeps its own.
+TEST_F(SettingsFileTest, LinesThatReadAlikeKeepTheirOwnBytes) {
+    const std::string comments[] = {"; \x87\x9A", "; \x81\xE6", "; \xFA\x5B"};
+    const std::string head = comments[0] + "\r\n" + comments[1] + "\r\n" + comments[2] + "\r\n";
+    WriteBytes(Ini(), head + "[Tavrik]\r\nTax=5\r\n");
+    SettingsFile file(Ini());
+    GlobalSettings settings = file.Load(GlobalSettings{});
+    settings.Tax = 8;
+    ASSERT_TRUE(file.Save(settings));
+    EXPECT_TRUE(ReadBytes(Ini()).starts_with(head + "[Tavrik]\r\n"));
+}
+
 // An existing file that cannot be used gives the defaults, is reported, and
 // is never written over; a FIFO is refused without waiting for a writer.
 TEST_F(SettingsFileTest, AnUnusableFileIsReportedAndNeverOverwritten) {
@@ -236,6 +299,19 @@ TEST_F(SettingsFileTest, AnUnusableFileIsReportedAndNeverOverwritten) {
     EXPECT_FALSE(file.Save(settings));
     EXPECT_FALSE(file.SaveExitState({}));
     EXPECT_TRUE(fs::is_fifo(Ini()));
+}
+
+// A file past the bound (sparse, so the test costs no disk) is not read into
+// memory: the defaults apply, the problem is reported, the file is kept.
+TEST_F(SettingsFileTest, AFileLargerThanTheBoundIsRefused) {
+    WriteBytes(Ini(), "[Tavrik]\r\nTax=8\r\n");
+    fs::resize_file(Ini(), kMaxSettingsFileBytes + 1);
+    SettingsFile file(Ini());
+    GlobalSettings settings = file.Load(GlobalSettings{});
+    EXPECT_EQ(settings.Tax, GlobalSettings{}.Tax);
+    EXPECT_NE(file.LoadProblem().find("ファイルが大きすぎます"), std::string::npos);
+    EXPECT_FALSE(file.Save(settings));
+    EXPECT_EQ(fs::file_size(Ini()), kMaxSettingsFileBytes + 1);
 }
 
 TEST_F(SettingsFileTest, AFailedStarterCopyLeavesNoFileAndIsReported) {
@@ -310,6 +386,25 @@ TEST_F(SettingsFileTest, FileInTheConfigFolderWhenTheExecutableFolderIsNotWritab
     }
 }
 
+// Without an absolute HOME or XDG_CONFIG_HOME there is no place for the
+// settings: they are neither read nor written relative to the working folder.
+TEST_F(SettingsFileTest, WithoutAHomeFolderTheSettingsAreRefused) {
+    const fs::path program = folder_ / "no such program folder";
+    const fs::path working = fs::current_path();
+    fs::current_path(folder_);
+    const ScopedEnv xdg("XDG_CONFIG_HOME", std::nullopt);
+    for (const std::optional<std::string>& home : {std::optional<std::string>(), {"relative"}}) {
+        const ScopedEnv homeVariable("HOME", home);
+        SettingsFile file(LocateSettingsFile(program));
+        GlobalSettings settings = file.Load(GlobalSettings{});
+        EXPECT_NE(file.LoadProblem().find("設定ファイルの場所がありません"), std::string::npos);
+        EXPECT_FALSE(file.Save(settings));
+        EXPECT_FALSE(file.SaveExitState({}));
+    }
+    fs::current_path(working);
+    EXPECT_TRUE(fs::is_empty(folder_));
+}
+
 TEST_F(SettingsFileTest, StarterBesideTheExecutableElseInTheDataFolder) {
     const fs::path bin = folder_ / "prefix" / "bin";
     fs::create_directories(bin);
@@ -335,15 +430,21 @@ TEST_F(SettingsFileTest, InstalledProgramKeepsItsSettingsInTheConfigFolder) {
 TEST_F(SettingsFileTest, ShippedStarterFileAssignsTheEssentialKeys) {
     fs::copy_file(TAVRIK_STARTER_FILE, folder_ / "TavrikS.ini");
     const GlobalSettings g = SettingsFile(Ini()).Load(GlobalSettings{});
-    ASSERT_EQ(g.LastSetIndex, 0);
+    ASSERT_EQ(g.LastSetIndex, 1);
     EXPECT_EQ(g.Set, g.SectionList.front());
+    // The second set keeps the small keys and grey panels of every field's default.
+    SettingsSet compact;
+    compact.name = "コンパクト";
+    compact.FontSizeD = 12;
+    EXPECT_EQ(g.SetTable[1], compact);
 
     for (int i = 0; i < kKeyTableSize; ++i) {
         const std::string& entry = g.Keys[i];
         if (entry.empty()) continue;
         ASSERT_EQ(utf8::Length(entry), 4u) << KeyTableKeyName(i);
         for (char c : entry) {
-            EXPECT_TRUE(c == '_' || kKeyCodeString.find(c) != std::string_view::npos)
+            EXPECT_TRUE(c == '_' || c == kPasteChar ||
+                        kKeyCodeString.find(c) != std::string_view::npos)
                 << KeyTableKeyName(i) << " " << entry;
         }
     }
@@ -364,6 +465,9 @@ TEST_F(SettingsFileTest, ShippedStarterFileAssignsTheEssentialKeys) {
         {70, "_F__"},
         {kShiftKeyOffset + 187, "++++"},
         {kShiftKeyOffset + 56, "****"},
+        {kCtrlKeyOffset + 86, "QQQQ"},   // Ctrl+V: paste
+        {kShiftKeyOffset + 45, "QQQQ"},  // Shift+Insert: paste
+        {kCtrlKeyOffset + 67, "VVVV"},   // Ctrl+C: Cb
     };
     for (const auto& [index, entry] : expected)
         EXPECT_EQ(g.Keys[index], entry) << KeyTableKeyName(index);
@@ -393,6 +497,13 @@ TEST_F(SettingsFileTest, ShippedStarterFileFillsTheFirstFunctionGroupAndSaves) {
     for (int slot = 0; slot < 6; ++slot) {
         EXPECT_NE(g.F[slot], kNoFunctionCode) << "F" << slot + 1;
         EXPECT_FALSE(g.FunctionTitle(g.F[slot]).empty()) << "F" << slot + 1;
+    }
+    // Every slot the file fills carries a title of its own, not "f" + code.
+    for (std::size_t slot = 0; slot < g.F.size(); ++slot) {
+        if (g.F[slot] != kNoFunctionCode) {
+            EXPECT_NE(g.FunctionTitle(g.F[slot]), DefaultFunctionTitle(g.F[slot]))
+                << "F" << slot + 1;
+        }
     }
     EXPECT_EQ(g.FunctionTitle(101), "√");
     EXPECT_EQ(g.FName[0], "基本");

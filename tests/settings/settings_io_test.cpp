@@ -150,7 +150,8 @@ TEST(SettingsSave, WritesGlobalKeysByTheirRules) {
     g.Keys[66] = "_B__";                        // replaces the malformed entry
     g.Keys[kShiftKeyOffset + 56] = "＊＊＊＊";  // four characters, not four bytes
     g.FT[110 - 100] = "";
-    g.FStr[2] = "関数の式";  // four characters: deleted
+    g.FStr[2] = "関数の式";    // four characters: deleted
+    g.FStr[3] = "Ｘ＊２．５";  // exactly five characters: written
     loaded.Save();
 
     EXPECT_EQ(loaded.Global("Caption"), "0");
@@ -182,7 +183,34 @@ TEST(SettingsSave, WritesGlobalKeysByTheirRules) {
     EXPECT_EQ(loaded.Global("FStr1"), std::nullopt);
     EXPECT_EQ(loaded.Global("FStr2"), "sin(X)");
     EXPECT_EQ(loaded.Global("FStr3"), std::nullopt);
+    EXPECT_EQ(loaded.Global("FStr4"), "Ｘ＊２．５");
     EXPECT_TRUE(loaded.file.Text().starts_with("; my settings\r\n[Tavrik]\r\nCaption=0\r\n"));
+}
+
+// Keys added in a later version read as their defaults when absent and are
+// written only when set or already there, so an older file saves unchanged.
+TEST(SettingsSave, LaterKeysLeaveAnOlderFileAsItWas) {
+    Loaded older("[Tavrik]\r\nSet=A\r\n[A]\r\nFPlusF=1\r\n");
+    EXPECT_FALSE(older.settings.KeepState);
+    EXPECT_FALSE(older.settings.SetTable[0].AutoF);
+    older.Save();
+    EXPECT_EQ(older.Global("KeepState"), std::nullopt);
+    EXPECT_EQ(older.file.Read("A", "AutoF"), std::nullopt);
+
+    older.settings.KeepState = true;
+    older.settings.SetTable[0].AutoF = true;
+    older.Save();
+    EXPECT_EQ(older.Global("KeepState"), "1");
+    EXPECT_EQ(older.file.Read("A", "AutoF"), "1");
+
+    Loaded turnedOff(older.file.Text());
+    EXPECT_TRUE(turnedOff.settings.KeepState);
+    EXPECT_TRUE(turnedOff.settings.SetTable[0].AutoF);
+    turnedOff.settings.KeepState = false;
+    turnedOff.settings.SetTable[0].AutoF = false;
+    turnedOff.Save();
+    EXPECT_EQ(turnedOff.Global("KeepState"), "0") << "a key once written keeps its place";
+    EXPECT_EQ(turnedOff.file.Read("A", "AutoF"), std::nullopt) << "a set is written anew";
 }
 
 TEST(SettingsSave, GlobalKeysAreWrittenInTheirOrder) {
@@ -206,7 +234,7 @@ TEST(SettingsSave, SetsAreRewrittenAndEditedFieldsStoredInCanonicalForm) {
     EXPECT_EQ(read("FontBoldD"), "1");
     EXPECT_EQ(read("BoundsB3"), std::nullopt);
     EXPECT_EQ(read("BoundsB7"), "7,7");
-    EXPECT_EQ(read("Extra"), std::nullopt);
+    EXPECT_EQ(read("Extra"), "kept?") << "a key of another version stays";
     EXPECT_EQ(read("Color"), "clRed");
     EXPECT_EQ(read("ColorD"), "clBtnShadow");
     EXPECT_EQ(read("GLStyle"), "psDashDotDot");
@@ -215,6 +243,46 @@ TEST(SettingsSave, SetsAreRewrittenAndEditedFieldsStoredInCanonicalForm) {
     const std::vector<std::string> keys = loaded.file.KeyNames("A");
     EXPECT_EQ(keys.front(), "Mode");
     EXPECT_EQ(keys.back(), "FPlusF");
+}
+
+// Zoom, ZoomFit and ManOku: absent reads as the default and the default is
+// not written, so an older file saves as it was; other values round-trip.
+TEST(SettingsSave, ZoomAndReadingKeysRoundTripAndStayAwayAtTheirDefaults) {
+    Loaded loaded("[Tavrik]\n[A]\nMode=D\n[B]\nZoom=150\nZoomFit=1\nManOku=True\n");
+    const SettingsSet& a = loaded.settings.SetTable[0];
+    const SettingsSet& b = loaded.settings.SetTable[1];
+    EXPECT_EQ(a.Zoom, 100);
+    EXPECT_FALSE(a.ZoomFit);
+    EXPECT_FALSE(a.ManOku);
+    EXPECT_EQ(b.Zoom, 150);
+    EXPECT_TRUE(b.ZoomFit);
+    EXPECT_TRUE(b.ManOku);
+
+    loaded.settings.SetTable[0].Zoom = 250;
+    loaded.Save();
+    EXPECT_EQ(loaded.file.Read("A", "Zoom"), "250");
+    EXPECT_EQ(loaded.file.Read("A", "ZoomFit"), std::nullopt);
+    EXPECT_EQ(loaded.file.Read("A", "ManOku"), std::nullopt);
+    EXPECT_EQ(loaded.file.Read("B", "ManOku"), "1");
+    const Loaded reloaded(loaded.file.Text());
+    EXPECT_EQ(reloaded.settings.SetTable[0].Zoom, 250);
+    EXPECT_EQ(reloaded.settings.SetTable[1], loaded.settings.SetTable[1]);
+
+    loaded.settings.SetTable[0].Zoom = 100;
+    loaded.Save();
+    EXPECT_EQ(loaded.file.Read("A", "Zoom"), std::nullopt);
+}
+
+TEST(SettingsSave, ExitWritesOnlyTheZoomsThatChanged) {
+    const std::string text = "[Tavrik]\r\n[A]\r\nMode=D\r\n[B]\r\nZoom=150\r\nPitch=3\r\n";
+    Loaded loaded(text);
+    SaveSetZooms(loaded.settings, loaded.file);
+    EXPECT_EQ(loaded.file.Text(), text);
+
+    loaded.settings.SetTable[0].Zoom = 200;
+    loaded.settings.SetTable[1].Zoom = 100;
+    SaveSetZooms(loaded.settings, loaded.file);
+    EXPECT_EQ(loaded.file.Text(), "[Tavrik]\r\n[A]\r\nMode=D\r\nZoom=200\r\n[B]\r\nPitch=3\r\n");
 }
 
 TEST(SettingsSave, RenamedAndDeletedSetsLeaveNoSectionUnknownOnesStay) {
@@ -236,6 +304,24 @@ TEST(SettingsSave, RenamedAndDeletedSetsLeaveNoSectionUnknownOnesStay) {
     loaded.Save();
     EXPECT_THAT(loaded.file.SectionNames(),
                 ElementsAre("Tavrik", "Default", "reserve", "Keep", "Newer"));
+}
+
+TEST(SettingsSave, CommentsAndUnknownKeysStayInPlaceInTheSetSections) {
+    Loaded loaded(
+        "[Tavrik]\r\n[A]\r\n; note\r\nMode=H\r\nFuture=1\r\nPitch=4\r\nBoundsB3=1,2,3,4\r\n"
+        "; tail\r\n\r\n[B]\r\n; gone with its set\r\nPitch=1\r\n");
+    loaded.settings.SetTable[0].BoundsB[3].clear();
+    loaded.settings.LastSetIndex = 0;  // B deleted
+    loaded.Save();
+    loaded.Save();
+    const std::string text = loaded.file.Text();
+    EXPECT_TRUE(text.starts_with("[Tavrik]\r\n")) << text;
+    EXPECT_NE(text.find("[A]\r\n; note\r\nMode=H\r\nRoundM=0\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\nFuture=1\r\nPitch=4\r\nTBA=1\r\n"), std::string::npos) << text;
+    EXPECT_TRUE(text.ends_with("\r\nFPlusF=0\r\n; tail\r\n\r\n")) << text;
+    EXPECT_EQ(text.find("BoundsB3"), std::string::npos);
+    EXPECT_EQ(text.find("[B]"), std::string::npos);
+    EXPECT_EQ(text.find("gone"), std::string::npos);
 }
 
 TEST(SettingsSave, TheSameTenSetsLoadAfterASave) {

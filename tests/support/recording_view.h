@@ -20,6 +20,7 @@ class RecordingView : public View {
         return true;
     }
     void setClipboard(std::string_view text) override { clipboard = std::string(text); }
+    std::string clipboardText() override { return clipboard; }
     bool statusBarVisible() const override { return statusBarShown; }
     void reapplyStatusBar() override { ++statusBarReapplied; }
     std::optional<std::string> askPath(FileDialogKind, std::string_view,

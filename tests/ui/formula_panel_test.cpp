@@ -13,10 +13,12 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <fstream>
 #include <iterator>
 
 #include "engine/calculator.h"
+#include "ui/formula_panel.h"
 #include "ui/main_window.h"
 
 namespace tavrik::ui {
@@ -184,6 +186,46 @@ TEST_F(FormulaPanelTest, MaximiseFillsTheWindowAndRestoresTheLayout) {
     EXPECT_TRUE(displayPanel->isVisible());
     EXPECT_TRUE(viewMenu->isEnabled());
     EXPECT_EQ(window.size(), normal);
+}
+
+// "自動計算": the answers follow the edited lines beside the text, which the
+// answers never change; the user's undo history stays whole.
+TEST_F(FormulaPanelTest, LiveAnswersFollowTheEditedLineOnly) {
+    auto* panel = static_cast<FormulaPanel*>(window.findChild<QWidget*>("pnlF"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_FALSE(item("pmnFAuto")->isChecked()) << "off unless the set turns it on";
+    constexpr int kLines = 2000;
+    QString text;
+    for (int i = 0; i < kLines; ++i) text += QStringLiteral("%1+1\n").arg(i);
+    type(text);
+    item("pmnFAuto")->trigger();
+    EXPECT_EQ(panel->liveAnswers().answer(1000), "1001");
+
+    QTextCursor cursor(editor()->document()->findBlockByNumber(1000));
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    editor()->setTextCursor(cursor);
+    const int caret = cursor.position();
+    QTest::keyClicks(editor(), "0");
+    EXPECT_EQ(panel->answerNow(), 1u) << "only the edited line is answered again";
+    EXPECT_EQ(panel->liveAnswers().answer(1000), "1010");
+    EXPECT_EQ(editor()->textCursor().position(), caret + 1);
+    EXPECT_EQ(editor()->toPlainText().count('='), 0) << "the answers stand beside the text";
+
+    QTest::keyClick(editor(), Qt::Key_Return);
+    QTest::keyClicks(editor(), "2*3");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panel->liveAnswers().answer(1001) == "6"; }))
+        << "answered a moment after typing stops";
+    EXPECT_EQ(panel->liveAnswers().answer(1002), "1002");
+
+    while (editor()->document()->isUndoAvailable()) editor()->undo();
+    EXPECT_EQ(editor()->toPlainText(), text) << "every edit can be undone";
+    panel->answerNow();
+    EXPECT_EQ(panel->liveAnswers().answer(1000), "1001");
+    EXPECT_EQ(panel->liveAnswers().lineCount(), static_cast<std::size_t>(kLines + 1));
+
+    item("pmnFAuto")->trigger();
+    QTest::keyClicks(editor(), "5");
+    EXPECT_EQ(panel->answerNow(), 0u) << "off: nothing is answered";
 }
 
 }  // namespace

@@ -29,11 +29,22 @@ TEST(GuidePlacement, DefaultsToAQuarterAndGrowsTheClient) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.xPos << "," << c.yPos << " top0 " << c.top0);
-        const GuidePlacement placed = PlaceGuideBars(c.xPos, 2, c.yPos, 2, c.client, c.top0);
+        const GuidePlacement placed =
+            PlaceGuideBars(c.xPos, 2, c.yPos, 2, c.client, c.top0, QSize(1000, 800));
         EXPECT_EQ(placed.barLeft, c.left);
         EXPECT_EQ(placed.barTop, c.top);
         EXPECT_EQ(placed.client, c.grown);
     }
+}
+
+// A hand-edited position far off grows the client only to the screen, and
+// the bar comes back inside it.
+TEST(GuidePlacement, GrowsNoFurtherThanTheScreen) {
+    const GuidePlacement placed =
+        PlaceGuideBars(30000, 2, 20000, 4, QSize(400, 200), 20, QSize(1000, 800));
+    EXPECT_EQ(placed.client, QSize(1000, 800));
+    EXPECT_EQ(placed.barLeft, 1000 - 1 - 2 - 1);
+    EXPECT_EQ(placed.barTop, 800 - 1 - 4 - 1);
 }
 
 TEST(GuideGrab, TwoWidthsBeforeAndThreeAfterTheEdge) {
@@ -91,6 +102,19 @@ TEST(GuideLayerDrag, DraggingTheCrossingMovesBothBarsAndShowsTheirPosition) {
     window.LayoutPanels();
     EXPECT_EQ(layer->barLeft(), 40);
     EXPECT_EQ(layer->barTop(), startTop);
+}
+
+// Next to the vertical bar on the horizontal one, a press grabs both.
+TEST(GuideLayerDrag, APressOnOneBarNearTheOtherMovesBoth) {
+    CalculatorApp app(WithBars());
+    app.window().show();
+    auto* layer = app.window().findChild<GuideLayer*>("imgGuide");
+    const QPoint start(layer->barLeft(), layer->barTop());
+    const QPoint onHorizontalBar(layer->barLeft() - 2, layer->barTop());
+    QTest::mousePress(layer, Qt::LeftButton, {}, onHorizontalBar);
+    QTest::mouseMove(layer, onHorizontalBar + QPoint(10, 5));
+    QTest::mouseRelease(layer, Qt::LeftButton, {}, onHorizontalBar + QPoint(10, 5));
+    EXPECT_EQ(QPoint(layer->barLeft(), layer->barTop()), start + QPoint(10, 5));
 }
 
 }  // namespace

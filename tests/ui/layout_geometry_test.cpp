@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <string>
 
 #include "engine/button_codes.h"
 #include "ui/key_grid.h"
@@ -154,6 +155,18 @@ TEST_F(ArrangeColumnsTest, StretchingPanelEndsItsColumn) {
     EXPECT_EQ(find(a, 'B')->x, 200);
     EXPECT_EQ(find(a, 'B')->y, 0);
     EXPECT_EQ(find(a, 'F')->x, 380);
+}
+
+// Panels whose heights together pass the int range: the edges stay positive
+// and bounded instead of wrapping around.
+TEST_F(ArrangeColumnsTest, StackedExtentsDoNotOverflow) {
+    constexpr int kHuge = 1 << 30;
+    for (char letter : {'D', 'B', 'M', 'H'}) shown[letter] = {kHuge, kHuge};
+    const Arrangement a = arrange("DBMH/F");
+    EXPECT_GT(a.bottom, 1000000);
+    EXPECT_GT(a.right, 1000000);
+    EXPECT_GT(find(a, 'F')->x, 0);
+    for (const PlacedPanel& p : a.panels) ASSERT_GE(p.y, 0);
 }
 
 TEST_F(ArrangeColumnsTest, EmptyDispGivesEmptyWindow) {

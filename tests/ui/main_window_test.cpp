@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -113,6 +115,9 @@ TEST_F(MainWindowTest, ModeMenuSwitchesModesAndShowsTheirKeys) {
     window().findChild<QAction*>("mnuMT")->trigger();
     EXPECT_EQ(key("btnNF")->text(), "秒");
     EXPECT_EQ(key("btnMA")->text(), "M>");
+    EXPECT_EQ(key("btnCB")->toolTip(), "Cb — 表示をコピー");
+    EXPECT_EQ(key("btnCB")->accessibleDescription(), "Cb — 表示をコピー");
+    EXPECT_TRUE(key("btnTO")->toolTip().startsWith("変換 — 単位を繰り上げて"));
 }
 
 TEST_F(MainWindowTest, GroupingCommandGroupsDigits) {
@@ -139,6 +144,9 @@ TEST(FunctionMenuWindowTest, FunctionMenuFillsTheKeysInDecimalModeOnly) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     auto* keyB = app.window().findChild<QPushButton*>("btnNB");
     EXPECT_EQ(keyB->text(), "f102");
+    // The tooltip and the accessible description tell the caption and the function.
+    EXPECT_EQ(keyB->toolTip(), "f102 — 2乗: x の2乗 x²");
+    EXPECT_EQ(keyB->accessibleDescription(), keyB->toolTip());
     EXPECT_TRUE(functions->actions()[1]->isChecked());
     app.window().findChild<QAction*>("mnuMH")->trigger();
     EXPECT_FALSE(functions->menuAction()->isVisible());
@@ -295,6 +303,44 @@ TEST(KeyTableTest, KeypadAndEnterKeysFollowTheKeyTable) {
     QTest::keyClick(&app.window(), Qt::Key_2);
     QTest::keyClick(&app.window(), Qt::Key_Return);
     EXPECT_EQ(app.window().findChild<QLabel*>("stxC")->text(), "3");
+}
+
+// Ctrl+V and Shift+Insert as the starter file assigns them, and the menu items.
+TEST(PasteWindowTest, KeysAndMenuItemsPasteAndCopyPlainNumbers) {
+    GlobalSettings settings;
+    settings.Keys[kCtrlKeyOffset + 86] = "QQQQ";
+    settings.Keys[kShiftKeyOffset + 45] = "QQQQ";
+    CalculatorApp app(std::move(settings));
+    MainWindow& window = app.window();
+    window.show();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const auto display = [&] { return window.findChild<QLabel*>("stxC")->text(); };
+
+    clipboard->setText(QStringLiteral("１，２３４円\n"));
+    QTest::keyClick(&window, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(display(), "1234");
+    clipboard->setText(QStringLiteral("5e2"));
+    QTest::keyClick(&window, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(display(), "500");
+    clipboard->setText(QString(1 << 20, QLatin1Char('9')));
+    window.findChild<QAction*>("mnuOPaste")->trigger();
+    EXPECT_EQ(display(), "500");
+    EXPECT_EQ(window.findChild<QLabel*>("stxMsg")->text(), "貼り付ける文字列が長すぎます");
+
+    app.calculator().setGrouping(true);
+    clipboard->setText(QStringLiteral("1234567"));
+    QTest::keyClick(&window, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(display(), "1,234,567");
+    window.findChild<QAction*>("mnuOCopyNumber")->trigger();
+    EXPECT_EQ(clipboard->text(), "1234567");
+
+    app.calculator().PushBBtn(kAdd);
+    app.calculator().selectHistoryLine(0);
+    QAction* copyLine = window.findChild<QAction*>("pmnHCopy");
+    ASSERT_NE(copyLine, nullptr);
+    EXPECT_EQ(copyLine->text(), "式をコピー");
+    copyLine->trigger();
+    EXPECT_EQ(clipboard->text(), "1: 1,234,567");
 }
 
 TEST(HiddenStatusBarTest, PanelsStartAtTheTopWhenTheSetHidesTheStatusBar) {

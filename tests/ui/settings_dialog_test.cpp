@@ -2,7 +2,11 @@
 // settings file in a temporary folder. Message boxes are answered by the test.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QColorDialog>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -11,6 +15,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 
@@ -27,6 +32,7 @@ namespace fs = std::filesystem;
 constexpr std::string_view kIni =
     "[Tavrik]\r\nSet=標準\r\nSave=0\r\nKeyN55=7777\r\n"
     "[標準]\r\nMode=D\r\nDisp=DB/M/F\r\nPitch=3\r\nSBA=TT\r\nLineH=-7\r\n"
+    "ColorD=$00123456\r\nFontColorD=clRed\r\nBackColorD=$00ABCDEF\r\n"
     "[作業]\r\nMode=H\r\nDigitsD=12\r\n";
 
 class SettingsDialogTest : public ::testing::Test {
@@ -95,6 +101,19 @@ TEST_F(SettingsDialogTest, OkWithoutChangesKeepsTheFileByteForByte) {
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
 }
 
+TEST_F(SettingsDialogTest, ZoomAndReadingAreSetOnTheSetsPageAndApplied) {
+    dialog().tree()->setCurrentItem(setNode(0));
+    find<QSpinBox>("spnZoom")->setValue(150);
+    find<QCheckBox>("cbxManOku")->setChecked(true);
+    click("btnOK");
+    EXPECT_EQ(app->window().zoom(), 150);
+    EXPECT_TRUE(app->window().findChild<QLabel*>("stxCReading")->isVisibleTo(&app->window()));
+    const std::string saved = fileBytes();
+    EXPECT_NE(saved.find(cp932::Encode("FPlusF=0\r\nZoom=150\r\nManOku=1\r\n[作業]")),
+              std::string::npos)
+        << cp932::Decode(saved).value_or("");
+}
+
 TEST_F(SettingsDialogTest, RenameIsValidatedInEachCase) {
     dialog().tree()->setCurrentItem(setNode(0));
     struct Case {
@@ -148,6 +167,28 @@ TEST_F(SettingsDialogTest, SetsAreAddedUpToTheLimitAndDeleted) {
     EXPECT_EQ(settings().LastSetIndex, 8);
     EXPECT_EQ(app->calculator().currentSetIndex(), kDefaultSetSlot) << "the set in force is gone";
     EXPECT_EQ(fileBytes().find(cp932::Encode("[標準]")), std::string::npos);
+}
+
+TEST_F(SettingsDialogTest, DeletingAMiddleSetMovesTheLaterSetsUp) {
+    dialog().tree()->setCurrentItem(setNode(1));
+    click("btnAdd");
+    click("btnAdd");
+    dialog().tree()->setCurrentItem(setNode(1));
+    click("btnDel");
+    ASSERT_EQ(dialog().tree()->topLevelItem(1)->childCount(), 3);
+    EXPECT_EQ(setNode(1)->text(0), "新規作成1");
+    EXPECT_EQ(setNode(2)->text(0), "新規作成2");
+    EXPECT_EQ(dialog().tree()->currentItem(), setNode(0)) << "the set above is shown";
+    click("btnOK");
+    const auto& table = settings().SetTable;
+    EXPECT_EQ(settings().LastSetIndex, 2);
+    EXPECT_EQ(table[0].name, "標準");
+    EXPECT_EQ(table[0].Pitch, 3);
+    EXPECT_EQ(table[1].name, "新規作成1");
+    EXPECT_EQ(table[1].DigitsD, SettingsSet{}.DigitsD) << "the deleted set's fields are gone";
+    EXPECT_EQ(table[2].name, "新規作成2");
+    EXPECT_EQ(table[3].name, "");
+    EXPECT_EQ(fileBytes().find(cp932::Encode("[作業]")), std::string::npos);
 }
 
 TEST_F(SettingsDialogTest, ArrangementListRoundTrips) {
@@ -219,6 +260,43 @@ TEST_F(SettingsDialogTest, FunctionGridStoresAndReloads) {
     EXPECT_NE(fileBytes().find("F9=105\r\n"), std::string::npos);
 }
 
+TEST_F(SettingsDialogTest, FunctionListNamesAndDescribesEachFunction) {
+    dialog().tree()->setCurrentItem(dialog().tree()->topLevelItem(3));
+    QTableWidget* grid = find<QTableWidget>("sgdFunc");
+    grid->setCurrentCell(3, 1);
+    auto* list = grid->findChild<QComboBox*>("cmbFunc");
+    ASSERT_NE(list, nullptr);
+    const int entry = list->findText("F#128 (f128) 順列 nPr");
+    ASSERT_GT(entry, 0);
+    EXPECT_TRUE(list->itemData(entry, Qt::ToolTipRole).toString().startsWith("順列 nPr: "));
+    list->setCurrentIndex(entry);
+    EXPECT_TRUE(find<QLabel>("stxFuncDescription")->text().contains("並べる順列の数"));
+}
+
+// The colour lists name the colours in Japanese; "その他の色…" stores the
+// picked colour in hexadecimal, and colours left alone keep their text.
+TEST_F(SettingsDialogTest, ColourChoiceStoresHexAndKeepsUntouchedText) {
+    dialog().tree()->setCurrentItem(setNode(0));
+    auto* font = find<QComboBox>("cbcFontColorD");
+    auto* back = find<QComboBox>("cbcColorD");
+    EXPECT_EQ(font->currentText(), "赤");
+    EXPECT_EQ(back->currentText(), "指定の色 #563412");
+    QTimer::singleShot(0, [] {
+        auto* picker = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(picker, nullptr);
+        picker->setCurrentColor(QColor(0x10, 0x20, 0x30));
+        picker->accept();
+    });
+    const int other = back->findText("その他の色…");
+    back->setCurrentIndex(other);
+    emit back->activated(other);
+    EXPECT_EQ(back->currentText(), "指定の色 #102030");
+    click("btnOK");
+    EXPECT_NE(fileBytes().find("\r\nColorD=$00302010\r\n"), std::string::npos);
+    EXPECT_NE(fileBytes().find("\r\nFontColorD=clRed\r\n"), std::string::npos);
+    EXPECT_NE(fileBytes().find("\r\nBackColorD=$00ABCDEF\r\n"), std::string::npos);
+}
+
 TEST_F(SettingsDialogTest, ApplyForNowAndCancelAffectWindowAndFile) {
     const std::string before = fileBytes();
     dialog().tree()->setCurrentItem(setNode(0));
@@ -256,11 +334,68 @@ TEST_F(SettingsDialogTest, ApplyForNowAndCancelAffectWindowAndFile) {
     EXPECT_EQ(settings().SetTable[0].Pitch, 9) << "the settings stay applied";
 }
 
+TEST_F(SettingsDialogTest, OkNamesCharactersTheFileCannotHoldAndMayBeRefused) {
+    const std::string before = fileBytes();
+    dialog().tree()->setCurrentItem(dialog().tree()->topLevelItem(4));
+    find<QLineEdit>("edtFName1")->setText("税€");
+    find<QLineEdit>("edtFStr1")->setText("X*1.5½");
+    answer = false;
+    click("btnOK");
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains("€ ½")) << messages[0].toStdString();
+    EXPECT_TRUE(dialog().isVisible()) << "the edits stay open";
+    EXPECT_EQ(fileBytes(), before);
+    EXPECT_EQ(settings().FStr[0], "");
+
+    answer = true;
+    click("btnOK");
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_NE(fileBytes().find(cp932::Encode("FT109=税?")), std::string::npos);
+    EXPECT_EQ(settings().FStr[0], "X*1.5½");
+}
+
 TEST_F(SettingsDialogTest, ApplyingTakesTheMenuCaptions) {
     dialog().tree()->setCurrentItem(dialog().tree()->topLevelItem(0));
     find<QComboBox>("cmbMenu")->setCurrentIndex(1);
     click("btnTemp");
     EXPECT_EQ(app->window().menuBar()->actions().first()->text(), "Ope.");
+}
+
+// Enter ends the typing in a text field; it presses no button of the dialog.
+TEST_F(SettingsDialogTest, EnterInATextFieldPressesNoButton) {
+    dialog().tree()->setCurrentItem(setNode(0));
+    auto* fontName = find<QComboBox>("cmbFontNameD");
+    ASSERT_NE(fontName->lineEdit(), nullptr);
+    fontName->lineEdit()->setFocus();
+    QTest::keyClick(fontName->lineEdit(), Qt::Key_Return);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+    EXPECT_TRUE(dialog().isVisible());
+}
+
+TEST_F(SettingsDialogTest, RenamedFunctionShowsInTheFunctionList) {
+    dialog().tree()->setCurrentItem(dialog().tree()->topLevelItem(4));  // 関数（定義）
+    find<QLineEdit>("edtFName1")->setText("新名");
+    dialog().tree()->setCurrentItem(dialog().tree()->topLevelItem(3));  // 関数（選択）
+    QTableWidget* grid = find<QTableWidget>("sgdFunc");
+    grid->setCurrentCell(1, 0);  // opens the slot's function list
+    auto* list = grid->findChild<QComboBox*>("cmbFunc");
+    ASSERT_NE(list, nullptr);
+    EXPECT_GE(list->findText("F#109 (新名)"), 0);
+}
+
+// A refused name keeps the selection on the set being edited, also when the
+// other node was pressed with the mouse.
+TEST_F(SettingsDialogTest, RefusedNameKeepsTheSelectionAfterAMouseClick) {
+    QTreeWidget* tree = dialog().tree();
+    tree->setCurrentItem(setNode(0));
+    find<QLineEdit>("edtName")->setText("作業");
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                      tree->visualItemRect(setNode(1)).center());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(messages, QStringList{"設定名称が重複しています"});
+    EXPECT_EQ(tree->currentItem(), setNode(0));
+    EXPECT_TRUE(setNode(0)->isSelected());
+    EXPECT_FALSE(setNode(1)->isSelected());
 }
 
 }  // namespace

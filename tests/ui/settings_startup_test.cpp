@@ -2,14 +2,19 @@
 // back at exit when "Save" is on.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <limits>
 
+#include "engine/button_codes.h"
 #include "textfile/cp932.h"
 #include "textfile/file_io.h"
 #include "ui/calculator_app.h"
+#include "ui/window_placement.h"
 
 namespace tavrik::ui {
 namespace {
@@ -44,7 +49,8 @@ TEST_F(SettingsStartupTest, StartsInTheSavedModeAndWritesTheStateBack) {
         EXPECT_EQ(app.calculator().mode(), CalcMode::Mixed) << "the global Mode wins with Save";
         EXPECT_EQ(app.window().geometry().width(), 500);
         EXPECT_EQ(app.window().geometry().height(), 420);
-        EXPECT_EQ(app.window().geometry().left(), -999);
+        // A saved left edge off the screen comes back onto it.
+        EXPECT_TRUE(ScreensAvailableArea().contains(app.window().geometry()));
         EXPECT_EQ(app.window().findChild<QLabel*>("stxC")->text(), "d 0");
         app.calculator().switchMode(CalcMode::Date);
     }
@@ -52,6 +58,47 @@ TEST_F(SettingsStartupTest, StartsInTheSavedModeAndWritesTheStateBack) {
     EXPECT_NE(saved.find("Mode=C\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find("Width=500\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find("[作業]\r\nMode=T"), std::string::npos) << "the set is left alone";
+}
+
+TEST_F(SettingsStartupTest, HistoryAndMemoryAreKeptOnlyWhenAskedTo) {
+    const fs::path kept = dir / "state" / "tavrik" / "state.txt";
+    const auto run = [&](const std::function<void(Calculator&)>& use) {
+        CalculatorApp app(SettingsFile(dir / "Tavrik.ini"), kept);
+        use(app.calculator());
+    };
+    writeIni("[Tavrik]\r\n");
+    run([](Calculator& calc) { calc.PushBBtn(2); });
+    EXPECT_FALSE(fs::exists(kept)) << "off: nothing is written";
+
+    writeIni("[Tavrik]\r\nKeepState=1\r\n");
+    run([](Calculator& calc) {
+        for (int code : {2, int{kAdd}, int{kMemoryAdd}}) calc.PushBBtn(code);
+    });
+    ASSERT_TRUE(fs::exists(kept));
+    run([](Calculator& calc) {
+        EXPECT_EQ(calc.memory().texts[0], "1");
+        EXPECT_EQ(calc.history().current().lines, (HistoryLines{"1: 1", "#+"}));
+        calc.editSettings([](GlobalSettings& s) { s.KeepState = false; });
+    });
+    EXPECT_FALSE(fs::exists(kept)) << "turning it off deletes the kept state";
+
+    // A torn file is refused with a box, and the calculator starts cleared.
+    std::ofstream(kept, std::ios::binary) << "Tavrik state 1\r\nCurrent=0\r\nMem";
+    std::vector<QString> boxes;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            boxes.push_back(box->text());
+            box->accept();
+        }
+    });
+    closer.start(0);
+    run([](Calculator& calc) {
+        EXPECT_EQ(calc.displayText(), "0");
+        EXPECT_EQ(calc.memory().texts[0], "0");
+    });
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], "保存された履歴とメモリーが壊れているため、読み込みませんでした");
 }
 
 TEST_F(SettingsStartupTest, WithoutSaveTheSetModeDecidesAndNothingIsWritten) {
@@ -65,13 +112,15 @@ TEST_F(SettingsStartupTest, WithoutSaveTheSetModeDecidesAndNothingIsWritten) {
     EXPECT_EQ(readIni(), text);
 }
 
-TEST(WindowBoundsTest, SavedBoundsBeyondTheScreenRangeAreClamped) {
-    GlobalSettings settings;
-    settings.Save = true;
-    settings.Width = settings.Height = settings.Left = settings.Top =
-        std::numeric_limits<int>::max();
-    CalculatorApp app(std::move(settings));
-    EXPECT_EQ(app.window().geometry(), QRect(32767, 32767, 32767, 32767));
+TEST(WindowBoundsTest, SavedBoundsAreKeptToTheScreens) {
+    for (const int value : {std::numeric_limits<int>::max(), 1000000}) {
+        GlobalSettings settings;
+        settings.Save = true;
+        settings.Width = settings.Height = settings.Left = settings.Top = value;
+        CalculatorApp app(std::move(settings));
+        EXPECT_TRUE(ScreensAvailableArea().contains(app.window().geometry()))
+            << value << ": " << app.window().geometry().width();
+    }
 }
 
 TEST_F(SettingsStartupTest, AMissingFileIsMadeFromTheStarterFile) {

@@ -7,6 +7,7 @@
 #include <QActionGroup>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
@@ -15,6 +16,8 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
+#include <fstream>
 
 #include "engine/calculator.h"
 #include "ui/calculator_app.h"
@@ -60,6 +63,27 @@ TEST(SingleInstanceTest, ALockLeftByAFinishedProcessIsTakenOver) {
 TEST(SingleInstanceTest, ALockFileThatCannotBeCreatedDoesNotStopTheStart) {
     QTemporaryDir dir;
     EXPECT_TRUE(SingleInstanceLock(dir.filePath("missing/tavrik.lock")).acquired());
+}
+
+// Copies started with different runtime folders still share the settings
+// file, so its folder is locked too, reached by any link to the file.
+TEST(SingleInstanceTest, TheSettingsFolderIsLockedWhateverTheRuntimeFolder) {
+    QTemporaryDir dir;
+    const std::filesystem::path root = QFileInfo(dir.path()).canonicalFilePath().toStdString();
+    std::filesystem::create_directories(root / "config");
+    std::filesystem::create_directories(root / "elsewhere");
+    std::ofstream(root / "config" / "Tavrik.ini") << "[Tavrik]\n";
+    std::filesystem::create_symlink(root / "config" / "Tavrik.ini",
+                                    root / "elsewhere" / "Tavrik.ini");
+    const QString folder = SingleInstanceLock::SettingsPath(root / "config" / "Tavrik.ini");
+    EXPECT_EQ(folder.toStdString(), (root / "config").string());
+    EXPECT_EQ(SingleInstanceLock::SettingsPath(root / "elsewhere" / "Tavrik.ini"), folder);
+
+    const SingleInstanceLock first(folder);
+    ASSERT_TRUE(first.acquired());
+    EXPECT_FALSE(SingleInstanceLock(folder).acquired());
+    EXPECT_TRUE(SingleInstanceLock(SingleInstanceLock::SettingsPath({})).acquired())
+        << "settings without a place lock nothing";
 }
 
 TEST(FontWarmUpTest, EndsWithOrWithoutTheApplication) {

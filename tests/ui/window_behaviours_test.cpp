@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QTimer>
 
+#include "ui/about_box.h"
 #include "ui/calculator_app.h"
 #include "ui/menu_captions.h"
 #include "ui/status_bar.h"
@@ -150,7 +154,8 @@ TEST(TrayResidency, CloseHidesUntilExitIsAskedFor) {
     QMainWindow window;
     DesktopCapabilities caps;
     caps.systemTray = true;
-    auto* behaviours = new WindowBehaviours(window, caps, {[](bool) {}, [] {}, [](bool) {}});
+    auto* behaviours =
+        new WindowBehaviours(window, caps, {[](bool) {}, [] {}, [](bool) {}, [](QSize) {}});
     behaviours->start(TrayResident());
     window.show();
     ASSERT_TRUE(behaviours->inTray());
@@ -173,11 +178,61 @@ TEST(DesktopLimits, CommandsTheDesktopCannotDoAreDisabledWithTheReason) {
     caps.stayOnTop = false;
     caps.opacity = false;
     caps.compositor = false;
-    WindowBehaviours behaviours(window, caps, {[](bool) {}, [] {}, [](bool) {}});
+    WindowBehaviours behaviours(window, caps, {[](bool) {}, [] {}, [](bool) {}, [](QSize) {}});
     EXPECT_FALSE(behaviours.topmostAction()->isEnabled());
     EXPECT_EQ(behaviours.topmostAction()->toolTip(), QString::fromUtf8(kNoStayOnTopReason));
     EXPECT_FALSE(behaviours.transparencyAction()->isEnabled());
     EXPECT_EQ(behaviours.transparencyAction()->toolTip(), QString::fromUtf8(kNoCompositorReason));
+}
+
+// The About box carries the build's one version under a Japanese title.
+TEST(AboutBoxTest, ShowsTheBuildsVersionUnderAJapaneseTitle) {
+    AboutBox box(nullptr);
+    EXPECT_EQ(box.windowTitle(), "バージョン情報");
+    EXPECT_EQ(box.findChild<QLabel*>("stxVersion")->text(),
+              QStringLiteral("Version ") + QStringLiteral(TAVRIK_VERSION));
+}
+
+// The tray's "About" shows the box alone; a hidden window stays hidden.
+TEST(TrayResidency, AboutLeavesTheHiddenWindowHidden) {
+    QMainWindow window;
+    DesktopCapabilities caps;
+    caps.systemTray = true;
+    auto* behaviours =
+        new WindowBehaviours(window, caps, {[](bool) {}, [] {}, [](bool) {}, [](QSize) {}});
+    behaviours->start(TrayResident());
+    window.show();
+    ASSERT_FALSE(behaviours->acceptClose());
+    bool shownWithTheBox = true;
+    QTimer::singleShot(0, &window, [&] {
+        shownWithTheBox = window.isVisible();
+        if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    });
+    behaviours->trayMenu()->findChild<QAction*>("tmnAbout")->trigger();
+    EXPECT_FALSE(shownWithTheBox);
+    EXPECT_FALSE(window.isVisible());
+}
+
+// Without a compositing manager "透過" is disabled with the reason, and it
+// comes back when one starts.
+TEST(DesktopLimits, TransparencyFollowsTheCompositor) {
+    QMainWindow window;
+    DesktopCapabilities caps;
+    caps.compositor = false;
+    WindowBehaviours behaviours(window, caps, {[](bool) {}, [] {}, [](bool) {}, [](QSize) {}});
+    bool running = false;
+    behaviours.setCompositorProbe([&running] { return running; });
+    QAction* transparency = behaviours.transparencyAction();
+    EXPECT_FALSE(transparency->isEnabled());
+    EXPECT_EQ(transparency->toolTip(), QString::fromUtf8(kNoCompositorReason));
+
+    running = true;
+    behaviours.checkCompositor();
+    EXPECT_TRUE(transparency->isEnabled());
+    EXPECT_NE(transparency->toolTip(), QString::fromUtf8(kNoCompositorReason));
+    running = false;
+    behaviours.checkCompositor();
+    EXPECT_FALSE(transparency->isEnabled());
 }
 
 }  // namespace

@@ -73,14 +73,21 @@ TEST_F(ErrorReportTest, NegativeLimitOpensTheBoxEveryTime) {
     EXPECT_EQ(view.boxes.size(), 2u);
 }
 
-TEST_F(ErrorReportTest, MathBoxCarriesThePlatformText) {
+TEST_F(ErrorReportTest, MathBoxCarriesTheJapaneseTextOfTheKind) {
     errors.setErrCtMax(-1);
+    // Whatever English text the failure carries, the user reads Japanese.
     errors.ReportMathException(
         CalcFailure(FailureKind::ZeroDivide, "Floating point division by zero"));
     EXPECT_EQ(status.strip(), "０除算エラー");
     ASSERT_EQ(view.boxes.size(), 1u);
-    EXPECT_EQ(view.boxes[0], "エラーです\r\n\r\nFloating point division by zero");
+    EXPECT_EQ(view.boxes[0], "エラーです\r\n\r\n０除算エラー");
     EXPECT_EQ(view.boxKinds[0], BoxKind::Error);
+    try {
+        ThrowFailure(FailureKind::MathError);
+    } catch (const CalcFailure& failure) {
+        errors.ReportMathException(failure);
+    }
+    EXPECT_EQ(view.boxes.back(), "エラーです\r\n\r\n計算エラー");
 }
 
 TEST_F(ErrorReportTest, MessageKinds) {

@@ -164,6 +164,9 @@ TEST_F(NumberTextTest, GeneralFormSwitchesToExponentOutsideItsRange) {
         {2.0L / 3.0L, 15, "0.666666666666667"},
         {123456.0L, 3, "1.23E5"},
         {999.0L, 3, "999"},
+        // Written from the 80-bit value, capped at 18 significant digits: not
+        // the binary64 value's 3.3333333333333334548E-11.
+        {1.0L / 3 / 10000000000, 20, "3.33333333333333333E-11"},
     };
     for (const auto& c : cases) EXPECT_EQ(GeneralForm(c.value, c.precision), c.text);
 }
@@ -203,14 +206,33 @@ TEST_F(NumberTextTest, DisplayRounding) {
 }
 
 TEST_F(NumberTextTest, RoundingBeyondTheCurrencyRangeOverflows) {
-    rules.roundM = 1;
-    rules.roundD = -2;
-    try {
-        format(10000000000000.0L);
-        FAIL() << "expected an overflow";
-    } catch (const CalcFailure& failure) {
-        EXPECT_EQ(failure.kind(), FailureKind::Overflow);
+    struct Case {
+        int method, digits;
+        long double value;
+    };
+    // The last three hold a quotient inside the currency range whose rounding
+    // offset carries it past the range: an overflow, never a flipped sign.
+    const Case cases[] = {
+        {1, -2, 10000000000000.0L},
+        {1, 0, 922337203685477.5L},
+        {1, -2, 9223372036854.775L},
+        {2, 0, -922337203685477.0L},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<double>(c.value));
+        rules.roundM = c.method;
+        rules.roundD = c.digits;
+        try {
+            const std::string text = format(c.value);
+            ADD_FAILURE() << "expected an overflow, got " << text;
+        } catch (const CalcFailure& failure) {
+            EXPECT_EQ(failure.kind(), FailureKind::Overflow);
+        }
     }
+    // Just inside the range the rounding still holds.
+    rules.roundM = 1;
+    rules.roundD = 0;
+    EXPECT_EQ(format(922337203685477.0L), "922337203685477");
 }
 
 TEST_F(NumberTextTest, GroupsIntegerDigits) {

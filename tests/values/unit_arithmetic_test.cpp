@@ -115,6 +115,9 @@ INSTANTIATE_TEST_SUITE_P(
                       OperationCase{"1月", kSubtract, "2月", "-1月0日"},
                       OperationCase{"5日", kSubtract, "10日", "-5日"},
                       OperationCase{"1年", kSubtract, "2年", "-1年0月0日"},
+                      // A negative year count is carried into the months first.
+                      OperationCase{"1月", kSubtract, "1年", "-11月0日"},
+                      OperationCase{"6月", kSubtract, "0.5年", "0日"},
                       OperationCase{"2年3月", kSubtract, "1年1月", "1年2月0日"},
                       OperationCase{"1年", kSubtract, "c 2024年1月1日", "c 2024年1月1日",
                                     "論理エラー"},

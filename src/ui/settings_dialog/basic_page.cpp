@@ -38,7 +38,9 @@ BasicPage::BasicPage(QWidget* parent)
       hexBefore_(Named(new QLineEdit, "edtHexB", QStringLiteral("16進記号　前"))),
       hexAfter_(Named(new QLineEdit, "edtHexA", QStringLiteral("16進記号　後"))),
       save_(Named(new QCheckBox(QStringLiteral("終了時にモードと座標保存")), "cbxSave",
-                  QStringLiteral("終了時にモードと座標保存"))) {
+                  QStringLiteral("終了時にモードと座標保存"))),
+      keepState_(Named(new QCheckBox(QStringLiteral("終了時に履歴とメモリーを残す")),
+                       "cbxKeepState", QStringLiteral("終了時に履歴とメモリーを残す"))) {
     static constexpr std::array<const char*, 5> kCaptionNames{"edtMenuO", "edtMenuM", "edtMenuV",
                                                               "edtMenuF", "edtMenuH"};
     static constexpr std::array<const char*, 5> kCaptionRoles{"操作", "モード", "表示", "関数",
@@ -73,6 +75,7 @@ BasicPage::BasicPage(QWidget* parent)
     layout->addLayout(checks);
     layout->addLayout(form);
     layout->addWidget(save_);
+    layout->addWidget(keepState_);
     layout->addStretch();
 }
 
@@ -98,6 +101,7 @@ void BasicPage::load(const GlobalSettings& settings, const std::vector<std::stri
     hexBefore_->setText(Text(settings.HexB));
     hexAfter_->setText(Text(settings.HexA));
     save_->setChecked(settings.Save);
+    keepState_->setChecked(settings.KeepState);
 }
 
 void BasicPage::store(GlobalSettings& settings) const {
@@ -117,6 +121,7 @@ void BasicPage::store(GlobalSettings& settings) const {
     settings.HexB = hexBefore_->text().toStdString();
     settings.HexA = hexAfter_->text().toStdString();
     settings.Save = save_->isChecked();
+    settings.KeepState = keepState_->isChecked();
 }
 
 void BasicPage::setSetNames(const std::vector<std::string>& names) {

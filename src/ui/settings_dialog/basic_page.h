@@ -37,6 +37,7 @@ class BasicPage final : public QWidget {
     QLineEdit* hexBefore_;
     QLineEdit* hexAfter_;
     QCheckBox* save_;
+    QCheckBox* keepState_;
     std::string loadedSet_;
 };
 

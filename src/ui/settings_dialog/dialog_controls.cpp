@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "settings/color_text.h"
+#include "ui/settings_dialog/color_names.h"
 #include "ui/system_colors.h"
 
 namespace tavrik::ui {
@@ -16,6 +17,15 @@ namespace {
 Color FromQColor(const QColor& color) {
     return static_cast<Color>(color.red()) | static_cast<Color>(color.green()) << 8 |
            static_cast<Color>(color.blue()) << 16;
+}
+
+// An unnamed colour as the web writes it, red first: "#RRGGBB".
+QString ColorCode(Color color) {
+    return QStringLiteral("#%1%2%3")
+        .arg(color & 0xFF, 2, 16, QChar('0'))
+        .arg(color >> 8 & 0xFF, 2, 16, QChar('0'))
+        .arg(color >> 16 & 0xFF, 2, 16, QChar('0'))
+        .toUpper();
 }
 
 QIcon Swatch(Color color) {
@@ -65,9 +75,8 @@ int SettingChoice::stored() const {
 
 ColorPicker::ColorPicker(QWidget* parent) : QComboBox(parent) {
     for (const NamedColor& named : NamedColors())
-        addItem(Swatch(named.color), QString::fromUtf8(named.name.data(), named.name.size()),
-                named.color);
-    addItem(QStringLiteral("…"));
+        addItem(Swatch(named.color), JapaneseColorName(named.name), named.color);
+    addItem(QString::fromUtf8(kOtherColorCaption));
     chooserIndex_ = count() - 1;
     connect(this, &QComboBox::activated, this, [this](int index) {
         if (index == chooserIndex_) chooseOther();
@@ -90,7 +99,8 @@ void ColorPicker::choose(Color color) {
     int index = findData(color);
     if (index < 0) {
         index = chooserIndex_;
-        insertItem(index, Swatch(color), QString::fromStdString(ColorText(color)), color);
+        insertItem(index, Swatch(color), QString::fromUtf8(kOwnColorCaption) + ColorCode(color),
+                   color);
         ++chooserIndex_;
     }
     setCurrentIndex(index);
@@ -98,7 +108,8 @@ void ColorPicker::choose(Color color) {
 
 void ColorPicker::chooseOther() {
     const Color before = stored();
-    const QColor chosen = QColorDialog::getColor(ToQColor(before), this, accessibleName());
+    const QColor chosen = QColorDialog::getColor(ToQColor(before), this, accessibleName(),
+                                                 QColorDialog::DontUseNativeDialog);
     choose(chosen.isValid() ? FromQColor(chosen) : before);
 }
 

@@ -51,8 +51,15 @@ class SettingChoice final : public QComboBox {
     int loaded_ = 0;
 };
 
-// A colour box: the named colours of the settings file, the loaded colour
-// when it has no name, and "…" for any other colour.
+// The last entry of a colour box, which opens the colour picker.
+inline constexpr const char* kOtherColorCaption = "その他の色…";
+// An unnamed colour's entry: this and "#RRGGBB".
+inline constexpr const char* kOwnColorCaption = "指定の色 ";
+
+// A colour box: the named colours of the settings file under Japanese names,
+// each with a swatch, the loaded colour when it has no name, and "その他の色…"
+// for any other colour. The settings file gets a colour's name where it has
+// one, otherwise its hexadecimal form.
 class ColorPicker final : public QComboBox {
   public:
     explicit ColorPicker(QWidget* parent = nullptr);

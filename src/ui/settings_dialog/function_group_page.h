@@ -1,7 +1,9 @@
 // Page "関数（選択）": the ten function groups, their names in the first row
-// and their six function keys below, edited in place.
+// and their six function keys below, edited in place; below the grid, what the
+// chosen function computes.
 #pragma once
 
+#include <QLabel>
 #include <QStringList>
 #include <QTableWidget>
 
@@ -23,10 +25,16 @@ class FunctionGroupPage final : public QWidget {
     void setFunctionList(const GlobalSettings& settings);
 
     QTableWidget* grid() const { return grid_; }
+    // What the chosen or highlighted function computes.
+    QLabel* description() const { return description_; }
 
   private:
+    void describe(const QString& description);
+
     QTableWidget* grid_;
-    QStringList functions_;  // an empty entry, then F#101 … F#200
+    QLabel* description_;
+    QStringList functions_;     // an empty entry, then F#101 … F#200
+    QStringList descriptions_;  // the catalogue text of each entry
 };
 
 }  // namespace tavrik::ui

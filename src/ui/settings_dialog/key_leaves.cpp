@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "engine/button_codes.h"
+
 namespace tavrik::ui {
 
 namespace {
@@ -25,7 +27,7 @@ constexpr std::array<KeyLeaf, 6> kLetters{{{"A・年", 11},
                                            {"F・秒・暦", 16}}};
 constexpr std::array<KeyLeaf, 8> kSigns{
     {{".", 18}, {"+", 19}, {"-", 20}, {"*", 21}, {"/", 22}, {"%", 24}, {"=", 23}, {"+/-", 25}}};
-constexpr std::array<KeyLeaf, 10> kOthers{{{"AC", 31},
+constexpr std::array<KeyLeaf, 11> kOthers{{{"AC", 31},
                                            {"BS", 32},
                                            {"CR", 26},
                                            {"M+・M>", 27},
@@ -34,7 +36,8 @@ constexpr std::array<KeyLeaf, 10> kOthers{{{"AC", 31},
                                            {"MC", 30},
                                            {"税込・#d・整列", 33},
                                            {"税抜・#16・変換", 34},
-                                           {"Cb", 35}}};
+                                           {"Cb", 35},
+                                           {"貼り付け", kPaste}}};
 constexpr std::array<KeyLeaf, 2> kExtra{{{"時間区切記号", 36}, {"日付区切記号", 37}}};
 
 const std::array<KeyGroup, 5> kGroups{{{"数字(0-9)", kDigits},

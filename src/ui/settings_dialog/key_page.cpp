@@ -129,7 +129,7 @@ void KeyPage::showKey(int code, std::string_view caption) {
     storeKey();
     code_ = code;
     name_->setText(QStringLiteral(" ") + Text(caption));
-    const std::vector<KeyRow> rows = KeyAssignmentRows(*keys_, KeyCodeChar(code));
+    const std::vector<KeyRow> rows = KeyAssignmentRows(*keys_, KeyTableChar(code));
     grid_->clearContents();
     grid_->setRowCount(static_cast<int>(rows.size()) + 1);
     for (int r = 0; r < static_cast<int>(rows.size()); ++r)
@@ -148,7 +148,7 @@ void KeyPage::storeKey() {
                 row[m] = item->text().toStdString();
         rows.push_back(row);
     }
-    StoreKeyAssignments(*keys_, KeyCodeChar(code_), rows);
+    StoreKeyAssignments(*keys_, KeyTableChar(code_), rows);
 }
 
 void KeyPage::captureKey(int virtualKey, bool ctrl, bool shift) {
@@ -159,7 +159,7 @@ void KeyPage::captureKey(int virtualKey, bool ctrl, bool shift) {
     const int column = grid_->currentColumn();
     const QTableWidgetItem* current = grid_->item(row, column);
     if (!current || current->text().compare(name, Qt::CaseInsensitive) != 0) {
-        const int owner = CodeOfKeyChar(AssignedKeyChar(*keys_, index, column));
+        const int owner = CodeOfKeyTableChar(AssignedKeyChar(*keys_, index, column));
         if (!overwrite_->isChecked() && owner > 0) {
             if (message_->isChecked())
                 prompt_(BoxKind::Warning,

@@ -6,6 +6,7 @@
 
 #include "settings/panel_kinds.h"
 #include "settings/set_arrangement.h"
+#include "ui/layout_scale.h"
 
 namespace tavrik::ui {
 
@@ -71,6 +72,10 @@ QWidget* SetPages::buildPage2() {
     roundDigits_ = Named(new SettingSpin(-kRoundDigitsLimit, kRoundDigitsLimit), "spnRoundD",
                          QStringLiteral("桁で"));
     doubleClick_ = Check(QStringLiteral("ダブルクリックで式パネル実行"), "cbxDblClickF");
+    zoom_ = Named(new SettingSpin(kMinimumZoom, kMaximumZoom), "spnZoom", QStringLiteral("倍率"));
+    zoom_->setSuffix(QStringLiteral(" %"));
+    zoomFit_ = Check(QStringLiteral("ウィンドウに合わせる"), "cbxZoomFit");
+    manOku_ = Check(QStringLiteral("万・億表示"), "cbxManOku");
 
     auto* transparency = new QGroupBox(QStringLiteral("透過"));
     auto* transForm = new QFormLayout(transparency);
@@ -89,6 +94,9 @@ QWidget* SetPages::buildPage2() {
     AddRow(*form, QStringLiteral("丸め"), roundMethod_);
     AddRow(*form, QStringLiteral("桁で"), roundDigits_);
     form->addRow(doubleClick_);
+    AddRow(*form, QStringLiteral("倍率"), zoom_);
+    form->addRow(zoomFit_);
+    form->addRow(manOku_);
     return page;
 }
 
@@ -117,6 +125,9 @@ void SetPages::load(const SettingsSet& set) {
     roundMethod_->load(set.RoundM);
     roundDigits_->load(set.RoundD);
     doubleClick_->setChecked(set.DblClickF);
+    zoom_->load(set.Zoom);
+    zoomFit_->setChecked(set.ZoomFit);
+    manOku_->setChecked(set.ManOku);
 
     for (PanelPage* panel : panels_) panel->load(set);
 }
@@ -139,6 +150,9 @@ void SetPages::store(SettingsSet& set) const {
     set.RoundM = roundMethod_->stored();
     set.RoundD = roundDigits_->stored();
     set.DblClickF = doubleClick_->isChecked();
+    set.Zoom = zoom_->stored();
+    set.ZoomFit = zoomFit_->isChecked();
+    set.ManOku = manOku_->isChecked();
 
     for (const PanelPage* panel : panels_) panel->store(set);
 }

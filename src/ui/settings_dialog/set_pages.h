@@ -48,6 +48,9 @@ class SetPages final : public QStackedWidget {
     SettingChoice* roundMethod_ = nullptr;
     SettingSpin* roundDigits_ = nullptr;
     QCheckBox* doubleClick_ = nullptr;
+    SettingSpin* zoom_ = nullptr;  // "倍率", percent
+    QCheckBox* zoomFit_ = nullptr;
+    QCheckBox* manOku_ = nullptr;
 
     QTabWidget* panelTabs_ = nullptr;
     std::array<PanelPage*, 6> panels_{};

@@ -1,11 +1,17 @@
 #include "ui/settings_dialog/settings_dialog.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "settings/set_names.h"
+#include "textfile/lost_characters.h"
 #include "ui/settings_dialog/basic_page.h"
 #include "ui/settings_dialog/dialog_controls.h"
 #include "ui/settings_dialog/function_group_page.h"
@@ -125,6 +131,20 @@ void SettingsDialog::open() {
     exec();
 }
 
+// Enter in a text field ends the typing there; it does not press the
+// default button ("一時設定") of the dialog.
+void SettingsDialog::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const QWidget* focus = focusWidget();
+    const auto* list = qobject_cast<const QComboBox*>(focus);
+    if (enter && (qobject_cast<const QLineEdit*>(focus) ||
+                  qobject_cast<const QAbstractSpinBox*>(focus) || (list && list->isEditable()))) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void SettingsDialog::activate() {
     if (reloadOnOpen_) reload();
     add_->setEnabled(CanAddSet(static_cast<std::size_t>(setCount()), copy_.SectionList.size()));
@@ -178,11 +198,22 @@ bool SettingsDialog::setPageShown() const {
     return pages_->currentWidget() == setPages_ && editedSet_ != kNoSet;
 }
 
+// A refused name keeps the selection where it is. A mouse press selects the
+// clicked node only after this returns, so the selection goes back once the
+// press is done.
 void SettingsDialog::nodeChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous) {
     if (!current) return;
     if (!validateName()) {
-        const QSignalBlocker blocker(tree_);
-        tree_->setCurrentItem(previous);
+        {
+            const QSignalBlocker blocker(tree_);
+            tree_->setCurrentItem(previous);
+        }
+        const QPersistentModelIndex kept = tree_->currentIndex();
+        QTimer::singleShot(0, this, [this, kept] {
+            if (!kept.isValid()) return;
+            const QSignalBlocker blocker(tree_);
+            tree_->setCurrentIndex(kept);
+        });
         return;
     }
     showNode(current);
@@ -212,6 +243,10 @@ void SettingsDialog::showNode(QTreeWidgetItem* item) {
             showKeyLeaf(item);
             break;
         case Node::FunctionGroups:
+            // Titles renamed on "関数（定義）" show in the cells and the list.
+            userFunctionPage_->store(copy_);
+            functionGroupPage_->store(copy_);
+            functionGroupPage_->load(copy_);
             pages_->setCurrentWidget(functionGroupPage_);
             break;
         case Node::UserFunctions:
@@ -329,8 +364,8 @@ void SettingsDialog::deleteSet() {
         tree_->setCurrentItem(previous);
 }
 
-bool SettingsDialog::applyCopy() {
-    if (!validateName()) return false;
+SettingsDialog::Applied SettingsDialog::applyCopy(bool askBeforeLoss) {
+    if (!validateName()) return Applied::InvalidName;
     copy_.LastSetIndex = setCount() - 1;
     int marked = kNoSet;
     for (int slot = 0; slot < kMaxSets; ++slot) {
@@ -344,25 +379,47 @@ bool SettingsDialog::applyCopy() {
     keyPage_->storeKey();
     functionGroupPage_->store(copy_);
     userFunctionPage_->store(copy_);
+    if (askBeforeLoss && !acceptLoss(copy_)) {
+        if (marked != kNoSet) copy_.SetTable[static_cast<std::size_t>(marked)].marker = true;
+        return Applied::Kept;
+    }
     host_.apply(copy_, marked);
-    return true;
+    return Applied::Yes;
+}
+
+bool SettingsDialog::acceptLoss(const GlobalSettings& settings) {
+    if (!host_.lostCharacters) return true;
+    const std::vector<std::string> lost = host_.lostCharacters(settings);
+    if (lost.empty()) return true;
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const bool accepted =
+        prompt_(BoxKind::Warning, QString::fromStdString(LostCharactersQuestion(lost)), true);
+    QApplication::restoreOverrideCursor();
+    return accepted;
 }
 
 void SettingsDialog::confirm() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    applyCopy();
-    const bool saved = host_.save();
+    // Refusing to lose characters keeps the dialog open on the edits; an
+    // invalid name saves the settings in force, which are unchanged.
+    const Applied applied = applyCopy(true);
+    if (applied == Applied::Kept) {
+        QApplication::restoreOverrideCursor();
+        return;
+    }
+    const bool refused = applied == Applied::InvalidName && !acceptLoss(host_.settings());
+    const bool failed = !refused && !host_.save();
     // The save records the sections it wrote; the copy follows.
     copy_.SectionList = host_.settings().SectionList;
     QApplication::restoreOverrideCursor();
-    if (!saved) prompt_(BoxKind::Error, QStringLiteral("ファイルが作成できませんでした"), false);
+    if (failed) prompt_(BoxKind::Error, QStringLiteral("ファイルが作成できませんでした"), false);
     accept();
 }
 
 void SettingsDialog::applyForNow() {
     if (!prompt_(BoxKind::Warning, QStringLiteral("変更は保存されませんがよろしいですか？"), true))
         return;
-    if (applyCopy()) accept();
+    if (applyCopy() == Applied::Yes) accept();
 }
 
 void SettingsDialog::reject() {

@@ -8,6 +8,8 @@
 #include <QStackedWidget>
 #include <QTreeWidget>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "settings/settings_model.h"
 #include "ui/settings_dialog/dialog_prompt.h"
@@ -20,6 +22,9 @@ class KeyPage;
 class SetPages;
 class UserFunctionPage;
 
+// The characters that saving these settings would lose; none when empty.
+using SettingsLossCheck = std::function<std::vector<std::string>(const GlobalSettings&)>;
+
 // What the dialog needs from the window it edits.
 struct SettingsDialogHost {
     std::function<const GlobalSettings&()> settings;  // the settings in force
@@ -28,6 +33,8 @@ struct SettingsDialogHost {
     std::function<void(GlobalSettings settings, int setIndex)> apply;
     // Writes the settings in force; false when the file could not be written.
     std::function<bool()> save;
+    // Asked before "OK" applies and saves; may be empty.
+    SettingsLossCheck lostCharacters;
 };
 
 class SettingsDialog final : public QDialog {
@@ -53,6 +60,9 @@ class SettingsDialog final : public QDialog {
     const GlobalSettings& copy() const { return copy_; }
     QTreeWidget* tree() const { return tree_; }
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     enum class Node { Basic, Sets, Set, Keys, KeyGroup, KeyLeaf, FunctionGroups, UserFunctions };
 
@@ -65,7 +75,13 @@ class SettingsDialog final : public QDialog {
     void showKeyLeaf(const QTreeWidgetItem* leaf);
     void selectKeyLeaf(int code);
     bool validateName();
-    bool applyCopy();
+    enum class Applied { Yes, InvalidName, Kept };
+    // Collects the pages into the copy and applies it, unless the name is
+    // invalid or, with `askBeforeLoss`, the user keeps editing rather than
+    // lose characters the file cannot hold.
+    Applied applyCopy(bool askBeforeLoss = false);
+    // Asks before saving `settings` loses characters; true to go on.
+    bool acceptLoss(const GlobalSettings& settings);
     void updateButtons();
 
     int setCount() const;

@@ -1,0 +1,20 @@
+// tavrik-cli --sheet FILE --watch: the answered sheet printed again each time
+// the file changes, until the end of the input or Ctrl+C.
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+
+#include "formula/formula_sheet.h"
+#include "values/view.h"
+
+namespace tavrik::cli {
+
+// Prints the answered sheet, then again after every change of the file (its
+// folder is watched, so that a save by renaming counts too). An unreadable
+// moment is reported and watched past. Ends at the end of the input read
+// from `inputFd`; the exit status.
+int WatchSheetFile(FormulaSheet& sheet, View& view, std::ostream& out,
+                   const std::filesystem::path& path, int inputFd);
+
+}  // namespace tavrik::cli

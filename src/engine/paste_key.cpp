@@ -1,0 +1,37 @@
+// Paste: a number from the clipboard enters the display as if it were typed;
+// and its reverse, the plain number put on the clipboard.
+#include "engine/button_codes.h"
+#include "engine/calculator.h"
+#include "values/pasted_number.h"
+#include "values/plain_number.h"
+
+namespace tavrik {
+
+void Calculator::pasteClipboard() {
+    pasteText(view_.clipboardText());
+}
+
+void Calculator::pasteText(std::string_view text) {
+    guarded([&] {
+        log_.appendKeyTrace(kPaste);
+        if (state_.entryState < 0) ProcBtn(kAllClear);
+        const PastedNumber pasted = ReadPastedNumber(values_, text);
+        if (!pasted.accepted()) {
+            view_.beep();
+            DspMsg(pasted.refusal, kMessageError);
+            return;
+        }
+        // A new number starts as the first digit would start it; a number
+        // being typed is replaced, not extended.
+        setDisplay(pasted.text);
+        DspMsg("", kMessageClear);
+        if (Typing(state_.entryState)) return;
+        state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
+    });
+}
+
+void Calculator::copyPlainNumber() {
+    guarded([&] { view_.setClipboard(PlainNumberText(values_, state_.displayText)); });
+}
+
+}  // namespace tavrik
