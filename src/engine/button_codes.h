@@ -1,8 +1,10 @@
 // Button codes: 1..35 the on-screen keys, 36 and 37 the keyboard-only unit
-// keys, 100..200 function codes.
+// keys, then the function codes of settings/function_codes.h.
 #pragma once
 
 #include <string_view>
+
+#include "settings/function_codes.h"
 
 namespace tavrik {
 
@@ -34,7 +36,6 @@ enum ButtonCode : int {
     kCopy = 35,
     kNextTimeUnit = 36,
     kNextDateUnit = 37,
-    kNoFunction = 100,
     kExchange = 108,
 };
 

@@ -4,6 +4,7 @@
 
 #include "engine/button_codes.h"
 #include "engine/calculator.h"
+#include "settings/function_codes.h"
 #include "values/number_text.h"
 #include "values/unit_arithmetic.h"
 
@@ -43,7 +44,8 @@ void Calculator::operatorStep(int k) {
         setPanel(3, label);
         AddHList("#" + label, kOperationLine);
     } else {
-        if (k < 100 || k > 200) throw std::logic_error("function code out of range");
+        if (k < kNoFunction || k > kLastFunction)
+            throw std::logic_error("function code out of range");
         label = settings_.FunctionTitle(k);
         setPanel(3, label);
         AddHList("#F" + std::to_string(k) + " (" + label + ")", kOperationLine);

@@ -3,6 +3,7 @@
 
 #include "engine/button_codes.h"
 #include "engine/calculator.h"
+#include "settings/function_codes.h"
 #include "values/number_text.h"
 
 namespace tavrik {
@@ -18,8 +19,8 @@ std::string Calculator::functionLabel(int code) const {
         default:
             break;
     }
-    if (code > 200) throw std::logic_error("function code out of range");
-    if (code >= 101) return settings_.FunctionTitle(code);
+    if (code > kLastFunction) throw std::logic_error("function code out of range");
+    if (code >= kFirstFunction) return settings_.FunctionTitle(code);
     return std::to_string(code);
 }
 

@@ -324,7 +324,7 @@ const Operation* FindOperation(int code) {
     return found != std::ranges::end(kOperations) && found->code == code ? found : nullptr;
 }
 
-int FunctionArity(int code, const std::array<std::string, 6>& userFormulas) {
+int FunctionArity(int code, const std::array<std::string, kUserFunctions>& userFormulas) {
     const Operation* operation = FindOperation(code);
     if (!operation) return 1;
     if (operation->arity != kArityOfFormula) return operation->arity;

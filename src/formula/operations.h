@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "settings/function_codes.h"
 #include "values/error_report.h"
 #include "values/message_line.h"
 #include "values/value_context.h"
@@ -27,13 +28,10 @@ struct OperationContext {
     int tax;       // percent
     int taxRound;  // 0 none, 1 half away from zero, 2 down, 3 up
     std::mt19937& random;
-    const std::array<std::string, 6>& userFormulas;  // FStr1 … FStr6
+    const std::array<std::string, kUserFunctions>& userFormulas;  // FStr1 … FStr6
     const UserFunctionEvaluator& evaluateUserFunction;
 };
 
-// Codes 109 … 114: the user functions FStr1 … FStr6.
-inline constexpr int kFirstUserFunction = 109;
-inline constexpr int kUserFunctions = 6;
 // The arity of a user function: 2 when its formula uses Y, else 1.
 inline constexpr int kArityOfFormula = 0;
 
@@ -52,7 +50,7 @@ std::span<const Operation> Operations();
 const Operation* FindOperation(int code);
 
 // The operands `code` takes, from the operation table.
-int FunctionArity(int code, const std::array<std::string, 6>& userFormulas);
+int FunctionArity(int code, const std::array<std::string, kUserFunctions>& userFormulas);
 
 // The value of `code` at x (and y). A failure is reported and gives x; a
 // normal result is shown in status panel 2 (whole numbers in mixed mode) and

@@ -5,19 +5,16 @@
 #include <string>
 #include <string_view>
 
+#include "settings/function_codes.h"
 #include "settings/settings_model.h"
 
 namespace tavrik {
-
-inline constexpr int kNoFunction = 100;
-inline constexpr int kFirstFunction = 101;
-inline constexpr int kLastFunction = 200;
 
 // "F#" + code + " (" + title + ")"; empty when the code has no title.
 std::string FunctionSlotText(const GlobalSettings& settings, int code);
 // An entry of the function list: "F#" + code, with " (" + title + ")" when titled.
 std::string FunctionChoiceText(const GlobalSettings& settings, int code);
-// The code of a slot text (the digits after "F#"); 100 for an empty or unreadable text.
+// The code of a slot text (the digits after "F#"); kNoFunction for an empty or unreadable text.
 int FunctionSlotCode(std::string_view text);
 
 }  // namespace tavrik

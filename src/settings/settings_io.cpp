@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "settings/color_text.h"
+#include "settings/function_codes.h"
 #include "settings/name_case.h"
 #include "settings/pen_style.h"
 #include "settings/set_fields.h"
@@ -15,10 +16,6 @@ namespace {
 
 constexpr int kKeyEntryLength = 4;
 constexpr int kMinimumFormulaLength = 5;
-constexpr int kNoFunction = 100;
-constexpr int kLastFunction = 200;
-constexpr int kFirstWrittenTitle = 109;
-constexpr int kLastWrittenTitle = 114;
 
 std::string Numbered(std::string_view prefix, int number) {
     return std::string(prefix) + std::to_string(number);
@@ -223,7 +220,8 @@ void WriteGlobalKeys(const GlobalSettings& g, IniDocument& file) {
             put(key, std::to_string(g.F[i]));
         }
     }
-    for (int code = kFirstWrittenTitle; code <= kLastWrittenTitle; ++code) {
+    // Of the titles, only those of the user functions are written back.
+    for (int code = kFirstUserFunction; code < kFirstUserFunction + kUserFunctions; ++code) {
         put(Numbered("FT", code), g.FunctionTitle(code));
     }
     for (int i = 0; i < static_cast<int>(g.FStr.size()); ++i) {

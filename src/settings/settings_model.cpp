@@ -1,9 +1,11 @@
 #include "settings/settings_model.h"
 
+#include "settings/function_codes.h"
+
 namespace tavrik {
 
 std::string DefaultFunctionTitle(int code) {
-    if (code <= 100) return {};
+    if (code <= kNoFunction) return {};
     return "f" + std::to_string(code);
 }
 
@@ -12,16 +14,17 @@ std::string DefaultFunctionGroupName(int index) {
 }
 
 GlobalSettings::GlobalSettings() {
-    for (int code = 100; code <= 200; ++code) FT[code - 100] = DefaultFunctionTitle(code);
+    for (int code = kNoFunction; code <= kLastFunction; ++code)
+        FT[code - kNoFunction] = DefaultFunctionTitle(code);
     for (int i = 0; i < 10; ++i) FName[i] = DefaultFunctionGroupName(i + 1);
-    F.fill(100);
+    F.fill(kNoFunction);
     ApplyDigitKeyDefaults(*this);
 }
 
 const std::string& GlobalSettings::FunctionTitle(int code) const {
     static const std::string empty;
-    if (code < 100 || code > 200) return empty;
-    return FT[code - 100];
+    if (code < kNoFunction || code > kLastFunction) return empty;
+    return FT[code - kNoFunction];
 }
 
 void ApplyDigitKeyDefaults(GlobalSettings& settings) {

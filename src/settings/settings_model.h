@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "settings/function_codes.h"
+
 namespace tavrik {
 
 // 32-bit colour: 0x00BBGGRR, 0x80000000 + system-colour index, or one of the
@@ -171,11 +173,11 @@ struct GlobalSettings {
 
     // 4-character entries, one character per mode in the order D, H, T, C.
     std::array<std::string, kKeyTableSize> Keys;
-    // Function titles, index = code - 100 (100..200); element 0 always empty.
-    std::array<std::string, 101> FT;
-    std::array<std::string, 10> FName;  // F1Name … F10Name
-    std::array<int, 60> F;              // F1 … F60: function codes, 100 = none
-    std::array<std::string, 6> FStr;    // FStr1 … FStr6: user function formulas
+    // Function titles, index = code - kNoFunction; element 0 always empty.
+    std::array<std::string, kFunctionTitles> FT;
+    std::array<std::string, 10> FName;             // F1Name … F10Name
+    std::array<int, 60> F;                         // F1 … F60: function codes, kNoFunction = none
+    std::array<std::string, kUserFunctions> FStr;  // FStr1 … FStr6: user function formulas
 
     std::vector<std::string> SectionList;
     int LastSetIndex = -1;

@@ -2,17 +2,16 @@
 
 #include "engine/key_descriptions.h"
 #include "formula/operations.h"
+#include "settings/function_codes.h"
 #include "support/calculator_fixture.h"
 
 namespace tavrik {
 namespace {
 
-constexpr int kFirstFunctionCode = 101;
-
 // The operators and tax keys of the operation table are keys of their own.
 TEST(KeyDescriptions, EveryOperatorOfTheOperationTableIsDescribed) {
     for (const Operation& operation : Operations()) {
-        if (operation.code < kFirstFunctionCode) {
+        if (operation.code < kFirstFunction) {
             EXPECT_FALSE(FixedKeyDescription(CalcMode::Decimal, operation.code).empty())
                 << operation.code;
         }

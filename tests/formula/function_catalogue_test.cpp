@@ -4,18 +4,17 @@
 
 #include "formula/function_catalogue.h"
 #include "formula/operations.h"
+#include "settings/function_codes.h"
 
 namespace tavrik {
 namespace {
-
-constexpr int kFirstFunctionCode = 101;
 
 // A function code added to the operation table without a catalogue entry, or
 // an entry left behind for a code that computes nothing, fails here.
 TEST(FunctionCatalogue, HasOneEntryPerFunctionOfTheOperationTable) {
     std::set<int> functions;
     for (const Operation& operation : Operations())
-        if (operation.code >= kFirstFunctionCode) functions.insert(operation.code);
+        if (operation.code >= kFirstFunction) functions.insert(operation.code);
     std::set<int> entries;
     for (const CatalogueEntry& entry : FunctionCatalogue()) {
         EXPECT_TRUE(entries.insert(entry.code).second) << entry.code;

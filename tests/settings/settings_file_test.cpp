@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "settings/function_codes.h"
 #include "settings/settings_location.h"
 #include "support/file_size_limit.h"
 #include "textfile/cp932.h"
@@ -492,15 +493,14 @@ TEST_F(SettingsFileTest, ShippedStarterFileAssignsTheEssentialKeys) {
 TEST_F(SettingsFileTest, ShippedStarterFileFillsTheFirstFunctionGroupAndSaves) {
     fs::copy_file(TAVRIK_STARTER_FILE, folder_ / "TavrikS.ini");
     const GlobalSettings g = SettingsFile(Ini()).Load(GlobalSettings{});
-    constexpr int kNoFunctionCode = 100;
     EXPECT_TRUE(g.Save);
     for (int slot = 0; slot < 6; ++slot) {
-        EXPECT_NE(g.F[slot], kNoFunctionCode) << "F" << slot + 1;
+        EXPECT_NE(g.F[slot], kNoFunction) << "F" << slot + 1;
         EXPECT_FALSE(g.FunctionTitle(g.F[slot]).empty()) << "F" << slot + 1;
     }
     // Every slot the file fills carries a title of its own, not "f" + code.
     for (std::size_t slot = 0; slot < g.F.size(); ++slot) {
-        if (g.F[slot] != kNoFunctionCode) {
+        if (g.F[slot] != kNoFunction) {
             EXPECT_NE(g.FunctionTitle(g.F[slot]), DefaultFunctionTitle(g.F[slot]))
                 << "F" << slot + 1;
         }

@@ -12,7 +12,7 @@ namespace tavrik::ui {
 namespace {
 
 std::size_t TitleIndex(int row) {
-    return static_cast<std::size_t>(UserFunctionPage::kFirstCode + row - 100);
+    return static_cast<std::size_t>(kFirstUserFunction + row - kNoFunction);
 }
 
 }  // namespace

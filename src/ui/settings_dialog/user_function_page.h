@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 
+#include "settings/function_codes.h"
 #include "settings/settings_model.h"
 #include "ui/settings_dialog/dialog_prompt.h"
 
@@ -13,8 +14,7 @@ namespace tavrik::ui {
 
 class UserFunctionPage final : public QWidget {
   public:
-    static constexpr int kFunctions = 6;
-    static constexpr int kFirstCode = 109;
+    static constexpr int kFunctions = kUserFunctions;
 
     explicit UserFunctionPage(DialogPrompt prompt, QWidget* parent = nullptr);
 
