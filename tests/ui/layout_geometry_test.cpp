@@ -20,69 +20,33 @@ TEST(KeyCellSize, RoundsToNearest) {
     EXPECT_EQ(KeyCellHeight(12), 21);     // 20.8
 }
 
-class DefaultKeyGridTest : public ::testing::Test {
-  protected:
-    static constexpr int w = 30, h = 20, g = 2;
-    KeyGrid grid = DefaultKeyGrid(w, h, g);
-    const KeyRect& key(int tag) const { return grid.keys[static_cast<std::size_t>(tag)]; }
-};
-
-TEST_F(DefaultKeyGridTest, TopRowHasTheWideAllClearKey) {
-    EXPECT_EQ(key(kAllClear), (KeyRect{0, 0, 2 * w - g, h}));
-    EXPECT_EQ(key(kBackspace), (KeyRect{2 * w, 0, w, h}));
-    EXPECT_EQ(key(kTaxIn), (KeyRect{3 * w + g, 0, w, h}));
-    EXPECT_EQ(key(kTaxOut), (KeyRect{4 * w + g, 0, w, h}));
-    EXPECT_EQ(key(kCopy), (KeyRect{5 * w + 2 * g, 0, w, h}));
-}
-
-TEST_F(DefaultKeyGridTest, DigitBlockSitsBelowOneGap) {
-    // Tags of the digits are digit + 1.
-    EXPECT_EQ(key(8), (KeyRect{0, h + g, w, h}));       // "7"
-    EXPECT_EQ(key(10), (KeyRect{2 * w, h + g, w, h}));  // "9"
-    EXPECT_EQ(key(5), (KeyRect{0, 2 * h + g, w, h}));   // "4"
-    EXPECT_EQ(key(3), (KeyRect{w, 3 * h + g, w, h}));   // "2"
-    EXPECT_EQ(key(kDigit0), (KeyRect{0, 4 * h + g, w, h}));
-    EXPECT_EQ(key(kThreeZeros), (KeyRect{w, 4 * h + g, w, h}));
-    EXPECT_EQ(key(kPoint), (KeyRect{2 * w, 4 * h + g, w, h}));
-}
-
-TEST_F(DefaultKeyGridTest, OperatorAndMemoryColumns) {
-    const int rows[4] = {h + g, 2 * h + g, 3 * h + g, 4 * h + g};
-    const int operators[4] = {kDivide, kMultiply, kSubtract, kAdd};
-    const int sides[4] = {kClearEntry, kPercent, kChangeSign, kEquals};
-    const int memories[4] = {kMemoryClear, kMemoryRecall, kMemorySubtract, kMemoryAdd};
-    for (int row = 0; row < 4; ++row) {
-        SCOPED_TRACE(row);
-        EXPECT_EQ(key(operators[row]), (KeyRect{3 * w + g, rows[row], w, h}));
-        EXPECT_EQ(key(sides[row]), (KeyRect{4 * w + g, rows[row], w, h}));
-        EXPECT_EQ(key(memories[row]), (KeyRect{5 * w + 2 * g, rows[row], w, h}));
-    }
-}
-
-TEST_F(DefaultKeyGridTest, LetterRowWithTwoWideKeys) {
-    const int top = 5 * h + 2 * g;
-    EXPECT_EQ(key(11), (KeyRect{0, top, w, h}));
-    EXPECT_EQ(key(12), (KeyRect{w, top, w, h}));
-    EXPECT_EQ(key(13), (KeyRect{2 * w, top, w + g, h}));
-    EXPECT_EQ(key(14), (KeyRect{3 * w + g, top, w, h}));
-    EXPECT_EQ(key(15), (KeyRect{4 * w + g, top, w + g, h}));
-    EXPECT_EQ(key(16), (KeyRect{5 * w + 2 * g, top, w, h}));
-}
-
-TEST_F(DefaultKeyGridTest, EveryKeyPlacedInsideThePanelWithoutOverlap) {
-    EXPECT_EQ(grid.width, 6 * w + 2 * g);
-    EXPECT_EQ(grid.height, 6 * h + 2 * g);
-    for (int a = 1; a <= kOnScreenKeys; ++a) {
-        SCOPED_TRACE(a);
-        const KeyRect& ka = key(a);
-        EXPECT_GT(ka.width, 0);
-        EXPECT_LE(ka.right(), grid.width);
-        EXPECT_LE(ka.bottom(), grid.height);
-        for (int b = a + 1; b <= kOnScreenKeys; ++b) {
-            const KeyRect& kb = key(b);
-            const bool apart = ka.right() <= kb.left || kb.right() <= ka.left ||
-                               ka.bottom() <= kb.top || kb.bottom() <= ka.top;
-            EXPECT_TRUE(apart) << "keys " << a << " and " << b << " overlap";
+// Over cell sizes and gaps from none to wide, every on-screen key has a
+// size, lies inside the panel and overlaps no other key.
+TEST(DefaultKeyGrid, EveryKeyPlacedInsideThePanelWithoutOverlap) {
+    struct Cell {
+        int width, height, gap;
+    };
+    for (const Cell cell : {Cell{30, 20, 2}, Cell{1, 1, 0}, Cell{12, 21, 0}, Cell{29, 27, 15}}) {
+        const KeyGrid grid = DefaultKeyGrid(cell.width, cell.height, cell.gap);
+        const auto key = [&](int tag) -> const KeyRect& {
+            return grid.keys[static_cast<std::size_t>(tag)];
+        };
+        for (int a = 1; a <= kOnScreenKeys; ++a) {
+            SCOPED_TRACE(testing::Message() << "cell " << cell.width << "x" << cell.height
+                                            << " gap " << cell.gap << ", key " << a);
+            const KeyRect& ka = key(a);
+            EXPECT_GT(ka.width, 0);
+            EXPECT_GT(ka.height, 0);
+            EXPECT_GE(ka.left, 0);
+            EXPECT_GE(ka.top, 0);
+            EXPECT_LE(ka.right(), grid.width);
+            EXPECT_LE(ka.bottom(), grid.height);
+            for (int b = a + 1; b <= kOnScreenKeys; ++b) {
+                const KeyRect& kb = key(b);
+                const bool apart = ka.right() <= kb.left || kb.right() <= ka.left ||
+                                   ka.bottom() <= kb.top || kb.bottom() <= ka.top;
+                EXPECT_TRUE(apart) << "keys " << a << " and " << b << " overlap";
+            }
         }
     }
 }

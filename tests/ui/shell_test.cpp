@@ -12,8 +12,6 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLocale>
-#include <QProcess>
-#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
@@ -39,22 +37,6 @@ TEST(SingleInstanceTest, ASecondLockFailsUntilTheFirstIsReleased) {
         ASSERT_TRUE(first.acquired());
         EXPECT_FALSE(SingleInstanceLock(path).acquired());
     }
-    EXPECT_TRUE(SingleInstanceLock(path).acquired());
-}
-
-TEST(SingleInstanceTest, ALockLeftByAFinishedProcessIsTakenOver) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("tavrik.lock");
-    QProcess gone;
-    gone.start(QStringLiteral("true"));
-    ASSERT_TRUE(gone.waitForStarted());
-    const qint64 pid = gone.processId();
-    ASSERT_TRUE(gone.waitForFinished());
-    QFile left(path);
-    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
-    left.write(
-        QStringLiteral("%1\nTavrik\n%2\n").arg(pid).arg(QSysInfo::machineHostName()).toUtf8());
-    left.close();
     EXPECT_TRUE(SingleInstanceLock(path).acquired());
 }
 
