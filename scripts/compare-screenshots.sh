@@ -24,7 +24,7 @@ work=$(mktemp -d)
 cp "$build/src/ui/tavrik" "$work/"
 mkdir -m 700 "$work/run"
 export XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=xcb HOME=$work XDG_CONFIG_HOME=$work/config
-export XVFB_SCREEN=2560x1600x24
+xvfb_screen=2560x1600x24
 
 # shellcheck source=xvfb.sh
 . scripts/xvfb.sh

@@ -5,7 +5,7 @@
 # benchmark scripts), so it takes a random display away from the usual
 # numbers and gives up a display that does not answer for a new one.
 # Returns non-zero when no server answered. The screen is 1024x768 unless
-# xvfb_screen (or XVFB_SCREEN) names another size (WIDTHxHEIGHTxDEPTH).
+# xvfb_screen names another size (WIDTHxHEIGHTxDEPTH).
 xvfb_pid=""
 
 start_xvfb_once() {
@@ -13,7 +13,7 @@ start_xvfb_once() {
     [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] && return 1
     export DISPLAY=":$number"
     # -noreset: the server must not reset when the probing client leaves.
-    Xvfb "$DISPLAY" -noreset -screen 0 "${xvfb_screen:-${XVFB_SCREEN:-1024x768x24}}" -nolisten tcp > /dev/null 2>&1 &
+    Xvfb "$DISPLAY" -noreset -screen 0 "${xvfb_screen:-1024x768x24}" -nolisten tcp > /dev/null 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do
         xdpyinfo > /dev/null 2>&1 && return 0
