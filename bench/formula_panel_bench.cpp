@@ -13,9 +13,9 @@
 
 #include "formula/live_answers.h"
 
-#include "ui/calculator_app.h"
-#include "ui/formula_panel.h"
-#include "ui/sheet_editor_text.h"
+#include "ui/panels/formula_panel.h"
+#include "ui/panels/sheet_editor_text.h"
+#include "ui/window/calculator_app.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <memory>
 
 #include "history/history_list.h"
-#include "ui/history_list_model.h"
-#include "ui/uniform_list_view.h"
+#include "ui/panels/history_list_model.h"
+#include "ui/panels/uniform_list_view.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <QApplication>
 
-#include "ui/calculator_app.h"
+#include "ui/window/calculator_app.h"
 
 namespace {
 

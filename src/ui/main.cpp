@@ -6,12 +6,12 @@
 #include <QIcon>
 #include <QTimer>
 
-#include "ui/calculator_app.h"
-#include "ui/font_warm_up.h"
-#include "ui/japanese_ui.h"
-#include "ui/settings_source.h"
-#include "ui/single_instance.h"
-#include "ui/window_behaviours.h"
+#include "ui/platform/font_warm_up.h"
+#include "ui/platform/japanese_ui.h"
+#include "ui/platform/single_instance.h"
+#include "ui/window/calculator_app.h"
+#include "ui/window/settings_source.h"
+#include "ui/window/window_behaviours.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/calculator_app.h"
+#include "ui/window/calculator_app.h"
 
 namespace tavrik::ui {
 namespace {

@@ -1,7 +1,7 @@
 // Keys placed from `BoundsB` entries instead of the default grid.
 #include <gtest/gtest.h>
 
-#include "ui/custom_key_bounds.h"
+#include "ui/panels/custom_key_bounds.h"
 
 namespace tavrik::ui {
 namespace {

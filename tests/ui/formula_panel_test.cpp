@@ -18,8 +18,8 @@
 #include <iterator>
 
 #include "engine/calculator.h"
-#include "ui/formula_panel.h"
-#include "ui/main_window.h"
+#include "ui/panels/formula_panel.h"
+#include "ui/window/main_window.h"
 
 namespace tavrik::ui {
 namespace {

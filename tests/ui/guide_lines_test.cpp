@@ -4,10 +4,10 @@
 
 #include <QTest>
 
-#include "ui/calculator_app.h"
-#include "ui/guide_geometry.h"
-#include "ui/guide_lines.h"
-#include "ui/status_bar.h"
+#include "ui/window/calculator_app.h"
+#include "ui/window/guide_geometry.h"
+#include "ui/window/guide_lines.h"
+#include "ui/window/status_bar.h"
 
 namespace tavrik::ui {
 namespace {

@@ -5,8 +5,8 @@
 #include <QAbstractItemModelTester>
 
 #include "engine/button_codes.h"
-#include "ui/calculator_app.h"
-#include "ui/history_list_model.h"
+#include "ui/panels/history_list_model.h"
+#include "ui/window/calculator_app.h"
 
 namespace tavrik::ui {
 namespace {

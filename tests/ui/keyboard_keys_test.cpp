@@ -13,7 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ui/calculator_app.h"
+#include "ui/window/calculator_app.h"
 
 namespace tavrik::ui {
 namespace {

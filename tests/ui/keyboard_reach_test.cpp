@@ -14,8 +14,8 @@
 #include <QTest>
 
 #include "settings/key_assignment.h"
-#include "ui/calculator_app.h"
-#include "ui/virtual_key.h"
+#include "ui/window/calculator_app.h"
+#include "ui/window/virtual_key.h"
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& text, std::ostream* out) {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "engine/button_codes.h"
-#include "ui/key_grid.h"
-#include "ui/panel_arrangement.h"
+#include "ui/panels/key_grid.h"
+#include "ui/panels/panel_arrangement.h"
 
 namespace tavrik::ui {
 namespace {

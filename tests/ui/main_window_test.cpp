@@ -14,10 +14,10 @@
 #include <QTest>
 
 #include "engine/button_codes.h"
-#include "ui/button_panel.h"
-#include "ui/calculator_app.h"
-#include "ui/panel_font.h"
-#include "ui/status_bar.h"
+#include "ui/panels/button_panel.h"
+#include "ui/panels/panel_font.h"
+#include "ui/window/calculator_app.h"
+#include "ui/window/status_bar.h"
 
 // Failure messages show texts rather than bytes.
 QT_BEGIN_NAMESPACE

@@ -22,11 +22,11 @@
 #include "cli/console.h"
 #include "engine/button_codes.h"
 #include "settings/panel_kinds.h"
-#include "ui/button_panel.h"
-#include "ui/calculator_app.h"
-#include "ui/main_window.h"
+#include "ui/panels/button_panel.h"
+#include "ui/panels/uniform_list_view.h"
 #include "ui/settings_dialog/settings_dialog.h"
-#include "ui/uniform_list_view.h"
+#include "ui/window/calculator_app.h"
+#include "ui/window/main_window.h"
 
 namespace tavrik::ui {
 namespace {

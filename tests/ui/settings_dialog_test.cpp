@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QColorDialog>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,8 +21,8 @@
 
 #include "textfile/cp932.h"
 #include "textfile/file_io.h"
-#include "ui/calculator_app.h"
 #include "ui/settings_dialog/settings_dialog.h"
+#include "ui/window/calculator_app.h"
 
 namespace tavrik::ui {
 namespace {

@@ -13,8 +13,8 @@
 #include "engine/button_codes.h"
 #include "textfile/cp932.h"
 #include "textfile/file_io.h"
-#include "ui/calculator_app.h"
-#include "ui/window_placement.h"
+#include "ui/window/calculator_app.h"
+#include "ui/window/window_placement.h"
 
 namespace tavrik::ui {
 namespace {

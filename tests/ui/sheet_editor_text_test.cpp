@@ -2,7 +2,7 @@
 // that carry a run's answers into the editor.
 #include <gtest/gtest.h>
 
-#include "ui/sheet_editor_text.h"
+#include "ui/panels/sheet_editor_text.h"
 
 namespace tavrik::ui {
 namespace {

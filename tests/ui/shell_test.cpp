@@ -18,13 +18,13 @@
 #include <fstream>
 
 #include "engine/calculator.h"
-#include "ui/calculator_app.h"
-#include "ui/font_warm_up.h"
-#include "ui/japanese_ui.h"
-#include "ui/panel_font.h"
-#include "ui/qt_view.h"
-#include "ui/single_instance.h"
-#include "ui/status_bar.h"
+#include "ui/panels/panel_font.h"
+#include "ui/platform/font_warm_up.h"
+#include "ui/platform/japanese_ui.h"
+#include "ui/platform/single_instance.h"
+#include "ui/window/calculator_app.h"
+#include "ui/window/qt_view.h"
+#include "ui/window/status_bar.h"
 
 namespace tavrik::ui {
 namespace {

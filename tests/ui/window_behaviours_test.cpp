@@ -10,12 +10,12 @@
 #include <QMenuBar>
 #include <QTimer>
 
-#include "ui/about_box.h"
-#include "ui/calculator_app.h"
-#include "ui/menu_captions.h"
-#include "ui/status_bar.h"
-#include "ui/window_behaviours.h"
-#include "ui/window_frame.h"
+#include "ui/menus/menu_captions.h"
+#include "ui/window/about_box.h"
+#include "ui/window/calculator_app.h"
+#include "ui/window/status_bar.h"
+#include "ui/window/window_behaviours.h"
+#include "ui/window/window_frame.h"
 
 namespace tavrik::ui {
 namespace {

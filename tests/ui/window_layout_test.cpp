@@ -8,11 +8,11 @@
 #include <QMenuBar>
 #include <string>
 
-#include "ui/calculator_app.h"
-#include "ui/guide_lines.h"
-#include "ui/status_bar.h"
-#include "ui/window_behaviours.h"
-#include "ui/window_placement.h"
+#include "ui/window/calculator_app.h"
+#include "ui/window/guide_lines.h"
+#include "ui/window/status_bar.h"
+#include "ui/window/window_behaviours.h"
+#include "ui/window/window_placement.h"
 
 namespace tavrik::ui {
 namespace {

@@ -9,10 +9,10 @@
 #include <QWheelEvent>
 
 #include "engine/button_codes.h"
-#include "ui/button_panel.h"
-#include "ui/calculator_app.h"
-#include "ui/key_button.h"
-#include "ui/zoom_control.h"
+#include "ui/panels/button_panel.h"
+#include "ui/panels/key_button.h"
+#include "ui/window/calculator_app.h"
+#include "ui/window/zoom_control.h"
 
 namespace tavrik::ui {
 namespace {

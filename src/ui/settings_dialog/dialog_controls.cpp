@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "settings/color_text.h"
+#include "ui/platform/system_colors.h"
 #include "ui/settings_dialog/color_names.h"
-#include "ui/system_colors.h"
 
 namespace tavrik::ui {
 

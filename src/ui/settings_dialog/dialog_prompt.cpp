@@ -1,6 +1,6 @@
 #include "ui/settings_dialog/dialog_prompt.h"
 
-#include "ui/message_box.h"
+#include "ui/window/message_box.h"
 
 namespace tavrik::ui {
 

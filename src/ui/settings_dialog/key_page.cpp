@@ -8,9 +8,9 @@
 
 #include "engine/button_codes.h"
 #include "engine/calculator.h"
-#include "ui/keyboard_keys.h"
 #include "ui/settings_dialog/dialog_controls.h"
 #include "ui/settings_dialog/key_leaves.h"
+#include "ui/window/keyboard_keys.h"
 
 namespace tavrik::ui {
 

@@ -10,8 +10,8 @@
 #include <functional>
 
 #include "settings/key_assignment.h"
-#include "ui/keyboard_keys.h"
 #include "ui/settings_dialog/dialog_prompt.h"
+#include "ui/window/keyboard_keys.h"
 
 namespace tavrik::ui {
 

@@ -6,7 +6,7 @@
 
 #include "settings/panel_kinds.h"
 #include "settings/set_arrangement.h"
-#include "ui/layout_scale.h"
+#include "ui/window/layout_scale.h"
 
 namespace tavrik::ui {
 

@@ -1,0 +1,58 @@
+#include "ui/menus/main_menu.h"
+
+#include <QActionGroup>
+#include <QMenu>
+
+#include "ui/menus/menu_items.h"
+
+namespace tavrik::ui {
+
+MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands) {
+    MainMenu menu;
+    QMenu* operation = AddMenu(bar, "mnuO", QStringLiteral("操作"));
+    AddCommand(*operation, "mnuOAC", QStringLiteral("AC"), commands.allClear);
+    menu.sets = operation->addMenu(QStringLiteral("設定読込"));
+    menu.sets->setObjectName("mnuOS");
+    AddCommand(*operation, "mnuOSet", QStringLiteral("設定変更"), commands.settings);
+    AddCommand(*operation, "mnuORS", QStringLiteral("再設定"), commands.reapply);
+    menu.settingsPlace = operation->addSeparator();
+    QMenu* history = operation->addMenu(QStringLiteral("履歴リスト"));
+    history->setObjectName("mnuOH");
+    AddCommand(*history, "mnuOHW", QStringLiteral("書出"), commands.writeHistory);
+    AddCommand(*history, "mnuOHR", QStringLiteral("読込"), commands.readHistory);
+    menu.log = AddCheck(*operation, "mnuLOG", QStringLiteral("ログ（開始）"), commands.log);
+    operation->addSeparator();
+    // Clipboard commands come after the long-standing items, so that those
+    // keep their places (and their keyboard paths) in the menu.
+    AddCommand(*operation, "mnuOPaste", QStringLiteral("貼り付け"), commands.paste);
+    AddCommand(*operation, "mnuOCopyNumber", QStringLiteral("数値をコピー"), commands.copyNumber);
+    operation->addSeparator();
+    AddCommand(*operation, "mnuOExit", QStringLiteral("終了"), commands.exit);
+
+    QMenu* mode = AddMenu(bar, "mnuM", QStringLiteral("モード"));
+    auto* group = new QActionGroup(mode);
+    static constexpr std::array<std::pair<const char*, CalcMode>, 4> kModes{
+        {{"mnuMD", CalcMode::Decimal},
+         {"mnuMH", CalcMode::Mixed},
+         {"mnuMT", CalcMode::Time},
+         {"mnuMC", CalcMode::Date}}};
+    static constexpr std::array<const char*, 4> kCaptions{"10進", "混合", "時間", "日付"};
+    for (std::size_t i = 0; i < kModes.size(); ++i) {
+        const CalcMode target = kModes[i].second;
+        QAction* item = AddCommand(*mode, kModes[i].first, QString::fromUtf8(kCaptions[i]),
+                                   [command = commands.mode, target] { command(target); });
+        item->setCheckable(true);
+        group->addAction(item);
+        menu.modes[i] = item;
+    }
+    mode->addSeparator();
+    menu.grouping = AddCheck(*mode, "mnuMKK3", QStringLiteral("桁区切"), commands.grouping);
+
+    menu.view = AddMenu(bar, "mnuV", QStringLiteral("表示"));
+    menu.functions = AddMenu(bar, "mnuF", QStringLiteral("関数"));
+    // "Help" and "About" are added with the window behaviours.
+    AddMenu(bar, "mnuH", QStringLiteral("ヘルプ"));
+    return menu;
+}
+
+}  // namespace tavrik::ui

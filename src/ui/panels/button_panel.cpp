@@ -1,0 +1,118 @@
+#include "ui/panels/button_panel.h"
+
+#include <QFontMetrics>
+#include <cmath>
+
+#include "engine/key_descriptions.h"
+#include "ui/panels/custom_key_bounds.h"
+#include "ui/panels/key_grid.h"
+#include "ui/panels/panel_font.h"
+#include "ui/window/layout_limits.h"
+
+namespace tavrik::ui {
+
+namespace {
+
+// What a screen reader calls a key without a caption (an unassigned
+// function key, or a key the mode does not use).
+const QString kUnassignedKeyName = QStringLiteral("未割当");
+
+constexpr const char* kKeyNames[36] = {
+    "",      "btnN0", "btnN1", "btnN2", "btnN3", "btnN4", "btnN5", "btnN6", "btnN7",
+    "btnN8", "btnN9", "btnNA", "btnNB", "btnNC", "btnND", "btnNE", "btnNF", "btnNT",
+    "btnNP", "btnCA", "btnCS", "btnCM", "btnCD", "btnCE", "btnCP", "btnCC", "btnCR",
+    "btnMA", "btnMS", "btnMR", "btnMC", "btnAC", "btnBS", "btnTI", "btnTO", "btnCB",
+};
+
+}  // namespace
+
+const char* ButtonPanel::KeyName(int tag) {
+    return tag >= 1 && tag <= 35 ? kKeyNames[tag] : "";
+}
+
+ButtonPanel::ButtonPanel(QWidget* parent, ClickHandler onClick)
+    : PanelWidget(parent), keys_(new QWidget(this)) {
+    setObjectName("pnlB");
+    setAccessibleName(QStringLiteral("ボタンパネル"));
+    keys_->setObjectName("pnlBB");
+    keys_->setAccessibleName(QStringLiteral("キー"));
+    for (int tag = 1; tag <= 35; ++tag) {
+        auto* button = new KeyButton(keys_);
+        button->setObjectName(kKeyNames[tag]);
+        // Tab reaches every key; a click leaves the focus where it was. Typed
+        // keys still go to the calculator while a key has the focus.
+        button->setFocusPolicy(Qt::TabFocus);
+        QObject::connect(button, &QPushButton::clicked, button, [onClick, tag] { onClick(tag); });
+        buttons_[static_cast<std::size_t>(tag)] = button;
+    }
+}
+
+void ButtonPanel::place(const SettingsSet& set) {
+    const int pitch = LayoutPitch(set.Pitch);
+    pitch_ = scale_.length(pitch);
+    const QFont font = PanelFont(set.FontNameB, set.FontSizeB, set.FontBoldB);
+    const QFont keyFont = scale_.font(font);
+    for (int tag = 1; tag <= 35; ++tag) {
+        KeyButton* button = buttons_[static_cast<std::size_t>(tag)];
+        button->setKeyFont(keyFont);
+        setTextColor(*button, set.FontColorB);
+    }
+
+    QSize inner;
+    if (const std::optional<CustomKeyLayout> custom = CustomKeyBounds(set.BoundsB, pitch)) {
+        for (int tag = 1; tag <= 35; ++tag) {
+            const CustomKey& key = custom->keys[static_cast<std::size_t>(tag)];
+            KeyButton* button = buttons_[static_cast<std::size_t>(tag)];
+            placed_[static_cast<std::size_t>(tag)] = key.placed;
+            button->setGeometry(
+                scale_.rect(key.rect.left, key.rect.top, key.rect.width, key.rect.height));
+            button->setVisible(key.placed);
+            if (key.color) setTextColor(*button, *key.color);
+        }
+        inner = {custom->width, custom->height};
+    } else {
+        const QFontMetrics metrics(font);
+        const QString glyph = QStringLiteral("税");
+        const int w = KeyCellWidth(metrics.horizontalAdvance(glyph), LayoutDigits(set.DigitsB));
+        const int h = KeyCellHeight(metrics.height());
+        const KeyGrid grid = DefaultKeyGrid(w, h, LayoutKeyGap(set.PitchB));
+        for (int tag = 1; tag <= 35; ++tag) {
+            const KeyRect& rect = grid.keys[static_cast<std::size_t>(tag)];
+            KeyButton* button = buttons_[static_cast<std::size_t>(tag)];
+            placed_[static_cast<std::size_t>(tag)] = true;
+            button->setGeometry(scale_.rect(rect.left, rect.top, rect.width, rect.height));
+            button->show();
+        }
+        inner = {grid.width, grid.height};
+    }
+    keys_->setGeometry(scale_.rect(pitch, pitch, inner.width(), inner.height()));
+    paintBackground(*keys_, set.ColorB);
+    paintBackground(*this, set.ColorB);
+    resize(scale_.rect(0, 0, inner.width() + 2 * pitch, inner.height() + 2 * pitch).size());
+}
+
+void ButtonPanel::showFace(const KeypadFace& face) {
+    for (int tag = 1; tag <= 35; ++tag) {
+        const KeyFace& key = face[static_cast<std::size_t>(tag)];
+        KeyButton* button = buttons_[static_cast<std::size_t>(tag)];
+        const QString caption = QString::fromStdString(key.caption);
+        button->setCaption(caption);
+        // Keys A–F carry the function title as their caption in 10進.
+        button->setAccessibleName(caption.isEmpty() ? kUnassignedKeyName : caption);
+        // The tooltip and the accessible description tell the same: the full
+        // caption and what the key does.
+        const QString help = QString::fromStdString(KeyHelpText(key));
+        button->setToolTip(help);
+        button->setAccessibleDescription(help);
+        button->setEnabled(key.enabled && placed_[static_cast<std::size_t>(tag)]);
+        button->setUnderlined(key.underlined);
+    }
+}
+
+void ButtonPanel::fitWidth(int width) {
+    resize(width, height());
+    const int left = static_cast<int>(std::lround((width - keys_->width()) / 2.0));
+    keys_->move(left, keys_->y());
+}
+
+}  // namespace tavrik::ui

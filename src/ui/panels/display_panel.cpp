@@ -1,0 +1,100 @@
+#include "ui/panels/display_panel.h"
+
+#include <QFontMetrics>
+#include <cmath>
+
+#include "ui/panels/panel_font.h"
+#include "ui/window/layout_limits.h"
+
+namespace tavrik::ui {
+
+namespace {
+
+// The reading line's font against the display font, and its smallest size.
+constexpr double kReadingFontRatio = 0.5;
+constexpr int kMinimumReadingPoints = 8;
+const QString kReadingName = QStringLiteral("万・億表示");
+
+}  // namespace
+
+DisplayPanel::DisplayPanel(QWidget* parent)
+    : PanelWidget(parent), text_(new QLabel(this)), reading_(new QLabel(this)) {
+    setObjectName("pnlC");
+    setAccessibleName(QStringLiteral("表示窓"));
+    text_->setObjectName("stxC");
+    // A screen reader reads the display by its name, which is the display
+    // text; every change of the name is announced to assistive technology.
+    text_->setAccessibleDescription(QStringLiteral("表示窓"));
+    // The first stop of Tab; the keys typed there go on to the calculator.
+    text_->setFocusPolicy(Qt::TabFocus);
+    text_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    text_->setTextFormat(Qt::PlainText);
+    text_->setAutoFillBackground(true);
+    reading_->setObjectName("stxCReading");
+    reading_->setAccessibleName(kReadingName);
+    reading_->setAccessibleDescription(kReadingName);
+    reading_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    reading_->setTextFormat(Qt::PlainText);
+    reading_->setAutoFillBackground(true);
+    reading_->hide();
+}
+
+void DisplayPanel::place(const SettingsSet& set) {
+    const int pitch = LayoutPitch(set.Pitch);
+    pitch_ = scale_.length(pitch);
+    digitsD_ = set.DigitsD;
+
+    const QFont font = PanelFont(set.FontNameD, set.FontSizeD, set.FontBoldD);
+    text_->setFont(scale_.font(font));
+    const QFontMetrics metrics(font);
+    const int digitWidth = std::max(1, metrics.horizontalAdvance(QStringLiteral("8")));
+    digitWidth_ = std::max(1, scale_.length(digitWidth));
+
+    const int width = DisplayTextWidth(digitsD_, digitWidth);
+    const int height = metrics.height() + 2;
+    text_->setGeometry(scale_.rect(pitch, pitch, width, height));
+    int readingHeight = 0;
+    if (set.ManOku) {
+        const int points =
+            std::max(kMinimumReadingPoints,
+                     static_cast<int>(std::lround(set.FontSizeD * kReadingFontRatio)));
+        const QFont small = PanelFont(set.FontNameD, points, false);
+        readingHeight = QFontMetrics(small).height();
+        reading_->setFont(scale_.font(small));
+        reading_->setGeometry(scale_.rect(pitch, pitch + height, width, readingHeight));
+        paintBackground(*reading_, set.BackColorD);
+        setTextColor(*reading_, set.FontColorD);
+    }
+    reading_->setVisible(set.ManOku);
+    paintBackground(*text_, set.BackColorD);
+    setTextColor(*text_, set.FontColorD);
+    paintBackground(*this, set.ColorD);
+    const QRect outer = scale_.rect(0, 0, width + 2 * pitch, height + readingHeight + 2 * pitch);
+    resize(outer.size());
+}
+
+DisplayGeometry DisplayPanel::geometry() const {
+    return DisplayGeometryOf(digitsD_, text_->width(), digitWidth_);
+}
+
+void DisplayPanel::setText(const std::string& text) {
+    const QString shown = QString::fromStdString(text);
+    if (shown == text_->text()) return;
+    text_->setText(shown);
+    text_->setAccessibleName(shown);
+}
+
+void DisplayPanel::setReading(const std::string& reading) {
+    const QString shown = QString::fromStdString(reading);
+    if (shown == reading_->text()) return;
+    reading_->setText(shown);
+    reading_->setAccessibleName(shown.isEmpty() ? kReadingName : shown);
+}
+
+void DisplayPanel::fitWidth(int width) {
+    resize(width, height());
+    text_->resize(std::max(0, width - 2 * pitch_), text_->height());
+    reading_->resize(text_->width(), reading_->height());
+}
+
+}  // namespace tavrik::ui

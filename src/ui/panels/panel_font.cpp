@@ -1,0 +1,50 @@
+#include "ui/panels/panel_font.h"
+#include "ui/window/layout_limits.h"
+
+#include <QFontDatabase>
+#include <QHash>
+#include <QStringList>
+
+namespace tavrik::ui {
+
+namespace {
+
+const QString kPreferredJapaneseFamily = QStringLiteral("Noto Sans CJK JP");
+
+// QFontDatabase::hasFamily runs fontconfig's substitution rules on every
+// call, about 0.15 ms, and every panel asks for the same few names. The
+// answers are kept unlocked, so this serves the GUI thread only;
+// JapaneseFallbackFamily, which the start-up font thread calls, asks
+// QFontDatabase directly.
+bool IsInstalled(const QString& family) {
+    static QHash<QString, bool> known;
+    auto found = known.constFind(family);
+    if (found == known.constEnd()) found = known.insert(family, QFontDatabase::hasFamily(family));
+    return *found;
+}
+
+}  // namespace
+
+QString JapaneseFallbackFamily() {
+    static const QString family = [] {
+        if (QFontDatabase::hasFamily(kPreferredJapaneseFamily)) return kPreferredJapaneseFamily;
+        const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
+        return japanese.isEmpty() ? QString() : japanese.front();
+    }();
+    return family;
+}
+
+QFont PanelFont(const std::string& name, int pointSize, bool bold) {
+    const QString family = QString::fromStdString(name);
+    const QString fallback = JapaneseFallbackFamily();
+    QFont font;
+    if (!family.isEmpty() && IsInstalled(family))
+        font.setFamilies(QStringList{family, fallback});
+    else if (!fallback.isEmpty())
+        font.setFamily(fallback);
+    if (pointSize > 0) font.setPointSize(LayoutFontSize(pointSize));
+    font.setBold(bold);
+    return font;
+}
+
+}  // namespace tavrik::ui

@@ -1,0 +1,28 @@
+#include "ui/panels/panel_widget.h"
+
+#include <QPalette>
+
+#include "ui/platform/system_colors.h"
+
+namespace tavrik::ui {
+
+void PanelWidget::paintBackground(QWidget& widget, Color color) {
+    const QColor qcolor = ToQColor(color);
+    if (!qcolor.isValid()) return;
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, qcolor);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+void PanelWidget::setTextColor(QWidget& widget, Color color) {
+    const QColor qcolor = ToQColor(color);
+    if (!qcolor.isValid()) return;
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, qcolor);
+    palette.setColor(QPalette::ButtonText, qcolor);
+    palette.setColor(QPalette::Text, qcolor);
+    widget.setPalette(palette);
+}
+
+}  // namespace tavrik::ui

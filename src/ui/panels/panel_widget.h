@@ -1,0 +1,34 @@
+// Common ground of the window's panels: a coloured container whose content
+// follows when the arrangement widens it to its column.
+#pragma once
+
+#include <QWidget>
+
+#include "settings/settings_model.h"
+#include "ui/window/layout_scale.h"
+
+namespace tavrik::ui {
+
+class PanelWidget : public QWidget {
+  public:
+    using QWidget::QWidget;
+
+    // Builds the panel from the set in force at the scale last given.
+    virtual void build(const SettingsSet& set) { place(set); }
+    // Sizes, places and fonts only, from the set at the scale: a zoom step
+    // runs this and leaves the panel's state as it is.
+    virtual void place(const SettingsSet& set) = 0;
+    void setScale(const LayoutScale& scale) { scale_ = scale; }
+
+    // Sets the panel's width and adapts its content to it.
+    virtual void fitWidth(int width) = 0;
+
+  protected:
+    // Fills the background of `widget` with a settings colour (unless clNone or clDefault).
+    static void paintBackground(QWidget& widget, Color color);
+    static void setTextColor(QWidget& widget, Color color);
+
+    LayoutScale scale_;
+};
+
+}  // namespace tavrik::ui

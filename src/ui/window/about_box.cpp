@@ -1,0 +1,85 @@
+#include "ui/window/about_box.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "ui/platform/app_icon.h"
+
+namespace tavrik::ui {
+
+namespace {
+
+constexpr int kIconSize = 48;
+// Kept between the box and the screen's right edge.
+constexpr int kScreenEdgeGap = 10;
+
+}  // namespace
+
+AboutBox::AboutBox(QWidget* parent)
+    : QDialog(parent), ok_(new QPushButton(QStringLiteral("OK"), this)) {
+    setObjectName("TavrikV");
+    setWindowTitle(QString::fromUtf8(kAboutTitle));
+    auto* icon = new QLabel(this);
+    icon->setPixmap(AppIcon().pixmap(kIconSize, kIconSize));
+    icon->setAccessibleName(QStringLiteral("Tavrik"));
+    auto* name = new QLabel(QStringLiteral("Tavrik"), this);
+    QFont nameFont = name->font();
+    nameFont.setBold(true);
+    nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);
+    name->setFont(nameFont);
+    auto* version = new QLabel(QString::fromLatin1(kVersionLine), this);
+    version->setObjectName("stxVersion");
+    auto* update = new QLabel(UpdateLine(), this);
+    update->setObjectName("stxUpdate");
+    ok_->setObjectName("btnOK");
+    ok_->setDefault(true);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(icon);
+    heading->addWidget(name, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(heading);
+    layout->addWidget(version);
+    layout->addWidget(update);
+    layout->addWidget(ok_, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void AboutBox::execCentredOn(const QWidget& owner) {
+    adjustSize();
+    QRect bounds = rect();
+    bounds.moveCenter(owner.frameGeometry().center());
+    move(bounds.topLeft());
+    exec();
+}
+
+void AboutBox::execAtPointer() {
+    adjustSize();
+    const QPoint pointer = QCursor::pos();
+    const QScreen* screen = QGuiApplication::screenAt(pointer);
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    const int screenWidth = screen ? screen->geometry().right() + 1 : pointer.x() + width();
+    move(AboutBoxAtPointer(pointer, ok_->geometry().center(), frameGeometry().size(), screenWidth));
+    exec();
+}
+
+QString UpdateLine() {
+    const QDate changed = QFileInfo(QCoreApplication::applicationFilePath()).lastModified().date();
+    return QStringLiteral("LastUpDate: ") + changed.toString(QStringLiteral("yyyy/M/d"));
+}
+
+QPoint AboutBoxAtPointer(QPoint pointer, QPoint okCentre, QSize box, int screenWidth) {
+    QPoint corner = pointer - okCentre;
+    if (corner.x() + box.width() > screenWidth)
+        corner.setX(screenWidth - box.width() - kScreenEdgeGap);
+    return corner;
+}
+
+}  // namespace tavrik::ui

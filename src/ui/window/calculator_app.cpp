@@ -1,0 +1,95 @@
+#include "ui/window/calculator_app.h"
+
+#include "ui/window/layout_limits.h"
+#include "ui/window/window_behaviours.h"
+#include "ui/window/window_placement.h"
+
+namespace tavrik::ui {
+
+CalculatorApp::CalculatorApp(SettingsFile settingsFile, std::filesystem::path keptStateFile)
+    : settingsFile_(std::move(settingsFile)),
+      keptStateFile_(std::move(keptStateFile)),
+      calc_(view_, clock_),
+      window_(calc_) {
+    window_.setSettingsSaver(
+        [this](GlobalSettings& settings) { return settingsFile_->Save(settings); });
+    window_.setSettingsLossCheck(
+        [this](const GlobalSettings& settings) { return settingsFile_->LostCharacters(settings); });
+    start(settingsFile_->Load(GlobalSettings{}));
+    if (!settingsFile_->LoadProblem().empty())
+        view_.messageBox(BoxKind::Warning, settingsFile_->LoadProblem());
+    restoreKeptState();
+}
+
+// A kept file that is damaged or foreign is reported and left for the next
+// exit to replace; the calculator starts as it would without it.
+void CalculatorApp::restoreKeptState() {
+    if (!calc_.settings().KeepState) return;
+    const KeptStateRead read = LoadKeptState(keptStateFile_);
+    if (read.state) calc_.restoreKeptState(*read.state);
+    if (!read.problem.empty()) view_.messageBox(BoxKind::Warning, read.problem);
+}
+
+void CalculatorApp::keepState() {
+    if (!settingsFile_) return;
+    if (calc_.settings().KeepState)
+        SaveKeptState(keptStateFile_, calc_.keptState());
+    else if (std::filesystem::exists(keptStateFile_))
+        DeleteKeptState(keptStateFile_);
+}
+
+CalculatorApp::CalculatorApp(GlobalSettings settings) : calc_(view_, clock_), window_(calc_) {
+    start(std::move(settings));
+}
+
+void CalculatorApp::start(GlobalSettings settings) {
+    calc_.setSettings(std::move(settings));
+    // The layout measures the fonts of the set in force and gives the
+    // calculator its display geometry before the first value is formatted.
+    window_.LayoutPanels();
+    window_.behaviours().start(calc_.settings());
+    restoreWindowBounds();
+    view_.attach(window_);
+    calc_.start();
+    window_.acceptKeys();
+}
+
+// The exit steps in order: close the log, then save the window state.
+CalculatorApp::~CalculatorApp() {
+    if (calc_.log().active()) calc_.setLogging(false);
+    if (settingsFile_ && calc_.settings().Save) {
+        const QRect bounds = window_.geometry();
+        settingsFile_->SaveExitState(ExitState{static_cast<char>(calc_.mode()),
+                                               window_.behaviours().alphaBlending(), bounds.width(),
+                                               bounds.height(), bounds.top(), bounds.left()});
+        // A zoom changed by the wheel, the keys or the window's size.
+        if (window_.zoomChanged()) settingsFile_->SaveSetZooms(calc_.settings());
+    }
+    keepState();
+    view_.detach();
+}
+
+// Width and height when above 0, left and top edges when -999 or more, kept
+// to the screens that exist. Without a saved edge the window manager places
+// the window.
+void CalculatorApp::restoreWindowBounds() {
+    const GlobalSettings& s = calc_.settings();
+    if (!s.Save) return;
+    const QRect area = ScreensAvailableArea();
+    QSize size = window_.size();
+    if (s.Width > 0) size.setWidth(s.Width);
+    if (s.Height > 0) size.setHeight(s.Height);
+    // Bounded before it meets a position, so that no edge overflows.
+    if (!area.isEmpty()) size = size.boundedTo(area.size());
+    QPoint at = window_.geometry().topLeft();
+    const bool placed = s.Left >= -999 || s.Top >= -999;
+    if (s.Left >= -999) at.setX(WindowEdge(s.Left));
+    if (s.Top >= -999) at.setY(WindowEdge(s.Top));
+    const QRect bounds = KeepWithin(QRect(at, size), area, FrameAllowance());
+    if (placed)
+        window_.setGeometry(bounds);
+    else
+        window_.resize(bounds.size());
+}
+
+}  // namespace tavrik::ui

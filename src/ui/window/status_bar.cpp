@@ -1,0 +1,117 @@
+#include "ui/window/status_bar.h"
+
+#include <QAccessible>
+#include <QFontMetrics>
+
+#include "settings/settings_model.h"
+#include "ui/panels/panel_font.h"
+#include "values/message_catalogue.h"
+
+namespace tavrik::ui {
+
+namespace {
+
+// What a screen reader calls the four parts; each part's name carries its text.
+const std::array<QString, 4> kPartNames{QStringLiteral("前面"), QStringLiteral("モード"),
+                                        QStringLiteral("メッセージ"), QStringLiteral("演算")};
+
+QString PartAccessibleName(int part, const QString& text) {
+    const QString& name = kPartNames[static_cast<std::size_t>(part)];
+    return text.isEmpty() ? name : name + QStringLiteral(": ") + text;
+}
+
+}  // namespace
+
+StatusBar::StatusBar(QWidget* parent) : QWidget(parent), strip_(new QLabel(this)) {
+    setObjectName("stbMain");
+    setAccessibleName(QStringLiteral("ステータスバー"));
+    // The guide layers lie below the status bar, as below the panels.
+    setAutoFillBackground(true);
+    setFont(PanelFont(kDefaultFontName, 9, false));
+    for (std::size_t i = 0; i < parts_.size(); ++i) {
+        QLabel*& part = parts_[i];
+        part = new QLabel(this);
+        part->setAccessibleName(kPartNames[i]);
+        part->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        part->setTextFormat(Qt::PlainText);
+        part->setIndent(2);
+    }
+
+    strip_->setObjectName("stxMsg");
+    strip_->setTextFormat(Qt::PlainText);
+    strip_->setIndent(2);
+    QFont stripFont = font();
+    stripFont.setBold(true);
+    strip_->setFont(stripFont);
+    QPalette palette = strip_->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    strip_->setPalette(palette);
+    strip_->setAutoFillBackground(true);
+    strip_->hide();
+    resize(width(), preferredHeight());
+}
+
+int StatusBar::preferredHeight() const {
+    return fontMetrics().height() + 6;
+}
+
+void StatusBar::showLine(const StatusLine& line) {
+    for (int part = 1; part < 4; ++part) setPart(part, QString::fromStdString(line.panel(part)));
+    setTopmostMark(topmostMark_);
+    const QString error = QString::fromStdString(JapaneseMessage(line.strip()));
+    if (error == strip_->text()) return;
+    strip_->setText(error);
+    strip_->setAccessibleName(error);
+    strip_->setVisible(!error.isEmpty());
+    if (!error.isEmpty()) {
+        // An error is announced at once, as an alert.
+        QAccessibleEvent alert(strip_, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+}
+
+void StatusBar::setTopmostMark(bool shown) {
+    topmostMark_ = shown;
+    setPart(0, shown ? QStringLiteral("★") : QString());
+}
+
+void StatusBar::showMessage(const QString& text) {
+    setPart(2, text);
+    strip_->hide();
+}
+
+void StatusBar::setPart(int part, const QString& text) {
+    QLabel* label = parts_[static_cast<std::size_t>(part)];
+    if (text == label->text()) return;
+    label->setText(text);
+    label->setAccessibleName(PartAccessibleName(part, text));
+}
+
+QString StatusBar::partText(int part) const {
+    return parts_.at(static_cast<std::size_t>(part))->text();
+}
+
+int StatusBar::partWidth(int part) const {
+    return parts_.at(static_cast<std::size_t>(part))->width();
+}
+
+void StatusBar::resizeEvent(QResizeEvent*) {
+    placeParts();
+}
+
+void StatusBar::placeParts() {
+    const QFontMetrics metrics = fontMetrics();
+    const int marker = metrics.horizontalAdvance(QStringLiteral("★")) + 10;
+    const int mode = metrics.horizontalAdvance(QStringLiteral("10進")) + 10;
+    const int operation = metrics.horizontalAdvance(QStringLiteral("#F99")) + 20;
+    const int message = std::max(0, width() - marker - mode - operation);
+    const int widths[4] = {marker, mode, message, operation};
+    int left = 0;
+    for (int part = 0; part < 4; ++part) {
+        parts_[static_cast<std::size_t>(part)]->setGeometry(left, 0, widths[part], height());
+        left += widths[part];
+    }
+    strip_->setGeometry(marker + mode + 3, 3, std::max(0, message - 4), std::max(0, height() - 4));
+}
+
+}  // namespace tavrik::ui
