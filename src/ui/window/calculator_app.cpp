@@ -1,6 +1,6 @@
 #include "ui/window/calculator_app.h"
 
-#include "ui/window/layout_limits.h"
+#include "settings/setting_ranges.h"
 #include "ui/window/window_behaviours.h"
 #include "ui/window/window_placement.h"
 
@@ -83,8 +83,8 @@ void CalculatorApp::restoreWindowBounds() {
     if (!area.isEmpty()) size = size.boundedTo(area.size());
     QPoint at = window_.geometry().topLeft();
     const bool placed = s.Left >= -999 || s.Top >= -999;
-    if (s.Left >= -999) at.setX(WindowEdge(s.Left));
-    if (s.Top >= -999) at.setY(WindowEdge(s.Top));
+    if (s.Left >= -999) at.setX(kWindowEdgeRange.clamp(s.Left));
+    if (s.Top >= -999) at.setY(kWindowEdgeRange.clamp(s.Top));
     const QRect bounds = KeepWithin(QRect(at, size), area, FrameAllowance());
     if (placed)
         window_.setGeometry(bounds);
