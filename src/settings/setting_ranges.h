@@ -27,7 +27,7 @@ inline constexpr SettingRange kRoundDigitsRange{-30, 30};  // RoundD
 inline constexpr SettingRange kZoomRange{50, 400};         // Zoom, in percent
 inline constexpr SettingRange kTaxRange{0, 100};           // Tax, in percent
 inline constexpr int kLargestFontSize = 50;                // points
-// FontSizeD; 0 fits the font to the display.
+// FontSizeD; 0 leaves the font at its default size.
 inline constexpr SettingRange kDisplayFontSizeRange{0, kLargestFontSize};
 // FontSize of the other panels.
 inline constexpr SettingRange kPanelFontSizeRange{5, kLargestFontSize};
@@ -40,6 +40,8 @@ inline constexpr SettingRange kHistoryLimitRange{0, 9999};  // MaxLineH
 // Saved by the window itself, in pixels: taken within the 16-bit range of
 // window system coordinates.
 inline constexpr SettingRange kWindowEdgeRange{-32768, 32767};  // Left, Top
+// A Left or Top below this is no saved edge: the window manager places the window.
+inline constexpr int kLowestSavedEdge = -999;
 // GXPos, GYPos; a negative position is placed by the layout.
 inline constexpr SettingRange kGuideBarPositionRange{-1, 32767};
 inline constexpr SettingRange kGuideBarWidthRange{0, 32767};  // GXWidth, GYWidth
