@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
+#include "settings/setting_ranges.h"
+
 namespace tavrik {
 
 namespace {
 
-constexpr int kMaxDigits = 100;
 constexpr int kFewestDigits = 10;  // fewer digits than this are raised to it
 constexpr int kMarginDigits = 2;
 constexpr int kNarrowHexDigits = 8;
@@ -16,7 +17,7 @@ constexpr int kWideHexFrom = 19;  // digits that fit before words take 16 hex di
 }  // namespace
 
 int DisplayDigits(int digitsD) {
-    const int digits = std::clamp(digitsD, 0, kMaxDigits);
+    const int digits = kDigitsRange.clamp(digitsD);
     return digits == 0 ? 0 : std::max(digits, kFewestDigits);
 }
 

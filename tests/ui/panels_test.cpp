@@ -22,6 +22,7 @@
 #include "cli/console.h"
 #include "engine/button_codes.h"
 #include "settings/panel_kinds.h"
+#include "settings/setting_ranges.h"
 #include "ui/panels/button_panel.h"
 #include "ui/panels/uniform_list_view.h"
 #include "ui/settings_dialog/settings_dialog.h"
@@ -228,9 +229,10 @@ TEST(HistoryPanelLayoutTest, FixedLineCountKeepsTheColumnGoing) {
     EXPECT_EQ(history->height(), list->height() + 2 * pitch);
     EXPECT_GT(app.window().findChild<QWidget*>("pnlB")->x(), 0) << "the '/' starts a column";
 
-    CalculatorApp tall(WithDisp("H", 500));
+    CalculatorApp tall(WithDisp("H", 5 * kPanelLinesRange.max));
     auto* tallList = tall.window().findChild<QWidget*>("lstHD");
-    EXPECT_EQ(tallList->height(), 100 * QFontMetrics(tallList->font()).height() + 3)
+    EXPECT_EQ(tallList->height(),
+              kPanelLinesRange.max * QFontMetrics(tallList->font()).height() + 3)
         << "as many lines as the settings dialog offers";
 
     CalculatorApp stretching(WithDisp("DHB", -5));

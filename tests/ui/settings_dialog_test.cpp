@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
@@ -19,6 +20,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "settings/setting_ranges.h"
 #include "textfile/cp932.h"
 #include "textfile/file_io.h"
 #include "ui/settings_dialog/settings_dialog.h"
@@ -99,6 +101,21 @@ TEST_F(SettingsDialogTest, OkWithoutChangesKeepsTheFileByteForByte) {
     EXPECT_NE(saved.find("LineH=-7\r\n"), std::string::npos);
     EXPECT_NE(saved.find("SBA=TT\r\n"), std::string::npos) << "an unchanged choice keeps its text";
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+}
+
+// A spin box is named after the key it edits and offers that key's range,
+// the one the window and the console clamp a hand-edited value to.
+TEST_F(SettingsDialogTest, SpinBoxesOfferTheRangesOfTheSettingsTable) {
+    const QList<QSpinBox*> spins =
+        dialog().findChildren<QSpinBox*>(QRegularExpression(QStringLiteral("^spn")));
+    ASSERT_GE(spins.size(), 20);
+    for (const QSpinBox* spin : spins) {
+        const std::string key = spin->objectName().mid(3).toStdString();
+        const std::optional<SettingRange> range = RangeOfKey(key);
+        ASSERT_TRUE(range) << key;
+        EXPECT_EQ(spin->minimum(), range->min) << key;
+        EXPECT_EQ(spin->maximum(), range->max) << key;
+    }
 }
 
 TEST_F(SettingsDialogTest, ZoomAndReadingAreSetOnTheSetsPageAndApplied) {

@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "engine/key_descriptions.h"
+#include "settings/setting_ranges.h"
 #include "ui/panels/custom_key_bounds.h"
 #include "ui/panels/key_grid.h"
 #include "ui/panels/panel_font.h"
-#include "ui/window/layout_limits.h"
 
 namespace tavrik::ui {
 
@@ -31,9 +31,8 @@ const char* ButtonPanel::KeyName(int tag) {
 }
 
 ButtonPanel::ButtonPanel(QWidget* parent, ClickHandler onClick)
-    : PanelWidget(parent), keys_(new QWidget(this)) {
+    : PanelWidget(PanelKind::Buttons, parent), keys_(new QWidget(this)) {
     setObjectName("pnlB");
-    setAccessibleName(QStringLiteral("ボタンパネル"));
     keys_->setObjectName("pnlBB");
     keys_->setAccessibleName(QStringLiteral("キー"));
     for (int tag = 1; tag <= 35; ++tag) {
@@ -48,7 +47,7 @@ ButtonPanel::ButtonPanel(QWidget* parent, ClickHandler onClick)
 }
 
 void ButtonPanel::place(const SettingsSet& set) {
-    const int pitch = LayoutPitch(set.Pitch);
+    const int pitch = kPitchRange.clamp(set.Pitch);
     pitch_ = scale_.length(pitch);
     const QFont font = PanelFont(set.FontNameB, set.FontSizeB, set.FontBoldB);
     const QFont keyFont = scale_.font(font);
@@ -73,9 +72,10 @@ void ButtonPanel::place(const SettingsSet& set) {
     } else {
         const QFontMetrics metrics(font);
         const QString glyph = QStringLiteral("税");
-        const int w = KeyCellWidth(metrics.horizontalAdvance(glyph), LayoutDigits(set.DigitsB));
+        const int w =
+            KeyCellWidth(metrics.horizontalAdvance(glyph), kDigitsRange.clamp(set.DigitsB));
         const int h = KeyCellHeight(metrics.height());
-        const KeyGrid grid = DefaultKeyGrid(w, h, LayoutKeyGap(set.PitchB));
+        const KeyGrid grid = DefaultKeyGrid(w, h, kKeyGapRange.clamp(set.PitchB));
         for (int tag = 1; tag <= 35; ++tag) {
             const KeyRect& rect = grid.keys[static_cast<std::size_t>(tag)];
             KeyButton* button = buttons_[static_cast<std::size_t>(tag)];

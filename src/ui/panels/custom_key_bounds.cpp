@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "settings/color_text.h"
-#include "ui/window/layout_limits.h"
+#include "settings/setting_ranges.h"
 
 namespace tavrik::ui {
 
@@ -36,7 +36,7 @@ std::array<int, 4> Numbers(const std::vector<std::string_view>& fields) {
         int value = 0;
         const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
         if (field.empty() || error != std::errc() || end != field.data() + field.size()) break;
-        numbers[i] = LayoutKeyBound(value);
+        numbers[i] = kKeyBoundRange.clamp(value);
     }
     return numbers;
 }

@@ -3,8 +3,8 @@
 #include <QFontMetrics>
 #include <cmath>
 
+#include "settings/setting_ranges.h"
 #include "ui/panels/panel_font.h"
-#include "ui/window/layout_limits.h"
 
 namespace tavrik::ui {
 
@@ -18,9 +18,8 @@ const QString kReadingName = QStringLiteral("万・億表示");
 }  // namespace
 
 DisplayPanel::DisplayPanel(QWidget* parent)
-    : PanelWidget(parent), text_(new QLabel(this)), reading_(new QLabel(this)) {
+    : PanelWidget(PanelKind::Display, parent), text_(new QLabel(this)), reading_(new QLabel(this)) {
     setObjectName("pnlC");
-    setAccessibleName(QStringLiteral("表示窓"));
     text_->setObjectName("stxC");
     // A screen reader reads the display by its name, which is the display
     // text; every change of the name is announced to assistive technology.
@@ -40,7 +39,7 @@ DisplayPanel::DisplayPanel(QWidget* parent)
 }
 
 void DisplayPanel::place(const SettingsSet& set) {
-    const int pitch = LayoutPitch(set.Pitch);
+    const int pitch = kPitchRange.clamp(set.Pitch);
     pitch_ = scale_.length(pitch);
     digitsD_ = set.DigitsD;
 

@@ -8,10 +8,10 @@
 #include <exception>
 
 #include "settings/panel_kinds.h"
+#include "settings/setting_ranges.h"
 #include "ui/panels/panel_font.h"
 #include "ui/panels/sheet_editor_text.h"
 #include "ui/platform/system_colors.h"
-#include "ui/window/layout_limits.h"
 
 namespace tavrik::ui {
 
@@ -30,7 +30,7 @@ Qt::ScrollBarPolicy Policy(bool shown) {
 }  // namespace
 
 FormulaPanel::FormulaPanel(QWidget* parent, SheetHost& host, FormulaPanelCommands commands)
-    : PanelWidget(parent),
+    : PanelWidget(PanelKind::Formula, parent),
       host_(host),
       sheet_(host),
       commands_(std::move(commands)),
@@ -40,7 +40,6 @@ FormulaPanel::FormulaPanel(QWidget* parent, SheetHost& host, FormulaPanelCommand
       runKey_(new QPushButton(QStringLiteral("="), this)),
       live_(host) {
     setObjectName("pnlF");
-    setAccessibleName(QStringLiteral("式パネル"));
     editor_->setAccessibleName(QStringLiteral("式"));
     runKey_->setObjectName("btnFR");
     runKey_->setAccessibleName(QStringLiteral("="));
@@ -72,7 +71,7 @@ void FormulaPanel::build(const SettingsSet& set) {
 }
 
 void FormulaPanel::place(const SettingsSet& set) {
-    const int pitch = LayoutPitch(set.Pitch);
+    const int pitch = kPitchRange.clamp(set.Pitch);
     pitch_ = scale_.length(pitch);
     const QFont font = PanelFont(set.FontNameF, set.FontSizeF, set.FontBoldF);
     editor_->setFont(scale_.font(font));
@@ -81,8 +80,8 @@ void FormulaPanel::place(const SettingsSet& set) {
     const int digitWidth = metrics.horizontalAdvance(QStringLiteral("8"));
     const int digitHeight = metrics.height();
 
-    const int lines = std::clamp(set.LineF, 1, kMaxPanelLines);
-    const int editorWidth = digitWidth * LayoutDigits(set.DigitsF);
+    const int lines = kPanelLinesRange.clamp(set.LineF);
+    const int editorWidth = digitWidth * kDigitsRange.clamp(set.DigitsF);
     const int editorHeight = digitHeight * lines + lines + 3;
     editor_->setGeometry(scale_.rect(pitch, pitch, editorWidth, editorHeight));
     runKey_->resize(scale_.rect(0, 0, digitWidth * kRunKeyDigits, digitHeight + 4).size());

@@ -4,8 +4,8 @@
 #include <QSignalBlocker>
 #include <cmath>
 
+#include "settings/setting_ranges.h"
 #include "ui/panels/panel_font.h"
-#include "ui/window/layout_limits.h"
 
 namespace tavrik::ui {
 
@@ -33,7 +33,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 }  // namespace
 
 HistoryOperationPanel::HistoryOperationPanel(QWidget* parent, Commands commands)
-    : PanelWidget(parent),
+    : PanelWidget(PanelKind::HistoryOps, parent),
       commands_(std::move(commands)),
       clear_(MakeButton(this, "btnHC", QStringLiteral("クリア"), commands_.clear)),
       delete_(MakeButton(this, "btnHD", QStringLiteral("削除"), commands_.deleteLine)),
@@ -41,7 +41,6 @@ HistoryOperationPanel::HistoryOperationPanel(QWidget* parent, Commands commands)
       moveDown_(new QCheckBox(QStringLiteral("↓"), this)),
       recording_(MakeButton(this, "sbtHE", kRecordingOn, nullptr)) {
     setObjectName("pnlS");
-    setAccessibleName(QStringLiteral("履歴操作パネル"));
     moveDown_->setObjectName("cbxHC");
     moveDown_->setAccessibleName(moveDown_->text());
     moveDown_->setFocusPolicy(Qt::TabFocus);
@@ -66,7 +65,7 @@ void HistoryOperationPanel::build(const SettingsSet& set) {
 }
 
 void HistoryOperationPanel::place(const SettingsSet& set) {
-    const int pitch = LayoutPitch(set.Pitch);
+    const int pitch = kPitchRange.clamp(set.Pitch);
     pitch_ = scale_.length(pitch);
     const QFont font = PanelFont(set.FontNameS, set.FontSizeS, set.FontBoldS);
     const QFontMetrics metrics(font);

@@ -4,9 +4,9 @@
 #include <cstdlib>
 
 #include "settings/panel_kinds.h"
+#include "settings/setting_ranges.h"
 #include "ui/panels/panel_font.h"
 #include "ui/platform/system_colors.h"
-#include "ui/window/layout_limits.h"
 
 namespace tavrik::ui {
 
@@ -21,12 +21,11 @@ constexpr int kListExtraWidth = 20;
 }  // namespace
 
 HistoryPanel::HistoryPanel(QWidget* parent, const History& history, SelectHandler onSelect)
-    : PanelWidget(parent),
+    : PanelWidget(PanelKind::History, parent),
       history_(history),
       onSelect_(std::move(onSelect)),
       shelf_(std::make_unique<QWidget>()) {
     setObjectName("pnlH");
-    setAccessibleName(QStringLiteral("履歴リスト"));
     for (std::size_t i = 0; i < lists_.size(); ++i) {
         auto* list = new UniformListView(this);
         list->setObjectName(kListNames[i]);
@@ -46,14 +45,15 @@ HistoryPanel::HistoryPanel(QWidget* parent, const History& history, SelectHandle
 }
 
 void HistoryPanel::place(const SettingsSet& set) {
-    const int pitch = LayoutPitch(set.Pitch);
+    const int pitch = kPitchRange.clamp(set.Pitch);
     pitch_ = scale_.length(pitch);
     const QFont font = PanelFont(set.FontNameH, set.FontSizeH, set.FontBoldH);
     const QFontMetrics metrics(font);
-    const int lines = std::max(1, std::abs(std::clamp(set.LineH, -kMaxPanelLines, kMaxPanelLines)));
+    const int lines = kPanelLinesRange.clamp(
+        std::abs(std::clamp(set.LineH, -kPanelLinesRange.max, kPanelLinesRange.max)));
     stretches_ = set.LineH <= 0;
     const int width =
-        (LayoutDigits(set.DigitsH) + 2) * metrics.horizontalAdvance(QStringLiteral("8")) +
+        (kDigitsRange.clamp(set.DigitsH) + 2) * metrics.horizontalAdvance(QStringLiteral("8")) +
         kListExtraWidth;
     const int height = lines * metrics.height() + 3;
     for (UniformListView* list : lists_) {

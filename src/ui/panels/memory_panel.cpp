@@ -4,9 +4,9 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 
+#include "settings/setting_ranges.h"
 #include "ui/panels/panel_font.h"
 #include "ui/platform/accessible_roles.h"
-#include "ui/window/layout_limits.h"
 
 namespace tavrik::ui {
 
@@ -31,9 +31,8 @@ QPushButton* MakeKey(QWidget* parent, const QString& name, const std::function<v
 }  // namespace
 
 MemoryPanel::MemoryPanel(QWidget* parent, Commands commands)
-    : PanelWidget(parent), commands_(std::move(commands)) {
+    : PanelWidget(PanelKind::Memory, parent), commands_(std::move(commands)) {
     setObjectName("pnlM");
-    setAccessibleName(QStringLiteral("メモリパネル"));
     for (int slot = 0; slot < kSlots; ++slot) {
         Row& row = rows_[static_cast<std::size_t>(slot)];
         const QString digit = QString::number(slot);
@@ -55,7 +54,7 @@ MemoryPanel::MemoryPanel(QWidget* parent, Commands commands)
 }
 
 void MemoryPanel::place(const SettingsSet& set) {
-    const int pitch = LayoutPitch(set.Pitch);
+    const int pitch = kPitchRange.clamp(set.Pitch);
     pitch_ = scale_.length(pitch);
     const QFont font = PanelFont(set.FontNameM, set.FontSizeM, set.FontBoldM);
     const QFont shownFont = scale_.font(font);
@@ -63,7 +62,7 @@ void MemoryPanel::place(const SettingsSet& set) {
     const int eight = metrics.horizontalAdvance(QStringLiteral("8"));
     const int rowHeight = metrics.height() + 4;
     const int keyWidth = kKeyDigits * eight;
-    const int valueWidth = (LayoutDigits(set.DigitsM) + 1) * eight;
+    const int valueWidth = (kDigitsRange.clamp(set.DigitsM) + 1) * eight;
 
     for (int slot = 0; slot < kSlots; ++slot) {
         const Row& row = rows_[static_cast<std::size_t>(slot)];

@@ -1,9 +1,10 @@
 #include "ui/panels/panel_font.h"
-#include "ui/window/layout_limits.h"
 
 #include <QFontDatabase>
 #include <QHash>
 #include <QStringList>
+
+#include "settings/setting_ranges.h"
 
 namespace tavrik::ui {
 
@@ -42,7 +43,7 @@ QFont PanelFont(const std::string& name, int pointSize, bool bold) {
         font.setFamilies(QStringList{family, fallback});
     else if (!fallback.isEmpty())
         font.setFamily(fallback);
-    if (pointSize > 0) font.setPointSize(LayoutFontSize(pointSize));
+    if (pointSize > 0) font.setPointSize(std::min(pointSize, kLargestFontSize));
     font.setBold(bold);
     return font;
 }

@@ -6,6 +6,11 @@
 
 namespace tavrik::ui {
 
+PanelWidget::PanelWidget(PanelKind kind, QWidget* parent) : QWidget(parent) {
+    const std::string_view name = InfoOf(kind).accessibleName;
+    setAccessibleName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
 void PanelWidget::paintBackground(QWidget& widget, Color color) {
     const QColor qcolor = ToQColor(color);
     if (!qcolor.isValid()) return;

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include "settings/panel_kinds.h"
 #include "settings/settings_model.h"
 #include "ui/window/layout_scale.h"
 
@@ -11,7 +12,8 @@ namespace tavrik::ui {
 
 class PanelWidget : public QWidget {
   public:
-    using QWidget::QWidget;
+    // The panel is named for assistive technology as its kind.
+    PanelWidget(PanelKind kind, QWidget* parent);
 
     // Builds the panel from the set in force at the scale last given.
     virtual void build(const SettingsSet& set) { place(set); }

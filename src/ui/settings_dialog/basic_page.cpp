@@ -6,12 +6,11 @@
 #include <QVBoxLayout>
 
 #include "settings/name_case.h"
+#include "settings/setting_ranges.h"
 
 namespace tavrik::ui {
 
 namespace {
-
-constexpr int kMaxTax = 100;
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -30,7 +29,7 @@ BasicPage::BasicPage(QWidget* parent)
                                      QStringLiteral("（表示設定）")},
                                     {0, 1, 2}),
                   "cmbMenu", QStringLiteral("メニュー表示"))),
-      tax_(Named(new SettingSpin(0, kMaxTax), "spnTax", QStringLiteral("税率（％）"))),
+      tax_(Named(new SettingSpin(kTaxRange), "spnTax", QStringLiteral("税率（％）"))),
       taxRound_(Named(new SettingChoice({QStringLiteral("何もしない"), QStringLiteral("四捨五入"),
                                          QStringLiteral("切り捨て"), QStringLiteral("切り上げ")},
                                         {0, 1, 2, 3}),

@@ -44,8 +44,8 @@ void AddRow(QFormLayout& form, const QString& caption, QWidget* control) {
     form.addRow(label, control);
 }
 
-SettingSpin::SettingSpin(int minimum, int maximum, QWidget* parent) : QSpinBox(parent) {
-    setRange(minimum, maximum);
+SettingSpin::SettingSpin(SettingRange range, QWidget* parent) : QSpinBox(parent) {
+    setRange(range.min, range.max);
 }
 
 void SettingSpin::load(int value) {

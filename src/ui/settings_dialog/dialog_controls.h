@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/setting_ranges.h"
 #include "settings/settings_model.h"
 
 namespace tavrik::ui {
@@ -31,7 +32,7 @@ void AddRow(QFormLayout& form, const QString& caption, QWidget* control);
 
 class SettingSpin final : public QSpinBox {
   public:
-    SettingSpin(int minimum, int maximum, QWidget* parent = nullptr);
+    explicit SettingSpin(SettingRange range, QWidget* parent = nullptr);
     void load(int value);
     int stored() const;
 

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QFormLayout>
 #include <QWidget>
+#include <vector>
 
 #include "settings/panel_kinds.h"
 #include "settings/settings_model.h"
@@ -19,8 +21,16 @@ class PanelPage final : public QWidget {
     void store(SettingsSet& set) const;
 
   private:
+    // The controls of one of the panel's own options.
+    struct OptionControls {
+        const PanelOption* option;
+        SettingSpin* spin = nullptr;
+        QCheckBox* check = nullptr;  // Check, and the sign of SignedNumber
+        SettingChoice* choice = nullptr;
+    };
+    void addOption(QFormLayout& form, const PanelOption& option);
+
     const PanelFields& fields_;
-    PanelKind kind_;
     char letter_;  // in the controls' object names
     ColorPicker* color_;
     FontPicker* font_;
@@ -29,15 +39,7 @@ class PanelPage final : public QWidget {
     ColorPicker* fontColor_;
     ColorPicker* back_ = nullptr;
     SettingSpin* digits_ = nullptr;
-    // Options of single panels.
-    SettingSpin* pitchB_ = nullptr;
-    SettingSpin* lines_ = nullptr;  // "行" of H and F
-    QCheckBox* variableLines_ = nullptr;
-    SettingSpin* maxLines_ = nullptr;
-    SettingChoice* lineNumbers_ = nullptr;
-    QCheckBox* moveS_ = nullptr;
-    SettingChoice* scrollBars_ = nullptr;
-    QCheckBox* runButton_ = nullptr;
+    std::vector<OptionControls> options_;
 };
 
 }  // namespace tavrik::ui

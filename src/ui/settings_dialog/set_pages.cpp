@@ -6,16 +6,13 @@
 
 #include "settings/panel_kinds.h"
 #include "settings/set_arrangement.h"
-#include "ui/window/layout_scale.h"
+#include "settings/setting_ranges.h"
 
 namespace tavrik::ui {
 
 namespace {
 
 constexpr std::string_view kModeLetters = "DHTC";
-constexpr int kMaxPitch = 50;
-constexpr int kMaxAlpha = 255;
-constexpr int kRoundDigitsLimit = 30;
 // The status bar choice: "上部表示" writes "BT", "上部非表示" writes "BF".
 constexpr int kStatusShown = 0;
 constexpr int kStatusHidden = 1;
@@ -57,22 +54,20 @@ QWidget* SetPages::buildPage1() {
 
 QWidget* SetPages::buildPage2() {
     auto* page = new QWidget;
-    pitch_ = Named(new SettingSpin(0, kMaxPitch), "spnPitch", QStringLiteral("ピッチ"));
+    pitch_ = Named(new SettingSpin(kPitchRange), "spnPitch", QStringLiteral("ピッチ"));
     color_ = Named(new ColorPicker, "cbcColor", QStringLiteral("背景色"));
     trans_ = Check(QStringLiteral("透過モード"), "cbxTrans");
-    alphaActive_ =
-        Named(new SettingSpin(0, kMaxAlpha), "spnAlphaA", QStringLiteral("アクティブ時"));
+    alphaActive_ = Named(new SettingSpin(kAlphaRange), "spnAlphaA", QStringLiteral("アクティブ時"));
     alphaInactive_ =
-        Named(new SettingSpin(0, kMaxAlpha), "spnAlphaD", QStringLiteral("非アクティブ時"));
+        Named(new SettingSpin(kAlphaRange), "spnAlphaD", QStringLiteral("非アクティブ時"));
     pTrans_ = Check(QStringLiteral("透過"), "cbxPTrans");
     roundMethod_ = Named(new SettingChoice({QStringLiteral("行わない"), QStringLiteral("四捨五入"),
                                             QStringLiteral("切り捨て")},
                                            {0, 1, 2}),
                          "cmbRoundM", QStringLiteral("丸め"));
-    roundDigits_ = Named(new SettingSpin(-kRoundDigitsLimit, kRoundDigitsLimit), "spnRoundD",
-                         QStringLiteral("桁で"));
+    roundDigits_ = Named(new SettingSpin(kRoundDigitsRange), "spnRoundD", QStringLiteral("桁で"));
     doubleClick_ = Check(QStringLiteral("ダブルクリックで式パネル実行"), "cbxDblClickF");
-    zoom_ = Named(new SettingSpin(kMinimumZoom, kMaximumZoom), "spnZoom", QStringLiteral("倍率"));
+    zoom_ = Named(new SettingSpin(kZoomRange), "spnZoom", QStringLiteral("倍率"));
     zoom_->setSuffix(QStringLiteral(" %"));
     zoomFit_ = Check(QStringLiteral("ウィンドウに合わせる"), "cbxZoomFit");
     manOku_ = Check(QStringLiteral("万・億表示"), "cbxManOku");

@@ -1,6 +1,6 @@
 #include "ui/window/calculator_app.h"
 
-#include "ui/window/layout_limits.h"
+#include "settings/setting_ranges.h"
 #include "ui/window/window_behaviours.h"
 #include "ui/window/window_placement.h"
 
@@ -69,7 +69,7 @@ CalculatorApp::~CalculatorApp() {
     view_.detach();
 }
 
-// Width and height when above 0, left and top edges when -999 or more, kept
+// Width and height when above 0, left and top edges when saved, kept
 // to the screens that exist. Without a saved edge the window manager places
 // the window.
 void CalculatorApp::restoreWindowBounds() {
@@ -82,9 +82,9 @@ void CalculatorApp::restoreWindowBounds() {
     // Bounded before it meets a position, so that no edge overflows.
     if (!area.isEmpty()) size = size.boundedTo(area.size());
     QPoint at = window_.geometry().topLeft();
-    const bool placed = s.Left >= -999 || s.Top >= -999;
-    if (s.Left >= -999) at.setX(WindowEdge(s.Left));
-    if (s.Top >= -999) at.setY(WindowEdge(s.Top));
+    const bool placed = s.Left >= kLowestSavedEdge || s.Top >= kLowestSavedEdge;
+    if (s.Left >= kLowestSavedEdge) at.setX(kWindowEdgeRange.clamp(s.Left));
+    if (s.Top >= kLowestSavedEdge) at.setY(kWindowEdgeRange.clamp(s.Top));
     const QRect bounds = KeepWithin(QRect(at, size), area, FrameAllowance());
     if (placed)
         window_.setGeometry(bounds);

@@ -4,8 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "settings/setting_ranges.h"
 #include "ui/platform/system_colors.h"
-#include "ui/window/layout_limits.h"
 
 namespace tavrik::ui {
 
@@ -55,11 +55,11 @@ GuidePlacement GuideLayer::place(const SettingsSet& set, QSize client, QSize lar
     gridPen_.setStyle(ToQtPenStyle(set.GLStyle));
     xPitch_ = set.GLXPitch;
     yPitch_ = set.GLYPitch;
-    xWidth_ = GuideBarWidth(set.GXWidth);
-    yWidth_ = GuideBarWidth(set.GYWidth);
+    xWidth_ = kGuideBarWidthRange.clamp(set.GXWidth);
+    yWidth_ = kGuideBarWidthRange.clamp(set.GYWidth);
     const GuidePlacement placed =
-        PlaceGuideBars(GuideBarPosition(set.GXPos), xWidth_, GuideBarPosition(set.GYPos), yWidth_,
-                       client, top0_(), largest);
+        PlaceGuideBars(kGuideBarPositionRange.clamp(set.GXPos), xWidth_,
+                       kGuideBarPositionRange.clamp(set.GYPos), yWidth_, client, top0_(), largest);
     barLeft_ = placed.barLeft;
     barTop_ = placed.barTop;
     update();

@@ -9,16 +9,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "settings/setting_ranges.h"
 #include "settings/settings_model.h"
 
 namespace tavrik::ui {
 
-inline constexpr int kMinimumZoom = 50;
-inline constexpr int kMaximumZoom = 400;
-
 // A zoom from the file, in percent, within the range the window offers.
 inline int LayoutZoom(int percent) {
-    return std::clamp(percent, kMinimumZoom, kMaximumZoom);
+    return kZoomRange.clamp(percent);
 }
 
 class LayoutScale {

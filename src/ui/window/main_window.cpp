@@ -393,7 +393,7 @@ void MainWindow::setClientSize(int width, int height) {
     const QSize size = QSize(width, height).boundedTo(LargestClientSize(menuHeight));
     QSize minimum = size;
     if (calc_.currentSet().ZoomFit && !naturalSize_.isEmpty()) {
-        const LayoutScale smallest(kMinimumZoom);
+        const LayoutScale smallest(kZoomRange.min);
         const int top = statusBarShown() ? statusBar_->preferredHeight() : 0;
         minimum = minimum.boundedTo(QSize(smallest.length(naturalSize_.width()),
                                           top + smallest.length(naturalSize_.height())));

@@ -6,8 +6,8 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <QWindow>
-#include <algorithm>
 
+#include "settings/setting_ranges.h"
 #include "ui/menus/menu_captions.h"
 #include "ui/window/about_box.h"
 #include "ui/window/help_manual.h"
@@ -18,11 +18,9 @@ namespace tavrik::ui {
 
 namespace {
 
-constexpr int kOpaque = 255;
-
 // Opacities are 0 (invisible) … 255 (opaque); a hand-edited value outside is clamped.
 double Opacity(int alpha) {
-    return static_cast<double>(std::clamp(alpha, 0, kOpaque)) / kOpaque;
+    return static_cast<double>(kAlphaRange.clamp(alpha)) / kAlphaRange.max;
 }
 
 QAction* NewAction(QObject* parent, const char* name, const QString& caption, bool checkable) {
