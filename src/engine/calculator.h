@@ -186,6 +186,10 @@ class Calculator : public SheetHost {
     long double apply(int code, long double x, long double y);
     void operatorStep(int code);
     void numericOperatorStep(int code);
+    void operatorOnResult(int code);
+    void operatorOnFirstOperand(int code);
+    void operatorOnPendingOperator(int code);
+    void operatorOnSecondOperand(int code);
     void unitOperatorStep(int code);
     void unaryStep(int code);
     std::string functionLabel(int code) const;

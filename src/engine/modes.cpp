@@ -159,8 +159,7 @@ void Calculator::radixKey(int code) {
     if (!state_.displayText.empty() && state_.displayText.front() == other)
         setDisplay(format(ParseValueText(values_, state_.displayText).extended()));
     const std::string zero = EntryPrefixOf(values_, state_.displayText, true) + "0";
-    if (utf8::EqualsIgnoreCase(state_.displayText, zero))
-        state_.entryState = OperandEnded(state_.entryState);
+    if (utf8::EqualsIgnoreCase(state_.displayText, zero)) state_.entry.endOperand();
 }
 
 void Calculator::ProcBtnF(int code) {
@@ -176,10 +175,10 @@ void Calculator::ProcBtnF(int code) {
     }
     if (mode() != CalcMode::Mixed || rules_.radix != Radix::Hex) return;
     const char letter = KeyCodeChar(code);
-    if (state_.entryState < 0) ProcBtn(kAllClear);
-    if (ResultOrPending(state_.entryState)) {
+    if (state_.entry.neverCleared()) ProcBtn(kAllClear);
+    if (state_.entry.resultOrPending()) {
         setDisplay(EntryPrefixOf(values_, state_.displayText, false) + letter);
-        state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
+        state_.entry.startOperand(state_.pendingOperator);
         setPanel(2, "");
         return;
     }

@@ -45,13 +45,13 @@ void Calculator::timeUnitKey(int code) {
     const std::string_view unit = UnitOfKey(code);
     // After a result or an operator the display is not an entry: the unit key
     // starts a new one, as a digit would, instead of extending the old value.
-    const std::string text = ResultOrPending(state_.entryState)
+    const std::string text = state_.entry.resultOrPending()
                                  ? EntryPrefixOf(values_, state_.displayText, true)
                                  : state_.displayText;
     if (utf8::Contains(text, unit)) return;
     const bool bareNumber = !SplitUnitText(values_, text, true, false).parts[7].empty();
     std::string typed;
-    if (!ResultOrPending(state_.entryState) && bareNumber) {
+    if (!state_.entry.resultOrPending() && bareNumber) {
         typed = text + std::string(unit);
     } else {
         const DateTime now = clock_.now();
@@ -62,7 +62,7 @@ void Calculator::timeUnitKey(int code) {
         typed = TrimTrailingZeros(text) + std::to_string(current) + std::string(unit);
     }
     setDisplay(std::move(typed));
-    state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
+    state_.entry.startOperand(state_.pendingOperator);
 }
 
 void Calculator::dateUnitKey(int code) {
@@ -73,7 +73,7 @@ void Calculator::dateUnitKey(int code) {
     if (!StartsWithC(text)) {
         if (bare.empty()) return;
         setDisplay(text + std::string(unit));
-        state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
+        state_.entry.startOperand(state_.pendingOperator);
         return;
     }
     const bool typed = !bare.empty();
@@ -105,16 +105,15 @@ void Calculator::dateUnitKey(int code) {
         else
             setDisplay(text + std::string(unit));
     }
-    state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
+    state_.entry.startOperand(state_.pendingOperator);
 }
 
 void Calculator::weekdayKey() {
-    if (state_.entryState == kResultShown || state_.displayText.empty() ||
-        state_.displayText == "0")
+    if (state_.entry.resultShown() || state_.displayText.empty() || state_.displayText == "0")
         setDisplay("c 0");
     if (StartsWithC(state_.displayText))
         setDisplay(CompleteDateText(values_, state_.displayText, true));
-    if (state_.entryState == kResultShown) state_.entryState = kFirstOperand;
+    state_.entry.continueResult();
 }
 
 void Calculator::calendarKey() {

@@ -459,8 +459,7 @@ void MainWindow::announce() {
     QString text;
     if ((changes & kDisplayChanged) && calc_.displayText() != announcedDisplay_) {
         announcedDisplay_ = calc_.displayText();
-        if (calc_.state().entryState == kResultShown)
-            text = QString::fromStdString(announcedDisplay_);
+        if (calc_.state().entry.resultShown()) text = QString::fromStdString(announcedDisplay_);
     }
     if ((changes & kModeChanged) && calc_.mode() != announcedMode_) {
         announcedMode_ = calc_.mode();
