@@ -44,7 +44,6 @@ inline const std::string kDefaultFontName = "ＭＳ Ｐゴシック";
 
 // One display and behaviour profile (one INI section besides [Tavrik]).
 struct SettingsSet {
-    bool marker = false;  // used by the settings dialog only; never stored
     std::string name;
 
     char Mode = 'D';
