@@ -144,31 +144,6 @@ TEST_F(EntryKeysTest, NonMathErrorsShowTheBoxAndClear) {
     EXPECT_EQ(calc.state().entry.state(), EntryState::ResultShown);
 }
 
-TEST_F(EntryKeysTest, AKeyCountsOnceWhenReleasedAfterItsOwnKeyDown) {
-    calc.editSettings([](GlobalSettings& s) { s.Keys[kShiftKeyOffset + 187] = "++++"; });
-    start();
-    calc.keyDown(49, 0);
-    calc.keyUp(49);
-    calc.keyUp(49);
-    EXPECT_EQ(display(), "1") << "a second release has no key-down left";
-    calc.keyDown(187, kShiftKey);
-    calc.keyUp(16);
-    calc.keyUp(187);
-    EXPECT_EQ(display(), "1") << "the modifiers of the key-down choose the entry";
-    EXPECT_EQ(calc.state().pendingOperator, 19);
-    calc.keyDown(51, 0);
-    calc.keyUp(52);
-    calc.forgetKeyDown();
-    calc.keyUp(51);
-    EXPECT_EQ(display(), "1");
-    // Fast typing: the next key goes down before the last one comes up.
-    calc.keyDown(52, 0);
-    calc.keyDown(53, 0);
-    calc.keyUp(52);
-    calc.keyUp(53);
-    EXPECT_EQ(display(), "45") << "overlapping keys each count at their own release";
-}
-
 TEST_F(EntryKeysTest, KeyTableEntriesChooseCtrlShiftAndPlain) {
     calc.editSettings([](GlobalSettings& s) {
         s.Keys[65] = "1111";
@@ -180,27 +155,22 @@ TEST_F(EntryKeysTest, KeyTableEntriesChooseCtrlShiftAndPlain) {
         s.Keys[kShiftKeyOffset + 68] = "8888";
     });
     start();
-    const auto tap = [&](int vk, unsigned mods) {
-        calc.keyDown(vk, mods);
-        calc.keyUp(vk);
-    };
-    tap(65, kCtrlKey);
+    calc.pressKeyboardKey(65, kCtrlKey);
     EXPECT_EQ(display(), "1") << "an empty Ctrl entry falls back to the plain one";
-    tap(65, kCtrlKey | kShiftKey);
+    calc.pressKeyboardKey(65, kCtrlKey | kShiftKey);
     EXPECT_EQ(display(), "12") << "then to the Shift entry when Shift is held";
-    tap(66, kCtrlKey);
+    calc.pressKeyboardKey(66, kCtrlKey);
     EXPECT_EQ(display(), "124") << "a 3-character entry is not used";
-    tap(67, 0);
+    calc.pressKeyboardKey(67, 0);
     EXPECT_EQ(display(), "124") << "a 5-character entry produces no code";
-    tap(68, kCtrlKey | kShiftKey);
+    calc.pressKeyboardKey(68, kCtrlKey | kShiftKey);
     EXPECT_EQ(display(), "1247") << "with both held and both assigned, Ctrl wins";
 }
 
 TEST_F(EntryKeysTest, KeyTableCharacterFollowsTheMode) {
     calc.editSettings([&](GlobalSettings& s) { s.Keys[70] = "5 AF"; });
     start(CalcMode::Mixed);
-    calc.keyDown(70, 0);
-    calc.keyUp(70);
+    calc.pressKeyboardKey(70, 0);
     EXPECT_EQ(display(), "d 0") << "a blank assigns nothing in that mode";
 }
 

@@ -16,10 +16,7 @@ class PasteTest : public CalculatorTest {
     PasteTest() { start(); }
 
     // Ctrl+V with the starter file's assignment.
-    void ctrlV() {
-        calc.keyDown(86, kCtrlKey);
-        calc.keyUp(86);
-    }
+    void ctrlV() { calc.pressKeyboardKey(86, kCtrlKey); }
 };
 
 TEST_F(PasteTest, EntersANumberAsTyped) {
