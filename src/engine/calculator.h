@@ -209,7 +209,7 @@ class Calculator : public SheetHost {
     void describeKeys();
 
     void setDisplay(std::string text);
-    void setPanel(int part, std::string_view text) { status_.setPanel(part, text); }
+    void setPanel(StatusPart part, std::string_view text) { status_.setPanel(part, text); }
     void DspMsg(std::string_view text, int kind) { status_.DspMsg(text, kind); }
     void AddHList(std::string_view text, int kind) { history_.AddHList(text, kind); }
     void WriteLog(std::string_view line) { log_.WriteLog(line); }

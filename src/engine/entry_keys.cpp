@@ -101,8 +101,8 @@ void Calculator::allClear() {
     state_.unitLevel = kAnyUnitLevel;
     setDisplay(zeroText());
     state_.previousDisplayText = state_.displayText;
-    setPanel(2, "");
-    setPanel(3, "");
+    setPanel(StatusPart::Message, "");
+    setPanel(StatusPart::Operation, "");
     const auto& lines = history_.current().lines;
     if (!lines.empty() && !utf8::Contains(lines.back(), kAcLineText))
         AddHList(kAcLineText, kAcLine);

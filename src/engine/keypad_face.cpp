@@ -1,5 +1,7 @@
 #include "engine/keypad_face.h"
 
+#include "settings/key_codes.h"
+
 namespace tavrik {
 
 KeypadFace DesignKeypad() {
@@ -8,7 +10,8 @@ KeypadFace DesignKeypad() {
         "B", "C",   "D",  "E",  "F",  "000", ".",  "+",  "-",  "*",    "/",  "=",
         "%", "+/-", "CR", "M+", "M-", "MR",  "MC", "AC", "BS", "税込", "抜", "Cb"};
     KeypadFace face;
-    for (int tag = 1; tag <= 35; ++tag) face[tag] = KeyFace{kCaptions[tag], tag, true, false, {}};
+    for (int tag = 1; tag <= kOnScreenKeys; ++tag)
+        face[tag] = KeyFace{kCaptions[tag], tag, true, false, {}};
     return face;
 }
 

@@ -39,15 +39,15 @@ void Calculator::operatorStep(int k) {
     DspMsg("", kMessageClear);
     if (s.entry.typing()) AddHList(s.displayText, kValueLine);
     std::string label;
-    if (k <= 37) {
+    if (k <= kLastKeyCode) {
         label = std::string(1, KeyCodeChar(k));
-        setPanel(3, label);
+        setPanel(StatusPart::Operation, label);
         AddHList("#" + label, kOperationLine);
     } else {
         if (k < kNoFunction || k > kLastFunction)
             throw std::logic_error("function code out of range");
         label = settings_.FunctionTitle(k);
-        setPanel(3, label);
+        setPanel(StatusPart::Operation, label);
         AddHList("#F" + std::to_string(k) + " (" + label + ")", kOperationLine);
     }
     if (mode() == CalcMode::Decimal || mode() == CalcMode::Mixed)

@@ -53,7 +53,7 @@ void Calculator::unaryStep(int k) {
         setDisplay(format(apply(k, x, 0)));
     }
     if (k != kChangeSign) s.lastFunctionCode = k;
-    setPanel(3, label);
+    setPanel(StatusPart::Operation, label);
     AddHList("#F" + std::to_string(k) + " (" + label + ")", kOperationLine);
     WriteLog(old + " (" + label + ") [" + s.displayText + "]");
 }

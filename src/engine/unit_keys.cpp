@@ -20,9 +20,9 @@ bool StartsWithC(std::string_view text) {
     return !text.empty() && text.front() == 'c';
 }
 
-// The unit character of key code 11 (年) … 16 (秒).
+// The unit character of the unit keys 年 … 秒 (kUnitChars from 年 at 1 on).
 std::string_view UnitOfKey(int code) {
-    return kUnitChars[static_cast<std::size_t>(code - 10)];
+    return kUnitChars[static_cast<std::size_t>(code - kYearKey + 1)];
 }
 
 // The bare number being typed into a calendar date, as an integer.
@@ -55,10 +55,10 @@ void Calculator::timeUnitKey(int code) {
         typed = text + std::string(unit);
     } else {
         const DateTime now = clock_.now();
-        const int current = code == 13   ? now.day
-                            : code == 14 ? now.hour
-                            : code == 15 ? now.minute
-                                         : now.second;
+        const int current = code == kDayKey      ? now.day
+                            : code == kHourKey   ? now.hour
+                            : code == kMinuteKey ? now.minute
+                                                 : now.second;
         typed = TrimTrailingZeros(text) + std::to_string(current) + std::string(unit);
     }
     setDisplay(std::move(typed));
@@ -83,7 +83,7 @@ void Calculator::dateUnitKey(int code) {
         view_.beep();
         view_.messageBox(BoxKind::Error, message);
     };
-    if (code == 11) {
+    if (code == kYearKey) {
         if (!typed) {
             setDisplay(text + std::to_string(now.year) + std::string(unit));
         } else if (n >= 0 && n <= 999) {
@@ -96,7 +96,7 @@ void Calculator::dateUnitKey(int code) {
             rangeError("値が範囲外です(年:1600～3000)");
         }
     } else {
-        const bool month = code == 12;
+        const bool month = code == kMonthKey;
         if (!typed || n < 1)
             setDisplay(TrimTrailingZeros(text) + std::to_string(month ? now.month : now.day) +
                        std::string(unit));
@@ -149,8 +149,8 @@ void Calculator::convertKey() {
 
 void Calculator::nextUnitKey(int code) {
     int first = 0, last = 0;
-    if (code == kNextTimeUnit && mode() == CalcMode::Time) first = 13, last = 16;
-    if (code == kNextDateUnit && mode() == CalcMode::Date) first = 11, last = 13;
+    if (code == kNextTimeUnit && mode() == CalcMode::Time) first = kDayKey, last = kSecondKey;
+    if (code == kNextDateUnit && mode() == CalcMode::Date) first = kYearKey, last = kDayKey;
     for (int unitKey = first; first > 0 && unitKey <= last; ++unitKey) {
         if (!utf8::Contains(state_.displayText, UnitOfKey(unitKey))) return PushBBtn(unitKey);
     }

@@ -9,7 +9,7 @@ TEST_F(EntryKeysTest, StartsClearedInTheStartMode) {
     start();
     EXPECT_EQ(display(), "0");
     EXPECT_EQ(calc.state().entry.state(), EntryState::ResultShown);
-    EXPECT_EQ(calc.status().panel(1), "10進");
+    EXPECT_EQ(calc.status().panel(StatusPart::Mode), "10進");
 }
 
 TEST_F(EntryKeysTest, DecimalEntrySequences) {

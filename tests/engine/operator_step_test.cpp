@@ -80,8 +80,8 @@ TEST_F(OperatorStepTest, ResultIsShownInFullPrecisionInPanelTwo) {
     calc.editSettings([&](GlobalSettings& s) { s.SetTable[kDefaultSetSlot].RoundM = 1; });
     keys("2/3=");
     EXPECT_EQ(display(), "1");
-    EXPECT_EQ(calc.status().panel(2), "0.666666666666667");
-    EXPECT_EQ(calc.status().panel(3), "=");
+    EXPECT_EQ(calc.status().panel(StatusPart::Message), "0.666666666666667");
+    EXPECT_EQ(calc.status().panel(StatusPart::Operation), "=");
 }
 
 TEST_F(OperatorStepTest, ChainedOperationsKeepTheUnroundedAccumulator) {
@@ -89,7 +89,7 @@ TEST_F(OperatorStepTest, ChainedOperationsKeepTheUnroundedAccumulator) {
     start();
     keys("2/3*3=");
     EXPECT_EQ(display(), "2");
-    EXPECT_EQ(calc.status().panel(2), "2");
+    EXPECT_EQ(calc.status().panel(StatusPart::Message), "2");
 }
 
 TEST_F(OperatorStepTest, HistoryLinesOfACalculation) {

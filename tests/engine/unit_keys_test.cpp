@@ -89,7 +89,7 @@ TEST_F(TimeKeys, CalculationIsRecordedInTheHistory) {
     keys("1D+30E=");
     const std::vector<std::string> expected = {"1: 1時", "#+", "2: 30分", "#="};
     EXPECT_EQ(historyLines(), expected);
-    EXPECT_EQ(calc.status().panel(2), "1時30分0秒");
+    EXPECT_EQ(calc.status().panel(StatusPart::Message), "1時30分0秒");
 }
 
 TEST_F(TimeKeys, MeaninglessCombinationKeepsTheRightOperand) {
@@ -182,7 +182,7 @@ TEST_F(DateKeys, WeekdayKeyShowsTheInformationLine) {
     start(CalcMode::Date);
     keys("F2024A5B3CE");
     EXPECT_EQ(display(), "c 2024年5月3日(金)");
-    EXPECT_EQ(calc.status().panel(2), "西暦2024(令和6)年5月3日(金) 月齢24.4");
+    EXPECT_EQ(calc.status().panel(StatusPart::Message), "西暦2024(令和6)年5月3日(金) 月齢24.4");
 }
 
 TEST_F(DateKeys, Calculations) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/key_descriptions.h"
+#include "settings/key_codes.h"
 #include "ui/panels/custom_key_bounds.h"
 #include "ui/panels/key_grid.h"
 #include "ui/panels/panel_font.h"
@@ -27,7 +28,7 @@ constexpr const char* kKeyNames[36] = {
 }  // namespace
 
 const char* ButtonPanel::KeyName(int tag) {
-    return tag >= 1 && tag <= 35 ? kKeyNames[tag] : "";
+    return tag >= 1 && tag <= kOnScreenKeys ? kKeyNames[tag] : "";
 }
 
 ButtonPanel::ButtonPanel(QWidget* parent, ClickHandler onClick)
@@ -36,7 +37,7 @@ ButtonPanel::ButtonPanel(QWidget* parent, ClickHandler onClick)
     setAccessibleName(QStringLiteral("ボタンパネル"));
     keys_->setObjectName("pnlBB");
     keys_->setAccessibleName(QStringLiteral("キー"));
-    for (int tag = 1; tag <= 35; ++tag) {
+    for (int tag = 1; tag <= kOnScreenKeys; ++tag) {
         auto* button = new KeyButton(keys_);
         button->setObjectName(kKeyNames[tag]);
         // Tab reaches every key; a click leaves the focus where it was. Typed
@@ -52,7 +53,7 @@ void ButtonPanel::place(const SettingsSet& set) {
     pitch_ = scale_.length(pitch);
     const QFont font = PanelFont(set.FontNameB, set.FontSizeB, set.FontBoldB);
     const QFont keyFont = scale_.font(font);
-    for (int tag = 1; tag <= 35; ++tag) {
+    for (int tag = 1; tag <= kOnScreenKeys; ++tag) {
         KeyButton* button = buttons_[static_cast<std::size_t>(tag)];
         button->setKeyFont(keyFont);
         setTextColor(*button, set.FontColorB);
@@ -60,7 +61,7 @@ void ButtonPanel::place(const SettingsSet& set) {
 
     QSize inner;
     if (const std::optional<CustomKeyLayout> custom = CustomKeyBounds(set.BoundsB, pitch)) {
-        for (int tag = 1; tag <= 35; ++tag) {
+        for (int tag = 1; tag <= kOnScreenKeys; ++tag) {
             const CustomKey& key = custom->keys[static_cast<std::size_t>(tag)];
             KeyButton* button = buttons_[static_cast<std::size_t>(tag)];
             placed_[static_cast<std::size_t>(tag)] = key.placed;
@@ -76,7 +77,7 @@ void ButtonPanel::place(const SettingsSet& set) {
         const int w = KeyCellWidth(metrics.horizontalAdvance(glyph), LayoutDigits(set.DigitsB));
         const int h = KeyCellHeight(metrics.height());
         const KeyGrid grid = DefaultKeyGrid(w, h, LayoutKeyGap(set.PitchB));
-        for (int tag = 1; tag <= 35; ++tag) {
+        for (int tag = 1; tag <= kOnScreenKeys; ++tag) {
             const KeyRect& rect = grid.keys[static_cast<std::size_t>(tag)];
             KeyButton* button = buttons_[static_cast<std::size_t>(tag)];
             placed_[static_cast<std::size_t>(tag)] = true;
@@ -92,7 +93,7 @@ void ButtonPanel::place(const SettingsSet& set) {
 }
 
 void ButtonPanel::showFace(const KeypadFace& face) {
-    for (int tag = 1; tag <= 35; ++tag) {
+    for (int tag = 1; tag <= kOnScreenKeys; ++tag) {
         const KeyFace& key = face[static_cast<std::size_t>(tag)];
         KeyButton* button = buttons_[static_cast<std::size_t>(tag)];
         const QString caption = QString::fromStdString(key.caption);
