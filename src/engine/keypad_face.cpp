@@ -5,7 +5,7 @@
 namespace tavrik {
 
 KeypadFace DesignKeypad() {
-    static constexpr const char* kCaptions[36] = {
+    static constexpr const char* kCaptions[kKeySlots] = {
         "",  "0",   "1",  "2",  "3",  "4",   "5",  "6",  "7",  "8",    "9",  "A",
         "B", "C",   "D",  "E",  "F",  "000", ".",  "+",  "-",  "*",    "/",  "=",
         "%", "+/-", "CR", "M+", "M-", "MR",  "MC", "AC", "BS", "税込", "抜", "Cb"};

@@ -53,7 +53,14 @@ enum ButtonCode : int {
     kCalendarKey = kSecondKey,
 };
 
-inline constexpr int kOnScreenKeys = kCopy;         // codes 1..35 have a key on screen
+// The code of the digit key 0..9.
+constexpr int DigitCode(int digit) {
+    return kDigit0 + digit;
+}
+
+inline constexpr int kOnScreenKeys = kCopy;  // codes 1..35 have a key on screen
+// Slots of a table indexed by on-screen key 1..35; slot 0 unused.
+inline constexpr int kKeySlots = kOnScreenKeys + 1;
 inline constexpr int kLastKeyCode = kNextDateUnit;  // the last code with a key character
 
 }  // namespace tavrik

@@ -18,7 +18,7 @@ namespace {
 // function key, or a key the mode does not use).
 const QString kUnassignedKeyName = QStringLiteral("未割当");
 
-constexpr const char* kKeyNames[36] = {
+constexpr const char* kKeyNames[kKeySlots] = {
     "",      "btnN0", "btnN1", "btnN2", "btnN3", "btnN4", "btnN5", "btnN6", "btnN7",
     "btnN8", "btnN9", "btnNA", "btnNB", "btnNC", "btnND", "btnNE", "btnNF", "btnNT",
     "btnNP", "btnCA", "btnCS", "btnCM", "btnCD", "btnCE", "btnCP", "btnCC", "btnCR",
