@@ -27,6 +27,8 @@ class Entry {
     bool resultOrPending() const {
         return state_ == EntryState::ResultShown || state_ == EntryState::OperatorPending;
     }
+    bool typingFirstOperand() const { return state_ == EntryState::FirstOperand; }
+    bool typingSecondOperand() const { return state_ == EntryState::SecondOperand; }
     // An operand is being typed.
     bool typing() const {
         return state_ == EntryState::FirstOperand || state_ == EntryState::SecondOperand;

@@ -37,13 +37,13 @@ void Calculator::memoryAddSubtract(int code) {
         if (code == kMemoryAdd) storeMemory(memory_.current);
         return;
     }
-    if (s.entry.state() == EntryState::FirstOperand) {
+    if (s.entry.typingFirstOperand()) {
         AddHList(s.displayText, kValueLine);
         s.accumulator = displayValue();
         s.pendingOperator = -1;
         s.entry.awaitOperand();
         WriteLog(s.displayText + "[" + s.displayText + "]");
-    } else if (s.entry.state() == EntryState::SecondOperand) {
+    } else if (s.entry.typingSecondOperand()) {
         const std::string note = s.displayText + " = ";
         AddHList(s.displayText, kValueLine);
         AddHList("#=", kOperationLine);
