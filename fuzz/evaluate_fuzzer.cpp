@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tavrik::NullView view;
     tavrik::StatusLine status(view);
     const tavrik::Evaluation result = tavrik::EvaluateFormula(status, formula, xy[0], xy[1]);
-    Require(status.panel(2) == formula);
+    Require(status.panel(tavrik::StatusPart::Message) == formula);
     if (!result.ok) {
         Require(result.value == 0);
         Require(result.errorPosition <= tavrik::utf8::Length(formula));

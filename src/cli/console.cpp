@@ -261,8 +261,10 @@ void Console::ini(std::string_view args) {
 
 void Console::panel(std::string_view args) {
     const auto part = ReadInt(args);
-    if (!part || *part < 0 || *part > 3) return error("panel takes a part from 0 to 3");
-    out_ << "panel" << *part << ": " << calc_.status().panel(*part) << '\n';
+    if (!part || *part < 0 || *part >= kStatusPartCount)
+        return error("panel takes a part from 0 to 3");
+    out_ << "panel" << *part << ": " << calc_.status().panel(static_cast<StatusPart>(*part))
+         << '\n';
 }
 
 }  // namespace tavrik::cli

@@ -126,12 +126,12 @@ void Calculator::ProcBtn(int code) {
     log_.appendKeyTrace(code);
     if (IsDigitCode(code)) return digit(code);
     switch (code) {
-        case 11:
-        case 12:
-        case 13:
-        case 14:
-        case 15:
-        case 16:
+        case kKeyA:
+        case kKeyB:
+        case kKeyC:
+        case kKeyD:
+        case kKeyE:
+        case kKeyF:
             return ProcBtnF(code);
         case kThreeZeros:
             return threeZeros();

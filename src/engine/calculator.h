@@ -13,6 +13,7 @@
 #include <string>
 
 #include "engine/calc_state.h"
+#include "engine/keyboard.h"
 #include "engine/keypad_face.h"
 #include "engine/memory_registers.h"
 #include "formula/formula_sheet.h"
@@ -28,11 +29,6 @@
 #include "values/view.h"
 
 namespace tavrik {
-
-// Modifier keys held with a keyboard key.
-enum KeyModifier : unsigned { kShiftKey = 1, kCtrlKey = 2, kAltKey = 4 };
-// Virtual-key codes run from 0 to 255.
-inline constexpr int kVirtualKeyCount = 256;
 
 class Calculator : public SheetHost {
   public:
@@ -96,13 +92,10 @@ class Calculator : public SheetHost {
     void pasteText(std::string_view text);
     // "数値をコピー": the display's number as a spreadsheet reads it.
     void copyPlainNumber();
-    // Keyboard keys, by Windows virtual-key code. A release pairs with the
-    // last key-down of the same key and acts with the modifiers held then.
-    void keyDown(int virtualKey, unsigned modifiers);
-    void keyUp(int virtualKey);
-    // Forgets the last key-down, so that no release can pair with it: for
-    // when the keyboard went elsewhere (another window, a dialog, a box).
-    void forgetKeyDown();
+    // A keyboard key typed (pressed and released), by Windows virtual-key
+    // code with the modifiers held at its press: presses the code its
+    // key-table entry assigns in the mode in force, if any.
+    void pressKeyboardKey(int virtualKey, unsigned modifiers);
 
     // --- modes --------------------------------------------------------------
     void switchMode(CalcMode mode);
@@ -186,6 +179,10 @@ class Calculator : public SheetHost {
     long double apply(int code, long double x, long double y);
     void operatorStep(int code);
     void numericOperatorStep(int code);
+    void operatorOnResult(int code);
+    void operatorOnFirstOperand(int code);
+    void operatorOnPendingOperator(int code);
+    void operatorOnSecondOperand(int code);
     void unitOperatorStep(int code);
     void unaryStep(int code);
     std::string functionLabel(int code) const;
@@ -212,7 +209,7 @@ class Calculator : public SheetHost {
     void describeKeys();
 
     void setDisplay(std::string text);
-    void setPanel(int part, std::string_view text) { status_.setPanel(part, text); }
+    void setPanel(StatusPart part, std::string_view text) { status_.setPanel(part, text); }
     void DspMsg(std::string_view text, int kind) { status_.DspMsg(text, kind); }
     void AddHList(std::string_view text, int kind) { history_.AddHList(text, kind); }
     void WriteLog(std::string_view line) { log_.WriteLog(line); }
@@ -238,9 +235,6 @@ class Calculator : public SheetHost {
     FunctionMenu functionMenu_;
     std::mt19937 random_;
     UserFunctionEvaluator userFunctionEvaluator_;
-    // Modifiers held at the key-down of each virtual key still down, so that
-    // keys overlapping in fast typing each count at their own release.
-    std::array<std::optional<unsigned>, kVirtualKeyCount> heldKeys_{};
 };
 
 }  // namespace tavrik

@@ -25,10 +25,10 @@ bool Calculator::ChkDgts(int extra) {
 
 void Calculator::digit(int code) {
     const char ch = KeyCodeChar(code);
-    if (state_.entryState < 0) ProcBtn(kAllClear);
-    if (!Typing(state_.entryState)) {
+    if (state_.entry.neverCleared()) ProcBtn(kAllClear);
+    if (!state_.entry.typing()) {
         setDisplay(EntryPrefixOf(values_, state_.displayText, true) + ch);
-        state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
+        state_.entry.startOperand(state_.pendingOperator);
         DspMsg("", kMessageClear);
         return;
     }
@@ -40,7 +40,7 @@ void Calculator::digit(int code) {
 }
 
 void Calculator::threeZeros() {
-    if (!Typing(state_.entryState) || !ChkDgts(2)) return;
+    if (!state_.entry.typing() || !ChkDgts(2)) return;
     if (IsZeroText(values_, state_.displayText)) return;
     setDisplay(GroupDigits(values_, state_.displayText + "000"));
 }
@@ -49,13 +49,13 @@ void Calculator::decimalPoint() {
     const std::string& text = state_.displayText;
     const bool calendar = mode() == CalcMode::Date && !text.empty() && text.front() == 'c';
     if (mode() == CalcMode::Mixed || calendar) return;
-    if (state_.entryState < 0) {
+    if (state_.entry.neverCleared()) {
         ProcBtn(kAllClear);
         return;
     }
-    if (!Typing(state_.entryState)) {
+    if (!state_.entry.typing()) {
         setDisplay(EntryPrefixOf(values_, text, false) + "0.");
-        state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
+        state_.entry.startOperand(state_.pendingOperator);
         return;
     }
     // Only the number being typed is looked at: a result or first operand
@@ -73,11 +73,11 @@ void Calculator::decimalPoint() {
 
 void Calculator::clearEntry() {
     setDisplay(zeroText());
-    state_.entryState = OperandEnded(state_.entryState);
+    state_.entry.endOperand();
 }
 
 void Calculator::backspace() {
-    if (!Typing(state_.entryState)) return;
+    if (!state_.entry.typing()) return;
     std::string remaining = utf8::DropLast(state_.displayText);
     const std::string prefix = EntryPrefixOf(values_, state_.displayText, true);
     if (!utf8::EqualsIgnoreCase(remaining, prefix) &&
@@ -86,11 +86,11 @@ void Calculator::backspace() {
         return;
     }
     setDisplay(prefix + "0");
-    state_.entryState = OperandEnded(state_.entryState);
+    state_.entry.endOperand();
 }
 
 void Calculator::allClear() {
-    state_.entryState = kResultShown;
+    state_.entry.showResult();
     state_.accumulator = 0;
     state_.operand = 0;
     state_.pendingOperator = -1;
@@ -101,8 +101,8 @@ void Calculator::allClear() {
     state_.unitLevel = kAnyUnitLevel;
     setDisplay(zeroText());
     state_.previousDisplayText = state_.displayText;
-    setPanel(2, "");
-    setPanel(3, "");
+    setPanel(StatusPart::Message, "");
+    setPanel(StatusPart::Operation, "");
     const auto& lines = history_.current().lines;
     if (!lines.empty() && !utf8::Contains(lines.back(), kAcLineText))
         AddHList(kAcLineText, kAcLine);

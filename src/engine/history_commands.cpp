@@ -59,7 +59,7 @@ void Calculator::replayHistoryLine() {
     const std::string text = StripLineNumber(line);
     if (text.empty() || text.front() != '#') {
         setDisplay(text);
-        state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
+        state_.entry.startOperand(state_.pendingOperator);
     } else {
         bool unreadable = false;
         const int code = ReplayCode(text, unreadable);

@@ -105,7 +105,7 @@ std::string_view FixedKeyDescription(CalcMode mode, int code) {
     if (code == kNextTimeUnit) return "次の時間の単位を付ける";
     if (code == kNextDateUnit) return "次の日付の単位を付ける";
     if (code == kPaste) return "クリップボードの数を貼り付ける";
-    if (code < 1 || code > kOnScreenKeys) return {};
+    if (code < kDigit0 || code > kOnScreenKeys) return {};
     return kCommonKeys[static_cast<std::size_t>(code)];
 }
 

@@ -1,43 +1,18 @@
-// Keyboard keys: a key counts when it is released after its own key-down; the
-// modifiers held at that key-down choose its key-table entry, which names a
-// key character per mode.
+// Keyboard keys: the modifiers held with a key choose its key-table entry,
+// which names a key character per mode.
+#include "engine/keyboard.h"
+
 #include "engine/button_codes.h"
 #include "engine/calculator.h"
 #include "values/utf8.h"
 
 namespace tavrik {
 
-namespace {
-
-bool IsVirtualKey(int virtualKey) {
-    return virtualKey >= 0 && virtualKey < kVirtualKeyCount;
-}
-
-}  // namespace
-
-void Calculator::keyDown(int virtualKey, unsigned modifiers) {
-    if (IsVirtualKey(virtualKey)) heldKeys_[static_cast<std::size_t>(virtualKey)] = modifiers;
-}
-
-void Calculator::forgetKeyDown() {
-    heldKeys_.fill(std::nullopt);
-}
-
-void Calculator::keyUp(int virtualKey) {
-    // Only a key released after its own key-down counts; the release of
-    // another key, a modifier let go first among them, leaves the pressed
-    // keys waiting for their own releases.
-    if (!IsVirtualKey(virtualKey)) return;
-    std::optional<unsigned>& held = heldKeys_[static_cast<std::size_t>(virtualKey)];
-    if (!held) return;
-    // Taken before the key acts: a box it opens may be closed with the same
-    // key, and that release must find nothing to pair with.
-    const unsigned modifiers = *held;
-    held.reset();
-    const auto& keys = settings_.Keys;
+int KeyTableCode(const KeyTable& keys, CalcMode mode, int virtualKey, unsigned modifiers) {
+    if (virtualKey < 0 || virtualKey >= kVirtualKeyCount) return 0;
     const auto usable = [&](int index) {
         return index >= 0 && index < kKeyTableSize &&
-               utf8::Length(keys[static_cast<std::size_t>(index)]) == 4;
+               utf8::Length(keys[static_cast<std::size_t>(index)]) == kModeColumns;
     };
     int entry = -1;
     if ((modifiers & kCtrlKey) && usable(kCtrlKeyOffset + virtualKey))
@@ -46,13 +21,17 @@ void Calculator::keyUp(int virtualKey) {
         entry = kShiftKeyOffset + virtualKey;
     else if (usable(virtualKey))
         entry = virtualKey;
-    if (entry < 0) return;
+    if (entry < 0) return 0;
     const std::string& text = keys[static_cast<std::size_t>(entry)];
-    // Four characters, one per mode; only single-byte characters name a key.
+    // Only single-byte characters name a key.
     const std::string_view modeChar =
-        utf8::DropFirst(text, static_cast<std::size_t>(ModeIndex(mode())));
-    if (modeChar.empty()) return;
-    const int code = CodeOfKeyTableChar(modeChar.front());
+        utf8::DropFirst(text, static_cast<std::size_t>(ModeIndex(mode)));
+    if (modeChar.empty()) return 0;
+    return CodeOfKeyTableChar(modeChar.front());
+}
+
+void Calculator::pressKeyboardKey(int virtualKey, unsigned modifiers) {
+    const int code = KeyTableCode(settings_.Keys, mode(), virtualKey, modifiers);
     if (code == kPaste)
         pasteClipboard();
     else if (code > 0)

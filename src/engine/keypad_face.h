@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "settings/key_codes.h"
+
 namespace tavrik {
 
 struct KeyFace {
@@ -16,7 +18,7 @@ struct KeyFace {
 };
 
 // Index = the key's tag 1..35; element 0 unused.
-using KeypadFace = std::array<KeyFace, 36>;
+using KeypadFace = std::array<KeyFace, kKeySlots>;
 
 // The keys with their design captions, each sending its own tag.
 KeypadFace DesignKeypad();

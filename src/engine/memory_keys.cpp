@@ -28,7 +28,7 @@ void Calculator::recallMemory(int slot) {
     }
     WriteLog(state_.displayText + " (MC) [" + fitted + "]");
     setDisplay(std::move(fitted));
-    state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
+    state_.entry.startOperand(state_.pendingOperator);
 }
 
 void Calculator::memoryAddSubtract(int code) {
@@ -37,20 +37,20 @@ void Calculator::memoryAddSubtract(int code) {
         if (code == kMemoryAdd) storeMemory(memory_.current);
         return;
     }
-    if (s.entryState == kFirstOperand) {
+    if (s.entry.typingFirstOperand()) {
         AddHList(s.displayText, kValueLine);
         s.accumulator = displayValue();
         s.pendingOperator = -1;
-        s.entryState = kOperatorPending;
+        s.entry.awaitOperand();
         WriteLog(s.displayText + "[" + s.displayText + "]");
-    } else if (s.entryState == kSecondOperand) {
+    } else if (s.entry.typingSecondOperand()) {
         const std::string note = s.displayText + " = ";
         AddHList(s.displayText, kValueLine);
         AddHList("#=", kOperationLine);
         s.accumulator = apply(s.pendingOperator, s.accumulator, displayValue());
         setDisplay(format(s.accumulator));
         s.pendingOperator = -1;
-        s.entryState = kResultShown;
+        s.entry.showResult();
         WriteLog(note + "[" + s.displayText + "]");
     }
     std::string& slot = memory_.texts[static_cast<std::size_t>(memory_.current)];
@@ -64,7 +64,7 @@ void Calculator::memoryAddSubtract(int code) {
 
 void Calculator::memoryRecallKey() {
     recallMemory(memory_.current);
-    state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
+    state_.entry.startOperand(state_.pendingOperator);
 }
 
 void Calculator::memoryClearKey() {

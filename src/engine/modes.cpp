@@ -80,7 +80,7 @@ void Calculator::switchMode(CalcMode mode) {
     checkedMode_ = mode;
     rules_.mode = mode;
     rules_.radix = mode == CalcMode::Mixed ? Radix::Decimal : Radix::None;
-    setPanel(1, ModeName(mode));
+    setPanel(StatusPart::Mode, ModeName(mode));
     FunctionKeyRow(mode == CalcMode::Decimal ? checkedFunctionGroup() : 0);
     applyModeFace();
     history_.setCurrentMode(mode);
@@ -159,28 +159,27 @@ void Calculator::radixKey(int code) {
     if (!state_.displayText.empty() && state_.displayText.front() == other)
         setDisplay(format(ParseValueText(values_, state_.displayText).extended()));
     const std::string zero = EntryPrefixOf(values_, state_.displayText, true) + "0";
-    if (utf8::EqualsIgnoreCase(state_.displayText, zero))
-        state_.entryState = OperandEnded(state_.entryState);
+    if (utf8::EqualsIgnoreCase(state_.displayText, zero)) state_.entry.endOperand();
 }
 
 void Calculator::ProcBtnF(int code) {
     if (mode() == CalcMode::Time) {
-        if (code >= 13) timeUnitKey(code);
+        if (code >= kDayKey) timeUnitKey(code);
         return;
     }
     if (mode() == CalcMode::Date) {
-        if (code <= 13) dateUnitKey(code);
-        if (code == 15) weekdayKey();
-        if (code == 16) calendarKey();
+        if (code <= kDayKey) dateUnitKey(code);
+        if (code == kWeekdayKey) weekdayKey();
+        if (code == kCalendarKey) calendarKey();
         return;
     }
     if (mode() != CalcMode::Mixed || rules_.radix != Radix::Hex) return;
     const char letter = KeyCodeChar(code);
-    if (state_.entryState < 0) ProcBtn(kAllClear);
-    if (ResultOrPending(state_.entryState)) {
+    if (state_.entry.neverCleared()) ProcBtn(kAllClear);
+    if (state_.entry.resultOrPending()) {
         setDisplay(EntryPrefixOf(values_, state_.displayText, false) + letter);
-        state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
-        setPanel(2, "");
+        state_.entry.startOperand(state_.pendingOperator);
+        setPanel(StatusPart::Message, "");
         return;
     }
     if (ChkDgts(0)) setDisplay(state_.displayText + letter);

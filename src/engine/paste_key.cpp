@@ -14,7 +14,7 @@ void Calculator::pasteClipboard() {
 void Calculator::pasteText(std::string_view text) {
     guarded([&] {
         log_.appendKeyTrace(kPaste);
-        if (state_.entryState < 0) ProcBtn(kAllClear);
+        if (state_.entry.neverCleared()) ProcBtn(kAllClear);
         const PastedNumber pasted = ReadPastedNumber(values_, text);
         if (!pasted.accepted()) {
             view_.beep();
@@ -25,8 +25,8 @@ void Calculator::pasteText(std::string_view text) {
         // being typed is replaced, not extended.
         setDisplay(pasted.text);
         DspMsg("", kMessageClear);
-        if (Typing(state_.entryState)) return;
-        state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
+        if (state_.entry.typing()) return;
+        state_.entry.startOperand(state_.pendingOperator);
     });
 }
 

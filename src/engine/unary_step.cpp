@@ -36,9 +36,9 @@ void Calculator::unaryStep(int k) {
     const std::string old = s.displayText;
     DspMsg("", kMessageClear);
     const std::string label = functionLabel(k);
-    if (Typing(s.entryState) && k != kChangeSign) {
+    if (s.entry.typing() && k != kChangeSign) {
         AddHList(s.displayText, kValueLine);
-        s.entryState = OperandEnded(s.entryState);
+        s.entry.endOperand();
     }
     if (k == kChangeSign) {
         s.previousDisplayText = s.displayText;
@@ -53,7 +53,7 @@ void Calculator::unaryStep(int k) {
         setDisplay(format(apply(k, x, 0)));
     }
     if (k != kChangeSign) s.lastFunctionCode = k;
-    setPanel(3, label);
+    setPanel(StatusPart::Operation, label);
     AddHList("#F" + std::to_string(k) + " (" + label + ")", kOperationLine);
     WriteLog(old + " (" + label + ") [" + s.displayText + "]");
 }

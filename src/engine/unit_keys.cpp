@@ -20,9 +20,9 @@ bool StartsWithC(std::string_view text) {
     return !text.empty() && text.front() == 'c';
 }
 
-// The unit character of key code 11 (年) … 16 (秒).
+// The unit character of the unit keys 年 … 秒 (kUnitChars from 年 at 1 on).
 std::string_view UnitOfKey(int code) {
-    return kUnitChars[static_cast<std::size_t>(code - 10)];
+    return kUnitChars[static_cast<std::size_t>(code - kYearKey + 1)];
 }
 
 // The bare number being typed into a calendar date, as an integer.
@@ -45,24 +45,24 @@ void Calculator::timeUnitKey(int code) {
     const std::string_view unit = UnitOfKey(code);
     // After a result or an operator the display is not an entry: the unit key
     // starts a new one, as a digit would, instead of extending the old value.
-    const std::string text = ResultOrPending(state_.entryState)
+    const std::string text = state_.entry.resultOrPending()
                                  ? EntryPrefixOf(values_, state_.displayText, true)
                                  : state_.displayText;
     if (utf8::Contains(text, unit)) return;
     const bool bareNumber = !SplitUnitText(values_, text, true, false).parts[7].empty();
     std::string typed;
-    if (!ResultOrPending(state_.entryState) && bareNumber) {
+    if (!state_.entry.resultOrPending() && bareNumber) {
         typed = text + std::string(unit);
     } else {
         const DateTime now = clock_.now();
-        const int current = code == 13   ? now.day
-                            : code == 14 ? now.hour
-                            : code == 15 ? now.minute
-                                         : now.second;
+        const int current = code == kDayKey      ? now.day
+                            : code == kHourKey   ? now.hour
+                            : code == kMinuteKey ? now.minute
+                                                 : now.second;
         typed = TrimTrailingZeros(text) + std::to_string(current) + std::string(unit);
     }
     setDisplay(std::move(typed));
-    state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
+    state_.entry.startOperand(state_.pendingOperator);
 }
 
 void Calculator::dateUnitKey(int code) {
@@ -73,7 +73,7 @@ void Calculator::dateUnitKey(int code) {
     if (!StartsWithC(text)) {
         if (bare.empty()) return;
         setDisplay(text + std::string(unit));
-        state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
+        state_.entry.startOperand(state_.pendingOperator);
         return;
     }
     const bool typed = !bare.empty();
@@ -83,7 +83,7 @@ void Calculator::dateUnitKey(int code) {
         view_.beep();
         view_.messageBox(BoxKind::Error, message);
     };
-    if (code == 11) {
+    if (code == kYearKey) {
         if (!typed) {
             setDisplay(text + std::to_string(now.year) + std::string(unit));
         } else if (n >= 0 && n <= 999) {
@@ -96,7 +96,7 @@ void Calculator::dateUnitKey(int code) {
             rangeError("値が範囲外です(年:1600～3000)");
         }
     } else {
-        const bool month = code == 12;
+        const bool month = code == kMonthKey;
         if (!typed || n < 1)
             setDisplay(TrimTrailingZeros(text) + std::to_string(month ? now.month : now.day) +
                        std::string(unit));
@@ -105,16 +105,15 @@ void Calculator::dateUnitKey(int code) {
         else
             setDisplay(text + std::string(unit));
     }
-    state_.entryState = OperandStarted(state_.entryState, state_.pendingOperator);
+    state_.entry.startOperand(state_.pendingOperator);
 }
 
 void Calculator::weekdayKey() {
-    if (state_.entryState == kResultShown || state_.displayText.empty() ||
-        state_.displayText == "0")
+    if (state_.entry.resultShown() || state_.displayText.empty() || state_.displayText == "0")
         setDisplay("c 0");
     if (StartsWithC(state_.displayText))
         setDisplay(CompleteDateText(values_, state_.displayText, true));
-    if (state_.entryState == kResultShown) state_.entryState = kFirstOperand;
+    state_.entry.continueResult();
 }
 
 void Calculator::calendarKey() {
@@ -150,8 +149,8 @@ void Calculator::convertKey() {
 
 void Calculator::nextUnitKey(int code) {
     int first = 0, last = 0;
-    if (code == kNextTimeUnit && mode() == CalcMode::Time) first = 13, last = 16;
-    if (code == kNextDateUnit && mode() == CalcMode::Date) first = 11, last = 13;
+    if (code == kNextTimeUnit && mode() == CalcMode::Time) first = kDayKey, last = kSecondKey;
+    if (code == kNextDateUnit && mode() == CalcMode::Date) first = kYearKey, last = kDayKey;
     for (int unitKey = first; first > 0 && unitKey <= last; ++unitKey) {
         if (!utf8::Contains(state_.displayText, UnitOfKey(unitKey))) return PushBBtn(unitKey);
     }

@@ -6,6 +6,7 @@
 #include <limits>
 #include <numbers>
 
+#include "settings/key_codes.h"
 #include "values/calc_value.h"
 #include "values/math_error.h"
 #include "values/number_text.h"
@@ -145,7 +146,7 @@ long double Gaussian(std::mt19937& random, long double mean, long double deviati
 long double Tax(const OperationContext& ctx, int code, long double x) {
     const long double t = ctx.tax;
     const long double r = Checked([&] {
-        return code == 33 ? Fresh(x) * (t + 100.0L) / 100.0L : Fresh(x) * 100.0L / (t + 100.0L);
+        return code == kTaxIn ? Fresh(x) * (t + 100.0L) / 100.0L : Fresh(x) * 100.0L / (t + 100.0L);
     });
     const auto whole = [](long double v) { return static_cast<long double>(TruncateToInt64(v)); };
     switch (ctx.taxRound) {
@@ -214,14 +215,14 @@ long double Scaled(long double x, long double factor) {
 #define BINARY(expression) [](Ctx&, int, long double x, long double y) { return (expression); }
 
 constexpr Operation kOperations[] = {
-    {19, "add", 2, BINARY(F([&] { return Fresh(x) + Fresh(y); }))},
-    {20, "subtract", 2, BINARY(F([&] { return Fresh(x) - Fresh(y); }))},
-    {21, "multiply", 2, BINARY(F([&] { return Fresh(x) * Fresh(y); }))},
-    {22, "divide", 2, BINARY(F([&] { return Fresh(x) / Fresh(y); }))},
-    {24, "percent", 1, UNARY(Scaled(x, 0.01L))},
-    {33, "tax_in", 1,
+    {kAdd, "add", 2, BINARY(F([&] { return Fresh(x) + Fresh(y); }))},
+    {kSubtract, "subtract", 2, BINARY(F([&] { return Fresh(x) - Fresh(y); }))},
+    {kMultiply, "multiply", 2, BINARY(F([&] { return Fresh(x) * Fresh(y); }))},
+    {kDivide, "divide", 2, BINARY(F([&] { return Fresh(x) / Fresh(y); }))},
+    {kPercent, "percent", 1, UNARY(Scaled(x, 0.01L))},
+    {kTaxIn, "tax_in", 1,
      [](Ctx& ctx, int code, long double x, long double) { return Tax(ctx, code, x); }},
-    {34, "tax_out", 1,
+    {kTaxOut, "tax_out", 1,
      [](Ctx& ctx, int code, long double x, long double) { return Tax(ctx, code, x); }},
     {101, "sqrt", 1, UNARY(F([&] { return std::sqrt(Fresh(x)); }))},
     {102, "square", 1, UNARY(F([&] { return Fresh(x) * Fresh(x); }))},

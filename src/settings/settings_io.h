@@ -58,8 +58,7 @@ void SaveExitState(const ExitState& state, IniDocument& file);
 void SaveSetZooms(const GlobalSettings& settings, IniDocument& file);
 
 // One set from its section's values: every field not given by a convertible
-// value takes its default, the dialog marker is clear. Appends `name` to
-// `writtenSections`.
+// value takes its default. Appends `name` to `writtenSections`.
 SettingsSet ReadSetSection(const ValueList& values, const std::string& name,
                            std::vector<std::string>& writtenSections);
 

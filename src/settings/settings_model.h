@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "settings/function_codes.h"
+#include "settings/key_codes.h"
 
 namespace tavrik {
 
@@ -44,7 +45,6 @@ inline const std::string kDefaultFontName = "ＭＳ Ｐゴシック";
 
 // One display and behaviour profile (one INI section besides [Tavrik]).
 struct SettingsSet {
-    bool marker = false;  // used by the settings dialog only; never stored
     std::string name;
 
     char Mode = 'D';
@@ -86,7 +86,7 @@ struct SettingsSet {
     Color FontColorB = kClWindowText;
     int DigitsB = 24;
     int PitchB = 2;
-    std::array<std::string, 36> BoundsB;  // index = button code 1..35; 0 unused
+    std::array<std::string, kKeySlots> BoundsB;  // index = button code 1..35; 0 unused
 
     Color ColorM = kClBtnShadow;
     std::string FontNameM = kDefaultFontName;

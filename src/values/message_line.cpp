@@ -10,16 +10,16 @@ void StatusLine::DspMsg(std::string_view text, int kind) {
         // The strip lies over the status bar: while that is hidden, so is the strip.
         strip_ = view_.statusBarVisible() ? std::string(text) : std::string();
     } else {
-        panels_[2] = text;
+        panels_[static_cast<std::size_t>(StatusPart::Message)] = text;
         strip_.clear();
     }
     view_.changed(kStatusChanged);
 }
 
-void StatusLine::setPanel(int part, std::string_view text) {
+void StatusLine::setPanel(StatusPart part, std::string_view text) {
     auto& panel = panels_.at(static_cast<std::size_t>(part));
-    if (part == 2) strip_.clear();
-    if (panel == text && part != 2) return;
+    if (part == StatusPart::Message) strip_.clear();
+    if (panel == text && part != StatusPart::Message) return;
     panel = text;
     view_.changed(kStatusChanged);
 }

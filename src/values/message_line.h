@@ -1,5 +1,5 @@
-// The window's message channel: status-bar panel texts and the red error strip
-// over panel 2. The core keeps the texts; the view shows them.
+// The window's message channel: status-bar part texts and the red error strip
+// over the message part. The core keeps the texts; the view shows them.
 #pragma once
 
 #include <array>
@@ -12,24 +12,34 @@ namespace tavrik {
 
 enum MessageKind : int { kMessageInfo = 0, kMessageClear = 1, kMessageError = 9 };
 
+// The parts of the status bar, left to right.
+enum class StatusPart : int {
+    TopmostMark = 0,  // "★" while the window stays in front
+    Mode = 1,         // the mode name
+    Message = 2,      // messages; the error strip lies over it
+    Operation = 3,    // the last operation
+};
+inline constexpr int kStatusPartCount = 4;
+
 class StatusLine {
   public:
     explicit StatusLine(View& view) : view_(view) {}
 
     // Kind 9 shows the text in the error strip, kind 1 hides the strip, any
-    // other kind puts the text in panel 2 and hides the strip.
+    // other kind puts the text in the message part and hides the strip.
     void DspMsg(std::string_view text, int kind);
 
-    // Panels 0 (topmost mark), 1 (mode name), 2 (messages), 3 (last operation).
-    void setPanel(int part, std::string_view text);
-    const std::string& panel(int part) const { return panels_.at(static_cast<std::size_t>(part)); }
+    void setPanel(StatusPart part, std::string_view text);
+    const std::string& panel(StatusPart part) const {
+        return panels_.at(static_cast<std::size_t>(part));
+    }
 
     // The strip's text; empty while it is hidden.
     const std::string& strip() const { return strip_; }
 
   private:
     View& view_;
-    std::array<std::string, 4> panels_;
+    std::array<std::string, kStatusPartCount> panels_;
     std::string strip_;
 };
 

@@ -33,25 +33,29 @@ TEST_F(OperatorStepTest, DecimalSequences) {
 }
 
 TEST_F(OperatorStepTest, EntryStateTable) {
+    using enum EntryState;
     struct Case {
         const char* setup;  // reaches the entry state
-        int before;
+        EntryState before;
         char key;
-        int after;
+        EntryState after;
     };
     const Case cases[] = {
-        {"", 0, '+', 2},   {"", 0, '=', 0},    {"", 0, '%', 0},    {"5", 1, '+', 2},
-        {"5", 1, '=', 0},  {"5", 1, '%', 0},   {"5+", 2, '-', 2},  {"5+", 2, '=', 0},
-        {"5+", 2, '%', 0}, {"5+3", 3, '*', 2}, {"5+3", 3, '=', 0}, {"5+3", 3, '%', 0},
+        {"", ResultShown, '+', OperatorPending},       {"", ResultShown, '=', ResultShown},
+        {"", ResultShown, '%', ResultShown},           {"5", FirstOperand, '+', OperatorPending},
+        {"5", FirstOperand, '=', ResultShown},         {"5", FirstOperand, '%', ResultShown},
+        {"5+", OperatorPending, '-', OperatorPending}, {"5+", OperatorPending, '=', ResultShown},
+        {"5+", OperatorPending, '%', ResultShown},     {"5+3", SecondOperand, '*', OperatorPending},
+        {"5+3", SecondOperand, '=', ResultShown},      {"5+3", SecondOperand, '%', ResultShown},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.setup) + c.key);
         start();
         calc.PushBBtn(kAllClear);
         keys(c.setup);
-        ASSERT_EQ(calc.state().entryState, c.before);
+        ASSERT_EQ(calc.state().entry.state(), c.before);
         keys(std::string(1, c.key));
-        EXPECT_EQ(calc.state().entryState, c.after);
+        EXPECT_EQ(calc.state().entry.state(), c.after);
     }
 }
 
@@ -76,8 +80,8 @@ TEST_F(OperatorStepTest, ResultIsShownInFullPrecisionInPanelTwo) {
     calc.editSettings([&](GlobalSettings& s) { s.SetTable[kDefaultSetSlot].RoundM = 1; });
     keys("2/3=");
     EXPECT_EQ(display(), "1");
-    EXPECT_EQ(calc.status().panel(2), "0.666666666666667");
-    EXPECT_EQ(calc.status().panel(3), "=");
+    EXPECT_EQ(calc.status().panel(StatusPart::Message), "0.666666666666667");
+    EXPECT_EQ(calc.status().panel(StatusPart::Operation), "=");
 }
 
 TEST_F(OperatorStepTest, ChainedOperationsKeepTheUnroundedAccumulator) {
@@ -85,7 +89,7 @@ TEST_F(OperatorStepTest, ChainedOperationsKeepTheUnroundedAccumulator) {
     start();
     keys("2/3*3=");
     EXPECT_EQ(display(), "2");
-    EXPECT_EQ(calc.status().panel(2), "2");
+    EXPECT_EQ(calc.status().panel(StatusPart::Message), "2");
 }
 
 TEST_F(OperatorStepTest, HistoryLinesOfACalculation) {

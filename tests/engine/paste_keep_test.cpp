@@ -16,10 +16,7 @@ class PasteTest : public CalculatorTest {
     PasteTest() { start(); }
 
     // Ctrl+V with the starter file's assignment.
-    void ctrlV() {
-        calc.keyDown(86, kCtrlKey);
-        calc.keyUp(86);
-    }
+    void ctrlV() { calc.pressKeyboardKey(86, kCtrlKey); }
 };
 
 TEST_F(PasteTest, EntersANumberAsTyped) {
@@ -28,7 +25,7 @@ TEST_F(PasteTest, EntersANumberAsTyped) {
     view.clipboard = "1,234.5";
     ctrlV();
     EXPECT_EQ(display(), "1234.5");
-    EXPECT_EQ(calc.state().entryState, kSecondOperand);
+    EXPECT_EQ(calc.state().entry.state(), EntryState::SecondOperand);
     keys("=");
     EXPECT_EQ(display(), "1246.5");
     EXPECT_EQ(historyLines(), (std::vector<std::string>{"1: 12", "#+", "2: 1234.5", "#="}));
@@ -39,7 +36,7 @@ TEST_F(PasteTest, ReplacesTheNumberBeingTypedAndTypingGoesOn) {
     calc.pasteText("5");
     keys("0");
     EXPECT_EQ(display(), "50");
-    EXPECT_EQ(calc.state().entryState, kFirstOperand);
+    EXPECT_EQ(calc.state().entry.state(), EntryState::FirstOperand);
 }
 
 TEST_F(PasteTest, ARefusalKeepsTheDisplayAndSaysWhy) {

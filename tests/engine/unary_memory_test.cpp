@@ -55,7 +55,7 @@ TEST_F(UnaryStepTest, SignKeyWritesNoValueLineAndKeepsTyping) {
     keys("12R3");
     EXPECT_EQ(display(), "-123");
     EXPECT_EQ(historyLines(), (std::vector<std::string>{"#F25 (+/-)"}));
-    EXPECT_EQ(calc.status().panel(3), "+/-");
+    EXPECT_EQ(calc.status().panel(StatusPart::Operation), "+/-");
 }
 
 TEST_F(UnaryStepTest, FunctionKeysApplyOneAndTwoOperandFunctions) {

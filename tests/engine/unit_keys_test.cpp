@@ -3,15 +3,17 @@
 namespace tavrik {
 namespace {
 
+using enum EntryState;
+
 // Key characters of time and date mode: A..F are the unit keys 11..16 (date
 // mode: A 年, B 月, C 日, E 曜, F 暦; time mode: C 日, D 時, E 分, F 秒),
 // I 整列, O 変換, S the next time unit, ':' the next date unit. The clock
-// reads 2024-05-03 14:25:36. A completed "+ - * /" calculation leaves the
-// entry state at 2, so the result is the first operand of the next one.
+// reads 2024-05-03 14:25:36. A completed "+ - * /" calculation leaves an
+// operator pending, so the result is the first operand of the next one.
 struct KeyCase {
     const char* keys;
     const char* display;
-    int entryState;
+    EntryState entryState;
 };
 
 class UnitKeysTest : public testing::CalculatorTest {
@@ -23,7 +25,7 @@ class UnitKeysTest : public testing::CalculatorTest {
         view.boxes.clear();
         keys(c.keys);
         EXPECT_EQ(display(), c.display);
-        EXPECT_EQ(calc.state().entryState, c.entryState);
+        EXPECT_EQ(calc.state().entry.state(), c.entryState);
         EXPECT_TRUE(view.boxes.empty());
     }
 };
@@ -33,16 +35,16 @@ using DateKeys = UnitKeysTest;
 
 TEST_F(TimeKeys, UnitKeysAppendUnitsOrTheCurrentTime) {
     for (const KeyCase& c : {
-             KeyCase{"D", "14時", 1},
-             KeyCase{"C", "3日", 1},
-             KeyCase{"E", "25分", 1},
-             KeyCase{"F", "36秒", 1},
-             KeyCase{"90E", "90分", 1},
-             KeyCase{"1C2D", "1日2時", 1},
-             KeyCase{"1C2DD", "1日2時", 1},
-             KeyCase{"1CD", "1日14時", 1},
-             KeyCase{"1C2D3E4F", "1日2時3分4秒", 1},
-             KeyCase{"AB", "0", 0},
+             KeyCase{"D", "14時", FirstOperand},
+             KeyCase{"C", "3日", FirstOperand},
+             KeyCase{"E", "25分", FirstOperand},
+             KeyCase{"F", "36秒", FirstOperand},
+             KeyCase{"90E", "90分", FirstOperand},
+             KeyCase{"1C2D", "1日2時", FirstOperand},
+             KeyCase{"1C2DD", "1日2時", FirstOperand},
+             KeyCase{"1CD", "1日14時", FirstOperand},
+             KeyCase{"1C2D3E4F", "1日2時3分4秒", FirstOperand},
+             KeyCase{"AB", "0", ResultShown},
          }) {
         run(CalcMode::Time, c);
     }
@@ -50,10 +52,10 @@ TEST_F(TimeKeys, UnitKeysAppendUnitsOrTheCurrentTime) {
 
 TEST_F(TimeKeys, NextUnitKeyPressesTheFirstMissingUnit) {
     for (const KeyCase& c : {
-             KeyCase{"1C2DS", "1日2時25分", 1},
-             KeyCase{"1S2S3S4S", "1日2時3分4秒", 1},
-             KeyCase{"1C2D3E4FS", "1日2時3分4秒", 1},
-             KeyCase{"1D:", "1時", 1},
+             KeyCase{"1C2DS", "1日2時25分", FirstOperand},
+             KeyCase{"1S2S3S4S", "1日2時3分4秒", FirstOperand},
+             KeyCase{"1C2D3E4FS", "1日2時3分4秒", FirstOperand},
+             KeyCase{"1D:", "1時", FirstOperand},
          }) {
         run(CalcMode::Time, c);
     }
@@ -61,11 +63,11 @@ TEST_F(TimeKeys, NextUnitKeyPressesTheFirstMissingUnit) {
 
 TEST_F(TimeKeys, ArrangeAndConvert) {
     for (const KeyCase& c : {
-             KeyCase{"3E1DI", "1時3分", 1},
-             KeyCase{"I", "0", 0},
-             KeyCase{"1C2D3E4FO", "1日2時3分4秒", 1},
-             KeyCase{"1C2D3E4FOO", "26時3分4秒", 1},
-             KeyCase{"75O", "75", 1},
+             KeyCase{"3E1DI", "1時3分", FirstOperand},
+             KeyCase{"I", "0", ResultShown},
+             KeyCase{"1C2D3E4FO", "1日2時3分4秒", FirstOperand},
+             KeyCase{"1C2D3E4FOO", "26時3分4秒", FirstOperand},
+             KeyCase{"75O", "75", FirstOperand},
          }) {
         run(CalcMode::Time, c);
     }
@@ -73,10 +75,10 @@ TEST_F(TimeKeys, ArrangeAndConvert) {
 
 TEST_F(TimeKeys, Calculations) {
     for (const KeyCase& c : {
-             KeyCase{"1D+30E=", "1時30分0秒", 2},
-             KeyCase{"1D+30E+", "1時30分0秒", 2},
-             KeyCase{"3*1D=", "3時0分0秒", 2},
-             KeyCase{"23D+2D=", "1日1時0分0秒", 2},
+             KeyCase{"1D+30E=", "1時30分0秒", OperatorPending},
+             KeyCase{"1D+30E+", "1時30分0秒", OperatorPending},
+             KeyCase{"3*1D=", "3時0分0秒", OperatorPending},
+             KeyCase{"23D+2D=", "1日1時0分0秒", OperatorPending},
          }) {
         run(CalcMode::Time, c);
     }
@@ -87,7 +89,7 @@ TEST_F(TimeKeys, CalculationIsRecordedInTheHistory) {
     keys("1D+30E=");
     const std::vector<std::string> expected = {"1: 1時", "#+", "2: 30分", "#="};
     EXPECT_EQ(historyLines(), expected);
-    EXPECT_EQ(calc.status().panel(2), "1時30分0秒");
+    EXPECT_EQ(calc.status().panel(StatusPart::Message), "1時30分0秒");
 }
 
 TEST_F(TimeKeys, MeaninglessCombinationKeepsTheRightOperand) {
@@ -99,23 +101,23 @@ TEST_F(TimeKeys, MeaninglessCombinationKeepsTheRightOperand) {
 
 TEST_F(DateKeys, CalendarDateEntry) {
     for (const KeyCase& c : {
-             KeyCase{"F", "c 0", 0},
-             KeyCase{"FA", "c 2024年", 1},
-             KeyCase{"F0A", "c 2024年", 1},
-             KeyCase{"F24A", "c 2024年", 1},
-             KeyCase{"F999A", "c 2999年", 1},
-             KeyCase{"F1600A", "c 1600年", 1},
-             KeyCase{"F3000A", "c 3000年", 1},
-             KeyCase{"F2024AA", "c 2024年", 1},
-             KeyCase{"F2024AB", "c 2024年5月", 1},
-             KeyCase{"F2024A0B", "c 2024年5月", 1},
-             KeyCase{"F2024A12B", "c 2024年12月", 1},
-             KeyCase{"F2024A5BC", "c 2024年5月3日", 1},
-             KeyCase{"F2024A5B31C", "c 2024年5月31日", 1},
-             KeyCase{"F2024A5B3CD", "c 2024年5月3日", 1},
-             KeyCase{"F2024:5:3:", "c 2024年5月3日", 1},
-             KeyCase{"F2024:5:3::", "c 2024年5月3日", 1},
-             KeyCase{"F2024S", "c 2024", 1},
+             KeyCase{"F", "c 0", ResultShown},
+             KeyCase{"FA", "c 2024年", FirstOperand},
+             KeyCase{"F0A", "c 2024年", FirstOperand},
+             KeyCase{"F24A", "c 2024年", FirstOperand},
+             KeyCase{"F999A", "c 2999年", FirstOperand},
+             KeyCase{"F1600A", "c 1600年", FirstOperand},
+             KeyCase{"F3000A", "c 3000年", FirstOperand},
+             KeyCase{"F2024AA", "c 2024年", FirstOperand},
+             KeyCase{"F2024AB", "c 2024年5月", FirstOperand},
+             KeyCase{"F2024A0B", "c 2024年5月", FirstOperand},
+             KeyCase{"F2024A12B", "c 2024年12月", FirstOperand},
+             KeyCase{"F2024A5BC", "c 2024年5月3日", FirstOperand},
+             KeyCase{"F2024A5B31C", "c 2024年5月31日", FirstOperand},
+             KeyCase{"F2024A5B3CD", "c 2024年5月3日", FirstOperand},
+             KeyCase{"F2024:5:3:", "c 2024年5月3日", FirstOperand},
+             KeyCase{"F2024:5:3::", "c 2024年5月3日", FirstOperand},
+             KeyCase{"F2024S", "c 2024", FirstOperand},
          }) {
         run(CalcMode::Date, c);
     }
@@ -156,21 +158,21 @@ TEST_F(DateKeys, AResultBeyondTheCalendarIsAJapaneseConversionError) {
 
 TEST_F(DateKeys, DurationsWeekdayAndCalendarToggle) {
     for (const KeyCase& c : {
-             KeyCase{"3A", "3年", 1},
-             KeyCase{"3A2B", "3年2月", 1},
-             KeyCase{"3A2BC", "3年2月", 1},
-             KeyCase{"2B3AI", "3年2月", 1},
-             KeyCase{"400CO", "1年1月4.3125日", 1},
-             KeyCase{"E", "c 2024年5月3日(金)", 1},
-             KeyCase{"EF", "2024年5月3日", 1},
-             KeyCase{"EFF", "c 2024年5月3日", 1},
-             KeyCase{"F2024A2B30CE", "c 2024年2月29日(木)", 1},
-             KeyCase{"5F", "c 5", 1},
-             KeyCase{"2024AF", "c 2024年", 1},
-             KeyCase{"3AF", "3年", 1},
-             KeyCase{"1P5AF", "1.5年", 1},
-             KeyCase{"2024A5B3C1F", "2024年5月3日1", 1},
-             KeyCase{"EI", "c 2024年5月3日", 1},
+             KeyCase{"3A", "3年", FirstOperand},
+             KeyCase{"3A2B", "3年2月", FirstOperand},
+             KeyCase{"3A2BC", "3年2月", FirstOperand},
+             KeyCase{"2B3AI", "3年2月", FirstOperand},
+             KeyCase{"400CO", "1年1月4.3125日", FirstOperand},
+             KeyCase{"E", "c 2024年5月3日(金)", FirstOperand},
+             KeyCase{"EF", "2024年5月3日", FirstOperand},
+             KeyCase{"EFF", "c 2024年5月3日", FirstOperand},
+             KeyCase{"F2024A2B30CE", "c 2024年2月29日(木)", FirstOperand},
+             KeyCase{"5F", "c 5", FirstOperand},
+             KeyCase{"2024AF", "c 2024年", FirstOperand},
+             KeyCase{"3AF", "3年", FirstOperand},
+             KeyCase{"1P5AF", "1.5年", FirstOperand},
+             KeyCase{"2024A5B3C1F", "2024年5月3日1", FirstOperand},
+             KeyCase{"EI", "c 2024年5月3日", FirstOperand},
          }) {
         run(CalcMode::Date, c);
     }
@@ -180,15 +182,15 @@ TEST_F(DateKeys, WeekdayKeyShowsTheInformationLine) {
     start(CalcMode::Date);
     keys("F2024A5B3CE");
     EXPECT_EQ(display(), "c 2024年5月3日(金)");
-    EXPECT_EQ(calc.status().panel(2), "西暦2024(令和6)年5月3日(金) 月齢24.4");
+    EXPECT_EQ(calc.status().panel(StatusPart::Message), "西暦2024(令和6)年5月3日(金) 月齢24.4");
 }
 
 TEST_F(DateKeys, Calculations) {
     for (const KeyCase& c : {
-             KeyCase{"F2024A1B31C+1FB=", "c 2024年2月29日", 2},
-             KeyCase{"F2024A3B1C-2023A3B1C=", "366日", 2},
-             KeyCase{"1B-2B=", "-1月0日", 2},
-             KeyCase{"E+30FC=", "c 2024年6月2日", 2},
+             KeyCase{"F2024A1B31C+1FB=", "c 2024年2月29日", OperatorPending},
+             KeyCase{"F2024A3B1C-2023A3B1C=", "366日", OperatorPending},
+             KeyCase{"1B-2B=", "-1月0日", OperatorPending},
+             KeyCase{"E+30FC=", "c 2024年6月2日", OperatorPending},
          }) {
         run(CalcMode::Date, c);
     }

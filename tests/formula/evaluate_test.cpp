@@ -114,14 +114,14 @@ TEST_F(EvaluateFormulaTest, ValueStackLimitFails) {
 TEST_F(EvaluateFormulaTest, ShowsTheFormulaInStatusPanelTwo) {
     status.DspMsg("earlier", kMessageError);
     evaluate("5/0=");
-    EXPECT_EQ(status.panel(2), "5/0=");
+    EXPECT_EQ(status.panel(StatusPart::Message), "5/0=");
     EXPECT_EQ(status.strip(), "");
 }
 
 TEST_F(EvaluateFormulaTest, FunctionText) {
     EXPECT_EQ(EvaluateFunctionText(status, "", 7, 0), 7);
     EXPECT_EQ(EvaluateFunctionText(status, "x * 1.5 =", 100, 0), 150);
-    EXPECT_EQ(status.panel(2), "X*1.5=");
+    EXPECT_EQ(status.panel(StatusPart::Message), "X*1.5=");
     EXPECT_EQ(EvaluateFunctionText(status, "X*Y=", 6, 7), 42);
     EXPECT_EQ(EvaluateFunctionText(status, "X/0=", 6, 0), 0);
     EXPECT_EQ(EvaluateFunctionText(status, "X*2", 6, 0), 12);

@@ -126,16 +126,16 @@ TEST_F(OperationsTest, DomainFailuresAreReportedAndKeepX) {
 
 TEST_F(OperationsTest, ResultGoesToPanelTwoInFullPrecision) {
     apply(22, 2, 3);
-    EXPECT_EQ(status.panel(2), "0.666666666666667");
+    EXPECT_EQ(status.panel(StatusPart::Message), "0.666666666666667");
     apply(107, 0);
-    EXPECT_EQ(status.panel(2), "3.14159265358979");
+    EXPECT_EQ(status.panel(StatusPart::Message), "3.14159265358979");
 }
 
 TEST_F(OperationsTest, MixedModeTruncatesResults) {
     mode = CalcMode::Mixed;
     EXPECT_EQ(apply(22, 7, 2), 3);
     EXPECT_EQ(apply(22, -7, 2), -3);
-    EXPECT_EQ(status.panel(2), "-3");
+    EXPECT_EQ(status.panel(StatusPart::Message), "-3");
 }
 
 TEST_F(OperationsTest, TaxKeys) {

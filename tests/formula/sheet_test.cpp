@@ -61,10 +61,10 @@ TEST_F(SheetTest, PowersAndFunctionsGetNoAnswerAndTheMessageSaysWhy) {
     // went to the message part, so the message must still be the last word.
     EXPECT_EQ(run({"(1+2)*3^2", "sqrt(2)+1", "5月の売上 1,200 × 3"}),
               (Lines{"(1+2)*3^2", "sqrt(2)+1", "5月の売上 1,200 × 3", "=3600"}));
-    EXPECT_EQ(calc.status().panel(2),
+    EXPECT_EQ(calc.status().panel(StatusPart::Message),
               "累乗・平方根・関数は式パネルでは計算できません。関数キー（A〜F）をお使いください");
     run({"1+2"});
-    EXPECT_EQ(calc.status().panel(2), "1+2=");
+    EXPECT_EQ(calc.status().panel(StatusPart::Message), "1+2=");
 }
 
 TEST_F(SheetTest, AnsweredLinesAreAnsweredAgain) {
@@ -88,9 +88,9 @@ TEST_F(SheetTest, ALineLongerThanTheBoundIsLeftAsANote) {
     const std::string message = "長すぎる行は計算しません（1 行 65536 文字まで）";
     // Compared as a whole, not printed: the lines are long.
     EXPECT_TRUE(run({atBound.c_str()}) == Lines{atBound + terms});
-    EXPECT_NE(calc.status().panel(2), message);
+    EXPECT_NE(calc.status().panel(StatusPart::Message), message);
     EXPECT_TRUE(run({past.c_str(), "2*3="}) == (Lines{past, "2*3=6"}));
-    EXPECT_EQ(calc.status().panel(2), message);
+    EXPECT_EQ(calc.status().panel(StatusPart::Message), message);
 }
 
 TEST_F(SheetTest, RunIsLinearInLines) {

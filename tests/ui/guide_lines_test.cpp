@@ -94,7 +94,8 @@ TEST(GuideLayerDrag, DraggingTheCrossingMovesBothBarsAndShowsTheirPosition) {
     QTest::mouseMove(layer, crossing + QPoint(10, 5));
     EXPECT_EQ(layer->barLeft(), 50);
     EXPECT_EQ(layer->barTop(), startTop + 5);
-    EXPECT_EQ(status->partText(2), QStringLiteral("(50,%1)").arg(startTop + 5 - top0));
+    EXPECT_EQ(status->partText(StatusPart::Message),
+              QStringLiteral("(50,%1)").arg(startTop + 5 - top0));
     QTest::mouseRelease(layer, Qt::LeftButton, {}, crossing + QPoint(10, 5));
     EXPECT_FALSE(layer->dragging());
 

@@ -61,7 +61,7 @@ class MainWindowTest : public ::testing::Test {
 TEST_F(MainWindowTest, StartsClearedUnderItsTitle) {
     EXPECT_EQ(window().windowTitle(), "Tavrik");
     EXPECT_EQ(display(), "0");
-    EXPECT_EQ(statusBar()->partText(1), "10進");
+    EXPECT_EQ(statusBar()->partText(StatusPart::Mode), "10進");
     EXPECT_FALSE(strip()->isVisible());
 }
 
@@ -108,7 +108,7 @@ TEST_F(MainWindowTest, ModeMenuSwitchesModesAndShowsTheirKeys) {
     EXPECT_TRUE(mixed->isChecked());
     EXPECT_FALSE(decimal->isChecked());
     EXPECT_EQ(display(), "d 0");
-    EXPECT_EQ(statusBar()->partText(1), "混合");
+    EXPECT_EQ(statusBar()->partText(StatusPart::Mode), "混合");
     EXPECT_EQ(key("btnTI")->text(), "#d");
     EXPECT_TRUE(key("btnTI")->font().underline());
     EXPECT_FALSE(key("btnNP")->isEnabled()) << "no decimal point in mixed mode";
@@ -196,8 +196,9 @@ TEST_F(MainWindowTest, DivisionByZeroShowsTheRedStripUntilTheNextDigit) {
 TEST_F(MainWindowTest, StatusBarPartsHoldTheirTextsAndTheStripItsPart) {
     const QFontMetrics metrics(statusBar()->font());
     int total = 0;
-    for (int part = 0; part < 4; ++part) {
-        SCOPED_TRACE(part);
+    for (int index = 0; index < kStatusPartCount; ++index) {
+        const auto part = static_cast<StatusPart>(index);
+        SCOPED_TRACE(index);
         EXPECT_GT(statusBar()->partWidth(part),
                   metrics.horizontalAdvance(statusBar()->partText(part)));
         total += statusBar()->partWidth(part);
@@ -206,10 +207,11 @@ TEST_F(MainWindowTest, StatusBarPartsHoldTheirTextsAndTheStripItsPart) {
 
     click("1/0=");
     const QRect strip = this->strip()->geometry();
-    const int partLeft = statusBar()->partWidth(0) + statusBar()->partWidth(1);
+    const int partLeft =
+        statusBar()->partWidth(StatusPart::TopmostMark) + statusBar()->partWidth(StatusPart::Mode);
     EXPECT_GT(strip.width(), 0);
     EXPECT_GE(strip.left(), partLeft);
-    EXPECT_LE(strip.left() + strip.width(), partLeft + statusBar()->partWidth(2));
+    EXPECT_LE(strip.left() + strip.width(), partLeft + statusBar()->partWidth(StatusPart::Message));
 }
 
 TEST_F(MainWindowTest, StatusBarOnTopThenDisplayThenKeys) {

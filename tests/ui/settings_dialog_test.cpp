@@ -208,6 +208,17 @@ TEST_F(SettingsDialogTest, DeletingAMiddleSetMovesTheLaterSetsUp) {
     EXPECT_EQ(fileBytes().find(cp932::Encode("[作業]")), std::string::npos);
 }
 
+TEST_F(SettingsDialogTest, TheSetInForceStaysInForceWhenTheSetsAboveItGo) {
+    dialog().reject();
+    app->calculator().selectSet(1);
+    dialog().activate();
+    dialog().tree()->setCurrentItem(setNode(0));
+    click("btnDel");
+    click("btnOK");
+    EXPECT_EQ(app->calculator().currentSetIndex(), 0);
+    EXPECT_EQ(app->calculator().currentSet().name, "作業");
+}
+
 TEST_F(SettingsDialogTest, ArrangementListRoundTrips) {
     dialog().tree()->setCurrentItem(setNode(0));
     QListWidget* list = find<QListWidget>("clbDisp");

@@ -99,7 +99,7 @@ TEST(ModeMenuTest, TheFourModesAreOneRadioGroup) {
 
     modes[2]->trigger();
     EXPECT_EQ(app.calculator().mode(), CalcMode::Time);
-    EXPECT_EQ(app.window().findChild<StatusBar*>("stbMain")->partText(1), "時間");
+    EXPECT_EQ(app.window().findChild<StatusBar*>("stbMain")->partText(StatusPart::Mode), "時間");
     EXPECT_EQ(group->checkedAction(), modes[2]);
     modes[1]->trigger();
     EXPECT_EQ(app.calculator().mode(), CalcMode::Mixed);

@@ -65,11 +65,11 @@ TEST_F(WindowBehavioursTest, StayingInFrontAddsAndRemovesTheStar) {
     topmost->trigger();
     EXPECT_TRUE(window().windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(window().isVisible());
-    EXPECT_EQ(statusBar()->partText(0), "★");
+    EXPECT_EQ(statusBar()->partText(StatusPart::TopmostMark), "★");
 
     topmost->trigger();
     EXPECT_FALSE(window().windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(statusBar()->partText(0), "");
+    EXPECT_EQ(statusBar()->partText(StatusPart::TopmostMark), "");
 }
 
 TEST_F(WindowBehavioursTest, TitleBarSwitchesToTheToolFrameAndBack) {
@@ -145,7 +145,7 @@ TEST_F(WindowBehavioursTest, WithoutATrayResidencyIsDisabledOnceTheWindowIsUp) {
 
 TEST_F(StartedInTrayTest, StartsInFrontWithTheChosenCaptions) {
     EXPECT_TRUE(action("mnuMTP")->isChecked());
-    EXPECT_EQ(statusBar()->partText(0), "★");
+    EXPECT_EQ(statusBar()->partText(StatusPart::TopmostMark), "★");
     EXPECT_EQ(window().menuBar()->findChild<QMenu*>("mnuO")->title(), "Ope.");
 }
 

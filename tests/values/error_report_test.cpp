@@ -92,17 +92,18 @@ TEST_F(ErrorReportTest, MathBoxCarriesTheJapaneseTextOfTheKind) {
 
 TEST_F(ErrorReportTest, MessageKinds) {
     status.DspMsg("info", kMessageInfo);
-    EXPECT_EQ(status.panel(2), "info");
+    EXPECT_EQ(status.panel(StatusPart::Message), "info");
     status.DspMsg("bad", kMessageError);
     EXPECT_EQ(status.strip(), "bad");
-    EXPECT_EQ(status.panel(2), "info");
+    EXPECT_EQ(status.panel(StatusPart::Message), "info");
     status.DspMsg("", kMessageClear);
     EXPECT_EQ(status.strip(), "");
-    EXPECT_EQ(status.panel(2), "info") << "clearing the strip shows panel 2 again";
+    EXPECT_EQ(status.panel(StatusPart::Message), "info")
+        << "clearing the strip shows panel 2 again";
     status.DspMsg("bad", kMessageError);
     status.DspMsg("", kMessageInfo);
     EXPECT_EQ(status.strip(), "");
-    EXPECT_EQ(status.panel(2), "");
+    EXPECT_EQ(status.panel(StatusPart::Message), "");
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ class UnitContextTest : public ::testing::Test {
     // The last error message shown, or empty.
     const std::string& errorShown() const { return status.strip(); }
     // The information line (status-bar panel 2).
-    const std::string& infoShown() const { return status.panel(2); }
+    const std::string& infoShown() const { return status.panel(StatusPart::Message); }
 
     struct KeptLog : LogSink {
         void WriteLog(std::string_view line) override { lines.emplace_back(line); }

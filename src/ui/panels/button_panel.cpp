@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/key_descriptions.h"
+#include "settings/key_codes.h"
 #include "settings/setting_ranges.h"
 #include "ui/panels/custom_key_bounds.h"
 #include "ui/panels/key_grid.h"
@@ -17,7 +18,7 @@ namespace {
 // function key, or a key the mode does not use).
 const QString kUnassignedKeyName = QStringLiteral("未割当");
 
-constexpr const char* kKeyNames[36] = {
+constexpr const char* kKeyNames[kKeySlots] = {
     "",      "btnN0", "btnN1", "btnN2", "btnN3", "btnN4", "btnN5", "btnN6", "btnN7",
     "btnN8", "btnN9", "btnNA", "btnNB", "btnNC", "btnND", "btnNE", "btnNF", "btnNT",
     "btnNP", "btnCA", "btnCS", "btnCM", "btnCD", "btnCE", "btnCP", "btnCC", "btnCR",
@@ -27,7 +28,7 @@ constexpr const char* kKeyNames[36] = {
 }  // namespace
 
 const char* ButtonPanel::KeyName(int tag) {
-    return tag >= 1 && tag <= 35 ? kKeyNames[tag] : "";
+    return tag >= 1 && tag <= kOnScreenKeys ? kKeyNames[tag] : "";
 }
 
 ButtonPanel::ButtonPanel(QWidget* parent, ClickHandler onClick)
@@ -35,7 +36,7 @@ ButtonPanel::ButtonPanel(QWidget* parent, ClickHandler onClick)
     setObjectName("pnlB");
     keys_->setObjectName("pnlBB");
     keys_->setAccessibleName(QStringLiteral("キー"));
-    for (int tag = 1; tag <= 35; ++tag) {
+    for (int tag = 1; tag <= kOnScreenKeys; ++tag) {
         auto* button = new KeyButton(keys_);
         button->setObjectName(kKeyNames[tag]);
         // Tab reaches every key; a click leaves the focus where it was. Typed
@@ -51,7 +52,7 @@ void ButtonPanel::place(const SettingsSet& set) {
     pitch_ = scale_.length(pitch);
     const QFont font = PanelFont(set.FontNameB, set.FontSizeB, set.FontBoldB);
     const QFont keyFont = scale_.font(font);
-    for (int tag = 1; tag <= 35; ++tag) {
+    for (int tag = 1; tag <= kOnScreenKeys; ++tag) {
         KeyButton* button = buttons_[static_cast<std::size_t>(tag)];
         button->setKeyFont(keyFont);
         setTextColor(*button, set.FontColorB);
@@ -59,7 +60,7 @@ void ButtonPanel::place(const SettingsSet& set) {
 
     QSize inner;
     if (const std::optional<CustomKeyLayout> custom = CustomKeyBounds(set.BoundsB, pitch)) {
-        for (int tag = 1; tag <= 35; ++tag) {
+        for (int tag = 1; tag <= kOnScreenKeys; ++tag) {
             const CustomKey& key = custom->keys[static_cast<std::size_t>(tag)];
             KeyButton* button = buttons_[static_cast<std::size_t>(tag)];
             placed_[static_cast<std::size_t>(tag)] = key.placed;
@@ -76,7 +77,7 @@ void ButtonPanel::place(const SettingsSet& set) {
             KeyCellWidth(metrics.horizontalAdvance(glyph), kDigitsRange.clamp(set.DigitsB));
         const int h = KeyCellHeight(metrics.height());
         const KeyGrid grid = DefaultKeyGrid(w, h, kKeyGapRange.clamp(set.PitchB));
-        for (int tag = 1; tag <= 35; ++tag) {
+        for (int tag = 1; tag <= kOnScreenKeys; ++tag) {
             const KeyRect& rect = grid.keys[static_cast<std::size_t>(tag)];
             KeyButton* button = buttons_[static_cast<std::size_t>(tag)];
             placed_[static_cast<std::size_t>(tag)] = true;
@@ -92,7 +93,7 @@ void ButtonPanel::place(const SettingsSet& set) {
 }
 
 void ButtonPanel::showFace(const KeypadFace& face) {
-    for (int tag = 1; tag <= 35; ++tag) {
+    for (int tag = 1; tag <= kOnScreenKeys; ++tag) {
         const KeyFace& key = face[static_cast<std::size_t>(tag)];
         KeyButton* button = buttons_[static_cast<std::size_t>(tag)];
         const QString caption = QString::fromStdString(key.caption);

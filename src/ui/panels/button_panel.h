@@ -32,8 +32,8 @@ class ButtonPanel final : public PanelWidget {
 
   private:
     QWidget* keys_;  // pnlBB
-    std::array<KeyButton*, 36> buttons_{};
-    std::array<bool, 36> placed_{};  // false: hidden by a custom placement
+    std::array<KeyButton*, kKeySlots> buttons_{};
+    std::array<bool, kKeySlots> placed_{};  // false: hidden by a custom placement
     int pitch_ = 0;
 };
 

@@ -43,7 +43,7 @@ std::array<int, 4> Numbers(const std::vector<std::string_view>& fields) {
 
 }  // namespace
 
-std::optional<CustomKeyLayout> CustomKeyBounds(const std::array<std::string, 36>& bounds,
+std::optional<CustomKeyLayout> CustomKeyBounds(const std::array<std::string, kKeySlots>& bounds,
                                                int pitch) {
     bool any = false;
     for (std::size_t tag = 1; tag < bounds.size(); ++tag) any = any || !bounds[tag].empty();

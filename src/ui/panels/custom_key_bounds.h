@@ -19,13 +19,13 @@ struct CustomKey {
 };
 
 struct CustomKeyLayout {
-    std::array<CustomKey, 36> keys;  // index = tag 1..35
-    int width = 0;                   // of the inner key panel: largest right edge + pitch
+    std::array<CustomKey, kKeySlots> keys;  // index = tag 1..35
+    int width = 0;                          // of the inner key panel: largest right edge + pitch
     int height = 0;
 };
 
 // Nothing when every entry is empty (the default grid applies).
-std::optional<CustomKeyLayout> CustomKeyBounds(const std::array<std::string, 36>& bounds,
+std::optional<CustomKeyLayout> CustomKeyBounds(const std::array<std::string, kKeySlots>& bounds,
                                                int pitch);
 
 }  // namespace tavrik::ui

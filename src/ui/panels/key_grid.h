@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "settings/key_codes.h"
+
 namespace tavrik::ui {
 
 struct KeyRect {
@@ -18,8 +20,8 @@ struct KeyRect {
 };
 
 struct KeyGrid {
-    std::array<KeyRect, 36> keys;  // index = the key's tag 1..35; element 0 unused
-    int width = 0;                 // of the inner key panel
+    std::array<KeyRect, kKeySlots> keys;  // index = the key's tag 1..35; element 0 unused
+    int width = 0;                        // of the inner key panel
     int height = 0;
 };
 

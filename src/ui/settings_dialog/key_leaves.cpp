@@ -8,37 +8,44 @@ namespace tavrik::ui {
 
 namespace {
 
-constexpr std::array<KeyLeaf, 11> kDigits{{{"0", 1},
-                                           {"1", 2},
-                                           {"2", 3},
-                                           {"3", 4},
-                                           {"4", 5},
-                                           {"5", 6},
-                                           {"6", 7},
-                                           {"7", 8},
-                                           {"8", 9},
-                                           {"9", 10},
-                                           {"000", 17}}};
-constexpr std::array<KeyLeaf, 6> kLetters{{{"A・年", 11},
-                                           {"B・月", 12},
-                                           {"C・日", 13},
-                                           {"D・時", 14},
-                                           {"E・分・曜", 15},
-                                           {"F・秒・暦", 16}}};
-constexpr std::array<KeyLeaf, 8> kSigns{
-    {{".", 18}, {"+", 19}, {"-", 20}, {"*", 21}, {"/", 22}, {"%", 24}, {"=", 23}, {"+/-", 25}}};
-constexpr std::array<KeyLeaf, 11> kOthers{{{"AC", 31},
-                                           {"BS", 32},
-                                           {"CR", 26},
-                                           {"M+・M>", 27},
-                                           {"M-", 28},
-                                           {"MR", 29},
-                                           {"MC", 30},
-                                           {"税込・#d・整列", 33},
-                                           {"税抜・#16・変換", 34},
-                                           {"Cb", 35},
+constexpr std::array<KeyLeaf, 11> kDigits{{{"0", DigitCode(0)},
+                                           {"1", DigitCode(1)},
+                                           {"2", DigitCode(2)},
+                                           {"3", DigitCode(3)},
+                                           {"4", DigitCode(4)},
+                                           {"5", DigitCode(5)},
+                                           {"6", DigitCode(6)},
+                                           {"7", DigitCode(7)},
+                                           {"8", DigitCode(8)},
+                                           {"9", DigitCode(9)},
+                                           {"000", kThreeZeros}}};
+constexpr std::array<KeyLeaf, 6> kLetters{{{"A・年", kKeyA},
+                                           {"B・月", kKeyB},
+                                           {"C・日", kKeyC},
+                                           {"D・時", kKeyD},
+                                           {"E・分・曜", kKeyE},
+                                           {"F・秒・暦", kKeyF}}};
+constexpr std::array<KeyLeaf, 8> kSigns{{{".", kPoint},
+                                         {"+", kAdd},
+                                         {"-", kSubtract},
+                                         {"*", kMultiply},
+                                         {"/", kDivide},
+                                         {"%", kPercent},
+                                         {"=", kEquals},
+                                         {"+/-", kChangeSign}}};
+constexpr std::array<KeyLeaf, 11> kOthers{{{"AC", kAllClear},
+                                           {"BS", kBackspace},
+                                           {"CR", kClearEntry},
+                                           {"M+・M>", kMemoryAdd},
+                                           {"M-", kMemorySubtract},
+                                           {"MR", kMemoryRecall},
+                                           {"MC", kMemoryClear},
+                                           {"税込・#d・整列", kTaxIn},
+                                           {"税抜・#16・変換", kTaxOut},
+                                           {"Cb", kCopy},
                                            {"貼り付け", kPaste}}};
-constexpr std::array<KeyLeaf, 2> kExtra{{{"時間区切記号", 36}, {"日付区切記号", 37}}};
+constexpr std::array<KeyLeaf, 2> kExtra{
+    {{"時間区切記号", kNextTimeUnit}, {"日付区切記号", kNextDateUnit}}};
 
 const std::array<KeyGroup, 5> kGroups{{{"数字(0-9)", kDigits},
                                        {"数字(A-E)", kLetters},

@@ -7,16 +7,15 @@
 #include <QVBoxLayout>
 
 #include "engine/button_codes.h"
-#include "engine/calculator.h"
+#include "engine/keyboard.h"
 #include "ui/settings_dialog/dialog_controls.h"
 #include "ui/settings_dialog/key_leaves.h"
-#include "ui/window/keyboard_keys.h"
+#include "ui/window/key_router.h"
 
 namespace tavrik::ui {
 
 namespace {
 
-constexpr int kMaxVirtualKey = 255;
 // Rows from this one on may be removed when they are the last and empty.
 constexpr int kFirstRemovableRow = 2;
 
@@ -33,14 +32,6 @@ bool PassesThrough(int key) {
         default:
             return false;
     }
-}
-
-unsigned ModifiersOf(const QKeyEvent& event) {
-    unsigned modifiers = 0;
-    if (event.modifiers() & Qt::ShiftModifier) modifiers |= kShiftKey;
-    if (event.modifiers() & Qt::ControlModifier) modifiers |= kCtrlKey;
-    if (event.modifiers() & Qt::AltModifier) modifiers |= kAltKey;
-    return modifiers;
 }
 
 QString Text(std::string_view text) {
@@ -61,23 +52,18 @@ KeyCaptureGrid::KeyCaptureGrid(Capture capture, QWidget* parent)
 
 void KeyCaptureGrid::keyPressEvent(QKeyEvent* event) {
     if (PassesThrough(event->key())) {
-        downKey_ = 0;  // the arrow keys are recorded as no key: their release captures nothing
+        lastKey_ = 0;  // the arrow keys are recorded as no key: their release captures nothing
         QTableWidget::keyPressEvent(event);
         return;
     }
-    if (event->isAutoRepeat()) return;
-    const KeyboardKey key = keys_.pressed(*event);
-    downKey_ = key.code;
-    downModifiers_ = key.modifiers;
+    if (const std::optional<KeyboardKey> key = keys_.press(*event)) lastKey_ = key->code;
 }
 
 void KeyCaptureGrid::keyReleaseEvent(QKeyEvent* event) {
-    if (event->isAutoRepeat() || PassesThrough(event->key())) return;
-    const int code = keys_.released(*event);
-    const unsigned modifiers = ModifiersOf(*event);
-    if (code == 0 || code != downKey_ || modifiers != downModifiers_ || code > kMaxVirtualKey)
-        return;
-    capture_(code, modifiers & kCtrlKey, modifiers & kShiftKey);
+    if (PassesThrough(event->key())) return;
+    const std::optional<KeyboardKey> key = keys_.release(*event);
+    if (!key || key->code != lastKey_ || KeyModifiersOf(*event) != key->modifiers) return;
+    capture_(key->code, key->modifiers & kCtrlKey, key->modifiers & kShiftKey);
 }
 
 KeyPage::KeyPage(DialogPrompt prompt, std::function<void(int code)> jumpTo, QWidget* parent)

@@ -11,13 +11,13 @@
 
 #include "settings/key_assignment.h"
 #include "ui/settings_dialog/dialog_prompt.h"
-#include "ui/window/keyboard_keys.h"
+#include "ui/window/key_router.h"
 
 namespace tavrik::ui {
 
-// The grid `sgdKey`: records a key-down and reports the release of the same
-// key with the same modifiers. Arrow keys move within the grid; Tab and
-// Escape keep their dialog meaning.
+// The grid `sgdKey`: reports the release of the last key pressed, paired by
+// the key router, when the modifiers held are still those of its press.
+// Arrow keys move within the grid; Tab and Escape keep their dialog meaning.
 class KeyCaptureGrid final : public QTableWidget {
   public:
     using Capture = std::function<void(int virtualKey, bool ctrl, bool shift)>;
@@ -29,9 +29,8 @@ class KeyCaptureGrid final : public QTableWidget {
 
   private:
     Capture capture_;
-    KeyboardKeys keys_;
-    int downKey_ = -1;
-    unsigned downModifiers_ = 0;
+    KeyRouter keys_;
+    int lastKey_ = -1;  // the code of the last key pressed; 0 after an arrow key
 };
 
 class KeyPage final : public QWidget {

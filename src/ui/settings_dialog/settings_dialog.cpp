@@ -150,13 +150,13 @@ void SettingsDialog::activate() {
     add_->setEnabled(CanAddSet(static_cast<std::size_t>(setCount()), copy_.SectionList.size()));
     functionGroupPage_->setFunctionList(copy_);
     const int current = host_.currentSetIndex();
-    if (current >= 0 && current < kSetSlots)
-        copy_.SetTable[static_cast<std::size_t>(current)].marker = true;
+    if (current >= 0 && current < kSetSlots) inForce_[static_cast<std::size_t>(current)] = true;
 }
 
 void SettingsDialog::reload() {
     reloadOnOpen_ = false;
     copy_ = host_.settings();
+    inForce_.fill(false);
     editedSet_ = kNoSet;
     keyPage_->reset();
     rebuildSetNodes();
@@ -327,6 +327,7 @@ void SettingsDialog::addSet() {
     const int slot = setCount();
     SettingsSet& set = copy_.SetTable[static_cast<std::size_t>(slot)];
     set = copy_.SetTable[kDefaultSetSlot];
+    inForce_[static_cast<std::size_t>(slot)] = inForce_[kDefaultSetSlot];
     set.name = NewSetName(setNames(), copy_.SectionList);
     auto* item = new QTreeWidgetItem(QStringList{QString::fromStdString(set.name)});
     item->setData(0, kNodeRole, static_cast<int>(Node::Set));
@@ -344,12 +345,13 @@ void SettingsDialog::deleteSet() {
     if (!prompt_(BoxKind::Warning, QStringLiteral("削除してもよろしいですか？"), true)) return;
     const int slot = editedSet_;
     const int count = setCount();
-    for (int i = slot; i + 1 < count; ++i)
+    for (int i = slot; i + 1 < count; ++i) {
         copy_.SetTable[static_cast<std::size_t>(i)] =
             copy_.SetTable[static_cast<std::size_t>(i + 1)];
-    SettingsSet& freed = copy_.SetTable[static_cast<std::size_t>(count - 1)];
-    freed = copy_.SetTable[kDefaultSetSlot];
-    freed.marker = false;
+        inForce_[static_cast<std::size_t>(i)] = inForce_[static_cast<std::size_t>(i + 1)];
+    }
+    copy_.SetTable[static_cast<std::size_t>(count - 1)] = copy_.SetTable[kDefaultSetSlot];
+    inForce_[static_cast<std::size_t>(count - 1)] = false;
     editedSet_ = kNoSet;
     QTreeWidgetItem* previous = slot > 0 ? setsNode_->child(slot - 1) : setsNode_;
     {
@@ -369,9 +371,9 @@ SettingsDialog::Applied SettingsDialog::applyCopy(bool askBeforeLoss) {
     copy_.LastSetIndex = setCount() - 1;
     int marked = kNoSet;
     for (int slot = 0; slot < kMaxSets; ++slot) {
-        SettingsSet& set = copy_.SetTable[static_cast<std::size_t>(slot)];
-        if (set.marker && marked == kNoSet) marked = slot;
-        set.marker = false;
+        bool& mark = inForce_[static_cast<std::size_t>(slot)];
+        if (mark && marked == kNoSet) marked = slot;
+        mark = false;
     }
     basicPage_->store(copy_);
     if (editedSet_ != kNoSet)
@@ -380,7 +382,7 @@ SettingsDialog::Applied SettingsDialog::applyCopy(bool askBeforeLoss) {
     functionGroupPage_->store(copy_);
     userFunctionPage_->store(copy_);
     if (askBeforeLoss && !acceptLoss(copy_)) {
-        if (marked != kNoSet) copy_.SetTable[static_cast<std::size_t>(marked)].marker = true;
+        if (marked != kNoSet) inForce_[static_cast<std::size_t>(marked)] = true;
         return Applied::Kept;
     }
     host_.apply(copy_, marked);

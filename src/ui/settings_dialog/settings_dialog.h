@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTreeWidget>
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -91,6 +92,10 @@ class SettingsDialog final : public QDialog {
     SettingsDialogHost host_;
     DialogPrompt prompt_;
     GlobalSettings copy_;
+    // Beside each set of the copy: whether it is the set in force when the
+    // dialog opened. The mark moves with its set when sets are deleted, and
+    // the first marked set is the one applied.
+    std::array<bool, kSetSlots> inForce_{};
     bool reloadOnOpen_ = true;
     int editedSet_ = -1;
 

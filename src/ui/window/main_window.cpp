@@ -32,7 +32,7 @@
 #include "ui/window/announcer.h"
 #include "ui/window/focus_ring.h"
 #include "ui/window/guide_lines.h"
-#include "ui/window/keyboard_keys.h"
+#include "ui/window/key_router.h"
 #include "ui/window/layout_scale.h"
 #include "ui/window/status_bar.h"
 #include "ui/window/window_behaviours.h"
@@ -459,8 +459,7 @@ void MainWindow::announce() {
     QString text;
     if ((changes & kDisplayChanged) && calc_.displayText() != announcedDisplay_) {
         announcedDisplay_ = calc_.displayText();
-        if (calc_.state().entryState == kResultShown)
-            text = QString::fromStdString(announcedDisplay_);
+        if (calc_.state().entry.resultShown()) text = QString::fromStdString(announcedDisplay_);
     }
     if ((changes & kModeChanged) && calc_.mode() != announcedMode_) {
         announcedMode_ = calc_.mode();
@@ -592,8 +591,7 @@ void MainWindow::BBtnClick(int tag) {
 }
 
 void MainWindow::forgetPressedKeys() {
-    keys_.clear();
-    calc_.forgetKeyDown();
+    keys_.forget();
 }
 
 // A held key repeats as further presses (and, on some systems, releases)
@@ -604,34 +602,26 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         setZoom(SteppedZoom(zoom_, step));
         return;
     }
-    if (event->isAutoRepeat()) return;
-    handleKey({true, keys_.pressed(*event)});
+    keys_.press(*event);
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
-    if (event->isAutoRepeat()) return;
-    handleKey({false, {keys_.released(*event), 0}});
+    if (const std::optional<KeyboardKey> key = keys_.release(*event)) typed(*key);
 }
 
 void MainWindow::acceptKeys() {
     acceptingKeys_ = true;
-    for (const TypedKey& typed : earlyKeys_) handleKey(typed);
+    for (const KeyboardKey& key : earlyKeys_) typed(key);
     earlyKeys_.clear();
 }
 
-// Keys are paired by `keys_` as they come; until the calculator has started
-// they wait in `earlyKeys_`.
-void MainWindow::handleKey(const TypedKey& typed) {
+// Keys typed before the calculator has started wait in `earlyKeys_`.
+void MainWindow::typed(const KeyboardKey& key) {
     if (!acceptingKeys_) {
-        earlyKeys_.push_back(typed);
+        earlyKeys_.push_back(key);
         return;
     }
-    if (typed.press) {
-        calc_.keyDown(typed.key.code, typed.key.modifiers);
-        return;
-    }
-    // A key without a code has no table entry to look up.
-    if (typed.key.code != 0) calc_.keyUp(typed.key.code);
+    calc_.pressKeyboardKey(key.code, key.modifiers);
 }
 
 // Keys held while another window takes the keyboard are released there. A

@@ -13,7 +13,7 @@
 #include "ui/menus/main_menu.h"
 #include "ui/menus/view_menu.h"
 #include "ui/panels/panel_arrangement.h"
-#include "ui/window/keyboard_keys.h"
+#include "ui/window/key_router.h"
 
 #include "engine/calculator.h"
 
@@ -102,11 +102,8 @@ class MainWindow final : public QMainWindow {
 
   private:
     void addHistoryCopyItem();
-    struct TypedKey {
-        bool press;
-        KeyboardKey key;
-    };
-    void handleKey(const TypedKey& typed);
+    // A keyboard key typed: pressed and released.
+    void typed(const KeyboardKey& key);
     // A key typed on a control the window placed: true when it was handled
     // here. Enter presses a focused button; the history list keeps the keys
     // that choose, replay and delete a line, and every other key goes on to
@@ -155,7 +152,7 @@ class MainWindow final : public QMainWindow {
 
     Calculator& calc_;
     MainMenu menu_;
-    KeyboardKeys keys_;
+    KeyRouter keys_;
     QWidget* client_;
     StatusBar* statusBar_;
     GuideLayer* guides_;
@@ -181,7 +178,7 @@ class MainWindow final : public QMainWindow {
     int refreshHolds_ = 0;
     unsigned heldChanges_ = 0;
     bool acceptingKeys_ = false;
-    std::vector<TypedKey> earlyKeys_;  // typed before acceptKeys()
+    std::vector<KeyboardKey> earlyKeys_;  // typed before acceptKeys()
     std::function<bool(GlobalSettings&)> settingsSaver_;
     std::function<std::vector<std::string>(const GlobalSettings&)> settingsLossCheck_;
     std::unique_ptr<SettingsDialog> settingsDialog_;

@@ -11,11 +11,12 @@ namespace tavrik::ui {
 
 namespace {
 
-// What a screen reader calls the four parts; each part's name carries its text.
-const std::array<QString, 4> kPartNames{QStringLiteral("前面"), QStringLiteral("モード"),
-                                        QStringLiteral("メッセージ"), QStringLiteral("演算")};
+// What a screen reader calls the parts; each part's name carries its text.
+const std::array<QString, kStatusPartCount> kPartNames{
+    QStringLiteral("前面"), QStringLiteral("モード"), QStringLiteral("メッセージ"),
+    QStringLiteral("演算")};
 
-QString PartAccessibleName(int part, const QString& text) {
+QString PartAccessibleName(StatusPart part, const QString& text) {
     const QString& name = kPartNames[static_cast<std::size_t>(part)];
     return text.isEmpty() ? name : name + QStringLiteral(": ") + text;
 }
@@ -56,7 +57,8 @@ int StatusBar::preferredHeight() const {
 }
 
 void StatusBar::showLine(const StatusLine& line) {
-    for (int part = 1; part < 4; ++part) setPart(part, QString::fromStdString(line.panel(part)));
+    for (StatusPart shown : {StatusPart::Mode, StatusPart::Message, StatusPart::Operation})
+        setPart(shown, QString::fromStdString(line.panel(shown)));
     setTopmostMark(topmostMark_);
     const QString error = QString::fromStdString(JapaneseMessage(line.strip()));
     if (error == strip_->text()) return;
@@ -72,27 +74,27 @@ void StatusBar::showLine(const StatusLine& line) {
 
 void StatusBar::setTopmostMark(bool shown) {
     topmostMark_ = shown;
-    setPart(0, shown ? QStringLiteral("★") : QString());
+    setPart(StatusPart::TopmostMark, shown ? QStringLiteral("★") : QString());
 }
 
 void StatusBar::showMessage(const QString& text) {
-    setPart(2, text);
+    setPart(StatusPart::Message, text);
     strip_->hide();
 }
 
-void StatusBar::setPart(int part, const QString& text) {
-    QLabel* label = parts_[static_cast<std::size_t>(part)];
+void StatusBar::setPart(StatusPart part, const QString& text) {
+    QLabel* label = this->part(part);
     if (text == label->text()) return;
     label->setText(text);
     label->setAccessibleName(PartAccessibleName(part, text));
 }
 
-QString StatusBar::partText(int part) const {
-    return parts_.at(static_cast<std::size_t>(part))->text();
+QString StatusBar::partText(StatusPart part) const {
+    return this->part(part)->text();
 }
 
-int StatusBar::partWidth(int part) const {
-    return parts_.at(static_cast<std::size_t>(part))->width();
+int StatusBar::partWidth(StatusPart part) const {
+    return this->part(part)->width();
 }
 
 void StatusBar::resizeEvent(QResizeEvent*) {
@@ -105,11 +107,11 @@ void StatusBar::placeParts() {
     const int mode = metrics.horizontalAdvance(QStringLiteral("10進")) + 10;
     const int operation = metrics.horizontalAdvance(QStringLiteral("#F99")) + 20;
     const int message = std::max(0, width() - marker - mode - operation);
-    const int widths[4] = {marker, mode, message, operation};
+    const std::array<int, kStatusPartCount> widths{marker, mode, message, operation};
     int left = 0;
-    for (int part = 0; part < 4; ++part) {
-        parts_[static_cast<std::size_t>(part)]->setGeometry(left, 0, widths[part], height());
-        left += widths[part];
+    for (std::size_t i = 0; i < parts_.size(); ++i) {
+        parts_[i]->setGeometry(left, 0, widths[i], height());
+        left += widths[i];
     }
     strip_->setGeometry(marker + mode + 3, 3, std::max(0, message - 4), std::max(0, height() - 4));
 }

@@ -1,6 +1,6 @@
-// The status bar `stbMain`, kept at the top of the window: part 0 the
-// "in front" marker, 1 the mode name, 2 messages, 3 the last operation; the
-// red error strip `stxMsg` lies over part 2.
+// The status bar `stbMain`, kept at the top of the window: the parts of
+// StatusPart, left to right; the red error strip `stxMsg` lies over the
+// message part.
 #pragma once
 
 #include <QLabel>
@@ -17,13 +17,13 @@ class StatusBar final : public QWidget {
 
     int preferredHeight() const;
     void showLine(const StatusLine& line);
-    // "★" in part 0 while the window stays in front.
+    // "★" in the first part while the window stays in front.
     void setTopmostMark(bool shown);
     // A text of the window itself in the message part (the guide-bar position).
     void showMessage(const QString& text);
 
-    QString partText(int part) const;
-    int partWidth(int part) const;
+    QString partText(StatusPart part) const;
+    int partWidth(StatusPart part) const;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -31,9 +31,10 @@ class StatusBar final : public QWidget {
   private:
     void placeParts();
     // A part's text, with the name a screen reader reads for it.
-    void setPart(int part, const QString& text);
+    void setPart(StatusPart part, const QString& text);
+    QLabel* part(StatusPart part) const { return parts_[static_cast<std::size_t>(part)]; }
 
-    std::array<QLabel*, 4> parts_{};
+    std::array<QLabel*, kStatusPartCount> parts_{};
     QLabel* strip_;  // stxMsg
     bool topmostMark_ = false;
 };

@@ -1,0 +1,66 @@
+// Key codes: 1..35 the on-screen keys, 36 and 37 the keyboard-only unit keys,
+// 38 paste (key tables only), then the function codes of function_codes.h.
+// The key table, the operation table and the engine read them from here.
+#pragma once
+
+#include "settings/function_codes.h"
+
+namespace tavrik {
+
+enum ButtonCode : int {
+    kDigit0 = 1,  // 1..10: digits 0..9
+    kDigit9 = 10,
+    kKeyA = 11,  // 11..16: A..F
+    kKeyB = 12,
+    kKeyC = 13,
+    kKeyD = 14,
+    kKeyE = 15,
+    kKeyF = 16,
+    kThreeZeros = 17,
+    kPoint = 18,
+    kAdd = 19,
+    kSubtract = 20,
+    kMultiply = 21,
+    kDivide = 22,
+    kEquals = 23,
+    kPercent = 24,
+    kChangeSign = 25,
+    kClearEntry = 26,
+    kMemoryAdd = 27,
+    kMemorySubtract = 28,
+    kMemoryRecall = 29,
+    kMemoryClear = 30,
+    kAllClear = 31,
+    kBackspace = 32,
+    kTaxIn = 33,
+    kTaxOut = 34,
+    kCopy = 35,
+    kNextTimeUnit = 36,
+    kNextDateUnit = 37,
+    // Paste has a code of its own in key tables only.
+    kPaste = 38,
+    kExchange = 108,
+
+    // A..F in time and date mode: the unit keys 年 月 日 時 分 秒; in date
+    // mode E and F are the weekday and calendar keys instead of 分 and 秒.
+    kYearKey = kKeyA,
+    kMonthKey = kKeyB,
+    kDayKey = kKeyC,
+    kHourKey = kKeyD,
+    kMinuteKey = kKeyE,
+    kSecondKey = kKeyF,
+    kWeekdayKey = kMinuteKey,
+    kCalendarKey = kSecondKey,
+};
+
+// The code of the digit key 0..9.
+constexpr int DigitCode(int digit) {
+    return kDigit0 + digit;
+}
+
+inline constexpr int kOnScreenKeys = kCopy;  // codes 1..35 have a key on screen
+// Slots of a table indexed by on-screen key 1..35; slot 0 unused.
+inline constexpr int kKeySlots = kOnScreenKeys + 1;
+inline constexpr int kLastKeyCode = kNextDateUnit;  // the last code with a key character
+
+}  // namespace tavrik
