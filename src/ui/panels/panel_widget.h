@@ -6,7 +6,7 @@
 
 #include "settings/panel_kinds.h"
 #include "settings/settings_model.h"
-#include "ui/window/layout_scale.h"
+#include "ui/panels/layout_scale.h"
 
 namespace tavrik::ui {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/window/layout_scale.h"
+#include "ui/panels/layout_scale.h"
 #include "ui/window/virtual_key.h"
 #include "values/utf8.h"
 
