@@ -48,6 +48,7 @@ class Console {
     void mode(std::string_view args);
     void now(std::string_view args);
     void set(std::string_view args);
+    void choose(std::string_view args);
     void memory(std::string_view args);
     void history(std::string_view args);
     void log(std::string_view args);
