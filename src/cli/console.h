@@ -37,7 +37,6 @@ class Console {
     Calculator& calculator() { return calc_; }
     // The console's formula sheet, run beside the calculator.
     FormulaSheet& sheet() { return sheet_; }
-    ConsoleView& view() { return view_; }
 
   private:
     void error(std::string_view message);
