@@ -5,10 +5,8 @@
 
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <span>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -20,20 +18,6 @@ namespace {
 
 // "24 + 34.6 =": a calculation whose "=" each later "=" repeats.
 constexpr int kAdditionKeys[] = {2, 4, kAdd, 3, 4, kPoint, 6, kEquals};
-
-// A view that shows nothing and answers every file dialog with one path: the
-// log file's.
-class LogFileView final : public NullView {
-  public:
-    explicit LogFileView(std::filesystem::path path) : path_(std::move(path)) {}
-    std::optional<std::string> askPath(FileDialogKind, std::string_view,
-                                       std::string_view) override {
-        return path_.string();
-    }
-
-  private:
-    std::filesystem::path path_;
-};
 
 // A started calculator, renewed now and then (outside the timing) so that
 // the history it records does not grow without bound. Every new calculator
@@ -64,14 +48,14 @@ class Bench {
         settings.KK3 = true;
         calc_->setSettings(settings);
         calc_->start();
-        if (!logPath_.empty()) calc_->setLogging(true);
+        if (!logPath_.empty()) calc_->startLog(logPath_.string());
         for (int code : primer_) calc_->PushBBtn(code);
     }
 
     benchmark::State& state_;
     std::vector<int> primer_;
     std::filesystem::path logPath_;
-    LogFileView view_{logPath_};
+    NullView view_;
     FixedClock clock_{DateTime{2024, 5, 3, 12, 0, 0}};
     std::unique_ptr<Calculator> calc_;
     long presses_ = 0;

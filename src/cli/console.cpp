@@ -72,6 +72,8 @@ bool Console::run(std::string_view line) {
         now(args);
     } else if (command == "set") {
         set(args);
+    } else if (command == "choose") {
+        choose(args);
     } else if (command == "display") {
         out_ << "display: " << calc_.displayText() << '\n';
     } else if (command == "panel") {
@@ -158,9 +160,18 @@ void Console::set(std::string_view args) {
     GlobalSettings edited = calc_.settings();
     if (!AssignSettingKey(edited, calc_.currentSetIndex(), key, value))
         return error("unknown setting '" + std::string(key) + "'");
-    calc_.applySettings(std::move(edited));
-    if (key == "KK3" || key == "Tavrik.KK3") calc_.setGrouping(calc_.settings().KK3);
+    // The console has no "桁区切" menu: its check is KK3 itself.
+    calc_.applyEditedSettings(std::move(edited), calc_.currentSetIndex(),
+                              Calculator::GroupingCheck::FollowsKK3);
     applyDisplayModel();
+}
+
+// The set menu's item I: the sets counted from 0 as the settings file lists them.
+void Console::choose(std::string_view args) {
+    const auto index = ReadInt(args);
+    const int last = std::min(calc_.settings().LastSetIndex, kDefaultSetSlot - 1);
+    if (!index || *index < 0 || *index > last) return error("choose takes a set of the set menu");
+    calc_.chooseSet(*index, [this] { applyDisplayModel(); });
 }
 
 void Console::memory(std::string_view args) {
@@ -208,11 +219,9 @@ void Console::history(std::string_view args) {
     } else if (action == "copy" && rest.empty()) {
         calc_.copyHistoryLine();
     } else if (action == "write" && !rest.empty()) {
-        view_.answerNextDialog(std::string(rest));
-        calc_.writeHistoryFile();
+        calc_.writeHistoryFile(std::string(rest));
     } else if (action == "read" && !rest.empty()) {
-        view_.answerNextDialog(std::string(rest));
-        calc_.readHistoryFile();
+        calc_.readHistoryFile(std::string(rest));
     } else {
         error(
             "history takes select N, clear, delete, replay, record on|off, down on|off, "
@@ -223,10 +232,9 @@ void Console::history(std::string_view args) {
 void Console::log(std::string_view args) {
     const auto [action, path] = SplitWord(args);
     if (action == "start" && !path.empty()) {
-        view_.answerNextDialog(std::string(path));
-        calc_.setLogging(true);
+        calc_.startLog(std::string(path));
     } else if (action == "stop" && path.empty()) {
-        calc_.setLogging(false);
+        calc_.stopLog();
     } else {
         error("log takes start PATH or stop");
     }

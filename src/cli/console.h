@@ -37,7 +37,6 @@ class Console {
     Calculator& calculator() { return calc_; }
     // The console's formula sheet, run beside the calculator.
     FormulaSheet& sheet() { return sheet_; }
-    ConsoleView& view() { return view_; }
 
   private:
     void error(std::string_view message);
@@ -48,6 +47,7 @@ class Console {
     void mode(std::string_view args);
     void now(std::string_view args);
     void set(std::string_view args);
+    void choose(std::string_view args);
     void memory(std::string_view args);
     void history(std::string_view args);
     void log(std::string_view args);

@@ -30,11 +30,4 @@ void ConsoleView::setClipboard(std::string_view text) {
     clipboard_ = text;
 }
 
-std::optional<std::string> ConsoleView::askPath(FileDialogKind, std::string_view,
-                                                std::string_view) {
-    auto path = std::move(nextPath_);
-    nextPath_.reset();
-    return path;
-}
-
 }  // namespace tavrik::cli

@@ -1,8 +1,7 @@
 // The console's view: events (boxes, clipboard texts, beeps) are printed the
-// moment they happen; file dialogs are answered with the path of the command.
+// moment they happen.
 #pragma once
 
-#include <optional>
 #include <ostream>
 #include <string>
 
@@ -22,17 +21,12 @@ class ConsoleView final : public View {
     std::string clipboardText() override { return clipboard_; }
     bool statusBarVisible() const override { return statusBarVisible_; }
     void reapplyStatusBar() override {}
-    std::optional<std::string> askPath(FileDialogKind kind, std::string_view title,
-                                       std::string_view filter) override;
 
     void setStatusBarVisible(bool visible) { statusBarVisible_ = visible; }
-    // The answer of the next file dialog.
-    void answerNextDialog(std::string path) { nextPath_ = std::move(path); }
 
   private:
     std::ostream& out_;
     bool statusBarVisible_ = true;
-    std::optional<std::string> nextPath_;
     std::string clipboard_;
 };
 

@@ -109,12 +109,9 @@ int main(int argc, char** argv) {
         std::ios::sync_with_stdio(false);
         tavrik::cli::Console console(std::cerr, ini);
         if (watch)
-            return tavrik::cli::WatchSheetFile(console.sheet(), console.view(), std::cout, *sheet,
-                                               STDIN_FILENO);
-        return sheet ? tavrik::cli::PrintAnsweredSheetFile(console.sheet(), console.view(),
-                                                           std::cout, *sheet)
-                     : tavrik::cli::PrintAnsweredFormula(console.sheet(), console.view(), std::cout,
-                                                         *formula);
+            return tavrik::cli::WatchSheetFile(console.sheet(), std::cout, *sheet, STDIN_FILENO);
+        return sheet ? tavrik::cli::PrintAnsweredSheetFile(console.sheet(), std::cout, *sheet)
+                     : tavrik::cli::PrintAnsweredFormula(console.sheet(), std::cout, *formula);
     }
     std::ifstream file;
     if (script) {

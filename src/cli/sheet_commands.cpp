@@ -40,15 +40,6 @@ std::string ReadFailureReason(FileFailure failure) {
     }
 }
 
-// A failure that ends a run reaches the default error report: a message box.
-void Run(FormulaSheet& sheet, View& view) {
-    try {
-        sheet.RunFormulaPanel();
-    } catch (const std::exception& failure) {
-        view.messageBox(BoxKind::Error, failure.what());
-    }
-}
-
 void Show(const FormulaSheet& sheet, std::ostream& out) {
     for (const std::string_view line : SheetLines(sheet.text())) out << "sheet: " << line << '\n';
 }
@@ -61,7 +52,7 @@ void Select(FormulaSheet& sheet, std::ostream& out, std::string_view args) {
     sheet.select(*start, *length);
 }
 
-void Sheet(FormulaSheet& sheet, ConsoleView& view, std::ostream& out, std::string_view args) {
+void Sheet(FormulaSheet& sheet, std::ostream& out, std::string_view args) {
     const auto [action, rest] = SplitWord(args);
     if (action == "clear" && rest.empty()) {
         sheet.clear();
@@ -70,16 +61,14 @@ void Sheet(FormulaSheet& sheet, ConsoleView& view, std::ostream& out, std::strin
     } else if (action == "select") {
         Select(sheet, out, rest);
     } else if (action == "run" && rest.empty()) {
-        Run(sheet, view);
+        sheet.RunFormulaPanel();
     } else if (action == "plus" && (rest == "on" || rest == "off")) {
         sheet.setPlusFormula(rest == "on");
     } else if (action == "save" && !rest.empty()) {
-        view.answerNextDialog(std::string(rest));
-        sheet.WriteFormulaFile();
+        sheet.WriteFormulaFile(std::string(rest));
     } else if (action == "load" && !rest.empty()) {
         sheet.select(sheet.length(), 0);
-        view.answerNextDialog(std::string(rest));
-        sheet.ReadFormulaFile();
+        sheet.ReadFormulaFile(std::string(rest));
     } else if (action == "copy" && rest.empty()) {
         sheet.CopyFormula();
     } else if (action == "show" && rest.empty()) {
@@ -98,8 +87,8 @@ void Check(const Calculator& calc, View& view, std::ostream& out, std::string_vi
 }
 
 // The sheet's lines, each ended by LF.
-int PrintAnswered(FormulaSheet& sheet, View& view, std::ostream& out) {
-    Run(sheet, view);
+int PrintAnswered(FormulaSheet& sheet, std::ostream& out) {
+    sheet.RunFormulaPanel();
     // The text with its line breaks written as LF, handed over in large pieces.
     std::string_view rest = sheet.text();
     constexpr std::size_t kPiece = 1 << 16;
@@ -121,14 +110,14 @@ int PrintAnswered(FormulaSheet& sheet, View& view, std::ostream& out) {
 
 }  // namespace
 
-bool RunSheetCommand(FormulaSheet& sheet, const Calculator& calc, ConsoleView& view,
-                     std::ostream& out, std::string_view command, std::string_view args) {
+bool RunSheetCommand(FormulaSheet& sheet, const Calculator& calc, View& view, std::ostream& out,
+                     std::string_view command, std::string_view args) {
     if (command == "sheet") {
-        Sheet(sheet, view, out, args);
+        Sheet(sheet, out, args);
     } else if (command == "formula") {
         sheet.clear();
         sheet.addLine(args);
-        Run(sheet, view);
+        sheet.RunFormulaPanel();
         Show(sheet, out);
     } else if (command == "check") {
         Check(calc, view, out, args);
@@ -138,7 +127,7 @@ bool RunSheetCommand(FormulaSheet& sheet, const Calculator& calc, ConsoleView& v
     return true;
 }
 
-int PrintAnsweredSheetFile(FormulaSheet& sheet, View& view, std::ostream& out,
+int PrintAnsweredSheetFile(FormulaSheet& sheet, std::ostream& out,
                            const std::filesystem::path& path) {
     {
         // The file's bytes are let go as soon as they are decoded.
@@ -152,14 +141,13 @@ int PrintAnsweredSheetFile(FormulaSheet& sheet, View& view, std::ostream& out,
         }
         sheet.setText(WithLineBreaks(std::move(*text)));
     }
-    return PrintAnswered(sheet, view, out);
+    return PrintAnswered(sheet, out);
 }
 
-int PrintAnsweredFormula(FormulaSheet& sheet, View& view, std::ostream& out,
-                         std::string_view formula) {
+int PrintAnsweredFormula(FormulaSheet& sheet, std::ostream& out, std::string_view formula) {
     sheet.clear();
     sheet.addLine(formula);
-    return PrintAnswered(sheet, view, out);
+    return PrintAnswered(sheet, out);
 }
 
 }  // namespace tavrik::cli

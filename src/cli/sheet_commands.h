@@ -6,7 +6,6 @@
 #include <ostream>
 #include <string_view>
 
-#include "cli/console_view.h"
 #include "engine/calculator.h"
 #include "formula/formula_sheet.h"
 
@@ -14,16 +13,15 @@ namespace tavrik::cli {
 
 // Runs `command` with its arguments when it is one of the sheet commands;
 // false when the command word is not one of them.
-bool RunSheetCommand(FormulaSheet& sheet, const Calculator& calc, ConsoleView& view,
-                     std::ostream& out, std::string_view command, std::string_view args);
+bool RunSheetCommand(FormulaSheet& sheet, const Calculator& calc, View& view, std::ostream& out,
+                     std::string_view command, std::string_view args);
 
 // Reads a sheet file (Shift-JIS), runs the whole sheet and prints the answered
 // text, UTF-8 with LF line ends. Returns the process exit status.
-int PrintAnsweredSheetFile(FormulaSheet& sheet, View& view, std::ostream& out,
+int PrintAnsweredSheetFile(FormulaSheet& sheet, std::ostream& out,
                            const std::filesystem::path& path);
 
 // Runs one formula line as a sheet and prints the answered text.
-int PrintAnsweredFormula(FormulaSheet& sheet, View& view, std::ostream& out,
-                         std::string_view formula);
+int PrintAnsweredFormula(FormulaSheet& sheet, std::ostream& out, std::string_view formula);
 
 }  // namespace tavrik::cli

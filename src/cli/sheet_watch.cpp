@@ -50,8 +50,8 @@ class Inotify {
 
 }  // namespace
 
-int WatchSheetFile(FormulaSheet& sheet, View& view, std::ostream& out,
-                   const std::filesystem::path& path, int inputFd) {
+int WatchSheetFile(FormulaSheet& sheet, std::ostream& out, const std::filesystem::path& path,
+                   int inputFd) {
     Inotify watch;
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
     if (watch.fd() < 0 || inotify_add_watch(watch.fd(), folder.c_str(), kChangeEvents) < 0) {
@@ -61,7 +61,7 @@ int WatchSheetFile(FormulaSheet& sheet, View& view, std::ostream& out,
     }
     const std::string name = path.filename().string();
     const auto print = [&] {
-        PrintAnsweredSheetFile(sheet, view, out, path);
+        PrintAnsweredSheetFile(sheet, out, path);
         out.flush();
     };
     print();

@@ -14,7 +14,7 @@ namespace tavrik::cli {
 // folder is watched, so that a save by renaming counts too). An unreadable
 // moment is reported and watched past. Ends at the end of the input read
 // from `inputFd`; the exit status.
-int WatchSheetFile(FormulaSheet& sheet, View& view, std::ostream& out,
-                   const std::filesystem::path& path, int inputFd);
+int WatchSheetFile(FormulaSheet& sheet, std::ostream& out, const std::filesystem::path& path,
+                   int inputFd);
 
 }  // namespace tavrik::cli

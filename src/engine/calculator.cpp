@@ -60,6 +60,19 @@ void Calculator::selectSet(int index) {
     applySettings();
 }
 
+void Calculator::applyEditedSettings(GlobalSettings edited, int setIndex, GroupingCheck grouping) {
+    applySettings(std::move(edited));
+    selectSet(setIndex);
+    if (grouping == GroupingCheck::FollowsKK3) setGrouping(settings_.KK3);
+}
+
+void Calculator::chooseSet(int index, const std::function<void()>& layOut) {
+    selectSet(index);
+    if (layOut) layOut();
+    const CalcMode setMode = ModeFromLetter(currentSet().Mode);
+    if (setMode != mode()) switchMode(setMode);
+}
+
 void Calculator::keepGuideBarPositions(int gxPos, int gyPos) {
     SettingsSet& set = settings_.SetTable[static_cast<std::size_t>(currentSetIndex_)];
     set.GXPos = gxPos;

@@ -57,10 +57,21 @@ class Calculator : public SheetHost {
     bool saveSettings(Save&& save) {
         return save(settings_);
     }
+    // How an edit of the settings reaches the "桁区切" check: a front end with
+    // its own menu check keeps it (KK3 is then only the start-up value); a
+    // front end without one lets the check follow KK3.
+    enum class GroupingCheck { OwnMenu, FollowsKK3 };
+    // Applying edited settings to the set in force (the settings dialog's OK,
+    // the console's `set`): takes over `edited`, then set `setIndex` comes
+    // into force (the default set when it is gone).
+    void applyEditedSettings(GlobalSettings edited, int setIndex,
+                             GroupingCheck grouping = GroupingCheck::OwnMenu);
     int currentSetIndex() const { return currentSetIndex_; }
     const SettingsSet& currentSet() const override;
-    // A set chosen from the set menu; choosing the set in force again re-applies it.
-    void selectSet(int index);
+    // A set chosen from the set menu comes into force (choosing the set in
+    // force again re-applies it): `layOut` lets the front end lay itself out
+    // for it, then the set's mode is entered when it differs from the mode.
+    void chooseSet(int index, const std::function<void()>& layOut = {});
     // The zoom the window now shows the set in force at (Ctrl + wheel, the
     // window's size); it changes nothing else and is saved with the set.
     void setZoom(int percent) {
@@ -125,14 +136,20 @@ class Calculator : public SheetHost {
     // "式をコピー": the selected line of the current list onto the clipboard,
     // as the list shows it; nothing when no line is selected.
     void copyHistoryLine();
-    void writeHistoryFile();
-    void readHistoryFile();
+    // "書出" and "読込": the current mode's list written to, or read from,
+    // the history file at `path`; a file that fails is reported with a box.
+    void writeHistoryFile(const std::string& path);
+    void readHistoryFile(const std::string& path);
     // The history lists and memory registers to keep across a restart, each
     // list capped at MaxLineH as the window caps it; and putting them back.
     KeptState keptState() const;
     void restoreKeptState(const KeptState& state);
-    // Logging on asks for the file; the result is whether logging is on.
-    bool setLogging(bool on);
+    // "ログ（開始）" checked: the log starts writing to `path`, unless it
+    // already runs; a file that cannot be opened is reported with a box. True
+    // while the log runs.
+    bool startLog(const std::string& path);
+    // "ログ（開始）" unchecked.
+    void stopLog();
 
     // --- models read by the views -----------------------------------------
     const CalcState& state() const { return state_; }
@@ -162,9 +179,11 @@ class Calculator : public SheetHost {
   private:
     // Runs a key's work under the error protection of PushBBtn.
     void guarded(const std::function<void()>& work);
-    // The view, for the formula sheet's clipboard and file dialogs.
+    // The view, for the formula sheet's boxes and clipboard.
     View& view() override { return view_; }
     void applySettings();
+    // Set `index` comes into force, the default set when there is no such set.
+    void selectSet(int index);
     // Entry editing.
     void digit(int code);
     void threeZeros();

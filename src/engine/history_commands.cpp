@@ -74,32 +74,30 @@ void Calculator::replayHistoryLine() {
         history_.select(selected + 1);
 }
 
-void Calculator::writeHistoryFile() {
-    const auto path = view_.askPath(FileDialogKind::Save, "書出", "*.txt");
-    if (!path) return;
-    if (!WriteHistoryFile(*path, mode(), history_.current().lines, clock_.now()))
+void Calculator::writeHistoryFile(const std::string& path) {
+    if (!WriteHistoryFile(path, mode(), history_.current().lines, clock_.now()))
         view_.messageBox(BoxKind::Error, "ファイルが作成できませんでした");
 }
 
-void Calculator::readHistoryFile() {
-    const auto path = view_.askPath(FileDialogKind::Open, "読込", "*.txt");
-    if (!path) return;
-    const FileFailure failure = ReadHistoryFile(*path, mode(), [this](std::string_view line) {
+void Calculator::readHistoryFile(const std::string& path) {
+    const FileFailure failure = ReadHistoryFile(path, mode(), [this](std::string_view line) {
         return history_.AddHList(line, kValueLine);
     });
     if (failure != FileFailure::None) view_.messageBox(BoxKind::Error, ReadFailureMessage(failure));
 }
 
-bool Calculator::setLogging(bool on) {
-    if (!on) {
-        log_.stop();
-    } else if (!log_.active()) {
-        const auto path = view_.askPath(FileDialogKind::Save, "ログ", "*.txt");
-        if (path && !log_.start(*path, clock_.now()))
-            view_.messageBox(BoxKind::Error, WriteFailureMessage(log_.openFailure()));
-    }
+// The view hears of the log either way, so that the menu's check shows
+// whether it runs.
+bool Calculator::startLog(const std::string& path) {
+    if (!log_.active() && !log_.start(path, clock_.now()))
+        view_.messageBox(BoxKind::Error, WriteFailureMessage(log_.openFailure()));
     view_.changed(kLogChanged);
     return log_.active();
+}
+
+void Calculator::stopLog() {
+    log_.stop();
+    view_.changed(kLogChanged);
 }
 
 void Calculator::copyHistoryLine() {

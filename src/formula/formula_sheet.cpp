@@ -1,6 +1,7 @@
 #include "formula/formula_sheet.h"
 
 #include <algorithm>
+#include <exception>
 #include <string>
 
 #include "formula/evaluator.h"
@@ -104,7 +105,23 @@ long double FormulaSheet::displayValue(const ValueContext& decimal) {
     return *runX_;
 }
 
+bool FormulaSheet::guarded(const std::function<bool()>& command) {
+    try {
+        return command();
+    } catch (const std::exception& failure) {
+        host_.view().messageBox(BoxKind::Error, failure.what());
+        return false;
+    }
+}
+
 void FormulaSheet::RunFormulaPanel() {
+    guarded([this] {
+        run();
+        return true;
+    });
+}
+
+void FormulaSheet::run() {
     runX_.reset();
     skippedLongLine_ = false;
     runNeedsFunctionKeys_ = false;
@@ -196,13 +213,23 @@ void FormulaSheet::runLines() {
 }
 
 void FormulaSheet::CopyFormula() {
-    const std::string formula = NormaliseFormula(selectedText()).formula;
-    if (!formula.empty()) host_.view().setClipboard(formula);
+    guarded([this] {
+        const std::string formula = NormaliseFormula(selectedText()).formula;
+        if (!formula.empty()) host_.view().setClipboard(formula);
+        return true;
+    });
 }
 
 void FormulaSheet::mouseUp(std::size_t caret) {
     if (!doubleClicked_) return;
     doubleClicked_ = false;
+    guarded([this, caret] {
+        applyDoubleClick(caret);
+        return true;
+    });
+}
+
+void FormulaSheet::applyDoubleClick(std::size_t caret) {
     std::size_t lineStart = 0;
     std::string_view rest = text_;
     for (;;) {
@@ -217,7 +244,7 @@ void FormulaSheet::mouseUp(std::size_t caret) {
         rest.remove_prefix(lineBreak + kLineBreak.size());
     }
     if (host_.currentSet().DblClickF)
-        RunFormulaPanel();
+        run();
     else
         host_.view().changed(kSheetChanged);
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,7 +28,7 @@ class SheetHost {
     // The value rules and services of the calculator; a run reads and writes
     // by the decimal rules instead of the mode's.
     virtual const ValueContext& values() const = 0;
-    // Clipboard and file dialogs.
+    // Boxes, clipboard and the sheet's changes.
     virtual View& view() = 0;
 
   protected:
@@ -66,15 +67,18 @@ class FormulaSheet {
     // Lines longer than kMaxFormulaLineLength are left as notes, and a line
     // with a power, root or named function gets no answer; the message part
     // of the status bar says why.
-    // A failure to format a result ends the run (CalcFailure) with the lines
-    // already answered kept.
+    // A failure to format a result ends the run with the lines already
+    // answered kept.
+    // Every command of the sheet below runs guarded: a failure ends it and
+    // reaches the default error report, an error box with its text, so no
+    // front end guards them.
     void RunFormulaPanel();
     // "式のコピー": the normalised formula of the selection to the clipboard.
     void CopyFormula();
-    // "ファイル書込" / "ファイル読込", with the file dialogs of the view.
-    // False when the dialog was cancelled; std::runtime_error when the file fails.
-    bool WriteFormulaFile();
-    bool ReadFormulaFile();
+    // "ファイル書込" / "ファイル読込" of the file at `path`: true when the file
+    // was written or read; a file that fails is reported with a box.
+    bool WriteFormulaFile(const std::string& path);
+    bool ReadFormulaFile(const std::string& path);
 
     // The double-click rule: a double-click marks the next mouse-up, which
     // selects the line holding the caret and, with DblClickF, runs it.
@@ -82,6 +86,12 @@ class FormulaSheet {
     void mouseUp(std::size_t caret);
 
   private:
+    // Runs `command`; false when it failed, after the failure was reported.
+    bool guarded(const std::function<bool()>& command);
+    void run();
+    bool writeFile(const std::string& path);
+    bool readFile(const std::string& path);
+    void applyDoubleClick(std::size_t caret);
     // The text appended after `source` for its answer; nothing when it has none.
     std::optional<std::string> answer(std::string_view source, bool resultOnNewLine);
     // X: the display value, read by the decimal reader at the run's first formula.

@@ -7,28 +7,32 @@
 
 namespace tavrik {
 
-bool FormulaSheet::WriteFormulaFile() {
+bool FormulaSheet::WriteFormulaFile(const std::string& path) {
+    return guarded([&] { return writeFile(path); });
+}
+
+bool FormulaSheet::ReadFormulaFile(const std::string& path) {
+    return guarded([&] { return readFile(path); });
+}
+
+bool FormulaSheet::writeFile(const std::string& path) {
     View& view = host_.view();
-    const auto path = view.askPath(FileDialogKind::Save, "ファイル書込", "*.txt");
-    if (!path) return false;
     const std::string text = WithLineBreaks(text_);
     // Asked before the file is touched: refusing keeps the file as it was.
     const std::vector<std::string> lost = LostCharacters(text);
     if (!lost.empty() && !view.messageBox(BoxKind::Confirmation, LostCharactersQuestion(lost)))
         return false;
     const std::string bytes = cp932::Encode(text);
-    if ((bytes.empty() && !text_.empty()) || !WriteFileAtomically(*path, bytes)) {
+    if ((bytes.empty() && !text_.empty()) || !WriteFileAtomically(path, bytes)) {
         view.messageBox(BoxKind::Error, "ファイルが作成できませんでした");
         return false;
     }
     return true;
 }
 
-bool FormulaSheet::ReadFormulaFile() {
+bool FormulaSheet::readFile(const std::string& path) {
     View& view = host_.view();
-    const auto path = view.askPath(FileDialogKind::Open, "ファイル読込", "*.txt");
-    if (!path) return false;
-    const FileRead read = ReadFile(*path, kMaxSheetFileBytes);
+    const FileRead read = ReadFile(path, kMaxSheetFileBytes);
     std::optional<std::string> text = read.ok() ? cp932::Decode(read.bytes) : std::nullopt;
     if (!text) {
         const FileFailure failure = read.ok() ? FileFailure::NotConverted : read.failure;

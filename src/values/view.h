@@ -2,15 +2,12 @@
 // window, the console or a test double) and the clock.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace tavrik {
 
 enum class BoxKind { Error, Warning, Information, Confirmation };
-
-enum class FileDialogKind { Open, Save };
 
 // Parts of the window whose content the core keeps; the view re-reads the
 // named models when told that they changed.
@@ -40,9 +37,6 @@ class View {
     virtual bool statusBarVisible() const = 0;
     // Re-apply the status-bar command of the view menu with its current check.
     virtual void reapplyStatusBar() = 0;
-    // A file dialog; empty when it was cancelled.
-    virtual std::optional<std::string> askPath(FileDialogKind kind, std::string_view title,
-                                               std::string_view filter) = 0;
 };
 
 // A view that shows nothing and answers every question with its default:
@@ -55,10 +49,6 @@ class NullView : public View {
     void setClipboard(std::string_view) override {}
     bool statusBarVisible() const override { return true; }
     void reapplyStatusBar() override {}
-    std::optional<std::string> askPath(FileDialogKind, std::string_view,
-                                       std::string_view) override {
-        return std::nullopt;
-    }
 };
 
 struct DateTime {

@@ -57,6 +57,23 @@ TEST_F(EntryKeysTest, GroupingWhileTyping) {
     EXPECT_EQ(display(), "123,456,000");
 }
 
+// The window's "桁区切" menu keeps its own check when the settings dialog
+// edits KK3; the console, without that menu, lets grouping follow KK3.
+TEST_F(EntryKeysTest, EditedKK3GroupsOnlyWithoutAMenuCheck) {
+    using Check = Calculator::GroupingCheck;
+    for (const auto& [check, grouped] :
+         {std::pair{Check::OwnMenu, false}, {Check::FollowsKK3, true}}) {
+        start();
+        calc.setGrouping(false);
+        GlobalSettings edited = calc.settings();
+        edited.KK3 = true;
+        calc.applyEditedSettings(std::move(edited), calc.currentSetIndex(), check);
+        EXPECT_EQ(calc.grouping(), grouped);
+        keys("1234");
+        EXPECT_EQ(display(), grouped ? "1,234" : "1234");
+    }
+}
+
 TEST_F(EntryKeysTest, DigitsStopAtTheDisplayWidth) {
     start();
     keys(std::string(30, '9'));

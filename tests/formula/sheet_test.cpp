@@ -180,7 +180,9 @@ TEST_F(SheetTest, FormattingFailureKeepsWrittenLinesAndRestoresMode) {
         s.SetTable[kDefaultSetSlot].RoundD = -5000;
     });
     setLines({"1+1", "0+0"});
-    EXPECT_THROW(sheet().RunFormulaPanel(), CalcFailure);
+    sheet().RunFormulaPanel();
+    EXPECT_EQ(view.boxKinds, std::vector<BoxKind>{BoxKind::Error})
+        << "the failure ends the run with one error box";
     EXPECT_EQ(calc.values().rules.mode, CalcMode::Time);
 }
 
@@ -230,12 +232,13 @@ class SheetFileTest : public SheetTest {
     }
 
     std::filesystem::path folder;
+    std::string file;  // the file the commands are given
 };
 
 TEST_F(SheetFileTest, WritesShiftJisWithCrLf) {
     setLines({"売上 1,200", "=3"});
-    view.nextPath = (folder / "sheet.txt").string();
-    EXPECT_TRUE(sheet().WriteFormulaFile());
+    file = (folder / "sheet.txt").string();
+    EXPECT_TRUE(sheet().WriteFormulaFile(file));
     EXPECT_EQ(bytes(folder / "sheet.txt"), "\x94\x84\x8f\xe3 1,200\r\n=3\r\n");
 }
 
@@ -243,27 +246,23 @@ TEST_F(SheetFileTest, ReadInsertsAtTheCaret) {
     std::ofstream(folder / "in.txt", std::ios::binary) << "\x82\x50+1\n2*3";
     setLines({"a", "b"});
     sheet().select(3, 1);
-    view.nextPath = (folder / "in.txt").string();
-    EXPECT_TRUE(sheet().ReadFormulaFile());
+    file = (folder / "in.txt").string();
+    EXPECT_TRUE(sheet().ReadFormulaFile(file));
     EXPECT_EQ(sheet().lines(), (Lines{"a", "１+1", "2*3", "b"}));
 }
 
-TEST_F(SheetFileTest, CancelledAndFailingDialogs) {
-    view.nextPath.reset();
-    EXPECT_FALSE(sheet().WriteFormulaFile());
-    EXPECT_FALSE(sheet().ReadFormulaFile());
-    EXPECT_TRUE(view.boxes.empty());
-    view.nextPath = (folder / "missing.txt").string();
-    EXPECT_FALSE(sheet().ReadFormulaFile());
-    view.nextPath = (folder / "no-folder" / "x.txt").string();
-    EXPECT_FALSE(sheet().WriteFormulaFile());
+TEST_F(SheetFileTest, FailingFiles) {
+    file = (folder / "missing.txt").string();
+    EXPECT_FALSE(sheet().ReadFormulaFile(file));
+    file = (folder / "no-folder" / "x.txt").string();
+    EXPECT_FALSE(sheet().WriteFormulaFile(file));
     EXPECT_EQ(view.boxes, (Lines{"ファイルが開けませんでした", "ファイルが作成できませんでした"}));
 }
 
 TEST_F(SheetFileTest, DevicesAreRefusedAtOnce) {
-    view.nextPath = "/dev/zero";
-    EXPECT_FALSE(sheet().ReadFormulaFile());
-    EXPECT_FALSE(sheet().WriteFormulaFile());
+    file = "/dev/zero";
+    EXPECT_FALSE(sheet().ReadFormulaFile(file));
+    EXPECT_FALSE(sheet().WriteFormulaFile(file));
     EXPECT_EQ(view.boxes, (Lines{"ファイルが開けませんでした（通常のファイルではありません）",
                                  "ファイルが作成できませんでした"}));
 }

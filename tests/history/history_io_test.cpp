@@ -50,14 +50,15 @@ class HistoryFileTest : public testing::CalculatorTest {
     }
 
     fs::path dir;
+    std::string file;  // the file the commands are given
 };
 
 TEST_F(HistoryFileTest, WritesSectionsWithoutLineNumbers) {
     start();
     keys("12+345=");
-    view.nextPath = (dir / "h.txt").string();
-    calc.writeHistoryFile();
-    calc.writeHistoryFile();
+    file = (dir / "h.txt").string();
+    calc.writeHistoryFile(file);
+    calc.writeHistoryFile(file);
     const std::vector<std::string> section = {
         "*** Tavrik 履歴 2024/5/3 14:25", "Mode:D", "12", "#+", "345", "#="};
     std::vector<std::string> twice = section;
@@ -68,11 +69,11 @@ TEST_F(HistoryFileTest, WritesSectionsWithoutLineNumbers) {
 TEST_F(HistoryFileTest, TheFileNamesTheModeItWasWrittenIn) {
     start(CalcMode::Mixed);
     keys("7+1=");
-    view.nextPath = (dir / "h.txt").string();
-    calc.writeHistoryFile();
+    file = (dir / "h.txt").string();
+    calc.writeHistoryFile(file);
     EXPECT_EQ(fileLines(dir / "h.txt").at(1), "Mode:H");
     calc.switchMode(CalcMode::Decimal);
-    calc.readHistoryFile();
+    calc.readHistoryFile(file);
     EXPECT_TRUE(historyLines().empty()) << "a mixed-mode section is not read in decimal mode";
 }
 
@@ -106,27 +107,27 @@ TEST_F(HistoryFileTest, ReadsSectionsOfTheCurrentModeOnly) {
                              "*** Tavrik 履歴 2024/5/3 14:06\r\nMode:D\r\n12: 345\r\n#+\r\n"
                              "\r\n--- AC ---\r\n"));
     start();
-    view.nextPath = (dir / "h.txt").string();
-    calc.readHistoryFile();
+    file = (dir / "h.txt").string();
+    calc.readHistoryFile(file);
     EXPECT_EQ(historyLines(), (std::vector<std::string>{"1: 345", "2: #+", "3: --- AC ---"}));
     calc.switchMode(CalcMode::Time);
-    calc.readHistoryFile();
+    calc.readHistoryFile(file);
     EXPECT_EQ(historyLines(), (std::vector<std::string>{"1: 3時"}));
 }
 
 TEST_F(HistoryFileTest, AcceptsLfLinesAndInvalidBytes) {
     writeBytes(dir / "h.txt", "Mode:D\n5\n\x82\n#=\n");
     start();
-    view.nextPath = (dir / "h.txt").string();
-    calc.readHistoryFile();
+    file = (dir / "h.txt").string();
+    calc.readHistoryFile(file);
     EXPECT_EQ(historyLines(), (std::vector<std::string>{"1: 5", "2: \xEF\xBF\xBD", "3: #="}));
 }
 
 TEST_F(HistoryFileTest, ReplayOfAnUnreadableFunctionNumberShowsTheConversionFailure) {
     writeBytes(dir / "h.txt", "Mode:D\r\n#Fx1 (f)\r\n");
     start();
-    view.nextPath = (dir / "h.txt").string();
-    calc.readHistoryFile();
+    file = (dir / "h.txt").string();
+    calc.readHistoryFile(file);
     calc.selectHistoryLine(0);
     calc.replayHistoryLine();
     ASSERT_EQ(view.boxes.size(), 1u);
@@ -137,8 +138,8 @@ TEST_F(HistoryFileTest, ReplayOfAnUnreadableFunctionNumberShowsTheConversionFail
 TEST_F(HistoryFileTest, AReplayedLineOfManyDigitsKeepsItsValue) {
     writeBytes(dir / "h.txt", "Mode:D\r\n" + std::string(310, '9') + "\r\n");
     start();
-    view.nextPath = (dir / "h.txt").string();
-    calc.readHistoryFile();
+    file = (dir / "h.txt").string();
+    calc.readHistoryFile(file);
     calc.selectHistoryLine(0);
     calc.replayHistoryLine();
     keys("/1=");
@@ -149,8 +150,8 @@ TEST_F(HistoryFileTest, AReplayedLineOfManyDigitsKeepsItsValue) {
 TEST_F(HistoryFileTest, AFileWithoutModeLinesAddsNothing) {
     writeBytes(dir / "h.txt", "5\r\n6\r\n");
     start();
-    view.nextPath = (dir / "h.txt").string();
-    calc.readHistoryFile();
+    file = (dir / "h.txt").string();
+    calc.readHistoryFile(file);
     EXPECT_TRUE(historyLines().empty());
 }
 
@@ -160,22 +161,18 @@ TEST_F(HistoryFileTest, ReadingStopsAtTheHistoryLimit) {
     keys("1+2+");
     ASSERT_EQ(historyLines().size(), 4u);
     writeBytes(dir / "h.txt", "Mode:D\r\n1\r\n2\r\n3\r\n4\r\n5\r\n");
-    view.nextPath = (dir / "h.txt").string();
-    calc.readHistoryFile();
+    file = (dir / "h.txt").string();
+    calc.readHistoryFile(file);
     EXPECT_EQ(historyLines().size(), 6u);
     EXPECT_EQ(view.boxes, std::vector<std::string>{"履歴数が最大値に達しています"});
 }
 
-TEST_F(HistoryFileTest, CancelledDialogsAndUnreadableFiles) {
+TEST_F(HistoryFileTest, UnreadableAndUnwritableFiles) {
     start();
-    view.nextPath.reset();
-    calc.readHistoryFile();
-    calc.writeHistoryFile();
-    EXPECT_TRUE(view.boxes.empty());
-    view.nextPath = (dir / "missing.txt").string();
-    calc.readHistoryFile();
-    view.nextPath = (dir / "no" / "folder.txt").string();
-    calc.writeHistoryFile();
+    file = (dir / "missing.txt").string();
+    calc.readHistoryFile(file);
+    file = (dir / "no" / "folder.txt").string();
+    calc.writeHistoryFile(file);
     EXPECT_EQ(view.boxes, (std::vector<std::string>{"ファイルが開けませんでした",
                                                     "ファイルが作成できませんでした"}));
 }
@@ -189,8 +186,8 @@ TEST_F(HistoryFileTest, AFileLargerThanTheBoundIsRefused) {
     start();
     keys("7+");
     const auto before = historyLines();
-    view.nextPath = huge.string();
-    calc.readHistoryFile();
+    file = huge.string();
+    calc.readHistoryFile(file);
     EXPECT_EQ(historyLines(), before);
     EXPECT_EQ(view.boxes,
               std::vector<std::string>{"ファイルが開けませんでした（ファイルが大きすぎます）"});
@@ -201,14 +198,14 @@ TEST_F(HistoryFileTest, AFileLargerThanTheBoundIsRefused) {
 // another tool, whose last line often has no line end, is read to the end.
 TEST_F(HistoryFileTest, ACutLastLineOfOurSectionIsNotRead) {
     start();
-    view.nextPath = (dir / "h.txt").string();
+    file = (dir / "h.txt").string();
     writeBytes(dir / "h.txt",
                cp932::Encode("*** Tavrik 履歴 2024/5/3 14:05\r\nMode:D\r\n12\r\n34"));
-    calc.readHistoryFile();
+    calc.readHistoryFile(file);
     EXPECT_EQ(historyLines(), std::vector<std::string>{"1: 12"});
     calc.clearHistory();
     writeBytes(dir / "h.txt", "Mode:D\r\n12\r\n34");
-    calc.readHistoryFile();
+    calc.readHistoryFile(file);
     EXPECT_EQ(historyLines(), (std::vector<std::string>{"1: 12", "2: 34"}));
 }
 
@@ -220,9 +217,9 @@ TEST_F(HistoryFileTest, AReadOnlyFileIsNotAppendedTo) {
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     start();
     keys("1+");
-    view.nextPath = path.string();
-    calc.writeHistoryFile();
-    EXPECT_FALSE(calc.setLogging(true));
+    file = path.string();
+    calc.writeHistoryFile(file);
+    EXPECT_FALSE(calc.startLog(file));
     EXPECT_EQ(view.boxes, (std::vector<std::string>{"ファイルが作成できませんでした",
                                                     "ファイルが作成できませんでした"}));
     EXPECT_EQ(ReadFile(path).bytes, "kept\r\n");
@@ -232,11 +229,11 @@ TEST_F(HistoryFileTest, WrittenCalculationReplaysToTheSameResult) {
     start();
     keys("12*3+4=");
     const std::string result = display();
-    view.nextPath = (dir / "h.txt").string();
-    calc.writeHistoryFile();
+    file = (dir / "h.txt").string();
+    calc.writeHistoryFile(file);
     calc.clearHistory();
     calc.PushBBtn(kAllClear);
-    calc.readHistoryFile();
+    calc.readHistoryFile(file);
     calc.selectHistoryLine(0);
     for (std::size_t i = 0; i < 6; ++i) calc.replayHistoryLine();
     EXPECT_EQ(display(), result);
@@ -247,15 +244,15 @@ using LogTest = HistoryFileTest;
 TEST_F(LogTest, LogsACalculationWithItsKeyTrace) {
     start();
     keys("5");
-    view.nextPath = (dir / "calc.log").string();
-    ASSERT_TRUE(calc.setLogging(true));
+    file = (dir / "calc.log").string();
+    ASSERT_TRUE(calc.startLog(file));
     EXPECT_STREQ(calc.log().windowTitle(), "Tavrik *** ログ取得中 ***");
     EXPECT_STREQ(calc.log().menuCaption(), "ログ（終了）");
     keys("+3=R");
     calc.PushBBtn(kAllClear);
     calc.switchMode(CalcMode::Mixed);
     keys("1/0=");
-    calc.setLogging(false);
+    calc.stopLog();
     EXPECT_STREQ(calc.log().windowTitle(), "Tavrik");
     const auto lines = fileLines(dir / "calc.log");
     const std::string trace = lines.at(1);
@@ -270,8 +267,8 @@ TEST_F(LogTest, LogsACalculationWithItsKeyTrace) {
 
 TEST_F(LogTest, EachLineIsInTheFileBeforeTheNextKeyPress) {
     start();
-    view.nextPath = (dir / "calc.log").string();
-    ASSERT_TRUE(calc.setLogging(true));
+    file = (dir / "calc.log").string();
+    ASSERT_TRUE(calc.startLog(file));
     keys("2+3=");
     const std::string bytes = ReadFile(dir / "calc.log").bytes;
     EXPECT_TRUE(bytes.ends_with("\r\n|4|23\r\n3 = [5]\r\n")) << bytes;
@@ -280,10 +277,10 @@ TEST_F(LogTest, EachLineIsInTheFileBeforeTheNextKeyPress) {
 TEST_F(LogTest, AppendsToAnExistingLog) {
     writeBytes(dir / "calc.log", "old line\r\n");
     start();
-    view.nextPath = (dir / "calc.log").string();
-    calc.setLogging(true);
+    file = (dir / "calc.log").string();
+    calc.startLog(file);
     calc.PushBBtn(kAllClear);
-    calc.setLogging(false);
+    calc.stopLog();
     const auto lines = fileLines(dir / "calc.log");
     ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[0], "old line");
@@ -292,9 +289,9 @@ TEST_F(LogTest, AppendsToAnExistingLog) {
 
 TEST_F(LogTest, AFailedWriteIsReportedOnceAndStopsLogging) {
     start();
-    view.nextPath = (dir / "calc.log").string();
+    file = (dir / "calc.log").string();
     const testing::FileSizeLimit full(0);
-    EXPECT_FALSE(calc.setLogging(true)) << "the header cannot be written";
+    EXPECT_FALSE(calc.startLog(file)) << "the header cannot be written";
     EXPECT_EQ(view.boxes, std::vector<std::string>{"ファイルが作成できませんでした"});
     EXPECT_FALSE(calc.log().active());
 }
@@ -305,19 +302,12 @@ TEST_F(LogTest, FifosAreRefusedForReadingHistoryAndForTheLog) {
     const fs::path fifo = dir / "fifo";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     start();
-    view.nextPath = fifo.string();
-    calc.readHistoryFile();
-    EXPECT_FALSE(calc.setLogging(true));
+    file = fifo.string();
+    calc.readHistoryFile(file);
+    EXPECT_FALSE(calc.startLog(file));
     EXPECT_EQ(view.boxes, (std::vector<std::string>{
                               "ファイルが開けませんでした（通常のファイルではありません）",
                               "ファイルが作成できませんでした（通常のファイルではありません）"}));
-}
-
-TEST_F(LogTest, CancelledDialogLeavesLoggingOff) {
-    start();
-    view.nextPath.reset();
-    EXPECT_FALSE(calc.setLogging(true));
-    EXPECT_TRUE(view.boxes.empty());
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // test choose whether the status bar is visible.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,10 +22,6 @@ class RecordingView : public View {
     std::string clipboardText() override { return clipboard; }
     bool statusBarVisible() const override { return statusBarShown; }
     void reapplyStatusBar() override { ++statusBarReapplied; }
-    std::optional<std::string> askPath(FileDialogKind, std::string_view,
-                                       std::string_view) override {
-        return nextPath;
-    }
 
     int beeps = 0;
     std::vector<std::string> boxes;
@@ -34,7 +29,6 @@ class RecordingView : public View {
     std::string clipboard;
     bool statusBarShown = true;
     int statusBarReapplied = 0;
-    std::optional<std::string> nextPath;
 };
 
 }  // namespace tavrik::testing

@@ -1,12 +1,14 @@
 // The formula panel driven as a user drives it: text typed into the editor,
-// the "=" key, the pop-up menu, double-clicks, and the file commands answered
-// by a view that stands in for the file dialogs.
+// the "=" key, the pop-up menu, double-clicks, and the window's file commands
+// with their file dialogs answered as a user answers them.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -14,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
 #include <fstream>
 #include <iterator>
 
@@ -24,7 +27,7 @@
 namespace tavrik::ui {
 namespace {
 
-// Answers every file dialog with one path and shows changes in the window.
+// Records boxes and clipboard texts and shows changes in the window.
 class DialogView final : public View {
   public:
     void changed(unsigned changes) override {
@@ -38,15 +41,35 @@ class DialogView final : public View {
     void setClipboard(std::string_view text) override { clipboard = text; }
     bool statusBarVisible() const override { return true; }
     void reapplyStatusBar() override {}
-    std::optional<std::string> askPath(FileDialogKind, std::string_view,
-                                       std::string_view) override {
-        return path;
-    }
 
     MainWindow* window = nullptr;
-    std::string path;
     std::string clipboard;
     std::vector<std::string> boxes;
+};
+
+// Answers the next file dialog as a user would: types `path` into its name
+// field and accepts, or cancels when `path` is empty; keeps the dialog's title.
+class FileDialogAnswer {
+  public:
+    explicit FileDialogAnswer(QString path) : path_(std::move(path)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            timer_.stop();
+            title = dialog->windowTitle();
+            if (path_.isEmpty()) return dialog->reject();
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path_);
+            static_cast<QDialog*>(dialog)->accept();  // as the dialog's own button does
+        });
+        timer_.start(kPollMs);
+    }
+
+    QString title;
+
+  private:
+    static constexpr int kPollMs = 10;
+    QString path_;
+    QTimer timer_;
 };
 
 class FormulaPanelTest : public ::testing::Test {
@@ -138,19 +161,47 @@ INSTANTIATE_TEST_SUITE_P(DblClickF, DoubleClickTest, ::testing::Bool());
 
 TEST_F(FormulaPanelTest, FileWriteAndReadRoundTripInShiftJis) {
     QTemporaryDir dir;
-    view.path = dir.filePath(QStringLiteral("sheet.txt")).toStdString();
+    const QString path = dir.filePath(QStringLiteral("sheet.txt"));
     type(QStringLiteral("売上\n1+1"));
+    FileDialogAnswer write(path);
     item("pmnFWrite")->trigger();
-    std::ifstream file(view.path, std::ios::binary);
+    EXPECT_EQ(write.title, QStringLiteral("ファイル書込"));
+    std::ifstream file(path.toStdString(), std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(file), {}};
     EXPECT_EQ(bytes, "\x94\x84\x8f\xe3\r\n1+1\r\n");
 
-    // Read inserts at the caret, each line followed by a line break.
+    // Read inserts at the caret, each line followed by a line break; a
+    // cancelled dialog reads nothing.
     type(QStringLiteral("前\n後"));
     selectText(2, 1);
+    FileDialogAnswer cancel({});
+    item("pmnFRead")->trigger();
+    EXPECT_EQ(cancel.title, QStringLiteral("ファイル読込"));
+    EXPECT_EQ(editor()->toPlainText(), QStringLiteral("前\n後"));
+    FileDialogAnswer read(path);
     item("pmnFRead")->trigger();
     EXPECT_EQ(editor()->toPlainText(), QStringLiteral("前\n売上\n1+1\n後"));
     EXPECT_TRUE(view.boxes.empty());
+}
+
+// The log asks for its file only when it starts; a cancelled dialog leaves it
+// off and the menu's check with it.
+TEST_F(FormulaPanelTest, CancelledLogDialogLeavesTheLogOff) {
+    QAction* log = window.findChild<QAction*>("mnuLOG");
+    FileDialogAnswer cancel({});
+    log->trigger();
+    EXPECT_EQ(cancel.title, QStringLiteral("ログ"));
+    EXPECT_FALSE(calc.log().active());
+    EXPECT_FALSE(log->isChecked());
+
+    QTemporaryDir dir;
+    FileDialogAnswer start(dir.filePath(QStringLiteral("calc.log")));
+    log->trigger();
+    EXPECT_TRUE(calc.log().active());
+    EXPECT_TRUE(log->isChecked());
+    log->trigger();
+    EXPECT_FALSE(calc.log().active());
+    EXPECT_FALSE(log->isChecked());
 }
 
 TEST_F(FormulaPanelTest, KeysTypedIntoTheEditorNeverReachTheKeypad) {

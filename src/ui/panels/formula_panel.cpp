@@ -5,7 +5,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
-#include <exception>
 
 #include "settings/panel_kinds.h"
 #include "settings/setting_ranges.h"
@@ -31,7 +30,6 @@ Qt::ScrollBarPolicy Policy(bool shown) {
 
 FormulaPanel::FormulaPanel(QWidget* parent, SheetHost& host, FormulaPanelCommands commands)
     : PanelWidget(PanelKind::Formula, parent),
-      host_(host),
       sheet_(host),
       commands_(std::move(commands)),
       editor_(
@@ -220,32 +218,26 @@ void FormulaPanel::handTextToSheet() {
     sheet_.select(start, SheetPosition(text, cursor.selectionEnd()) - start);
 }
 
-void FormulaPanel::guarded(const std::function<void()>& command) {
-    try {
-        commands_.holdingRefresh(command);
-    } catch (const std::exception& failure) {
-        host_.view().messageBox(BoxKind::Error, failure.what());
-    }
-}
-
 void FormulaPanel::RunFormulaPanel() {
     handTextToSheet();
-    guarded([this] { sheet_.RunFormulaPanel(); });
+    commands_.holdingRefresh([this] { sheet_.RunFormulaPanel(); });
 }
 
 void FormulaPanel::CopyFormula() {
     handTextToSheet();
-    guarded([this] { sheet_.CopyFormula(); });
+    commands_.holdingRefresh([this] { sheet_.CopyFormula(); });
 }
 
 void FormulaPanel::WriteFormulaFile() {
     handTextToSheet();
-    guarded([this] { sheet_.WriteFormulaFile(); });
+    const auto path = commands_.askPath(FileDialogKind::Save, QStringLiteral("ファイル書込"));
+    if (path) commands_.holdingRefresh([&] { sheet_.WriteFormulaFile(*path); });
 }
 
 void FormulaPanel::ReadFormulaFile() {
     handTextToSheet();
-    guarded([this] { sheet_.ReadFormulaFile(); });
+    const auto path = commands_.askPath(FileDialogKind::Open, QStringLiteral("ファイル読込"));
+    if (path) commands_.holdingRefresh([&] { sheet_.ReadFormulaFile(*path); });
 }
 
 // The double-click rule: the mouse-up after a double-click selects the line
@@ -255,7 +247,7 @@ void FormulaPanel::onMouseReleased() {
     doubleClicked_ = false;
     handTextToSheet();
     const std::size_t caret = sheet_.selectionStart() + sheet_.selectionLength();
-    guarded([this, caret] {
+    commands_.holdingRefresh([this, caret] {
         sheet_.doubleClick();
         sheet_.mouseUp(caret);
     });

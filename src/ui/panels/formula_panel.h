@@ -13,6 +13,7 @@
 #include "ui/menus/formula_menu.h"
 #include "ui/panels/formula_editor.h"
 #include "ui/panels/panel_widget.h"
+#include "ui/window/file_dialog.h"
 
 namespace tavrik::ui {
 
@@ -22,6 +23,8 @@ struct FormulaPanelCommands {
     std::function<void()> exit;          // "終了"
     // Runs a sheet command with the window's refreshes held until it ends.
     std::function<void(const std::function<void()>&)> holdingRefresh;
+    // The file dialogs of "ファイル書込" and "ファイル読込"; empty when cancelled.
+    std::function<std::optional<std::string>(FileDialogKind, const QString&)> askPath;
 };
 
 class FormulaPanel final : public PanelWidget {
@@ -64,15 +67,11 @@ class FormulaPanel final : public PanelWidget {
   private:
     // The sheet commands read the editor's text and selection from the sheet.
     void handTextToSheet();
-    // Runs a command of the sheet; a failure reaches the default error
-    // report, a message box.
-    void guarded(const std::function<void()>& command);
     void onMouseReleased();
     void placeRunKey();
     void linesEdited(int position, int charsRemoved, int charsAdded);
     std::vector<std::string> blockTexts(int first, int last) const;
 
-    SheetHost& host_;
     FormulaSheet sheet_;
     FormulaPanelCommands commands_;
     FormulaEditor* editor_;

@@ -56,7 +56,7 @@ void CalculatorApp::start(GlobalSettings settings) {
 
 // The exit steps in order: close the log, then save the window state.
 CalculatorApp::~CalculatorApp() {
-    if (calc_.log().active()) calc_.setLogging(false);
+    if (calc_.log().active()) calc_.stopLog();
     if (settingsFile_ && calc_.settings().Save) {
         const QRect bounds = window_.geometry();
         settingsFile_->SaveExitState(ExitState{static_cast<char>(calc_.mode()),

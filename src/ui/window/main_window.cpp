@@ -100,12 +100,21 @@ MainWindow::MainWindow(Calculator& calc)
     // Typed keys belong to the keypad until the user moves into the formula editor.
     setFocus();
     menu_ = BuildMainMenu(
-        *menuBar(), {[this] { calc_.PushBBtn(kAllClear); }, [this] { openSettingsDialog(); },
-                     [this] { LayoutPanels(); }, [this] { calc_.writeHistoryFile(); },
-                     [this] { calc_.readHistoryFile(); }, [this](bool on) { calc_.setLogging(on); },
-                     [this] { close(); }, [this](CalcMode mode) { calc_.switchMode(mode); },
-                     [this](bool on) { calc_.setGrouping(on); }, [this] { calc_.pasteClipboard(); },
-                     [this] { calc_.copyPlainNumber(); }});
+        *menuBar(),
+        {[this] { calc_.PushBBtn(kAllClear); }, [this] { openSettingsDialog(); },
+         [this] { LayoutPanels(); },
+         [this] {
+             if (const auto path = askFilePath(FileDialogKind::Save, QStringLiteral("書出")))
+                 calc_.writeHistoryFile(*path);
+         },
+         [this] {
+             if (const auto path = askFilePath(FileDialogKind::Open, QStringLiteral("読込")))
+                 calc_.readHistoryFile(*path);
+         },
+         [this](bool on) { logToggled(on); }, [this] { close(); },
+         [this](CalcMode mode) { calc_.switchMode(mode); },
+         [this](bool on) { calc_.setGrouping(on); }, [this] { calc_.pasteClipboard(); },
+         [this] { calc_.copyPlainNumber(); }});
     view_ =
         BuildViewMenu(*menu_.view, [this](std::optional<PanelKind> kind) { viewToggled(kind); });
     popup_ = BuildMainPopupMenu(*this, view_, behaviours_->menuShownAction(),
@@ -157,9 +166,8 @@ SettingsDialog& MainWindow::settingsDialog() {
             [this]() -> const GlobalSettings& { return calc_.settings(); },
             [this] { return calc_.currentSetIndex(); },
             [this](GlobalSettings settings, int setIndex) {
-                calc_.applySettings(std::move(settings));
+                calc_.applyEditedSettings(std::move(settings), setIndex);
                 behaviours_->applyMenuCaptions(calc_.settings());
-                calc_.selectSet(setIndex);
                 LayoutPanels();
                 // The layout took alpha blending from the set; the "透過"
                 // check, which the user may have changed, decides it.
@@ -252,7 +260,10 @@ void MainWindow::buildPanel(PanelKind kind, const SettingsSet& set) {
                 panel = new FormulaPanel(
                     client_, calc_,
                     {[this](bool on) { MaximiseFormulaPanel(on); }, [this] { close(); },
-                     [this](const std::function<void()>& command) { withRefreshHeld(command); }});
+                     [this](const std::function<void()>& command) { withRefreshHeld(command); },
+                     [this](FileDialogKind kind, const QString& title) {
+                         return askFilePath(kind, title);
+                     }});
             scaled(formula())->build(set);
             break;
     }
@@ -522,15 +533,31 @@ void MainWindow::showAll(bool shown) {
 
 void MainWindow::showSetMenu() {
     FillSetMenu(*menu_.sets, calc_.settings(), calc_.currentSetIndex(),
-                [this](int index) { chooseSet(index); });
+                [this](int index) { calc_.chooseSet(index, [this] { LayoutPanels(); }); });
 }
 
-// The chosen set is laid out, and its mode entered when it differs.
-void MainWindow::chooseSet(int index) {
-    calc_.selectSet(index);
-    LayoutPanels();
-    const CalcMode mode = ModeFromLetter(calc_.currentSet().Mode);
-    if (mode != calc_.mode()) calc_.switchMode(mode);
+void MainWindow::showHeldChanges() {
+    if (refreshHolds_ == 0 || heldChanges_ == 0) return;
+    const int holds = std::exchange(refreshHolds_, 0);
+    refresh(std::exchange(heldChanges_, 0u));
+    refreshHolds_ = holds;
+}
+
+std::optional<std::string> MainWindow::askFilePath(FileDialogKind kind, const QString& title) {
+    forgetPressedKeys();
+    return AskTextFilePath(this, kind, title);
+}
+
+// A cancelled dialog starts no log, and the menu's check goes back to show that.
+void MainWindow::logToggled(bool on) {
+    if (!on) return calc_.stopLog();
+    const auto path = calc_.log().active()
+                          ? std::nullopt
+                          : askFilePath(FileDialogKind::Save, QStringLiteral("ログ"));
+    if (path)
+        calc_.startLog(*path);
+    else
+        refresh(kLogChanged);
 }
 
 void MainWindow::withRefreshHeld(const std::function<void()>& command) {

@@ -8,11 +8,13 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "ui/menus/main_menu.h"
 #include "ui/menus/view_menu.h"
 #include "ui/panels/panel_arrangement.h"
+#include "ui/window/file_dialog.h"
 #include "ui/window/key_router.h"
 
 #include "engine/calculator.h"
@@ -78,6 +80,12 @@ class MainWindow final : public QMainWindow {
     // Runs `command` with the refreshes held and shown once when it ends: a
     // formula panel run changes the message line once per formula.
     void withRefreshHeld(const std::function<void()>& command);
+    // Shows at once what a held refresh has gathered so far: a box that
+    // opens during a held command shows over the window as it stands.
+    void showHeldChanges();
+
+    // A file dialog of the window's file commands; empty when it was cancelled.
+    std::optional<std::string> askFilePath(FileDialogKind kind, const QString& title);
 
     // Forgets the keys held down, so that their releases press nothing: the
     // keyboard goes to a dialog or box that opens now.
@@ -101,6 +109,8 @@ class MainWindow final : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // "ログ（開始）" checked or unchecked.
+    void logToggled(bool on);
     void addHistoryCopyItem();
     // A keyboard key typed: pressed and released.
     void typed(const KeyboardKey& key);
@@ -141,7 +151,6 @@ class MainWindow final : public QMainWindow {
     void showAll(bool shown);
     // "設定読込".
     void showSetMenu();
-    void chooseSet(int index);
     void fillWithFormulaPanel();
     // Each present panel placed again from the set at the current zoom (and
     // with the palette's colours as they now are).

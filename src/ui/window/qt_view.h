@@ -1,5 +1,5 @@
-// The core's view, carried out with Qt: boxes, beep, clipboard and file
-// dialogs here, window content through the main window.
+// The core's view, carried out with Qt: boxes, beep and clipboard here,
+// window content through the main window.
 #pragma once
 
 #include "values/view.h"
@@ -21,8 +21,6 @@ class QtView final : public View {
     std::string clipboardText() override;
     bool statusBarVisible() const override;
     void reapplyStatusBar() override;
-    std::optional<std::string> askPath(FileDialogKind kind, std::string_view title,
-                                       std::string_view filter) override;
 
   private:
     MainWindow* window_ = nullptr;
