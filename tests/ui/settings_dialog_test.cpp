@@ -210,7 +210,7 @@ TEST_F(SettingsDialogTest, DeletingAMiddleSetMovesTheLaterSetsUp) {
 
 TEST_F(SettingsDialogTest, TheSetInForceStaysInForceWhenTheSetsAboveItGo) {
     dialog().reject();
-    app->calculator().selectSet(1);
+    app->calculator().chooseSet(1);
     dialog().activate();
     dialog().tree()->setCurrentItem(setNode(0));
     click("btnDel");
