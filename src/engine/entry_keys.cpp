@@ -64,7 +64,7 @@ void Calculator::decimalPoint() {
         if (!utf8::Contains(text, ".")) setDisplay(text + ".");
         return;
     }
-    const std::string bare = SplitUnitText(values_, text, true, false).parts[7];
+    const std::string bare = SplitUnitText(values_, text, true, false).parts[kBareNumberSlot];
     if (bare.empty())
         setDisplay(text + "0.");
     else if (!utf8::Contains(bare, "."))

@@ -49,7 +49,8 @@ void Calculator::timeUnitKey(int code) {
                                  ? EntryPrefixOf(values_, state_.displayText, true)
                                  : state_.displayText;
     if (utf8::Contains(text, unit)) return;
-    const bool bareNumber = !SplitUnitText(values_, text, true, false).parts[7].empty();
+    const bool bareNumber =
+        !SplitUnitText(values_, text, true, false).parts[kBareNumberSlot].empty();
     std::string typed;
     if (!state_.entry.resultOrPending() && bareNumber) {
         typed = text + std::string(unit);
@@ -69,7 +70,7 @@ void Calculator::dateUnitKey(int code) {
     const std::string_view unit = UnitOfKey(code);
     const std::string text = state_.displayText;
     if (utf8::Contains(text, unit)) return;
-    const std::string bare = SplitUnitText(values_, text, true, false).parts[7];
+    const std::string bare = SplitUnitText(values_, text, true, false).parts[kBareNumberSlot];
     if (!StartsWithC(text)) {
         if (bare.empty()) return;
         setDisplay(text + std::string(unit));
@@ -90,7 +91,7 @@ void Calculator::dateUnitKey(int code) {
             const std::string head =
                 utf8::EndsWith(text, bare) ? text.substr(0, text.size() - bare.size()) : text;
             setDisplay(head + std::to_string(n == 0 ? now.year : 2000 + n) + std::string(unit));
-        } else if (n >= 1600 && n <= 3000) {
+        } else if (n >= kFirstCalendarYear && n <= kLastCalendarYear) {
             setDisplay(text + std::string(unit));
         } else {
             rangeError("値が範囲外です(年:1600～3000)");
@@ -126,11 +127,12 @@ void Calculator::calendarKey() {
     }
     if (const UnitSplit split = SplitUnitText(values_, text, true, false); split.hasUnits) {
         const UnitParts& parts = split.parts;
-        const bool complete =
-            !parts[1].empty() && !parts[2].empty() && !parts[3].empty() && !parts[7].empty();
-        const bool inRange = (parts[1].empty() || WholeIn(parts[1], 1600, 3000)) &&
-                             (parts[2].empty() || WholeIn(parts[2], 1, 12)) &&
-                             (parts[3].empty() || WholeIn(parts[3], 1, 31));
+        const bool complete = !parts[kYearSlot].empty() && !parts[kMonthSlot].empty() &&
+                              !parts[kDaySlot].empty() && !parts[kBareNumberSlot].empty();
+        const bool inRange = (parts[kYearSlot].empty() ||
+                              WholeIn(parts[kYearSlot], kFirstCalendarYear, kLastCalendarYear)) &&
+                             (parts[kMonthSlot].empty() || WholeIn(parts[kMonthSlot], 1, 12)) &&
+                             (parts[kDaySlot].empty() || WholeIn(parts[kDaySlot], 1, 31));
         if (complete || !inRange) return;
     }
     setDisplay("c " + text);

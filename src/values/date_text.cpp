@@ -47,19 +47,20 @@ int WholeSlot(std::string_view slot) {
 // Fills in and shows a calendar date; returns its weekday text.
 std::string CompleteCalendar(const ValueContext& ctx, UnitParts& parts) {
     const DateTime today = ctx.services.clock.now();
-    if (parts[1].empty()) parts[1] = std::to_string(today.year) + "年";
-    if (parts[2].empty()) parts[2] = std::to_string(today.month) + "月";
-    if (parts[3].empty()) parts[3] = std::to_string(today.day) + "日";
-    const int last = DaysInMonth(WholeSlot(parts[1]), WholeSlot(parts[2]));
-    if (WholeSlot(parts[3]) > last) parts[3] = std::to_string(last) + "日";
+    if (parts[kYearSlot].empty()) parts[kYearSlot] = std::to_string(today.year) + "年";
+    if (parts[kMonthSlot].empty()) parts[kMonthSlot] = std::to_string(today.month) + "月";
+    if (parts[kDaySlot].empty()) parts[kDaySlot] = std::to_string(today.day) + "日";
+    const int last = DaysInMonth(WholeSlot(parts[kYearSlot]), WholeSlot(parts[kMonthSlot]));
+    if (WholeSlot(parts[kDaySlot]) > last) parts[kDaySlot] = std::to_string(last) + "日";
 
-    const std::string year = utf8::DropLast(parts[1]);
-    const auto date = ReadDate(year, utf8::DropLast(parts[2]), utf8::DropLast(parts[3]));
+    const std::string year = utf8::DropLast(parts[kYearSlot]);
+    const auto date =
+        ReadDate(year, utf8::DropLast(parts[kMonthSlot]), utf8::DropLast(parts[kDaySlot]));
     if (!date) ThrowFailure(FailureKind::Convert);
     const std::string era = JapaneseEraText(*date);
     const std::string weekday(kDayNames[static_cast<std::size_t>(IsoWeekday(*date))]);
     ctx.services.status.DspMsg("西暦" + year + (era.empty() ? "" : "(" + era + ")") + "年" +
-                                   parts[2] + parts[3] + weekday + " 月齢" +
+                                   parts[kMonthSlot] + parts[kDaySlot] + weekday + " 月齢" +
                                    MoonAgeText(*date + kJulianDayOfDateZero),
                                kMessageInfo);
     return weekday;
@@ -93,7 +94,7 @@ std::string DateValueText(double dateValue) {
 
 std::string CompleteDateText(const ValueContext& ctx, std::string_view text, bool complete) {
     UnitParts parts = SplitUnitText(ctx, text, true, true).parts;
-    const std::string& bare = parts[7];
+    const std::string& bare = parts[kBareNumberSlot];
     if (!bare.empty()) {
         const auto number = UnitNumberOf(bare);
         if (!number || *number != 0) return std::string(text);

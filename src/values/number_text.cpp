@@ -346,7 +346,7 @@ bool IsZeroText(const ValueContext& ctx, std::string_view text) {
         }
         case CalcMode::Time:
         case CalcMode::Date: {
-            const std::string bare = SplitUnitText(ctx, text, true, false).parts[7];
+            const std::string bare = SplitUnitText(ctx, text, true, false).parts[kBareNumberSlot];
             if (bare.empty()) return true;
             if (bare.find('.') != std::string::npos) return false;
             const auto value = ReadDecimalReal(bare);

@@ -33,7 +33,7 @@ std::string TimeText(const ValueContext& ctx, std::string_view display) {
     const bool negative = text.starts_with("-");
     if (negative) text.remove_prefix(1);
     const UnitSplit split = SplitUnitText(ctx, text, false, false);
-    if (!split.hasUnits || split.parts[7] != "0") return std::string(display);
+    if (!split.hasUnits || split.parts[kBareNumberSlot] != "0") return std::string(display);
     long double seconds = 0;
     const long double scale[] = {kHoursPerDay * kMinutesPerHour * kSecondsPerMinute,
                                  kMinutesPerHour * kSecondsPerMinute, kSecondsPerMinute, 1};

@@ -14,12 +14,12 @@ namespace tavrik {
 namespace {
 
 bool Negative(const UnitParts& parts) {
-    return utf8::Contains(parts[0], "-");
+    return utf8::Contains(parts[kPrefixSlot], "-");
 }
 
 // The bare number of a split text, with the text's sign.
 UnitOperand BareNumber(const UnitParts& parts) {
-    const long double number = ReadUnitNumber(parts[7]);
+    const long double number = ReadUnitNumber(parts[kBareNumberSlot]);
     return {OperandForm::Number, Negative(parts) ? -number : number};
 }
 
@@ -31,9 +31,9 @@ std::optional<int> WholeIn(std::string_view slot, int low, int high) {
 }
 
 std::optional<UnitOperand> CalendarOperand(const ValueContext& ctx, const UnitParts& parts) {
-    const auto year = WholeIn(parts[1], 1600, 3000);
-    const auto month = WholeIn(parts[2], 1, 12);
-    const auto day = WholeIn(parts[3], 1, std::numeric_limits<int>::max());
+    const auto year = WholeIn(parts[kYearSlot], kFirstCalendarYear, kLastCalendarYear);
+    const auto month = WholeIn(parts[kMonthSlot], 1, 12);
+    const auto day = WholeIn(parts[kDaySlot], 1, std::numeric_limits<int>::max());
     if (!year || !month || !day) {
         ctx.services.reporter.ReportCalcError("日付エラー");
         return std::nullopt;
@@ -55,10 +55,11 @@ std::optional<UnitOperand> ReadDateOperand(const ValueContext& ctx, std::string_
     const UnitSplit split = SplitUnitText(ctx, text, false, true);
     const UnitParts& parts = split.parts;
     if (!split.hasUnits) return BareNumber(parts);
-    if (utf8::Contains(parts[0], "c")) return CalendarOperand(ctx, parts);
+    if (utf8::Contains(parts[kPrefixSlot], "c")) return CalendarOperand(ctx, parts);
     const long double sign = Negative(parts) ? -1 : 1;
-    UnitOperand operand{OperandForm::Duration, 0, sign * ReadUnitNumber(parts[1]),
-                        sign * ReadUnitNumber(parts[2]), sign * ReadUnitNumber(parts[3])};
+    UnitOperand operand{OperandForm::Duration, 0, sign * ReadUnitNumber(parts[kYearSlot]),
+                        sign * ReadUnitNumber(parts[kMonthSlot]),
+                        sign * ReadUnitNumber(parts[kDaySlot])};
     operand.value = ParseUnitText(ctx, text, parts).extended();
     return operand;
 }

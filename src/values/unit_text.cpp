@@ -33,7 +33,8 @@ UnitSplit SplitUnitText(const ValueContext& ctx, std::string_view input, bool ke
                         bool strict) {
     UnitSplit split;
     UnitParts& parts = split.parts;
-    for (int slot = 1; slot <= 7; ++slot) parts[slot].assign(keepUnits ? 0 : 1, '0');
+    for (std::size_t slot = kYearSlot; slot <= kBareNumberSlot; ++slot)
+        parts[slot].assign(keepUnits ? 0 : 1, '0');
 
     std::string text(input);
     while (!text.empty() && text.front() == ' ') text.erase(0, 1);
@@ -42,12 +43,12 @@ UnitSplit SplitUnitText(const ValueContext& ctx, std::string_view input, bool ke
 
     std::size_t pos = 0;
     if (pos < text.size() && text[pos] == 'c') {
-        parts[0] += "c ";
+        parts[kPrefixSlot] += "c ";
         ++pos;
         if (pos < text.size() && text[pos] == ' ') ++pos;
     }
     if (pos < text.size() && text[pos] == '-') {
-        parts[0] += "-";
+        parts[kPrefixSlot] += "-";
         ++pos;
     }
 
@@ -58,7 +59,7 @@ UnitSplit SplitUnitText(const ValueContext& ctx, std::string_view input, bool ke
         const int slot = UnitAt(text, end);
         if (slot == 0) {
             if (counter < 0) ctx.services.reporter.ReportCalcError("入力値形式エラー");
-            parts[7] = text.substr(pos);
+            parts[kBareNumberSlot] = text.substr(pos);
             break;
         }
         const std::size_t unitEnd = end + kUnitChars[slot].size();

@@ -109,18 +109,19 @@ CalcValue ParseUnitText(const ValueContext& ctx, std::string_view text, const Un
     long double value = 0;
     switch (ctx.rules.mode) {
         case CalcMode::Time:
-            value = ReadUnitNumber(parts[3]) * 86400 + ReadUnitNumber(parts[4]) * 3600 +
-                    ReadUnitNumber(parts[5]) * 60 + ReadUnitNumber(parts[6]);
+            value = ReadUnitNumber(parts[kDaySlot]) * 86400 +
+                    ReadUnitNumber(parts[kHourSlot]) * 3600 +
+                    ReadUnitNumber(parts[kMinuteSlot]) * 60 + ReadUnitNumber(parts[kSecondSlot]);
             break;
         case CalcMode::Date:
-            value = ReadUnitNumber(parts[1]) * 365.25L + ReadUnitNumber(parts[2]) * 30.4375L +
-                    ReadUnitNumber(parts[3]);
+            value = ReadUnitNumber(parts[kYearSlot]) * 365.25L +
+                    ReadUnitNumber(parts[kMonthSlot]) * 30.4375L + ReadUnitNumber(parts[kDaySlot]);
             break;
         default:
-            value = ReadUnitNumber(parts[7]);
+            value = ReadUnitNumber(parts[kBareNumberSlot]);
             break;
     }
-    if (utf8::Contains(parts[0], "-")) value = -value;
+    if (utf8::Contains(parts[kPrefixSlot], "-")) value = -value;
     return CalcValue::real(static_cast<double>(value));
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -53,8 +54,24 @@ struct ValueContext {
     const ValueServices& services;
 };
 
-// Slots of a split unit text: 0 prefix, 1 年, 2 月, 3 日, 4 時, 5 分, 6 秒, 7 bare number.
-using UnitParts = std::array<std::string, 8>;
+// Slots of a split unit text: the prefix ("c " and "-"), one slot per unit
+// with its unit character, and the bare number typed after the last unit.
+enum UnitSlot : std::size_t {
+    kPrefixSlot,
+    kYearSlot,
+    kMonthSlot,
+    kDaySlot,
+    kHourSlot,
+    kMinuteSlot,
+    kSecondSlot,
+    kBareNumberSlot,
+    kUnitSlotCount
+};
+using UnitParts = std::array<std::string, kUnitSlotCount>;
+
+// The years a calendar date may name.
+inline constexpr int kFirstCalendarYear = 1600;
+inline constexpr int kLastCalendarYear = 3000;
 
 // The largest unit a re-expressed time or date result may use: 3 days (time),
 // 2 hours or years, 1 minutes or months; kAnyUnitLevel admits every unit.
