@@ -61,14 +61,21 @@ tavrik::ui::CalculatorApp& App() {
     return app;
 }
 
-void SheetRunInTheCalculator(benchmark::State& state) {
-    const std::string text = tavrik::ui::SheetText(SheetOfFormulas(kSheetLines));
+// A calculator started from the default settings, with no window.
+struct HeadlessCalculator {
+    HeadlessCalculator() {
+        calc.setSettings(tavrik::GlobalSettings{});
+        calc.start();
+    }
     tavrik::NullView view;
     const tavrik::SystemClock clock;
-    tavrik::Calculator calc(view, clock);
-    calc.setSettings(tavrik::GlobalSettings{});
-    calc.start();
-    tavrik::FormulaSheet sheet(calc);
+    tavrik::Calculator calc{view, clock};
+};
+
+void SheetRunInTheCalculator(benchmark::State& state) {
+    const std::string text = tavrik::ui::SheetText(SheetOfFormulas(kSheetLines));
+    HeadlessCalculator headless;
+    tavrik::FormulaSheet sheet(headless.calc);
     for (auto _ : state) {
         state.PauseTiming();
         sheet.setText(text);
@@ -103,12 +110,8 @@ BENCHMARK(FormulaPanelRunInTheWindow)->Unit(benchmark::kMillisecond);
 // as when "自動計算" is turned on.
 void LiveAnswersWholeSheet(benchmark::State& state) {
     const std::string text = tavrik::ui::SheetText(SheetOfFormulas(kSheetLines));
-    tavrik::NullView view;
-    const tavrik::SystemClock clock;
-    tavrik::Calculator calc(view, clock);
-    calc.setSettings(tavrik::GlobalSettings{});
-    calc.start();
-    tavrik::LiveAnswers live(calc);
+    HeadlessCalculator headless;
+    tavrik::LiveAnswers live(headless.calc);
     for (auto _ : state) {
         live.setText(text);
         benchmark::DoNotOptimize(live.answerChanged());
@@ -145,12 +148,3 @@ void LiveAnswerOfOneEditInTheWindow(benchmark::State& state) {
 BENCHMARK(LiveAnswerOfOneEditInTheWindow)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -68,12 +68,3 @@ void ScrollPage(benchmark::State& state) {
 BENCHMARK(ScrollPage)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "settings/key_assignment.h"
+#include "support/two_sets.h"
 #include "ui/window/calculator_app.h"
 #include "ui/window/virtual_key.h"
 
@@ -242,12 +243,7 @@ TEST_F(KeyboardReachTest, ResultsErrorsAndModesAreAnnouncedOnce) {
 }
 
 GlobalSettings ClockSet() {
-    GlobalSettings settings;
-    settings.SectionList = {"Main", "Clock"};
-    settings.LastSetIndex = 1;
-    settings.Set = "Main";
-    settings.SetTable[0].name = "Main";
-    settings.SetTable[1].name = "Clock";
+    GlobalSettings settings = TwoSets("Main", "Clock");
     settings.SetTable[1].Mode = 'T';
     return settings;
 }

@@ -23,6 +23,7 @@
 #include "engine/button_codes.h"
 #include "settings/panel_kinds.h"
 #include "settings/setting_ranges.h"
+#include "support/two_sets.h"
 #include "ui/panels/button_panel.h"
 #include "ui/panels/uniform_list_view.h"
 #include "ui/settings_dialog/settings_dialog.h"
@@ -363,13 +364,8 @@ TEST_F(PanelsTest, PanelsAndTheirControlsHaveAccessibleNames) {
     EXPECT_EQ(find("lstHD")->accessibleName(), "履歴リスト");
 }
 
-GlobalSettings TwoSets() {
-    GlobalSettings settings;
-    settings.SectionList = {"Main", "Clock"};
-    settings.LastSetIndex = 1;
-    settings.Set = "Main";
-    settings.SetTable[0].name = "Main";
-    settings.SetTable[1].name = "Clock";
+GlobalSettings MainAndClock() {
+    GlobalSettings settings = TwoSets("Main", "Clock");
     settings.SetTable[1].Mode = 'T';
     settings.SetTable[1].Disp = "DB";
     return settings;
@@ -377,7 +373,7 @@ GlobalSettings TwoSets() {
 
 class SetMenuTest : public PanelsTest {
   protected:
-    SetMenuTest() : PanelsTest(TwoSets()) {}
+    SetMenuTest() : PanelsTest(MainAndClock()) {}
 };
 
 TEST_F(SetMenuTest, ChoosingASetLaysItOutAndEntersItsMode) {

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <string>
 
+#include "support/two_sets.h"
 #include "ui/window/calculator_app.h"
 #include "ui/window/guide_lines.h"
 #include "ui/window/status_bar.h"
@@ -18,12 +19,7 @@ namespace tavrik::ui {
 namespace {
 
 GlobalSettings LargeThenSmall() {
-    GlobalSettings settings;
-    settings.SectionList = {"大", "小"};
-    settings.LastSetIndex = 1;
-    settings.Set = "大";
-    settings.SetTable[0].name = "大";
-    settings.SetTable[1].name = "小";
+    GlobalSettings settings = TwoSets("大", "小");
     settings.SetTable[1].Disp = "D";
     return settings;
 }
