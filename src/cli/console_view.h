@@ -19,14 +19,11 @@ class ConsoleView final : public View {
     void setClipboard(std::string_view text) override;
     // The console's clipboard holds the last text put on it.
     std::string clipboardText() override { return clipboard_; }
-    bool statusBarVisible() const override { return statusBarVisible_; }
+    bool statusBarVisible() const override { return true; }
     void reapplyStatusBar() override {}
-
-    void setStatusBarVisible(bool visible) { statusBarVisible_ = visible; }
 
   private:
     std::ostream& out_;
-    bool statusBarVisible_ = true;
     std::string clipboard_;
 };
 

@@ -163,18 +163,10 @@ class Calculator : public SheetHost {
     const ValueContext& values() const override { return values_; }
     const Clock& clock() const { return clock_; }
 
-    // How user functions (FStr1 … FStr6) are evaluated.
-    void setUserFunctionEvaluator(UserFunctionEvaluator evaluator) {
-        userFunctionEvaluator_ = std::move(evaluator);
-    }
-
     // The "関数" menu: one item per function group with a titled function.
     const FunctionMenu& functionMenu() const { return functionMenu_; }
     // A click on a group of the "関数" menu.
     void selectFunctionGroup(int tag);
-
-    // Seeds the generator of the random functions (seeded from the clock at first).
-    void seedRandom(std::uint32_t seed) { random_.seed(seed); }
 
   private:
     // Runs a key's work under the error protection of PushBBtn.
