@@ -21,7 +21,6 @@ class ErrorReporter {
         : view_(view), status_(status), log_(log) {}
 
     void setErrCtMax(int limit) { errCtMax_ = limit; }
-    int errCtMax() const { return errCtMax_; }
 
     // Errors in a row; reset by AC and by every operation that completes.
     int errorCount() const { return errorCount_; }

@@ -23,8 +23,6 @@ class AboutBox final : public QDialog {
     // Shows the box modally with its OK button under the mouse pointer.
     void execAtPointer();
 
-    QPushButton* okButton() const { return ok_; }
-
   private:
     QPushButton* ok_;
 };

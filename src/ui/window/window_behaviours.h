@@ -59,18 +59,13 @@ class WindowBehaviours final : public QObject {
     void dragByBackground(QWidget& widget);
 
     bool alphaBlending() const { return alphaBlending_; }
-    bool stayingOnTop() const { return topmost_->isChecked(); }
     bool inTray() const;
 
     QAction* topmostAction() const { return topmost_; }
-    QAction* trayAction() const { return tray_; }
     QAction* transparencyAction() const { return transparency_; }
-    QAction* titleBarAction() const { return titleBar_; }
     QAction* menuBarAction() const { return menuBar_; }
     // "メニュー表示" of the main pop-up menu, the mirror of "メニューバー".
     QAction* menuShownAction() const { return menuShown_; }
-    QAction* helpAction() const { return help_; }
-    QAction* aboutAction() const { return about_; }
     // The tray icon's menu; none before "常駐" was first checked.
     QMenu* trayMenu() const;
 
@@ -84,7 +79,6 @@ class WindowBehaviours final : public QObject {
     void applyOpacity();
     void setTitleBar(bool normal);
     void showMenuBar(bool shown);
-    void setTranslucent(bool on);
     void applyFlags();
     void showWindow();
     void requestExit();
