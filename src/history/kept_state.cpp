@@ -17,6 +17,8 @@ constexpr std::string_view kVersionPrefix = "Tavrik state ";
 constexpr std::string_view kCurrentKey = "Current=";
 constexpr std::string_view kMemoryKey = "Memory=";
 constexpr std::string_view kListKey = "List=";
+constexpr std::string_view kSheetKey = "Sheet=";
+constexpr std::string_view kSheetLineBreak = "\r\n";
 constexpr std::string_view kEndLine = "End";
 constexpr std::string_view kModeLetters = "DHTC";
 // Four full lists of long lines fit well within this.
@@ -95,6 +97,20 @@ std::string KeptStateText(const KeptState& state) {
              std::to_string(state.counters[mode]) + " " + std::to_string(state.lists[mode].size()));
         for (const std::string& history : state.lists[mode]) line(history);
     }
+    if (state.sheet) {
+        // "Sheet=auto count": the lines follow, the last one even when empty.
+        std::vector<std::string_view> lines;
+        std::string_view rest = state.sheet->text;
+        for (auto end = rest.find(kSheetLineBreak); end != std::string_view::npos;
+             end = rest.find(kSheetLineBreak)) {
+            lines.push_back(rest.substr(0, end));
+            rest.remove_prefix(end + kSheetLineBreak.size());
+        }
+        lines.push_back(rest);
+        line(std::string(kSheetKey) + (state.sheet->autoAnswer ? "1 " : "0 ") +
+             std::to_string(lines.size()));
+        for (std::string_view sheetLine : lines) line(sheetLine);
+    }
     line(kEndLine);
     return text;
 }
@@ -132,7 +148,23 @@ KeptStateRead ParseKeptState(std::string_view text) {
             if (state.lists[mode].size() < kMaxKeptLines) state.lists[mode].emplace_back(*history);
         }
     }
-    const auto end = lines.next();
+    auto end = lines.next();
+    if (const auto sheet = Value(end, kSheetKey)) {
+        // "0 count" or "1 count"
+        if (sheet->size() < 2 || ((*sheet)[0] != '0' && (*sheet)[0] != '1') || (*sheet)[1] != ' ')
+            return Refused(kDamaged);
+        const auto count = ReadCount(sheet->substr(2));
+        if (!count || *count == 0) return Refused(kDamaged);
+        KeptState::Sheet kept{{}, (*sheet)[0] == '1'};
+        for (int i = 0; i < *count; ++i) {
+            const auto sheetLine = lines.next();
+            if (!sheetLine) return Refused(kDamaged);
+            if (i > 0) kept.text.append(kSheetLineBreak);
+            kept.text.append(*sheetLine);
+        }
+        state.sheet = std::move(kept);
+        end = lines.next();
+    }
     if (!end || *end != kEndLine || !lines.atEnd()) return Refused(kDamaged);
     return {std::move(state), {}};
 }

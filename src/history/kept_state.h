@@ -16,6 +16,14 @@ struct KeptState {
     std::array<int, 4> counters{};                  // each list's line counter
     std::array<std::string, 4> memory{"0", "0", "0", "0"};
     int currentMemory = 0;
+    // The formula panel: its text (CR LF line breaks) and the "自動計算"
+    // check; none for a window without the panel.
+    struct Sheet {
+        std::string text;
+        bool autoAnswer = false;
+        bool operator==(const Sheet&) const = default;
+    };
+    std::optional<Sheet> sheet;
 };
 
 // A list keeps at most this many lines when the set sets no smaller limit.
@@ -26,7 +34,8 @@ inline constexpr std::size_t kMaxKeptLines = 9999;
 std::filesystem::path KeptStateFile();
 
 // The file's text: a version line, the registers, each list with its counter
-// and line count, and an end line, so that a torn file is seen as one.
+// and line count, the formula panel's lines when kept, and an end line, so
+// that a torn file is seen as one.
 std::string KeptStateText(const KeptState& state);
 
 struct KeptStateRead {

@@ -150,6 +150,7 @@ void ReadGlobalScalars(const ValueList& values, GlobalSettings& g) {
     g.TSR = ReadBoolValue(values, "TSR", defaults.TSR);
     g.KK3 = ReadBoolValue(values, "KK3", defaults.KK3);
     g.KeepState = ReadBoolValue(values, "KeepState", defaults.KeepState);
+    g.RaiseRunning = ReadBoolValue(values, "RaiseRunning", defaults.RaiseRunning);
     g.Mode = ReadLetterValue(values, "Mode", defaults.Mode);
     g.Trans = ReadBoolValue(values, "Trans", defaults.Trans);
     g.Width = ReadIntValue(values, "Width", defaults.Width);
@@ -204,6 +205,8 @@ void WriteGlobalKeys(const GlobalSettings& g, IniDocument& file) {
     // Added later: written only when on or already in the file.
     if (g.KeepState || file.Read(kGlobalSection, "KeepState"))
         put("KeepState", BoolText(g.KeepState));
+    if (g.RaiseRunning || file.Read(kGlobalSection, "RaiseRunning"))
+        put("RaiseRunning", BoolText(g.RaiseRunning));
 
     // Entries of any other length leave the file's key as it is.
     for (int i = 0; i < kKeyTableSize; ++i) {
@@ -429,6 +432,7 @@ bool ReadGlobalKey(GlobalSettings& g, std::string_view key, const ValueList& val
     take("TSR", result.TSR, read.TSR);
     take("KK3", result.KK3, read.KK3);
     take("KeepState", result.KeepState, read.KeepState);
+    take("RaiseRunning", result.RaiseRunning, read.RaiseRunning);
     take("Mode", result.Mode, read.Mode);
     take("Trans", result.Trans, read.Trans);
     take("Width", result.Width, read.Width);

@@ -164,6 +164,9 @@ struct GlobalSettings {
     // "終了時に履歴とメモリーを残す": the history lists and memory registers
     // are kept across a restart.
     bool KeepState = false;
+    // "もう一度起動したらウィンドウを表示": a second start shows, raises and
+    // activates the running copy's window (also from the tray).
+    bool RaiseRunning = false;
     char Mode = 'D';
     bool Trans = false;
     int Width = -9999;

@@ -1,13 +1,17 @@
-// Tavrik, the desktop calculator. Start-up in order: one copy only, the
+// Tavrik, the desktop calculator. Start-up in order: one copy only (a second
+// start asks the running copy to show its window), the
 // display connected while fonts are set up beside it, Qt's texts in
 // Japanese, the caption flag, then the window built from the
-// settings; at exit the calculator closes its log and saves its state.
+// settings; at exit (also on SIGTERM, SIGHUP and SIGINT) the calculator closes
+// its log and saves its state.
 #include <QApplication>
 #include <QIcon>
 #include <QTimer>
 
+#include "ui/platform/exit_signals.h"
 #include "ui/platform/font_warm_up.h"
 #include "ui/platform/japanese_ui.h"
+#include "ui/platform/running_copy.h"
 #include "ui/platform/single_instance.h"
 #include "ui/window/calculator_app.h"
 #include "ui/window/settings_source.h"
@@ -25,26 +29,36 @@ QIcon ApplicationIcon() {
     return icon;
 }
 
+// A second copy asks the running one to show its window and ends, without
+// connecting to the display or reading the settings.
+int CallRunningCopy(int argc, char* argv[], const QString& socket) {
+    const QCoreApplication caller(argc, argv);
+    tavrik::ui::AskRunningCopyToShow(socket);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // A second copy ends at once, before it connects to the display: no
-    // window, no message.
     QCoreApplication::setApplicationName(QStringLiteral("Tavrik"));
     // Lets a Wayland desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVRIK_APP_ID));
-    const tavrik::ui::SingleInstanceLock instance;
-    if (!instance.acquired()) return 0;
-    // Copies of another session or runtime folder would still share the settings.
     tavrik::SettingsFile settingsFile = tavrik::ui::OpenStartupSettingsFile();
-    const tavrik::ui::SingleInstanceLock settingsUser(
-        tavrik::ui::SingleInstanceLock::SettingsPath(settingsFile.Path()));
-    if (!settingsUser.acquired()) return 0;
+    const QString settingsFolder =
+        tavrik::ui::SingleInstanceLock::SettingsPath(settingsFile.Path());
+    const QString callSocket = tavrik::ui::RunningCopySocket(settingsFolder);
+    const tavrik::ui::SingleInstanceLock instance;
+    if (!instance.acquired()) return CallRunningCopy(argc, argv, callSocket);
+    // Copies of another session or runtime folder would still share the settings.
+    const tavrik::ui::SingleInstanceLock settingsUser(settingsFolder);
+    if (!settingsUser.acquired()) return CallRunningCopy(argc, argv, callSocket);
     // Fonts are set up on a thread of their own while Qt connects to the
     // display and the window is built.
     tavrik::ui::FontWarmUp fonts;
     QApplication application(argc, argv);
     fonts.applicationReady();
+    // Destroyed after the calculator, so that its exit steps run once.
+    const tavrik::ui::ExitSignals exitSignals;
 
     tavrik::ui::UseJapaneseTexts(application);
 
@@ -54,6 +68,7 @@ int main(int argc, char* argv[]) {
     tavrik.window().behaviours().setCaptionFlag(caption);
     fonts.wait();
     tavrik.window().show();
+    const tavrik::ui::ShowRequests showRequests(callSocket, [&tavrik] { tavrik.showOnRequest(); });
     // The icon is decoded once the event loop runs: mapping the window does
     // not wait for it, and the window manager picks it up right after.
     QTimer::singleShot(0, &application, [] { QApplication::setWindowIcon(ApplicationIcon()); });

@@ -192,19 +192,24 @@ TEST(SettingsSave, WritesGlobalKeysByTheirRules) {
 TEST(SettingsSave, LaterKeysLeaveAnOlderFileAsItWas) {
     Loaded older("[Tavrik]\r\nSet=A\r\n[A]\r\nFPlusF=1\r\n");
     EXPECT_FALSE(older.settings.KeepState);
+    EXPECT_FALSE(older.settings.RaiseRunning);
     EXPECT_FALSE(older.settings.SetTable[0].AutoF);
     older.Save();
     EXPECT_EQ(older.Global("KeepState"), std::nullopt);
+    EXPECT_EQ(older.Global("RaiseRunning"), std::nullopt);
     EXPECT_EQ(older.file.Read("A", "AutoF"), std::nullopt);
 
     older.settings.KeepState = true;
+    older.settings.RaiseRunning = true;
     older.settings.SetTable[0].AutoF = true;
     older.Save();
     EXPECT_EQ(older.Global("KeepState"), "1");
+    EXPECT_EQ(older.Global("RaiseRunning"), "1");
     EXPECT_EQ(older.file.Read("A", "AutoF"), "1");
 
     Loaded turnedOff(older.file.Text());
     EXPECT_TRUE(turnedOff.settings.KeepState);
+    EXPECT_TRUE(turnedOff.settings.RaiseRunning);
     EXPECT_TRUE(turnedOff.settings.SetTable[0].AutoF);
     turnedOff.settings.KeepState = false;
     turnedOff.settings.SetTable[0].AutoF = false;

@@ -150,8 +150,18 @@ void FormulaPanel::showSheet() {
     editor_->setTextCursor(cursor);
 }
 
+KeptState::Sheet FormulaPanel::keptSheet() const {
+    return {SheetText(editor_->toPlainText()), autoAnswer()};
+}
+
+void FormulaPanel::restoreSheet(const KeptState::Sheet& sheet) {
+    editor_->setPlainText(EditorText(sheet.text));
+    setAutoAnswer(sheet.autoAnswer);
+}
+
 void FormulaPanel::setAutoAnswer(bool on) {
     menu_.autoAnswer->setChecked(on);
+    if (editWatch_) editWatch_();
     answerTimer_.stop();
     if (!on) {
         editor_->setAnswers({});
@@ -194,6 +204,7 @@ std::vector<std::string> FormulaPanel::blockTexts(int first, int last) const {
 // answered again.
 void FormulaPanel::linesEdited(int position, int charsRemoved, int charsAdded) {
     Q_UNUSED(charsRemoved);
+    if (editWatch_) editWatch_();
     if (!autoAnswer()) return;
     const QTextDocument* document = editor_->document();
     QTextBlock firstBlock = document->findBlock(position);

@@ -9,6 +9,7 @@
 
 #include "formula/formula_sheet.h"
 #include "formula/live_answers.h"
+#include "history/kept_state.h"
 #include "settings/settings_model.h"
 #include "ui/menus/formula_menu.h"
 #include "ui/panels/formula_editor.h"
@@ -58,6 +59,12 @@ class FormulaPanel final : public PanelWidget {
     std::size_t answerNow();
     const LiveAnswers& liveAnswers() const { return live_; }
 
+    // The text and the "自動計算" check, as kept across a restart.
+    KeptState::Sheet keptSheet() const;
+    void restoreSheet(const KeptState::Sheet& sheet);
+    // Called after every edit of the text and every change of "自動計算".
+    void setEditWatch(std::function<void()> watch) { editWatch_ = std::move(watch); }
+
     // The run key and the pop-up menu's commands.
     void RunFormulaPanel();
     void CopyFormula();
@@ -82,6 +89,7 @@ class FormulaPanel final : public PanelWidget {
     int blockCount_ = 0;  // the editor's paragraphs as the live answers know them
     int pitch_ = 0;
     bool doubleClicked_ = false;
+    std::function<void()> editWatch_;
 };
 
 }  // namespace tavrik::ui

@@ -39,7 +39,10 @@ BasicPage::BasicPage(QWidget* parent)
       save_(Named(new QCheckBox(QStringLiteral("終了時にモードと座標保存")), "cbxSave",
                   QStringLiteral("終了時にモードと座標保存"))),
       keepState_(Named(new QCheckBox(QStringLiteral("終了時に履歴とメモリーを残す")),
-                       "cbxKeepState", QStringLiteral("終了時に履歴とメモリーを残す"))) {
+                       "cbxKeepState", QStringLiteral("終了時に履歴とメモリーを残す"))),
+      raiseRunning_(Named(new QCheckBox(QStringLiteral("もう一度起動したらウィンドウを表示")),
+                          "cbxRaiseRunning",
+                          QStringLiteral("もう一度起動したらウィンドウを表示"))) {
     static constexpr std::array<const char*, 5> kCaptionNames{"edtMenuO", "edtMenuM", "edtMenuV",
                                                               "edtMenuF", "edtMenuH"};
     static constexpr std::array<const char*, 5> kCaptionRoles{"操作", "モード", "表示", "関数",
@@ -75,6 +78,7 @@ BasicPage::BasicPage(QWidget* parent)
     layout->addLayout(form);
     layout->addWidget(save_);
     layout->addWidget(keepState_);
+    layout->addWidget(raiseRunning_);
     layout->addStretch();
 }
 
@@ -101,6 +105,7 @@ void BasicPage::load(const GlobalSettings& settings, const std::vector<std::stri
     hexAfter_->setText(Text(settings.HexA));
     save_->setChecked(settings.Save);
     keepState_->setChecked(settings.KeepState);
+    raiseRunning_->setChecked(settings.RaiseRunning);
 }
 
 void BasicPage::store(GlobalSettings& settings) const {
@@ -121,6 +126,7 @@ void BasicPage::store(GlobalSettings& settings) const {
     settings.HexA = hexAfter_->text().toStdString();
     settings.Save = save_->isChecked();
     settings.KeepState = keepState_->isChecked();
+    settings.RaiseRunning = raiseRunning_->isChecked();
 }
 
 void BasicPage::setSetNames(const std::vector<std::string>& names) {

@@ -38,6 +38,7 @@ class BasicPage final : public QWidget {
     QLineEdit* hexAfter_;
     QCheckBox* save_;
     QCheckBox* keepState_;
+    QCheckBox* raiseRunning_;
     std::string loadedSet_;
 };
 

@@ -1,5 +1,8 @@
 #include "ui/window/calculator_app.h"
 
+#include <QGuiApplication>
+#include <QSessionManager>
+
 #include "settings/setting_ranges.h"
 #include "ui/window/window_behaviours.h"
 #include "ui/window/window_placement.h"
@@ -19,6 +22,11 @@ CalculatorApp::CalculatorApp(SettingsFile settingsFile, std::filesystem::path ke
     if (!settingsFile_->LoadProblem().empty())
         view_.messageBox(BoxKind::Warning, settingsFile_->LoadProblem());
     restoreKeptState();
+    view_.watch(kHistoryChanged | kMemoryChanged | kSheetChanged,
+                [this] { keptStateSchedule_.changed(); });
+    window_.setSheetWatch([this] { keptStateSchedule_.changed(); });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window_,
+                     [this](QSessionManager&) { saveNow(); });
 }
 
 // A kept file that is damaged or foreign is reported and left for the next
@@ -27,15 +35,26 @@ void CalculatorApp::restoreKeptState() {
     if (!calc_.settings().KeepState) return;
     const KeptStateRead read = LoadKeptState(keptStateFile_);
     if (read.state) calc_.restoreKeptState(*read.state);
+    if (read.state && read.state->sheet) window_.restoreSheet(*read.state->sheet);
     if (!read.problem.empty()) view_.messageBox(BoxKind::Warning, read.problem);
 }
 
 void CalculatorApp::keepState() {
     if (!settingsFile_) return;
+    keptStateSchedule_.cancel();
     if (calc_.settings().KeepState)
-        SaveKeptState(keptStateFile_, calc_.keptState());
+        writeKeptState();
     else if (std::filesystem::exists(keptStateFile_))
         DeleteKeptState(keptStateFile_);
+}
+
+// A failed write leaves the last complete file; the next change or the exit
+// tries again.
+void CalculatorApp::writeKeptState() {
+    if (!settingsFile_ || !calc_.settings().KeepState) return;
+    KeptState state = calc_.keptState();
+    state.sheet = window_.keptSheet();
+    SaveKeptState(keptStateFile_, state);
 }
 
 CalculatorApp::CalculatorApp(GlobalSettings settings) : calc_(view_, clock_), window_(calc_) {
@@ -57,6 +76,23 @@ void CalculatorApp::start(GlobalSettings settings) {
 // The exit steps in order: close the log, then save the window state.
 CalculatorApp::~CalculatorApp() {
     if (calc_.log().active()) calc_.stopLog();
+    saveNow();
+    view_.watch(0, {});
+    window_.setSheetWatch({});
+    view_.detach();
+}
+
+void CalculatorApp::showOnRequest() {
+    if (!calc_.settings().RaiseRunning) return;
+    window_.behaviours().showWindow();
+}
+
+void CalculatorApp::saveNow() {
+    saveExitState();
+    keepState();
+}
+
+void CalculatorApp::saveExitState() {
     if (settingsFile_ && calc_.settings().Save) {
         const QRect bounds = window_.geometry();
         settingsFile_->SaveExitState(ExitState{static_cast<char>(calc_.mode()),
@@ -65,8 +101,6 @@ CalculatorApp::~CalculatorApp() {
         // A zoom changed by the wheel, the keys or the window's size.
         if (window_.zoomChanged()) settingsFile_->SaveSetZooms(calc_.settings());
     }
-    keepState();
-    view_.detach();
 }
 
 // Width and height when above 0, left and top edges when saved, kept

@@ -7,6 +7,7 @@
 #include "engine/calculator.h"
 #include "settings/settings_file.h"
 #include "settings/settings_model.h"
+#include "ui/window/kept_state_schedule.h"
 #include "ui/window/main_window.h"
 #include "ui/window/qt_view.h"
 
@@ -24,14 +25,23 @@ class CalculatorApp {
                            std::filesystem::path keptStateFile = KeptStateFile());
     // The same with settings that come from no file: nothing is written at exit.
     explicit CalculatorApp(GlobalSettings settings = {});
-    // Closes an open log, then writes the mode and window bounds when "Save"
-    // is on, and keeps the history and memory when asked to (removing what
-    // was kept when not). The window is
+    // With it on, every change of the history, the memory or the formula
+    // panel is in that file a moment later (KeptStateSchedule).
+    // Closes an open log, then writes what saveNow() writes. The window is
     // destroyed before the calculator; whatever the calculator still reports
     // from then on is dropped.
     ~CalculatorApp();
     CalculatorApp(const CalculatorApp&) = delete;
     CalculatorApp& operator=(const CalculatorApp&) = delete;
+
+    // What an exit keeps, written now (the desktop session is ending): the
+    // mode, window bounds and zooms when "Save" is on, and the history,
+    // memory and formula panel when "終了時に履歴とメモリーを残す" is on
+    // (removing what was kept when not).
+    void saveNow();
+    // A second start asked for the window: with "RaiseRunning" on it is
+    // shown (also from the tray or minimised), raised and given the keyboard.
+    void showOnRequest();
 
     MainWindow& window() { return window_; }
     Calculator& calculator() { return calc_; }
@@ -40,7 +50,10 @@ class CalculatorApp {
     void start(GlobalSettings settings);
     void restoreWindowBounds();
     void restoreKeptState();
+    void saveExitState();
     void keepState();
+    // The file keeps up with a change: written once the schedule's delay has passed.
+    void writeKeptState();
 
     std::optional<SettingsFile> settingsFile_;
     std::filesystem::path keptStateFile_;
@@ -48,6 +61,7 @@ class CalculatorApp {
     SystemClock clock_;
     Calculator calc_;
     MainWindow window_;
+    KeptStateSchedule keptStateSchedule_{[this] { writeKeptState(); }};
 };
 
 }  // namespace tavrik::ui

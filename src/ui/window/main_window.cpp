@@ -255,8 +255,9 @@ void MainWindow::buildPanel(PanelKind kind, const SettingsSet& set) {
                      [this] { calc_.toggleRecording(); }});
             scaled(historyOps())->build(set);
             break;
-        case PanelKind::Formula:
-            if (!panel)
+        case PanelKind::Formula: {
+            const bool first = !panel;
+            if (first)
                 panel = new FormulaPanel(
                     client_, calc_,
                     {[this](bool on) { MaximiseFormulaPanel(on); }, [this] { close(); },
@@ -265,8 +266,31 @@ void MainWindow::buildPanel(PanelKind kind, const SettingsSet& set) {
                          return askFilePath(kind, title);
                      }});
             scaled(formula())->build(set);
+            if (first) adoptSheet();
             break;
+        }
     }
+}
+
+std::optional<KeptState::Sheet> MainWindow::keptSheet() const {
+    if (!formula()) return pendingSheet_;
+    return formula()->keptSheet();
+}
+
+void MainWindow::restoreSheet(KeptState::Sheet sheet) {
+    pendingSheet_ = std::move(sheet);
+    if (formula()) adoptSheet();
+}
+
+void MainWindow::setSheetWatch(std::function<void()> watch) {
+    sheetWatch_ = std::move(watch);
+    if (formula()) formula()->setEditWatch(sheetWatch_);
+}
+
+void MainWindow::adoptSheet() {
+    formula()->setEditWatch(sheetWatch_);
+    if (pendingSheet_) formula()->restoreSheet(*pendingSheet_);
+    pendingSheet_.reset();
 }
 
 // The guide bars at the set's positions; the client area grows to hold them.

@@ -18,6 +18,7 @@
 #include "ui/window/key_router.h"
 
 #include "engine/calculator.h"
+#include "history/kept_state.h"
 
 namespace tavrik::ui {
 
@@ -91,6 +92,14 @@ class MainWindow final : public QMainWindow {
     // keyboard goes to a dialog or box that opens now.
     void forgetPressedKeys();
 
+    // The formula panel's text and "自動計算" check, to be kept across a
+    // restart; none while no set has named the panel yet.
+    std::optional<KeptState::Sheet> keptSheet() const;
+    // Puts a kept sheet into the panel now, or once a set first names it.
+    void restoreSheet(KeptState::Sheet sheet);
+    // Called after every edit of the formula panel's text or "自動計算".
+    void setSheetWatch(std::function<void()> watch);
+
     // The zoom the panels are shown at, in percent.
     int zoom() const { return zoom_; }
     // Shows the panels at another zoom: they are placed and sized again, not
@@ -143,6 +152,8 @@ class MainWindow final : public QMainWindow {
     // A stretching history panel reaches the bottom of the client area.
     void stretchHistory();
     void orderTabs(const Arrangement& arrangement);
+    // The newly built formula panel takes the sheet watch and a kept sheet.
+    void adoptSheet();
 
     // "表示" items: a panel, or without one the status bar, follows its check.
     void applyViewCheck(std::optional<PanelKind> kind);
@@ -191,6 +202,8 @@ class MainWindow final : public QMainWindow {
     std::function<bool(GlobalSettings&)> settingsSaver_;
     std::function<std::vector<std::string>(const GlobalSettings&)> settingsLossCheck_;
     std::unique_ptr<SettingsDialog> settingsDialog_;
+    std::optional<KeptState::Sheet> pendingSheet_;  // kept, for a formula panel not built yet
+    std::function<void()> sheetWatch_;
 };
 
 }  // namespace tavrik::ui

@@ -20,6 +20,7 @@ QString FromUtf8(std::string_view text) {
 
 void QtView::changed(unsigned changes) {
     if (window_) window_->refresh(changes);
+    if (changes & watchedBits_) watch_();
 }
 
 void QtView::beep() {

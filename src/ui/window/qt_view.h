@@ -2,6 +2,8 @@
 // window content through the main window.
 #pragma once
 
+#include <functional>
+
 #include "values/view.h"
 
 namespace tavrik::ui {
@@ -13,6 +15,11 @@ class QtView final : public View {
     // Until a window is attached, changes have nowhere to go and are dropped.
     void attach(MainWindow& window) { window_ = &window; }
     void detach() { window_ = nullptr; }
+    // `watch` is called after every change that names one of `bits`.
+    void watch(unsigned bits, std::function<void()> watch) {
+        watchedBits_ = bits;
+        watch_ = std::move(watch);
+    }
 
     void changed(unsigned changes) override;
     void beep() override;
@@ -24,6 +31,8 @@ class QtView final : public View {
 
   private:
     MainWindow* window_ = nullptr;
+    unsigned watchedBits_ = 0;
+    std::function<void()> watch_;
 };
 
 }  // namespace tavrik::ui

@@ -256,7 +256,10 @@ void WindowBehaviours::dragByBackground(QWidget& widget) {
 }
 
 void WindowBehaviours::showWindow() {
-    window_.show();
+    if (window_.isMinimized())
+        window_.showNormal();
+    else
+        window_.show();
     window_.raise();
     window_.activateWindow();
 }

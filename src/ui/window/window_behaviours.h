@@ -69,6 +69,9 @@ class WindowBehaviours final : public QObject {
     // The tray icon's menu; none before "常駐" was first checked.
     QMenu* trayMenu() const;
 
+    // The tray's "表示": the window shown (also when minimised), raised and active.
+    void showWindow();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -80,7 +83,6 @@ class WindowBehaviours final : public QObject {
     void setTitleBar(bool normal);
     void showMenuBar(bool shown);
     void applyFlags();
-    void showWindow();
     void requestExit();
     static void disable(QAction* action, const char* reason);
 
