@@ -96,7 +96,7 @@ inline constexpr std::array<PanelOption, 1> kHistoryOpsOptions{{
      .caption = "移動",
      .flag = &SettingsSet::MoveS},
 }};
-inline constexpr std::array<PanelOption, 3> kFormulaOptions{{
+inline constexpr std::array<PanelOption, 4> kFormulaOptions{{
     {.control = PanelOptionControl::Number,
      .name = "Line",
      .caption = "行",
@@ -111,6 +111,10 @@ inline constexpr std::array<PanelOption, 3> kFormulaOptions{{
      .name = "FRBtn",
      .caption = "＝ボタン",
      .flag = &SettingsSet::FRBtnF},
+    {.control = PanelOptionControl::Check,
+     .name = "Auto",
+     .caption = "自動計算",
+     .flag = &SettingsSet::AutoF},
 }};
 
 struct PanelKindInfo {

@@ -163,6 +163,8 @@ void ReadGlobalTables(const ValueList& values, GlobalSettings& g) {
     for (int i = 0; i < kKeyTableSize; ++i)
         g.Keys[i] = ReadTextValue(values, KeyTableKeyName(i), {});
     ApplyDigitKeyDefaults(g);
+    for (const LaterKeyDefault& later : kLaterKeyDefaults)
+        if (!values.Find(KeyTableKeyName(later.index))) g.Keys[later.index] = later.entry;
 
     g.FT[0].clear();
     for (int code = kNoFunction + 1; code <= kLastFunction; ++code) {
@@ -210,7 +212,11 @@ void WriteGlobalKeys(const GlobalSettings& g, IniDocument& file) {
 
     // Entries of any other length leave the file's key as it is.
     for (int i = 0; i < kKeyTableSize; ++i) {
-        if (utf8::Length(g.Keys[i]) == kKeyEntryLength) put(KeyTableKeyName(i), g.Keys[i]);
+        if (utf8::Length(g.Keys[i]) != kKeyEntryLength) continue;
+        const std::string name = KeyTableKeyName(i);
+        // A later key's default stays out of a file that never named the key.
+        if (g.Keys[i] == LaterKeyEntry(i) && !file.Read(kGlobalSection, name)) continue;
+        put(name, g.Keys[i]);
     }
     for (int i = 0; i < static_cast<int>(g.FName.size()); ++i) {
         put(Numbered("F", i + 1) + "Name", g.FName[i]);

@@ -27,6 +27,12 @@ const std::string& GlobalSettings::FunctionTitle(int code) const {
     return FT[code - kNoFunction];
 }
 
+std::string_view LaterKeyEntry(int index) {
+    for (const LaterKeyDefault& later : kLaterKeyDefaults)
+        if (later.index == index) return later.entry;
+    return {};
+}
+
 void ApplyDigitKeyDefaults(GlobalSettings& settings) {
     for (int digit = 0; digit <= 9; ++digit) {
         std::string& entry = settings.Keys[48 + digit];

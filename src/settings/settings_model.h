@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "settings/function_codes.h"
@@ -195,5 +196,20 @@ struct GlobalSettings {
 
 // Set the digit keys 48..57 to "0000" … "9999" where they are empty.
 void ApplyDigitKeyDefaults(GlobalSettings& settings);
+
+// The keys the starter file gives to commands added after the first key
+// table (paste, and any later one). A settings file with no entry at all for
+// such a key gets this one, so that the command works in files that predate
+// it; an entry of the file, even one emptied to "____", stands.
+struct LaterKeyDefault {
+    int index;  // in the key table
+    std::string_view entry;
+};
+inline constexpr std::array<LaterKeyDefault, 2> kLaterKeyDefaults{{
+    {kCtrlKeyOffset + 'V', "QQQQ"},  // Ctrl+V: paste ("Q", a key-table-only code)
+    {kShiftKeyOffset + 45, "QQQQ"},  // Shift+Insert (virtual key 45): paste
+}};
+// The later key's default entry at `index`; empty when the key has none.
+std::string_view LaterKeyEntry(int index);
 
 }  // namespace tavrik

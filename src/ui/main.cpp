@@ -72,5 +72,6 @@ int main(int argc, char* argv[]) {
     // The icon is decoded once the event loop runs: mapping the window does
     // not wait for it, and the window manager picks it up right after.
     QTimer::singleShot(0, &application, [] { QApplication::setWindowIcon(ApplicationIcon()); });
+    if (exitSignals.requested()) return 0;
     return QApplication::exec();
 }

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -216,6 +218,31 @@ TEST(SettingsSave, LaterKeysLeaveAnOlderFileAsItWas) {
     turnedOff.Save();
     EXPECT_EQ(turnedOff.Global("KeepState"), "0") << "a key once written keeps its place";
     EXPECT_EQ(turnedOff.file.Read("A", "AutoF"), std::nullopt) << "a set is written anew";
+}
+
+// Keys of commands added later (paste) reach a file without their entry,
+// which saves without it; an entry of the file, emptied or not, stands.
+TEST(SettingsLoad, LaterKeysFillOnlyEntriesTheFileLacks) {
+    Loaded older("[Tavrik]\r\nKeyS45=____\r\n");
+    EXPECT_EQ(older.settings.Keys[kCtrlKeyOffset + 'V'], "QQQQ");
+    EXPECT_EQ(older.settings.Keys[kShiftKeyOffset + 45], "____");
+    older.Save();
+    EXPECT_EQ(older.Global("KeyC86"), std::nullopt);
+    EXPECT_EQ(older.Global("KeyS45"), "____");
+
+    older.settings.Keys[kCtrlKeyOffset + 'V'] = "QQ_Q";
+    older.Save();
+    EXPECT_EQ(older.Global("KeyC86"), "QQ_Q") << "a changed entry is written";
+    EXPECT_EQ(Loaded("[Tavrik]\r\nKeyC86=\r\n").settings.Keys[kCtrlKeyOffset + 'V'], "");
+}
+
+TEST(SettingsLoad, LaterKeyDefaultsAreTheStartersEntries) {
+    std::ifstream starter(TAVRIK_STARTER_FILE, std::ios::binary);
+    const Loaded loaded(std::string((std::istreambuf_iterator<char>(starter)), {}));
+    for (const LaterKeyDefault& later : kLaterKeyDefaults) {
+        EXPECT_EQ(loaded.Global(KeyTableKeyName(later.index)), std::string(later.entry))
+            << KeyTableKeyName(later.index);
+    }
 }
 
 TEST(SettingsSave, GlobalKeysAreWrittenInTheirOrder) {

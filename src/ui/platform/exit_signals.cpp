@@ -59,18 +59,14 @@ ExitSignals::~ExitSignals() {
     signalPipe[0] = signalPipe[1] = -1;
 }
 
-// Ends every event loop now, a modal box's included, and once more when the
-// main loop has yet to start (a box shown while the window was being built):
-// exec() forgets an exit asked for before it runs.
+// Ends every event loop that runs now, a modal box's included.
 void ExitSignals::arrived() {
     char bytes[16];
     while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
     }
-    if (exiting_) return;
-    exiting_ = true;
+    if (requested_) return;
+    requested_ = true;
     QCoreApplication::exit(0);
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 }  // namespace tavrik::ui

@@ -22,12 +22,17 @@ class ExitSignals final : public QObject {
     ExitSignals(const ExitSignals&) = delete;
     ExitSignals& operator=(const ExitSignals&) = delete;
 
+    // A signal came: an event loop that has yet to start must not (exec()
+    // forgets an exit asked for before it runs, as from a box shown while the
+    // window was being built).
+    bool requested() const { return requested_; }
+
   private:
     void arrived();
 
     QSocketNotifier* notifier_ = nullptr;
     std::vector<int> handled_;
-    bool exiting_ = false;
+    bool requested_ = false;
 };
 
 }  // namespace tavrik::ui
