@@ -106,6 +106,10 @@ std::string KeyboardPage(const KeyTable& keys) {
             "ダイアログの「キー」ページで変えられます。下の表は、最初の設定ファイル "
             "TavrikS.ini が割り当てるすべてのキーです。10進モードの A〜F は、そのとき"
             "選んでいる関数グループの関数キーです。</p>\n"
+            "<p>貼り付けのように後から加わった機能のキー（Ctrl+V、Shift+Insert）は、"
+            "それより前に作った設定ファイルでも、そのキーの行が無ければ表のとおりに働き、"
+            "「キー」ページにも表示されます。そのキーの割り当てを削除してあれば、"
+            "削除したままです。</p>\n"
             "<table><tr><th>キー</th><th>10進</th><th>混合</th><th>時間</th><th>日付</th></tr>\n";
     for (int index = 0; index < kKeyTableSize; ++index) {
         std::array<std::string, kModes.size()> cells;

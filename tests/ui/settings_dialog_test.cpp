@@ -2,6 +2,7 @@
 // settings file in a temporary folder. Message boxes are answered by the test.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
@@ -129,6 +130,19 @@ TEST_F(SettingsDialogTest, ZoomAndReadingAreSetOnTheSetsPageAndApplied) {
     EXPECT_NE(saved.find(cp932::Encode("FPlusF=0\r\nZoom=150\r\nManOku=1\r\n[作業]")),
               std::string::npos)
         << cp932::Decode(saved).value_or("");
+}
+
+TEST_F(SettingsDialogTest, AutoAnswerIsAnOptionOfTheFormulaPanelPage) {
+    dialog().tree()->setCurrentItem(setNode(0));
+    auto* check = find<QCheckBox>("cbxAutoF");
+    ASSERT_NE(check, nullptr);
+    EXPECT_EQ(check->text(), "自動計算");
+    EXPECT_FALSE(check->isChecked());
+    check->setChecked(true);
+    click("btnOK");
+    EXPECT_TRUE(settings().SetTable[0].AutoF);
+    EXPECT_TRUE(app->window().findChild<QAction*>("pmnFAuto")->isChecked())
+        << "applied to the panel";
 }
 
 TEST_F(SettingsDialogTest, RenameIsValidatedInEachCase) {
