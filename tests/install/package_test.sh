@@ -78,10 +78,13 @@ env -u QT_QPA_PLATFORM HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_D
             [ -s "$2" ] && break
             sleep 0.1
         done
+        cp "$2" "$2.first" 2> /dev/null
         kill "$pid" 2> /dev/null
         wait "$pid" || true' _ "$prefix" "$settings" "$start_seconds"
 [ -s "$settings" ] || fail "tavrik did not create $settings"
-cmp -s "$settings" "$prefix/share/tavrik/TavrikS.ini" || fail "the settings are not a copy of the installed starter"
+cmp -s "$settings.first" "$prefix/share/tavrik/TavrikS.ini" || fail "the settings are not a copy of the installed starter"
+# SIGTERM ends the program as its exit command does: the starter's Save=1 writes the window state.
+grep -q '^Width=' "$settings" || fail "SIGTERM did not save the window state"
 [ ! -e "$prefix/bin/Tavrik.ini" ] || fail "tavrik wrote into its program folder"
 
 echo "== the Debian package"
