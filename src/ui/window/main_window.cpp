@@ -272,27 +272,6 @@ void MainWindow::buildPanel(PanelKind kind, const SettingsSet& set) {
     }
 }
 
-std::optional<KeptState::Sheet> MainWindow::keptSheet() const {
-    if (!formula()) return pendingSheet_;
-    return formula()->keptSheet();
-}
-
-void MainWindow::restoreSheet(KeptState::Sheet sheet) {
-    pendingSheet_ = std::move(sheet);
-    if (formula()) adoptSheet();
-}
-
-void MainWindow::setSheetWatch(std::function<void()> watch) {
-    sheetWatch_ = std::move(watch);
-    if (formula()) formula()->setEditWatch(sheetWatch_);
-}
-
-void MainWindow::adoptSheet() {
-    formula()->setEditWatch(sheetWatch_);
-    if (pendingSheet_) formula()->restoreSheet(*pendingSheet_);
-    pendingSheet_.reset();
-}
-
 // The guide bars at the set's positions; the client area grows to hold them.
 // A position the layout worked out goes into the set in force.
 void MainWindow::placeGuideBars() {
