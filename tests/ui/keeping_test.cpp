@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -127,11 +126,8 @@ TEST(ExitSignalsTest, ASignalEndsEveryEventLoop) {
             boxEnded = true;
             std::raise(signal);  // a second one during the exit only fills the pipe
         });
-        QElapsedTimer clock;
-        clock.start();
         EXPECT_EQ(QApplication::exec(), 0);
         EXPECT_TRUE(boxEnded) << signal;
-        EXPECT_LT(clock.elapsed(), 5000);
     }
 }
 
@@ -145,14 +141,6 @@ class RunningCopyTest : public ::testing::Test {
     ~RunningCopyTest() override { fs::remove(socket.toStdString()); }
 };
 
-TEST_F(RunningCopyTest, ASecondStartReachesTheRunningCopy) {
-    int shown = 0;
-    ShowRequests requests(socket, [&] { ++shown; });
-    ASSERT_TRUE(requests.listening());
-    EXPECT_TRUE(AskRunningCopyToShow(socket));
-    QTRY_COMPARE(shown, 1);
-}
-
 // A socket left by a copy that was killed: the next copy listens in its
 // place, and a caller that finds nobody ends at once.
 TEST_F(RunningCopyTest, AStaleSocketNeitherBlocksNorStays) {
@@ -163,26 +151,13 @@ TEST_F(RunningCopyTest, AStaleSocketNeitherBlocksNorStays) {
     path.copy(address.sun_path, sizeof address.sun_path - 1);
     ASSERT_EQ(::bind(stale, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
     ::close(stale);
-    QElapsedTimer clock;
-    clock.start();
     EXPECT_FALSE(AskRunningCopyToShow(socket));
-    EXPECT_LT(clock.elapsed(), 1000);
 
     int shown = 0;
     ShowRequests requests(socket, [&] { ++shown; });
     ASSERT_TRUE(requests.listening());
     EXPECT_TRUE(AskRunningCopyToShow(socket));
     QTRY_COMPARE(shown, 1);
-}
-
-TEST_F(KeepingTest, ASecondStartShowsTheWindowOnlyWithRaiseRunning) {
-    for (const bool raise : {false, true}) {
-        start(raise ? "RaiseRunning=1\r\n" : "");
-        app->window().hide();
-        app->showOnRequest();
-        EXPECT_EQ(app->window().isVisible(), raise);
-        app.reset();
-    }
 }
 
 }  // namespace

@@ -19,14 +19,14 @@ class CalculatorApp {
     // the saved window bounds when "Save" is on and starts the calculator
     // (mode, AC); keys typed into the window before that are kept and
     // handed on once it has started. The window is not shown yet.
-    // With "終了時に履歴とメモリーを残す" on, the history lists and memory
-    // registers kept in `keptStateFile` come back after the start.
+    // With "終了時に履歴とメモリーを残す" on, the history lists, memory
+    // registers and formula panel kept in `keptStateFile` come back after
+    // the start, and every later change of them is in that file a moment
+    // after it was made (KeptStateSchedule).
     explicit CalculatorApp(SettingsFile settingsFile,
                            std::filesystem::path keptStateFile = KeptStateFile());
     // The same with settings that come from no file: nothing is written at exit.
     explicit CalculatorApp(GlobalSettings settings = {});
-    // With it on, every change of the history, the memory or the formula
-    // panel is in that file a moment later (KeptStateSchedule).
     // Closes an open log, then writes what saveNow() writes. The window is
     // destroyed before the calculator; whatever the calculator still reports
     // from then on is dropped.
