@@ -15,6 +15,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "textfile/cp932.h"
 #include "ui/platform/exit_signals.h"
@@ -50,11 +51,15 @@ class KeepingTest : public ::testing::Test {
     }
     QPlainTextEdit* editor() { return app->window().findChild<QPlainTextEdit*>("memF"); }
     QAction* autoAnswer() { return app->window().findChild<QAction*>("pmnFAuto"); }
-    // The kept file once the event loop had time to write it.
-    std::optional<KeptState> keptAfterTheDelay() {
-        QTest::qWait(kKeptStateDelayMs * 2);
-        const KeptStateRead read = LoadKeptState(kept);
-        return read.state;
+    // The kept file once it holds what `holds` looks for, waited for while
+    // the event loop runs; none when it never does.
+    std::optional<KeptState> keptWhen(const std::function<bool(const KeptState&)>& holds) {
+        std::optional<KeptState> state;
+        const bool held = QTest::qWaitFor([&] {
+            state = LoadKeptState(kept).state;
+            return state && holds(*state);
+        });
+        return held ? state : std::nullopt;
     }
 
     fs::path dir;
@@ -68,21 +73,17 @@ TEST_F(KeepingTest, EachChangeIsKeptAMomentLaterWhileTheProgramRuns) {
     QTest::keyClick(&app->window(), Qt::Key_Plus, Qt::KeypadModifier);
     type({Qt::Key_3, Qt::Key_Return});
     EXPECT_FALSE(fs::exists(kept)) << "never written inside the key path";
-    auto state = keptAfterTheDelay();
-    ASSERT_TRUE(state);
-    EXPECT_EQ(state->lists[0], (std::vector<std::string>{"1: 12", "#+", "2: 3", "#="}));
+    const std::vector<std::string> sum{"1: 12", "#+", "2: 3", "#="};
+    EXPECT_TRUE(keptWhen([&](const KeptState& state) { return state.lists[0] == sum; }));
 
     app->calculator().storeMemory(1);
-    state = keptAfterTheDelay();
-    ASSERT_TRUE(state);
-    EXPECT_EQ(state->memory[1], "15");
+    EXPECT_TRUE(keptWhen([](const KeptState& state) { return state.memory[1] == "15"; }));
 
     QTest::keyClicks(editor(), "1+1");
     autoAnswer()->trigger();
-    state = keptAfterTheDelay();
-    ASSERT_TRUE(state && state->sheet);
-    EXPECT_EQ(state->sheet->text, "1+1");
-    EXPECT_TRUE(state->sheet->autoAnswer);
+    EXPECT_TRUE(keptWhen([](const KeptState& state) {
+        return state.sheet == KeptState::Sheet{"1+1", true};
+    }));
 
     // The sheet and its switch come back with the next start.
     QTest::keyClick(editor(), Qt::Key_Return);
@@ -97,7 +98,8 @@ TEST_F(KeepingTest, NothingIsKeptWithTheSwitchOff) {
     start("");
     type({Qt::Key_1, Qt::Key_Return});
     QTest::keyClicks(editor(), "1+1");
-    EXPECT_FALSE(keptAfterTheDelay());
+    QTest::qWait(kKeptStateDelayMs * 2);  // nothing may come: no condition to wait for
+    EXPECT_FALSE(fs::exists(kept));
     app.reset();
     EXPECT_FALSE(fs::exists(kept));
     start("");
