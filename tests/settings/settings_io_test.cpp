@@ -306,6 +306,14 @@ TEST(SettingsSave, RenamedAndDeletedSetsLeaveNoSectionUnknownOnesStay) {
                 ElementsAre("Tavrik", "Default", "reserve", "Keep", "Newer"));
 }
 
+TEST(SettingsSave, ASetRenamedOnlyInLetterCaseKeepsItsNewSpelling) {
+    Loaded loaded("[Tavrik]\n[Calc]\nPitch=3\n");
+    loaded.settings.SetTable[0].name = "CALC";
+    loaded.Save();
+    EXPECT_NE(loaded.file.Text().find("\r\n[CALC]\r\n"), std::string::npos);
+    EXPECT_THAT(Loaded(loaded.file.Text()).settings.SectionList, ElementsAre("CALC"));
+}
+
 TEST(SettingsSave, CommentsAndUnknownKeysStayInPlaceInTheSetSections) {
     Loaded loaded(
         "[Tavrik]\r\n[A]\r\n; note\r\nMode=H\r\nFuture=1\r\nPitch=4\r\nBoundsB3=1,2,3,4\r\n"
