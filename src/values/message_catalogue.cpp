@@ -1,6 +1,7 @@
 #include "values/message_catalogue.h"
 
 #include <algorithm>
+#include <array>
 
 namespace tavrik {
 
@@ -17,13 +18,16 @@ constexpr CatalogueMessage kMessages[] = {
     {"ERROR: Convert", "エラー: 数値に変換できません"},
     {"ERROR: Other", "エラー: 値を読めません"},
     {"Math error", "計算エラーです"},
-    {"' is not a valid integer value", "' は整数として読めません"},
     {"Error", "エラー"},
 };
 
+// The unreadable history token stands between quotes in front of this text.
+constexpr CatalogueMessage kNotIntegerTail = {"' is not a valid integer value",
+                                              "' は整数として読めません"};
+
 constexpr std::string_view kUnknownFailure = "エラー";
-// The head of the box of a failure; the failure's own text follows it.
-constexpr std::string_view kFailureBoxHead = "エラーです";
+// The heads of the boxes of a failure; the failure's own text is their last line.
+constexpr std::array<std::string_view, 2> kFailureBoxHeads = {"エラーです", "*** エラー ***"};
 
 bool IsEnglish(std::string_view text) {
     const bool ascii =
@@ -33,12 +37,14 @@ bool IsEnglish(std::string_view text) {
     return ascii && letters;
 }
 
-std::string Replaced(std::string_view text) {
-    for (const CatalogueMessage& message : kMessages) {
-        const auto at = text.find(message.english);
-        if (at != std::string_view::npos)
-            return std::string(text.substr(0, at)) + std::string(message.japanese) +
-                   Replaced(text.substr(at + message.english.size()));
+// A whole message the catalogue knows, in Japanese; any other text (a path, a
+// set name, a history token) as it is.
+std::string Translated(std::string_view text) {
+    for (const CatalogueMessage& message : kMessages)
+        if (text == message.english) return std::string(message.japanese);
+    if (text.starts_with('\'') && text.ends_with(kNotIntegerTail.english)) {
+        text.remove_suffix(kNotIntegerTail.english.size());
+        return std::string(text) + std::string(kNotIntegerTail.japanese);
     }
     return std::string(text);
 }
@@ -50,13 +56,17 @@ std::span<const CatalogueMessage> MessageCatalogue() {
 }
 
 std::string JapaneseMessage(std::string_view text) {
-    // A failure text the catalogue does not know (a library's own) is not shown.
-    if (text.starts_with(kFailureBoxHead)) {
-        const auto lastLine = text.find_last_of('\n');
-        if (lastLine != std::string_view::npos && IsEnglish(Replaced(text.substr(lastLine + 1))))
-            return std::string(text.substr(0, lastLine + 1)) + std::string(kUnknownFailure);
+    // In a failure box only the failure's own text, its last line, is
+    // translated; one the catalogue does not know (a library's own) is not shown.
+    const bool failureBox = std::ranges::any_of(
+        kFailureBoxHeads, [&](std::string_view head) { return text.starts_with(head); });
+    const auto lastLine = text.find_last_of('\n');
+    if (failureBox && lastLine != std::string_view::npos) {
+        const std::string failure = Translated(text.substr(lastLine + 1));
+        return std::string(text.substr(0, lastLine + 1)) +
+               (IsEnglish(failure) ? std::string(kUnknownFailure) : failure);
     }
-    return Replaced(text);
+    return Translated(text);
 }
 
 }  // namespace tavrik
