@@ -151,7 +151,7 @@ TEST_F(DateKeys, OutOfRangePartsOpenABoxAndChangeNothing) {
 
 TEST_F(DateKeys, AResultBeyondTheCalendarIsAJapaneseConversionError) {
     start(CalcMode::Date);
-    keys("F3000A12B31C+8000FA=");
+    keys("F3000A12B31C+8000A=");
     ASSERT_EQ(view.boxes.size(), 1u);
     EXPECT_EQ(view.boxes[0], "*** エラー ***\r\n変換エラー");
 }
@@ -187,10 +187,11 @@ TEST_F(DateKeys, WeekdayKeyShowsTheInformationLine) {
 
 TEST_F(DateKeys, Calculations) {
     for (const KeyCase& c : {
-             KeyCase{"F2024A1B31C+1FB=", "c 2024年2月29日", OperatorPending},
-             KeyCase{"F2024A3B1C-2023A3B1C=", "366日", OperatorPending},
+             KeyCase{"F2024A1B31C+1B=", "c 2024年2月29日", OperatorPending},
+             KeyCase{"F2024A3B1C-2023A3B1CF=", "366日", OperatorPending},
              KeyCase{"1B-2B=", "-1月0日", OperatorPending},
-             KeyCase{"E+30FC=", "c 2024年6月2日", OperatorPending},
+             KeyCase{"E+30C=", "c 2024年6月2日", OperatorPending},
+             KeyCase{"F2024A5B3C-1C=", "c 2024年5月2日", OperatorPending},
          }) {
         run(CalcMode::Date, c);
     }
@@ -198,7 +199,7 @@ TEST_F(DateKeys, Calculations) {
 
 TEST_F(DateKeys, ProductWithACalendarDateIsALogicError) {
     start(CalcMode::Date);
-    keys("F2024A1B1C*2F=");
+    keys("F2024A1B1C*2=");
     EXPECT_EQ(display(), "2");
     EXPECT_EQ(calc.status().strip(), "論理エラー");
 }
