@@ -18,12 +18,12 @@ constexpr CatalogueMessage kMessages[] = {
     {"ERROR: Convert", "エラー: 数値に変換できません"},
     {"ERROR: Other", "エラー: 値を読めません"},
     {"Math error", "計算エラーです"},
+    {"' is not a valid integer value", "' は整数として読めません"},
     {"Error", "エラー"},
 };
 
 // The unreadable history token stands between quotes in front of this text.
-constexpr CatalogueMessage kNotIntegerTail = {"' is not a valid integer value",
-                                              "' は整数として読めません"};
+constexpr std::string_view kNotIntegerTail = "' is not a valid integer value";
 
 constexpr std::string_view kUnknownFailure = "エラー";
 // The heads of the boxes of a failure; the failure's own text is their last line.
@@ -40,11 +40,14 @@ bool IsEnglish(std::string_view text) {
 // A whole message the catalogue knows, in Japanese; any other text (a path, a
 // set name, a history token) as it is.
 std::string Translated(std::string_view text) {
-    for (const CatalogueMessage& message : kMessages)
-        if (text == message.english) return std::string(message.japanese);
-    if (text.starts_with('\'') && text.ends_with(kNotIntegerTail.english)) {
-        text.remove_suffix(kNotIntegerTail.english.size());
-        return std::string(text) + std::string(kNotIntegerTail.japanese);
+    const auto japanese = [](std::string_view english) {
+        const auto found = std::ranges::find(kMessages, english, &CatalogueMessage::english);
+        return found == std::end(kMessages) ? std::string() : std::string(found->japanese);
+    };
+    if (std::string known = japanese(text); !known.empty()) return known;
+    if (text.starts_with('\'') && text.ends_with(kNotIntegerTail)) {
+        text.remove_suffix(kNotIntegerTail.size());
+        return std::string(text) + japanese(kNotIntegerTail);
     }
     return std::string(text);
 }
