@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QClipboard>
 
+#include "ui/platform/message_box.h"
 #include "ui/window/main_window.h"
-#include "ui/window/message_box.h"
 #include "values/message_catalogue.h"
 #include "values/pasted_number.h"
 
