@@ -103,7 +103,7 @@ std::optional<FormulaCheck> CheckFunctionFormula(std::string_view formula) {
     bool hasY = false;
     for (std::size_t i = 0; i < chars.size(); ++i) {
         if (const char* fault = Step(chars, i, token, depth))
-            return FormulaCheck{BoxKind::Warning, std::string(fault) + "があります", i};
+            return FormulaCheck{BoxKind::Warning, std::string(fault).append("があります"), i};
         hasX = hasX || chars[i] == 'X';
         hasY = hasY || chars[i] == 'Y';
     }
