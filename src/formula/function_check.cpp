@@ -46,7 +46,7 @@ const char* Step(const std::vector<UChar32>& chars, std::size_t i, std::string& 
         case 'Y':
             if (cls < 0) return "数値変換エラー";
             if (cls > 0) return "変数位置エラー";
-            token = "X";
+            token.assign(1, 'X');
             return nullptr;
         case '.':
             if (token.find('.') != std::string::npos) return "小数点エラー";
@@ -72,7 +72,7 @@ const char* Step(const std::vector<UChar32>& chars, std::size_t i, std::string& 
         case '-':
             if (cls < 0) return "数値変換エラー";
             if (cls == 0 && first)
-                token = "-";
+                token.assign(1, '-');
             else
                 token.clear();
             return nullptr;
