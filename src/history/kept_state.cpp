@@ -13,7 +13,6 @@ namespace tavrik {
 namespace {
 
 constexpr std::string_view kVersionLine = "Tavrik state 1";
-constexpr std::string_view kVersionPrefix = "Tavrik state ";
 constexpr std::string_view kCurrentKey = "Current=";
 constexpr std::string_view kMemoryKey = "Memory=";
 constexpr std::string_view kListKey = "List=";

@@ -288,10 +288,14 @@ std::string GeneralForm(long double x, int precision) {
     const DecimalDigits d = ToDecimalDigits(x, precision);
     if (d.digits.empty()) return "0";
     if (d.exponent >= -3 && d.exponent <= precision) return Positional(d, x < 0);
-    std::string text = (x < 0 ? "-" : "") + d.digits.substr(0, 1);
-    if (d.digits.size() > 1) text += "." + d.digits.substr(1);
+    std::string text;
+    if (x < 0) text += '-';
+    text += d.digits.front();
+    if (d.digits.size() > 1) text.append(1, '.').append(d.digits, 1);
     const int e = d.exponent - 1;
-    return text + "E" + (e < 0 ? "-" : "") + std::to_string(std::abs(e));
+    text += 'E';
+    if (e < 0) text += '-';
+    return text.append(std::to_string(std::abs(e)));
 }
 
 std::string PositionalForm(long double x) {

@@ -177,7 +177,7 @@ Decimal Sum(Decimal a, Decimal b) {
         sum[i] = static_cast<char>('0' + digit % 10);
         carry = digit / 10;
     }
-    if (carry != 0) sum.insert(0, "1");
+    if (carry != 0) sum.insert(sum.begin(), '1');
     const std::size_t wholeEnd = sum.size() - fractionSize;
     return {sum.substr(0, wholeEnd), sum.substr(wholeEnd)};
 }
