@@ -1,6 +1,5 @@
 #include "values/pasted_number.h"
 
-#include <unicode/normalizer2.h>
 #include <unicode/unistr.h>
 
 #include <algorithm>
@@ -8,6 +7,7 @@
 #include <cctype>
 #include <charconv>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <span>
 #include <utility>
@@ -51,17 +51,31 @@ PastedNumber Refused(std::string_view why) {
     return {{}, std::string(why)};
 }
 
-// Full-width digits, letters and signs, the ideographic and the no-break blank
-// become their plain forms (NFKC); the minus signs of typesetting and the ▲ △
-// of Japanese accounts become "-". Bytes that are not UTF-8 become U+FFFD.
-std::optional<std::string> Normalised(std::string_view text) {
-    UErrorCode status = U_ZERO_ERROR;
-    const icu::Normalizer2* nfkc = icu::Normalizer2::getNFKCInstance(status);
-    if (U_FAILURE(status)) return std::nullopt;
+// Full-width forms (digits, letters, signs, the yen sign) and the ideographic
+// and no-break blanks become their plain forms; the minus signs of typesetting
+// and the ▲ △ of Japanese accounts become "-". Nothing else is folded: a
+// superscript, subscript, circled or mathematical digit is a mark, not a
+// digit, and is refused with the rest of the text. Bytes that are not UTF-8
+// become U+FFFD.
+std::string Folded(std::string_view text) {
+    constexpr UChar32 kFullWidthFirst = 0xFF01, kFullWidthLast = 0xFF5E;
+    constexpr UChar32 kFullWidthOffset = 0xFEE0;
+    constexpr UChar32 kFullWidthYen = 0xFFE5, kYen = 0xA5;
+    constexpr UChar32 kIdeographicSpace = 0x3000, kNoBreakSpace = 0xA0;
     const icu::UnicodeString source = icu::UnicodeString::fromUTF8(
         icu::StringPiece(text.data(), static_cast<std::int32_t>(text.size())));
-    icu::UnicodeString plain = nfkc->normalize(source, status);
-    if (U_FAILURE(status)) return std::nullopt;
+    icu::UnicodeString plain;
+    for (std::int32_t i = 0; i < source.length(); i = source.moveIndex32(i, 1)) {
+        const UChar32 c = source.char32At(i);
+        if (c >= kFullWidthFirst && c <= kFullWidthLast)
+            plain.append(c - kFullWidthOffset);
+        else if (c == kFullWidthYen)
+            plain.append(kYen);
+        else if (c == kIdeographicSpace || c == kNoBreakSpace)
+            plain.append(u' ');
+        else
+            plain.append(c);
+    }
     for (const char16_t* minus : {u"\u2212", u"\u2013", u"\u25B2", u"\u25B3"})
         plain.findAndReplace(icu::UnicodeString(minus), icu::UnicodeString(u"-"));
     std::string result;
@@ -235,9 +249,35 @@ bool FitsDisplay(const ValueRules& rules, std::string_view text) {
     return (length + 1) * rules.geometry.digitWidth < rules.geometry.displayWidth;
 }
 
+// Room as the display leaves a result, so that a number it shows and
+// 数値をコピー copies comes back whole.
+bool FitsAsResult(const ValueRules& rules, std::string_view text) {
+    const auto length = static_cast<long long>(utf8::Length(text));
+    return length * rules.geometry.digitWidth < rules.geometry.displayWidth;
+}
+
 PastedNumber Checked(const ValueRules& rules, std::string text) {
     if (!FitsDisplay(rules, text)) return Refused(kTooWide);
     return {std::move(text), {}};
+}
+
+// A number too long to write out, written as the display writes one: the
+// first digit, the others after a point, then "E" and the power of ten
+// ("3.33E-11", "1E30"). Nothing for zero or a power beyond the range of a value.
+std::optional<std::string> ExponentText(const Decimal& d, bool negative) {
+    const std::string digits = d.whole + d.fraction;
+    const auto first = digits.find_first_not_of('0');
+    if (first == std::string::npos) return std::nullopt;
+    const auto last = digits.find_last_not_of('0');
+    const long long power =
+        static_cast<long long>(d.whole.size()) - 1 - static_cast<long long>(first);
+    if (power < std::numeric_limits<long double>::min_exponent10 ||
+        power >= std::numeric_limits<long double>::max_exponent10)
+        return std::nullopt;
+    std::string text = negative ? "-" : "";
+    text += digits[first];
+    if (last > first) text += "." + digits.substr(first + 1, last - first);
+    return text + "E" + std::to_string(power);
 }
 
 PastedNumber ReadDecimalMode(const ValueContext& ctx, std::string_view s) {
@@ -247,13 +287,16 @@ PastedNumber ReadDecimalMode(const ValueContext& ctx, std::string_view s) {
     const auto d = ReadAmount(Trimmed(s));
     if (!d) return Refused(NotANumber(CalcMode::Decimal));
     const std::string text = DecimalText(*d, negative);
-    if (!FitsDisplay(ctx.rules, text)) return Refused(kTooWide);
-    std::string grouped = GroupDigits(ctx, text);
-    std::string ungrouped = grouped;
-    std::erase(ungrouped, ',');
-    // Grouping that no longer fits gives a rounded text: not what was pasted.
-    if (ungrouped != text) return Refused(kTooWide);
-    return Checked(ctx.rules, std::move(grouped));
+    if (FitsAsResult(ctx.rules, text)) {
+        std::string grouped = GroupDigits(ctx, text);
+        std::string ungrouped = grouped;
+        std::erase(ungrouped, ',');
+        // Grouping that no longer fits gives another text: not what was pasted.
+        if (ungrouped == text && FitsAsResult(ctx.rules, grouped)) return {std::move(grouped), {}};
+    }
+    const auto exponent = ExponentText(*d, negative);
+    if (!exponent || !FitsAsResult(ctx.rules, *exponent)) return Refused(kTooWide);
+    return {*exponent, {}};
 }
 
 bool IsHexDigit(char c) {
@@ -406,14 +449,21 @@ std::string_view WithoutWeekday(std::string_view s) {
     return Trimmed(s.substr(0, open));
 }
 
+// A calendar date's year has four digits: "24/5/3" and the version number
+// "1.5.3" are no dates of the first century.
+bool ReadYear(std::string_view s, int& year) {
+    constexpr std::size_t kYearDigits = 4;
+    return s.size() == kYearDigits && s.front() != '0' && ReadField(s, kYearDigits, year);
+}
+
 PastedNumber ReadDateMode(const ValueRules& rules, std::string_view s) {
-    TakePrefix(s, "c ");
+    const bool marked = TakePrefix(s, "c ");
     s = WithoutWeekday(s);
     for (const char separator : {'/', '-', '.'}) {
         const auto fields = Split(s, separator);
         if (fields.size() != 3 || fields[0].empty()) continue;
         int year = 0, month = 0, day = 0;
-        if (!ReadField(fields[0], 4, year) || !ReadField(fields[1], 2, month) ||
+        if (!ReadYear(fields[0], year) || !ReadField(fields[1], 2, month) ||
             !ReadField(fields[2], 2, day))
             return Refused(NotANumber(CalcMode::Date));
         return CalendarDate(rules, year, month, day);
@@ -421,13 +471,16 @@ PastedNumber ReadDateMode(const ValueRules& rules, std::string_view s) {
     const bool negative = TakeSign(s);
     std::vector<std::string> numbers;
     if (const auto units = ReadUnitText(s, kDateUnits, numbers)) {
-        // Year, month and day together are a calendar date, else a duration.
-        const bool calendar = std::none_of(numbers.begin(), numbers.end(),
+        // Year, month and day together are a calendar date when the year has
+        // four digits or the date marker leads; else a duration, as the
+        // display writes one.
+        const bool allParts = std::none_of(numbers.begin(), numbers.end(),
                                            [](const std::string& n) { return n.empty(); });
-        if (!calendar || negative) return Checked(rules, (negative ? "-" : "") + *units);
         int year = 0, month = 0, day = 0;
-        if (!ReadField(numbers[0], 4, year) || !ReadField(numbers[1], 2, month) ||
-            !ReadField(numbers[2], 2, day))
+        const bool fourDigitYear = ReadYear(numbers[0], year);
+        if (!allParts || negative || (!marked && !fourDigitYear))
+            return Checked(rules, (negative ? "-" : "") + *units);
+        if (!fourDigitYear || !ReadField(numbers[1], 2, month) || !ReadField(numbers[2], 2, day))
             return Refused(NotANumber(CalcMode::Date));
         return CalendarDate(rules, year, month, day);
     }
@@ -439,9 +492,8 @@ PastedNumber ReadDateMode(const ValueRules& rules, std::string_view s) {
 
 PastedNumber ReadPastedNumber(const ValueContext& ctx, std::string_view clipboard) {
     if (clipboard.size() > kMaxPastedBytes) return Refused(kTooLong);
-    const auto normalised = Normalised(clipboard);
-    if (!normalised) return Refused(NotANumber(ctx.rules.mode));
-    const std::string_view s = Trimmed(*normalised);
+    const std::string folded = Folded(clipboard);
+    const std::string_view s = Trimmed(folded);
     if (s.empty()) return Refused(kNothing);
     if (s.find_first_of("\r\n\t") != std::string_view::npos) return Refused(kSeveral);
     switch (ctx.rules.mode) {
