@@ -4,9 +4,11 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "history/history_list.h"
 #include "textfile/cp932.h"
 #include "textfile/file_io.h"
 #include "textfile/text_file.h"
+#include "values/register_text.h"
 
 namespace tavrik {
 
@@ -18,7 +20,6 @@ constexpr std::string_view kCurrentKey = "Current=";
 constexpr std::string_view kMemoryKey = "Memory=";
 constexpr std::string_view kListKey = "List=";
 constexpr std::string_view kEndLine = "End";
-constexpr std::string_view kModeLetters = "DHTC";
 // Four full lists of long lines fit well within this.
 constexpr std::size_t kMaxStateBytes = 64u << 20;
 // A register holds a display text; nothing longer is one.
@@ -110,7 +111,8 @@ KeptStateRead ParseKeptState(std::string_view text) {
     state.currentMemory = *slot;
     for (std::string& memory : state.memory) {
         const auto value = Value(lines.next(), kMemoryKey);
-        if (!value || value->size() > kMaxMemoryBytes) return Refused(kDamaged);
+        if (!value || value->size() > kMaxMemoryBytes || !IsRegisterText(*value))
+            return Refused(kDamaged);
         memory = *value;
     }
     for (std::size_t mode = 0; mode < state.lists.size(); ++mode) {
@@ -124,7 +126,7 @@ KeptStateRead ParseKeptState(std::string_view text) {
         if (blank == std::string_view::npos) return Refused(kDamaged);
         const auto counter = ReadCount(numbers.substr(0, blank));
         const auto count = ReadCount(numbers.substr(blank + 1));
-        if (!counter || !count) return Refused(kDamaged);
+        if (!counter || !count || *counter > kMaxLineCounter) return Refused(kDamaged);
         state.counters[mode] = *counter;
         for (int i = 0; i < *count; ++i) {
             const auto history = lines.next();

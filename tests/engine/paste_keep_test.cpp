@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "history/history_list.h"
 #include "history/kept_state.h"
 #include "support/calculator_fixture.h"
 
@@ -120,6 +121,44 @@ TEST_F(KeptStateTest, ListsAreCappedAsTheWindowCapsThem) {
     for (int i = 0; i < 5; ++i) keys("1+");
     calc.editSettings([](GlobalSettings& s) { s.SetTable[kDefaultSetSlot].MaxLineH = 6; });
     EXPECT_EQ(calc.keptState().lists[0].size(), 6u);
+}
+
+TEST_F(KeptStateTest, RegistersAndCountersThisProgramNeverWritesMarkTheFileDamaged) {
+    const std::string damaged = "保存された履歴とメモリーが壊れているため、読み込みませんでした";
+    KeptState state;
+    state.memory = {"1,234.5", "h -1F", "c 2024年5月3日(金)", "-1時30分0.5秒"};
+    for (const char* good : {"-3.33E-11", "d 5", "2年3月", "2日3時", ""}) {
+        state.memory[3] = good;
+        EXPECT_TRUE(ParseKeptState(KeptStateText(state)).state) << good;
+    }
+    for (const char* bad : {"abc", "nan", "inf", "1e99999", "h 1G", "1時abc", "10²"}) {
+        state.memory[3] = bad;
+        EXPECT_EQ(ParseKeptState(KeptStateText(state)).problem, damaged) << bad;
+    }
+    state.memory[3] = "0";
+    state.currentMemory = 4;
+    EXPECT_EQ(ParseKeptState(KeptStateText(state)).problem, damaged) << "Current above 3";
+    state.currentMemory = 3;
+    state.counters[2] = 2147483647;
+    EXPECT_EQ(ParseKeptState(KeptStateText(state)).problem, damaged) << "a counter near 2³¹";
+}
+
+TEST_F(KeptStateTest, NumberingStartsAgainAfterTheLargestCounter) {
+    KeptState state;
+    state.counters[0] = kMaxLineCounter;
+    const KeptStateRead read = ParseKeptState(KeptStateText(state));
+    ASSERT_TRUE(read.state) << read.problem;
+    calc.restoreKeptState(*read.state);
+    keys("2+");
+    EXPECT_EQ(calc.history().current().lines.front(), "1: 2");
+}
+
+TEST_F(KeptStateTest, ALoadedListKeepsAtMostTheLargestCount) {
+    KeptState state;
+    state.lists[1].assign(kMaxKeptLines + 1, "1: d 5");
+    const KeptStateRead read = ParseKeptState(KeptStateText(state));
+    ASSERT_TRUE(read.state) << read.problem;
+    EXPECT_EQ(read.state->lists[1].size(), kMaxKeptLines);
 }
 
 TEST_F(KeptStateTest, TornForeignAndMissingFiles) {
