@@ -73,6 +73,15 @@ TEST_F(PasteTest, PlainNumberCopyByMode) {
     calc.pasteText("1日2時3分4.5秒");
     calc.copyPlainNumber();
     EXPECT_EQ(view.clipboard, "26:03:04.5");
+    calc.pasteText("1:00:00.000012");
+    calc.copyPlainNumber();
+    EXPECT_EQ(view.clipboard, "1:00:00.000012");
+    calc.pasteText("0:00:59.9999999");
+    calc.copyPlainNumber();
+    EXPECT_EQ(view.clipboard, "0:01:00");
+    calc.pasteText("5100519006150416:50");
+    calc.copyPlainNumber();
+    EXPECT_EQ(view.clipboard, "5100519006150416時50分") << "too long for whole seconds";
     calc.switchMode(CalcMode::Date);
     calc.pasteText("2024-05-03");
     calc.copyPlainNumber();
