@@ -401,8 +401,18 @@ std::string FitTextToMode(const ValueContext& ctx, std::string_view text) {
         accepted = mode == CalcMode::Date;
     } else if (has("日")) {
         accepted = mode == CalcMode::Time || mode == CalcMode::Date;
+    } else if (mode == CalcMode::Mixed) {
+        // A decimal text ("1,234.5") becomes the mixed-mode value the keys
+        // would make of it, written in decimal.
+        ValueRules decimal = ctx.rules;
+        decimal.radix = Radix::Decimal;
+        try {
+            return FormatValue({decimal, ctx.services}, ParseValueText(ctx, text)).value_or("");
+        } catch (const ReportedFailure&) {
+            return "";
+        }
     } else {
-        return mode == CalcMode::Mixed ? "d " + std::string(text) : std::string(text);
+        return std::string(text);
     }
     if (accepted) return std::string(text);
     ctx.services.reporter.ReportCalcError("変換エラー");
