@@ -392,6 +392,9 @@ std::string FitTextToMode(const ValueContext& ctx, std::string_view text) {
             formatted = FormatValue(ctx, ParseValueText(ctx, text));
         } catch (const ReportedFailure&) {
             return "";
+        } catch (const CalcFailure& failure) {
+            ctx.services.reporter.ReportMathException(failure);
+            return "";
         }
         if (mode == CalcMode::Mixed) return std::string(text);
         return formatted.value_or(std::string());
@@ -409,6 +412,9 @@ std::string FitTextToMode(const ValueContext& ctx, std::string_view text) {
         try {
             return FormatValue({decimal, ctx.services}, ParseValueText(ctx, text)).value_or("");
         } catch (const ReportedFailure&) {
+            return "";
+        } catch (const CalcFailure& failure) {
+            ctx.services.reporter.ReportMathException(failure);
             return "";
         }
     } else {

@@ -1,3 +1,4 @@
+#include "history/kept_state.h"
 #include "support/calculator_fixture.h"
 
 namespace tavrik {
@@ -175,6 +176,11 @@ TEST_F(MemoryTest, RegistersCrossModesWhenTheTextFits) {
     EXPECT_EQ(display(), "d 1234") << "a fraction is no mixed-mode text";
     keys("+");
     EXPECT_EQ(view.beeps, 0);
+    KeptState kept = calc.keptState();
+    kept.memory[3] = "1e300";
+    calc.restoreKeptState(kept);
+    calc.recallMemory(3);
+    EXPECT_EQ(view.beeps, 1) << "too large for the word";
 }
 
 TEST_F(MemoryTest, TimeAndDateModesStoreOnMemoryAddAndIgnoreMemorySubtract) {
