@@ -140,9 +140,12 @@ KeptStateRead ParseKeptState(std::string_view text) {
 }
 
 bool SaveKeptState(const std::filesystem::path& file, const KeptState& state) {
-    std::error_code error;
-    std::filesystem::create_directories(file.parent_path(), error);
-    if (error) return false;
+    // A bare file name has no folder to create.
+    if (const auto folder = file.parent_path(); !folder.empty()) {
+        std::error_code error;
+        std::filesystem::create_directories(folder, error);
+        if (error) return false;
+    }
     const std::string bytes = cp932::Encode(KeptStateText(state));
     return !bytes.empty() && WriteFileAtomically(file, bytes);
 }
