@@ -159,6 +159,18 @@ TEST_F(SettingsFileTest, MissingFileIsCreatedFromTheStarterWithoutOverwriting) {
     EXPECT_EQ(ReadBytes(Ini()), "[Tavrik]\r\nTax=3\r\n");
 }
 
+TEST_F(SettingsFileTest, AFileEmptyAtTheStartIsTakenAsMissing) {
+    const std::string starter = cp932::Encode("[Tavrik]\r\nSet=標準\r\n[標準]\r\nPitch=6\r\n");
+    WriteBytes(folder_ / "TavrikS.ini", starter);
+    for (const char* empty : {"", "\r\n"}) {
+        WriteBytes(Ini(), empty);
+        SettingsFile file(Ini());
+        EXPECT_EQ(file.Load(GlobalSettings{}).SetTable[0].Pitch, 6);
+        EXPECT_EQ(file.LoadProblem(), "");
+        EXPECT_EQ(ReadBytes(Ini()), starter);
+    }
+}
+
 TEST_F(SettingsFileTest, WithoutAnyFileDefaultsApplyAndTheFirstSaveCreatesIt) {
     SettingsFile file(Ini(), folder_ / "missing" / "TavrikS.ini");
     std::vector<std::string> written;
