@@ -20,6 +20,7 @@ constexpr std::string_view kCurrentKey = "Current=";
 constexpr std::string_view kMemoryKey = "Memory=";
 constexpr std::string_view kListKey = "List=";
 constexpr std::string_view kEndLine = "End";
+constexpr std::string_view kSetAsideSuffix = ".bad";
 // Four full lists of long lines fit well within this.
 constexpr std::size_t kMaxStateBytes = 64u << 20;
 // A register holds a display text; nothing longer is one.
@@ -30,6 +31,10 @@ constexpr std::string_view kDamaged =
 constexpr std::string_view kForeign =
     "保存された履歴とメモリーは別の版または別の形式のため、読み込みませんでした";
 constexpr std::string_view kUnreadable = "保存された履歴とメモリーを読み込めませんでした";
+constexpr std::string_view kNoStateFolder =
+    "履歴とメモリーを残す場所がありません（HOME または XDG_STATE_HOME "
+    "を絶対パスで設定してください）。\n"
+    "履歴とメモリーは残りません。";
 
 std::optional<int> ReadCount(std::string_view text) {
     int value = 0;
@@ -75,14 +80,12 @@ KeptStateRead Refused(std::string_view why) {
 
 std::filesystem::path KeptStateFile() {
     const char* state = std::getenv("XDG_STATE_HOME");
-    std::filesystem::path folder;
-    if (state && std::filesystem::path(state).is_absolute()) {
-        folder = state;
-    } else {
-        const char* home = std::getenv("HOME");
-        folder = std::filesystem::path(home ? home : "") / ".local" / "state";
-    }
-    return folder / "tavrik" / "state.txt";
+    if (state && std::filesystem::path(state).is_absolute())
+        return std::filesystem::path(state) / "tavrik" / "state.txt";
+    const char* home = std::getenv("HOME");
+    if (home && std::filesystem::path(home).is_absolute())
+        return std::filesystem::path(home) / ".local" / "state" / "tavrik" / "state.txt";
+    return {};
 }
 
 std::string KeptStateText(const KeptState& state) {
@@ -140,6 +143,7 @@ KeptStateRead ParseKeptState(std::string_view text) {
 }
 
 bool SaveKeptState(const std::filesystem::path& file, const KeptState& state) {
+    if (file.empty()) return false;
     // A bare file name has no folder to create.
     if (const auto folder = file.parent_path(); !folder.empty()) {
         std::error_code error;
@@ -151,6 +155,7 @@ bool SaveKeptState(const std::filesystem::path& file, const KeptState& state) {
 }
 
 KeptStateRead LoadKeptState(const std::filesystem::path& file) {
+    if (file.empty()) return Refused(kNoStateFolder);
     std::error_code error;
     if (!std::filesystem::exists(std::filesystem::symlink_status(file, error))) return {};
     const FileRead read = ReadFile(file, kMaxStateBytes);
@@ -158,6 +163,18 @@ KeptStateRead LoadKeptState(const std::filesystem::path& file) {
     const auto text = cp932::Decode(read.bytes);
     if (!text) return Refused(kDamaged);
     return ParseKeptState(*text);
+}
+
+std::string SetAsideKeptState(const std::filesystem::path& file) {
+    std::error_code error;
+    if (file.empty() || std::filesystem::is_directory(file, error)) return {};
+    if (!std::filesystem::exists(std::filesystem::symlink_status(file, error))) return {};
+    std::filesystem::path aside = file;
+    aside += kSetAsideSuffix;
+    std::filesystem::rename(file, aside, error);
+    if (error)
+        return "読み込めなかったファイルを別の名前にできませんでした。終了時に上書きされます";
+    return "読み込めなかったファイルは次の名前で残しました\n" + aside.string();
 }
 
 bool DeleteKeptState(const std::filesystem::path& file) {

@@ -6,6 +6,7 @@
 #include "history/history_list.h"
 #include "history/kept_state.h"
 #include "support/calculator_fixture.h"
+#include "support/scoped_env.h"
 
 namespace tavrik {
 namespace {
@@ -168,6 +169,16 @@ TEST_F(KeptStateTest, ALoadedListKeepsAtMostTheLargestCount) {
     const KeptStateRead read = ParseKeptState(KeptStateText(state));
     ASSERT_TRUE(read.state) << read.problem;
     EXPECT_EQ(read.state->lists[1].size(), kMaxKeptLines);
+}
+
+TEST_F(KeptStateTest, WithoutAHomeFolderThereIsNoFile) {
+    const testing::ScopedEnv state("XDG_STATE_HOME", "relative");
+    const testing::ScopedEnv home("HOME", std::nullopt);
+    EXPECT_EQ(KeptStateFile(), std::filesystem::path());
+    EXPECT_TRUE(LoadKeptState({}).problem.starts_with("履歴とメモリーを残す場所がありません"));
+    EXPECT_FALSE(SaveKeptState({}, calc.keptState()));
+    const testing::ScopedEnv absolute("HOME", "/home/someone");
+    EXPECT_EQ(KeptStateFile(), "/home/someone/.local/state/tavrik/state.txt");
 }
 
 TEST_F(KeptStateTest, TornForeignAndMissingFiles) {

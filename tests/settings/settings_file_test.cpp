@@ -15,6 +15,7 @@
 #include "settings/function_codes.h"
 #include "settings/settings_location.h"
 #include "support/file_size_limit.h"
+#include "support/scoped_env.h"
 #include "textfile/cp932.h"
 #include "values/utf8.h"
 
@@ -23,6 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
+using testing::ScopedEnv;
 
 constexpr std::string_view kKeyCodeString = "0123456789ABCDEFTP+-*/=%RGHJKLZXIOVS:";
 // Paste's key-table character, outside the key code string.
@@ -351,27 +353,6 @@ TEST_F(SettingsFileTest, SaveIntoAMissingFolderFails) {
 TEST_F(SettingsFileTest, FileBesideAWritableExecutableFolder) {
     EXPECT_EQ(LocateSettingsFile(folder_), folder_ / "Tavrik.ini");
 }
-
-// Sets an environment variable for the lifetime of the object.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
-        if (const char* old = std::getenv(name)) previous_ = old;
-        Set(value);
-    }
-    ~ScopedEnv() { Set(previous_); }
-
-  private:
-    void Set(const std::optional<std::string>& value) {
-        if (value) {
-            setenv(name_, value->c_str(), 1);
-        } else {
-            unsetenv(name_);
-        }
-    }
-    const char* name_;
-    std::optional<std::string> previous_;
-};
 
 TEST_F(SettingsFileTest, FileInTheConfigFolderWhenTheExecutableFolderIsNotWritable) {
     const fs::path readOnly = folder_ / "no such program folder";
