@@ -1,5 +1,7 @@
 #include "values/register_text.h"
 
+#include <algorithm>
+
 #include "values/error_report.h"
 #include "values/math_error.h"
 #include "values/message_line.h"
@@ -31,8 +33,15 @@ bool ReadsIn(CalcMode mode, std::string_view text) {
     rules.mode = mode;
     rules.geometry = kAnyWidth;
     const ValueContext ctx{rules, services};
-    if (mode == CalcMode::Time || mode == CalcMode::Date)
-        return ReadPastedNumber(ctx, text).accepted();
+    if (mode == CalcMode::Time || mode == CalcMode::Date) {
+        // While a unit is still to come the display ends in the number typed
+        // ("1時3"), or holds the date marker alone ("c ").
+        const std::size_t typedStart = text.find_last_not_of("0123456789.") + 1;
+        const std::string_view typed = text.substr(typedStart);
+        if (std::count(typed.begin(), typed.end(), '.') > 1) return false;
+        const std::string_view units = text.substr(0, typedStart);
+        return units == "c " || ReadPastedNumber(ctx, units).accepted();
+    }
     try {
         ParseValueText(ctx, text);
         return true;

@@ -137,11 +137,13 @@ TEST_F(KeptStateTest, RegistersAndCountersThisProgramNeverWritesMarkTheFileDamag
     const std::string damaged = "保存された履歴とメモリーが壊れているため、読み込みませんでした";
     KeptState state;
     state.memory = {"1,234.5", "h -1F", "c 2024年5月3日(金)", "-1時30分0.5秒"};
-    for (const char* good : {"-3.33E-11", "d 5", "2年3月", "2日3時", ""}) {
+    for (const char* good :
+         {"-3.33E-11", "d 5", "2年3月", "2日3時", "", "1時3", "-1時3.", "c ", "c 2024年5"}) {
         state.memory[3] = good;
         EXPECT_TRUE(ParseKeptState(KeptStateText(state)).state) << good;
     }
-    for (const char* bad : {"abc", "nan", "inf", "1e99999", "h 1G", "1時abc", "10²"}) {
+    for (const char* bad :
+         {"abc", "nan", "inf", "1e99999", "h 1G", "1時abc", "10²", "1時3.5.5", "c abc"}) {
         state.memory[3] = bad;
         EXPECT_EQ(ParseKeptState(KeptStateText(state)).problem, damaged) << bad;
     }
