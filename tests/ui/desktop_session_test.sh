@@ -33,9 +33,9 @@ trayer --edge top --align right --widthtype pixel --width 60 --height 24 --SetDo
 helpers+=($!)
 
 # Every wait is for a condition, never for a time, so that a loaded machine
-# only makes the test slower. Runs the command until it succeeds, for up to 20 s.
+# only makes the test slower. Runs the command until it succeeds, for up to 30 s.
 wait_until() {
-    for _ in $(seq 200); do
+    for _ in $(seq 300); do
         "$@" && return 0
         sleep 0.1
     done
@@ -56,11 +56,11 @@ fail() {
     failures=$((failures + 1))
 }
 
-# The first visible window whose name matches, waited for up to 20 s. A
+# The first visible window whose name matches, waited for up to 30 s. A
 # search fails when a window it meets goes away meanwhile: it is repeated.
 find_window() {
     local found=""
-    for _ in $(seq 200); do
+    for _ in $(seq 300); do
         found=$(xdotool search --onlyvisible --name "$1" 2> /dev/null | head -n 1) || true
         [ -n "$found" ] && break
         sleep 0.1
@@ -147,7 +147,7 @@ stop
 # "終了" from the tray menu while the window is hidden ends the program and saves.
 start 'Save=1' 'TSR=1'
 icon=""
-for _ in $(seq 200); do
+for _ in $(seq 300); do
     for id in $(xdotool search --onlyvisible --class tavrik 2> /dev/null); do
         eval "$(xdotool getwindowgeometry --shell "$id")"
         if (( WIDTH <= 32 && HEIGHT <= 32 )); then icon=$id; break 2; fi
@@ -158,7 +158,7 @@ if [ -z "$icon" ]; then
     fail "no tray icon"
 else
     xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4
-    timeout 10 bash -c "while xdotool search --onlyvisible --name '^Tavrik\$' > /dev/null; do sleep 0.1; done" \
+    timeout 30 bash -c "while xdotool search --onlyvisible --name '^Tavrik\$' > /dev/null; do sleep 0.1; done" \
         || fail "closing did not hide the window"
     kill -0 "$app_pid" 2> /dev/null || fail "closing ended the program instead of hiding it"
     shown=$(shown_windows)
@@ -166,7 +166,7 @@ else
     wait_until more_shown_than "$shown" || fail "the tray menu did not open"
     # Up from an unselected menu takes its last item, "終了".
     xdotool key Up Return
-    if timeout 10 tail --pid="$app_pid" -f /dev/null; then
+    if timeout 30 tail --pid="$app_pid" -f /dev/null; then
         grep -q '^Width=' "$work/Tavrik.ini" || fail "the exit from the tray saved nothing"
         app_pid=""
         start 'Save=1'
