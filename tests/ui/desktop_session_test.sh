@@ -87,6 +87,26 @@ placed() {
 shown_windows() { xdotool search --onlyvisible --class tavrik 2> /dev/null | wc -l; }
 more_shown_than() { [ "$(shown_windows)" -gt "$1" ]; }
 
+# Whether the tray has taken the icon in: its parent is no longer the root.
+embedded() {
+    local tree
+    tree=$(xwininfo -id "$1" -children 2> /dev/null) || return 1
+    ! grep -q 'Parent window id: .*(the root window)' <<< "$tree"
+}
+
+# A right click on the tray icon and a short wait for its menu: a click that
+# comes while the icon is still being set up opens nothing, so it is repeated.
+opens_tray_menu() {
+    local shown
+    shown=$(shown_windows)
+    xdotool mousemove --window "$icon" 5 5 click 3
+    for _ in $(seq 20); do
+        more_shown_than "$shown" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # Starts tavrik with the given [Tavrik] lines and waits for its window.
 start() {
     printf '%s\r\n' '[Tavrik]' 'Set=標準' "$@" '[標準]' 'Disp=DBM/FSH' | iconv -t cp932 > "$work/Tavrik.ini"
@@ -161,9 +181,8 @@ else
     timeout 30 bash -c "while xdotool search --onlyvisible --name '^Tavrik\$' > /dev/null; do sleep 0.1; done" \
         || fail "closing did not hide the window"
     kill -0 "$app_pid" 2> /dev/null || fail "closing ended the program instead of hiding it"
-    shown=$(shown_windows)
-    xdotool mousemove --window "$icon" 5 5 click 3
-    wait_until more_shown_than "$shown" || fail "the tray menu did not open"
+    wait_until embedded "$icon" || fail "the tray did not take the icon"
+    wait_until opens_tray_menu || fail "the tray menu did not open"
     # Up from an unselected menu takes its last item, "終了".
     xdotool key Up Return
     if timeout 30 tail --pid="$app_pid" -f /dev/null; then
