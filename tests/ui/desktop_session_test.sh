@@ -27,10 +27,6 @@ trap cleanup EXIT
 readonly screen_width=1280 screen_height=900
 xvfb_screen=${screen_width}x${screen_height}x24 start_xvfb || { echo "skipped: Xvfb did not start"; exit 77; }
 export HOME=$work XDG_CONFIG_HOME=$work/config
-openbox > /dev/null 2>&1 &
-helpers+=($!)
-trayer --edge top --align right --widthtype pixel --width 60 --height 24 --SetDockType true > /dev/null 2>&1 &
-helpers+=($!)
 
 # Every wait is for a condition, never for a time, so that a loaded machine
 # only makes the test slower. Runs the command until it succeeds, for up to 30 s.
@@ -42,9 +38,13 @@ wait_until() {
     return 1
 }
 window_manager_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q 'window id'; }
-tray_ready() { [ -n "$(xdotool search --onlyvisible --class trayer 2> /dev/null)" ]; }
-wait_until window_manager_ready && wait_until tray_ready ||
-    { echo "FAIL: the window manager or the tray did not start"; exit 1; }
+tray_ready() { [ -n "$(xdotool search --class trayer 2> /dev/null)" ]; }
+openbox > /dev/null 2>&1 &
+helpers+=($!)
+wait_until window_manager_ready || { echo "FAIL: the window manager did not start"; exit 1; }
+trayer --edge top --align right --widthtype pixel --width 60 --height 24 --SetDockType true > /dev/null 2>&1 &
+helpers+=($!)
+wait_until tray_ready || { echo "FAIL: the tray did not start"; exit 1; }
 
 cp "$tavrik" "$work/tavrik"
 mkdir -m 700 "$work/run"
