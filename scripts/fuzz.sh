@@ -26,8 +26,10 @@ fuzz_one() {
     local corpus="$build/corpus/$target"
     mkdir -p "$corpus"
     case "$target" in
-        normalise_fuzzer | evaluate_fuzzer | function_check_fuzzer | paste_fuzzer) seeds=formula ;;
+        normalise_fuzzer | evaluate_fuzzer | function_check_fuzzer) seeds=formula ;;
+        paste_fuzzer) seeds=paste ;;
         console_fuzzer) seeds=console ;;
+        kept_state_fuzzer) seeds=kept_state ;;
         *) seeds=ini ;;
     esac
     cp "$root/fuzz/corpus/$seeds"/* "$corpus/"
