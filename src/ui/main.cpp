@@ -8,6 +8,8 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <malloc.h>
+
 #include "ui/platform/exit_signals.h"
 #include "ui/platform/font_warm_up.h"
 #include "ui/platform/japanese_ui.h"
@@ -18,6 +20,10 @@
 #include "ui/window/window_behaviours.h"
 
 namespace {
+
+// One heap for every thread: the font thread's allocations would otherwise
+// open a second heap of their own (about 0.2 MB more resident memory).
+constexpr int kMallocArenas = 1;
 
 // Sizes rendered from data/icons/tavrik.svg, compiled in as resources. Every
 // size is decoded for the window manager, so larger ones would cost memory.
@@ -40,6 +46,7 @@ int CallRunningCopy(int argc, char* argv[], const QString& socket) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    mallopt(M_ARENA_MAX, kMallocArenas);
     QCoreApplication::setApplicationName(QStringLiteral("Tavrik"));
     // Lets a Wayland desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVRIK_APP_ID));

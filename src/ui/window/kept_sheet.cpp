@@ -7,24 +7,28 @@
 namespace tavrik::ui {
 
 std::optional<KeptState::Sheet> MainWindow::keptSheet() const {
-    if (!formula()) return pendingSheet_;
-    return formula()->keptSheet();
+    if (!board_.formula()) return pendingSheet_;
+    return board_.formula()->keptSheet();
 }
 
 void MainWindow::restoreSheet(KeptState::Sheet sheet) {
     pendingSheet_ = std::move(sheet);
-    if (formula()) adoptSheet();
+    if (!board_.formula()) return;
+    board_.formula()->restoreSheet(*pendingSheet_);
+    pendingSheet_.reset();
 }
 
 void MainWindow::setSheetWatch(std::function<void()> watch) {
     sheetWatch_ = std::move(watch);
-    if (formula()) formula()->setEditWatch(sheetWatch_);
+    if (board_.formula()) board_.formula()->setEditWatch(sheetWatch_);
 }
 
-void MainWindow::adoptSheet() {
-    formula()->setEditWatch(sheetWatch_);
-    if (pendingSheet_) formula()->restoreSheet(*pendingSheet_);
-    pendingSheet_.reset();
+void MainWindow::buildBoard(const DispReading& disp) {
+    const bool formulaBuilt = board_.formula() != nullptr;
+    board_.build(disp);
+    if (formulaBuilt || !board_.formula()) return;
+    board_.formula()->setEditWatch(sheetWatch_);
+    if (pendingSheet_) restoreSheet(*std::move(pendingSheet_));
 }
 
 }  // namespace tavrik::ui
