@@ -6,9 +6,9 @@
 
 #include "cli/command_words.h"
 #include "cli/sheet_commands.h"
-#include "engine/button_codes.h"
 #include "engine/display_geometry.h"
 #include "formula/function_catalogue.h"
+#include "settings/key_codes.h"
 #include "settings/settings_io.h"
 #include "textfile/lost_characters.h"
 
@@ -136,7 +136,7 @@ void Console::press(std::string_view args) {
 }
 
 void Console::mode(std::string_view args) {
-    if (args.size() != 1 || std::string_view("DHTC").find(args.front()) == std::string_view::npos)
+    if (args.size() != 1 || kModeLetters.find(args.front()) == std::string_view::npos)
         return error("mode takes one of D, H, T, C");
     calc_.switchMode(ModeFromLetter(args.front()));
 }

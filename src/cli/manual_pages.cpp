@@ -4,9 +4,9 @@
 #include <map>
 #include <sstream>
 
-#include "engine/button_codes.h"
 #include "engine/key_descriptions.h"
 #include "formula/function_catalogue.h"
+#include "settings/key_codes.h"
 
 namespace tavrik::cli {
 

@@ -2,8 +2,8 @@
 
 #include <chrono>
 
-#include "engine/button_codes.h"
 #include "formula/user_functions.h"
+#include "settings/key_codes.h"
 #include "settings/name_case.h"
 #include "values/number_text.h"
 
@@ -22,7 +22,7 @@ Calculator::Calculator(View& view, const Clock& clock)
     userFunctionEvaluator_ = [this](std::string_view formula, long double x, long double y) {
         return ApplyUserFunction(status_, formula, x, y);
     };
-    applySettings();
+    applySetInForce();
     log_.onWriteFailure([this] {
         view_.messageBox(BoxKind::Error, "ファイルが作成できませんでした");
         view_.changed(kLogChanged);
@@ -45,23 +45,23 @@ void Calculator::setSettings(GlobalSettings settings) {
     }
     currentSetIndex_ = index;
     rules_.grouping = settings_.KK3;
-    applySettings();
+    applySetInForce();
 }
 
-void Calculator::applySettings(GlobalSettings settings) {
+void Calculator::replaceSettings(GlobalSettings settings) {
     settings_ = std::move(settings);
     if (currentSetIndex_ != kDefaultSetSlot && currentSetIndex_ > settings_.LastSetIndex)
         currentSetIndex_ = kDefaultSetSlot;
-    applySettings();
+    applySetInForce();
 }
 
 void Calculator::selectSet(int index) {
     currentSetIndex_ = index >= 0 && index <= settings_.LastSetIndex ? index : kDefaultSetSlot;
-    applySettings();
+    applySetInForce();
 }
 
 void Calculator::applyEditedSettings(GlobalSettings edited, int setIndex, GroupingCheck grouping) {
-    applySettings(std::move(edited));
+    replaceSettings(std::move(edited));
     selectSet(setIndex);
     if (grouping == GroupingCheck::FollowsKK3) setGrouping(settings_.KK3);
 }
@@ -79,7 +79,7 @@ void Calculator::keepGuideBarPositions(int gxPos, int gyPos) {
     set.GYPos = gyPos;
 }
 
-void Calculator::applySettings() {
+void Calculator::applySetInForce() {
     const SettingsSet& set = currentSet();
     rules_.roundM = set.RoundM;
     rules_.roundD = set.RoundD;
@@ -128,7 +128,7 @@ void Calculator::guarded(const std::function<void()>& work) {
         if (failure.isMath())
             errors_.ReportMathException(failure);
         else
-            failed(FailureMessage(failure));
+            failed(FailureText(failure));
     } catch (const std::exception&) {
         // The library's own (English) text is no message for the user.
         failed(FailureText(FailureKind::Other));

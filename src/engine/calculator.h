@@ -43,13 +43,13 @@ class Calculator : public SheetHost {
     // Takes over edited settings (the settings dialog's apply) and applies
     // what takes effect at once: tax, rounding, limits, function keys. The set
     // in force stays, unless it is gone.
-    void applySettings(GlobalSettings settings);
+    void replaceSettings(GlobalSettings settings);
     // Edits a copy of the settings with `edit(GlobalSettings&)`, then applies it.
     template <class Edit>
     void editSettings(Edit&& edit) {
         GlobalSettings edited = settings_;
         edit(edited);
-        applySettings(std::move(edited));
+        replaceSettings(std::move(edited));
     }
     // Saves the settings in force with `save(GlobalSettings&)`, which records
     // in them what it wrote (the section list); its result is returned.
@@ -173,7 +173,8 @@ class Calculator : public SheetHost {
     void guarded(const std::function<void()>& work);
     // The view, for the formula sheet's boxes and clipboard.
     View& view() override { return view_; }
-    void applySettings();
+    // Takes from the settings and the set in force what the engine computes with.
+    void applySetInForce();
     // Set `index` comes into force, the default set when there is no such set.
     void selectSet(int index);
     // Entry editing.

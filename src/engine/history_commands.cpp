@@ -2,9 +2,9 @@
 // the history file and the log.
 #include <charconv>
 
-#include "engine/button_codes.h"
 #include "engine/calculator.h"
 #include "history/history_file.h"
+#include "settings/key_codes.h"
 
 namespace tavrik {
 

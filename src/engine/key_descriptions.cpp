@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "engine/button_codes.h"
 #include "formula/function_catalogue.h"
+#include "settings/key_codes.h"
 
 namespace tavrik {
 

@@ -1,9 +1,9 @@
 // The four modes: the switch, the per-mode key faces and the function key row.
 #include <algorithm>
 
-#include "engine/button_codes.h"
 #include "engine/calculator.h"
 #include "engine/key_descriptions.h"
+#include "settings/key_codes.h"
 #include "values/number_text.h"
 #include "values/utf8.h"
 

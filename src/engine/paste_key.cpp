@@ -1,7 +1,7 @@
 // Paste: a number from the clipboard enters the display as if it were typed;
 // and its reverse, the plain number put on the clipboard.
-#include "engine/button_codes.h"
 #include "engine/calculator.h"
+#include "settings/key_codes.h"
 #include "values/pasted_number.h"
 #include "values/plain_number.h"
 

@@ -1,9 +1,9 @@
 // The unary step: "+/-", the tax keys and one-operand function keys.
 #include <stdexcept>
 
-#include "engine/button_codes.h"
 #include "engine/calculator.h"
 #include "settings/function_codes.h"
+#include "settings/key_codes.h"
 #include "values/number_text.h"
 
 namespace tavrik {

@@ -7,18 +7,17 @@
 #include "textfile/cp932.h"
 #include "textfile/file_io.h"
 #include "textfile/text_file.h"
+#include "values/value_context.h"
 
 namespace tavrik {
 
 namespace {
 
 constexpr std::string_view kVersionLine = "Tavrik state 1";
-constexpr std::string_view kVersionPrefix = "Tavrik state ";
 constexpr std::string_view kCurrentKey = "Current=";
 constexpr std::string_view kMemoryKey = "Memory=";
 constexpr std::string_view kListKey = "List=";
 constexpr std::string_view kEndLine = "End";
-constexpr std::string_view kModeLetters = "DHTC";
 // Four full lists of long lines fit well within this.
 constexpr std::size_t kMaxStateBytes = 64u << 20;
 // A register holds a display text; nothing longer is one.

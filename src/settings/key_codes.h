@@ -3,6 +3,8 @@
 // The key table, the operation table and the engine read them from here.
 #pragma once
 
+#include <string_view>
+
 #include "settings/function_codes.h"
 
 namespace tavrik {
@@ -62,5 +64,40 @@ inline constexpr int kOnScreenKeys = kCopy;  // codes 1..35 have a key on screen
 // Slots of a table indexed by on-screen key 1..35; slot 0 unused.
 inline constexpr int kKeySlots = kOnScreenKeys + 1;
 inline constexpr int kLastKeyCode = kNextDateUnit;  // the last code with a key character
+
+// The key alphabet: the characters that name the key codes in key strings
+// and key tables.
+// The character at position code (1-based) names the key in key tables.
+inline constexpr std::string_view KeyCodeString = "0123456789ABCDEFTP+-*/=%RGHJKLZXIOVS:";
+static_assert(KeyCodeString.size() == kLastKeyCode, "one key character per key code");
+
+// Paste's key character stands outside KeyCodeString, so key strings never
+// name it and key tables saved before it existed never assign it.
+inline constexpr char kPasteKeyChar = 'Q';
+
+// The key character of a code 1..kLastKeyCode; '\0' for any other code.
+inline char KeyCodeChar(int code) {
+    return code >= kDigit0 && code <= kLastKeyCode ? KeyCodeString[code - kDigit0] : '\0';
+}
+
+// The code of a key character; 0 when the character names no key.
+inline int CodeOfKeyChar(char c) {
+    const auto pos = KeyCodeString.find(c);
+    return pos == std::string_view::npos ? 0 : static_cast<int>(pos) + kDigit0;
+}
+
+// The code a key-table character assigns: a key of KeyCodeString, or paste.
+inline int CodeOfKeyTableChar(char c) {
+    return c == kPasteKeyChar ? kPaste : CodeOfKeyChar(c);
+}
+
+// The key-table character of a code: its KeyCodeString character, or paste's.
+inline char KeyTableChar(int code) {
+    return code == kPaste ? kPasteKeyChar : KeyCodeChar(code);
+}
+
+inline bool IsDigitCode(int code) {
+    return code >= kDigit0 && code <= kDigit9;
+}
 
 }  // namespace tavrik

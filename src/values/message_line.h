@@ -50,4 +50,10 @@ class LogSink {
     virtual void WriteLog(std::string_view line) = 0;
 };
 
+// A log that keeps nothing: for evaluations whose lines are not logged, and tests.
+class NullLog final : public LogSink {
+  public:
+    void WriteLog(std::string_view) override {}
+};
+
 }  // namespace tavrik

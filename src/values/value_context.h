@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "values/error_report.h"
 #include "values/message_line.h"
@@ -16,7 +17,8 @@ namespace tavrik {
 
 enum class CalcMode : char { Decimal = 'D', Mixed = 'H', Time = 'T', Date = 'C' };
 
-inline constexpr const char* kModeLetters = "DHTC";
+// The modes' letters in the order of ModeIndex, as files and commands write them.
+inline constexpr std::string_view kModeLetters = "DHTC";
 // Index of a mode in "DHTC" (0..3).
 int ModeIndex(CalcMode mode);
 // The mode of a letter; anything but H, T or C is decimal.

@@ -6,7 +6,7 @@
 
 #include "ui/window/calculator_app.h"
 #include "ui/window/guide_geometry.h"
-#include "ui/window/guide_lines.h"
+#include "ui/window/guide_layer.h"
 #include "ui/window/status_bar.h"
 
 namespace tavrik::ui {

@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "engine/button_codes.h"
+#include "settings/key_codes.h"
 #include "ui/panels/button_panel.h"
 #include "ui/platform/panel_font.h"
 #include "ui/window/calculator_app.h"

@@ -20,7 +20,7 @@
 #include <QTest>
 
 #include "cli/console.h"
-#include "engine/button_codes.h"
+#include "settings/key_codes.h"
 #include "settings/panel_kinds.h"
 #include "settings/setting_ranges.h"
 #include "support/two_sets.h"
@@ -217,6 +217,19 @@ TEST(DisplayGeometryTest, WindowAndConsoleAgreeOnHexWords) {
         EXPECT_EQ(hexWidth, console.calculator().values().rules.geometry.hexWidth);
         EXPECT_EQ(hexWidth, digitsD == 18 || digitsD == 5 ? 8 : 16)
             << "the strip across the window holds more than 18 digits";
+    }
+}
+
+// The console's display is `DigitsD` + 2 cells, a small `DigitsD` counting
+// as 10, as the window's counts it in digit widths; 0 gives the 25-cell strip.
+TEST(DisplayGeometryTest, ConsoleDisplayIsDigitsPlusTwoCells) {
+    const std::pair<int, int> cases[] = {{0, 25},  {1, 12},  {5, 12}, {9, 12},
+                                         {10, 12}, {18, 20}, {19, 21}};
+    for (const auto& [digitsD, cells] : cases) {
+        std::ostringstream out;
+        cli::Console console(out, std::nullopt);
+        console.run("set DigitsD=" + std::to_string(digitsD));
+        EXPECT_EQ(console.calculator().values().rules.geometry.displayWidth, cells) << digitsD;
     }
 }
 

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <limits>
 
-#include "engine/button_codes.h"
+#include "settings/key_codes.h"
 #include "textfile/cp932.h"
 #include "textfile/file_io.h"
 #include "ui/window/calculator_app.h"

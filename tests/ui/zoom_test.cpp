@@ -8,11 +8,11 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "engine/button_codes.h"
+#include "settings/key_codes.h"
 #include "ui/panels/button_panel.h"
 #include "ui/panels/key_button.h"
-#include "ui/window/calculator_app.h"
 #include "ui/panels/zoom_control.h"
+#include "ui/window/calculator_app.h"
 
 namespace tavrik::ui {
 namespace {

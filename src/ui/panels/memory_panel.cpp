@@ -46,7 +46,7 @@ MemoryPanel::MemoryPanel(QWidget* parent, Commands commands)
         // the current one, the arrow keys choose another.
         SetAccessibleRole(*row.value, QAccessible::RadioButton);
         row.recall = MakeKey(this, "btnM" + digit + "O", [this, slot] { commands_.recall(slot); });
-        row.recall->setText(QString::fromUtf8(MemoryRegisters::kStoreCaption));
+        row.recall->setText(QString::fromUtf8(MemoryRegisters::kRecallCaption));
         row.store->setAccessibleName(RegisterName(slot) + QStringLiteral("に記憶"));
         row.recall->setAccessibleName(RegisterName(slot) + QStringLiteral("を呼び出す"));
     }

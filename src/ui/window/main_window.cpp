@@ -10,7 +10,7 @@
 #include <QWheelEvent>
 #include <utility>
 
-#include "engine/button_codes.h"
+#include "settings/key_codes.h"
 #include "ui/menus/main_menu.h"
 #include "ui/menus/set_menu.h"
 #include "ui/panels/history_panel.h"
@@ -21,7 +21,7 @@
 #include "ui/window/announcer.h"
 #include "ui/window/control_keys.h"
 #include "ui/window/focus_ring.h"
-#include "ui/window/guide_lines.h"
+#include "ui/window/guide_layer.h"
 #include "ui/window/status_bar.h"
 #include "ui/window/window_behaviours.h"
 #include "ui/window/window_placement.h"

@@ -1,4 +1,4 @@
-#include "ui/window/guide_lines.h"
+#include "ui/window/guide_layer.h"
 
 #include <QEvent>
 #include <QMouseEvent>
