@@ -15,6 +15,10 @@ enum HistoryLineKind : int { kAcLine = 0, kValueLine = 1, kOperationLine = 2 };
 
 inline constexpr std::string_view kAcLineText = "--- AC ---";
 
+// A line without the number ("12: ") the list put before it; an unnumbered
+// line as it is.
+std::string_view WithoutLineNumber(std::string_view line);
+
 // The lines of one list. A deque grows without moving the lines it holds, so
 // no single append has to copy a long history.
 using HistoryLines = std::deque<std::string>;

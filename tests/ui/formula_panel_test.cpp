@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -135,6 +136,26 @@ TEST_F(FormulaPanelTest, SelectionRunAnswersInPlaceAndKeepsEmojiPositions) {
     QTest::mouseClick(runKey(), Qt::LeftButton);
     EXPECT_EQ(editor()->toPlainText(), QStringLiteral("😀 2+3=5 と 4"));
     EXPECT_EQ(editor()->textCursor().position(), 8);
+}
+
+// A run writes answers above the caret: the caret, and the view, stay with
+// the text they were at; with or without "自動計算".
+TEST_F(FormulaPanelTest, RunKeepsTheCaretAndTheViewWithTheirText) {
+    QString text;
+    for (int i = 0; i < 40; ++i) text += QStringLiteral("%1+1\n").arg(i);
+    for (const bool autoAnswer : {false, true}) {
+        SCOPED_TRACE(autoAnswer);
+        if (item("pmnFAuto")->isChecked() != autoAnswer) item("pmnFAuto")->trigger();
+        type(text + QStringLiteral("2024年5月"));
+        editor()->moveCursor(QTextCursor::End);
+        editor()->verticalScrollBar()->setValue(20);
+        const auto topLine = [&] { return editor()->cursorForPosition({0, 0}).block().text(); };
+        ASSERT_EQ(topLine(), QStringLiteral("20+1"));
+        QTest::keyClick(editor(), Qt::Key_Return, Qt::ControlModifier);
+        EXPECT_TRUE(topLine().startsWith(QStringLiteral("20+1"))) << topLine().toStdString();
+        QTest::keyClicks(editor(), "Z");
+        EXPECT_TRUE(editor()->toPlainText().endsWith(QStringLiteral("\n2024年5月Z")));
+    }
 }
 
 class DoubleClickTest : public FormulaPanelTest, public ::testing::WithParamInterface<bool> {

@@ -191,6 +191,12 @@ TEST_F(MainWindowTest, DivisionByZeroShowsTheRedStripUntilTheNextDigit) {
     EXPECT_EQ(display(), "5");
 }
 
+TEST_F(MainWindowTest, ErrorStripCoversThePreviousMessage) {
+    click("12+3=/0=");
+    ASSERT_TRUE(strip()->isVisible());
+    EXPECT_EQ(statusBar()->childAt(strip()->geometry().center()), strip());
+}
+
 // Each part has room for its text, the parts share the bar's width, and the
 // message strip stays inside the message part.
 TEST_F(MainWindowTest, StatusBarPartsHoldTheirTextsAndTheStripItsPart) {
