@@ -23,6 +23,7 @@
 
 #include "engine/calculator.h"
 #include "ui/panels/formula_panel.h"
+#include "ui/window/calculator_app.h"
 #include "ui/window/main_window.h"
 
 namespace tavrik::ui {
@@ -258,6 +259,24 @@ TEST_F(FormulaPanelTest, MaximiseFillsTheWindowAndRestoresTheLayout) {
     EXPECT_TRUE(displayPanel->isVisible());
     EXPECT_TRUE(viewMenu->isEnabled());
     EXPECT_EQ(window.size(), normal);
+}
+
+// A formula panel the set hides but the "表示" menu brought up comes back
+// after "最大表示" as it was, with its menu check.
+TEST(MaximiseTest, LeavingBringsBackAFormulaPanelShownFromTheViewMenu) {
+    GlobalSettings settings;
+    settings.SetTable[kDefaultSetSlot].Disp = "DBM/fSH";
+    CalculatorApp app(std::move(settings));
+    MainWindow& window = app.window();
+    window.show();
+    QAction* shownItem = window.findChild<QAction*>("mnuVF");
+    QAction* maximise = window.findChild<QAction*>("pmnFMax");
+    shownItem->trigger();
+    ASSERT_TRUE(window.findChild<QWidget*>("pnlF")->isVisible());
+    maximise->trigger();
+    maximise->trigger();
+    EXPECT_TRUE(window.findChild<QWidget*>("pnlF")->isVisible());
+    EXPECT_TRUE(shownItem->isChecked());
 }
 
 // "自動計算": the answers follow the edited lines beside the text, which the

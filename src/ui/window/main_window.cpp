@@ -574,16 +574,18 @@ void MainWindow::MaximiseFormulaPanel(bool on) {
         for (const PanelKindInfo& info : kPanelKinds) {
             PanelWidget* panel = panelOf(info.kind);
             bool& wasShown = shownBeforeMaximise_[static_cast<std::size_t>(info.kind)];
-            wasShown = GivesWayToFormula(info.kind) && panel && !panel->isHidden();
-            if (wasShown) panel->hide();
+            wasShown = panel && !panel->isHidden();
+            if (wasShown && GivesWayToFormula(info.kind)) panel->hide();
         }
         fillWithFormulaPanel();
         return;
     }
+    // The new layout shows the panels the set names; each comes back as it
+    // was, the formula panel too when the "表示" menu had brought it up.
     LayoutPanels();
     for (const PanelKindInfo& info : kPanelKinds) {
         PanelWidget* panel = panelOf(info.kind);
-        if (!panel || !GivesWayToFormula(info.kind)) continue;
+        if (!panel) continue;
         const bool shown = shownBeforeMaximise_[static_cast<std::size_t>(info.kind)];
         panel->setVisible(shown);
         view_.panel(info.kind)->setChecked(shown);

@@ -177,7 +177,7 @@ class MainWindow final : public QMainWindow {
     bool zoomChanged_ = false;
     QSize naturalSize_;       // of the arranged panels at 100 %, below the status bar
     bool arranging_ = false;  // the window's own resizes, which the zoom does not follow
-    std::array<bool, kPanelKindCount> shownBeforeMaximise_{};  // the panels "最大表示" hid
+    std::array<bool, kPanelKindCount> shownBeforeMaximise_{};  // the panels shown before "最大表示"
     // What was last announced, so that each change is said once.
     unsigned pendingAnnouncement_ = 0;  // ViewChange bits not yet looked at
     std::string announcedError_;
