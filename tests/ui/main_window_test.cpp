@@ -355,8 +355,8 @@ TEST(PasteWindowTest, KeysAndMenuItemsPasteAndCopyPlainNumbers) {
     QAction* copyLine = window.findChild<QAction*>("pmnHCopy");
     ASSERT_NE(copyLine, nullptr);
     EXPECT_EQ(copyLine->text(), "式をコピー");
-    copyLine->trigger();
-    EXPECT_EQ(clipboard->text(), "1: 1,234,567");
+    copyLine->trigger();  // the line without its number
+    EXPECT_EQ(clipboard->text(), "1,234,567");
 }
 
 TEST(HiddenStatusBarTest, PanelsStartAtTheTopWhenTheSetHidesTheStatusBar) {

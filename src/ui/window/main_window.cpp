@@ -313,6 +313,18 @@ void MainWindow::fitZoomToWindow() {
     setZoom(FittingZoom(room, naturalSize_), false);
 }
 
+// Room smaller than the panels need, left by the screens or the window
+// manager, lays them out again at the zoom that fits it. Only this layout
+// shrinks: the set keeps its zoom for a larger screen.
+bool MainWindow::shrinkZoomToClient(QSize needed, QSize room) {
+    const int fitting = ShrunkZoom(zoom_, needed, room);
+    if (fitting >= zoom_) return false;
+    zoom_ = fitting;
+    placePanels();
+    ArrangePanels(true);
+    return true;
+}
+
 void MainWindow::ArrangePanels(bool first) {
     if (formula() && formula()->maximised()) return fillWithFormulaPanel();
     arranging_ = true;
@@ -352,6 +364,8 @@ void MainWindow::ArrangePanels(bool first) {
         height = std::max(height, client_->height());
     }
     setClientSize(width, height);
+    // Kept smaller by the screens, the client would cut panels off.
+    if (shrinkZoomToClient({width, height}, client_->size())) return;
     stretchHistory();
     if (displaySpans) display()->fitWidth(std::max(arrangement.right, width));
     if (display()) calc_.setGeometry(display()->geometry());
@@ -602,8 +616,10 @@ void MainWindow::fillWithFormulaPanel() {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (formula() && formula()->maximised()) fillWithFormulaPanel();
+    if (formula() && formula()->maximised()) return fillWithFormulaPanel();
     fitZoomToWindow();
+    if (!arranging_ && !calc_.currentSet().ZoomFit)
+        shrinkZoomToClient(client_->minimumSize(), size() - QSize(0, menuBarHeight()));
 }
 
 // The value in 万, 億 … in decimal mode, when it reaches 万; nothing otherwise.

@@ -157,6 +157,7 @@ class MainWindow final : public QMainWindow {
     void placePanels();
     // "ウィンドウに合わせる": the zoom at which the layout fills the client area.
     void fitZoomToWindow();
+    bool shrinkZoomToClient(QSize needed, QSize room);
     std::string readingOf(const std::string& text) const;
 
     Calculator& calc_;
