@@ -355,7 +355,7 @@ TEST(PasteWindowTest, KeysAndMenuItemsPasteAndCopyPlainNumbers) {
     QAction* copyLine = window.findChild<QAction*>("pmnHCopy");
     ASSERT_NE(copyLine, nullptr);
     EXPECT_EQ(copyLine->text(), "式をコピー");
-    copyLine->trigger();  // the line without its number
+    copyLine->trigger();
     EXPECT_EQ(clipboard->text(), "1,234,567");
 }
 
