@@ -67,6 +67,15 @@ void History::deleteSelected() {
     view_.changed(kHistoryChanged);
 }
 
+namespace {
+
+int NextNumber(int& counter) {
+    counter = counter >= kMaxLineCounter ? 1 : counter + 1;
+    return counter;
+}
+
+}  // namespace
+
 bool History::AddHList(std::string_view text, int kind) {
     if (!recording_) return false;
     HistoryList& list = current();
@@ -82,11 +91,11 @@ bool History::AddHList(std::string_view text, int kind) {
             line = text;
             break;
         case kValueLine:
-            line = Numbered(++list.counter, text);
+            line = Numbered(NextNumber(list.counter), text);
             break;
         case kOperationLine:
             if (numbering_ % 10 == 1)
-                line = Numbered(++list.counter, text);
+                line = Numbered(NextNumber(list.counter), text);
             else
                 line = text;
             break;
