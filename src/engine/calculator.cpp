@@ -96,8 +96,14 @@ void Calculator::setGeometry(const DisplayGeometry& geometry) {
     rules_.geometry = geometry;
 }
 
+// The value shown is written again at once, with or without its commas.
 void Calculator::setGrouping(bool on) {
+    if (rules_.grouping == on) return;
     rules_.grouping = on;
+    if (mode() != CalcMode::Decimal) return;
+    std::string plain = state_.displayText;
+    std::erase(plain, ',');
+    guarded([&] { setDisplay(GroupDigits(values_, plain)); });
 }
 
 void Calculator::start() {

@@ -84,7 +84,7 @@ class Calculator : public SheetHost {
 
     // Display metrics measured by the front end's layout.
     void setGeometry(const DisplayGeometry& geometry);
-    // The "桁区切" check (digit grouping).
+    // The "桁区切" check (digit grouping); the decimal value shown follows it.
     void setGrouping(bool on);
     bool grouping() const { return rules_.grouping; }
 
@@ -133,8 +133,9 @@ class Calculator : public SheetHost {
     // Feeds the selected line into the keypad: a value as typed, an operation
     // line as its key.
     void replayHistoryLine();
-    // "式をコピー": the selected line of the current list onto the clipboard,
-    // as the list shows it; nothing when no line is selected.
+    // "式をコピー": the value or formula of the selected line of the current
+    // list onto the clipboard, without its line number; nothing when no line
+    // is selected.
     void copyHistoryLine();
     // "書出" and "読込": the current mode's list written to, or read from,
     // the history file at `path`; a file that fails is reported with a box.

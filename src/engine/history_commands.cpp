@@ -104,7 +104,8 @@ void Calculator::stopLog() {
 void Calculator::copyHistoryLine() {
     const HistoryList& list = history_.current();
     if (list.selected < 0 || list.selected >= static_cast<int>(list.lines.size())) return;
-    view_.setClipboard(list.lines[static_cast<std::size_t>(list.selected)]);
+    view_.setClipboard(
+        std::string(WithoutLineNumber(list.lines[static_cast<std::size_t>(list.selected)])));
 }
 
 }  // namespace tavrik

@@ -4,6 +4,24 @@
 
 namespace tavrik {
 
+namespace {
+
+// Between a line's number and its text.
+constexpr std::string_view kNumberSeparator = ": ";
+
+std::string Numbered(int number, std::string_view text) {
+    return std::to_string(number) + std::string(kNumberSeparator) + std::string(text);
+}
+
+}  // namespace
+
+std::string_view WithoutLineNumber(std::string_view line) {
+    const std::size_t digits = line.find_first_not_of("0123456789");
+    if (digits == 0 || digits == std::string_view::npos) return line;
+    const std::string_view rest = line.substr(digits);
+    return rest.starts_with(kNumberSeparator) ? rest.substr(kNumberSeparator.size()) : line;
+}
+
 void History::setCurrentMode(CalcMode mode) {
     mode_ = mode;
     view_.changed(kHistoryChanged);
@@ -73,11 +91,11 @@ bool History::AddHList(std::string_view text, int kind) {
             line = text;
             break;
         case kValueLine:
-            line = std::to_string(NextNumber(list.counter)) + ": " + std::string(text);
+            line = Numbered(NextNumber(list.counter), text);
             break;
         case kOperationLine:
             if (numbering_ % 10 == 1)
-                line = std::to_string(NextNumber(list.counter)) + ": " + std::string(text);
+                line = Numbered(NextNumber(list.counter), text);
             else
                 line = text;
             break;

@@ -15,6 +15,10 @@ enum HistoryLineKind : int { kAcLine = 0, kValueLine = 1, kOperationLine = 2 };
 
 inline constexpr std::string_view kAcLineText = "--- AC ---";
 
+// A line without the number ("12: ") the list put before it; an unnumbered
+// line as it is.
+std::string_view WithoutLineNumber(std::string_view line);
+
 // The line counter goes back to 1 after this number, far from the end of an
 // int; a kept file with a larger counter is damaged.
 inline constexpr int kMaxLineCounter = 999'999'999;

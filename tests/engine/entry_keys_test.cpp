@@ -57,6 +57,15 @@ TEST_F(EntryKeysTest, GroupingWhileTyping) {
     EXPECT_EQ(display(), "123,456,000");
 }
 
+TEST_F(EntryKeysTest, GroupingCheckRewritesTheValueShown) {
+    start();
+    keys("1234567");
+    calc.setGrouping(true);
+    EXPECT_EQ(display(), "1,234,567");
+    calc.setGrouping(false);
+    EXPECT_EQ(display(), "1234567");
+}
+
 // The window's "桁区切" menu keeps its own check when the settings dialog
 // edits KK3; the console, without that menu, lets grouping follow KK3.
 TEST_F(EntryKeysTest, EditedKK3GroupsOnlyWithoutAMenuCheck) {

@@ -191,6 +191,12 @@ TEST_F(MainWindowTest, DivisionByZeroShowsTheRedStripUntilTheNextDigit) {
     EXPECT_EQ(display(), "5");
 }
 
+TEST_F(MainWindowTest, ErrorStripCoversThePreviousMessage) {
+    click("12+3=/0=");
+    ASSERT_TRUE(strip()->isVisible());
+    EXPECT_EQ(statusBar()->childAt(strip()->geometry().center()), strip());
+}
+
 // Each part has room for its text, the parts share the bar's width, and the
 // message strip stays inside the message part.
 TEST_F(MainWindowTest, StatusBarPartsHoldTheirTextsAndTheStripItsPart) {
@@ -350,7 +356,7 @@ TEST(PasteWindowTest, KeysAndMenuItemsPasteAndCopyPlainNumbers) {
     ASSERT_NE(copyLine, nullptr);
     EXPECT_EQ(copyLine->text(), "式をコピー");
     copyLine->trigger();
-    EXPECT_EQ(clipboard->text(), "1: 1,234,567");
+    EXPECT_EQ(clipboard->text(), "1,234,567");
 }
 
 TEST(HiddenStatusBarTest, PanelsStartAtTheTopWhenTheSetHidesTheStatusBar) {

@@ -25,6 +25,7 @@
 #include "settings/setting_ranges.h"
 #include "support/two_sets.h"
 #include "ui/panels/button_panel.h"
+#include "ui/panels/layout_scale.h"
 #include "ui/panels/uniform_list_view.h"
 #include "ui/settings_dialog/settings_dialog.h"
 #include "ui/window/calculator_app.h"
@@ -243,10 +244,12 @@ TEST(HistoryPanelLayoutTest, FixedLineCountKeepsTheColumnGoing) {
     EXPECT_EQ(history->height(), list->height() + 2 * pitch);
     EXPECT_GT(app.window().findChild<QWidget*>("pnlB")->x(), 0) << "the '/' starts a column";
 
+    // Taller than the screen, the list is shown whole at the zoom that fits.
     CalculatorApp tall(WithDisp("H", 5 * kPanelLinesRange.max));
     auto* tallList = tall.window().findChild<QWidget*>("lstHD");
-    EXPECT_EQ(tallList->height(),
-              kPanelLinesRange.max * QFontMetrics(tallList->font()).height() + 3)
+    const int lineHeight = QFontMetrics(list->font()).height();
+    EXPECT_NEAR(tallList->height(),
+                LayoutScale(tall.window().zoom()).length(kPanelLinesRange.max * lineHeight + 3), 1)
         << "as many lines as the settings dialog offers";
 
     CalculatorApp stretching(WithDisp("DHB", -5));

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -58,6 +60,24 @@ TEST_F(SettingsStartupTest, StartsInTheSavedModeAndWritesTheStateBack) {
     EXPECT_NE(saved.find("Mode=C\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find("Width=500\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find("[作業]\r\nMode=T"), std::string::npos) << "the set is left alone";
+}
+
+// Kept by the desktop smaller than its panels even at the smallest zoom,
+// the window is saved at the size they need.
+TEST_F(SettingsStartupTest, ASizeThatCutsPanelsIsNotSaved) {
+    writeIni("[Tavrik]\r\nSave=1\r\n");
+    QSize needed;
+    {
+        CalculatorApp app(SettingsFile(dir / "Tavrik.ini"));
+        app.window().show();
+        app.window().windowHandle()->resize(60, 40);
+        QTest::qWait(0);
+        needed = app.window().minimumSize();
+        ASSERT_GT(needed.width(), 60);
+    }
+    const std::string saved = readIni();
+    EXPECT_NE(saved.find("Width=" + std::to_string(needed.width()) + "\r\n"), std::string::npos)
+        << saved;
 }
 
 TEST_F(SettingsStartupTest, HistoryAndMemoryAreKeptOnlyWhenAskedTo) {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QTest>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include "settings/key_codes.h"
 #include "ui/panels/button_panel.h"
@@ -70,6 +71,35 @@ TEST(ZoomTest, ZoomStepsStayWithinRangeAndFitTheWindow) {
     EXPECT_EQ(FittingZoom({300, 500}, {200, 100}), 150);
     EXPECT_EQ(FittingZoom({50, 50}, {200, 100}), 50);
     EXPECT_EQ(FittingZoom({200, 100}, {0, 0}), 100);
+    EXPECT_EQ(ShrunkZoom(200, {400, 300}, {300, 300}), 150);
+    EXPECT_EQ(ShrunkZoom(200, {400, 300}, {400, 300}), 200);
+    EXPECT_EQ(ShrunkZoom(200, {400, 300}, {0, 0}), 200);
+}
+
+// Every panel the default set shows lies whole inside the window.
+void ExpectPanelsInside(const MainWindow& window) {
+    for (const char* name : {"pnlC", "pnlB", "pnlM", "pnlS", "pnlF"}) {
+        const QWidget* panel = window.findChild<QWidget*>(name);
+        const QRect placed(panel->mapTo(&window, QPoint(0, 0)), panel->size());
+        EXPECT_TRUE(window.rect().contains(placed)) << name << " cut off";
+    }
+}
+
+// Room smaller than the layout, left by the screens or by the window
+// manager, lays it out at the zoom that fits; the set keeps its own zoom.
+TEST(ZoomTest, RoomSmallerThanTheLayoutShrinksTheZoomToFit) {
+    CalculatorApp app(AtZoom(400));
+    MainWindow& window = app.window();
+    window.show();
+    EXPECT_LT(window.zoom(), 400);
+    ExpectPanelsInside(window);
+
+    const int zoom = window.zoom();
+    window.windowHandle()->resize(window.size() * 3 / 4);
+    QTest::qWait(0);
+    EXPECT_LT(window.zoom(), zoom);
+    ExpectPanelsInside(window);
+    EXPECT_EQ(app.calculator().currentSet().Zoom, 400);
 }
 
 class ZoomWindowTest : public ::testing::Test {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
+#include <optional>
 
 #include "formula/formula_sheet.h"
 #include "formula/live_answers.h"
@@ -74,6 +75,13 @@ class FormulaPanel final : public PanelWidget {
     void linesEdited(int position, int charsRemoved, int charsAdded);
     std::vector<std::string> blockTexts(int first, int last) const;
 
+    // The sheet's selection as the last command was handed it, in characters.
+    struct SheetSelection {
+        std::size_t start = 0;
+        std::size_t length = 0;
+        bool operator==(const SheetSelection&) const = default;
+    };
+
     FormulaSheet sheet_;
     FormulaPanelCommands commands_;
     FormulaEditor* editor_;
@@ -84,6 +92,7 @@ class FormulaPanel final : public PanelWidget {
     int blockCount_ = 0;  // the editor's paragraphs as the live answers know them
     int pitch_ = 0;
     bool doubleClicked_ = false;
+    std::optional<SheetSelection> handedSelection_;
 };
 
 }  // namespace tavrik::ui

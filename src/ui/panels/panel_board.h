@@ -93,6 +93,7 @@ class PanelBoard {
     void fillWithFormulaPanel();
     // "ウィンドウに合わせる": the zoom at which the layout fills the client area.
     void fitZoomToWindow();
+    bool shrinkZoomToClient(QSize needed, QSize room);
     void orderTabs(const Arrangement& arrangement);
 
     QWidget& client_;

@@ -57,4 +57,13 @@ int FittingZoom(QSize room, QSize natural) {
     return LayoutZoom(static_cast<int>(std::lround(std::min(across, down) * 100.0)));
 }
 
+int ShrunkZoom(int percent, QSize needed, QSize room) {
+    // No room at all is a window not yet, or no longer, on the screen.
+    if (room.isEmpty() || (needed.width() <= room.width() && needed.height() <= room.height()))
+        return percent;
+    const double across = static_cast<double>(room.width()) / std::max(1, needed.width());
+    const double down = static_cast<double>(room.height()) / std::max(1, needed.height());
+    return LayoutZoom(static_cast<int>(percent * std::min(across, down)));
+}
+
 }  // namespace tavrik::ui

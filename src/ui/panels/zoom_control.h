@@ -27,4 +27,9 @@ int SteppedZoom(int percent, int steps);
 // keeping its proportions, within 50–400 %.
 int FittingZoom(QSize room, QSize natural);
 
+// The zoom, below `percent`, at which a layout that needs `needed` at
+// `percent` fits `room` (rounded down, within 50–400 %); `percent` when it fits, or
+// when `room` is empty.
+int ShrunkZoom(int percent, QSize needed, QSize room);
+
 }  // namespace tavrik::ui

@@ -63,9 +63,12 @@ CalculatorApp::~CalculatorApp() {
     if (calc_.log().active()) calc_.stopLog();
     if (settingsFile_ && calc_.settings().Save) {
         const QRect bounds = window_.geometry();
+        // A window the desktop kept smaller than its panels is saved at the
+        // size they need, so that no later start cuts them off.
+        const QSize size = bounds.size().expandedTo(window_.minimumSize());
         settingsFile_->SaveExitState(ExitState{static_cast<char>(calc_.mode()),
-                                               window_.behaviours().alphaBlending(), bounds.width(),
-                                               bounds.height(), bounds.top(), bounds.left()});
+                                               window_.behaviours().alphaBlending(), size.width(),
+                                               size.height(), bounds.top(), bounds.left()});
         // A zoom changed by the wheel, the keys or the window's size.
         if (window_.zoomChanged()) settingsFile_->SaveSetZooms(calc_.settings());
     }

@@ -47,7 +47,9 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent), strip_(new QLabel(this)
     QPalette palette = strip_->palette();
     palette.setColor(QPalette::WindowText, Qt::red);
     strip_->setPalette(palette);
+    // Above the parts, so that an error covers the message it replaces.
     strip_->setAutoFillBackground(true);
+    strip_->raise();
     strip_->hide();
     resize(width(), preferredHeight());
 }
