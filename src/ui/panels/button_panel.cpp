@@ -100,11 +100,8 @@ void ButtonPanel::showFace(const KeypadFace& face) {
         button->setCaption(caption);
         // Keys A–F carry the function title as their caption in 10進.
         button->setAccessibleName(caption.isEmpty() ? kUnassignedKeyName : caption);
-        // The tooltip and the accessible description tell the same: the full
-        // caption and what the key does.
-        const QString help = QString::fromStdString(KeyHelpText(key));
-        button->setToolTip(help);
-        button->setAccessibleDescription(help);
+        // The full caption and what the key does.
+        setHelp(*button, QString::fromStdString(KeyHelpText(key)));
         button->setEnabled(key.enabled && placed_[static_cast<std::size_t>(tag)]);
         button->setUnderlined(key.underlined);
     }

@@ -50,6 +50,10 @@ MemoryPanel::MemoryPanel(QWidget* parent, Commands commands)
         row.recall->setText(QString::fromUtf8(MemoryRegisters::kStoreCaption));
         row.store->setAccessibleName(RegisterName(slot) + QStringLiteral("に記憶"));
         row.recall->setAccessibleName(RegisterName(slot) + QStringLiteral("を呼び出す"));
+        setHelp(*row.store, QStringLiteral("表示窓の値を%1に記憶する").arg(RegisterName(slot)));
+        setHelp(*row.recall, QStringLiteral("%1の値を表示窓に呼び出す").arg(RegisterName(slot)));
+        setHelp(*row.value,
+                QStringLiteral("%1の値（矢印キーで使うメモリーを選ぶ）").arg(RegisterName(slot)));
     }
 }
 

@@ -20,6 +20,11 @@ void PanelWidget::paintBackground(QWidget& widget, Color color) {
     widget.setAutoFillBackground(true);
 }
 
+void PanelWidget::setHelp(QWidget& control, const QString& help) {
+    control.setToolTip(help);
+    control.setAccessibleDescription(help);
+}
+
 void PanelWidget::setTextColor(QWidget& widget, Color color) {
     const QColor qcolor = ToQColor(color);
     if (!qcolor.isValid()) return;

@@ -29,6 +29,9 @@ class PanelWidget : public QWidget {
     // Fills the background of `widget` with a settings colour (unless clNone or clDefault).
     static void paintBackground(QWidget& widget, Color color);
     static void setTextColor(QWidget& widget, Color color);
+    // The tooltip and the accessible description of a control tell the same:
+    // what it does.
+    static void setHelp(QWidget& control, const QString& help);
 
     LayoutScale scale_;
 };

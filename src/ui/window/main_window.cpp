@@ -420,6 +420,13 @@ void MainWindow::keepClientSize(QSize client) {
     setClientSize(client.width(), client.height());
 }
 
+void MainWindow::restoreHistoryUnannounced(const std::function<void()>& restore) {
+    if (history())
+        history()->showUnannounced(restore);
+    else
+        restore();
+}
+
 void MainWindow::placeStatusBar() {
     statusBar_->setGeometry(0, 0, client_->width(), statusBar_->preferredHeight());
 }
@@ -493,7 +500,8 @@ void MainWindow::showFunctionMenu() {
         old->deleteLater();
     }
     for (const FunctionMenuItem& item : model.items) {
-        QAction* action = menu.addAction(QString::fromStdString(item.caption));
+        // The trailing blank of a caption is not read out as part of its name.
+        QAction* action = menu.addAction(QString::fromStdString(item.caption).trimmed());
         action->setCheckable(true);
         action->setChecked(item.checked);
         const int tag = item.tag;

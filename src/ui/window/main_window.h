@@ -87,6 +87,10 @@ class MainWindow final : public QMainWindow {
     // A file dialog of the window's file commands; empty when it was cancelled.
     std::optional<std::string> askFilePath(FileDialogKind kind, const QString& title);
 
+    // Runs `restore`, which brings back the history kept from the last
+    // session, and shows the lines without announcing them.
+    void restoreHistoryUnannounced(const std::function<void()>& restore);
+
     // Forgets the keys held down, so that their releases press nothing: the
     // keyboard goes to a dialog or box that opens now.
     void forgetPressedKeys();

@@ -83,14 +83,26 @@ void StatusBar::showMessage(const QString& text) {
 }
 
 void StatusBar::setPart(StatusPart part, const QString& text) {
+    QString& shown = texts_[static_cast<std::size_t>(part)];
+    if (text == shown) return;
+    shown = text;
     QLabel* label = this->part(part);
-    if (text == label->text()) return;
-    label->setText(text);
     label->setAccessibleName(PartAccessibleName(part, text));
+    fitPart(part);
+}
+
+// A text longer than its part ends in "…"; the tooltip shows all of it.
+void StatusBar::fitPart(StatusPart part) {
+    QLabel* label = this->part(part);
+    const QString& text = texts_[static_cast<std::size_t>(part)];
+    const int room = label->contentsRect().width() - 2 * label->indent();
+    const QString fitted = label->fontMetrics().elidedText(text, Qt::ElideRight, std::max(0, room));
+    label->setText(fitted);
+    label->setToolTip(fitted == text ? QString() : text);
 }
 
 QString StatusBar::partText(StatusPart part) const {
-    return this->part(part)->text();
+    return texts_[static_cast<std::size_t>(part)];
 }
 
 int StatusBar::partWidth(StatusPart part) const {
@@ -111,6 +123,7 @@ void StatusBar::placeParts() {
     int left = 0;
     for (std::size_t i = 0; i < parts_.size(); ++i) {
         parts_[i]->setGeometry(left, 0, widths[i], height());
+        fitPart(static_cast<StatusPart>(i));
         left += widths[i];
     }
     strip_->setGeometry(marker + mode + 3, 3, std::max(0, message - 4), std::max(0, height() - 4));

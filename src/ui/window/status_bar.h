@@ -32,9 +32,11 @@ class StatusBar final : public QWidget {
     void placeParts();
     // A part's text, with the name a screen reader reads for it.
     void setPart(StatusPart part, const QString& text);
+    void fitPart(StatusPart part);
     QLabel* part(StatusPart part) const { return parts_[static_cast<std::size_t>(part)]; }
 
     std::array<QLabel*, kStatusPartCount> parts_{};
+    std::array<QString, kStatusPartCount> texts_;  // whole, as a part may show them cut
     QLabel* strip_;  // stxMsg
     bool topmostMark_ = false;
 };
