@@ -93,6 +93,10 @@ UniformListView* HistoryPanel::currentList() const {
     return lists_[static_cast<std::size_t>(ModeIndex(history_.currentMode()))];
 }
 
+QWidget* HistoryPanel::mainControl() const {
+    return isVisible() ? currentList() : nullptr;
+}
+
 void HistoryPanel::showHistory() {
     updating_ = true;
     for (HistoryListModel* model : models_) model->sync();

@@ -39,6 +39,7 @@ class HistoryPanel final : public PanelWidget {
     void fitWidth(int width) override;
 
     UniformListView* currentList() const;
+    QWidget* mainControl() const override;
 
   private:
     void selectionChanged(const UniformListView& list);

@@ -112,6 +112,10 @@ void MemoryPanel::chooseNext(int step) {
     rows_[static_cast<std::size_t>(slot)].value->setFocus(Qt::TabFocusReason);
 }
 
+QWidget* MemoryPanel::mainControl() const {
+    return isVisible() ? rows_[static_cast<std::size_t>(current_)].value : nullptr;
+}
+
 // The value texts take up the added width; the recall keys keep to the right edge.
 void MemoryPanel::fitWidth(int width) {
     resize(width, height());

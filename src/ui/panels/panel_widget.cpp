@@ -11,6 +11,21 @@ PanelWidget::PanelWidget(PanelKind kind, QWidget* parent) : QWidget(parent) {
     setAccessibleName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
 }
 
+QWidget* PanelWidget::mainControl() const {
+    if (!isVisible()) return nullptr;
+    QWidget* first = nullptr;
+    std::pair<int, int> firstPlace;
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (!(control->focusPolicy() & Qt::TabFocus) || !control->isVisible() ||
+            !control->isEnabled())
+            continue;
+        const QPoint at = control->mapTo(this, QPoint(0, 0));
+        const std::pair place{at.y(), at.x()};
+        if (!first || place < firstPlace) first = control, firstPlace = place;
+    }
+    return first;
+}
+
 void PanelWidget::paintBackground(QWidget& widget, Color color) {
     const QColor qcolor = ToQColor(color);
     if (!qcolor.isValid()) return;

@@ -25,6 +25,11 @@ class PanelWidget : public QWidget {
     // Sets the panel's width and adapts its content to it.
     virtual void fitWidth(int width) = 0;
 
+    // The control F6 lands on: the topmost, then leftmost control that Tab
+    // reaches and that is shown and enabled; nullptr when the panel is
+    // hidden or has none.
+    virtual QWidget* mainControl() const;
+
   protected:
     // Fills the background of `widget` with a settings colour (unless clNone or clDefault).
     static void paintBackground(QWidget& widget, Color color);

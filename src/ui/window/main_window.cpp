@@ -28,6 +28,7 @@
 #include "ui/panels/layout_scale.h"
 #include "ui/panels/memory_panel.h"
 #include "ui/panels/panel_arrangement.h"
+#include "ui/panels/panel_focus.h"
 #include "ui/platform/desktop_capabilities.h"
 #include "ui/settings_dialog/settings_dialog.h"
 #include "ui/window/announcer.h"
@@ -96,8 +97,10 @@ MainWindow::MainWindow(Calculator& calc)
     setObjectName("TavrikF");
     setWindowTitle(QStringLiteral("Tavrik"));
     setCentralWidget(client_);
-    setFocusPolicy(Qt::StrongFocus);
-    // Typed keys belong to the keypad until the user moves into the formula editor.
+    // Typed keys belong to the keypad until the user moves into the formula
+    // editor. The window takes the keys first, but it is no stop of Tab: every
+    // stop is a control that can be seen.
+    setFocusPolicy(Qt::ClickFocus);
     setFocus();
     menu_ = BuildMainMenu(
         *menuBar(),
@@ -122,12 +125,8 @@ MainWindow::MainWindow(Calculator& calc)
                                  [this] { showAll(false); }, [this] { close(); }});
     addHistoryCopyItem();
     client_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(client_, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
-        const bool overHistory =
-            history() && history()->isVisible() && history()->geometry().contains(at);
-        historyCopy_->setEnabled(calc_.history().current().selected >= 0);
-        (overHistory ? historyPopup_ : popup_)->popup(client_->mapToGlobal(at));
-    });
+    connect(client_, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { showPopupMenu(at); });
     client_->installEventFilter(this);
     menuBar()->installEventFilter(this);
     // Ctrl + the wheel zooms over every control of the window, even those
@@ -303,6 +302,7 @@ void MainWindow::setZoom(int percent, bool fitWindow) {
     placePanels();
     ArrangePanels(fitWindow);
     setUpdatesEnabled(true);
+    statusBar_->showBriefly(QStringLiteral("ズーム %1%").arg(percent));
 }
 
 void MainWindow::fitZoomToWindow() {
@@ -370,8 +370,10 @@ void MainWindow::stretchHistory() {
 // place. The window sees their keys first.
 void MainWindow::orderTabs(const Arrangement& arrangement) {
     QWidget* previous = nullptr;
+    panelOrder_.clear();
     for (const PlacedPanel& placed : arrangement.panels) {
         PanelWidget* panel = panelOf(placed.kind);
+        panelOrder_.push_back(panel);
         std::vector<QWidget*> controls;
         for (QWidget* control : panel->findChildren<QWidget*>()) {
             const bool memoryValue =
@@ -418,6 +420,14 @@ void MainWindow::setClientSize(int width, int height) {
 
 void MainWindow::keepClientSize(QSize client) {
     setClientSize(client.width(), client.height());
+}
+
+// The history list's menu over the history list, the window's elsewhere.
+void MainWindow::showPopupMenu(QPoint at) {
+    const bool overHistory =
+        history() && history()->isVisible() && history()->geometry().contains(at);
+    historyCopy_->setEnabled(calc_.history().current().selected >= 0);
+    (overHistory ? historyPopup_ : popup_)->popup(client_->mapToGlobal(at));
 }
 
 void MainWindow::restoreHistoryUnannounced(const std::function<void()>& restore) {
@@ -633,8 +643,8 @@ void MainWindow::forgetPressedKeys() {
 // marked as repeats; the key counts once, at its last release.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     // Zoom keys repeat while held; the calculator never sees them.
-    if (const int step = ZoomKeyStep(*event, calc_.settings())) {
-        setZoom(SteppedZoom(zoom_, step));
+    if (const int zoom = ZoomForKey(*event, calc_.settings(), zoom_)) {
+        setZoom(zoom);
         return;
     }
     keys_.press(*event);
@@ -693,6 +703,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         stretchHistory();
         placeStatusBar();
     }
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this && panelKey(*static_cast<QKeyEvent*>(event)))
+        return true;
     if (event->type() == QEvent::KeyPress && watched != menuBar() && watched != client_)
         return controlKey(watched, static_cast<QKeyEvent*>(event));
     if (watched == menuBar() && event->type() == QEvent::KeyPress) {
@@ -704,6 +717,23 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// F6 and Shift+F6 move to the next or previous panel; the Menu key and
+// Shift+F10 open the pop-up menu of the control in focus, as a right click
+// on it would (the formula editor opens its own).
+bool MainWindow::panelKey(const QKeyEvent& key) {
+    QWidget* focused = QApplication::focusWidget();
+    if (const std::optional<int> step = PanelStepOfKey(key)) {
+        if (!key.isAutoRepeat())
+            if (QWidget* control = PanelControlAfter(panelOrder_, focused, *step))
+                control->setFocus(*step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    if (!OpensPopupMenu(key) || qobject_cast<QPlainTextEdit*>(focused)) return false;
+    const QWidget* over = focused && focused->window() == this ? focused : client_;
+    showPopupMenu(over->mapTo(client_, over->rect().center()));
+    return true;
 }
 
 bool MainWindow::controlKey(QObject* control, QKeyEvent* key) {

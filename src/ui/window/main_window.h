@@ -123,6 +123,10 @@ class MainWindow final : public QMainWindow {
     // that choose, replay and delete a line, and every other key goes on to
     // the calculator, as it does from a focused key.
     bool controlKey(QObject* control, QKeyEvent* key);
+    // F6, Shift+F6, the Menu key and Shift+F10: true when the key was one.
+    bool panelKey(const QKeyEvent& key);
+    // The pop-up menu for the point `at` of the client area.
+    void showPopupMenu(QPoint at);
     // Says a result, an error or the mode once they change.
     void announceChanges(unsigned changes);
     void announce();
@@ -177,6 +181,7 @@ class MainWindow final : public QMainWindow {
     FocusRing* focusRing_;
     Announcer* announcer_;
     std::array<PanelWidget*, kPanelKindCount> panels_{};  // each built when the set names it
+    std::vector<PanelWidget*> panelOrder_;                // the arranged panels, in Tab order
     int zoom_ = kDefaultZoom;
     bool zoomChanged_ = false;
     QSize naturalSize_;       // of the arranged panels at 100 %, below the status bar

@@ -16,6 +16,9 @@ const std::array<QString, kStatusPartCount> kPartNames{
     QStringLiteral("前面"), QStringLiteral("モード"), QStringLiteral("メッセージ"),
     QStringLiteral("演算")};
 
+// How long a brief message stays.
+constexpr int kBriefMessageMs = 2000;
+
 QString PartAccessibleName(StatusPart part, const QString& text) {
     const QString& name = kPartNames[static_cast<std::size_t>(part)];
     return text.isEmpty() ? name : name + QStringLiteral(": ") + text;
@@ -50,6 +53,11 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent), strip_(new QLabel(this)
     strip_->setAutoFillBackground(true);
     strip_->hide();
     resize(width(), preferredHeight());
+    briefTimer_.setSingleShot(true);
+    connect(&briefTimer_, &QTimer::timeout, this, [this] {
+        if (partText(StatusPart::Message) == briefText_)
+            setPart(StatusPart::Message, textBeforeBrief_);
+    });
 }
 
 int StatusBar::preferredHeight() const {
@@ -80,6 +88,13 @@ void StatusBar::setTopmostMark(bool shown) {
 void StatusBar::showMessage(const QString& text) {
     setPart(StatusPart::Message, text);
     strip_->hide();
+}
+
+void StatusBar::showBriefly(const QString& text) {
+    if (!briefTimer_.isActive()) textBeforeBrief_ = partText(StatusPart::Message);
+    briefText_ = text;
+    setPart(StatusPart::Message, text);
+    briefTimer_.start(kBriefMessageMs);
 }
 
 void StatusBar::setPart(StatusPart part, const QString& text) {

@@ -17,17 +17,20 @@ constexpr std::size_t kKeyEntryLength = 4;
 
 }  // namespace
 
-int ZoomKeyStep(const QKeyEvent& event, const GlobalSettings& settings) {
+int ZoomForKey(const QKeyEvent& event, const GlobalSettings& settings, int current) {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     if (!(modifiers & Qt::ControlModifier) || (modifiers & Qt::AltModifier)) return 0;
-    int step = 0;
+    int zoom = 0;
     switch (event.key()) {
         case Qt::Key_Plus:
         case Qt::Key_Equal:
-            step = 1;
+            zoom = SteppedZoom(current, 1);
             break;
         case Qt::Key_Minus:
-            step = -1;
+            zoom = SteppedZoom(current, -1);
+            break;
+        case Qt::Key_0:
+            zoom = kDefaultZoom;
             break;
         default:
             return 0;
@@ -37,7 +40,7 @@ int ZoomKeyStep(const QKeyEvent& event, const GlobalSettings& settings) {
     if (code > 0 && entry < kKeyTableSize &&
         utf8::Length(settings.Keys[static_cast<std::size_t>(entry)]) == kKeyEntryLength)
         return 0;
-    return step;
+    return zoom;
 }
 
 int ZoomWheelStep(const QWheelEvent& event) {
