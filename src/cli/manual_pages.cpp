@@ -74,6 +74,11 @@ std::string KeyboardPage(const KeyTable& keys) {
             "JIS 配列の「;」キーと「:」キーは、どちらも「; (US)・; と : (JIS)」の行のキーです。"
             "「+」はどちらの配列でも「Shift + = (US)」の行、JIS 配列の「=」は"
             "「Shift + -」の行のキーです。</p>\n"
+            "<p>マウスを使わないときは、Tab と Shift+Tab でパネルの中のコントロールを順に、"
+            "F6 と Shift+F6 で次・前のパネルへ移ります。Menu キーか Shift+F10 で、フォーカスの"
+            "あるコントロールのポップアップメニューが開きます。メニューは Alt+O（操作）、"
+            "Alt+M（モード）、Alt+V（表示）、Alt+F（関数）、Alt+H（ヘルプ）で開きます。"
+            "Ctrl と「+」「-」で倍率が変わり、Ctrl+0 で 100 % に戻ります。</p>\n"
             "<table><tr><th>キー</th><th>10進</th><th>混合</th><th>時間</th><th>日付</th></tr>\n";
     for (int index = 0; index < kKeyTableSize; ++index) {
         std::array<std::string, kModes.size()> cells;

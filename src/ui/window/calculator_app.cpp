@@ -26,8 +26,7 @@ CalculatorApp::CalculatorApp(SettingsFile settingsFile, std::filesystem::path ke
 void CalculatorApp::restoreKeptState() {
     if (!calc_.settings().KeepState) return;
     const KeptStateRead read = LoadKeptState(keptStateFile_);
-    if (read.state)
-        window_.restoreHistoryUnannounced([&] { calc_.restoreKeptState(*read.state); });
+    if (read.state) window_.restoreHistoryUnannounced([&] { calc_.restoreKeptState(*read.state); });
     if (!read.problem.empty()) view_.messageBox(BoxKind::Warning, read.problem);
 }
 

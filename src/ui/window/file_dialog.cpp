@@ -35,11 +35,10 @@ std::optional<std::string> AskTextFilePath(QWidget* parent, FileDialogKind kind,
                                                     : QFileDialog::AnyFile);
     if (kind == FileDialogKind::Save) {
         dialog.setDefaultSuffix(kTextSuffix);
-        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                         [&dialog](const QString& filter) {
-                             dialog.setDefaultSuffix(filter == kTextFilter ? kTextSuffix
-                                                                           : QString());
-                         });
+        QObject::connect(
+            &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+                dialog.setDefaultSuffix(filter == kTextFilter ? kTextSuffix : QString());
+            });
     }
     dialog.resize(kFileDialogSize);
     if (auto* view = dialog.findChild<QTreeView*>()) {

@@ -704,7 +704,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         placeStatusBar();
     }
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this && panelKey(*static_cast<QKeyEvent*>(event)))
+        static_cast<QWidget*>(watched)->window() == this &&
+        panelKey(*static_cast<QKeyEvent*>(event)))
         return true;
     if (event->type() == QEvent::KeyPress && watched != menuBar() && watched != client_)
         return controlKey(watched, static_cast<QKeyEvent*>(event));

@@ -41,7 +41,7 @@ class StatusBar final : public QWidget {
 
     std::array<QLabel*, kStatusPartCount> parts_{};
     std::array<QString, kStatusPartCount> texts_;  // whole, as a part may show them cut
-    QLabel* strip_;  // stxMsg
+    QLabel* strip_;                                // stxMsg
     bool topmostMark_ = false;
     QTimer briefTimer_;
     QString briefText_;
