@@ -724,6 +724,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 // Shift+F10 open the pop-up menu of the control in focus, as a right click
 // on it would (the formula editor opens its own).
 bool MainWindow::panelKey(const QKeyEvent& key) {
+    if (AssignedInKeyTable(key, calc_.settings())) return false;
     QWidget* focused = QApplication::focusWidget();
     if (const std::optional<int> step = PanelStepOfKey(key)) {
         if (!key.isAutoRepeat())

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "settings/key_assignment.h"
 #include "ui/panels/layout_scale.h"
 #include "ui/window/virtual_key.h"
 #include "values/utf8.h"
@@ -35,12 +36,17 @@ int ZoomForKey(const QKeyEvent& event, const GlobalSettings& settings, int curre
         default:
             return 0;
     }
+    return AssignedInKeyTable(event, settings) ? 0 : zoom;
+}
+
+bool AssignedInKeyTable(const QKeyEvent& event, const GlobalSettings& settings) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
     const int code = VirtualKeyOf(static_cast<Qt::Key>(event.key()), modifiers);
-    const int entry = kCtrlKeyOffset + code;
-    if (code > 0 && entry < kKeyTableSize &&
-        utf8::Length(settings.Keys[static_cast<std::size_t>(entry)]) == kKeyEntryLength)
-        return 0;
-    return zoom;
+    if (code <= 0) return false;
+    const int entry =
+        KeyTableIndex(code, modifiers & Qt::ControlModifier, modifiers & Qt::ShiftModifier);
+    return entry < kKeyTableSize &&
+           utf8::Length(settings.Keys[static_cast<std::size_t>(entry)]) == kKeyEntryLength;
 }
 
 int ZoomWheelStep(const QWheelEvent& event) {

@@ -19,6 +19,9 @@ inline constexpr int kZoomStep = 10;
 // the same key), one down for Ctrl+-, 100 % for Ctrl+0; 0 for any other key
 // and for those keys when the key table assigns them with Ctrl.
 int ZoomForKey(const QKeyEvent& event, const GlobalSettings& settings, int current);
+// True when the key table gives this key (with its Ctrl or Shift) to the
+// calculator: the window's own keyboard commands then leave it alone.
+bool AssignedInKeyTable(const QKeyEvent& event, const GlobalSettings& settings);
 // +1 or -1 for a turn of the wheel with Ctrl held, 0 otherwise.
 int ZoomWheelStep(const QWheelEvent& event);
 // The next zoom from `percent`, `steps` steps on, within 50–400 %.
