@@ -59,12 +59,14 @@ const std::map<int, std::string_view>& SpecialKeyNames() {
 std::string CodeName(int code) {
     if ((code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z'))
         return std::string(1, static_cast<char>(code));
-    if (code >= kNumpad0 && code <= kNumpad9) return "テンキー " + std::to_string(code - kNumpad0);
-    if (code >= kF1 && code <= kF24) return "F" + std::to_string(code - kF1 + 1);
+    if (code >= kNumpad0 && code <= kNumpad9)
+        return std::string("テンキー ").append(std::to_string(code - kNumpad0));
+    if (code >= kF1 && code <= kF24)
+        return std::string(1, 'F').append(std::to_string(code - kF1 + 1));
     const auto& names = SpecialKeyNames();
     if (const auto found = names.find(code); found != names.end())
         return std::string(found->second);
-    return "#" + std::to_string(code);
+    return std::string(1, '#').append(std::to_string(code));
 }
 
 // The code of a key name: a name CodeName gives, "#" and the number, or

@@ -11,9 +11,9 @@
 #include "engine/button_codes.h"
 #include "ui/panels/button_panel.h"
 #include "ui/panels/key_button.h"
+#include "ui/panels/zoom_control.h"
 #include "ui/window/calculator_app.h"
 #include "ui/window/status_bar.h"
-#include "ui/window/zoom_control.h"
 
 namespace tavrik::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/window/zoom_control.h"
+#include "ui/panels/zoom_control.h"
 
 #include <QKeyEvent>
 #include <QWheelEvent>
@@ -7,7 +7,7 @@
 
 #include "settings/key_assignment.h"
 #include "ui/panels/layout_scale.h"
-#include "ui/window/virtual_key.h"
+#include "ui/platform/virtual_key.h"
 #include "values/utf8.h"
 
 namespace tavrik::ui {
