@@ -53,6 +53,7 @@ void Console::applyDisplayModel() {
 }
 
 void Console::error(std::string_view message) {
+    refused_ = true;
     out_ << "error: " << message << '\n';
 }
 

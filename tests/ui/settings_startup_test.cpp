@@ -2,6 +2,7 @@
 // back at exit when "Save" is on.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -140,6 +141,24 @@ TEST_F(SettingsStartupTest, HistoryAndMemoryAreKeptOnlyWhenAskedTo) {
     EXPECT_TRUE(boxes[0].startsWith("履歴とメモリーを残す場所がありません"))
         << boxes[0].toStdString();
     EXPECT_EQ(std::distance(fs::recursive_directory_iterator(dir), {}), before);
+}
+
+// A screen reader hears the lines a calculation adds, never the kept ones.
+TEST_F(SettingsStartupTest, KeptHistoryIsShownButNotAnnounced) {
+    const fs::path kept = dir / "state.txt";
+    writeIni("[Tavrik]\r\nKeepState=1\r\nSet=履歴\r\n[履歴]\r\nDisp=DBHS\r\n");
+    for (int run = 0; run < 2; ++run) {
+        CalculatorApp app(SettingsFile(dir / "Tavrik.ini"), kept);
+        auto* list = app.window().findChild<QAbstractItemView*>("lstHD");
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(list->model()->rowCount(), 2 * run) << "the kept lines are shown at once";
+        for (int code : {kDigit0 + 2 + run, int{kAdd}}) {
+            app.calculator().PushBBtn(code);
+            EXPECT_FALSE(list->accessibleDescription().contains(QStringLiteral("1: 2")) && run > 0)
+                << "a kept line was announced: " << list->accessibleDescription().toStdString();
+        }
+        EXPECT_TRUE(list->accessibleDescription().startsWith(QStringLiteral("新しい行: ")));
+    }
 }
 
 TEST_F(SettingsStartupTest, WithoutSaveTheSetModeDecidesAndNothingIsWritten) {

@@ -14,6 +14,7 @@
 #include "ui/panels/key_button.h"
 #include "ui/panels/zoom_control.h"
 #include "ui/window/calculator_app.h"
+#include "ui/window/status_bar.h"
 
 namespace tavrik::ui {
 namespace {
@@ -137,6 +138,33 @@ TEST_F(ZoomWindowTest, CtrlPlusMinusAndTheWheelZoomAndTheWindowFollows) {
     EXPECT_EQ(window().zoom(), 120);
     // The keys still calculate, and the display was not touched by the zoom keys.
     EXPECT_EQ(window().findChild<QLabel*>("stxC")->text(), "0");
+}
+
+// Ctrl+0 goes back to 100 %, and the status bar shows each new zoom a while.
+TEST_F(ZoomWindowTest, CtrlZeroResetsTheZoomAndTheStatusBarShowsIt) {
+    QTest::keyClick(&window(), Qt::Key_Plus, Qt::ControlModifier);
+    auto* status = window().findChild<StatusBar*>("stbMain");
+    EXPECT_EQ(status->partText(StatusPart::Message), "ズーム 110%");
+    QTest::keyClick(&window(), Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(window().zoom(), 100);
+    EXPECT_EQ(status->partText(StatusPart::Message), "ズーム 100%");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return status->partText(StatusPart::Message).isEmpty(); }));
+    EXPECT_EQ(window().findChild<QLabel*>("stxC")->text(), "0") << "the calculator saw no key";
+}
+
+// No zoom cuts a key: each lies inside the key area, and that inside its panel.
+TEST_F(ZoomWindowTest, KeysStayWholeAtEveryZoom) {
+    QWidget* area = find("pnlBB");
+    QWidget* panel = find("pnlB");
+    for (int percent = kZoomRange.min; percent <= kZoomRange.max; ++percent) {
+        window().setZoom(percent);
+        SCOPED_TRACE(percent);
+        EXPECT_TRUE(panel->rect().contains(area->geometry()));
+        for (int tag = 1; tag <= 35; ++tag) {
+            const QWidget* key = window().findChild<QWidget*>(ButtonPanel::KeyName(tag));
+            ASSERT_TRUE(area->rect().contains(key->geometry())) << tag;
+        }
+    }
 }
 
 GlobalSettings WithCtrlPlusAssigned() {

@@ -203,8 +203,10 @@ bool PanelBoard::shrinkZoomToClient(QSize needed, QSize room) {
 // when its register becomes the current one, so every value takes its place.
 void PanelBoard::orderTabs(const Arrangement& arrangement) {
     QWidget* previous = nullptr;
+    tabOrder_.clear();
     for (const PlacedPanel& placed : arrangement.panels) {
         PanelWidget* shown = panel(placed.kind);
+        tabOrder_.push_back(shown);
         std::vector<QWidget*> controls;
         for (QWidget* control : shown->findChildren<QWidget*>()) {
             const bool memoryValue =

@@ -56,6 +56,8 @@ class PanelBoard {
     PanelWidget* panel(PanelKind kind) const { return panels_[static_cast<std::size_t>(kind)]; }
     DisplayPanel* display() const;
     HistoryPanel* history() const;
+    // The arranged panels in the order Tab (and F6) goes through them.
+    const std::vector<PanelWidget*>& tabOrder() const { return tabOrder_; }
     FormulaPanel* formula() const;
 
     // Each present panel placed again from the set at the current zoom (and
@@ -99,6 +101,7 @@ class PanelBoard {
     QWidget& client_;
     Calculator& calc_;
     PanelBoardCommands commands_;
+    std::vector<PanelWidget*> tabOrder_;
     std::array<PanelWidget*, kPanelKindCount> panels_{};       // each built when a set names it
     std::array<bool, kPanelKindCount> present_{};              // named by the set in force
     std::array<bool, kPanelKindCount> shownBeforeMaximise_{};  // the panels "最大表示" hid

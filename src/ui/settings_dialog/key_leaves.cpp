@@ -41,14 +41,14 @@ constexpr std::array<KeyLeaf, 11> kOthers{{{"AC", kAllClear},
                                            {"MR", kMemoryRecall},
                                            {"MC", kMemoryClear},
                                            {"税込・#d・整列", kTaxIn},
-                                           {"税抜・#16・変換", kTaxOut},
+                                           {"税抜・#h・変換", kTaxOut},
                                            {"Cb", kCopy},
                                            {"貼り付け", kPaste}}};
 constexpr std::array<KeyLeaf, 2> kExtra{
     {{"時間区切記号", kNextTimeUnit}, {"日付区切記号", kNextDateUnit}}};
 
 const std::array<KeyGroup, 5> kGroups{{{"数字(0-9)", kDigits},
-                                       {"数字(A-E)", kLetters},
+                                       {"数字(A-F)", kLetters},
                                        {"記号", kSigns},
                                        {"その他", kOthers},
                                        {"拡張", kExtra}}};

@@ -26,7 +26,7 @@ CalculatorApp::CalculatorApp(SettingsFile settingsFile, std::filesystem::path ke
 void CalculatorApp::restoreKeptState() {
     if (!calc_.settings().KeepState) return;
     const KeptStateRead read = LoadKeptState(keptStateFile_);
-    if (read.state) calc_.restoreKeptState(*read.state);
+    if (read.state) window_.restoreHistoryUnannounced([&] { calc_.restoreKeptState(*read.state); });
     if (read.problem.empty()) return;
     std::string text = read.problem;
     if (const std::string aside = SetAsideKeptState(keptStateFile_); !aside.empty())

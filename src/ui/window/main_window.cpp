@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QScopeGuard>
 #include <QWheelEvent>
 #include <utility>
@@ -15,6 +16,7 @@
 #include "ui/menus/set_menu.h"
 #include "ui/panels/history_panel.h"
 #include "ui/panels/layout_scale.h"
+#include "ui/panels/panel_focus.h"
 #include "ui/panels/zoom_control.h"
 #include "ui/platform/desktop_capabilities.h"
 #include "ui/settings_dialog/settings_dialog.h"
@@ -46,8 +48,10 @@ MainWindow::MainWindow(Calculator& calc)
     setObjectName("TavrikF");
     setWindowTitle(QStringLiteral("Tavrik"));
     setCentralWidget(client_);
-    setFocusPolicy(Qt::StrongFocus);
-    // Typed keys belong to the keypad until the user moves into the formula editor.
+    // Typed keys belong to the keypad until the user moves into the formula
+    // editor. The window takes the keys first, but it is no stop of Tab: every
+    // stop is a control that can be seen.
+    setFocusPolicy(Qt::ClickFocus);
     setFocus();
     menu_ = BuildMainMenu(
         *menuBar(),
@@ -73,13 +77,8 @@ MainWindow::MainWindow(Calculator& calc)
     historyPopup_ = BuildHistoryPopupMenu(
         *this, *popup_, [this] { calc_.copyHistoryLine(); }, historyCopy_);
     client_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(client_, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
-        const HistoryPanel* history = board_.history();
-        const bool overHistory =
-            history && history->isVisible() && history->geometry().contains(at);
-        historyCopy_->setEnabled(calc_.history().current().selected >= 0);
-        (overHistory ? historyPopup_ : popup_)->popup(client_->mapToGlobal(at));
-    });
+    connect(client_, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { showPopupMenu(at); });
     new ControlKeys(*this,
                     {[this] { calc_.replayHistoryLine(); }, [this] { calc_.deleteHistoryLine(); },
                      [this](QKeyEvent* key) { keyPressEvent(key); }});
@@ -315,6 +314,46 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     board_.resized();
 }
 
+// The history list's menu over the history list, the window's elsewhere.
+void MainWindow::showPopupMenu(QPoint at) {
+    const HistoryPanel* history = board_.history();
+    const bool overHistory = history && history->isVisible() && history->geometry().contains(at);
+    historyCopy_->setEnabled(calc_.history().current().selected >= 0);
+    (overHistory ? historyPopup_ : popup_)->popup(client_->mapToGlobal(at));
+}
+
+// F6 and Shift+F6 move to the next or previous panel; the Menu key and
+// Shift+F10 open the pop-up menu of the control in focus, as a right click
+// on it would (the formula editor opens its own). A key the key table gives
+// to the calculator stays the calculator's.
+bool MainWindow::panelKey(const QKeyEvent& key) {
+    if (AssignedInKeyTable(key, calc_.settings())) return false;
+    QWidget* focused = QApplication::focusWidget();
+    if (const std::optional<int> step = PanelStepOfKey(key)) {
+        if (!key.isAutoRepeat())
+            if (QWidget* control = PanelControlAfter(board_.tabOrder(), focused, *step))
+                control->setFocus(*step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    if (!OpensPopupMenu(key) || qobject_cast<QPlainTextEdit*>(focused)) return false;
+    const QWidget* over = focused && focused->window() == this ? focused : client_;
+    showPopupMenu(over->mapTo(client_, over->rect().center()));
+    return true;
+}
+
+void MainWindow::setZoom(int percent, bool fitWindow) {
+    const int before = zoom();
+    board_.setZoom(percent, fitWindow);
+    if (zoom() != before) statusBar_->showBriefly(QStringLiteral("ズーム %1%").arg(zoom()));
+}
+
+void MainWindow::restoreHistoryUnannounced(const std::function<void()>& restore) {
+    if (HistoryPanel* history = board_.history())
+        history->showUnannounced(restore);
+    else
+        restore();
+}
+
 void MainWindow::forgetPressedKeys() {
     keys_.forget();
 }
@@ -323,8 +362,8 @@ void MainWindow::forgetPressedKeys() {
 // marked as repeats; the key counts once, at its last release.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     // Zoom keys repeat while held; the calculator never sees them.
-    if (const int step = ZoomKeyStep(*event, calc_.settings())) {
-        setZoom(SteppedZoom(zoom(), step));
+    if (const int zoom = ZoomForKey(*event, calc_.settings(), this->zoom())) {
+        setZoom(zoom);
         return;
     }
     keys_.press(*event);
@@ -366,6 +405,10 @@ void MainWindow::changeEvent(QEvent* event) {
 // takes the keyboard back (the menu bar lets go when it loses the focus) and
 // that Escape clears as usual.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this &&
+        panelKey(*static_cast<QKeyEvent*>(event)))
+        return true;
     if (event->type() == QEvent::Wheel && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this) {
         if (const int step = ZoomWheelStep(*static_cast<QWheelEvent*>(event))) {

@@ -80,10 +80,15 @@ class MainWindow final : public QMainWindow {
     // keyboard goes to a dialog or box that opens now.
     void forgetPressedKeys();
 
+    // Runs `restore`, which brings back the history kept from the last
+    // session, and shows the lines without announcing them.
+    void restoreHistoryUnannounced(const std::function<void()>& restore);
+
     // The zoom the panels are shown at, in percent.
     int zoom() const { return board_.zoom(); }
     // Shows the panels at another zoom (PanelBoard::setZoom).
-    void setZoom(int percent, bool fitWindow = true) { board_.setZoom(percent, fitWindow); }
+    // Also shows the new zoom a moment in the status bar.
+    void setZoom(int percent, bool fitWindow = true);
     // True once the user changed a zoom (the wheel, the keys, the window's size).
     bool zoomChanged() const { return board_.zoomChanged(); }
 
@@ -111,6 +116,10 @@ class MainWindow final : public QMainWindow {
     int statusBarTop() const;
     void placeGuideBars();
     PanelBoardCommands boardCommands();
+    // F6, Shift+F6, the Menu key and Shift+F10: true when the key was one.
+    bool panelKey(const QKeyEvent& key);
+    // The pop-up menu for the point `at` of the client area.
+    void showPopupMenu(QPoint at);
 
     // "表示" items: a panel, or without one the status bar, follows its check.
     void applyViewCheck(std::optional<PanelKind> kind);
