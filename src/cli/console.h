@@ -53,6 +53,7 @@ class Console {
     void choose(std::string_view args);
     void memory(std::string_view args);
     void history(std::string_view args);
+    void printHistory();
     void log(std::string_view args);
     void panel(std::string_view args);
     void ini(std::string_view args);

@@ -56,6 +56,7 @@ void Calculator::replaceSettings(GlobalSettings settings) {
 }
 
 void Calculator::selectSet(int index) {
+    undoSteps_.clear();
     currentSetIndex_ = index >= 0 && index <= settings_.LastSetIndex ? index : kDefaultSetSlot;
     applySetInForce();
 }
@@ -116,7 +117,14 @@ void Calculator::start() {
 }
 
 void Calculator::PushBBtn(int code) {
-    guarded([&] { ProcBtn(code); });
+    recordKeyStep();
+    ++keyDepth_;
+    guarded([&] {
+        ProcBtn(code);
+        settleResult();
+    });
+    history_.dropAwaitingResult();
+    --keyDepth_;
 }
 
 void Calculator::guarded(const std::function<void()>& work) {

@@ -16,6 +16,7 @@
 #include "engine/keyboard.h"
 #include "engine/keypad_face.h"
 #include "engine/memory_registers.h"
+#include "engine/undo_steps.h"
 #include "formula/formula_sheet.h"
 #include "formula/function_menu.h"
 #include "formula/operations.h"
@@ -108,6 +109,15 @@ class Calculator : public SheetHost {
     // key-table entry assigns in the mode in force, if any.
     void pressKeyboardKey(int virtualKey, unsigned modifiers);
 
+    // --- undo ---------------------------------------------------------------
+    // Undoes the last key step (up to UndoSteps::kDepth), or makes the last
+    // undone one again. A mode or set change, and an edit of the history
+    // list, start afresh.
+    void undo();
+    void redo();
+    bool canUndo() const { return undoSteps_.canUndo(); }
+    bool canRedo() const { return undoSteps_.canRedo(); }
+
     // --- modes --------------------------------------------------------------
     void switchMode(CalcMode mode);
     CalcMode mode() const { return rules_.mode; }
@@ -128,8 +138,14 @@ class Calculator : public SheetHost {
     void selectHistoryLine(int index) { history_.select(index); }
     // The "↓" check: replay moves the selection down one line.
     void setHistoryMoveDown(bool on) { history_.setMoveDown(on); }
-    void clearHistory() { history_.clear(); }
-    void deleteHistoryLine() { history_.deleteSelected(); }
+    void clearHistory() {
+        undoSteps_.clear();
+        history_.clear();
+    }
+    void deleteHistoryLine() {
+        undoSteps_.clear();
+        history_.deleteSelected();
+    }
     // Feeds the selected line into the keypad: a value as typed, an operation
     // line as its key.
     void replayHistoryLine();
@@ -141,6 +157,9 @@ class Calculator : public SheetHost {
     // the history file at `path`; a file that fails is reported with a box.
     void writeHistoryFile(const std::string& path);
     void readHistoryFile(const std::string& path);
+    // "CSV書出": the current list with the result beside each line written
+    // to `path` as CSV (see TapeCsv); a file that fails is reported with a box.
+    void exportHistoryCsv(const std::string& path);
     // The history lists and memory registers to keep across a restart, each
     // list capped at MaxLineH as the window caps it; and putting them back.
     KeptState keptState() const;
@@ -227,6 +246,12 @@ class Calculator : public SheetHost {
     void setPanel(StatusPart part, std::string_view text) { status_.setPanel(part, text); }
     void DspMsg(std::string_view text, int kind) { status_.DspMsg(text, kind); }
     void AddHList(std::string_view text, int kind) { history_.AddHList(text, kind); }
+    // The line the key just wrote takes the display as its result.
+    void settleResult();
+    // Undo: the step about to be taken by a key from outside is kept.
+    KeyStep currentStep() const;
+    void recordKeyStep();
+    void takeStep(KeyStep step);
     void WriteLog(std::string_view line) { log_.WriteLog(line); }
     long double displayValue();
     std::string zeroText();
@@ -250,6 +275,8 @@ class Calculator : public SheetHost {
     FunctionMenu functionMenu_;
     std::mt19937 random_;
     UserFunctionEvaluator userFunctionEvaluator_;
+    UndoSteps undoSteps_;
+    int keyDepth_ = 0;  // keys pressed by other keys are part of their step
 };
 
 }  // namespace tavrik

@@ -81,6 +81,7 @@ void Calculator::writeHistoryFile(const std::string& path) {
 }
 
 void Calculator::readHistoryFile(const std::string& path) {
+    undoSteps_.clear();
     const FileFailure failure = ReadHistoryFile(path, mode(), [this](std::string_view line) {
         return history_.AddHList(line, kValueLine);
     });

@@ -84,6 +84,7 @@ void Calculator::switchMode(CalcMode mode) {
     FunctionKeyRow(mode == CalcMode::Decimal ? checkedFunctionGroup() : 0);
     applyModeFace();
     history_.setCurrentMode(mode);
+    undoSteps_.clear();
     WriteLog(std::string("Mode Change: ") + ModeName(mode));
     view_.changed(kModeChanged);
     ProcBtn(kAllClear);

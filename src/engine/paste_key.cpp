@@ -12,6 +12,7 @@ void Calculator::pasteClipboard() {
 }
 
 void Calculator::pasteText(std::string_view text) {
+    recordKeyStep();
     guarded([&] {
         log_.appendKeyTrace(kPaste);
         if (state_.entry.neverCleared()) ProcBtn(kAllClear);

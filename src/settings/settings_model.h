@@ -106,6 +106,9 @@ struct SettingsSet {
     int LineH = -5;
     int MaxLineH = 0;
     int LNoTypeH = 0;
+    // "結果を表示": the history list shows the result and grand total of each
+    // "=" line and the result of each tax, % and function line.
+    bool ResultH = false;
 
     Color ColorS = kClBtnShadow;
     std::string FontNameS = kDefaultFontName;
