@@ -6,6 +6,7 @@
 #include "formula/user_functions.h"
 #include "settings/name_case.h"
 #include "values/number_text.h"
+#include "values/office_calendar.h"
 
 namespace tavrik {
 
@@ -84,6 +85,7 @@ void Calculator::applySettings() {
     rules_.roundM = set.RoundM;
     rules_.roundD = set.RoundD;
     errors_.setErrCtMax(settings_.ErrCtMax);
+    rules_.office = {settings_.BizDays, settings_.FirstDay, ReadHolidayList(settings_.Holidays)};
     history_.setOptions(set.MaxLineH, set.LNoTypeH);
     functionMenu_ = RebuildFunctionMenu(settings_, functionMenu_);
     if (checkedMode_) {

@@ -150,6 +150,9 @@ void ReadGlobalScalars(const ValueList& values, GlobalSettings& g) {
     g.TSR = ReadBoolValue(values, "TSR", defaults.TSR);
     g.KK3 = ReadBoolValue(values, "KK3", defaults.KK3);
     g.KeepState = ReadBoolValue(values, "KeepState", defaults.KeepState);
+    g.BizDays = ReadBoolValue(values, "BizDays", defaults.BizDays);
+    g.FirstDay = ReadBoolValue(values, "FirstDay", defaults.FirstDay);
+    g.Holidays = ReadTextValue(values, "Holidays", defaults.Holidays);
     g.Mode = ReadLetterValue(values, "Mode", defaults.Mode);
     g.Trans = ReadBoolValue(values, "Trans", defaults.Trans);
     g.Width = ReadIntValue(values, "Width", defaults.Width);
@@ -204,6 +207,9 @@ void WriteGlobalKeys(const GlobalSettings& g, IniDocument& file) {
     // Added later: written only when on or already in the file.
     if (g.KeepState || file.Read(kGlobalSection, "KeepState"))
         put("KeepState", BoolText(g.KeepState));
+    if (g.BizDays || file.Read(kGlobalSection, "BizDays")) put("BizDays", BoolText(g.BizDays));
+    if (g.FirstDay || file.Read(kGlobalSection, "FirstDay")) put("FirstDay", BoolText(g.FirstDay));
+    if (!g.Holidays.empty() || file.Read(kGlobalSection, "Holidays")) put("Holidays", g.Holidays);
 
     // Entries of any other length leave the file's key as it is.
     for (int i = 0; i < kKeyTableSize; ++i) {
@@ -429,6 +435,9 @@ bool ReadGlobalKey(GlobalSettings& g, std::string_view key, const ValueList& val
     take("TSR", result.TSR, read.TSR);
     take("KK3", result.KK3, read.KK3);
     take("KeepState", result.KeepState, read.KeepState);
+    take("BizDays", result.BizDays, read.BizDays);
+    take("FirstDay", result.FirstDay, read.FirstDay);
+    take("Holidays", result.Holidays, read.Holidays);
     take("Mode", result.Mode, read.Mode);
     take("Trans", result.Trans, read.Trans);
     take("Width", result.Width, read.Width);

@@ -164,6 +164,13 @@ struct GlobalSettings {
     // "終了時に履歴とメモリーを残す": the history lists and memory registers
     // are kept across a restart.
     bool KeepState = false;
+    // "営業日計算": date mode counts business days (a bare number added to a
+    // date, a date divided by a date) and names holidays.
+    bool BizDays = false;
+    // "初日算入": day counts include the first day.
+    bool FirstDay = false;
+    // "休業日": the user's own days off, "2024/12/30,2024/12/31".
+    std::string Holidays;
     char Mode = 'D';
     bool Trans = false;
     int Width = -9999;
