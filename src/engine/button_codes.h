@@ -11,9 +11,16 @@ namespace tavrik {
 inline constexpr std::string_view KeyCodeString = "0123456789ABCDEFTP+-*/=%RGHJKLZXIOVS:";
 static_assert(KeyCodeString.size() == kLastKeyCode, "one key character per key code");
 
-// Paste's key character stands outside KeyCodeString, so key strings never
-// name it and key tables saved before it existed never assign it.
+// The characters of the codes found in key tables only stand outside
+// KeyCodeString, so key strings never name them and key tables saved before
+// they existed never assign them.
 inline constexpr char kPasteKeyChar = 'Q';
+struct KeyTableOnlyCode {
+    int code;
+    char keyChar;
+};
+inline constexpr KeyTableOnlyCode kKeyTableOnlyCodes[] = {
+    {kPaste, kPasteKeyChar}, {kReducedTaxIn, 'W'}, {kReducedTaxOut, 'Y'}, {kTaxAmount, 'U'}};
 
 // The key character of a code 1..kLastKeyCode; '\0' for any other code.
 inline char KeyCodeChar(int code) {
@@ -26,14 +33,19 @@ inline int CodeOfKeyChar(char c) {
     return pos == std::string_view::npos ? 0 : static_cast<int>(pos) + kDigit0;
 }
 
-// The code a key-table character assigns: a key of KeyCodeString, or paste.
+// The code a key-table character assigns: a key of KeyCodeString, or one
+// found in key tables only.
 inline int CodeOfKeyTableChar(char c) {
-    return c == kPasteKeyChar ? kPaste : CodeOfKeyChar(c);
+    for (const KeyTableOnlyCode& only : kKeyTableOnlyCodes)
+        if (only.keyChar == c) return only.code;
+    return CodeOfKeyChar(c);
 }
 
-// The key-table character of a code: its KeyCodeString character, or paste's.
+// The key-table character of a code.
 inline char KeyTableChar(int code) {
-    return code == kPaste ? kPasteKeyChar : KeyCodeChar(code);
+    for (const KeyTableOnlyCode& only : kKeyTableOnlyCodes)
+        if (only.code == code) return only.keyChar;
+    return KeyCodeChar(code);
 }
 
 inline bool IsDigitCode(int code) {

@@ -178,6 +178,11 @@ void Calculator::ProcBtn(int code) {
         case kTaxOut:
             if (mode() == CalcMode::Decimal) return unaryStep(code);
             return radixKey(code);
+        case kReducedTaxIn:
+        case kReducedTaxOut:
+        case kTaxAmount:
+            if (mode() == CalcMode::Decimal) unaryStep(code);
+            return;
         case kCopy:
             return copyToClipboard();
         case kNextTimeUnit:

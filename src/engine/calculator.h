@@ -246,6 +246,7 @@ class Calculator : public SheetHost {
     FunctionMenu functionMenu_;
     std::mt19937 random_;
     UserFunctionEvaluator userFunctionEvaluator_;
+    bool reducedRateLast_ = false;  // the last tax key used the reduced rate (for 税額)
 };
 
 }  // namespace tavrik

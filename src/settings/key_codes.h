@@ -1,6 +1,6 @@
 // Key codes: 1..35 the on-screen keys, 36 and 37 the keyboard-only unit keys,
-// 38 paste (key tables only), then the function codes of function_codes.h.
-// The key table, the operation table and the engine read them from here.
+// 38 paste and 39..41 the reduced-rate tax keys and 税額 (key tables only), then the function codes
+// of function_codes.h. The key table, the operation table and the engine read them from here.
 #pragma once
 
 #include "settings/function_codes.h"
@@ -39,6 +39,10 @@ enum ButtonCode : int {
     kNextDateUnit = 37,
     // Paste has a code of its own in key tables only.
     kPaste = 38,
+    // The reduced-rate tax keys and the tax contained, in key tables only.
+    kReducedTaxIn = 39,
+    kReducedTaxOut = 40,
+    kTaxAmount = 41,
     kExchange = 108,
 
     // A..F in time and date mode: the unit keys 年 月 日 時 分 秒; in date

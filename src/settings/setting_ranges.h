@@ -56,6 +56,7 @@ struct KeyRange {
 // Every numeric key and its range.
 inline constexpr std::array kSettingRanges{
     KeyRange{"Tax", kTaxRange},
+    KeyRange{"ReducedTax", kTaxRange},
     KeyRange{"Left", kWindowEdgeRange},
     KeyRange{"Top", kWindowEdgeRange},
     KeyRange{"RoundD", kRoundDigitsRange},

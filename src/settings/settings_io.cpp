@@ -144,6 +144,7 @@ void ReadGlobalScalars(const ValueList& values, GlobalSettings& g) {
     g.HexA = ReadTextValue(values, "HexA", defaults.HexA);
     g.Tax = ReadIntValue(values, "Tax", defaults.Tax);
     g.TaxRound = ReadIntValue(values, "TaxRound", defaults.TaxRound);
+    g.ReducedTax = ReadIntValue(values, "ReducedTax", defaults.ReducedTax);
     g.ErrCtMax = ReadIntValue(values, "ErrCtMax", defaults.ErrCtMax);
     g.SaveF = ReadBoolValue(values, "SaveF", defaults.SaveF);
     g.TPM = ReadBoolValue(values, "TPM", defaults.TPM);
@@ -200,6 +201,8 @@ void WriteGlobalKeys(const GlobalSettings& g, IniDocument& file) {
     put("HexA", g.HexA);
     put("Tax", std::to_string(g.Tax));
     put("TaxRound", std::to_string(g.TaxRound));
+    if (g.ReducedTax != GlobalSettings().ReducedTax || file.Read(kGlobalSection, "ReducedTax"))
+        put("ReducedTax", std::to_string(g.ReducedTax));
     put("ErrCtMax", std::to_string(g.ErrCtMax));
     put("TPM", BoolText(g.TPM));
     put("TSR", BoolText(g.TSR));
@@ -429,6 +432,7 @@ bool ReadGlobalKey(GlobalSettings& g, std::string_view key, const ValueList& val
     take("HexA", result.HexA, read.HexA);
     take("Tax", result.Tax, read.Tax);
     take("TaxRound", result.TaxRound, read.TaxRound);
+    take("ReducedTax", result.ReducedTax, read.ReducedTax);
     take("ErrCtMax", result.ErrCtMax, read.ErrCtMax);
     take("SaveF", result.SaveF, read.SaveF);
     take("TPM", result.TPM, read.TPM);

@@ -156,6 +156,7 @@ struct GlobalSettings {
     std::string HexA;
     int Tax = 5;
     int TaxRound = 0;
+    int ReducedTax = 8;  // "軽減税率", percent, for the keys 軽減税込 and 軽減税抜
     int ErrCtMax = 10;
     bool SaveF = false;
     bool TPM = false;
