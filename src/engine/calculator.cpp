@@ -85,7 +85,8 @@ void Calculator::applySettings() {
     rules_.roundM = set.RoundM;
     rules_.roundD = set.RoundD;
     errors_.setErrCtMax(settings_.ErrCtMax);
-    rules_.office = {settings_.BizDays, settings_.FirstDay, ReadHolidayList(settings_.Holidays)};
+    rules_.office = {settings_.BizDays, settings_.FirstDay, settings_.Gannen,
+                     ReadHolidayList(settings_.Holidays)};
     history_.setOptions(set.MaxLineH, set.LNoTypeH);
     functionMenu_ = RebuildFunctionMenu(settings_, functionMenu_);
     if (checkedMode_) {

@@ -153,6 +153,7 @@ void ReadGlobalScalars(const ValueList& values, GlobalSettings& g) {
     g.KeepState = ReadBoolValue(values, "KeepState", defaults.KeepState);
     g.BizDays = ReadBoolValue(values, "BizDays", defaults.BizDays);
     g.FirstDay = ReadBoolValue(values, "FirstDay", defaults.FirstDay);
+    g.Gannen = ReadBoolValue(values, "Gannen", defaults.Gannen);
     g.Holidays = ReadTextValue(values, "Holidays", defaults.Holidays);
     g.Mode = ReadLetterValue(values, "Mode", defaults.Mode);
     g.Trans = ReadBoolValue(values, "Trans", defaults.Trans);
@@ -212,6 +213,7 @@ void WriteGlobalKeys(const GlobalSettings& g, IniDocument& file) {
         put("KeepState", BoolText(g.KeepState));
     if (g.BizDays || file.Read(kGlobalSection, "BizDays")) put("BizDays", BoolText(g.BizDays));
     if (g.FirstDay || file.Read(kGlobalSection, "FirstDay")) put("FirstDay", BoolText(g.FirstDay));
+    if (g.Gannen || file.Read(kGlobalSection, "Gannen")) put("Gannen", BoolText(g.Gannen));
     if (!g.Holidays.empty() || file.Read(kGlobalSection, "Holidays")) put("Holidays", g.Holidays);
 
     // Entries of any other length leave the file's key as it is.
@@ -441,6 +443,7 @@ bool ReadGlobalKey(GlobalSettings& g, std::string_view key, const ValueList& val
     take("KeepState", result.KeepState, read.KeepState);
     take("BizDays", result.BizDays, read.BizDays);
     take("FirstDay", result.FirstDay, read.FirstDay);
+    take("Gannen", result.Gannen, read.Gannen);
     take("Holidays", result.Holidays, read.Holidays);
     take("Mode", result.Mode, read.Mode);
     take("Trans", result.Trans, read.Trans);

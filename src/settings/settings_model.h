@@ -170,6 +170,8 @@ struct GlobalSettings {
     bool BizDays = false;
     // "初日算入": day counts include the first day.
     bool FirstDay = false;
+    // "元年": the first year of an era is shown as 元年.
+    bool Gannen = false;
     // "休業日": the user's own days off, "2024/12/30,2024/12/31".
     std::string Holidays;
     char Mode = 'D';

@@ -58,7 +58,8 @@ std::string CompleteCalendar(const ValueContext& ctx, UnitParts& parts) {
     const auto date =
         ReadDate(year, utf8::DropLast(parts[kMonthSlot]), utf8::DropLast(parts[kDaySlot]));
     if (!date) ThrowFailure(FailureKind::Convert);
-    const std::string era = JapaneseEraText(*date);
+    const std::string era = ctx.rules.office.firstYearGannen ? GannenForm(JapaneseEraText(*date))
+                                                             : JapaneseEraText(*date);
     const std::string weekday(kDayNames[static_cast<std::size_t>(IsoWeekday(*date))]);
     // With business days on, the line ends with the name of a holiday.
     const std::string holiday =

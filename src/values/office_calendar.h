@@ -15,6 +15,8 @@ struct OfficeCalendar {
     bool businessDays = false;
     // "初日算入": a count of days includes the first day.
     bool firstDayCounted = false;
+    // "元年": the first year of an era is written 元年 ('令和元').
+    bool firstYearGannen = false;
     std::vector<int> userHolidays;  // date values of the user's own days off, sorted
 
     bool operator==(const OfficeCalendar&) const = default;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "values/calendar.h"
+#include "values/era_date_reading.h"
 #include "values/number_text.h"
 #include "values/utf8.h"
 
@@ -28,6 +29,7 @@ constexpr std::string_view kTooWide = "表示桁数に収まりません";
 constexpr std::string_view kOutOfRange = "値が範囲を超えています";
 constexpr std::string_view kNotInteger = "混合モードでは整数だけを貼り付けられます";
 constexpr std::string_view kNoSuchDate = "存在しない日付です";
+constexpr std::string_view kOutsideEra = "その元号の期間にない日付です";
 
 // An exponent has at most this many digits; anything larger fits no display.
 constexpr std::size_t kMaxExponentDigits = 4;
@@ -196,8 +198,25 @@ std::optional<Decimal> ReadScientific(std::string_view s) {
     return Shifted(std::move(*mantissa), negative ? -power : power);
 }
 
-// A number with 兆, 億 and 万 in falling order ("1億2345万"), or a
-// scientific number.
+// A plain number, or one in thousands: "2千", "1.5千", "2千500".
+std::optional<Decimal> ReadThousands(std::string_view s) {
+    constexpr std::string_view kThousand = "千";
+    constexpr std::size_t kMostOnesDigits = 3;
+    const auto at = s.find(kThousand);
+    if (at == std::string_view::npos) return ReadPlain(s);
+    const auto thousands = ReadPlain(s.substr(0, at));
+    if (!thousands) return std::nullopt;
+    Decimal total = Shifted(*thousands, 3);
+    const std::string_view rest = s.substr(at + kThousand.size());
+    if (rest.empty()) return total;
+    const auto ones = ReadPlain(rest);
+    if (!ones || ones->whole.size() > kMostOnesDigits || !ones->fraction.empty())
+        return std::nullopt;
+    return Sum(std::move(total), *ones);
+}
+
+// A number with 兆, 億 and 万 in falling order ("1億2345万", "1万2千"), each
+// part perhaps in thousands, or a scientific number.
 std::optional<Decimal> ReadAmount(std::string_view s) {
     static constexpr std::array<std::pair<std::string_view, int>, 3> kUnits{
         {{"兆", 3 * kTenThousandPower}, {"億", 2 * kTenThousandPower}, {"万", kTenThousandPower}}};
@@ -206,15 +225,15 @@ std::optional<Decimal> ReadAmount(std::string_view s) {
     for (const auto& [unit, power] : kUnits) {
         const auto at = s.find(unit);
         if (at == std::string_view::npos) continue;
-        const auto part = ReadPlain(s.substr(0, at));
+        const auto part = ReadThousands(s.substr(0, at));
         if (!part) return std::nullopt;
         total = Sum(std::move(total), Shifted(*part, power));
         s.remove_prefix(at + unit.size());
         anyUnit = true;
     }
-    if (!anyUnit) return ReadScientific(s);
+    if (!anyUnit && s.find("千") == std::string_view::npos) return ReadScientific(s);
     if (s.empty()) return total;
-    const auto rest = ReadPlain(s);
+    const auto rest = ReadThousands(s);
     if (!rest) return std::nullopt;
     return Sum(std::move(total), *rest);
 }
@@ -409,6 +428,10 @@ std::string_view WithoutWeekday(std::string_view s) {
 PastedNumber ReadDateMode(const ValueRules& rules, std::string_view s) {
     TakePrefix(s, "c ");
     s = WithoutWeekday(s);
+    if (const auto era = ReadEraDate(s)) {
+        if (!era->date) return Refused(era->outsideEra ? kOutsideEra : kNoSuchDate);
+        return CalendarDate(rules, era->date->year, era->date->month, era->date->day);
+    }
     for (const char separator : {'/', '-', '.'}) {
         const auto fields = Split(s, separator);
         if (fields.size() != 3 || fields[0].empty()) continue;

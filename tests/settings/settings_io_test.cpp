@@ -197,7 +197,7 @@ TEST(SettingsSave, LaterKeysLeaveAnOlderFileAsItWas) {
     EXPECT_EQ(older.Global("KeepState"), std::nullopt);
     EXPECT_EQ(older.file.Read("A", "AutoF"), std::nullopt);
     EXPECT_EQ(older.settings.ReducedTax, 8);
-    for (const char* later : {"ReducedTax", "BizDays", "FirstDay", "Holidays"})
+    for (const char* later : {"ReducedTax", "BizDays", "FirstDay", "Gannen", "Holidays"})
         EXPECT_EQ(older.Global(later), std::nullopt) << later;
 
     older.settings.KeepState = true;

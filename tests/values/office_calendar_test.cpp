@@ -67,7 +67,7 @@ struct ShiftCase {
 };
 
 TEST(BusinessDays, SkipWeekendsHolidaysAndTheUsersDays) {
-    const OfficeCalendar office{true, false, ReadHolidayList("2024/12/30,2024/12/31")};
+    const OfficeCalendar office{true, false, false, ReadHolidayList("2024/12/30,2024/12/31")};
     const ShiftCase cases[] = {
         {Day(2024, 5, 2), 1, Day(2024, 5, 7)},    // past Golden Week
         {Day(2024, 5, 7), -1, Day(2024, 5, 2)},   // and back
@@ -84,7 +84,7 @@ TEST(BusinessDays, SkipWeekendsHolidaysAndTheUsersDays) {
 }
 
 TEST(BusinessDays, BetweenTwoDatesCountsTheLastDayAndOnRequestTheFirst) {
-    OfficeCalendar office{true, false, {}};
+    OfficeCalendar office{true, false, false, {}};
     EXPECT_EQ(BusinessDaysBetween(office, Day(2024, 5, 1), Day(2024, 5, 31)), 20);
     EXPECT_EQ(BusinessDaysBetween(office, Day(2024, 5, 31), Day(2024, 5, 1)), -20);
     EXPECT_EQ(BusinessDaysBetween(office, Day(2024, 5, 3), Day(2024, 5, 6)), 0);
@@ -110,7 +110,7 @@ class OfficeDateOperations : public testing::UnitContextTest,
 TEST_P(OfficeDateOperations, Compute) {
     const DateCase& c = GetParam();
     rules.mode = CalcMode::Date;
-    rules.office = {c.businessDays, c.firstDay, {}};
+    rules.office = {c.businessDays, c.firstDay, false, {}};
     int unitLevel = 0;
     EXPECT_EQ(DateOperation(ctx, unitLevel, c.op, c.first, c.second), c.result);
 }
