@@ -7,6 +7,7 @@
 
 #include "cli/command_words.h"
 #include "formula/function_check.h"
+#include "formula/sheet_line.h"
 #include "formula/sheet_text.h"
 #include "textfile/cp932.h"
 #include "textfile/file_io.h"
@@ -86,9 +87,29 @@ void Check(const Calculator& calc, View& view, std::ostream& out, std::string_vi
     ShowFunctionFormulaCheck(view, calc.settings().FStr[*k - 1]);
 }
 
+// Why a formula got no answer, in the console's language.
+std::string NoAnswerReason(const LineAnswer& answer) {
+    switch (answer.outcome) {
+        case LineOutcome::TooLong:
+            return "longer than " + std::to_string(kMaxFormulaLineLength) + " characters";
+        case LineOutcome::NeedsFunctionKeys:
+            return "powers, roots and named functions are computed by the function keys only";
+        case LineOutcome::NotComputed: {
+            const std::size_t at = answer.errorPosition;
+            const char failed = at < answer.formula.size() ? answer.formula[at] : '\0';
+            if (failed == '/') return "division by zero or a result too large";
+            if (failed == '+' || failed == '-' || failed == '*') return "a result too large";
+            return "the formula cannot be computed";
+        }
+        case LineOutcome::NoFormula:
+        case LineOutcome::Answered:
+            break;
+    }
+    return "no formula of two operands and an operator";
+}
+
 // The sheet's lines, each ended by LF.
-int PrintAnswered(FormulaSheet& sheet, std::ostream& out) {
-    sheet.RunFormulaPanel();
+int PrintText(const FormulaSheet& sheet, std::ostream& out) {
     // The text with its line breaks written as LF, handed over in large pieces.
     std::string_view rest = sheet.text();
     constexpr std::size_t kPiece = 1 << 16;
@@ -141,13 +162,21 @@ int PrintAnsweredSheetFile(FormulaSheet& sheet, std::ostream& out,
         }
         sheet.setText(WithLineBreaks(std::move(*text)));
     }
-    return PrintAnswered(sheet, out);
+    sheet.RunFormulaPanel();
+    return PrintText(sheet, out);
 }
 
 int PrintAnsweredFormula(FormulaSheet& sheet, std::ostream& out, std::string_view formula) {
     sheet.clear();
     sheet.addLine(formula);
-    return PrintAnswered(sheet, out);
+    sheet.RunFormulaPanel();
+    const LineAnswer& answer = sheet.lastAnswer();
+    if (!answer.answered()) {
+        std::cerr << "tavrik-cli: no answer to " << formula << ": " << NoAnswerReason(answer)
+                  << '\n';
+        return 1;
+    }
+    return PrintText(sheet, out);
 }
 
 }  // namespace tavrik::cli

@@ -212,6 +212,8 @@ class Calculator : public SheetHost {
     void arrangeKey();
     void convertKey();
     void nextUnitKey(int code);
+    // A number typed after the last unit of a time entry takes its unit.
+    void completeTimeEntry();
 
     // Modes.
     void FunctionKeyRow(int row);

@@ -7,8 +7,6 @@
 
 namespace tavrik {
 
-namespace {}  // namespace
-
 bool Calculator::ChkDgts(int extra) {
     const auto length = static_cast<long long>(utf8::Length(state_.displayText));
     const DisplayGeometry& g = rules_.geometry;
@@ -27,7 +25,11 @@ void Calculator::digit(int code) {
     const char ch = KeyCodeChar(code);
     if (state_.entry.neverCleared()) ProcBtn(kAllClear);
     if (!state_.entry.typing()) {
-        setDisplay(EntryPrefixOf(values_, state_.displayText, true) + ch);
+        // The operand after an operator is a new value: a calendar date shown
+        // as the left operand does not make it a date.
+        const bool afterOperator =
+            state_.entry.state() == EntryState::OperatorPending && state_.pendingOperator >= 0;
+        setDisplay(EntryPrefixOf(values_, state_.displayText, !afterOperator) + ch);
         state_.entry.startOperand(state_.pendingOperator);
         DspMsg("", kMessageClear);
         return;

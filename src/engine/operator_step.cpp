@@ -37,6 +37,7 @@ long double Calculator::apply(int code, long double x, long double y) {
 
 void Calculator::operatorStep(int k) {
     CalcState& s = state_;
+    if (mode() == CalcMode::Time && s.entry.typing()) completeTimeEntry();
     s.previousDisplayText = s.displayText;
     DspMsg("", kMessageClear);
     if (s.entry.typing()) AddHList(s.displayText, kValueLine);

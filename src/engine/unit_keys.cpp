@@ -33,6 +33,22 @@ long long TypedInteger(std::string_view bare) {
     return value;
 }
 
+// A number after 秒 would have no unit to take.
+constexpr std::string_view kNumberAfterSeconds = "秒の後に単位のない数は置けません";
+
+// The time unit key that comes after the last unit of `text` (日→時, 時→分,
+// 分→秒): `noUnit` when the text has none, 0 after 秒.
+int UnitKeyAfterLast(std::string_view text, int noUnit) {
+    int last = 0;
+    std::size_t lastAt = 0;
+    for (int key = kDayKey; key <= kSecondKey; ++key) {
+        const std::size_t at = text.rfind(UnitOfKey(key));
+        if (at != std::string_view::npos && (last == 0 || at > lastAt)) last = key, lastAt = at;
+    }
+    if (last == 0) return noUnit;
+    return last == kSecondKey ? 0 : last + 1;
+}
+
 // Whether a unit part (kept with its unit) is a whole number from low to high.
 bool WholeIn(std::string_view slot, long double low, long double high) {
     const auto value = UnitNumberOf(utf8::DropLast(slot));
@@ -150,12 +166,33 @@ void Calculator::convertKey() {
 }
 
 void Calculator::nextUnitKey(int code) {
+    // Read as h:m:s, the key gives the unit after the last one of the entry,
+    // starting at 時, as a pasted "8:45:30" is read.
+    if (code == kNextTimeUnit && mode() == CalcMode::Time && currentSet().TimeColon) {
+        const std::string_view entry =
+            state_.entry.resultOrPending() ? std::string_view() : state_.displayText;
+        const int unitKey = UnitKeyAfterLast(entry, kHourKey);
+        if (unitKey == 0) return errors_.ReportCalcError(kNumberAfterSeconds);
+        return PushBBtn(unitKey);
+    }
     int first = 0, last = 0;
     if (code == kNextTimeUnit && mode() == CalcMode::Time) first = kDayKey, last = kSecondKey;
     if (code == kNextDateUnit && mode() == CalcMode::Date) first = kYearKey, last = kDayKey;
     for (int unitKey = first; first > 0 && unitKey <= last; ++unitKey) {
         if (!utf8::Contains(state_.displayText, UnitOfKey(unitKey))) return PushBBtn(unitKey);
     }
+}
+
+void Calculator::completeTimeEntry() {
+    const std::string& text = state_.displayText;
+    const UnitSplit split = SplitUnitText(values_, text, true, false);
+    if (!split.hasUnits || split.parts[kBareNumberSlot].empty()) return;
+    const int unitKey = UnitKeyAfterLast(text, 0);
+    if (unitKey == 0) {
+        errors_.ReportCalcError(kNumberAfterSeconds);
+        throw ReportedFailure();
+    }
+    setDisplay(text + std::string(UnitOfKey(unitKey)));
 }
 
 }  // namespace tavrik

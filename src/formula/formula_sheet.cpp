@@ -4,8 +4,8 @@
 #include <exception>
 #include <string>
 
-#include "formula/evaluator.h"
 #include "formula/normalise.h"
+#include "formula/sheet_line.h"
 #include "formula/sheet_text.h"
 #include "values/math_error.h"
 #include "values/message_line.h"
@@ -74,21 +74,15 @@ bool FormulaSheet::plusFormula() const {
 }
 
 std::optional<std::string> FormulaSheet::answer(std::string_view source, bool resultOnNewLine) {
-    if (source.size() > kMaxFormulaLineLength && utf8::Length(source) > kMaxFormulaLineLength) {
-        skippedLongLine_ = true;
-        return std::nullopt;
-    }
-    const NormalisedFormula normalised = NormaliseFormula(source);
-    runNeedsFunctionKeys_ = runNeedsFunctionKeys_ || normalised.needsFunctionKeys;
-    const std::string& formula = normalised.formula;
-    if (formula.empty()) return std::nullopt;
     const ValueRules rules = DecimalRules(host_.values().rules);
     const ValueContext values{rules, host_.values().services};
-    const Evaluation result =
-        EvaluateFormula(values.services.status, formula, displayValue(values), 0);
-    if (!result.ok) return std::nullopt;
-    const std::string shown = FormatValue(values, result.value).value_or(std::string());
-    if (plusFormula()) return std::string(kLineBreak) + formula + shown;
+    lastAnswer_ = AnswerFormulaText(source, values, [&] { return displayValue(values); });
+    skippedLongLine_ = skippedLongLine_ || lastAnswer_.outcome == LineOutcome::TooLong;
+    runNeedsFunctionKeys_ =
+        runNeedsFunctionKeys_ || lastAnswer_.outcome == LineOutcome::NeedsFunctionKeys;
+    if (!lastAnswer_.answered()) return std::nullopt;
+    const std::string& shown = lastAnswer_.value;
+    if (plusFormula()) return std::string(kLineBreak) + lastAnswer_.formula + shown;
     if (EndsWithEquals(source)) return shown;
     return (resultOnNewLine ? std::string(kLineBreak) : std::string()) + "=" + shown;
 }
@@ -123,6 +117,7 @@ void FormulaSheet::RunFormulaPanel() {
 
 void FormulaSheet::run() {
     runX_.reset();
+    lastAnswer_ = {};
     skippedLongLine_ = false;
     runNeedsFunctionKeys_ = false;
     // Answers written before a failure stay, so the view hears of them either way.
@@ -160,27 +155,68 @@ void FormulaSheet::runSelection() {
 // Lines are answered from the last up. The answers are collected in one
 // buffer and the text is rebuilt once, so a run is linear in the length of
 // the sheet and touches little memory besides the new text.
+//
+// An answer a run wrote on the line under its formula is replaced, not
+// repeated: a line that reads as the answer of the formula above it (the
+// same head, "=" or the formula, and a value) is that answer. Whether a line
+// is one is known only when the line above is read, and that line may be an
+// answer itself, so the lines that each read as the answer of the line above
+// wait in `chain` until a line ends it; then, from its top, every other line
+// is a formula whose answer replaces the line below it.
 void FormulaSheet::runLines() {
     struct Answer {
-        std::size_t lineEnd;  // byte offset in the text
-        std::size_t start;    // in `collected`
+        std::size_t lineEnd;      // byte offset in the text where the answer goes
+        std::size_t replacedEnd;  // the end of the earlier answer it replaces
+        std::size_t start;        // in `collected`
         std::size_t length;
     };
+    struct ReadLine {
+        std::string_view line;
+        std::size_t lineEnd;
+        std::size_t start = 0;  // the answer in `collected`
+        std::size_t length = 0;
+        std::size_t valueLength = 0;
+        bool answered = false;
+    };
     std::vector<Answer> answers;
+    std::vector<ReadLine> chain;
     std::string collected;
     // Room for an answer on every line, so neither list is copied as it grows.
     const std::size_t lines =
         static_cast<std::size_t>(std::count(text_.begin(), text_.end(), '\n')) + 1;
     answers.reserve(lines);
     collected.reserve(lines * 16);
+    // Whether `below` reads as the answer `above` writes on a line of its own.
+    const auto answersBelow = [&](const ReadLine& above, const ReadLine& below) {
+        const std::string_view written(collected.data() + above.start, above.length);
+        if (!above.answered || !written.starts_with(kLineBreak)) return false;
+        const std::string_view head = written.substr(
+            kLineBreak.size(), written.size() - kLineBreak.size() - above.valueLength);
+        return IsAnswerLine(below.line, head);
+    };
+    const auto writeChain = [&] {
+        const std::size_t first = answers.size();
+        for (std::size_t i = chain.size(); i-- > 0;) {
+            const ReadLine& source = chain[i];
+            const bool replaces = i > 0;
+            if (source.answered)
+                answers.push_back({source.lineEnd, replaces ? chain[i - 1].lineEnd : source.lineEnd,
+                                   source.start, source.length});
+            if (replaces) --i;
+        }
+        // Written from the top down; the list runs from the last line up.
+        std::reverse(answers.begin() + static_cast<std::ptrdiff_t>(first), answers.end());
+        chain.clear();
+    };
     const auto rebuild = [&] {
+        writeChain();
         std::string result;
         result.reserve(text_.size() + collected.size());
         std::size_t copied = 0;
         for (auto answer = answers.rbegin(); answer != answers.rend(); ++answer) {
             result.append(text_, copied, answer->lineEnd - copied)
                 .append(collected, answer->start, answer->length);
-            copied = answer->lineEnd;
+            copied = answer->replacedEnd;
         }
         result.append(text_, copied);
         text_ = std::move(result);
@@ -195,13 +231,20 @@ void FormulaSheet::runLines() {
             const std::size_t lineBreak = rest.rfind(kLineBreak);
             const std::size_t start =
                 lineBreak == std::string_view::npos ? 0 : lineBreak + kLineBreak.size();
-            const std::string_view line = rest.substr(start);
-            if (!IsCommentOrBlank(line)) {
-                if (const auto appended = answer(line, true)) {
-                    answers.push_back({rest.size(), collected.size(), appended->size()});
+            ReadLine read{rest.substr(start), rest.size()};
+            if (!IsCommentOrBlank(read.line)) {
+                if (const auto appended = answer(read.line, true)) {
+                    read = {read.line,
+                            read.lineEnd,
+                            collected.size(),
+                            appended->size(),
+                            lastAnswer_.value.size(),
+                            true};
                     collected += *appended;
                 }
             }
+            if (chain.empty() || !answersBelow(read, chain.back())) writeChain();
+            chain.push_back(read);
             if (lineBreak == std::string_view::npos) break;
             rest = rest.substr(0, lineBreak);
         }

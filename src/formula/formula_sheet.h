@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "formula/sheet_line.h"
 #include "settings/settings_model.h"
 #include "values/value_context.h"
 #include "values/view.h"
@@ -85,6 +86,10 @@ class FormulaSheet {
     void doubleClick() { doubleClicked_ = true; }
     void mouseUp(std::size_t caret);
 
+    // What the last run made of the line (or selection) it read last: for a
+    // run of lines, the first line that is not blank or a comment.
+    const LineAnswer& lastAnswer() const { return lastAnswer_; }
+
   private:
     // Runs `command`; false when it failed, after the failure was reported.
     bool guarded(const std::function<bool()>& command);
@@ -106,6 +111,7 @@ class FormulaSheet {
     std::optional<bool> plusFormula_;
     bool doubleClicked_ = false;
     std::optional<long double> runX_;
+    LineAnswer lastAnswer_;
     bool skippedLongLine_ = false;  // a line of the run was too long to answer
     // A line of this run needed the function keys.
     bool runNeedsFunctionKeys_ = false;

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "formula/evaluator.h"
-#include "formula/normalise.h"
+#include "formula/sheet_line.h"
 #include "formula/sheet_text.h"
 #include "values/math_error.h"
 #include "values/number_text.h"
@@ -86,13 +85,9 @@ std::size_t LiveAnswers::answerChanged() {
 
 std::string LiveAnswers::answerOf(std::string_view line, const ValueContext& decimal,
                                   long double x) {
-    if (IsCommentOrBlank(line)) return {};
-    const std::string formula = NormaliseFormula(line).formula;
-    if (formula.empty()) return {};
-    const Evaluation result = EvaluateFormula(silentStatus_, formula, x, 0);
-    if (!result.ok) return {};
     try {
-        return FormatValue(decimal, result.value).value_or(std::string());
+        LineAnswer answer = AnswerSheetLine(line, decimal, [x] { return x; });
+        return answer.answered() ? std::move(answer.value) : std::string();
     } catch (const CalcFailure&) {
         return {};
     }

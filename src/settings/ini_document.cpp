@@ -209,6 +209,11 @@ void IniDocument::RewriteSection(std::string_view section, const std::vector<Ini
     });
     Section* target = FindSection(folded);
     if (!target) target = &AddSection(section, std::move(folded));
+    // A name changed only in letter case is written as it is spelled now.
+    if (const std::string name = SingleLine(section); target->name != name) {
+        target->name = name;
+        target->header = "[" + name + "]";
+    }
 
     // The kept lines that precede each written key, and those after the last one.
     // An owned key that is not written again (or a repeat of one) goes with

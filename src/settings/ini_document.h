@@ -47,7 +47,7 @@ class IniDocument {
     // of the same name goes). Every other line (a comment, a blank line, a key
     // of another owner) stays in front of the written key it preceded, or at
     // the end when no written key followed it. A missing section is added as
-    // Write adds one.
+    // Write adds one; a section spelled otherwise takes the spelling given.
     void RewriteSection(std::string_view section, const std::vector<IniEntry>& entries,
                         const std::function<bool(std::string_view foldedKey)>& owned);
 

@@ -95,6 +95,7 @@ void VisitSetFields(Set& set, Visitor& visit) {
     visit.OptionalBool("ZoomFit", set.ZoomFit, false);
     visit.OptionalBool("ManOku", set.ManOku, false);
     visit.OptionalBool("AutoF", set.AutoF, false);
+    visit.OptionalBool("TimeColon", set.TimeColon, false);
 }
 
 }  // namespace tavrik

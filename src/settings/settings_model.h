@@ -132,6 +132,9 @@ struct SettingsSet {
     int Zoom = kDefaultZoom;  // "倍率": every size the layout takes from the set, in percent
     bool ZoomFit = false;  // "ウィンドウに合わせる": the zoom follows the window's size
     bool ManOku = false;   // "万・億表示": the display value also read in 万, 億, 兆 …
+    // "時間モードの区切りを時:分:秒と読む": in time mode the next-unit key
+    // (":") gives 時, then 分, then 秒, as a pasted "8:45:30" reads.
+    bool TimeColon = false;
 
     // The status bar is hidden when the second character of SBA is "F".
     bool StatusBarShown() const { return SBA.size() < 2 || SBA[1] != 'F'; }

@@ -1,6 +1,7 @@
 #include "values/message_catalogue.h"
 
 #include <algorithm>
+#include <array>
 
 namespace tavrik {
 
@@ -21,9 +22,12 @@ constexpr CatalogueMessage kMessages[] = {
     {"Error", "エラー"},
 };
 
+// The unreadable history token stands between quotes in front of this text.
+constexpr std::string_view kNotIntegerTail = "' is not a valid integer value";
+
 constexpr std::string_view kUnknownFailure = "エラー";
-// The head of the box of a failure; the failure's own text follows it.
-constexpr std::string_view kFailureBoxHead = "エラーです";
+// The heads of the boxes of a failure; the failure's own text is their last line.
+constexpr std::array<std::string_view, 2> kFailureBoxHeads = {"エラーです", "*** エラー ***"};
 
 bool IsEnglish(std::string_view text) {
     const bool ascii =
@@ -33,12 +37,17 @@ bool IsEnglish(std::string_view text) {
     return ascii && letters;
 }
 
-std::string Replaced(std::string_view text) {
-    for (const CatalogueMessage& message : kMessages) {
-        const auto at = text.find(message.english);
-        if (at != std::string_view::npos)
-            return std::string(text.substr(0, at)) + std::string(message.japanese) +
-                   Replaced(text.substr(at + message.english.size()));
+// A whole message the catalogue knows, in Japanese; any other text (a path, a
+// set name, a history token) as it is.
+std::string Translated(std::string_view text) {
+    const auto japanese = [](std::string_view english) {
+        const auto found = std::ranges::find(kMessages, english, &CatalogueMessage::english);
+        return found == std::end(kMessages) ? std::string() : std::string(found->japanese);
+    };
+    if (std::string known = japanese(text); !known.empty()) return known;
+    if (text.starts_with('\'') && text.ends_with(kNotIntegerTail)) {
+        text.remove_suffix(kNotIntegerTail.size());
+        return std::string(text) + japanese(kNotIntegerTail);
     }
     return std::string(text);
 }
@@ -50,13 +59,17 @@ std::span<const CatalogueMessage> MessageCatalogue() {
 }
 
 std::string JapaneseMessage(std::string_view text) {
-    // A failure text the catalogue does not know (a library's own) is not shown.
-    if (text.starts_with(kFailureBoxHead)) {
-        const auto lastLine = text.find_last_of('\n');
-        if (lastLine != std::string_view::npos && IsEnglish(Replaced(text.substr(lastLine + 1))))
-            return std::string(text.substr(0, lastLine + 1)) + std::string(kUnknownFailure);
+    // In a failure box only the failure's own text, its last line, is
+    // translated; one the catalogue does not know (a library's own) is not shown.
+    const bool failureBox = std::ranges::any_of(
+        kFailureBoxHeads, [&](std::string_view head) { return text.starts_with(head); });
+    const auto lastLine = text.find_last_of('\n');
+    if (failureBox && lastLine != std::string_view::npos) {
+        const std::string failure = Translated(text.substr(lastLine + 1));
+        return std::string(text.substr(0, lastLine + 1)) +
+               (IsEnglish(failure) ? std::string(kUnknownFailure) : failure);
     }
-    return Replaced(text);
+    return Translated(text);
 }
 
 }  // namespace tavrik

@@ -16,12 +16,16 @@ struct CatalogueMessage {
     std::string_view japanese;  // as the window shows it
 };
 
-// Every text with its Japanese form, the longer texts first.
+// Every whole text with its Japanese form.
 std::span<const CatalogueMessage> MessageCatalogue();
 
-// `text` with every catalogue text in it replaced by its Japanese form. A
-// failure box whose failure text is in no entry (a library's own English
-// text) ends in "エラー" instead, so no English sentence reaches the user.
+// The Japanese form of a message: a catalogue text, or an unreadable history
+// token's message, is translated; in a failure box ("エラーです" or
+// "*** エラー ***" and the failure's text as its last line) only that last
+// line is, and one in no entry (a library's own English text) becomes
+// "エラー", so no English sentence reaches the user. Any other text, and the
+// user's own text inside a message (a path, a set name, a history token),
+// stays as it is.
 std::string JapaneseMessage(std::string_view text);
 
 }  // namespace tavrik

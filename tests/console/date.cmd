@@ -5,10 +5,10 @@ keys F2024A5B3C
 display
 keys E
 panel 2
-keys +100FC=
+keys +100C=
 display
 panel 2
-keys ZF2024A12B25C-2024A5B3C=
+keys ZF2024A12B25C-2024A5B3CF=
 display
 keys O
 display
@@ -21,5 +21,5 @@ display
 keys ZF2024A5B3C*2=
 strip
 # A result past the year 9999 is a conversion error that clears the calculator.
-keys ZF3000A12B31C+3000000FC=
+keys ZF3000A12B31C+3000000C=
 display

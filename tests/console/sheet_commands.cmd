@@ -25,11 +25,13 @@ sheet add (1+2)-3=
 sheet add 2*(5)+1
 sheet run
 sheet show
-# Files: Shift-JIS with CR LF, loaded at the end of the sheet.
+# Files: Shift-JIS with CR LF, loaded at the end of the sheet. Run again,
+# the answered lines keep their answers once.
 sheet save $WORK/sheet.txt
 sheet clear
 sheet add 最初の行
 sheet load $WORK/sheet.txt
+sheet run
 sheet show
 sheet load $WORK/missing.txt
 # Commands with arguments of the wrong form.

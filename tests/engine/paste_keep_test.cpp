@@ -39,6 +39,15 @@ TEST_F(PasteTest, ReplacesTheNumberBeingTypedAndTypingGoesOn) {
     EXPECT_EQ(calc.state().entry.state(), EntryState::FirstOperand);
 }
 
+TEST_F(PasteTest, APastedDateTakesADurationAsATypedOneDoes) {
+    start(CalcMode::Date);
+    calc.pasteText("2024/5/3");
+    keys("+1C");
+    EXPECT_EQ(display(), "1日");
+    keys("=");
+    EXPECT_EQ(display(), "c 2024年5月4日");
+}
+
 TEST_F(PasteTest, ARefusalKeepsTheDisplayAndSaysWhy) {
     keys("7");
     calc.pasteText("1\n2");

@@ -84,6 +84,40 @@ TEST_F(TimeKeys, Calculations) {
     }
 }
 
+// A number after the last unit takes the next smaller unit when an operator
+// reads it; after 秒 the operator is refused and the message says why.
+TEST_F(TimeKeys, ANumberAfterTheLastUnitTakesTheNextSmallerUnit) {
+    for (const KeyCase& c : {
+             KeyCase{"8D45+7D30=", "16時15分0秒", OperatorPending},
+             KeyCase{"1C2=", "1日2時", ResultShown},
+             KeyCase{"1D30E15+1F=", "1時30分16秒", OperatorPending},
+             KeyCase{"8S45+1D=", "9日22時0分0秒", OperatorPending},
+             KeyCase{"5F3+", "5秒3", FirstOperand},
+         }) {
+        run(CalcMode::Time, c);
+    }
+    EXPECT_EQ(calc.status().strip(), "秒の後に単位のない数は置けません");
+    keys("Z8D45+");
+    const std::vector<std::string> lines = historyLines();
+    EXPECT_EQ(std::vector<std::string>(lines.end() - 2, lines.end()),
+              (std::vector<std::string>{"1: 8時45分", "#+"}));
+}
+
+// With TimeColon the next-unit key reads h:m:s, as paste does.
+TEST_F(TimeKeys, NextUnitKeyReadsHoursMinutesSecondsWithTimeColon) {
+    calc.editSettings([](GlobalSettings& s) { s.SetTable[kDefaultSetSlot].TimeColon = true; });
+    for (const KeyCase& c : {
+             KeyCase{"8S45+7S30=", "16時15分0秒", OperatorPending},
+             KeyCase{"8S45S30", "8時45分30", FirstOperand},
+             KeyCase{"1C2S", "1日2時", FirstOperand},
+             KeyCase{"8S45+S", "14時", SecondOperand},
+             KeyCase{"1S2S3S4S", "1時2分3秒4", FirstOperand},
+         }) {
+        run(CalcMode::Time, c);
+    }
+    EXPECT_EQ(calc.status().strip(), "秒の後に単位のない数は置けません");
+}
+
 TEST_F(TimeKeys, CalculationIsRecordedInTheHistory) {
     start(CalcMode::Time);
     keys("1D+30E=");
@@ -151,7 +185,7 @@ TEST_F(DateKeys, OutOfRangePartsOpenABoxAndChangeNothing) {
 
 TEST_F(DateKeys, AResultBeyondTheCalendarIsAJapaneseConversionError) {
     start(CalcMode::Date);
-    keys("F3000A12B31C+8000FA=");
+    keys("F3000A12B31C+8000A=");
     ASSERT_EQ(view.boxes.size(), 1u);
     EXPECT_EQ(view.boxes[0], "*** エラー ***\r\n変換エラー");
 }
@@ -187,10 +221,11 @@ TEST_F(DateKeys, WeekdayKeyShowsTheInformationLine) {
 
 TEST_F(DateKeys, Calculations) {
     for (const KeyCase& c : {
-             KeyCase{"F2024A1B31C+1FB=", "c 2024年2月29日", OperatorPending},
-             KeyCase{"F2024A3B1C-2023A3B1C=", "366日", OperatorPending},
+             KeyCase{"F2024A1B31C+1B=", "c 2024年2月29日", OperatorPending},
+             KeyCase{"F2024A3B1C-2023A3B1CF=", "366日", OperatorPending},
              KeyCase{"1B-2B=", "-1月0日", OperatorPending},
-             KeyCase{"E+30FC=", "c 2024年6月2日", OperatorPending},
+             KeyCase{"E+30C=", "c 2024年6月2日", OperatorPending},
+             KeyCase{"F2024A5B3C-1C=", "c 2024年5月2日", OperatorPending},
          }) {
         run(CalcMode::Date, c);
     }
@@ -198,7 +233,7 @@ TEST_F(DateKeys, Calculations) {
 
 TEST_F(DateKeys, ProductWithACalendarDateIsALogicError) {
     start(CalcMode::Date);
-    keys("F2024A1B1C*2F=");
+    keys("F2024A1B1C*2=");
     EXPECT_EQ(display(), "2");
     EXPECT_EQ(calc.status().strip(), "論理エラー");
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "formula/live_answers.h"
+#include "formula/sheet_text.h"
 #include "support/calculator_fixture.h"
 
 namespace tavrik {
@@ -52,6 +53,15 @@ TEST_F(LiveAnswersTest, AnEditInALongSheetAnswersOnlyItsLines) {
     EXPECT_EQ(live.answer(101), "4");
     EXPECT_EQ(live.answer(102), "102") << "the lines after moved down, answers and all";
     EXPECT_EQ(live.answer(9000), "9");
+}
+
+// The bound of a run holds for the live answers too.
+TEST_F(LiveAnswersTest, ALineLongerThanTheBoundHasNoAnswer) {
+    std::string past = "1";
+    while (past.size() <= kMaxFormulaLineLength) past += "+1";
+    live.setText(past + "\n1+1\n");
+    live.answerChanged();
+    EXPECT_EQ(answers(), (std::vector<std::string>{"", "2"}));
 }
 
 TEST_F(LiveAnswersTest, XIsTheDisplayWhenAnswered) {

@@ -67,9 +67,17 @@ TEST_F(SheetTest, PowersAndFunctionsGetNoAnswerAndTheMessageSaysWhy) {
     EXPECT_EQ(calc.status().panel(StatusPart::Message), "1+2=");
 }
 
-TEST_F(SheetTest, AnsweredLinesAreAnsweredAgain) {
+// The answer a run wrote under a formula is replaced, never repeated; a
+// line that does not read as that answer stays.
+TEST_F(SheetTest, AnsweredLinesAreAnsweredAgainInPlace) {
     EXPECT_EQ(run({"5+3=8"}), (Lines{"5+3=8", "=8"}));
-    EXPECT_EQ(run({"5+3=8", "=8"}), (Lines{"5+3=8", "=8", "=8"}));
+    EXPECT_EQ(run({"5+3=8", "=8"}), (Lines{"5+3=8", "=8"}));
+    const Lines answered{"売上 1,200 × 3", "=3600", "メモ", "1+1", "=2", "2+2", "=4", "=4 円"};
+    EXPECT_EQ(run({"売上 1,200 × 3", "メモ", "1+1", "=5", "2+2", "=4 円"}), answered);
+    sheet().RunFormulaPanel();
+    EXPECT_EQ(sheet().lines(), answered);
+    sheet().setPlusFormula(true);
+    EXPECT_EQ(run({"1+1", "1+1=2", "メモ"}), (Lines{"1+1", "1+1=2", "メモ"}));
 }
 
 TEST_F(SheetTest, ResultAfterTrailingBlanksAndFullWidthEquals) {

@@ -434,10 +434,13 @@ TEST_F(SettingsFileTest, ShippedStarterFileAssignsTheEssentialKeys) {
     const GlobalSettings g = SettingsFile(Ini()).Load(GlobalSettings{});
     ASSERT_EQ(g.LastSetIndex, 1);
     EXPECT_EQ(g.Set, g.SectionList.front());
-    // The second set keeps the small keys and grey panels of every field's default.
+    // The second set keeps the small keys and grey panels of every field's
+    // default; both sets read ":" in time mode as h:m:s.
     SettingsSet compact;
     compact.name = "コンパクト";
     compact.FontSizeD = 12;
+    compact.TimeColon = true;
+    EXPECT_TRUE(g.SetTable[0].TimeColon);
     EXPECT_EQ(g.SetTable[1], compact);
 
     for (int i = 0; i < kKeyTableSize; ++i) {

@@ -260,22 +260,26 @@ TEST(SettingsSave, SetsAreRewrittenAndEditedFieldsStoredInCanonicalForm) {
 // Zoom, ZoomFit and ManOku: absent reads as the default and the default is
 // not written, so an older file saves as it was; other values round-trip.
 TEST(SettingsSave, ZoomAndReadingKeysRoundTripAndStayAwayAtTheirDefaults) {
-    Loaded loaded("[Tavrik]\n[A]\nMode=D\n[B]\nZoom=150\nZoomFit=1\nManOku=True\n");
+    Loaded loaded("[Tavrik]\n[A]\nMode=D\n[B]\nZoom=150\nZoomFit=1\nManOku=True\nTimeColon=1\n");
     const SettingsSet& a = loaded.settings.SetTable[0];
     const SettingsSet& b = loaded.settings.SetTable[1];
     EXPECT_EQ(a.Zoom, 100);
     EXPECT_FALSE(a.ZoomFit);
     EXPECT_FALSE(a.ManOku);
+    EXPECT_FALSE(a.TimeColon);
     EXPECT_EQ(b.Zoom, 150);
     EXPECT_TRUE(b.ZoomFit);
     EXPECT_TRUE(b.ManOku);
+    EXPECT_TRUE(b.TimeColon);
 
     loaded.settings.SetTable[0].Zoom = 250;
     loaded.Save();
     EXPECT_EQ(loaded.file.Read("A", "Zoom"), "250");
     EXPECT_EQ(loaded.file.Read("A", "ZoomFit"), std::nullopt);
     EXPECT_EQ(loaded.file.Read("A", "ManOku"), std::nullopt);
+    EXPECT_EQ(loaded.file.Read("A", "TimeColon"), std::nullopt);
     EXPECT_EQ(loaded.file.Read("B", "ManOku"), "1");
+    EXPECT_EQ(loaded.file.Read("B", "TimeColon"), "1");
     const Loaded reloaded(loaded.file.Text());
     EXPECT_EQ(reloaded.settings.SetTable[0].Zoom, 250);
     EXPECT_EQ(reloaded.settings.SetTable[1], loaded.settings.SetTable[1]);
@@ -316,6 +320,14 @@ TEST(SettingsSave, RenamedAndDeletedSetsLeaveNoSectionUnknownOnesStay) {
     loaded.Save();
     EXPECT_THAT(loaded.file.SectionNames(),
                 ElementsAre("Tavrik", "Default", "reserve", "Keep", "Newer"));
+}
+
+TEST(SettingsSave, ASetRenamedOnlyInLetterCaseKeepsItsNewSpelling) {
+    Loaded loaded("[Tavrik]\n[Calc]\nPitch=3\n");
+    loaded.settings.SetTable[0].name = "CALC";
+    loaded.Save();
+    EXPECT_NE(loaded.file.Text().find("\r\n[CALC]\r\n"), std::string::npos);
+    EXPECT_THAT(Loaded(loaded.file.Text()).settings.SectionList, ElementsAre("CALC"));
 }
 
 TEST(SettingsSave, CommentsAndUnknownKeysStayInPlaceInTheSetSections) {

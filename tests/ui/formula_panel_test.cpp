@@ -115,6 +115,11 @@ TEST_F(FormulaPanelTest, RunKeyAnswersEveryFormulaLine) {
     // One step undoes the whole run.
     editor()->undo();
     EXPECT_EQ(editor()->toPlainText(), QStringLiteral("売上 1,200 × 3\n# メモ\n10/4="));
+    // Run again, an answer line stands once.
+    type(QStringLiteral("売上 1,200 × 3\nメモ"));
+    QTest::mouseClick(runKey(), Qt::LeftButton);
+    QTest::mouseClick(runKey(), Qt::LeftButton);
+    EXPECT_EQ(editor()->toPlainText(), QStringLiteral("売上 1,200 × 3\n=3600\nメモ"));
 }
 
 TEST_F(FormulaPanelTest, PopupItemsRunWithTheFormulaInFrontAndCopyTheFormula) {

@@ -118,16 +118,20 @@ TEST_F(SettingsDialogTest, SpinBoxesOfferTheRangesOfTheSettingsTable) {
     }
 }
 
-TEST_F(SettingsDialogTest, ZoomAndReadingAreSetOnTheSetsPageAndApplied) {
+TEST_F(SettingsDialogTest, ZoomReadingAndTimeColonAreSetOnTheSetsPageAndApplied) {
     dialog().tree()->setCurrentItem(setNode(0));
     find<QSpinBox>("spnZoom")->setValue(150);
     find<QCheckBox>("cbxManOku")->setChecked(true);
+    QCheckBox* timeColon = find<QCheckBox>("cbxTimeColon");
+    EXPECT_EQ(timeColon->accessibleName(), QStringLiteral("時間モードの「:」で時:分:秒と読む"));
+    timeColon->setChecked(true);
     click("btnOK");
     EXPECT_EQ(app->window().zoom(), 150);
     EXPECT_TRUE(app->window().findChild<QLabel*>("stxCReading")->isVisibleTo(&app->window()));
     const std::string saved = fileBytes();
-    EXPECT_NE(saved.find(cp932::Encode("FPlusF=0\r\nZoom=150\r\nManOku=1\r\n[作業]")),
-              std::string::npos)
+    EXPECT_NE(
+        saved.find(cp932::Encode("FPlusF=0\r\nZoom=150\r\nManOku=1\r\nTimeColon=1\r\n[作業]")),
+        std::string::npos)
         << cp932::Decode(saved).value_or("");
 }
 

@@ -41,9 +41,15 @@ TEST(MessageCatalogue, ReplacesOnlyWhatItKnows) {
     EXPECT_EQ(JapaneseMessage("エラーです\r\n\r\nstd::bad_alloc"), "エラーです\r\n\r\nエラー");
     EXPECT_EQ(JapaneseMessage("ERROR: Convert"), "エラー: 数値に変換できません");
     EXPECT_EQ(JapaneseMessage("'x1' is not a valid integer value"), "'x1' は整数として読めません");
-    // A file name in a box stays as it is.
+    EXPECT_EQ(JapaneseMessage("*** エラー ***\r\nstd::bad_alloc"), "*** エラー ***\r\nエラー");
+    // The user's own text in a message stays as it is.
     EXPECT_EQ(JapaneseMessage("ファイルが開けませんでした\r\nnotes.txt"),
               "ファイルが開けませんでした\r\nnotes.txt");
+    EXPECT_EQ(JapaneseMessage("ファイルが開けませんでした\r\n/home/a/Error log.txt"),
+              "ファイルが開けませんでした\r\n/home/a/Error log.txt");
+    EXPECT_EQ(JapaneseMessage("'Error' is not a valid integer value"),
+              "'Error' は整数として読めません");
+    EXPECT_EQ(JapaneseMessage("設定「Math error」"), "設定「Math error」");
 }
 
 }  // namespace

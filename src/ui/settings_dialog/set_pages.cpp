@@ -71,6 +71,7 @@ QWidget* SetPages::buildPage2() {
     zoom_->setSuffix(QStringLiteral(" %"));
     zoomFit_ = Check(QStringLiteral("ウィンドウに合わせる"), "cbxZoomFit");
     manOku_ = Check(QStringLiteral("万・億表示"), "cbxManOku");
+    timeColon_ = Check(QStringLiteral("時間モードの「:」で時:分:秒と読む"), "cbxTimeColon");
 
     auto* transparency = new QGroupBox(QStringLiteral("透過"));
     auto* transForm = new QFormLayout(transparency);
@@ -92,6 +93,7 @@ QWidget* SetPages::buildPage2() {
     AddRow(*form, QStringLiteral("倍率"), zoom_);
     form->addRow(zoomFit_);
     form->addRow(manOku_);
+    form->addRow(timeColon_);
     return page;
 }
 
@@ -123,6 +125,7 @@ void SetPages::load(const SettingsSet& set) {
     zoom_->load(set.Zoom);
     zoomFit_->setChecked(set.ZoomFit);
     manOku_->setChecked(set.ManOku);
+    timeColon_->setChecked(set.TimeColon);
 
     for (PanelPage* panel : panels_) panel->load(set);
 }
@@ -148,6 +151,7 @@ void SetPages::store(SettingsSet& set) const {
     set.Zoom = zoom_->stored();
     set.ZoomFit = zoomFit_->isChecked();
     set.ManOku = manOku_->isChecked();
+    set.TimeColon = timeColon_->isChecked();
 
     for (const PanelPage* panel : panels_) panel->store(set);
 }

@@ -51,6 +51,7 @@ class SetPages final : public QStackedWidget {
     SettingSpin* zoom_ = nullptr;  // "倍率", percent
     QCheckBox* zoomFit_ = nullptr;
     QCheckBox* manOku_ = nullptr;
+    QCheckBox* timeColon_ = nullptr;
 
     QTabWidget* panelTabs_ = nullptr;
     std::array<PanelPage*, 6> panels_{};
