@@ -12,10 +12,10 @@ panel 2
 keys ZF2024A5B7C-1=
 display
 # Business days of May after the 1st, the 1st counted too.
-keys ZF2024A5B31C/2024A5B1C=
+keys ZF2024A5B31C/2024A5B1CF=
 display
 # Calendar days with the first day counted.
-keys ZF2024A5B31C-2024A5B1C=
+keys ZF2024A5B31C-2024A5B1CF=
 display
 # The user's own days off at the year's end.
 keys ZF2024A12B27C+1=

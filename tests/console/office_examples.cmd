@@ -29,7 +29,7 @@ display
 mode C
 keys ZF2024A12B20C+10=
 display
-keys ZF2025A1B10C/2024A12B20C=
+keys ZF2025A1B10C/2024A12B20CF=
 display
 keys ZF2025A1B13CE
 panel 2
