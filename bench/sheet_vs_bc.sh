@@ -2,15 +2,18 @@
 # Times tavrik-cli answering a whole formula sheet against bc -l evaluating
 # the same expressions bare, and prints the ratio.
 #
-#   bench/sheet_vs_bc.sh [TAVRIK_CLI] [LINES]
+#   bench/sheet_vs_bc.sh [TAVRIK_CLI] [LINES] [ROUNDS]
 #
 # The sheet (Shift-JIS, CR LF) mixes notes, grouping commas, full-width digits,
 # brackets and operators into its formula lines; bc gets each line's plain
-# expression. Each side runs three times; the best time counts.
+# expression. The two run in turn ROUNDS times (default 9); the medians of
+# wall time and of processor time count. On a busy machine the wall time is
+# mostly waiting for a processor, so the processor times compare the work.
 set -euo pipefail
 
 cli=${1:-build/src/cli/tavrik-cli}
 lines=${2:-100000}
+rounds=${3:-9}
 command -v bc > /dev/null || { echo "bc is not installed" >&2; exit 1; }
 [ -x "$cli" ] || { echo "no tavrik-cli at $cli" >&2; exit 1; }
 
@@ -42,27 +45,33 @@ awk -v n="$lines" 'BEGIN {
 cut -f1 "$work/both.txt" | sed 's/$/\r/' | iconv -f UTF-8 -t CP932 > "$work/sheet.txt"
 cut -f2 "$work/both.txt" > "$work/bare.txt"
 
-# Best wall-clock time of three runs of a command, in seconds.
-best_of_three() {
-    local best=""
-    for _ in 1 2 3; do
-        local start end
-        start=$(date +%s%N)
-        "$@" > /dev/null
-        end=$(date +%s%N)
-        local t=$(((end - start) / 1000))
-        if [ -z "$best" ] || [ "$t" -lt "$best" ]; then best=$t; fi
-    done
-    awk -v us="$best" 'BEGIN { printf "%.3f", us / 1e6 }'
+# One run's wall time and processor time (user + system), in seconds.
+timed_run() {
+    local TIMEFORMAT='%R %U %S'
+    { time "$@" > /dev/null 2>&1; } 2>&1 | awk '{ printf "%.4f %.4f\n", $1, $2 + $3 }'
 }
 
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 # Both must answer every line.
 answered=$("$cli" --sheet "$work/sheet.txt" | grep -c '=[-0-9.]*[0-9]$' || true)
 evaluated=$(bc -l < "$work/bare.txt" | wc -l)
 echo "lines: $lines (tavrik answered $answered, bc printed $evaluated)"
+load=$(cut -d' ' -f1-3 /proc/loadavg)
 
-tavrik=$(best_of_three "$cli" --sheet "$work/sheet.txt")
-bc_time=$(best_of_three bash -c "bc -l < '$work/bare.txt'")
-echo "tavrik-cli --sheet (whole sheet): ${tavrik} s"
-echo "bc -l (bare expressions):         ${bc_time} s"
-awk -v t="$tavrik" -v b="$bc_time" 'BEGIN { printf "ratio bc / tavrik: %.2f (target: at least 2)\n", b / t }'
+# The two run in turn, so that both see the same load; medians of ROUNDS each.
+: > "$work/tavrik.times"
+: > "$work/bc.times"
+for _ in $(seq "$rounds"); do
+    timed_run "$cli" --sheet "$work/sheet.txt" >> "$work/tavrik.times"
+    timed_run bash -c "bc -l < '$work/bare.txt'" >> "$work/bc.times"
+done
+tavrik_wall=$(cut -d' ' -f1 "$work/tavrik.times" | median)
+tavrik_cpu=$(cut -d' ' -f2 "$work/tavrik.times" | median)
+bc_wall=$(cut -d' ' -f1 "$work/bc.times" | median)
+bc_cpu=$(cut -d' ' -f2 "$work/bc.times" | median)
+echo "load average before the runs: $load"
+printf "%-28s%-10s%s\n" "median of $rounds runs" wall processor
+printf 'tavrik-cli --sheet (whole)  %.3f s   %.3f s\n' "$tavrik_wall" "$tavrik_cpu"
+printf 'bc -l (bare expressions)    %.3f s   %.3f s\n' "$bc_wall" "$bc_cpu"
+awk -v tw="$tavrik_wall" -v tc="$tavrik_cpu" -v bw="$bc_wall" -v bcc="$bc_cpu" 'BEGIN {
+    printf "ratio bc / tavrik: wall %.2f, processor %.2f (target: at least 3)\n", bw / tw, bcc / tc }'

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include "cli/console.h"
@@ -15,6 +16,10 @@
 namespace {
 
 constexpr int kUsageStatus = 2;
+// A sheet's file, decoded text and answered text are each a few megabytes.
+// Kept in the heap rather than in mappings of their own, the memory one of
+// them leaves is used again by the next instead of being faulted in anew.
+constexpr int kSheetBufferMappingThreshold = 64 << 20;
 // Named instead of the installed copy when running from a build tree.
 constexpr const char* kSourceConsoleDocument = "docs/console.md in the Tavrik sources";
 
@@ -107,6 +112,8 @@ int main(int argc, char** argv) {
     if (sheet || formula) {
         // The answered text alone goes to standard output; boxes and beeps to standard error.
         std::ios::sync_with_stdio(false);
+        mallopt(M_MMAP_THRESHOLD, kSheetBufferMappingThreshold);
+        mallopt(M_TRIM_THRESHOLD, 2 * kSheetBufferMappingThreshold);
         tavrik::cli::Console console(std::cerr, ini);
         if (watch)
             return tavrik::cli::WatchSheetFile(console.sheet(), std::cout, *sheet, STDIN_FILENO);

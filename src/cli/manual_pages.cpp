@@ -67,11 +67,12 @@ std::string CodeName(int code) {
     if ((code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z'))
         return std::string(1, static_cast<char>(code));
     if (code >= kNumpad0 && code <= kNumpad9) return "テンキー " + std::to_string(code - kNumpad0);
-    if (code >= kF1 && code <= kF24) return "F" + std::to_string(code - kF1 + 1);
+    if (code >= kF1 && code <= kF24)
+        return std::string(1, 'F').append(std::to_string(code - kF1 + 1));
     const auto& names = SpecialKeyNames();
     if (const auto found = names.find(code); found != names.end())
         return std::string(found->second);
-    return "#" + std::to_string(code);
+    return std::string(1, '#').append(std::to_string(code));
 }
 
 }  // namespace

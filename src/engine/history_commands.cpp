@@ -64,8 +64,9 @@ void Calculator::replayHistoryLine() {
         bool unreadable = false;
         const int code = ReplayCode(text, unreadable);
         if (unreadable) {
-            view_.messageBox(BoxKind::Error, "'" + text.substr(2, text.find(' ') - 2) +
-                                                 "' is not a valid integer value");
+            view_.messageBox(BoxKind::Error, std::string(1, '\'')
+                                                 .append(text, 2, text.find(' ') - 2)
+                                                 .append("' is not a valid integer value"));
             return;
         }
         if (code != 0) PushBBtn(code);

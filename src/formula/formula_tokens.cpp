@@ -102,7 +102,7 @@ class TokenReader {
             list(TokenKind::Subtract, number_.position());
         } else if (const auto value =
                        ConvertNumber(formula_.substr(number_.start(), end - number_.start()))) {
-            list_.tokens.push_back({TokenKind::Number, *value, number_.position()});
+            list_.tokens.push_back({TokenKind::Number, number_.position(), *value});
         } else {
             list_.errorPosition = number_.position();
             return false;
@@ -111,7 +111,7 @@ class TokenReader {
         return true;
     }
 
-    void list(TokenKind kind, std::size_t position) { list_.tokens.push_back({kind, 0, position}); }
+    void list(TokenKind kind, std::size_t position) { list_.tokens.push_back({kind, position}); }
 
     NumberBuffer& number() { return number_; }
 
@@ -179,7 +179,7 @@ TokenList Tokenise(std::string_view formula, std::pmr::memory_resource* memory) 
             case 'Y':
                 if (number.isSign()) {
                     number.clear();
-                    result.tokens.push_back({TokenKind::Number, -1.0L, at});
+                    result.tokens.push_back({TokenKind::Number, at, -1.0L});
                     reader.list(TokenKind::Multiply, at);
                 } else if (!reader.listNumber(i)) {
                     return result;

@@ -23,10 +23,11 @@ enum class TokenKind : std::uint8_t {
     Close,
 };
 
+// The position before the value packs a token into 32 bytes instead of 48.
 struct Token {
     TokenKind kind;
-    long double value = 0;     // numbers only
     std::size_t position = 0;  // character of the formula the token starts at
+    long double value = 0;     // numbers only
 };
 
 struct TokenList {

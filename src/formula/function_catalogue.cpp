@@ -120,7 +120,7 @@ std::string FunctionListText(const GlobalSettings& settings, int code) {
     std::string text = FunctionChoiceText(settings, code);
     const CatalogueEntry* entry = FindCatalogueEntry(code);
     if (entry && settings.FunctionTitle(code) == DefaultFunctionTitle(code))
-        text += " " + std::string(entry->name);
+        text.append(1, ' ').append(entry->name);
     return text;
 }
 

@@ -46,7 +46,7 @@ const char* Step(const std::vector<UChar32>& chars, std::size_t i, std::string& 
         case 'Y':
             if (cls < 0) return "数値変換エラー";
             if (cls > 0) return "変数位置エラー";
-            token = "X";
+            token.assign(1, 'X');
             return nullptr;
         case '.':
             if (token.find('.') != std::string::npos) return "小数点エラー";
@@ -72,7 +72,7 @@ const char* Step(const std::vector<UChar32>& chars, std::size_t i, std::string& 
         case '-':
             if (cls < 0) return "数値変換エラー";
             if (cls == 0 && first)
-                token = "-";
+                token.assign(1, '-');
             else
                 token.clear();
             return nullptr;
@@ -103,7 +103,7 @@ std::optional<FormulaCheck> CheckFunctionFormula(std::string_view formula) {
     bool hasY = false;
     for (std::size_t i = 0; i < chars.size(); ++i) {
         if (const char* fault = Step(chars, i, token, depth))
-            return FormulaCheck{BoxKind::Warning, std::string(fault) + "があります", i};
+            return FormulaCheck{BoxKind::Warning, std::string(fault).append("があります"), i};
         hasX = hasX || chars[i] == 'X';
         hasY = hasY || chars[i] == 'Y';
     }

@@ -8,11 +8,18 @@ namespace tavrik {
 
 namespace {
 
-// The token of "^", "＾" and "√": notations the evaluator does not have.
+// The token of "^", "＾", "√" and the superscripts (10², the ⁻¹ of an
+// inverse): notations the evaluator does not have.
 constexpr char kPowerOrRoot = '^';
 // The token of a character of a note (a letter, kana, kanji, other symbols);
 // blanks and line breaks are ' '. Both have no meaning in a formula.
 constexpr char kNote = 'n';
+
+bool IsSuperscript(UChar32 c) {
+    constexpr UChar32 kSuperscriptsFirst = 0x2070, kSuperscriptsLast = 0x207F;
+    return c == 0x00B9 || c == 0x00B2 || c == 0x00B3 ||
+           (c >= kSuperscriptsFirst && c <= kSuperscriptsLast);
+}
 
 bool IsBlank(UChar32 c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == 0x3000;
@@ -75,6 +82,7 @@ char MapCharacter(UChar32 c) {
         case 0x221A:
             return kPowerOrRoot;
         default:
+            if (IsSuperscript(c)) return kPowerOrRoot;
             return IsBlank(c) ? ' ' : kNote;
     }
 }

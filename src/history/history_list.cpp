@@ -49,6 +49,15 @@ void History::deleteSelected() {
     view_.changed(kHistoryChanged);
 }
 
+namespace {
+
+int NextNumber(int& counter) {
+    counter = counter >= kMaxLineCounter ? 1 : counter + 1;
+    return counter;
+}
+
+}  // namespace
+
 bool History::AddHList(std::string_view text, int kind) {
     if (!recording_) return false;
     HistoryList& list = current();
@@ -64,11 +73,11 @@ bool History::AddHList(std::string_view text, int kind) {
             line = text;
             break;
         case kValueLine:
-            line = std::to_string(++list.counter) + ": " + std::string(text);
+            line = std::to_string(NextNumber(list.counter)) + ": " + std::string(text);
             break;
         case kOperationLine:
             if (numbering_ % 10 == 1)
-                line = std::to_string(++list.counter) + ": " + std::string(text);
+                line = std::to_string(NextNumber(list.counter)) + ": " + std::string(text);
             else
                 line = text;
             break;

@@ -15,6 +15,10 @@ enum HistoryLineKind : int { kAcLine = 0, kValueLine = 1, kOperationLine = 2 };
 
 inline constexpr std::string_view kAcLineText = "--- AC ---";
 
+// The line counter goes back to 1 after this number, far from the end of an
+// int; a kept file with a larger counter is damaged.
+inline constexpr int kMaxLineCounter = 999'999'999;
+
 // The lines of one list. A deque grows without moving the lines it holds, so
 // no single append has to copy a long history.
 using HistoryLines = std::deque<std::string>;

@@ -4,21 +4,22 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "history/history_list.h"
 #include "textfile/cp932.h"
 #include "textfile/file_io.h"
 #include "textfile/text_file.h"
+#include "values/register_text.h"
 
 namespace tavrik {
 
 namespace {
 
 constexpr std::string_view kVersionLine = "Tavrik state 1";
-constexpr std::string_view kVersionPrefix = "Tavrik state ";
 constexpr std::string_view kCurrentKey = "Current=";
 constexpr std::string_view kMemoryKey = "Memory=";
 constexpr std::string_view kListKey = "List=";
 constexpr std::string_view kEndLine = "End";
-constexpr std::string_view kModeLetters = "DHTC";
+constexpr std::string_view kSetAsideSuffix = ".bad";
 // Four full lists of long lines fit well within this.
 constexpr std::size_t kMaxStateBytes = 64u << 20;
 // A register holds a display text; nothing longer is one.
@@ -29,6 +30,10 @@ constexpr std::string_view kDamaged =
 constexpr std::string_view kForeign =
     "保存された履歴とメモリーは別の版または別の形式のため、読み込みませんでした";
 constexpr std::string_view kUnreadable = "保存された履歴とメモリーを読み込めませんでした";
+constexpr std::string_view kNoStateFolder =
+    "履歴とメモリーを残す場所がありません（HOME または XDG_STATE_HOME "
+    "を絶対パスで設定してください）。\n"
+    "履歴とメモリーは残りません。";
 
 std::optional<int> ReadCount(std::string_view text) {
     int value = 0;
@@ -74,14 +79,12 @@ KeptStateRead Refused(std::string_view why) {
 
 std::filesystem::path KeptStateFile() {
     const char* state = std::getenv("XDG_STATE_HOME");
-    std::filesystem::path folder;
-    if (state && std::filesystem::path(state).is_absolute()) {
-        folder = state;
-    } else {
-        const char* home = std::getenv("HOME");
-        folder = std::filesystem::path(home ? home : "") / ".local" / "state";
-    }
-    return folder / "tavrik" / "state.txt";
+    if (state && std::filesystem::path(state).is_absolute())
+        return std::filesystem::path(state) / "tavrik" / "state.txt";
+    const char* home = std::getenv("HOME");
+    if (home && std::filesystem::path(home).is_absolute())
+        return std::filesystem::path(home) / ".local" / "state" / "tavrik" / "state.txt";
+    return {};
 }
 
 std::string KeptStateText(const KeptState& state) {
@@ -110,7 +113,8 @@ KeptStateRead ParseKeptState(std::string_view text) {
     state.currentMemory = *slot;
     for (std::string& memory : state.memory) {
         const auto value = Value(lines.next(), kMemoryKey);
-        if (!value || value->size() > kMaxMemoryBytes) return Refused(kDamaged);
+        if (!value || value->size() > kMaxMemoryBytes || !IsRegisterText(*value))
+            return Refused(kDamaged);
         memory = *value;
     }
     for (std::size_t mode = 0; mode < state.lists.size(); ++mode) {
@@ -124,7 +128,7 @@ KeptStateRead ParseKeptState(std::string_view text) {
         if (blank == std::string_view::npos) return Refused(kDamaged);
         const auto counter = ReadCount(numbers.substr(0, blank));
         const auto count = ReadCount(numbers.substr(blank + 1));
-        if (!counter || !count) return Refused(kDamaged);
+        if (!counter || !count || *counter > kMaxLineCounter) return Refused(kDamaged);
         state.counters[mode] = *counter;
         for (int i = 0; i < *count; ++i) {
             const auto history = lines.next();
@@ -138,14 +142,19 @@ KeptStateRead ParseKeptState(std::string_view text) {
 }
 
 bool SaveKeptState(const std::filesystem::path& file, const KeptState& state) {
-    std::error_code error;
-    std::filesystem::create_directories(file.parent_path(), error);
-    if (error) return false;
+    if (file.empty()) return false;
+    // A bare file name has no folder to create.
+    if (const auto folder = file.parent_path(); !folder.empty()) {
+        std::error_code error;
+        std::filesystem::create_directories(folder, error);
+        if (error) return false;
+    }
     const std::string bytes = cp932::Encode(KeptStateText(state));
     return !bytes.empty() && WriteFileAtomically(file, bytes);
 }
 
 KeptStateRead LoadKeptState(const std::filesystem::path& file) {
+    if (file.empty()) return Refused(kNoStateFolder);
     std::error_code error;
     if (!std::filesystem::exists(std::filesystem::symlink_status(file, error))) return {};
     const FileRead read = ReadFile(file, kMaxStateBytes);
@@ -153,6 +162,18 @@ KeptStateRead LoadKeptState(const std::filesystem::path& file) {
     const auto text = cp932::Decode(read.bytes);
     if (!text) return Refused(kDamaged);
     return ParseKeptState(*text);
+}
+
+std::string SetAsideKeptState(const std::filesystem::path& file) {
+    std::error_code error;
+    if (file.empty() || std::filesystem::is_directory(file, error)) return {};
+    if (!std::filesystem::exists(std::filesystem::symlink_status(file, error))) return {};
+    std::filesystem::path aside = file;
+    aside += kSetAsideSuffix;
+    std::filesystem::rename(file, aside, error);
+    if (error)
+        return "読み込めなかったファイルを別の名前にできませんでした。終了時に上書きされます";
+    return "読み込めなかったファイルは次の名前で残しました\n" + aside.string();
 }
 
 bool DeleteKeptState(const std::filesystem::path& file) {

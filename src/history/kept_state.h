@@ -22,7 +22,9 @@ struct KeptState {
 inline constexpr std::size_t kMaxKeptLines = 9999;
 
 // $XDG_STATE_HOME/tavrik/state.txt, ~/.local/state/tavrik/state.txt when the
-// variable is unset or not an absolute path.
+// variable is unset or not an absolute path. Empty when neither names an
+// absolute folder: a relative one would put the file wherever the program
+// happens to be started.
 std::filesystem::path KeptStateFile();
 
 // The file's text: a version line, the registers, each list with its counter
@@ -39,10 +41,15 @@ struct KeptStateRead {
 KeptStateRead ParseKeptState(std::string_view text);
 
 // Written in Shift-JIS by the atomic save of the settings file, the folder
-// created first. False when it could not be written.
+// created first. False when it could not be written or the path is empty.
 bool SaveKeptState(const std::filesystem::path& file, const KeptState& state);
-// A missing file gives neither a state nor a problem.
+// A missing file gives neither a state nor a problem; an empty path (no
+// place for the file) gives the problem that says so.
 KeptStateRead LoadKeptState(const std::filesystem::path& file);
+// Renames a refused file to FILE.bad, replacing an older one, so that the
+// next save cannot overwrite what may still be recovered by hand. The
+// sentence that says so for the message box; empty when there is no file.
+std::string SetAsideKeptState(const std::filesystem::path& file);
 // Removes the file; true when none is left.
 bool DeleteKeptState(const std::filesystem::path& file);
 

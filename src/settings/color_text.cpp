@@ -95,7 +95,8 @@ std::string ColorText(Color color) {
     if (named != kNamedColors.end()) return std::string(named->name);
     std::array<char, 8> digits{};
     const auto end = std::to_chars(digits.begin(), digits.end(), color, 16).ptr;
-    std::string text = "$" + std::string(8 - static_cast<std::size_t>(end - digits.begin()), '0');
+    std::string text(1, '$');
+    text.append(8 - static_cast<std::size_t>(end - digits.begin()), '0');
     std::transform(digits.begin(), end, std::back_inserter(text),
                    [](char c) { return static_cast<char>(std::toupper(c)); });
     return text;

@@ -15,7 +15,7 @@ constexpr std::size_t kEntryLength = kUnassignedEntry.size();
 std::string CodeName(int code) {
     if (code >= kFirstCharKey && code <= kLastCharKey)
         return std::string(1, static_cast<char>(code));
-    return "#" + std::to_string(code);
+    return std::string(1, '#').append(std::to_string(code));
 }
 
 bool ValidIndex(int index) {

@@ -12,6 +12,20 @@ std::optional<PanelKind> PanelKindOfLetter(char c) {
     return std::nullopt;
 }
 
+PanelStyle StyleOf(const SettingsSet& set, PanelKind kind) {
+    const PanelFields& fields = InfoOf(kind).fields;
+    PanelStyle style;
+    style.color = set.*fields.color;
+    style.fontName = set.*fields.font;
+    style.fontSize = set.*fields.size;
+    style.fontBold = set.*fields.bold;
+    style.fontColor = set.*fields.fontColor;
+    if (fields.back) style.backColor = set.*fields.back;
+    if (fields.digits) style.digits = kDigitsRange.clamp(set.*fields.digits);
+    style.pitch = kPitchRange.clamp(set.Pitch);
+    return style;
+}
+
 DispReading ReadDisp(std::string_view disp) {
     DispReading reading;
     for (char c : disp) {

@@ -175,6 +175,20 @@ inline constexpr std::array<PanelKindInfo, kPanelKindCount> kPanelKinds{{
 constexpr const PanelKindInfo& InfoOf(PanelKind kind) {
     return kPanelKinds[static_cast<std::size_t>(kind)];
 }
+
+// What a panel shares with the others, read from the set through the panel's
+// fields, each number within the range the panels use it in.
+struct PanelStyle {
+    Color color = kClDefault;  // the panel's background
+    std::string fontName;
+    int fontSize = 0;  // points; 0 or below: the font's default size
+    bool fontBold = false;
+    Color fontColor = kClDefault;
+    Color backColor = kClDefault;  // of the value or text area; kClDefault where there is none
+    int digits = 0;                // the width in digits, within kDigitsRange; 0 where none
+    int pitch = 0;                 // the margin around the content, within kPitchRange
+};
+PanelStyle StyleOf(const SettingsSet& set, PanelKind kind);
 // The kind of a panel letter in either case; nothing for any other character.
 std::optional<PanelKind> PanelKindOfLetter(char c);
 

@@ -48,48 +48,8 @@ inline constexpr SettingRange kGuideBarWidthRange{0, 32767};  // GXWidth, GYWidt
 // Each coordinate and extent of a custom key placement (BoundsB).
 inline constexpr SettingRange kKeyBoundRange{-10000, 10000};
 
-struct KeyRange {
-    std::string_view key;  // as in the settings file
-    SettingRange range;
-};
-
-// Every numeric key and its range.
-inline constexpr std::array kSettingRanges{
-    KeyRange{"Tax", kTaxRange},
-    KeyRange{"ReducedTax", kTaxRange},
-    KeyRange{"Left", kWindowEdgeRange},
-    KeyRange{"Top", kWindowEdgeRange},
-    KeyRange{"RoundD", kRoundDigitsRange},
-    KeyRange{"Pitch", kPitchRange},
-    KeyRange{"AlphaA", kAlphaRange},
-    KeyRange{"AlphaD", kAlphaRange},
-    KeyRange{"GXPos", kGuideBarPositionRange},
-    KeyRange{"GXWidth", kGuideBarWidthRange},
-    KeyRange{"GYPos", kGuideBarPositionRange},
-    KeyRange{"GYWidth", kGuideBarWidthRange},
-    KeyRange{"FontSizeD", kDisplayFontSizeRange},
-    KeyRange{"DigitsD", kDigitsRange},
-    KeyRange{"FontSizeB", kPanelFontSizeRange},
-    KeyRange{"DigitsB", kDigitsRange},
-    KeyRange{"PitchB", kKeyGapRange},
-    KeyRange{"BoundsB", kKeyBoundRange},
-    KeyRange{"FontSizeM", kPanelFontSizeRange},
-    KeyRange{"DigitsM", kDigitsRange},
-    KeyRange{"FontSizeH", kPanelFontSizeRange},
-    KeyRange{"DigitsH", kDigitsRange},
-    KeyRange{"LineH", kPanelLinesRange},
-    KeyRange{"MaxLineH", kHistoryLimitRange},
-    KeyRange{"FontSizeS", kPanelFontSizeRange},
-    KeyRange{"FontSizeF", kPanelFontSizeRange},
-    KeyRange{"DigitsF", kDigitsRange},
-    KeyRange{"LineF", kPanelLinesRange},
-    KeyRange{"Zoom", kZoomRange},
-};
-
-constexpr std::optional<SettingRange> RangeOfKey(std::string_view key) {
-    for (const KeyRange& row : kSettingRanges)
-        if (row.key == key) return row.range;
-    return std::nullopt;
-}
+// The range of a numeric key of a set or of [Tavrik], as the lists of keys
+// (set_fields.h, global_fields.h) give it; nothing for any other key.
+std::optional<SettingRange> RangeOfKey(std::string_view key);
 
 }  // namespace tavrik

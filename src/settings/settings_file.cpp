@@ -56,12 +56,13 @@ bool SettingsFile::ReadCaptionFlag() const {
     return tavrik::ReadCaptionFlag(Read().document);
 }
 
-bool SettingsFile::CopyStarter() {
+bool SettingsFile::CopyStarter(bool overEmptyFile) {
     std::error_code error;
     // A missing starter is no fault: every value then takes its default.
     if (!std::filesystem::exists(starterPath_, error)) return true;
     const FileRead starter = ReadFile(starterPath_, kMaxSettingsFileBytes);
-    if (starter.ok() && CreateFileAtomically(path_, starter.bytes)) return true;
+    const auto write = overEmptyFile ? WriteFileAtomically : CreateFileAtomically;
+    if (starter.ok() && write(path_, starter.bytes)) return true;
     // Another instance may have created the file meanwhile.
     if (std::filesystem::exists(path_, error)) return true;
     loadProblem_ = "ファイルが作成できませんでした\n" + path_.string() + "\n既定の設定で続けます。";
@@ -76,9 +77,14 @@ GlobalSettings SettingsFile::Load(const GlobalSettings& base) {
         return LoadSettings(IniDocument{}, base, writtenSections_);
     }
     std::error_code ignored;
-    if (!std::filesystem::exists(path_, ignored) && !CopyStarter())
+    if (!std::filesystem::exists(path_, ignored) && !CopyStarter(false))
         return LoadSettings(IniDocument{}, base, writtenSections_);
-    const Contents contents = Read();
+    Contents contents = Read();
+    // A file without a section, an empty one above all, is taken as a missing
+    // one, as a save takes it: the starter takes its place.
+    if (contents.failure == FileFailure::None && contents.document.SectionNames().empty() &&
+        CopyStarter(true))
+        contents = Read();
     if (contents.failure != FileFailure::None) {
         unusable_ = true;
         loadProblem_ = path_.string() + "\n" + std::string(ReadFailureMessage(contents.failure)) +

@@ -77,7 +77,7 @@ class SettingsFile {
     Contents ReadOrStarter() const;
     bool Write(const Contents& contents) const;
     // False, with LoadProblem set, when the starter exists but was not copied.
-    bool CopyStarter();
+    bool CopyStarter(bool overEmptyFile);
 
     std::filesystem::path path_;
     std::filesystem::path starterPath_;

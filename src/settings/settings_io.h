@@ -67,6 +67,8 @@ SettingsSet ReadSetSection(const ValueList& values, const std::string& name,
 // key that exists in both. False when no such key exists.
 bool AssignSettingKey(GlobalSettings& settings, int setIndex, std::string_view key,
                       std::string_view value);
+// One key of a set, as `values` holds it; false when a set has no such key.
+bool AssignSetKey(SettingsSet& set, std::string_view key, const ValueList& values);
 
 // Writes the set into the section of its name: its keys in table order, with
 // the section's other lines (comments, keys of other versions) kept in their

@@ -6,7 +6,7 @@ namespace tavrik {
 
 std::string DefaultFunctionTitle(int code) {
     if (code <= kNoFunction) return {};
-    return "f" + std::to_string(code);
+    return std::string(1, 'f').append(std::to_string(code));
 }
 
 std::string DefaultFunctionGroupName(int index) {

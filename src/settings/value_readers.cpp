@@ -66,4 +66,18 @@ Color ReadColorValue(const ValueList& values, std::string_view key, Color defaul
     return ReadValue(values, key, defaultValue, ParseColor);
 }
 
+char ReadLetterValue(const ValueList& values, std::string_view key, char defaultValue) {
+    const std::string text = ReadTextValue(values, key, {});
+    if (text.empty() || static_cast<unsigned char>(text.front()) >= 0x80) return defaultValue;
+    return text.front();
+}
+
+std::string BoolText(bool value) {
+    return value ? "1" : "0";
+}
+
+std::string NumberedKey(std::string_view prefix, int number) {
+    return std::string(prefix) + std::to_string(number);
+}
+
 }  // namespace tavrik

@@ -6,6 +6,8 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <malloc.h>
+
 #include "ui/platform/font_warm_up.h"
 #include "ui/platform/japanese_ui.h"
 #include "ui/platform/single_instance.h"
@@ -14,6 +16,10 @@
 #include "ui/window/window_behaviours.h"
 
 namespace {
+
+// One heap for every thread: the font thread's allocations would otherwise
+// open a second heap of their own (about 0.2 MB more resident memory).
+constexpr int kMallocArenas = 1;
 
 // Sizes rendered from data/icons/tavrik.svg, compiled in as resources. Every
 // size is decoded for the window manager, so larger ones would cost memory.
@@ -28,6 +34,7 @@ QIcon ApplicationIcon() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    mallopt(M_ARENA_MAX, kMallocArenas);
     // A second copy ends at once, before it connects to the display: no
     // window, no message.
     QCoreApplication::setApplicationName(QStringLiteral("Tavrik"));

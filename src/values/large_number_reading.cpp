@@ -106,4 +106,12 @@ std::string LargeNumberReading(std::string_view number) {
     return reading;
 }
 
+std::string ReadingOf(std::string_view display, CalcMode mode) {
+    if (mode != CalcMode::Decimal) return {};
+    std::string reading = LargeNumberReading(display);
+    const bool hasUnit = std::any_of(reading.begin(), reading.end(),
+                                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return hasUnit ? reading : std::string();
+}
+
 }  // namespace tavrik

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "values/value_context.h"
+
 namespace tavrik {
 
 // `number` is a display text: an optional "-", digits with optional ","
@@ -15,5 +17,9 @@ namespace tavrik {
 // ("1万2345.5"). Empty when the text is no such number or is too large for
 // the units.
 std::string LargeNumberReading(std::string_view number);
+
+// The reading shown under the display: the value's reading in decimal mode
+// once it reaches 万, nothing otherwise.
+std::string ReadingOf(std::string_view display, CalcMode mode);
 
 }  // namespace tavrik

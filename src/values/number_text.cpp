@@ -180,6 +180,15 @@ bool TooWide(const DisplayGeometry& g, std::string_view text) {
     return static_cast<long long>(utf8::Length(text)) * g.digitWidth >= g.displayWidth;
 }
 
+// x in general form with the digits the display has room for; a long
+// exponent ("E-301") takes cells from the digits.
+std::string FallbackForm(const DisplayGeometry& g, long double x) {
+    int precision = std::max(1, FallbackPrecision(g));
+    std::string text = GeneralForm(x, precision);
+    while (TooWide(g, text) && precision > 1) text = GeneralForm(x, --precision);
+    return text;
+}
+
 // Display rounding of a decimal-mode value.
 long double RoundForDisplay(const ValueContext& ctx, long double value) {
     if (ctx.rules.roundM != 1 && ctx.rules.roundM != 2) return value;
@@ -219,8 +228,7 @@ std::string FormatDecimal(const ValueContext& ctx, long double value) {
     const long double x = RoundForDisplay(ctx, value);
     std::string text = GeneralForm(x, 15);
     if (text.find('E') != std::string::npos && !NonFinite(x)) text = PositionalForm(x);
-    if (TooWide(ctx.rules.geometry, text))
-        text = GeneralForm(x, FallbackPrecision(ctx.rules.geometry));
+    if (TooWide(ctx.rules.geometry, text)) text = FallbackForm(ctx.rules.geometry, x);
     if (!ctx.rules.grouping) return text;
     return GroupDigits(ctx, text);
 }
@@ -288,10 +296,14 @@ std::string GeneralForm(long double x, int precision) {
     const DecimalDigits d = ToDecimalDigits(x, precision);
     if (d.digits.empty()) return "0";
     if (d.exponent >= -3 && d.exponent <= precision) return Positional(d, x < 0);
-    std::string text = (x < 0 ? "-" : "") + d.digits.substr(0, 1);
-    if (d.digits.size() > 1) text += "." + d.digits.substr(1);
+    std::string text;
+    if (x < 0) text += '-';
+    text += d.digits.front();
+    if (d.digits.size() > 1) text.append(1, '.').append(d.digits, 1);
     const int e = d.exponent - 1;
-    return text + "E" + (e < 0 ? "-" : "") + std::to_string(std::abs(e));
+    text += 'E';
+    if (e < 0) text += '-';
+    return text.append(std::to_string(std::abs(e)));
 }
 
 std::string PositionalForm(long double x) {
@@ -320,8 +332,7 @@ std::string GroupDigits(const ValueContext& ctx, std::string_view text) {
     }
     grouped += plain.substr(intEnd);
     if (TooWide(ctx.rules.geometry, grouped))
-        return GeneralForm(ParseValueText(ctx, plain).extended(),
-                           FallbackPrecision(ctx.rules.geometry));
+        return FallbackForm(ctx.rules.geometry, ParseValueText(ctx, plain).extended());
     return grouped;
 }
 
@@ -385,6 +396,9 @@ std::string FitTextToMode(const ValueContext& ctx, std::string_view text) {
             formatted = FormatValue(ctx, ParseValueText(ctx, text));
         } catch (const ReportedFailure&) {
             return "";
+        } catch (const CalcFailure& failure) {
+            ctx.services.reporter.ReportMathException(failure);
+            return "";
         }
         if (mode == CalcMode::Mixed) return std::string(text);
         return formatted.value_or(std::string());
@@ -394,8 +408,21 @@ std::string FitTextToMode(const ValueContext& ctx, std::string_view text) {
         accepted = mode == CalcMode::Date;
     } else if (has("日")) {
         accepted = mode == CalcMode::Time || mode == CalcMode::Date;
+    } else if (mode == CalcMode::Mixed) {
+        // A decimal text ("1,234.5") becomes the mixed-mode value the keys
+        // would make of it, written in decimal.
+        ValueRules decimal = ctx.rules;
+        decimal.radix = Radix::Decimal;
+        try {
+            return FormatValue({decimal, ctx.services}, ParseValueText(ctx, text)).value_or("");
+        } catch (const ReportedFailure&) {
+            return "";
+        } catch (const CalcFailure& failure) {
+            ctx.services.reporter.ReportMathException(failure);
+            return "";
+        }
     } else {
-        return mode == CalcMode::Mixed ? "d " + std::string(text) : std::string(text);
+        return std::string(text);
     }
     if (accepted) return std::string(text);
     ctx.services.reporter.ReportCalcError("変換エラー");

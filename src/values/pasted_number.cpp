@@ -1,6 +1,5 @@
 #include "values/pasted_number.h"
 
-#include <unicode/normalizer2.h>
 #include <unicode/unistr.h>
 
 #include <algorithm>
@@ -16,11 +15,14 @@
 #include "values/calendar.h"
 #include "values/era_date_reading.h"
 #include "values/number_text.h"
+#include "values/pasted_decimal.h"
 #include "values/utf8.h"
 
 namespace tavrik {
 
 namespace {
+
+using namespace pasted;
 
 constexpr std::string_view kNothing = "貼り付ける数値がありません";
 constexpr std::string_view kTooLong = "貼り付ける文字列が長すぎます";
@@ -30,10 +32,6 @@ constexpr std::string_view kOutOfRange = "値が範囲を超えています";
 constexpr std::string_view kNotInteger = "混合モードでは整数だけを貼り付けられます";
 constexpr std::string_view kNoSuchDate = "存在しない日付です";
 constexpr std::string_view kOutsideEra = "その元号の期間にない日付です";
-
-// An exponent has at most this many digits; anything larger fits no display.
-constexpr std::size_t kMaxExponentDigits = 4;
-constexpr int kTenThousandPower = 4;
 
 std::string_view NotANumber(CalcMode mode) {
     switch (mode) {
@@ -53,17 +51,31 @@ PastedNumber Refused(std::string_view why) {
     return {{}, std::string(why)};
 }
 
-// Full-width digits, letters and signs, the ideographic and the no-break blank
-// become their plain forms (NFKC); the minus signs of typesetting and the ▲ △
-// of Japanese accounts become "-". Bytes that are not UTF-8 become U+FFFD.
-std::optional<std::string> Normalised(std::string_view text) {
-    UErrorCode status = U_ZERO_ERROR;
-    const icu::Normalizer2* nfkc = icu::Normalizer2::getNFKCInstance(status);
-    if (U_FAILURE(status)) return std::nullopt;
+// Full-width forms (digits, letters, signs, the yen sign) and the ideographic
+// and no-break blanks become their plain forms; the minus signs of typesetting
+// and the ▲ △ of Japanese accounts become "-". Nothing else is folded: a
+// superscript, subscript, circled or mathematical digit is a mark, not a
+// digit, and is refused with the rest of the text. Bytes that are not UTF-8
+// become U+FFFD.
+std::string Folded(std::string_view text) {
+    constexpr UChar32 kFullWidthFirst = 0xFF01, kFullWidthLast = 0xFF5E;
+    constexpr UChar32 kFullWidthOffset = 0xFEE0;
+    constexpr UChar32 kFullWidthYen = 0xFFE5, kYen = 0xA5;
+    constexpr UChar32 kIdeographicSpace = 0x3000, kNoBreakSpace = 0xA0;
     const icu::UnicodeString source = icu::UnicodeString::fromUTF8(
         icu::StringPiece(text.data(), static_cast<std::int32_t>(text.size())));
-    icu::UnicodeString plain = nfkc->normalize(source, status);
-    if (U_FAILURE(status)) return std::nullopt;
+    icu::UnicodeString plain;
+    for (std::int32_t i = 0; i < source.length(); i = source.moveIndex32(i, 1)) {
+        const UChar32 c = source.char32At(i);
+        if (c >= kFullWidthFirst && c <= kFullWidthLast)
+            plain.append(c - kFullWidthOffset);
+        else if (c == kFullWidthYen)
+            plain.append(kYen);
+        else if (c == kIdeographicSpace || c == kNoBreakSpace)
+            plain.append(u' ');
+        else
+            plain.append(c);
+    }
     for (const char16_t* minus : {u"\u2212", u"\u2013", u"\u25B2", u"\u25B3"})
         plain.findAndReplace(icu::UnicodeString(minus), icu::UnicodeString(u"-"));
     std::string result;
@@ -79,14 +91,6 @@ std::string_view Trimmed(std::string_view s) {
     while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
     while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
     return s;
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-bool OnlyDigits(std::string_view s) {
-    return std::all_of(s.begin(), s.end(), IsDigit);
 }
 
 bool TakePrefix(std::string_view& s, std::string_view prefix) {
@@ -108,150 +112,18 @@ bool TakeSign(std::string_view& s) {
     return false;
 }
 
-std::string WithoutLeadingZeros(std::string_view digits) {
-    while (digits.size() > 1 && digits.front() == '0') digits.remove_prefix(1);
-    return std::string(digits.empty() ? "0" : digits);
-}
-
-// An unsigned decimal number as its digits before and after the point.
-struct Decimal {
-    std::string whole;
-    std::string fraction;
-};
-
-// Digits, grouped by commas in threes or not at all, then an optional point
-// and digits.
-std::optional<Decimal> ReadPlain(std::string_view s) {
-    const auto point = s.find('.');
-    const std::string_view whole = s.substr(0, point);
-    const std::string_view fraction =
-        point == std::string_view::npos ? std::string_view() : s.substr(point + 1);
-    if (!OnlyDigits(fraction)) return std::nullopt;
-    Decimal d{{}, std::string(fraction)};
-    if (whole.find(',') == std::string_view::npos) {
-        if (!OnlyDigits(whole)) return std::nullopt;
-        d.whole = whole;
-    } else {
-        std::size_t start = 0;
-        for (bool first = true;; first = false) {
-            const auto comma = whole.find(',', start);
-            const std::string_view group = whole.substr(start, comma - start);
-            const bool sized = first ? !group.empty() && group.size() <= 3 : group.size() == 3;
-            if (!sized || !OnlyDigits(group)) return std::nullopt;
-            d.whole += group;
-            if (comma == std::string_view::npos) break;
-            start = comma + 1;
-        }
-    }
-    if (d.whole.empty() && d.fraction.empty()) return std::nullopt;
-    return d;
-}
-
-// d × 10^power, exactly.
-Decimal Shifted(Decimal d, int power) {
-    if (power > 0) {
-        const auto n = static_cast<std::size_t>(power);
-        if (d.fraction.size() < n) d.fraction.append(n - d.fraction.size(), '0');
-        d.whole += d.fraction.substr(0, n);
-        d.fraction.erase(0, n);
-    } else if (power < 0) {
-        const auto n = static_cast<std::size_t>(-power);
-        if (d.whole.size() < n) d.whole.insert(0, n - d.whole.size(), '0');
-        d.fraction.insert(0, d.whole.substr(d.whole.size() - n));
-        d.whole.erase(d.whole.size() - n);
-    }
-    return d;
-}
-
-Decimal Sum(Decimal a, Decimal b) {
-    const std::size_t fractionSize = std::max(a.fraction.size(), b.fraction.size());
-    const std::size_t wholeSize = std::max(a.whole.size(), b.whole.size());
-    for (Decimal* d : {&a, &b}) {
-        d->fraction.append(fractionSize - d->fraction.size(), '0');
-        d->whole.insert(0, wholeSize - d->whole.size(), '0');
-    }
-    const std::string x = a.whole + a.fraction;
-    const std::string y = b.whole + b.fraction;
-    std::string sum(x.size(), '0');
-    int carry = 0;
-    for (std::size_t i = x.size(); i-- > 0;) {
-        const int digit = (x[i] - '0') + (y[i] - '0') + carry;
-        sum[i] = static_cast<char>('0' + digit % 10);
-        carry = digit / 10;
-    }
-    if (carry != 0) sum.insert(0, "1");
-    const std::size_t wholeEnd = sum.size() - fractionSize;
-    return {sum.substr(0, wholeEnd), sum.substr(wholeEnd)};
-}
-
-// A plain number with an optional exponent ("1.5E3", "2e-4").
-std::optional<Decimal> ReadScientific(std::string_view s) {
-    const auto e = s.find_first_of("eE");
-    auto mantissa = ReadPlain(s.substr(0, e));
-    if (!mantissa || e == std::string_view::npos) return mantissa;
-    std::string_view exponent = s.substr(e + 1);
-    const bool negative = TakeSign(exponent);
-    if (exponent.empty() || exponent.size() > kMaxExponentDigits || !OnlyDigits(exponent))
-        return std::nullopt;
-    int power = 0;
-    std::from_chars(exponent.data(), exponent.data() + exponent.size(), power);
-    return Shifted(std::move(*mantissa), negative ? -power : power);
-}
-
-// A plain number, or one in thousands: "2千", "1.5千", "2千500".
-std::optional<Decimal> ReadThousands(std::string_view s) {
-    constexpr std::string_view kThousand = "千";
-    constexpr std::size_t kMostOnesDigits = 3;
-    const auto at = s.find(kThousand);
-    if (at == std::string_view::npos) return ReadPlain(s);
-    const auto thousands = ReadPlain(s.substr(0, at));
-    if (!thousands) return std::nullopt;
-    Decimal total = Shifted(*thousands, 3);
-    const std::string_view rest = s.substr(at + kThousand.size());
-    if (rest.empty()) return total;
-    const auto ones = ReadPlain(rest);
-    if (!ones || ones->whole.size() > kMostOnesDigits || !ones->fraction.empty())
-        return std::nullopt;
-    return Sum(std::move(total), *ones);
-}
-
-// A number with 兆, 億 and 万 in falling order ("1億2345万", "1万2千"), each
-// part perhaps in thousands, or a scientific number.
-std::optional<Decimal> ReadAmount(std::string_view s) {
-    static constexpr std::array<std::pair<std::string_view, int>, 3> kUnits{
-        {{"兆", 3 * kTenThousandPower}, {"億", 2 * kTenThousandPower}, {"万", kTenThousandPower}}};
-    Decimal total;
-    bool anyUnit = false;
-    for (const auto& [unit, power] : kUnits) {
-        const auto at = s.find(unit);
-        if (at == std::string_view::npos) continue;
-        const auto part = ReadThousands(s.substr(0, at));
-        if (!part) return std::nullopt;
-        total = Sum(std::move(total), Shifted(*part, power));
-        s.remove_prefix(at + unit.size());
-        anyUnit = true;
-    }
-    if (!anyUnit && s.find("千") == std::string_view::npos) return ReadScientific(s);
-    if (s.empty()) return total;
-    const auto rest = ReadThousands(s);
-    if (!rest) return std::nullopt;
-    return Sum(std::move(total), *rest);
-}
-
-// The shortest text of a decimal: no leading zeros, no trailing fraction zeros.
-std::string DecimalText(const Decimal& d, bool negative) {
-    std::string fraction = d.fraction;
-    while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
-    const std::string whole = WithoutLeadingZeros(d.whole);
-    const bool zero = whole == "0" && fraction.empty();
-    return (negative && !zero ? "-" : "") + whole + (fraction.empty() ? "" : "." + fraction);
-}
-
 // Room as typing leaves it: a digit is taken while the text and two more
 // cells fit the display.
 bool FitsDisplay(const ValueRules& rules, std::string_view text) {
     const auto length = static_cast<long long>(utf8::Length(text));
     return (length + 1) * rules.geometry.digitWidth < rules.geometry.displayWidth;
+}
+
+// Room as the display leaves a result, so that a number it shows and
+// 数値をコピー copies comes back whole.
+bool FitsAsResult(const ValueRules& rules, std::string_view text) {
+    const auto length = static_cast<long long>(utf8::Length(text));
+    return length * rules.geometry.digitWidth < rules.geometry.displayWidth;
 }
 
 PastedNumber Checked(const ValueRules& rules, std::string text) {
@@ -266,13 +138,16 @@ PastedNumber ReadDecimalMode(const ValueContext& ctx, std::string_view s) {
     const auto d = ReadAmount(Trimmed(s));
     if (!d) return Refused(NotANumber(CalcMode::Decimal));
     const std::string text = DecimalText(*d, negative);
-    if (!FitsDisplay(ctx.rules, text)) return Refused(kTooWide);
-    std::string grouped = GroupDigits(ctx, text);
-    std::string ungrouped = grouped;
-    std::erase(ungrouped, ',');
-    // Grouping that no longer fits gives a rounded text: not what was pasted.
-    if (ungrouped != text) return Refused(kTooWide);
-    return Checked(ctx.rules, std::move(grouped));
+    if (FitsAsResult(ctx.rules, text)) {
+        std::string grouped = GroupDigits(ctx, text);
+        std::string ungrouped = grouped;
+        std::erase(ungrouped, ',');
+        // Grouping that no longer fits gives another text: not what was pasted.
+        if (ungrouped == text && FitsAsResult(ctx.rules, grouped)) return {std::move(grouped), {}};
+    }
+    const auto exponent = ExponentText(*d, negative);
+    if (!exponent || !FitsAsResult(ctx.rules, *exponent)) return Refused(kTooWide);
+    return {*exponent, {}};
 }
 
 bool IsHexDigit(char c) {
@@ -425,8 +300,15 @@ std::string_view WithoutWeekday(std::string_view s) {
     return Trimmed(s.substr(0, open));
 }
 
+// A calendar date's year has four digits: "24/5/3" and the version number
+// "1.5.3" are no dates of the first century.
+bool ReadYear(std::string_view s, int& year) {
+    constexpr std::size_t kYearDigits = 4;
+    return s.size() == kYearDigits && s.front() != '0' && ReadField(s, kYearDigits, year);
+}
+
 PastedNumber ReadDateMode(const ValueRules& rules, std::string_view s) {
-    TakePrefix(s, "c ");
+    const bool marked = TakePrefix(s, "c ");
     s = WithoutWeekday(s);
     if (const auto era = ReadEraDate(s)) {
         if (!era->date) return Refused(era->outsideEra ? kOutsideEra : kNoSuchDate);
@@ -436,7 +318,7 @@ PastedNumber ReadDateMode(const ValueRules& rules, std::string_view s) {
         const auto fields = Split(s, separator);
         if (fields.size() != 3 || fields[0].empty()) continue;
         int year = 0, month = 0, day = 0;
-        if (!ReadField(fields[0], 4, year) || !ReadField(fields[1], 2, month) ||
+        if (!ReadYear(fields[0], year) || !ReadField(fields[1], 2, month) ||
             !ReadField(fields[2], 2, day))
             return Refused(NotANumber(CalcMode::Date));
         return CalendarDate(rules, year, month, day);
@@ -444,13 +326,16 @@ PastedNumber ReadDateMode(const ValueRules& rules, std::string_view s) {
     const bool negative = TakeSign(s);
     std::vector<std::string> numbers;
     if (const auto units = ReadUnitText(s, kDateUnits, numbers)) {
-        // Year, month and day together are a calendar date, else a duration.
-        const bool calendar = std::none_of(numbers.begin(), numbers.end(),
+        // Year, month and day together are a calendar date when the year has
+        // four digits or the date marker leads; else a duration, as the
+        // display writes one.
+        const bool allParts = std::none_of(numbers.begin(), numbers.end(),
                                            [](const std::string& n) { return n.empty(); });
-        if (!calendar || negative) return Checked(rules, (negative ? "-" : "") + *units);
         int year = 0, month = 0, day = 0;
-        if (!ReadField(numbers[0], 4, year) || !ReadField(numbers[1], 2, month) ||
-            !ReadField(numbers[2], 2, day))
+        const bool fourDigitYear = ReadYear(numbers[0], year);
+        if (!allParts || negative || (!marked && !fourDigitYear))
+            return Checked(rules, (negative ? "-" : "") + *units);
+        if (!fourDigitYear || !ReadField(numbers[1], 2, month) || !ReadField(numbers[2], 2, day))
             return Refused(NotANumber(CalcMode::Date));
         return CalendarDate(rules, year, month, day);
     }
@@ -462,9 +347,8 @@ PastedNumber ReadDateMode(const ValueRules& rules, std::string_view s) {
 
 PastedNumber ReadPastedNumber(const ValueContext& ctx, std::string_view clipboard) {
     if (clipboard.size() > kMaxPastedBytes) return Refused(kTooLong);
-    const auto normalised = Normalised(clipboard);
-    if (!normalised) return Refused(NotANumber(ctx.rules.mode));
-    const std::string_view s = Trimmed(*normalised);
+    const std::string folded = Folded(clipboard);
+    const std::string_view s = Trimmed(folded);
     if (s.empty()) return Refused(kNothing);
     if (s.find_first_of("\r\n\t") != std::string_view::npos) return Refused(kSeveral);
     switch (ctx.rules.mode) {

@@ -21,15 +21,19 @@ struct PastedNumber {
 };
 
 // Accepts in every mode surrounding blanks and line ends, full-width forms and
-// a leading sign; by mode:
+// a leading sign (superscript, subscript and circled digits are refused); by
+// mode:
 //   decimal  grouping commas, a decimal point, an exponent, 兆/億/万 units,
-//            a leading ¥ or a trailing 円;
+//            a leading ¥ or a trailing 円; a number too long to write out
+//            comes in the display's exponent form;
 //   mixed    "h 1F", "h1F", "0x1F" (hexadecimal), "d 12", "d12" (decimal), a
 //            bare number in the radix in force;
 //   time     "1:30", "1:30:00.5", unit texts such as 1時30分, a bare number;
-//   date     2024/5/3, 2024-05-03, 2024.5.3 and 2024年5月3日 (calendar dates),
-//            durations such as 2年3月, a bare number.
-// The result must also fit the display as typing would allow.
+//   date     2024/5/3, 2024-05-03, 2024.5.3 and 2024年5月3日 (calendar dates,
+//            always with a four-digit year), durations such as 2年3月, a bare
+//            number.
+// The result must also fit the display: in decimal mode as a result would,
+// so that a number the display shows comes back whole; else as typing would.
 PastedNumber ReadPastedNumber(const ValueContext& ctx, std::string_view clipboard);
 
 }  // namespace tavrik

@@ -19,7 +19,7 @@ namespace {
 constexpr int kSecondsPerMinute = 60;
 constexpr int kMinutesPerHour = 60;
 constexpr int kHoursPerDay = 24;
-constexpr int kSecondFractionDigits = 6;
+constexpr std::int64_t kMicrosecondsPerSecond = 1000000;
 
 std::string WithoutMarker(std::string_view text) {
     for (std::string_view marker : {"d ", "h ", "c "})
@@ -39,17 +39,21 @@ std::string TimeText(const ValueContext& ctx, std::string_view display) {
                                  kMinutesPerHour * kSecondsPerMinute, kSecondsPerMinute, 1};
     for (std::size_t slot = 3; slot <= 6; ++slot)
         seconds += std::strtold(split.parts[slot].c_str(), nullptr) * scale[slot - 3];
-    const auto whole = static_cast<std::int64_t>(std::floor(seconds));
-    const long double fraction = seconds - static_cast<long double>(whole);
+    // Whole microseconds, so that a fraction rounded up carries into the
+    // seconds; a time beyond them in 64 bits stays as it is shown.
+    constexpr long double kMostMicroseconds = 0x1p63L;
+    const long double micros = std::round(seconds * kMicrosecondsPerSecond);
+    if (!(micros >= 0 && micros < kMostMicroseconds)) return std::string(display);
+    const auto total = static_cast<std::int64_t>(micros);
+    const std::int64_t whole = total / kMicrosecondsPerSecond;
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%s%lld:%02lld:%02lld", negative ? "-" : "",
                   static_cast<long long>(whole / 3600), static_cast<long long>(whole / 60 % 60),
                   static_cast<long long>(whole % 60));
     std::string result = buffer;
-    if (fraction > 0) {
-        const std::string digits = GeneralForm(fraction, kSecondFractionDigits);
-        if (const auto point = digits.find('.'); point != std::string::npos)
-            result += digits.substr(point);
+    if (const std::int64_t fraction = total % kMicrosecondsPerSecond; fraction > 0) {
+        std::snprintf(buffer, sizeof buffer, ".%06lld", static_cast<long long>(fraction));
+        result += TrimTrailingZeros(buffer);
     }
     return result;
 }

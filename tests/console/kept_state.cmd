@@ -21,3 +21,7 @@ state load $WORK/missing.txt
 state load $WORK/script
 memory
 state load
+# A bare file name is a file in the working folder.
+state save bare.txt
+state load bare.txt
+memory

@@ -3,8 +3,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include "history/history_list.h"
 #include "history/kept_state.h"
 #include "support/calculator_fixture.h"
+#include "support/scoped_env.h"
 
 namespace tavrik {
 namespace {
@@ -81,6 +83,15 @@ TEST_F(PasteTest, PlainNumberCopyByMode) {
     calc.pasteText("1日2時3分4.5秒");
     calc.copyPlainNumber();
     EXPECT_EQ(view.clipboard, "26:03:04.5");
+    calc.pasteText("1:00:00.000012");
+    calc.copyPlainNumber();
+    EXPECT_EQ(view.clipboard, "1:00:00.000012");
+    calc.pasteText("0:00:59.9999999");
+    calc.copyPlainNumber();
+    EXPECT_EQ(view.clipboard, "0:01:00");
+    calc.pasteText("5100519006150416:50");
+    calc.copyPlainNumber();
+    EXPECT_EQ(view.clipboard, "5100519006150416時50分") << "too long for whole seconds";
     calc.switchMode(CalcMode::Date);
     calc.pasteText("2024-05-03");
     calc.copyPlainNumber();
@@ -129,6 +140,56 @@ TEST_F(KeptStateTest, ListsAreCappedAsTheWindowCapsThem) {
     for (int i = 0; i < 5; ++i) keys("1+");
     calc.editSettings([](GlobalSettings& s) { s.SetTable[kDefaultSetSlot].MaxLineH = 6; });
     EXPECT_EQ(calc.keptState().lists[0].size(), 6u);
+}
+
+TEST_F(KeptStateTest, RegistersAndCountersThisProgramNeverWritesMarkTheFileDamaged) {
+    const std::string damaged = "保存された履歴とメモリーが壊れているため、読み込みませんでした";
+    KeptState state;
+    state.memory = {"1,234.5", "h -1F", "c 2024年5月3日(金)", "-1時30分0.5秒"};
+    for (const char* good :
+         {"-3.33E-11", "d 5", "2年3月", "2日3時", "", "1時3", "-1時3.", "c ", "c 2024年5"}) {
+        state.memory[3] = good;
+        EXPECT_TRUE(ParseKeptState(KeptStateText(state)).state) << good;
+    }
+    for (const char* bad :
+         {"abc", "nan", "inf", "1e99999", "h 1G", "1時abc", "10²", "1時3.5.5", "c abc"}) {
+        state.memory[3] = bad;
+        EXPECT_EQ(ParseKeptState(KeptStateText(state)).problem, damaged) << bad;
+    }
+    state.memory[3] = "0";
+    state.currentMemory = 4;
+    EXPECT_EQ(ParseKeptState(KeptStateText(state)).problem, damaged) << "Current above 3";
+    state.currentMemory = 3;
+    state.counters[2] = 2147483647;
+    EXPECT_EQ(ParseKeptState(KeptStateText(state)).problem, damaged) << "a counter near 2³¹";
+}
+
+TEST_F(KeptStateTest, NumberingStartsAgainAfterTheLargestCounter) {
+    KeptState state;
+    state.counters[0] = kMaxLineCounter;
+    const KeptStateRead read = ParseKeptState(KeptStateText(state));
+    ASSERT_TRUE(read.state) << read.problem;
+    calc.restoreKeptState(*read.state);
+    keys("2+");
+    EXPECT_EQ(calc.history().current().lines.front(), "1: 2");
+}
+
+TEST_F(KeptStateTest, ALoadedListKeepsAtMostTheLargestCount) {
+    KeptState state;
+    state.lists[1].assign(kMaxKeptLines + 1, "1: d 5");
+    const KeptStateRead read = ParseKeptState(KeptStateText(state));
+    ASSERT_TRUE(read.state) << read.problem;
+    EXPECT_EQ(read.state->lists[1].size(), kMaxKeptLines);
+}
+
+TEST_F(KeptStateTest, WithoutAHomeFolderThereIsNoFile) {
+    const testing::ScopedEnv state("XDG_STATE_HOME", "relative");
+    const testing::ScopedEnv home("HOME", std::nullopt);
+    EXPECT_EQ(KeptStateFile(), std::filesystem::path());
+    EXPECT_TRUE(LoadKeptState({}).problem.starts_with("履歴とメモリーを残す場所がありません"));
+    EXPECT_FALSE(SaveKeptState({}, calc.keptState()));
+    const testing::ScopedEnv absolute("HOME", "/home/someone");
+    EXPECT_EQ(KeptStateFile(), "/home/someone/.local/state/tavrik/state.txt");
 }
 
 TEST_F(KeptStateTest, TornForeignAndMissingFiles) {

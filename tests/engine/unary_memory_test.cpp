@@ -1,3 +1,4 @@
+#include "history/kept_state.h"
 #include "support/calculator_fixture.h"
 
 namespace tavrik {
@@ -167,6 +168,35 @@ TEST_F(MemoryTest, RegistersCrossModesWhenTheTextFits) {
     EXPECT_EQ(display(), "d 42");
     keys("L");
     EXPECT_EQ(calc.memory().texts[0], "0");
+    calc.switchMode(CalcMode::Decimal);
+    keys("Z1234P5");
+    calc.storeMemory(2);
+    calc.switchMode(CalcMode::Mixed);
+    calc.recallMemory(2);
+    EXPECT_EQ(display(), "d 1234") << "a fraction is no mixed-mode text";
+    keys("+");
+    EXPECT_EQ(view.beeps, 0);
+    KeptState kept = calc.keptState();
+    kept.memory[3] = "1e300";
+    calc.restoreKeptState(kept);
+    calc.recallMemory(3);
+    EXPECT_EQ(view.beeps, 1) << "too large for the word";
+}
+
+TEST_F(MemoryTest, TimeAndDateModesStoreOnMemoryAddAndIgnoreMemorySubtract) {
+    start(CalcMode::Time);
+    keys("1D");
+    keys("J");
+    EXPECT_EQ(calc.memory().texts[0], "0");
+    keys("H");
+    EXPECT_EQ(calc.memory().texts[0], "1時");
+    calc.switchMode(CalcMode::Date);
+    keys("2A");
+    keys("J");
+    EXPECT_EQ(calc.memory().texts[0], "1時");
+    EXPECT_EQ(display(), "2年");
+    keys("H");
+    EXPECT_EQ(calc.memory().texts[0], "2年");
 }
 
 TEST_F(MemoryTest, PlainNumbersFitEveryMode) {

@@ -112,8 +112,8 @@ TEST(NormaliseFormula, NumbersNeverJoinAcrossANote) {
 
 TEST(NormaliseFormula, PowersRootsAndFunctionsGetNoFormula) {
     const char* const texts[] = {
-        "(1+2)*3^2", "2＾3+1",        "√2+1",     "sqrt(2)+1",
-        "1+log(5)",  "ＳＩＮ（1）+2", "2^3 は 8", "x(1+2)",
+        "(1+2)*3^2", "2＾3+1", "√2+1",        "sqrt(2)+1", "1+log(5)", "ＳＩＮ（1）+2", "2^3 は 8",
+        "x(1+2)",    "10²+1",  "面積 5² × 3", "2³",        "1200¹+1",  "x⁻¹+2",         "3ⁿ",
     };
     for (const char* text : texts) {
         SCOPED_TRACE(text);

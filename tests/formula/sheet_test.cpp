@@ -63,6 +63,9 @@ TEST_F(SheetTest, PowersAndFunctionsGetNoAnswerAndTheMessageSaysWhy) {
               (Lines{"(1+2)*3^2", "sqrt(2)+1", "5月の売上 1,200 × 3", "=3600"}));
     EXPECT_EQ(calc.status().panel(StatusPart::Message),
               "累乗・平方根・関数は式パネルでは計算できません。関数キー（A〜F）をお使いください");
+    EXPECT_EQ(run({"10²+1", "面積 5² × 3"}), (Lines{"10²+1", "面積 5² × 3"}));
+    EXPECT_EQ(calc.status().panel(StatusPart::Message),
+              "累乗・平方根・関数は式パネルでは計算できません。関数キー（A〜F）をお使いください");
     run({"1+2"});
     EXPECT_EQ(calc.status().panel(StatusPart::Message), "1+2=");
 }

@@ -10,11 +10,18 @@ constexpr int kHourKey = 14;
 
 TEST_F(HistoryPanelTest, ReplayWithMoveDownReproducesTheResult) {
     start();
-    keys("5+3=Z");
-    calc.selectHistoryLine(0);
-    for (int i = 0; i < 4; ++i) calc.replayHistoryLine();
-    EXPECT_EQ(display(), "8");
-    EXPECT_EQ(calc.history().current().selected, 4);
+    const std::pair<const char*, const char*> calculations[] = {
+        {"5+3=", "8"}, {"9-4=", "5"}, {"6*7=", "42"}, {"8/2=", "4"}};
+    for (const auto& [typed, result] : calculations) {
+        SCOPED_TRACE(typed);
+        calc.clearHistory();
+        keys(typed);
+        keys("Z");
+        calc.selectHistoryLine(0);
+        for (int i = 0; i < 4; ++i) calc.replayHistoryLine();
+        EXPECT_EQ(display(), result);
+        EXPECT_EQ(calc.history().current().selected, 4);
+    }
 }
 
 TEST_F(HistoryPanelTest, ReplayWithoutMoveDownStaysOnTheLine) {

@@ -15,6 +15,7 @@
 #include "settings/function_codes.h"
 #include "settings/settings_location.h"
 #include "support/file_size_limit.h"
+#include "support/scoped_env.h"
 #include "textfile/cp932.h"
 #include "values/utf8.h"
 
@@ -23,6 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
+using testing::ScopedEnv;
 
 constexpr std::string_view kKeyCodeString = "0123456789ABCDEFTP+-*/=%RGHJKLZXIOVS:";
 // The key-table characters outside the key code string: paste, 軽減税込,
@@ -158,6 +160,18 @@ TEST_F(SettingsFileTest, MissingFileIsCreatedFromTheStarterWithoutOverwriting) {
     WriteBytes(Ini(), "[Tavrik]\r\nTax=3\r\n");
     EXPECT_EQ(SettingsFile(Ini()).Load(GlobalSettings{}).Tax, 3);
     EXPECT_EQ(ReadBytes(Ini()), "[Tavrik]\r\nTax=3\r\n");
+}
+
+TEST_F(SettingsFileTest, AFileEmptyAtTheStartIsTakenAsMissing) {
+    const std::string starter = cp932::Encode("[Tavrik]\r\nSet=標準\r\n[標準]\r\nPitch=6\r\n");
+    WriteBytes(folder_ / "TavrikS.ini", starter);
+    for (const char* empty : {"", "\r\n"}) {
+        WriteBytes(Ini(), empty);
+        SettingsFile file(Ini());
+        EXPECT_EQ(file.Load(GlobalSettings{}).SetTable[0].Pitch, 6);
+        EXPECT_EQ(file.LoadProblem(), "");
+        EXPECT_EQ(ReadBytes(Ini()), starter);
+    }
 }
 
 TEST_F(SettingsFileTest, WithoutAnyFileDefaultsApplyAndTheFirstSaveCreatesIt) {
@@ -340,27 +354,6 @@ TEST_F(SettingsFileTest, SaveIntoAMissingFolderFails) {
 TEST_F(SettingsFileTest, FileBesideAWritableExecutableFolder) {
     EXPECT_EQ(LocateSettingsFile(folder_), folder_ / "Tavrik.ini");
 }
-
-// Sets an environment variable for the lifetime of the object.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
-        if (const char* old = std::getenv(name)) previous_ = old;
-        Set(value);
-    }
-    ~ScopedEnv() { Set(previous_); }
-
-  private:
-    void Set(const std::optional<std::string>& value) {
-        if (value) {
-            setenv(name_, value->c_str(), 1);
-        } else {
-            unsetenv(name_);
-        }
-    }
-    const char* name_;
-    std::optional<std::string> previous_;
-};
 
 TEST_F(SettingsFileTest, FileInTheConfigFolderWhenTheExecutableFolderIsNotWritable) {
     const fs::path readOnly = folder_ / "no such program folder";

@@ -5,6 +5,7 @@
 
 #include "settings/color_text.h"
 #include "settings/pen_style.h"
+#include "settings/setting_ranges.h"
 #include "settings/value_readers.h"
 
 namespace tavrik {
@@ -118,6 +119,19 @@ TEST(SettingsValues, PenStylesMatchByCaseSensitiveSubstringInOrder) {
         const auto style = static_cast<PenStyle>(i);
         EXPECT_EQ(ParsePenStyle(PenStyleName(style)), style);
     }
+}
+
+// The ranges come from the lists of keys, of a set and of [Tavrik] alike.
+TEST(SettingsValues, RangesAreThoseTheKeyListsGive) {
+    const struct {
+        const char* key;
+        std::optional<SettingRange> range;
+    } cases[] = {
+        {"Pitch", kPitchRange},      {"LineH", kPanelLinesRange}, {"Zoom", kZoomRange},
+        {"BoundsB", kKeyBoundRange}, {"Tax", kTaxRange},          {"Left", kWindowEdgeRange},
+        {"RoundM", std::nullopt},    {"Menu", std::nullopt},      {"NoSuchKey", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(RangeOfKey(c.key), c.range) << c.key;
 }
 
 }  // namespace

@@ -27,11 +27,24 @@ trap cleanup EXIT
 readonly screen_width=1280 screen_height=900
 xvfb_screen=${screen_width}x${screen_height}x24 start_xvfb || { echo "skipped: Xvfb did not start"; exit 77; }
 export HOME=$work XDG_CONFIG_HOME=$work/config
+
+# Every wait is for a condition, never for a time, so that a loaded machine
+# only makes the test slower. Runs the command until it succeeds, for up to 30 s.
+wait_until() {
+    for _ in $(seq 300); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+window_manager_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q 'window id'; }
+tray_ready() { [ -n "$(xdotool search --class trayer 2> /dev/null)" ]; }
 openbox > /dev/null 2>&1 &
 helpers+=($!)
+wait_until window_manager_ready || { echo "FAIL: the window manager did not start"; exit 1; }
 trayer --edge top --align right --widthtype pixel --width 60 --height 24 --SetDockType true > /dev/null 2>&1 &
 helpers+=($!)
-sleep 1
+wait_until tray_ready || { echo "FAIL: the tray did not start"; exit 1; }
 
 cp "$tavrik" "$work/tavrik"
 mkdir -m 700 "$work/run"
@@ -43,16 +56,55 @@ fail() {
     failures=$((failures + 1))
 }
 
-# The first visible window whose name matches, waited for up to 20 s. A
+# The first visible window whose name matches, waited for up to 30 s. A
 # search fails when a window it meets goes away meanwhile: it is repeated.
 find_window() {
     local found=""
-    for _ in $(seq 200); do
+    for _ in $(seq 300); do
         found=$(xdotool search --onlyvisible --name "$1" 2> /dev/null | head -n 1) || true
         [ -n "$found" ] && break
         sleep 0.1
     done
     echo "$found"
+}
+
+# "x y width height" of a window's client area on the screen.
+client_bounds() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+                             /Width:/ {w = $NF} /Height:/ {h = $NF} END {print x, y, w, h}'
+}
+
+# Whether the window manager has framed the window and it has stopped moving.
+placed() {
+    xprop -id "$1" _NET_FRAME_EXTENTS 2> /dev/null | grep -q '= ' || return 1
+    local before
+    before=$(client_bounds "$1")
+    sleep 0.1
+    [ "$(client_bounds "$1")" = "$before" ]
+}
+
+# How many windows of the program are shown: a menu that opens adds one.
+shown_windows() { xdotool search --onlyvisible --class tavrik 2> /dev/null | wc -l; }
+more_shown_than() { [ "$(shown_windows)" -gt "$1" ]; }
+
+# Whether the tray has taken the icon in: its parent is no longer the root.
+embedded() {
+    local tree
+    tree=$(xwininfo -id "$1" -children 2> /dev/null) || return 1
+    ! grep -q 'Parent window id: .*(the root window)' <<< "$tree"
+}
+
+# A right click on the tray icon and a short wait for its menu: a click that
+# comes while the icon is still being set up opens nothing, so it is repeated.
+opens_tray_menu() {
+    local shown
+    shown=$(shown_windows)
+    xdotool mousemove --window "$icon" 5 5 click 3
+    for _ in $(seq 20); do
+        more_shown_than "$shown" && return 0
+        sleep 0.1
+    done
+    return 1
 }
 
 # Starts tavrik with the given [Tavrik] lines and waits for its window.
@@ -62,19 +114,13 @@ start() {
     app_pid=$!
     window=$(find_window '^Tavrik$')
     [ -n "$window" ] || { echo "FAIL: the Tavrik window did not appear"; exit 1; }
-    sleep 0.5
+    wait_until placed "$window" || fail "the window manager did not place the window"
 }
 
 stop() {
     kill "$app_pid" 2> /dev/null || true
     wait "$app_pid" 2> /dev/null || true
     app_pid=""
-}
-
-# "x y width height" of a window's client area on the screen.
-client_bounds() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
-                             /Width:/ {w = $NF} /Height:/ {h = $NF} END {print x, y, w, h}'
 }
 
 # The window with the frame the window manager put around it must lie on the screen.
@@ -94,11 +140,15 @@ check_on_screen() {
 # included, and "設定変更" opens the settings dialog centred over it.
 start 'Save=1'
 check_on_screen "first start"
-xdotool mousemove --window "$window" 20 10 click 1 sleep 0.5 key Down Down Down Return
+shown=$(shown_windows)
+xdotool mousemove --window "$window" 20 10 click 1
+wait_until more_shown_than "$shown" || fail "the menu did not open"
+xdotool key Down Down Down Return
 dialog=$(find_window '^設定変更$')
 if [ -z "$dialog" ]; then
     fail "the settings dialog did not open"
 else
+    wait_until placed "$dialog" || fail "the window manager did not place the dialog"
     read -r mx my mw mh < <(client_bounds "$window")
     read -r dx dy dw dh < <(client_bounds "$dialog")
     off_x=$((dx + dw / 2 - mx - mw / 2)) off_y=$((dy + dh / 2 - my - mh / 2))
@@ -117,7 +167,7 @@ stop
 # "終了" from the tray menu while the window is hidden ends the program and saves.
 start 'Save=1' 'TSR=1'
 icon=""
-for _ in $(seq 50); do
+for _ in $(seq 300); do
     for id in $(xdotool search --onlyvisible --class tavrik 2> /dev/null); do
         eval "$(xdotool getwindowgeometry --shell "$id")"
         if (( WIDTH <= 32 && HEIGHT <= 32 )); then icon=$id; break 2; fi
@@ -128,14 +178,14 @@ if [ -z "$icon" ]; then
     fail "no tray icon"
 else
     xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4
-    timeout 10 bash -c "while xdotool search --onlyvisible --name '^Tavrik\$' > /dev/null; do sleep 0.1; done" \
+    timeout 30 bash -c "while xdotool search --onlyvisible --name '^Tavrik\$' > /dev/null; do sleep 0.1; done" \
         || fail "closing did not hide the window"
     kill -0 "$app_pid" 2> /dev/null || fail "closing ended the program instead of hiding it"
-    xdotool mousemove --window "$icon" 5 5 click 3
-    sleep 1
+    wait_until embedded "$icon" || fail "the tray did not take the icon"
+    wait_until opens_tray_menu || fail "the tray menu did not open"
     # Up from an unselected menu takes its last item, "終了".
     xdotool key Up Return
-    if timeout 10 tail --pid="$app_pid" -f /dev/null; then
+    if timeout 30 tail --pid="$app_pid" -f /dev/null; then
         grep -q '^Width=' "$work/Tavrik.ini" || fail "the exit from the tray saved nothing"
         app_pid=""
         start 'Save=1'

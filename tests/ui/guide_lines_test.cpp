@@ -47,6 +47,23 @@ TEST(GuidePlacement, GrowsNoFurtherThanTheScreen) {
     EXPECT_EQ(placed.barTop, 800 - 1 - 4 - 1);
 }
 
+// A hand-edited position is taken within the 16-bit range of window
+// coordinates, up to its last value.
+TEST(GuideLayerPlacement, APositionIsTakenUpToTheLargestCoordinate) {
+    CalculatorApp app(GlobalSettings{});
+    auto* layer = app.window().findChild<GuideLayer*>("imgGuide");
+    ASSERT_NE(layer, nullptr);
+    SettingsSet set = app.calculator().currentSet();
+    const QSize huge(40000, 40000);
+    for (const int position : {32766, 32767, 32768, 2147483647}) {
+        SCOPED_TRACE(position);
+        set.GXPos = set.GYPos = position;
+        const GuidePlacement placed = layer->place(set, huge, huge);
+        EXPECT_EQ(placed.barLeft, std::min(position, 32767));
+        EXPECT_EQ(placed.barTop, std::min(position, 32767));
+    }
+}
+
 TEST(GuideGrab, TwoWidthsBeforeAndThreeAfterTheEdge) {
     constexpr int edge = 100, width = 3;
     EXPECT_FALSE(GrabsGuideBar(edge - 2 * width, edge, width));

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/window/key_router.h"
+#include "ui/platform/key_router.h"
 
 namespace tavrik::ui {
 namespace {

@@ -16,7 +16,7 @@
 #include "settings/key_assignment.h"
 #include "support/two_sets.h"
 #include "ui/window/calculator_app.h"
-#include "ui/window/virtual_key.h"
+#include "ui/platform/virtual_key.h"
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& text, std::ostream* out) {

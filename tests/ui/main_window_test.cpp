@@ -15,7 +15,7 @@
 
 #include "engine/button_codes.h"
 #include "ui/panels/button_panel.h"
-#include "ui/panels/panel_font.h"
+#include "ui/platform/panel_font.h"
 #include "ui/window/calculator_app.h"
 #include "ui/window/status_bar.h"
 

@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "settings/key_codes.h"
 #include "settings/setting_ranges.h"
 #include "textfile/cp932.h"
 #include "textfile/file_io.h"
@@ -236,6 +237,35 @@ TEST_F(SettingsDialogTest, ArrangementListRoundTrips) {
     list->item(6)->setCheckState(Qt::Checked);  // 履歴リスト shown
     click("btnOK");
     EXPECT_EQ(settings().SetTable[0].Disp, "DB/MF/Hs");
+}
+
+// A key typed in the dialog belongs to the dialog, not to the main window
+// behind it: Delete and Enter on the arrangement list leave the history
+// alone, digits leave the display, Space checks the line and Escape closes.
+TEST_F(SettingsDialogTest, KeysTypedInTheDialogStayInTheDialog) {
+    Calculator& calc = app->calculator();
+    calc.setRecording(true);
+    for (int code : {2, int{kAdd}, 3, int{kEquals}, 4, int{kAdd}, 5, int{kEquals}})
+        calc.PushBBtn(code);
+    calc.selectHistoryLine(0);
+    const HistoryLines lines = calc.history().current().lines;
+    ASSERT_FALSE(lines.empty());
+    const std::string display = calc.displayText();
+
+    dialog().tree()->setCurrentItem(setNode(0));
+    QListWidget* list = find<QListWidget>("clbDisp");
+    list->setFocus();
+    list->setCurrentRow(0);
+    const Qt::CheckState before = list->item(0)->checkState();
+    for (Qt::Key key : {Qt::Key_Delete, Qt::Key_Delete, Qt::Key_Return, Qt::Key_7})
+        QTest::keyClick(list, key);
+    EXPECT_EQ(calc.history().current().lines, lines);
+    EXPECT_EQ(calc.displayText(), display);
+
+    QTest::keyClick(list, Qt::Key_Space);
+    EXPECT_NE(list->item(0)->checkState(), before) << "Space toggles the line's check mark";
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_FALSE(dialog().isVisible());
 }
 
 TEST_F(SettingsDialogTest, KeyCaptureFollowsTheDuplicatePolicies) {

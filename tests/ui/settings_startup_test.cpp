@@ -82,8 +82,11 @@ TEST_F(SettingsStartupTest, HistoryAndMemoryAreKeptOnlyWhenAskedTo) {
     });
     EXPECT_FALSE(fs::exists(kept)) << "turning it off deletes the kept state";
 
-    // A torn file is refused with a box, and the calculator starts cleared.
-    std::ofstream(kept, std::ios::binary) << "Tavrik state 1\r\nCurrent=0\r\nMem";
+    // A torn file is refused with a box and set aside, replacing an older
+    // one, and the calculator starts cleared.
+    const std::string torn = "Tavrik state 1\r\nCurrent=0\r\nMem";
+    std::ofstream(kept, std::ios::binary) << torn;
+    std::ofstream(dir / "state" / "tavrik" / "state.txt.bad", std::ios::binary) << "older";
     std::vector<QString> boxes;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
@@ -98,7 +101,25 @@ TEST_F(SettingsStartupTest, HistoryAndMemoryAreKeptOnlyWhenAskedTo) {
         EXPECT_EQ(calc.memory().texts[0], "0");
     });
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0], "保存された履歴とメモリーが壊れているため、読み込みませんでした");
+    const fs::path aside = dir / "state" / "tavrik" / "state.txt.bad";
+    EXPECT_EQ(boxes[0].toStdString(),
+              "保存された履歴とメモリーが壊れているため、読み込みませんでした\n"
+              "読み込めなかったファイルは次の名前で残しました\n" +
+                  aside.string());
+    EXPECT_EQ(ReadFile(aside).bytes, torn);
+    EXPECT_TRUE(LoadKeptState(kept).state) << "the exit saved a whole file";
+
+    // Without a place for the file nothing is written, and a box says why.
+    boxes.clear();
+    const auto before = std::distance(fs::recursive_directory_iterator(dir), {});
+    {
+        CalculatorApp app(SettingsFile(dir / "Tavrik.ini"), fs::path());
+        app.calculator().PushBBtn(kMemoryAdd);
+    }
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].startsWith("履歴とメモリーを残す場所がありません"))
+        << boxes[0].toStdString();
+    EXPECT_EQ(std::distance(fs::recursive_directory_iterator(dir), {}), before);
 }
 
 TEST_F(SettingsStartupTest, WithoutSaveTheSetModeDecidesAndNothingIsWritten) {

@@ -18,7 +18,7 @@
 #include <fstream>
 
 #include "engine/calculator.h"
-#include "ui/panels/panel_font.h"
+#include "ui/platform/panel_font.h"
 #include "ui/platform/font_warm_up.h"
 #include "ui/platform/japanese_ui.h"
 #include "ui/platform/single_instance.h"

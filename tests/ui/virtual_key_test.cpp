@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/window/virtual_key.h"
+#include "ui/platform/virtual_key.h"
 
 namespace tavrik::ui {
 namespace {

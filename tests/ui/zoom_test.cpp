@@ -12,7 +12,7 @@
 #include "ui/panels/button_panel.h"
 #include "ui/panels/key_button.h"
 #include "ui/window/calculator_app.h"
-#include "ui/window/zoom_control.h"
+#include "ui/panels/zoom_control.h"
 
 namespace tavrik::ui {
 namespace {

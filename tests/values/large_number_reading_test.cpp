@@ -39,5 +39,14 @@ TEST(LargeNumberReadingTest, NoReadingForOtherTexts) {
         EXPECT_EQ(LargeNumberReading(text), "") << text;
 }
 
+// Shown under the display only in decimal mode, and only once a unit is read.
+TEST(LargeNumberReadingTest, DisplayReadingNeedsAUnitInDecimalMode) {
+    EXPECT_EQ(ReadingOf("123456789", CalcMode::Decimal), "1億2345万6789");
+    EXPECT_EQ(ReadingOf("9999", CalcMode::Decimal), "");
+    EXPECT_EQ(ReadingOf("-0.5", CalcMode::Decimal), "");
+    EXPECT_EQ(ReadingOf("123456789", CalcMode::Mixed), "");
+    EXPECT_EQ(ReadingOf("123456789", CalcMode::Time), "");
+}
+
 }  // namespace
 }  // namespace tavrik

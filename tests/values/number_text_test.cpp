@@ -193,6 +193,16 @@ TEST_F(NumberTextTest, DisplayRounding) {
         {2, 0, -7.1, "-8"},
         {0, -2, 2.345, "2.345"},
         {5, -2, 2.345, "2.345"},
+        // Zero and the numbers that round to it show as "0", never "-0".
+        {1, -2, 0.0, "0"},
+        {1, -2, -0.0, "0"},
+        {1, 0, 0.0, "0"},
+        {1, -2, 0.0049, "0"},
+        {1, -2, -0.0049, "0"},
+        {1, -2, 0.005, "0.01"},
+        {1, -2, -0.005, "-0.01"},
+        {2, -2, 0.0, "0"},
+        {2, -2, -0.0, "0"},
         // Truncation takes the same four-decimal step for non-negative values.
         {2, -1, 2.3, "2.3"},
         {2, -2, 2.3, "2.3"},
@@ -260,6 +270,14 @@ TEST_F(NumberTextTest, WideTextsFallBackToAShorterGeneralForm) {
     EXPECT_EQ(format(1e20L), "1E20");
     rules.grouping = false;
     EXPECT_EQ(format(1e25L), "1E25");
+    // Exactly as wide as the display is too wide; one cell less fits.
+    rules.geometry.displayWidth = 21;
+    EXPECT_EQ(format(1e20L), "1E20");
+    rules.geometry.displayWidth = 22;
+    EXPECT_EQ(format(1e20L), "100000000000000000000");
+    // A long exponent takes cells from the digits.
+    rules.geometry.displayWidth = 25;
+    EXPECT_EQ(format(-2.0L / 3e300L), "-6.6666666666666667E-301");
 }
 
 TEST_F(NumberTextTest, GroupingAppliesOnlyInDecimalMode) {

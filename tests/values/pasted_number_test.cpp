@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "values/number_text.h"
 #include "values/pasted_number.h"
+#include "values/plain_number.h"
 #include "values/unit_context.h"
 
 namespace tavrik {
@@ -51,7 +53,20 @@ TEST_F(PastedNumberTest, TextsByMode) {
         {D, "12abc", "", notDecimal},
         {D, "1e99999", "", notDecimal},
         {D, "2万1億", "", notDecimal},
-        {D, "1e30", "", "表示桁数に収まりません"},
+        {D, "1e30", "1E30", ""},
+        {D, "-3.3333333333333333300E-11", "-3.33333333333333333E-11", ""},
+        {D, "1e-5000", "", "表示桁数に収まりません"},
+        // Marks that look like digits are no digits.
+        {D, "10²", "", notDecimal},
+        {D, "2³", "", notDecimal},
+        {D, "1200¹", "", notDecimal},
+        {D, "H₂", "", notDecimal},
+        {D, "①", "", notDecimal},
+        {D, "⑫", "", notDecimal},
+        {D, "𝟗𝟗", "", notDecimal},
+        {D, "５㎡", "", notDecimal},
+        {D, "\u3000８\u00a0", "8", ""},
+        {D, "￥１００", "100", ""},
         {D, "12\n34", "", "複数の値は貼り付けられません"},
         {D, "1\t2", "", "複数の値は貼り付けられません"},
         {D, " \t\r\n\u3000", "", "貼り付ける数値がありません"},
@@ -93,6 +108,14 @@ TEST_F(PastedNumberTest, TextsByMode) {
         {C, "c 2024年5月3日(金)", "c 2024年5月3日", ""},
         {C, "２０２４年５月３日", "c 2024年5月3日", ""},
         {C, "2年3月", "2年3月", ""},
+        {C, "24年5月3日", "24年5月3日", ""},
+        {C, "c 24年5月3日", "", "日付として読めません"},
+        {C, "24/5/3", "", "日付として読めません"},
+        {C, "1.5.3", "", "日付として読めません"},
+        {C, "0024-5-3", "", "日付として読めません"},
+        {C, "2024年5月3¹日", "", "日付として読めません"},
+        {T, "1時３０分", "1時30分", ""},
+        {T, "1時³分", "", "時間として読めません"},
         {C, "2023/2/29", "", "存在しない日付です"},
         {C, "2024/13/1", "", "存在しない日付です"},
         {C, "2024/5", "", "日付として読めません"},
@@ -112,15 +135,31 @@ TEST_F(PastedNumberTest, GroupingAndRoomFollowTheDisplay) {
     rules.mode = CalcMode::Decimal;
     rules.grouping = true;
     EXPECT_EQ(ReadPastedNumber(ctx, "1234567.5").text, "1,234,567.5");
-    rules.geometry = DisplayGeometry{8, 1, 8};  // room for six characters
-    EXPECT_EQ(ReadPastedNumber(ctx, "12345").text, "12,345");
-    EXPECT_EQ(ReadPastedNumber(ctx, "123456").refusal, "表示桁数に収まりません");
+    rules.geometry = DisplayGeometry{8, 1, 8};  // room for seven characters
+    EXPECT_EQ(ReadPastedNumber(ctx, "123456").text, "123,456");
+    EXPECT_EQ(ReadPastedNumber(ctx, "1234567").refusal, "表示桁数に収まりません");
+    EXPECT_EQ(ReadPastedNumber(ctx, "1.5e-20").text, "1.5E-20");
+    EXPECT_EQ(ReadPastedNumber(ctx, "1.25e-20").refusal, "表示桁数に収まりません");
     rules.mode = CalcMode::Mixed;
     EXPECT_EQ(ReadPastedNumber(ctx, "0xFFFFFFFF").text, "h FFFFFFFF");
     EXPECT_EQ(ReadPastedNumber(ctx, "0x100000000").refusal, "値が範囲を超えています");
     EXPECT_EQ(ReadPastedNumber(ctx, "2147483648").refusal, "値が範囲を超えています");
     rules.radix = Radix::Hex;
     EXPECT_EQ(ReadPastedNumber(ctx, "ff").text, "h FF") << "a bare number takes the radix";
+}
+
+TEST_F(PastedNumberTest, WhatTheDisplayShowsComesBackThroughCopyAndPaste) {
+    rules.mode = CalcMode::Decimal;
+    for (const bool grouping : {false, true}) {
+        rules.grouping = grouping;
+        for (const long double x : {1.0L / 3.0e10L, 1e30L, -2.0L / 3.0e300L, 123456789012345.0L,
+                                    -0.000125L, 1234567890123456789.0L}) {
+            const std::string shown = *FormatValue(ctx, x);
+            SCOPED_TRACE(shown);
+            const PastedNumber pasted = ReadPastedNumber(ctx, PlainNumberText(ctx, shown));
+            EXPECT_EQ(pasted.text, shown) << pasted.refusal;
+        }
+    }
 }
 
 TEST_F(PastedNumberTest, HostileTextsAreRefusedWhole) {

@@ -55,4 +55,22 @@ MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands) {
     return menu;
 }
 
+void FillFunctionMenu(QMenu& menu, const FunctionMenu& model, CalcMode mode,
+                      const std::function<void(int)>& choose) {
+    // The clicked item may be the one asking for this refill: delete later.
+    for (QAction* old : menu.actions()) {
+        menu.removeAction(old);
+        old->deleteLater();
+    }
+    for (const FunctionMenuItem& item : model.items) {
+        QAction* action = menu.addAction(QString::fromStdString(item.caption));
+        action->setCheckable(true);
+        action->setChecked(item.checked);
+        const int tag = item.tag;
+        QObject::connect(action, &QAction::triggered, &menu, [choose, tag] { choose(tag); });
+    }
+    menu.setEnabled(model.enabled);
+    menu.menuAction()->setVisible(FunctionMenuVisible(mode));
+}
+
 }  // namespace tavrik::ui

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 
+#include "formula/function_menu.h"
 #include "values/value_context.h"
 
 namespace tavrik::ui {
@@ -40,5 +41,11 @@ struct MainMenu {
 };
 
 MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands);
+
+// Refills "関数" with one radio item per function group of `model`, shown in
+// `mode` only where that mode has functions. Choosing an item calls `choose`
+// with the group's tag.
+void FillFunctionMenu(QMenu& menu, const FunctionMenu& model, CalcMode mode,
+                      const std::function<void(int)>& choose);
 
 }  // namespace tavrik::ui

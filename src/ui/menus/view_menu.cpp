@@ -47,4 +47,17 @@ QMenu* BuildMainPopupMenu(QWidget& owner, const ViewMenu& view, QAction* menuSho
     return popup;
 }
 
+QMenu* BuildHistoryPopupMenu(QWidget& owner, QMenu& main, const std::function<void()>& copyLine,
+                             QAction*& copy) {
+    auto* popup = new QMenu(&owner);
+    popup->setObjectName("pmnH");
+    copy = popup->addAction(QStringLiteral("式をコピー"));
+    copy->setObjectName("pmnHCopy");
+    QObject::connect(copy, &QAction::triggered, popup, copyLine);
+    popup->addSeparator();
+    popup->addActions(main.actions());
+    QObject::connect(popup, &QMenu::aboutToShow, &main, &QMenu::aboutToShow);
+    return popup;
+}
+
 }  // namespace tavrik::ui

@@ -36,4 +36,10 @@ struct PopupMenuCommands {
 QMenu* BuildMainPopupMenu(QWidget& owner, const ViewMenu& view, QAction* menuShown,
                           const PopupMenuCommands& commands);
 
+// The pop-up menu over the history list: "式をコピー" (returned in `copy`,
+// which calls `copyLine`), then the items of `main`, the same items with the
+// same states.
+QMenu* BuildHistoryPopupMenu(QWidget& owner, QMenu& main, const std::function<void()>& copyLine,
+                             QAction*& copy);
+
 }  // namespace tavrik::ui

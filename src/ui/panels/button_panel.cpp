@@ -8,7 +8,7 @@
 #include "settings/setting_ranges.h"
 #include "ui/panels/custom_key_bounds.h"
 #include "ui/panels/key_grid.h"
-#include "ui/panels/panel_font.h"
+#include "ui/platform/panel_font.h"
 
 namespace tavrik::ui {
 
@@ -48,14 +48,15 @@ ButtonPanel::ButtonPanel(QWidget* parent, ClickHandler onClick)
 }
 
 void ButtonPanel::place(const SettingsSet& set) {
-    const int pitch = kPitchRange.clamp(set.Pitch);
+    const PanelStyle style = StyleOf(set, PanelKind::Buttons);
+    const int pitch = style.pitch;
     pitch_ = scale_.length(pitch);
-    const QFont font = PanelFont(set.FontNameB, set.FontSizeB, set.FontBoldB);
+    const QFont font = PanelFont(style);
     const QFont keyFont = scale_.font(font);
     for (int tag = 1; tag <= kOnScreenKeys; ++tag) {
         KeyButton* button = buttons_[static_cast<std::size_t>(tag)];
         button->setKeyFont(keyFont);
-        setTextColor(*button, set.FontColorB);
+        setTextColor(*button, style.fontColor);
     }
 
     QSize inner;
@@ -73,8 +74,7 @@ void ButtonPanel::place(const SettingsSet& set) {
     } else {
         const QFontMetrics metrics(font);
         const QString glyph = QStringLiteral("税");
-        const int w =
-            KeyCellWidth(metrics.horizontalAdvance(glyph), kDigitsRange.clamp(set.DigitsB));
+        const int w = KeyCellWidth(metrics.horizontalAdvance(glyph), style.digits);
         const int h = KeyCellHeight(metrics.height());
         const KeyGrid grid = DefaultKeyGrid(w, h, kKeyGapRange.clamp(set.PitchB));
         for (int tag = 1; tag <= kOnScreenKeys; ++tag) {
@@ -87,9 +87,17 @@ void ButtonPanel::place(const SettingsSet& set) {
         inner = {grid.width, grid.height};
     }
     keys_->setGeometry(scale_.rect(pitch, pitch, inner.width(), inner.height()));
-    paintBackground(*keys_, set.ColorB);
-    paintBackground(*this, set.ColorB);
+    paintBackground(*keys_, style.color);
+    applyStyle(style);
     resize(scale_.rect(0, 0, inner.width() + 2 * pitch, inner.height() + 2 * pitch).size());
+}
+
+unsigned ButtonPanel::shownChanges() const {
+    return kKeypadChanged;
+}
+
+void ButtonPanel::show(const Calculator& calc, unsigned) {
+    showFace(calc.keypad());
 }
 
 void ButtonPanel::showFace(const KeypadFace& face) {

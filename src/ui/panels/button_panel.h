@@ -24,6 +24,8 @@ class ButtonPanel final : public PanelWidget {
     // Captions, enabled state and underline of every key.
     void showFace(const KeypadFace& face);
     void fitWidth(int width) override;
+    unsigned shownChanges() const override;
+    void show(const Calculator& calc, unsigned changes) override;
 
     // The component name of the key with a tag 1..35 ("btnN0", "btnCA", …).
     static const char* KeyName(int tag);

@@ -3,8 +3,8 @@
 #include <QFontMetrics>
 #include <cmath>
 
-#include "settings/setting_ranges.h"
-#include "ui/panels/panel_font.h"
+#include "ui/platform/panel_font.h"
+#include "values/large_number_reading.h"
 
 namespace tavrik::ui {
 
@@ -39,11 +39,12 @@ DisplayPanel::DisplayPanel(QWidget* parent)
 }
 
 void DisplayPanel::place(const SettingsSet& set) {
-    const int pitch = kPitchRange.clamp(set.Pitch);
+    const PanelStyle style = StyleOf(set, PanelKind::Display);
+    const int pitch = style.pitch;
     pitch_ = scale_.length(pitch);
-    digitsD_ = set.DigitsD;
+    digitsD_ = style.digits;
 
-    const QFont font = PanelFont(set.FontNameD, set.FontSizeD, set.FontBoldD);
+    const QFont font = PanelFont(style);
     text_->setFont(scale_.font(font));
     const QFontMetrics metrics(font);
     const int digitWidth = std::max(1, metrics.horizontalAdvance(QStringLiteral("8")));
@@ -56,18 +57,18 @@ void DisplayPanel::place(const SettingsSet& set) {
     if (set.ManOku) {
         const int points =
             std::max(kMinimumReadingPoints,
-                     static_cast<int>(std::lround(set.FontSizeD * kReadingFontRatio)));
-        const QFont small = PanelFont(set.FontNameD, points, false);
+                     static_cast<int>(std::lround(style.fontSize * kReadingFontRatio)));
+        const QFont small = PanelFont(style.fontName, points, false);
         readingHeight = QFontMetrics(small).height();
         reading_->setFont(scale_.font(small));
         reading_->setGeometry(scale_.rect(pitch, pitch + height, width, readingHeight));
-        paintBackground(*reading_, set.BackColorD);
-        setTextColor(*reading_, set.FontColorD);
+        paintBackground(*reading_, style.backColor);
+        setTextColor(*reading_, style.fontColor);
     }
     reading_->setVisible(set.ManOku);
-    paintBackground(*text_, set.BackColorD);
-    setTextColor(*text_, set.FontColorD);
-    paintBackground(*this, set.ColorD);
+    paintBackground(*text_, style.backColor);
+    setTextColor(*text_, style.fontColor);
+    applyStyle(style);
     const QRect outer = scale_.rect(0, 0, width + 2 * pitch, height + readingHeight + 2 * pitch);
     resize(outer.size());
 }
@@ -88,6 +89,15 @@ void DisplayPanel::setReading(const std::string& reading) {
     if (shown == reading_->text()) return;
     reading_->setText(shown);
     reading_->setAccessibleName(shown.isEmpty() ? kReadingName : shown);
+}
+
+unsigned DisplayPanel::shownChanges() const {
+    return kDisplayChanged | kModeChanged;
+}
+
+void DisplayPanel::show(const Calculator& calc, unsigned) {
+    setText(calc.displayText());
+    if (showsReading()) setReading(ReadingOf(calc.displayText(), calc.mode()));
 }
 
 void DisplayPanel::fitWidth(int width) {

@@ -27,6 +27,8 @@ class DisplayPanel final : public PanelWidget {
     void setReading(const std::string& reading);
     bool showsReading() const { return !reading_->isHidden(); }
     void fitWidth(int width) override;
+    unsigned shownChanges() const override;
+    void show(const Calculator& calc, unsigned changes) override;
 
   private:
     QLabel* text_;

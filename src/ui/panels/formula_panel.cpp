@@ -8,9 +8,8 @@
 
 #include "settings/panel_kinds.h"
 #include "settings/setting_ranges.h"
-#include "ui/panels/panel_font.h"
 #include "ui/panels/sheet_editor_text.h"
-#include "ui/platform/system_colors.h"
+#include "ui/platform/panel_font.h"
 
 namespace tavrik::ui {
 
@@ -69,9 +68,10 @@ void FormulaPanel::build(const SettingsSet& set) {
 }
 
 void FormulaPanel::place(const SettingsSet& set) {
-    const int pitch = kPitchRange.clamp(set.Pitch);
+    const PanelStyle style = StyleOf(set, PanelKind::Formula);
+    const int pitch = style.pitch;
     pitch_ = scale_.length(pitch);
-    const QFont font = PanelFont(set.FontNameF, set.FontSizeF, set.FontBoldF);
+    const QFont font = PanelFont(style);
     editor_->setFont(scale_.font(font));
     runKey_->setFont(scale_.font(font));
     const QFontMetrics metrics(font);
@@ -79,7 +79,7 @@ void FormulaPanel::place(const SettingsSet& set) {
     const int digitHeight = metrics.height();
 
     const int lines = kPanelLinesRange.clamp(set.LineF);
-    const int editorWidth = digitWidth * kDigitsRange.clamp(set.DigitsF);
+    const int editorWidth = digitWidth * style.digits;
     const int editorHeight = digitHeight * lines + lines + 3;
     editor_->setGeometry(scale_.rect(pitch, pitch, editorWidth, editorHeight));
     runKey_->resize(scale_.rect(0, 0, digitWidth * kRunKeyDigits, digitHeight + 4).size());
@@ -93,14 +93,18 @@ void FormulaPanel::place(const SettingsSet& set) {
     // Without a horizontal bar long lines wrap, so that all of them can be read.
     editor_->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
 
-    QPalette palette = editor_->palette();
-    if (const QColor base = ToQColor(set.BackColorF); base.isValid())
-        palette.setColor(QPalette::Base, base);
-    if (const QColor text = ToQColor(set.FontColorF); text.isValid())
-        palette.setColor(QPalette::Text, text);
-    editor_->setPalette(palette);
-    paintBackground(*this, set.ColorF);
+    applyStyle(*editor_, style);
+    applyStyle(style);
     resize(scale_.rect(0, 0, editorWidth + 2 * pitch, editorHeight + 2 * pitch).size());
+}
+
+unsigned FormulaPanel::shownChanges() const {
+    return kDisplayChanged | kSheetChanged;
+}
+
+void FormulaPanel::show(const Calculator&, unsigned changes) {
+    if (changes & kDisplayChanged) displayChanged();
+    if (changes & kSheetChanged) showSheet();
 }
 
 void FormulaPanel::fitWidth(int width) {

@@ -10,10 +10,10 @@
 #include "formula/formula_sheet.h"
 #include "formula/live_answers.h"
 #include "settings/settings_model.h"
-#include "ui/menus/formula_menu.h"
 #include "ui/panels/formula_editor.h"
+#include "ui/panels/formula_menu.h"
 #include "ui/panels/panel_widget.h"
-#include "ui/window/file_dialog.h"
+#include "ui/platform/file_dialog.h"
 
 namespace tavrik::ui {
 
@@ -37,6 +37,8 @@ class FormulaPanel final : public PanelWidget {
     void build(const SettingsSet& set) override;
     void place(const SettingsSet& set) override;
     void fitWidth(int width) override;
+    unsigned shownChanges() const override;
+    void show(const Calculator& calc, unsigned changes) override;
 
     // The maximised view: the panel covers `area`, the editor all of it but
     // the pitch, and the "=" key stays at the editor's lower right corner.

@@ -4,8 +4,7 @@
 #include <QSignalBlocker>
 #include <cmath>
 
-#include "settings/setting_ranges.h"
-#include "ui/panels/panel_font.h"
+#include "ui/platform/panel_font.h"
 
 namespace tavrik::ui {
 
@@ -65,9 +64,10 @@ void HistoryOperationPanel::build(const SettingsSet& set) {
 }
 
 void HistoryOperationPanel::place(const SettingsSet& set) {
-    const int pitch = kPitchRange.clamp(set.Pitch);
+    const PanelStyle style = StyleOf(set, PanelKind::HistoryOps);
+    const int pitch = style.pitch;
     pitch_ = scale_.length(pitch);
-    const QFont font = PanelFont(set.FontNameS, set.FontSizeS, set.FontBoldS);
+    const QFont font = PanelFont(style);
     const QFontMetrics metrics(font);
     const int eight = metrics.horizontalAdvance(QStringLiteral("8"));
     const int unit = static_cast<int>(std::lround((metrics.height() + 4) * kUnitScale));
@@ -84,11 +84,19 @@ void HistoryOperationPanel::place(const SettingsSet& set) {
     const QFont shownFont = scale_.font(font);
     for (QWidget* part : findChildren<QWidget*>()) {
         part->setFont(shownFont);
-        setTextColor(*part, set.FontColorS);
+        setTextColor(*part, style.fontColor);
     }
-    paintBackground(*moveDown_, set.ColorS);
-    paintBackground(*this, set.ColorS);
+    paintBackground(*moveDown_, style.color);
+    applyStyle(style);
     resize(scale_.rect(0, 0, left + unit + pitch, unit + 2 * pitch).size());
+}
+
+unsigned HistoryOperationPanel::shownChanges() const {
+    return kHistoryChanged | kModeChanged;
+}
+
+void HistoryOperationPanel::show(const Calculator& calc, unsigned) {
+    showState(calc.history());
 }
 
 void HistoryOperationPanel::showState(const History& history) {

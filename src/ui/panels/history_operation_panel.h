@@ -31,6 +31,8 @@ class HistoryOperationPanel final : public PanelWidget {
     // The toggle and the check as the core keeps them.
     void showState(const History& history);
     void fitWidth(int width) override;
+    unsigned shownChanges() const override;
+    void show(const Calculator& calc, unsigned changes) override;
 
   private:
     Commands commands_;

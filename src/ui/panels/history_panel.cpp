@@ -5,8 +5,7 @@
 
 #include "settings/panel_kinds.h"
 #include "settings/setting_ranges.h"
-#include "ui/panels/panel_font.h"
-#include "ui/platform/system_colors.h"
+#include "ui/platform/panel_font.h"
 
 namespace tavrik::ui {
 
@@ -45,31 +44,34 @@ HistoryPanel::HistoryPanel(QWidget* parent, const History& history, SelectHandle
 }
 
 void HistoryPanel::place(const SettingsSet& set) {
-    const int pitch = kPitchRange.clamp(set.Pitch);
+    const PanelStyle style = StyleOf(set, PanelKind::History);
+    const int pitch = style.pitch;
     pitch_ = scale_.length(pitch);
-    const QFont font = PanelFont(set.FontNameH, set.FontSizeH, set.FontBoldH);
+    const QFont font = PanelFont(style);
     const QFontMetrics metrics(font);
     const int lines = kPanelLinesRange.clamp(
         std::abs(std::clamp(set.LineH, -kPanelLinesRange.max, kPanelLinesRange.max)));
     stretches_ = set.LineH <= 0;
     const int width =
-        (kDigitsRange.clamp(set.DigitsH) + 2) * metrics.horizontalAdvance(QStringLiteral("8")) +
-        kListExtraWidth;
+        (style.digits + 2) * metrics.horizontalAdvance(QStringLiteral("8")) + kListExtraWidth;
     const int height = lines * metrics.height() + 3;
     for (UniformListView* list : lists_) {
         list->setFont(scale_.font(font));
         list->setGeometry(scale_.rect(pitch, pitch, width, height));
-        QPalette palette = list->palette();
-        const QColor back = ToQColor(set.BackColorH);
-        if (back.isValid()) palette.setColor(QPalette::Base, back);
-        const QColor text = ToQColor(set.FontColorH);
-        if (text.isValid()) palette.setColor(QPalette::Text, text);
-        list->setPalette(palette);
+        applyStyle(*list, style);
     }
-    paintBackground(*this, set.ColorH);
+    applyStyle(style);
     const QSize outer = scale_.rect(0, 0, width + 2 * pitch, height + 2 * pitch).size();
     builtHeight_ = outer.height();
     resize(outer);
+    showHistory();
+}
+
+unsigned HistoryPanel::shownChanges() const {
+    return kHistoryChanged | kModeChanged;
+}
+
+void HistoryPanel::show(const Calculator&, unsigned) {
     showHistory();
 }
 

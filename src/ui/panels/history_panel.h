@@ -34,6 +34,8 @@ class HistoryPanel final : public PanelWidget {
     void restoreHeight();
     void setPanelHeight(int height);
     void fitWidth(int width) override;
+    unsigned shownChanges() const override;
+    void show(const Calculator& calc, unsigned changes) override;
 
     UniformListView* currentList() const;
 

@@ -4,9 +4,8 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 
-#include "settings/setting_ranges.h"
-#include "ui/panels/panel_font.h"
 #include "ui/platform/accessible_roles.h"
+#include "ui/platform/panel_font.h"
 
 namespace tavrik::ui {
 
@@ -54,15 +53,16 @@ MemoryPanel::MemoryPanel(QWidget* parent, Commands commands)
 }
 
 void MemoryPanel::place(const SettingsSet& set) {
-    const int pitch = kPitchRange.clamp(set.Pitch);
+    const PanelStyle style = StyleOf(set, PanelKind::Memory);
+    const int pitch = style.pitch;
     pitch_ = scale_.length(pitch);
-    const QFont font = PanelFont(set.FontNameM, set.FontSizeM, set.FontBoldM);
+    const QFont font = PanelFont(style);
     const QFont shownFont = scale_.font(font);
     const QFontMetrics metrics(font);
     const int eight = metrics.horizontalAdvance(QStringLiteral("8"));
     const int rowHeight = metrics.height() + 4;
     const int keyWidth = kKeyDigits * eight;
-    const int valueWidth = (kDigitsRange.clamp(set.DigitsM) + 1) * eight;
+    const int valueWidth = (style.digits + 1) * eight;
 
     for (int slot = 0; slot < kSlots; ++slot) {
         const Row& row = rows_[static_cast<std::size_t>(slot)];
@@ -75,13 +75,21 @@ void MemoryPanel::place(const SettingsSet& set) {
         for (QWidget* part : {static_cast<QWidget*>(row.store), static_cast<QWidget*>(row.value),
                               static_cast<QWidget*>(row.recall)}) {
             part->setFont(shownFont);
-            setTextColor(*part, set.FontColorM);
+            setTextColor(*part, style.fontColor);
         }
-        paintBackground(*row.value, set.BackColorM);
+        paintBackground(*row.value, style.backColor);
     }
-    paintBackground(*this, set.ColorM);
+    applyStyle(style);
     const int right = pitch + 2 * keyWidth + valueWidth + 2;
     resize(scale_.rect(0, 0, right + pitch, kSlots * rowHeight + 2 * pitch).size());
+}
+
+unsigned MemoryPanel::shownChanges() const {
+    return kMemoryChanged;
+}
+
+void MemoryPanel::show(const Calculator& calc, unsigned) {
+    showRegisters(calc.memory());
 }
 
 void MemoryPanel::showRegisters(const MemoryRegisters& registers) {

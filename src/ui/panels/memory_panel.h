@@ -31,6 +31,8 @@ class MemoryPanel final : public PanelWidget {
     // Register texts and the store captions of the current register.
     void showRegisters(const MemoryRegisters& registers);
     void fitWidth(int width) override;
+    unsigned shownChanges() const override;
+    void show(const Calculator& calc, unsigned changes) override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

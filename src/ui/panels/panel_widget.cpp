@@ -6,9 +6,22 @@
 
 namespace tavrik::ui {
 
-PanelWidget::PanelWidget(PanelKind kind, QWidget* parent) : QWidget(parent) {
+PanelWidget::PanelWidget(PanelKind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
     const std::string_view name = InfoOf(kind).accessibleName;
     setAccessibleName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+void PanelWidget::applyStyle(const PanelStyle& style) {
+    paintBackground(*this, style.color);
+}
+
+void PanelWidget::applyStyle(QWidget& area, const PanelStyle& style) {
+    QPalette palette = area.palette();
+    if (const QColor back = ToQColor(style.backColor); back.isValid())
+        palette.setColor(QPalette::Base, back);
+    if (const QColor text = ToQColor(style.fontColor); text.isValid())
+        palette.setColor(QPalette::Text, text);
+    area.setPalette(palette);
 }
 
 void PanelWidget::paintBackground(QWidget& widget, Color color) {

@@ -1,9 +1,11 @@
 // Common ground of the window's panels: a coloured container whose content
-// follows when the arrangement widens it to its column.
+// follows when the arrangement widens it to its column, and which shows the
+// calculator's models it reads.
 #pragma once
 
 #include <QWidget>
 
+#include "engine/calculator.h"
 #include "settings/panel_kinds.h"
 #include "settings/settings_model.h"
 #include "ui/panels/layout_scale.h"
@@ -15,22 +17,37 @@ class PanelWidget : public QWidget {
     // The panel is named for assistive technology as its kind.
     PanelWidget(PanelKind kind, QWidget* parent);
 
+    PanelKind kind() const { return kind_; }
+
     // Builds the panel from the set in force at the scale last given.
     virtual void build(const SettingsSet& set) { place(set); }
-    // Sizes, places and fonts only, from the set at the scale: a zoom step
-    // runs this and leaves the panel's state as it is.
+    // Sizes, places, fonts and colours only, from the set at the scale: a
+    // zoom step runs this and leaves the panel's state as it is.
     virtual void place(const SettingsSet& set) = 0;
     void setScale(const LayoutScale& scale) { scale_ = scale; }
 
     // Sets the panel's width and adapts its content to it.
     virtual void fitWidth(int width) = 0;
 
+    // The ViewChange bits of the models the panel shows.
+    virtual unsigned shownChanges() const = 0;
+    // Shows the calculator's models again after the ViewChange bits `changes`.
+    virtual void show(const Calculator& calc, unsigned changes) = 0;
+    using QWidget::show;
+
   protected:
+    // The panel's own background in the style's colour.
+    void applyStyle(const PanelStyle& style);
+    // A text area (a list or an editor) in the style's back and font colours.
+    static void applyStyle(QWidget& area, const PanelStyle& style);
     // Fills the background of `widget` with a settings colour (unless clNone or clDefault).
     static void paintBackground(QWidget& widget, Color color);
     static void setTextColor(QWidget& widget, Color color);
 
     LayoutScale scale_;
+
+  private:
+    PanelKind kind_;
 };
 
 }  // namespace tavrik::ui

@@ -2,7 +2,7 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include "ui/panels/panel_font.h"
+#include "ui/platform/panel_font.h"
 
 namespace tavrik::ui {
 

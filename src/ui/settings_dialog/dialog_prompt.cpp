@@ -1,6 +1,6 @@
 #include "ui/settings_dialog/dialog_prompt.h"
 
-#include "ui/window/message_box.h"
+#include "ui/platform/message_box.h"
 
 namespace tavrik::ui {
 

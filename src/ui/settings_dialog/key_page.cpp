@@ -10,7 +10,7 @@
 #include "engine/keyboard.h"
 #include "ui/settings_dialog/dialog_controls.h"
 #include "ui/settings_dialog/key_leaves.h"
-#include "ui/window/key_router.h"
+#include "ui/platform/key_router.h"
 
 namespace tavrik::ui {
 

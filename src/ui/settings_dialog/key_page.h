@@ -11,7 +11,7 @@
 
 #include "settings/key_assignment.h"
 #include "ui/settings_dialog/dialog_prompt.h"
-#include "ui/window/key_router.h"
+#include "ui/platform/key_router.h"
 
 namespace tavrik::ui {
 

@@ -21,13 +21,17 @@ CalculatorApp::CalculatorApp(SettingsFile settingsFile, std::filesystem::path ke
     restoreKeptState();
 }
 
-// A kept file that is damaged or foreign is reported and left for the next
-// exit to replace; the calculator starts as it would without it.
+// A kept file that is damaged or foreign is reported and set aside before
+// anything is saved over it; the calculator starts as it would without it.
 void CalculatorApp::restoreKeptState() {
     if (!calc_.settings().KeepState) return;
     const KeptStateRead read = LoadKeptState(keptStateFile_);
     if (read.state) calc_.restoreKeptState(*read.state);
-    if (!read.problem.empty()) view_.messageBox(BoxKind::Warning, read.problem);
+    if (read.problem.empty()) return;
+    std::string text = read.problem;
+    if (const std::string aside = SetAsideKeptState(keptStateFile_); !aside.empty())
+        text += "\n" + aside;
+    view_.messageBox(BoxKind::Warning, text);
 }
 
 void CalculatorApp::keepState() {

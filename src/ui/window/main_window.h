@@ -13,24 +13,17 @@
 
 #include "ui/menus/main_menu.h"
 #include "ui/menus/view_menu.h"
-#include "ui/panels/panel_arrangement.h"
-#include "ui/window/file_dialog.h"
-#include "ui/window/key_router.h"
+#include "ui/panels/panel_board.h"
+#include "ui/platform/file_dialog.h"
+#include "ui/platform/key_router.h"
 
 #include "engine/calculator.h"
 
 namespace tavrik::ui {
 
 class Announcer;
-class ButtonPanel;
-class DisplayPanel;
 class FocusRing;
-class FormulaPanel;
 class GuideLayer;
-class HistoryOperationPanel;
-class HistoryPanel;
-class MemoryPanel;
-class PanelWidget;
 class SettingsDialog;
 class StatusBar;
 class WindowBehaviours;
@@ -72,10 +65,6 @@ class MainWindow final : public QMainWindow {
     void reapplyStatusBar();
 
     WindowBehaviours& behaviours() { return *behaviours_; }
-    // "最大表示": the formula panel alone fills the window and "表示" is
-    // disabled; cleared, the layout is built again with the other panels
-    // shown as they were.
-    void MaximiseFormulaPanel(bool on);
 
     // Runs `command` with the refreshes held and shown once when it ends: a
     // formula panel run changes the message line once per formula.
@@ -92,13 +81,11 @@ class MainWindow final : public QMainWindow {
     void forgetPressedKeys();
 
     // The zoom the panels are shown at, in percent.
-    int zoom() const { return zoom_; }
-    // Shows the panels at another zoom: they are placed and sized again, not
-    // built anew. `fitWindow` sizes the window to the new layout; otherwise
-    // the window keeps its size and only grows.
-    void setZoom(int percent, bool fitWindow = true);
+    int zoom() const { return board_.zoom(); }
+    // Shows the panels at another zoom (PanelBoard::setZoom).
+    void setZoom(int percent, bool fitWindow = true) { board_.setZoom(percent, fitWindow); }
     // True once the user changed a zoom (the wheel, the keys, the window's size).
-    bool zoomChanged() const { return zoomChanged_; }
+    bool zoomChanged() const { return board_.zoomChanged(); }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -111,38 +98,19 @@ class MainWindow final : public QMainWindow {
   private:
     // "ログ（開始）" checked or unchecked.
     void logToggled(bool on);
-    void addHistoryCopyItem();
     // A keyboard key typed: pressed and released.
     void typed(const KeyboardKey& key);
-    // A key typed on a control the window placed: true when it was handled
-    // here. Enter presses a focused button; the history list keeps the keys
-    // that choose, replay and delete a line, and every other key goes on to
-    // the calculator, as it does from a focused key.
-    bool controlKey(QObject* control, QKeyEvent* key);
-    // Says a result, an error or the mode once they change.
-    void announceChanges(unsigned changes);
-    void announce();
-    void BBtnClick(int tag);
     void openSettingsDialog();
-    void showFunctionMenu();
+    void refillFunctionMenu();
     void setClientSize(int width, int height);
     // The client area keeps `client` while the window gains or loses its menu bar.
     void keepClientSize(QSize client);
     int menuBarHeight() const;
     void placeStatusBar();
+    // The height the status bar takes at the top of the client area.
+    int statusBarTop() const;
     void placeGuideBars();
-    // Builds a panel from the set, creating it the first time.
-    void buildPanel(PanelKind kind, const SettingsSet& set);
-    PanelWidget* panelOf(PanelKind kind) const { return panels_[static_cast<std::size_t>(kind)]; }
-    DisplayPanel* display() const;
-    ButtonPanel* buttons() const;
-    MemoryPanel* memory() const;
-    HistoryPanel* history() const;
-    HistoryOperationPanel* historyOps() const;
-    FormulaPanel* formula() const;
-    // A stretching history panel reaches the bottom of the client area.
-    void stretchHistory();
-    void orderTabs(const Arrangement& arrangement);
+    PanelBoardCommands boardCommands();
 
     // "表示" items: a panel, or without one the status bar, follows its check.
     void applyViewCheck(std::optional<PanelKind> kind);
@@ -150,14 +118,7 @@ class MainWindow final : public QMainWindow {
     // "全表示" and "全非表示".
     void showAll(bool shown);
     // "設定読込".
-    void showSetMenu();
-    void fillWithFormulaPanel();
-    // Each present panel placed again from the set at the current zoom (and
-    // with the palette's colours as they now are).
-    void placePanels();
-    // "ウィンドウに合わせる": the zoom at which the layout fills the client area.
-    void fitZoomToWindow();
-    std::string readingOf(const std::string& text) const;
+    void refillSetMenu();
 
     Calculator& calc_;
     MainMenu menu_;
@@ -172,18 +133,7 @@ class MainWindow final : public QMainWindow {
     QAction* historyCopy_ = nullptr;  // its "式をコピー"
     FocusRing* focusRing_;
     Announcer* announcer_;
-    std::array<PanelWidget*, kPanelKindCount> panels_{};  // each built when the set names it
-    int zoom_ = kDefaultZoom;
-    bool zoomChanged_ = false;
-    QSize naturalSize_;       // of the arranged panels at 100 %, below the status bar
-    bool arranging_ = false;  // the window's own resizes, which the zoom does not follow
-    std::array<bool, kPanelKindCount> shownBeforeMaximise_{};  // the panels "最大表示" hid
-    // What was last announced, so that each change is said once.
-    unsigned pendingAnnouncement_ = 0;  // ViewChange bits not yet looked at
-    std::string announcedError_;
-    std::string announcedDisplay_;
-    CalcMode announcedMode_ = CalcMode::Decimal;
-    int announcedSet_ = -1;
+    PanelBoard board_;
     int refreshHolds_ = 0;
     unsigned heldChanges_ = 0;
     bool acceptingKeys_ = false;

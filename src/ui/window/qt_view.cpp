@@ -2,9 +2,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMimeData>
 
+#include "ui/platform/message_box.h"
 #include "ui/window/main_window.h"
-#include "ui/window/message_box.h"
 #include "values/message_catalogue.h"
 #include "values/pasted_number.h"
 
@@ -41,10 +42,22 @@ void QtView::setClipboard(std::string_view text) {
 }
 
 std::string QtView::clipboardText() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasText()) return {};
+    // The size is checked on the bytes as they come, before any conversion:
+    // a text of more bytes than four times the reader's limit is longer than
+    // it takes in any encoding, and its first bytes are enough for the reader
+    // to refuse it whole.
+    constexpr auto kLongest = static_cast<qsizetype>(kMaxPastedBytes);
+    for (const QString& format : data->formats()) {
+        if (!format.startsWith(QStringLiteral("text/plain"))) continue;
+        const QByteArray bytes = data->data(format);
+        if (bytes.size() > 4 * kLongest) return std::string(bytes.constData(), kLongest + 1);
+        break;
+    }
     // Only as much as the paste reader looks at: one character more than it
     // takes is enough for it to refuse a longer text whole.
-    const QString text = QGuiApplication::clipboard()->text();
-    return text.left(static_cast<qsizetype>(kMaxPastedBytes) + 1).toStdString();
+    return data->text().left(kLongest + 1).toStdString();
 }
 
 bool QtView::statusBarVisible() const {

@@ -4,7 +4,7 @@
 #include <QFontMetrics>
 
 #include "settings/settings_model.h"
-#include "ui/panels/panel_font.h"
+#include "ui/platform/panel_font.h"
 #include "values/message_catalogue.h"
 
 namespace tavrik::ui {

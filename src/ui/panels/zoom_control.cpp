@@ -1,4 +1,4 @@
-#include "ui/window/zoom_control.h"
+#include "ui/panels/zoom_control.h"
 
 #include <QKeyEvent>
 #include <QWheelEvent>
@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "ui/panels/layout_scale.h"
-#include "ui/window/virtual_key.h"
+#include "ui/platform/virtual_key.h"
 #include "values/utf8.h"
 
 namespace tavrik::ui {

@@ -1,4 +1,4 @@
-#include "ui/window/file_dialog.h"
+#include "ui/platform/file_dialog.h"
 
 #include <QFileDialog>
 #include <QHeaderView>

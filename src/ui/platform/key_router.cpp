@@ -1,8 +1,8 @@
-#include "ui/window/key_router.h"
+#include "ui/platform/key_router.h"
 
 #include <QKeyEvent>
 
-#include "ui/window/virtual_key.h"
+#include "ui/platform/virtual_key.h"
 
 namespace tavrik::ui {
 

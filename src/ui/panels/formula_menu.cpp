@@ -1,4 +1,4 @@
-#include "ui/menus/formula_menu.h"
+#include "ui/panels/formula_menu.h"
 
 #include <QKeySequence>
 

@@ -1,4 +1,4 @@
-#include "ui/window/virtual_key.h"
+#include "ui/platform/virtual_key.h"
 
 #include <algorithm>
 #include <array>

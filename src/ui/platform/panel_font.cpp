@@ -1,4 +1,4 @@
-#include "ui/panels/panel_font.h"
+#include "ui/platform/panel_font.h"
 
 #include <QFontDatabase>
 #include <QHash>
@@ -46,6 +46,10 @@ QFont PanelFont(const std::string& name, int pointSize, bool bold) {
     if (pointSize > 0) font.setPointSize(std::min(pointSize, kLargestFontSize));
     font.setBold(bold);
     return font;
+}
+
+QFont PanelFont(const PanelStyle& style) {
+    return PanelFont(style.fontName, style.fontSize, style.fontBold);
 }
 
 }  // namespace tavrik::ui
