@@ -6,6 +6,7 @@
 #include "settings/key_codes.h"
 #include "settings/name_case.h"
 #include "values/number_text.h"
+#include "values/office_calendar.h"
 
 namespace tavrik {
 
@@ -85,6 +86,8 @@ void Calculator::applySetInForce() {
     rules_.roundM = set.RoundM;
     rules_.roundD = set.RoundD;
     errors_.setErrCtMax(settings_.ErrCtMax);
+    rules_.office = {settings_.BizDays, settings_.FirstDay, settings_.Gannen,
+                     ReadHolidayList(settings_.Holidays)};
     history_.setOptions(set.MaxLineH, set.LNoTypeH);
     functionMenu_ = RebuildFunctionMenu(settings_, functionMenu_);
     if (checkedMode_) {
@@ -190,6 +193,11 @@ void Calculator::ProcBtn(int code) {
         case kTaxOut:
             if (mode() == CalcMode::Decimal) return unaryStep(code);
             return radixKey(code);
+        case kReducedTaxIn:
+        case kReducedTaxOut:
+        case kTaxAmount:
+            if (mode() == CalcMode::Decimal) unaryStep(code);
+            return;
         case kCopy:
             return copyToClipboard();
         case kNextTimeUnit:

@@ -276,7 +276,8 @@ class Calculator : public SheetHost {
     std::mt19937 random_;
     UserFunctionEvaluator userFunctionEvaluator_;
     UndoSteps undoSteps_;
-    int keyDepth_ = 0;  // keys pressed by other keys are part of their step
+    int keyDepth_ = 0;              // keys pressed by other keys are part of their step
+    bool reducedRateLast_ = false;  // the last tax key used the reduced rate (for 税額)
 };
 
 }  // namespace tavrik

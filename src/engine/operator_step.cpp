@@ -29,7 +29,9 @@ long double Calculator::apply(int code, long double x, long double y) {
                          settings_.TaxRound,
                          random_,
                          settings_.FStr,
-                         userFunctionEvaluator_};
+                         userFunctionEvaluator_,
+                         settings_.ReducedTax,
+                         reducedRateLast_};
     return ApplyOperator(ctx, code, x, y);
 }
 

@@ -16,6 +16,12 @@ std::string Calculator::functionLabel(int code) const {
             return "税込";
         case kTaxOut:
             return "税抜";
+        case kReducedTaxIn:
+            return "軽減税込";
+        case kReducedTaxOut:
+            return "軽減税抜";
+        case kTaxAmount:
+            return "税額";
         default:
             break;
     }
@@ -49,6 +55,8 @@ void Calculator::unaryStep(int k) {
         setDisplay(std::move(previous));
     } else {
         s.previousDisplayText = s.displayText;
+        if (k == kTaxIn || k == kTaxOut) reducedRateLast_ = false;
+        if (k == kReducedTaxIn || k == kReducedTaxOut) reducedRateLast_ = true;
         const long double x = displayValue();
         setDisplay(format(apply(k, x, 0)));
     }

@@ -162,6 +162,7 @@ struct GlobalSettings {
     std::string HexA;
     int Tax = 5;
     int TaxRound = 0;
+    int ReducedTax = 8;  // "軽減税率", percent, for the keys 軽減税込 and 軽減税抜
     int ErrCtMax = 10;
     bool SaveF = false;
     bool TPM = false;
@@ -170,6 +171,15 @@ struct GlobalSettings {
     // "終了時に履歴とメモリーを残す": the history lists and memory registers
     // are kept across a restart.
     bool KeepState = false;
+    // "営業日計算": date mode counts business days (a bare number added to a
+    // date, a date divided by a date) and names holidays.
+    bool BizDays = false;
+    // "初日算入": day counts include the first day.
+    bool FirstDay = false;
+    // "元年": the first year of an era is shown as 元年.
+    bool Gannen = false;
+    // "休業日": the user's own days off, "2024/12/30,2024/12/31".
+    std::string Holidays;
     char Mode = 'D';
     bool Trans = false;
     int Width = -9999;

@@ -11,6 +11,7 @@
 
 #include "values/error_report.h"
 #include "values/message_line.h"
+#include "values/office_calendar.h"
 #include "values/view.h"
 
 namespace tavrik {
@@ -42,6 +43,7 @@ struct ValueRules {
     int roundM = 0;  // display rounding: 0 none, 1 half away from zero, 2 truncate
     int roundD = 0;  // rounding unit 10^roundD
     bool grouping = false;
+    OfficeCalendar office;  // business days and the first-day rule of date mode
 };
 
 // Where failures and information texts go, and today's date.

@@ -200,5 +200,23 @@ TEST_F(EntryKeysTest, KeyTableCharacterFollowsTheMode) {
     EXPECT_EQ(display(), "d 0") << "a blank assigns nothing in that mode";
 }
 
+// The reduced-rate tax keys and 税額 are reached through the key table.
+TEST_F(EntryKeysTest, KeyTableAssignsTheReducedRateTaxKeys) {
+    calc.editSettings([&](GlobalSettings& s) {
+        s.TaxRound = 2;
+        s.Keys[87] = "W   ";
+        s.Keys[89] = "Y   ";
+        s.Keys[85] = "U   ";
+    });
+    start();
+    for (const int digit : {1, 0, 0, 0}) calc.PushBBtn(DigitCode(digit));
+    calc.pressKeyboardKey(87, 0);
+    EXPECT_EQ(display(), "1080");
+    calc.pressKeyboardKey(85, 0);
+    EXPECT_EQ(display(), "80");
+    calc.pressKeyboardKey(89, 0);
+    EXPECT_EQ(display(), "74");
+}
+
 }  // namespace
 }  // namespace tavrik

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "engine/button_codes.h"
+#include "settings/key_codes.h"
 #include "ui/window/calculator_app.h"
 
 namespace tavrik::ui {

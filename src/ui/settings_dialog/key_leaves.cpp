@@ -33,7 +33,7 @@ constexpr std::array<KeyLeaf, 8> kSigns{{{".", kPoint},
                                          {"%", kPercent},
                                          {"=", kEquals},
                                          {"+/-", kChangeSign}}};
-constexpr std::array<KeyLeaf, 11> kOthers{{{"AC", kAllClear},
+constexpr std::array<KeyLeaf, 14> kOthers{{{"AC", kAllClear},
                                            {"BS", kBackspace},
                                            {"CR", kClearEntry},
                                            {"M+・M>", kMemoryAdd},
@@ -43,7 +43,10 @@ constexpr std::array<KeyLeaf, 11> kOthers{{{"AC", kAllClear},
                                            {"税込・#d・整列", kTaxIn},
                                            {"税抜・#h・変換", kTaxOut},
                                            {"Cb", kCopy},
-                                           {"貼り付け", kPaste}}};
+                                           {"貼り付け", kPaste},
+                                           {"軽減税込", kReducedTaxIn},
+                                           {"軽減税抜", kReducedTaxOut},
+                                           {"税額", kTaxAmount}}};
 constexpr std::array<KeyLeaf, 2> kExtra{
     {{"時間区切記号", kNextTimeUnit}, {"日付区切記号", kNextDateUnit}}};
 
