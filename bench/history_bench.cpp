@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/button_codes.h"
 #include "engine/calculator.h"
 #include "history/history_file.h"
 #include "history/history_list.h"
+#include "settings/key_codes.h"
 
 namespace tavrik {
 namespace {

@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "engine/button_codes.h"
 #include "engine/calculator.h"
 #include "history/kept_state.h"
+#include "settings/key_codes.h"
 #include "ui/window/kept_state_schedule.h"
 
 namespace tavrik {

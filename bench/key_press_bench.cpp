@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "engine/button_codes.h"
 #include "engine/calculator.h"
+#include "settings/key_codes.h"
 
 namespace tavrik {
 namespace {

@@ -31,7 +31,24 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/TavrikS.ini DESTINATION ${TAVRIK_INSTAL
 install(FILES ${PROJECT_SOURCE_DIR}/docs/console.md DESTINATION ${TAVRIK_INSTALL_DOCDIR})
 
 # Manual pages in English and in Japanese, compressed as Debian wants them.
+# The option list of tavrik-cli(1) comes from one file for both languages.
+set(cli_options_source ${PROJECT_SOURCE_DIR}/docs/man/tavrik-cli.options)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${cli_options_source})
+file(STRINGS ${cli_options_source} cli_option_lines ENCODING UTF-8)
 foreach(language en ja)
+    set(TAVRIK_CLI_OPTIONS "")
+    foreach(line IN LISTS cli_option_lines)
+        if(line MATCHES "^\\.\\\\\"")
+            continue()  # a comment of the source
+        elseif(line MATCHES "^(en|ja)\\|(.*)$")
+            if(CMAKE_MATCH_1 STREQUAL language)
+                string(APPEND TAVRIK_CLI_OPTIONS "${CMAKE_MATCH_2}\n")
+            endif()
+        else()
+            string(APPEND TAVRIK_CLI_OPTIONS "${line}\n")
+        endif()
+    endforeach()
+    string(REGEX REPLACE "\n$" "" TAVRIK_CLI_OPTIONS "${TAVRIK_CLI_OPTIONS}")
     if(language STREQUAL "en")
         set(source_dir ${PROJECT_SOURCE_DIR}/docs/man)
         set(man_dir ${CMAKE_INSTALL_MANDIR}/man1)

@@ -6,23 +6,39 @@
 # it is given to speech.txt instead of a sound device. Orca's own record of
 # what it spoke (its debug file) is kept beside it.
 # Skips (exit 77) when Orca, speech-dispatcher, Xvfb or the bus is missing.
-# usage: scripts/orca_walk.sh [TAVRIK_EXECUTABLE] [OUTPUT_FOLDER]
+# usage: scripts/orca_walk.sh [-d DISPLAY] [-s SET] [TAVRIK_EXECUTABLE] [OUTPUT_FOLDER]
+#   -d DISPLAY  run on this X server (one that is already running) instead
+#               of a private Xvfb on a free display
+#   -s SET      the starter file's settings set to start in; the walk meets
+#               all six panels, so the default is コンパクト, which shows them
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+display=""
+set_name=コンパクト
+while getopts "d:s:" option; do
+    case $option in
+        d) display=$OPTARG ;;
+        s) set_name=$OPTARG ;;
+        *) echo "usage: $0 [-d DISPLAY] [-s SET] [TAVRIK_EXECUTABLE] [OUTPUT_FOLDER]" >&2; exit 2 ;;
+    esac
+done
+shift $((OPTIND - 1))
 tavrik=${1:-$root/build/src/ui/tavrik}
 out=${2:-}
 bus_launcher=/usr/libexec/at-spi-bus-launcher
 
-for tool in orca speech-dispatcher Xvfb xdpyinfo xdotool dbus-run-session; do
+for tool in orca speech-dispatcher xdpyinfo xdotool dbus-run-session; do
     command -v "$tool" > /dev/null || { echo "skipped: $tool is missing"; exit 77; }
 done
 [ -x "$bus_launcher" ] || { echo "skipped: at-spi2-core is missing"; exit 77; }
 [ -x /usr/lib/speech-dispatcher-modules/sd_generic ] || { echo "skipped: sd_generic is missing"; exit 77; }
 /usr/bin/python3 -c "import pyatspi" 2> /dev/null || { echo "skipped: python3-pyatspi is missing"; exit 77; }
+[ -n "$display" ] || command -v Xvfb > /dev/null || { echo "skipped: Xvfb is missing"; exit 77; }
 [ -x "$tavrik" ] || { echo "no executable at $tavrik" >&2; exit 2; }
 
 work=$(mktemp -d)
 cp "$tavrik" "$root/data/TavrikS.ini" "$work/"
+/usr/bin/python3 "$root/tests/ui/choose_starter_set.py" "$work/TavrikS.ini" "$set_name"
 mkdir -m 700 "$work/run"
 mkdir -p "$work/config/speech-dispatcher/modules"
 # No sound device here: the generic module's command appends each text to
@@ -45,8 +61,13 @@ touch "$work/speech.txt"
 
 # shellcheck source=xvfb.sh
 . "$root/scripts/xvfb.sh"
-trap 'kill $xvfb_pid 2> /dev/null; wait $xvfb_pid 2> /dev/null; rm -rf "$work" || true' EXIT
-start_xvfb || { echo "Xvfb did not start" >&2; exit 1; }
+trap '[ -z "$xvfb_pid" ] || { kill $xvfb_pid; wait $xvfb_pid; } 2> /dev/null; rm -rf "$work" || true' EXIT
+if [ -n "$display" ]; then
+    export DISPLAY=$display
+    xdpyinfo > /dev/null 2>&1 || { echo "no X server answers on $display" >&2; exit 1; }
+else
+    start_xvfb || { echo "Xvfb did not start" >&2; exit 1; }
+fi
 
 export HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

@@ -42,6 +42,13 @@ run_suite() {
 echo "== Normal build"
 run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
+# The keyboard walk with the screen reader Orca listening takes longer than a
+# test of the suite may, so it runs on its own; 77 means Orca is missing.
+echo "== Screen reader walk"
+walk=0
+bash scripts/orca_walk.sh build/src/ui/tavrik || walk=$?
+[ "$walk" -eq 0 ] || [ "$walk" -eq 77 ] || exit "$walk"
+
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0

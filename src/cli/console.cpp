@@ -6,9 +6,10 @@
 
 #include "cli/command_words.h"
 #include "cli/sheet_commands.h"
-#include "engine/button_codes.h"
 #include "engine/display_geometry.h"
+#include "engine/tape.h"
 #include "formula/function_catalogue.h"
+#include "settings/key_codes.h"
 #include "settings/settings_io.h"
 #include "textfile/lost_characters.h"
 
@@ -53,6 +54,7 @@ void Console::applyDisplayModel() {
 }
 
 void Console::error(std::string_view message) {
+    refused_ = true;
     out_ << "error: " << message << '\n';
 }
 
@@ -84,6 +86,10 @@ bool Console::run(std::string_view line) {
         memory(args);
     } else if (command == "history") {
         history(args);
+    } else if (command == "undo" && args.empty()) {
+        calc_.undo();
+    } else if (command == "redo" && args.empty()) {
+        calc_.redo();
     } else if (command == "ini") {
         ini(args);
     } else if (command == "log") {
@@ -136,7 +142,7 @@ void Console::press(std::string_view args) {
 }
 
 void Console::mode(std::string_view args) {
-    if (args.size() != 1 || std::string_view("DHTC").find(args.front()) == std::string_view::npos)
+    if (args.size() != 1 || kModeLetters.find(args.front()) == std::string_view::npos)
         return error("mode takes one of D, H, T, C");
     calc_.switchMode(ModeFromLetter(args.front()));
 }
@@ -196,10 +202,7 @@ void Console::memory(std::string_view args) {
 
 void Console::history(std::string_view args) {
     const History& history = calc_.history();
-    if (args.empty()) {
-        for (const auto& line : history.current().lines) out_ << "history: " << line << '\n';
-        return;
-    }
+    if (args.empty()) return printHistory();
     const auto [action, rest] = SplitWord(args);
     bool on = false;
     if (action == "select") {
@@ -222,10 +225,25 @@ void Console::history(std::string_view args) {
         calc_.writeHistoryFile(std::string(rest));
     } else if (action == "read" && !rest.empty()) {
         calc_.readHistoryFile(std::string(rest));
+    } else if (action == "csv" && !rest.empty()) {
+        calc_.exportHistoryCsv(std::string(rest));
     } else {
         error(
             "history takes select N, clear, delete, replay, record on|off, down on|off, "
-            "write PATH or read PATH");
+            "write PATH, read PATH or csv PATH");
+    }
+}
+
+// With "結果を表示" on, each line that shows a result is followed by it, and
+// an "=" line by the grand total too.
+void Console::printHistory() {
+    const bool withResults = calc_.currentSet().ResultH;
+    for (const TapeRow& row : TapeRows(calc_.history().current(), calc_.values())) {
+        out_ << "history: " << row.line << '\n';
+        if (!withResults || row.result.empty()) continue;
+        out_ << "result: " << row.result;
+        if (!row.grandTotal.empty()) out_ << " GT " << row.grandTotal;
+        out_ << '\n';
     }
 }
 

@@ -34,6 +34,9 @@ class Console {
     // Runs one command line; false once `quit` was given.
     bool run(std::string_view line);
 
+    // True once a command was refused with "error: …".
+    bool refusedCommand() const { return refused_; }
+
     Calculator& calculator() { return calc_; }
     // The console's formula sheet, run beside the calculator.
     FormulaSheet& sheet() { return sheet_; }
@@ -50,6 +53,7 @@ class Console {
     void choose(std::string_view args);
     void memory(std::string_view args);
     void history(std::string_view args);
+    void printHistory();
     void log(std::string_view args);
     void panel(std::string_view args);
     void ini(std::string_view args);
@@ -61,6 +65,7 @@ class Console {
     ConsoleClock clock_;
     Calculator calc_;
     FormulaSheet sheet_{calc_};
+    bool refused_ = false;
 };
 
 }  // namespace tavrik::cli

@@ -1,12 +1,11 @@
 #include "cli/manual_pages.h"
 
 #include <array>
-#include <map>
 #include <sstream>
 
-#include "engine/button_codes.h"
 #include "engine/key_descriptions.h"
 #include "formula/function_catalogue.h"
+#include "settings/key_codes.h"
 
 namespace tavrik::cli {
 
@@ -45,43 +44,7 @@ std::string Escaped(std::string_view text) {
     return out;
 }
 
-// Names of the virtual keys that are not a letter or digit; a punctuation
-// key is named by its unshifted character on a Japanese keyboard.
-const std::map<int, std::string_view>& SpecialKeyNames() {
-    static const std::map<int, std::string_view> kNames = {
-        {8, "BackSpace"},    {9, "Tab"},          {13, "Enter"},       {27, "Esc"},
-        {32, "Space"},       {33, "PageUp"},      {34, "PageDown"},    {35, "End"},
-        {36, "Home"},        {37, "←"},           {38, "↑"},           {39, "→"},
-        {40, "↓"},           {45, "Insert"},      {46, "Delete"},      {106, "テンキー *"},
-        {107, "テンキー +"}, {109, "テンキー -"}, {110, "テンキー ."}, {111, "テンキー /"},
-        {186, ":"},          {187, ";"},          {188, ","},          {189, "-"},
-        {190, "."},          {191, "/"},          {192, "@"},          {219, "["},
-        {220, "\\"},         {221, "]"},          {222, "^"},          {226, "\\ (ろ)"},
-    };
-    return kNames;
-}
-
-constexpr int kNumpad0 = 96, kNumpad9 = 105, kF1 = 112, kF24 = 135;
-
-std::string CodeName(int code) {
-    if ((code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z'))
-        return std::string(1, static_cast<char>(code));
-    if (code >= kNumpad0 && code <= kNumpad9) return "テンキー " + std::to_string(code - kNumpad0);
-    if (code >= kF1 && code <= kF24)
-        return std::string(1, 'F').append(std::to_string(code - kF1 + 1));
-    const auto& names = SpecialKeyNames();
-    if (const auto found = names.find(code); found != names.end())
-        return std::string(found->second);
-    return std::string(1, '#').append(std::to_string(code));
-}
-
 }  // namespace
-
-std::string ReadableKeyName(int index) {
-    if (index > kShiftKeyOffset) return "Shift + " + CodeName(index - kShiftKeyOffset);
-    if (index > kCtrlKeyOffset) return "Ctrl + " + CodeName(index - kCtrlKeyOffset);
-    return CodeName(index);
-}
 
 std::string FunctionCataloguePage() {
     std::ostringstream page;
@@ -111,6 +74,15 @@ std::string KeyboardPage(const KeyTable& keys) {
             "それより前に作った設定ファイルでも、そのキーの行が無ければ表のとおりに働き、"
             "「キー」ページにも表示されます。そのキーの割り当てを削除してあれば、"
             "削除したままです。</p>\n"
+            "<p>記号のキーは、US 配列と JIS 配列で打たれる文字が違うときは両方を示します。"
+            "JIS 配列の「;」キーと「:」キーは、どちらも「; (US)・; と : (JIS)」の行のキーです。"
+            "「+」はどちらの配列でも「Shift + = (US)」の行、JIS 配列の「=」は"
+            "「Shift + -」の行のキーです。</p>\n"
+            "<p>マウスを使わないときは、Tab と Shift+Tab でパネルの中のコントロールを順に、"
+            "F6 と Shift+F6 で次・前のパネルへ移ります。Menu キーか Shift+F10 で、フォーカスの"
+            "あるコントロールのポップアップメニューが開きます。メニューは Alt+O（操作）、"
+            "Alt+M（モード）、Alt+V（表示）、Alt+F（関数）、Alt+H（ヘルプ）で開きます。"
+            "Ctrl と「+」「-」で倍率が変わり、Ctrl+0 で 100 % に戻ります。</p>\n"
             "<table><tr><th>キー</th><th>10進</th><th>混合</th><th>時間</th><th>日付</th></tr>\n";
     for (int index = 0; index < kKeyTableSize; ++index) {
         std::array<std::string, kModes.size()> cells;
@@ -124,7 +96,7 @@ std::string KeyboardPage(const KeyTable& keys) {
                            : std::string(FixedKeyDescription(kModes[m], code));
         }
         if (!assigned) continue;
-        page << "<tr><td><kbd>" << Escaped(ReadableKeyName(index)) << "</kbd></td>";
+        page << "<tr><td><kbd>" << Escaped(KeyName(index)) << "</kbd></td>";
         for (const std::string& cell : cells) page << "<td>" << Escaped(cell) << "</td>";
         page << "</tr>\n";
     }

@@ -15,8 +15,4 @@ std::string FunctionCataloguePage();
 // it does in each mode.
 std::string KeyboardPage(const KeyTable& keys);
 
-// A key-table position as a user reads it on the keyboard ("Enter",
-// "Ctrl + C", "テンキー 5").
-std::string ReadableKeyName(int index);
-
 }  // namespace tavrik::cli

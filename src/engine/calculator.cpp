@@ -2,10 +2,11 @@
 
 #include <chrono>
 
-#include "engine/button_codes.h"
 #include "formula/user_functions.h"
+#include "settings/key_codes.h"
 #include "settings/name_case.h"
 #include "values/number_text.h"
+#include "values/office_calendar.h"
 
 namespace tavrik {
 
@@ -22,7 +23,7 @@ Calculator::Calculator(View& view, const Clock& clock)
     userFunctionEvaluator_ = [this](std::string_view formula, long double x, long double y) {
         return ApplyUserFunction(status_, formula, x, y);
     };
-    applySettings();
+    applySetInForce();
     log_.onWriteFailure([this] {
         view_.messageBox(BoxKind::Error, "ファイルが作成できませんでした");
         view_.changed(kLogChanged);
@@ -45,23 +46,24 @@ void Calculator::setSettings(GlobalSettings settings) {
     }
     currentSetIndex_ = index;
     rules_.grouping = settings_.KK3;
-    applySettings();
+    applySetInForce();
 }
 
-void Calculator::applySettings(GlobalSettings settings) {
+void Calculator::replaceSettings(GlobalSettings settings) {
     settings_ = std::move(settings);
     if (currentSetIndex_ != kDefaultSetSlot && currentSetIndex_ > settings_.LastSetIndex)
         currentSetIndex_ = kDefaultSetSlot;
-    applySettings();
+    applySetInForce();
 }
 
 void Calculator::selectSet(int index) {
+    undoSteps_.clear();
     currentSetIndex_ = index >= 0 && index <= settings_.LastSetIndex ? index : kDefaultSetSlot;
-    applySettings();
+    applySetInForce();
 }
 
 void Calculator::applyEditedSettings(GlobalSettings edited, int setIndex, GroupingCheck grouping) {
-    applySettings(std::move(edited));
+    replaceSettings(std::move(edited));
     selectSet(setIndex);
     if (grouping == GroupingCheck::FollowsKK3) setGrouping(settings_.KK3);
 }
@@ -79,11 +81,13 @@ void Calculator::keepGuideBarPositions(int gxPos, int gyPos) {
     set.GYPos = gyPos;
 }
 
-void Calculator::applySettings() {
+void Calculator::applySetInForce() {
     const SettingsSet& set = currentSet();
     rules_.roundM = set.RoundM;
     rules_.roundD = set.RoundD;
     errors_.setErrCtMax(settings_.ErrCtMax);
+    rules_.office = {settings_.BizDays, settings_.FirstDay, settings_.Gannen,
+                     ReadHolidayList(settings_.Holidays)};
     history_.setOptions(set.MaxLineH, set.LNoTypeH);
     functionMenu_ = RebuildFunctionMenu(settings_, functionMenu_);
     if (checkedMode_) {
@@ -96,8 +100,14 @@ void Calculator::setGeometry(const DisplayGeometry& geometry) {
     rules_.geometry = geometry;
 }
 
+// The value shown is written again at once, with or without its commas.
 void Calculator::setGrouping(bool on) {
+    if (rules_.grouping == on) return;
     rules_.grouping = on;
+    if (mode() != CalcMode::Decimal) return;
+    std::string plain = state_.displayText;
+    std::erase(plain, ',');
+    guarded([&] { setDisplay(GroupDigits(values_, plain)); });
 }
 
 void Calculator::start() {
@@ -110,7 +120,14 @@ void Calculator::start() {
 }
 
 void Calculator::PushBBtn(int code) {
-    guarded([&] { ProcBtn(code); });
+    recordKeyStep();
+    ++keyDepth_;
+    guarded([&] {
+        ProcBtn(code);
+        settleResult();
+    });
+    history_.dropAwaitingResult();
+    --keyDepth_;
 }
 
 void Calculator::guarded(const std::function<void()>& work) {
@@ -128,7 +145,7 @@ void Calculator::guarded(const std::function<void()>& work) {
         if (failure.isMath())
             errors_.ReportMathException(failure);
         else
-            failed(FailureMessage(failure));
+            failed(FailureText(failure));
     } catch (const std::exception&) {
         // The library's own (English) text is no message for the user.
         failed(FailureText(FailureKind::Other));
@@ -176,6 +193,11 @@ void Calculator::ProcBtn(int code) {
         case kTaxOut:
             if (mode() == CalcMode::Decimal) return unaryStep(code);
             return radixKey(code);
+        case kReducedTaxIn:
+        case kReducedTaxOut:
+        case kTaxAmount:
+            if (mode() == CalcMode::Decimal) unaryStep(code);
+            return;
         case kCopy:
             return copyToClipboard();
         case kNextTimeUnit:

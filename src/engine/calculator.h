@@ -16,6 +16,7 @@
 #include "engine/keyboard.h"
 #include "engine/keypad_face.h"
 #include "engine/memory_registers.h"
+#include "engine/undo_steps.h"
 #include "formula/formula_sheet.h"
 #include "formula/function_menu.h"
 #include "formula/operations.h"
@@ -43,13 +44,13 @@ class Calculator : public SheetHost {
     // Takes over edited settings (the settings dialog's apply) and applies
     // what takes effect at once: tax, rounding, limits, function keys. The set
     // in force stays, unless it is gone.
-    void applySettings(GlobalSettings settings);
+    void replaceSettings(GlobalSettings settings);
     // Edits a copy of the settings with `edit(GlobalSettings&)`, then applies it.
     template <class Edit>
     void editSettings(Edit&& edit) {
         GlobalSettings edited = settings_;
         edit(edited);
-        applySettings(std::move(edited));
+        replaceSettings(std::move(edited));
     }
     // Saves the settings in force with `save(GlobalSettings&)`, which records
     // in them what it wrote (the section list); its result is returned.
@@ -84,7 +85,7 @@ class Calculator : public SheetHost {
 
     // Display metrics measured by the front end's layout.
     void setGeometry(const DisplayGeometry& geometry);
-    // The "桁区切" check (digit grouping).
+    // The "桁区切" check (digit grouping); the decimal value shown follows it.
     void setGrouping(bool on);
     bool grouping() const { return rules_.grouping; }
 
@@ -108,6 +109,15 @@ class Calculator : public SheetHost {
     // key-table entry assigns in the mode in force, if any.
     void pressKeyboardKey(int virtualKey, unsigned modifiers);
 
+    // --- undo ---------------------------------------------------------------
+    // Undoes the last key step (up to UndoSteps::kDepth), or makes the last
+    // undone one again. A mode or set change, and an edit of the history
+    // list, start afresh.
+    void undo();
+    void redo();
+    bool canUndo() const { return undoSteps_.canUndo(); }
+    bool canRedo() const { return undoSteps_.canRedo(); }
+
     // --- modes --------------------------------------------------------------
     void switchMode(CalcMode mode);
     CalcMode mode() const { return rules_.mode; }
@@ -128,18 +138,28 @@ class Calculator : public SheetHost {
     void selectHistoryLine(int index) { history_.select(index); }
     // The "↓" check: replay moves the selection down one line.
     void setHistoryMoveDown(bool on) { history_.setMoveDown(on); }
-    void clearHistory() { history_.clear(); }
-    void deleteHistoryLine() { history_.deleteSelected(); }
+    void clearHistory() {
+        undoSteps_.clear();
+        history_.clear();
+    }
+    void deleteHistoryLine() {
+        undoSteps_.clear();
+        history_.deleteSelected();
+    }
     // Feeds the selected line into the keypad: a value as typed, an operation
     // line as its key.
     void replayHistoryLine();
-    // "式をコピー": the selected line of the current list onto the clipboard,
-    // as the list shows it; nothing when no line is selected.
+    // "式をコピー": the value or formula of the selected line of the current
+    // list onto the clipboard, without its line number; nothing when no line
+    // is selected.
     void copyHistoryLine();
     // "書出" and "読込": the current mode's list written to, or read from,
     // the history file at `path`; a file that fails is reported with a box.
     void writeHistoryFile(const std::string& path);
     void readHistoryFile(const std::string& path);
+    // "CSV書出": the current list with the result beside each line written
+    // to `path` as CSV (see TapeCsv); a file that fails is reported with a box.
+    void exportHistoryCsv(const std::string& path);
     // The history lists and memory registers to keep across a restart, each
     // list capped at MaxLineH as the window caps it; and putting them back.
     KeptState keptState() const;
@@ -173,7 +193,8 @@ class Calculator : public SheetHost {
     void guarded(const std::function<void()>& work);
     // The view, for the formula sheet's boxes and clipboard.
     View& view() override { return view_; }
-    void applySettings();
+    // Takes from the settings and the set in force what the engine computes with.
+    void applySetInForce();
     // Set `index` comes into force, the default set when there is no such set.
     void selectSet(int index);
     // Entry editing.
@@ -225,6 +246,12 @@ class Calculator : public SheetHost {
     void setPanel(StatusPart part, std::string_view text) { status_.setPanel(part, text); }
     void DspMsg(std::string_view text, int kind) { status_.DspMsg(text, kind); }
     void AddHList(std::string_view text, int kind) { history_.AddHList(text, kind); }
+    // The line the key just wrote takes the display as its result.
+    void settleResult();
+    // Undo: the step about to be taken by a key from outside is kept.
+    KeyStep currentStep() const;
+    void recordKeyStep();
+    void takeStep(KeyStep step);
     void WriteLog(std::string_view line) { log_.WriteLog(line); }
     long double displayValue();
     std::string zeroText();
@@ -248,6 +275,9 @@ class Calculator : public SheetHost {
     FunctionMenu functionMenu_;
     std::mt19937 random_;
     UserFunctionEvaluator userFunctionEvaluator_;
+    UndoSteps undoSteps_;
+    int keyDepth_ = 0;              // keys pressed by other keys are part of their step
+    bool reducedRateLast_ = false;  // the last tax key used the reduced rate (for 税額)
 };
 
 }  // namespace tavrik

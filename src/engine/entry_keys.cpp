@@ -1,6 +1,6 @@
 // Entry editing: digits, "000", ".", CR, BS, AC and the clipboard key.
-#include "engine/button_codes.h"
 #include "engine/calculator.h"
+#include "settings/key_codes.h"
 #include "values/number_text.h"
 #include "values/unit_text.h"
 #include "values/utf8.h"

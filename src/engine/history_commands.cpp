@@ -2,9 +2,9 @@
 // the history file and the log.
 #include <charconv>
 
-#include "engine/button_codes.h"
 #include "engine/calculator.h"
 #include "history/history_file.h"
+#include "settings/key_codes.h"
 
 namespace tavrik {
 
@@ -81,6 +81,7 @@ void Calculator::writeHistoryFile(const std::string& path) {
 }
 
 void Calculator::readHistoryFile(const std::string& path) {
+    undoSteps_.clear();
     const FileFailure failure = ReadHistoryFile(path, mode(), [this](std::string_view line) {
         return history_.AddHList(line, kValueLine);
     });
@@ -104,7 +105,8 @@ void Calculator::stopLog() {
 void Calculator::copyHistoryLine() {
     const HistoryList& list = history_.current();
     if (list.selected < 0 || list.selected >= static_cast<int>(list.lines.size())) return;
-    view_.setClipboard(list.lines[static_cast<std::size_t>(list.selected)]);
+    view_.setClipboard(
+        std::string(WithoutLineNumber(list.lines[static_cast<std::size_t>(list.selected)])));
 }
 
 }  // namespace tavrik

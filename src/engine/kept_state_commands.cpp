@@ -33,6 +33,7 @@ KeptState Calculator::keptState() const {
 }
 
 void Calculator::restoreKeptState(const KeptState& state) {
+    undoSteps_.clear();
     for (std::size_t i = 0; i < kModes.size(); ++i)
         history_.restore(kModes[i], HistoryLines(state.lists[i].begin(), state.lists[i].end()),
                          state.counters[i]);

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "engine/button_codes.h"
 #include "formula/function_catalogue.h"
+#include "settings/key_codes.h"
 
 namespace tavrik {
 
@@ -105,6 +105,9 @@ std::string_view FixedKeyDescription(CalcMode mode, int code) {
     if (code == kNextTimeUnit) return "次の時間の単位を付ける";
     if (code == kNextDateUnit) return "次の日付の単位を付ける";
     if (code == kPaste) return "クリップボードの数を貼り付ける";
+    if (code == kReducedTaxIn) return "軽減税率を加えた税込み金額";
+    if (code == kReducedTaxOut) return "軽減税率を除いた税抜き金額";
+    if (code == kTaxAmount) return "税込み金額に含まれる税額 (最後に使った税率で)";
     if (code < kDigit0 || code > kOnScreenKeys) return {};
     return kCommonKeys[static_cast<std::size_t>(code)];
 }

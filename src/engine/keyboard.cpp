@@ -2,8 +2,8 @@
 // which names a key character per mode.
 #include "engine/keyboard.h"
 
-#include "engine/button_codes.h"
 #include "engine/calculator.h"
+#include "settings/key_codes.h"
 #include "values/utf8.h"
 
 namespace tavrik {

@@ -1,6 +1,6 @@
 // Memory registers: select, store, recall, M+, M-, MR and MC.
-#include "engine/button_codes.h"
 #include "engine/calculator.h"
+#include "settings/key_codes.h"
 #include "values/number_text.h"
 
 namespace tavrik {

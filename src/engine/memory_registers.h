@@ -13,6 +13,7 @@ struct MemoryRegisters {
     // The current register's store button shows "■" and is disabled; the others ">".
     static constexpr const char* kCurrentCaption = "■";
     static constexpr const char* kStoreCaption = ">";
+    static constexpr const char* kRecallCaption = ">";
     const char* storeCaption(int slot) const {
         return slot == current ? kCurrentCaption : kStoreCaption;
     }

@@ -1,9 +1,9 @@
 // The four modes: the switch, the per-mode key faces and the function key row.
 #include <algorithm>
 
-#include "engine/button_codes.h"
 #include "engine/calculator.h"
 #include "engine/key_descriptions.h"
+#include "settings/key_codes.h"
 #include "values/number_text.h"
 #include "values/utf8.h"
 
@@ -84,6 +84,7 @@ void Calculator::switchMode(CalcMode mode) {
     FunctionKeyRow(mode == CalcMode::Decimal ? checkedFunctionGroup() : 0);
     applyModeFace();
     history_.setCurrentMode(mode);
+    undoSteps_.clear();
     WriteLog(std::string("Mode Change: ") + ModeName(mode));
     view_.changed(kModeChanged);
     ProcBtn(kAllClear);

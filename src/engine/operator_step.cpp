@@ -2,9 +2,9 @@
 // entry state, each with its rule for the repeat constant of "=" and for "%".
 #include <stdexcept>
 
-#include "engine/button_codes.h"
 #include "engine/calculator.h"
 #include "settings/function_codes.h"
+#include "settings/key_codes.h"
 #include "values/number_text.h"
 #include "values/unit_arithmetic.h"
 
@@ -29,7 +29,9 @@ long double Calculator::apply(int code, long double x, long double y) {
                          settings_.TaxRound,
                          random_,
                          settings_.FStr,
-                         userFunctionEvaluator_};
+                         userFunctionEvaluator_,
+                         settings_.ReducedTax,
+                         reducedRateLast_};
     return ApplyOperator(ctx, code, x, y);
 }
 

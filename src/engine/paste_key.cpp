@@ -1,7 +1,7 @@
 // Paste: a number from the clipboard enters the display as if it were typed;
 // and its reverse, the plain number put on the clipboard.
-#include "engine/button_codes.h"
 #include "engine/calculator.h"
+#include "settings/key_codes.h"
 #include "values/pasted_number.h"
 #include "values/plain_number.h"
 
@@ -12,6 +12,7 @@ void Calculator::pasteClipboard() {
 }
 
 void Calculator::pasteText(std::string_view text) {
+    recordKeyStep();
     guarded([&] {
         log_.appendKeyTrace(kPaste);
         if (state_.entry.neverCleared()) ProcBtn(kAllClear);

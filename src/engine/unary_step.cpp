@@ -1,9 +1,9 @@
 // The unary step: "+/-", the tax keys and one-operand function keys.
 #include <stdexcept>
 
-#include "engine/button_codes.h"
 #include "engine/calculator.h"
 #include "settings/function_codes.h"
+#include "settings/key_codes.h"
 #include "values/number_text.h"
 
 namespace tavrik {
@@ -16,6 +16,12 @@ std::string Calculator::functionLabel(int code) const {
             return "税込";
         case kTaxOut:
             return "税抜";
+        case kReducedTaxIn:
+            return "軽減税込";
+        case kReducedTaxOut:
+            return "軽減税抜";
+        case kTaxAmount:
+            return "税額";
         default:
             break;
     }
@@ -49,6 +55,8 @@ void Calculator::unaryStep(int k) {
         setDisplay(std::move(previous));
     } else {
         s.previousDisplayText = s.displayText;
+        if (k == kTaxIn || k == kTaxOut) reducedRateLast_ = false;
+        if (k == kReducedTaxIn || k == kReducedTaxOut) reducedRateLast_ = true;
         const long double x = displayValue();
         setDisplay(format(apply(k, x, 0)));
     }

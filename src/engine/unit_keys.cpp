@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "engine/button_codes.h"
 #include "engine/calculator.h"
+#include "settings/key_codes.h"
 #include "values/date_text.h"
 #include "values/math_error.h"
 #include "values/number_text.h"

@@ -120,6 +120,7 @@ void FormulaSheet::run() {
     lastAnswer_ = {};
     skippedLongLine_ = false;
     runNeedsFunctionKeys_ = false;
+    host_.values().services.status.clearHint();
     // Answers written before a failure stay, so the view hears of them either way.
     try {
         if (selLength_ > 0)
@@ -132,12 +133,12 @@ void FormulaSheet::run() {
     }
     // Shown after the run, so that no later formula text replaces it.
     if (runNeedsFunctionKeys_)
-        host_.values().services.status.DspMsg(kNeedsFunctionKeysMessage, kMessageInfo);
+        host_.values().services.status.DspMsg(kNeedsFunctionKeysMessage, kMessageHint);
     if (skippedLongLine_) {
         host_.values().services.status.DspMsg("長すぎる行は計算しません（1 行 " +
                                                   std::to_string(kMaxFormulaLineLength) +
                                                   " 文字まで）",
-                                              kMessageInfo);
+                                              kMessageHint);
     }
     host_.view().changed(kSheetChanged);
 }

@@ -42,9 +42,6 @@ class LiveAnswers {
         std::string answer;
         bool waiting = true;
     };
-    struct NullLog : LogSink {
-        void WriteLog(std::string_view) override {}
-    };
     void markWaiting(std::size_t first, std::size_t last);
     std::string answerOf(std::string_view line, const ValueContext& decimal, long double x);
 

@@ -6,6 +6,7 @@
 #include <limits>
 #include <numbers>
 
+#include "formula/tax.h"
 #include "settings/key_codes.h"
 #include "values/calc_value.h"
 #include "values/math_error.h"
@@ -144,20 +145,18 @@ long double Gaussian(std::mt19937& random, long double mean, long double deviati
 }
 
 long double Tax(const OperationContext& ctx, int code, long double x) {
-    const long double t = ctx.tax;
-    const long double r = Checked([&] {
-        return code == kTaxIn ? Fresh(x) * (t + 100.0L) / 100.0L : Fresh(x) * 100.0L / (t + 100.0L);
-    });
-    const auto whole = [](long double v) { return static_cast<long double>(TruncateToInt64(v)); };
-    switch (ctx.taxRound) {
-        case 1:
-            return whole(r >= 0 ? r + 0.5L : r - 0.5L);
-        case 2:
-            return whole(r >= 0 ? r : r - 0.9L);
-        case 3:
-            return whole(r >= 0 ? r + 0.9L : r);
-        default:
-            return r;
+    switch (code) {
+        case kTaxIn:
+            return TaxResult(TaxKind::Included, ctx.tax, ctx.taxRound, x);
+        case kTaxOut:
+            return TaxResult(TaxKind::Excluded, ctx.tax, ctx.taxRound, x);
+        case kReducedTaxIn:
+            return TaxResult(TaxKind::Included, ctx.reducedTax, ctx.taxRound, x);
+        case kReducedTaxOut:
+            return TaxResult(TaxKind::Excluded, ctx.reducedTax, ctx.taxRound, x);
+        default:  // the tax contained, at the rate of the last tax key
+            return TaxResult(TaxKind::Contained, ctx.reducedRateLast ? ctx.reducedTax : ctx.tax,
+                             ctx.taxRound, x);
     }
 }
 
@@ -223,6 +222,12 @@ constexpr Operation kOperations[] = {
     {kTaxIn, "tax_in", 1,
      [](Ctx& ctx, int code, long double x, long double) { return Tax(ctx, code, x); }},
     {kTaxOut, "tax_out", 1,
+     [](Ctx& ctx, int code, long double x, long double) { return Tax(ctx, code, x); }},
+    {kReducedTaxIn, "reduced_tax_in", 1,
+     [](Ctx& ctx, int code, long double x, long double) { return Tax(ctx, code, x); }},
+    {kReducedTaxOut, "reduced_tax_out", 1,
+     [](Ctx& ctx, int code, long double x, long double) { return Tax(ctx, code, x); }},
+    {kTaxAmount, "tax_amount", 1,
      [](Ctx& ctx, int code, long double x, long double) { return Tax(ctx, code, x); }},
     {101, "sqrt", 1, UNARY(F([&] { return std::sqrt(Fresh(x)); }))},
     {102, "square", 1, UNARY(F([&] { return Fresh(x) * Fresh(x); }))},

@@ -30,6 +30,8 @@ struct OperationContext {
     std::mt19937& random;
     const std::array<std::string, kUserFunctions>& userFormulas;  // FStr1 … FStr6
     const UserFunctionEvaluator& evaluateUserFunction;
+    int reducedTax = 8;            // the reduced rate, percent
+    bool reducedRateLast = false;  // the last tax key used the reduced rate (for 税額)
 };
 
 // The arity of a user function: 2 when its formula uses Y, else 1.

@@ -9,6 +9,7 @@
 #include "textfile/file_io.h"
 #include "textfile/text_file.h"
 #include "values/register_text.h"
+#include "values/value_context.h"
 
 namespace tavrik {
 

@@ -14,7 +14,7 @@ namespace tavrik {
 
 enum class GlobalKeyWrite {
     Always,
-    WhenOnOrInFile,  // added later: written only when on or already in the file
+    WhenOnOrInFile,  // added later: written only when not the default or already in the file
     Elsewhere,       // read here; the exit state writes it, or nothing does
 };
 
@@ -39,6 +39,8 @@ void VisitGlobalKeys(Visitor& visit) {
     visit("HexA", &G::HexA, {});
     visit("Tax", &G::Tax, {.range = kTaxRange});
     visit("TaxRound", &G::TaxRound, {});
+    visit("ReducedTax", &G::ReducedTax,
+          {.range = kTaxRange, .write = GlobalKeyWrite::WhenOnOrInFile});
     visit("ErrCtMax", &G::ErrCtMax, {});
     visit("SaveF", &G::SaveF, kReadOnly);
     visit("TPM", &G::TPM, {});
@@ -47,6 +49,12 @@ void VisitGlobalKeys(Visitor& visit) {
     visit("KeepState", &G::KeepState,
           {.range = std::nullopt, .write = GlobalKeyWrite::WhenOnOrInFile});
     visit("RaiseRunning", &G::RaiseRunning,
+          {.range = std::nullopt, .write = GlobalKeyWrite::WhenOnOrInFile});
+    visit("BizDays", &G::BizDays, {.range = std::nullopt, .write = GlobalKeyWrite::WhenOnOrInFile});
+    visit("FirstDay", &G::FirstDay,
+          {.range = std::nullopt, .write = GlobalKeyWrite::WhenOnOrInFile});
+    visit("Gannen", &G::Gannen, {.range = std::nullopt, .write = GlobalKeyWrite::WhenOnOrInFile});
+    visit("Holidays", &G::Holidays,
           {.range = std::nullopt, .write = GlobalKeyWrite::WhenOnOrInFile});
     // The exit state, which SaveExitState writes.
     visit("Mode", &G::Mode, kReadOnly);

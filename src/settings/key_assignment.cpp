@@ -1,21 +1,85 @@
 #include "settings/key_assignment.h"
 
 #include <charconv>
+#include <map>
 
 namespace tavrik {
 
 namespace {
 
-constexpr std::string_view kShiftPrefix = "Shft + ";
+constexpr std::string_view kShiftPrefix = "Shift + ";
+// The prefix older versions showed; still read.
+constexpr std::string_view kOldShiftPrefix = "Shft + ";
 constexpr std::string_view kCtrlPrefix = "Ctrl + ";
-constexpr int kFirstCharKey = 48;  // "0"
-constexpr int kLastCharKey = 90;   // "Z"
 constexpr std::size_t kEntryLength = kUnassignedEntry.size();
+constexpr int kNumpad0 = 96, kNumpad9 = 105, kF1 = 112, kF24 = 135;
+constexpr int kVirtualKeys = 256;
+
+// Keys named by their caps. A punctuation key is named by the unshifted
+// characters that reach it on a US and on a Japanese (JIS) keyboard where the
+// two differ (the window maps typed characters to these keys).
+const std::map<int, std::string_view>& SpecialKeyNames() {
+    static const std::map<int, std::string_view> kNames = {
+        {8, "BackSpace"},
+        {9, "Tab"},
+        {13, "Enter"},
+        {27, "Esc"},
+        {32, "Space"},
+        {33, "PageUp"},
+        {34, "PageDown"},
+        {35, "End"},
+        {36, "Home"},
+        {37, "←"},
+        {38, "↑"},
+        {39, "→"},
+        {40, "↓"},
+        {45, "Insert"},
+        {46, "Delete"},
+        {106, "テンキー *"},
+        {107, "テンキー +"},
+        {109, "テンキー -"},
+        {110, "テンキー ."},
+        {111, "テンキー /"},
+        {186, "; (US)・; と : (JIS)"},
+        {187, "= (US)"},
+        {188, ","},
+        {189, "-"},
+        {190, "."},
+        {191, "/"},
+        {192, "` (US)・@ (JIS)"},
+        {219, "["},
+        {220, "\\"},
+        {221, "]"},
+        {222, "' (US)・^ (JIS)"},
+        {226, "\\ (ろ)"},
+    };
+    return kNames;
+}
 
 std::string CodeName(int code) {
-    if (code >= kFirstCharKey && code <= kLastCharKey)
+    if ((code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z'))
         return std::string(1, static_cast<char>(code));
+    if (code >= kNumpad0 && code <= kNumpad9)
+        return std::string("テンキー ").append(std::to_string(code - kNumpad0));
+    if (code >= kF1 && code <= kF24)
+        return std::string(1, 'F').append(std::to_string(code - kF1 + 1));
+    const auto& names = SpecialKeyNames();
+    if (const auto found = names.find(code); found != names.end())
+        return std::string(found->second);
     return std::string(1, '#').append(std::to_string(code));
+}
+
+// The code of a key name: a name CodeName gives, "#" and the number, or
+// (as older versions read it) the code of the first character; -1 for none.
+int ParseCodeName(std::string_view name) {
+    if (name.empty()) return -1;
+    for (int code = 0; code < kVirtualKeys; ++code)
+        if (CodeName(code) == name) return code;
+    if (name[0] != '#') return static_cast<unsigned char>(name[0]);
+    int code = 0;
+    const auto [end, error] = std::from_chars(name.data() + 1, name.data() + name.size(), code);
+    if (error != std::errc{} || end == name.data() + 1) return -1;
+    return code;
 }
 
 bool ValidIndex(int index) {
@@ -39,21 +103,15 @@ std::string KeyName(int index) {
 
 int ParseKeyName(std::string_view name) {
     if (name.empty()) return -1;
-    int offset = 0;
-    std::string rest(name);
-    if (const auto at = rest.find(kShiftPrefix); at != std::string::npos) {
-        rest.erase(at, kShiftPrefix.size());
-        offset = kShiftKeyOffset;
-    } else if (const auto ctrl = rest.find(kCtrlPrefix); ctrl != std::string::npos) {
-        rest.erase(ctrl, kCtrlPrefix.size());
-        offset = kCtrlKeyOffset;
+    for (const auto& [prefix, offset] :
+         {std::pair{kShiftPrefix, kShiftKeyOffset}, std::pair{kOldShiftPrefix, kShiftKeyOffset},
+          std::pair{kCtrlPrefix, kCtrlKeyOffset}}) {
+        if (name.starts_with(prefix)) {
+            const int code = ParseCodeName(name.substr(prefix.size()));
+            return code < 0 ? -1 : offset + code;
+        }
     }
-    if (rest.empty()) return -1;
-    if (rest[0] != '#') return offset + static_cast<unsigned char>(rest[0]);
-    int code = 0;
-    const auto [end, error] = std::from_chars(rest.data() + 1, rest.data() + rest.size(), code);
-    if (error != std::errc{} || end == rest.data() + 1) return -1;
-    return offset + code;
+    return ParseCodeName(name);
 }
 
 char AssignedKeyChar(const KeyTable& keys, int index, int mode) {

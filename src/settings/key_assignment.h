@@ -1,5 +1,5 @@
-// Editing the key table: names of table positions as the key page shows them
-// ("Ctrl + A", "Shft + 1", "#112"), and the assignments of one calculator key,
+// Editing the key table: names of table positions as the key page and the
+// manual show them ("Ctrl + A", "Shift + 1", "テンキー 0", "F1"), and the assignments of one calculator key,
 // one column per mode.
 #pragma once
 
@@ -23,8 +23,9 @@ using KeyRow = std::array<std::string, kModeColumns>;
 // The table position of a virtual key 0..255: Ctrl wins over Shift.
 int KeyTableIndex(int virtualKey, bool ctrl, bool shift);
 
-// "Shft + " or "Ctrl + " for the modifier families, then the character of
-// codes 48..90 or "#" and the code.
+// "Shift + " or "Ctrl + " for the modifier families, then the key as its cap
+// reads ("A", "F1", "テンキー 0", "Enter"), or "#" and the code of a key
+// without one.
 std::string KeyName(int index);
 // The position a name stands for; -1 for an empty text.
 int ParseKeyName(std::string_view name);

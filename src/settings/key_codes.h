@@ -1,7 +1,9 @@
 // Key codes: 1..35 the on-screen keys, 36 and 37 the keyboard-only unit keys,
-// 38 paste (key tables only), then the function codes of function_codes.h.
-// The key table, the operation table and the engine read them from here.
+// 38 paste and 39..41 the reduced-rate tax keys and 税額 (key tables only), then the function codes
+// of function_codes.h. The key table, the operation table and the engine read them from here.
 #pragma once
+
+#include <string_view>
 
 #include "settings/function_codes.h"
 
@@ -39,6 +41,10 @@ enum ButtonCode : int {
     kNextDateUnit = 37,
     // Paste has a code of its own in key tables only.
     kPaste = 38,
+    // The reduced-rate tax keys and the tax contained, in key tables only.
+    kReducedTaxIn = 39,
+    kReducedTaxOut = 40,
+    kTaxAmount = 41,
     kExchange = 108,
 
     // A..F in time and date mode: the unit keys 年 月 日 時 分 秒; in date
@@ -62,5 +68,51 @@ inline constexpr int kOnScreenKeys = kCopy;  // codes 1..35 have a key on screen
 // Slots of a table indexed by on-screen key 1..35; slot 0 unused.
 inline constexpr int kKeySlots = kOnScreenKeys + 1;
 inline constexpr int kLastKeyCode = kNextDateUnit;  // the last code with a key character
+
+// The key alphabet: the characters that name the key codes in key strings
+// and key tables.
+// The character at position code (1-based) names the key in key tables.
+inline constexpr std::string_view KeyCodeString = "0123456789ABCDEFTP+-*/=%RGHJKLZXIOVS:";
+static_assert(KeyCodeString.size() == kLastKeyCode, "one key character per key code");
+
+// The characters of the codes found in key tables only stand outside
+// KeyCodeString, so key strings never name them and key tables saved before
+// they existed never assign them.
+inline constexpr char kPasteKeyChar = 'Q';
+struct KeyTableOnlyCode {
+    int code;
+    char keyChar;
+};
+inline constexpr KeyTableOnlyCode kKeyTableOnlyCodes[] = {
+    {kPaste, kPasteKeyChar}, {kReducedTaxIn, 'W'}, {kReducedTaxOut, 'Y'}, {kTaxAmount, 'U'}};
+
+// The key character of a code 1..kLastKeyCode; '\0' for any other code.
+inline char KeyCodeChar(int code) {
+    return code >= kDigit0 && code <= kLastKeyCode ? KeyCodeString[code - kDigit0] : '\0';
+}
+
+// The code of a key character; 0 when the character names no key.
+inline int CodeOfKeyChar(char c) {
+    const auto pos = KeyCodeString.find(c);
+    return pos == std::string_view::npos ? 0 : static_cast<int>(pos) + kDigit0;
+}
+
+// The code a key-table character assigns: a key of KeyCodeString, or paste.
+inline int CodeOfKeyTableChar(char c) {
+    for (const KeyTableOnlyCode& only : kKeyTableOnlyCodes)
+        if (only.keyChar == c) return only.code;
+    return CodeOfKeyChar(c);
+}
+
+// The key-table character of a code: its KeyCodeString character, or paste's.
+inline char KeyTableChar(int code) {
+    for (const KeyTableOnlyCode& only : kKeyTableOnlyCodes)
+        if (only.code == code) return only.keyChar;
+    return KeyCodeChar(code);
+}
+
+inline bool IsDigitCode(int code) {
+    return code >= kDigit0 && code <= kDigit9;
+}
 
 }  // namespace tavrik

@@ -70,7 +70,7 @@ inline constexpr std::array<PanelOption, 1> kButtonOptions{{
      .number = &SettingsSet::PitchB,
      .range = kKeyGapRange},
 }};
-inline constexpr std::array<PanelOption, 3> kHistoryOptions{{
+inline constexpr std::array<PanelOption, 4> kHistoryOptions{{
     // A negative count lets the list grow with the window.
     {.control = PanelOptionControl::SignedNumber,
      .name = "Line",
@@ -89,6 +89,10 @@ inline constexpr std::array<PanelOption, 3> kHistoryOptions{{
      .caption = "行番",
      .number = &SettingsSet::LNoTypeH,
      .choices = kLineNumberChoices},
+    {.control = PanelOptionControl::Check,
+     .name = "Result",
+     .caption = "結果を表示",
+     .flag = &SettingsSet::ResultH},
 }};
 inline constexpr std::array<PanelOption, 1> kHistoryOpsOptions{{
     {.control = PanelOptionControl::Check,

@@ -98,6 +98,7 @@ void VisitSetFields(Set& set, Visitor& visit) {
     visit.OptionalBool("ManOku", set.ManOku, false);
     visit.OptionalBool("AutoF", set.AutoF, false);
     visit.OptionalBool("TimeColon", set.TimeColon, false);
+    visit.OptionalBool("ResultH", set.ResultH, false);
 }
 
 }  // namespace tavrik

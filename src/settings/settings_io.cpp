@@ -77,12 +77,12 @@ void WriteGlobalKeys(const GlobalSettings& g, IniDocument& file) {
     const auto put = [&file](std::string_view key, std::string_view value) {
         file.Write(kGlobalSection, key, value);
     };
+    const GlobalSettings defaults;
     auto write = [&](std::string_view key, auto member, const GlobalKeyOptions& options) {
         const auto& value = g.*member;
-        const bool written =
-            options.write == GlobalKeyWrite::Always ||
-            (options.write == GlobalKeyWrite::WhenOnOrInFile &&
-             (value != std::remove_cvref_t<decltype(value)>{} || file.Read(kGlobalSection, key)));
+        const bool written = options.write == GlobalKeyWrite::Always ||
+                             (options.write == GlobalKeyWrite::WhenOnOrInFile &&
+                              (value != defaults.*member || file.Read(kGlobalSection, key)));
         if (written) put(key, GlobalValueText(value));
     };
     VisitGlobalKeys(write);

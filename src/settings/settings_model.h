@@ -107,6 +107,9 @@ struct SettingsSet {
     int LineH = -5;
     int MaxLineH = 0;
     int LNoTypeH = 0;
+    // "結果を表示": the history list shows the result and grand total of each
+    // "=" line and the result of each tax, % and function line.
+    bool ResultH = false;
 
     Color ColorS = kClBtnShadow;
     std::string FontNameS = kDefaultFontName;
@@ -160,6 +163,7 @@ struct GlobalSettings {
     std::string HexA;
     int Tax = 5;
     int TaxRound = 0;
+    int ReducedTax = 8;  // "軽減税率", percent, for the keys 軽減税込 and 軽減税抜
     int ErrCtMax = 10;
     bool SaveF = false;
     bool TPM = false;
@@ -171,6 +175,15 @@ struct GlobalSettings {
     // "もう一度起動したらウィンドウを表示": a second start shows, raises and
     // activates the running copy's window (also from the tray).
     bool RaiseRunning = false;
+    // "営業日計算": date mode counts business days (a bare number added to a
+    // date, a date divided by a date) and names holidays.
+    bool BizDays = false;
+    // "初日算入": day counts include the first day.
+    bool FirstDay = false;
+    // "元年": the first year of an era is shown as 元年.
+    bool Gannen = false;
+    // "休業日": the user's own days off, "2024/12/30,2024/12/31".
+    std::string Holidays;
     char Mode = 'D';
     bool Trans = false;
     int Width = -9999;

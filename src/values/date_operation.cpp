@@ -6,6 +6,7 @@
 #include "values/date_text.h"
 #include "values/math_error.h"
 #include "values/number_text.h"
+#include "values/office_calendar.h"
 #include "values/unit_arithmetic.h"
 #include "values/unit_operand.h"
 #include "values/unit_value.h"
@@ -72,6 +73,34 @@ std::string ComponentResult(const ValueContext& ctx, int& unitLevel, const UnitO
                       GeneralForm(y) + "年" + GeneralForm(m) + "月" + GeneralForm(d) + "日");
 }
 
+// A business-day count is a whole number small enough to walk day by day.
+constexpr long double kMostBusinessDays = 1000000;
+
+std::optional<std::string> BusinessDayShift(const ValueContext& ctx, long double dateValue,
+                                            long double count) {
+    if (count != std::trunc(count) || std::fabs(count) > kMostBusinessDays) return std::nullopt;
+    return DateValueText(ShiftBusinessDays(ctx.rules.office, static_cast<double>(dateValue),
+                                           static_cast<long long>(count)));
+}
+
+// With business days on: date ± number moves by business days, and date ÷
+// date counts the business days from the right date to the left one.
+std::optional<std::string> BusinessDayResult(const ValueContext& ctx, int op, const UnitOperand& a,
+                                             const UnitOperand& b) {
+    using enum OperandForm;
+    if (!ctx.rules.office.businessDays) return std::nullopt;
+    if (op == kUnitAdd && a.form == Calendar && b.form == Number)
+        return BusinessDayShift(ctx, a.value, b.value);
+    if (op == kUnitAdd && a.form == Number && b.form == Calendar)
+        return BusinessDayShift(ctx, b.value, a.value);
+    if (op == kUnitSubtract && a.form == Calendar && b.form == Number)
+        return BusinessDayShift(ctx, a.value, -b.value);
+    if (op == kUnitDivide && a.form == Calendar && b.form == Calendar)
+        return std::to_string(BusinessDaysBetween(ctx.rules.office, static_cast<double>(b.value),
+                                                  static_cast<double>(a.value)));
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::string DateOperation(const ValueContext& ctx, int& unitLevel, int op, std::string_view first,
@@ -87,6 +116,8 @@ std::string DateOperation(const ValueContext& ctx, int& unitLevel, int op, std::
     using enum OperandForm;
     const auto is = [&](OperandForm x, OperandForm y) { return a.form == x && b.form == y; };
     const bool sameForm = a.form == b.form;
+    if (auto business = BusinessDayResult(ctx, op, a, b))
+        return Announce(ctx, *std::move(business));
 
     switch (op) {
         case kUnitAdd:
@@ -103,7 +134,9 @@ std::string DateOperation(const ValueContext& ctx, int& unitLevel, int op, std::
             if (is(Calendar, Duration))
                 return Announce(ctx, ShiftedDate(a.value, -b.years, -b.months, -b.days));
             if (is(Calendar, Calendar))
-                return Announce(ctx, GeneralForm(Arithmetic(op, a.value, b.value)) + "日");
+                return Announce(ctx, GeneralForm(CountedDayDifference(
+                                         ctx.rules.office, Arithmetic(op, a.value, b.value))) +
+                                         "日");
             if (is(Duration, Duration))
                 return Announce(ctx, ComponentResult(ctx, unitLevel, a, b, -1));
             if (is(Number, Number))

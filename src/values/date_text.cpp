@@ -9,6 +9,7 @@
 #include "values/japanese_era.h"
 #include "values/math_error.h"
 #include "values/moon_age.h"
+#include "values/office_calendar.h"
 #include "values/unit_text.h"
 #include "values/unit_value.h"
 #include "values/utf8.h"
@@ -57,11 +58,16 @@ std::string CompleteCalendar(const ValueContext& ctx, UnitParts& parts) {
     const auto date =
         ReadDate(year, utf8::DropLast(parts[kMonthSlot]), utf8::DropLast(parts[kDaySlot]));
     if (!date) ThrowFailure(FailureKind::Convert);
-    const std::string era = JapaneseEraText(*date);
+    const std::string era = ctx.rules.office.firstYearGannen ? GannenForm(JapaneseEraText(*date))
+                                                             : JapaneseEraText(*date);
     const std::string weekday(kDayNames[static_cast<std::size_t>(IsoWeekday(*date))]);
+    // With business days on, the line ends with the name of a holiday.
+    const std::string holiday =
+        ctx.rules.office.businessDays ? HolidayName(ctx.rules.office, *date) : std::string();
     ctx.services.status.DspMsg("西暦" + year + (era.empty() ? "" : "(" + era + ")") + "年" +
                                    parts[kMonthSlot] + parts[kDaySlot] + weekday + " 月齢" +
-                                   MoonAgeText(*date + kJulianDayOfDateZero),
+                                   MoonAgeText(*date + kJulianDayOfDateZero) +
+                                   (holiday.empty() ? "" : " " + holiday),
                                kMessageInfo);
     return weekday;
 }

@@ -2,29 +2,6 @@
 
 namespace tavrik {
 
-std::string FailureMessage(const CalcFailure& failure) {
-    switch (failure.kind()) {
-        case FailureKind::ZeroDivide:
-            return "０除算エラー";
-        case FailureKind::Overflow:
-            return "オーバーフロー";
-        case FailureKind::Underflow:
-            return "アンダーフロー";
-        case FailureKind::InvalidArgument:
-            return "範囲外パラメータ";
-        case FailureKind::InvalidOp:
-            return "無効演算";
-        case FailureKind::IntOverflow:
-            return "オーバーフロー";
-        case FailureKind::Convert:
-            return "変換エラー";
-        case FailureKind::MathError:
-        case FailureKind::Other:
-            break;
-    }
-    return failure.what();
-}
-
 void ErrorReporter::report(std::string_view message, const std::string& boxText) {
     view_.beep();
     status_.DspMsg(message, kMessageError);
@@ -39,7 +16,7 @@ void ErrorReporter::ReportCalcError(std::string_view message) {
 }
 
 void ErrorReporter::ReportMathException(const CalcFailure& failure) {
-    const std::string message = FailureMessage(failure);
+    const std::string message = FailureText(failure);
     report(message, "エラーです\r\n\r\n" + message);
 }
 

@@ -12,9 +12,6 @@
 
 namespace tavrik {
 
-// The message a failure kind is reported with.
-std::string FailureMessage(const CalcFailure& failure);
-
 class ErrorReporter {
   public:
     ErrorReporter(View& view, StatusLine& status, LogSink& log)

@@ -4,6 +4,7 @@
 #include <unicode/smpdtfmt.h>
 #include <unicode/timezone.h>
 
+#include <cctype>
 #include <memory>
 
 namespace tavrik {
@@ -38,6 +39,13 @@ std::string JapaneseEraText(double dateValue) {
     format->format((dateValue - kUnixEpochDate) * kMillisecondsPerDay, text);
     std::string utf8;
     return text.toUTF8String(utf8);
+}
+
+std::string GannenForm(std::string eraText) {
+    const bool firstYear = eraText.size() >= 2 && eraText.back() == '1' &&
+                           !std::isdigit(static_cast<unsigned char>(eraText[eraText.size() - 2]));
+    if (firstYear) eraText.replace(eraText.size() - 1, 1, "元");
+    return eraText;
 }
 
 }  // namespace tavrik

@@ -34,6 +34,12 @@ const char* FailureText(FailureKind kind) {
     return "エラー";
 }
 
+std::string FailureText(const CalcFailure& failure) {
+    const FailureKind kind = failure.kind();
+    if (kind == FailureKind::MathError || kind == FailureKind::Other) return failure.what();
+    return FailureText(kind);
+}
+
 void ThrowFailure(FailureKind kind) {
     throw CalcFailure(kind, FailureText(kind));
 }

@@ -46,6 +46,9 @@ class ReportedFailure : public std::runtime_error {
 
 // The Japanese text of a failure kind, as users read it.
 const char* FailureText(FailureKind kind);
+// The message a failure is reported with: its kind's text, but a math error
+// or another failure is reported with its own message.
+std::string FailureText(const CalcFailure& failure);
 
 [[noreturn]] void ThrowFailure(FailureKind kind);
 

@@ -10,7 +10,9 @@
 
 namespace tavrik {
 
-enum MessageKind : int { kMessageInfo = 0, kMessageClear = 1, kMessageError = 9 };
+// kMessageHint is a message part text that the next key action or formula run
+// clears, as it clears the error strip.
+enum MessageKind : int { kMessageInfo = 0, kMessageClear = 1, kMessageHint = 2, kMessageError = 9 };
 
 // The parts of the status bar, left to right.
 enum class StatusPart : int {
@@ -25,9 +27,12 @@ class StatusLine {
   public:
     explicit StatusLine(View& view) : view_(view) {}
 
-    // Kind 9 shows the text in the error strip, kind 1 hides the strip, any
-    // other kind puts the text in the message part and hides the strip.
+    // Kind 9 shows the text in the error strip, kind 1 hides the strip (and
+    // clears a hint), any other kind puts the text in the message part and
+    // hides the strip.
     void DspMsg(std::string_view text, int kind);
+    // Clears the message part when it shows a hint.
+    void clearHint();
 
     void setPanel(StatusPart part, std::string_view text);
     const std::string& panel(StatusPart part) const {
@@ -41,6 +46,7 @@ class StatusLine {
     View& view_;
     std::array<std::string, kStatusPartCount> panels_;
     std::string strip_;
+    bool hintShown_ = false;
 };
 
 // Where a line for the log goes (the log itself lives with the history).
@@ -48,6 +54,12 @@ class LogSink {
   public:
     virtual ~LogSink() = default;
     virtual void WriteLog(std::string_view line) = 0;
+};
+
+// A log that keeps nothing: for evaluations whose lines are not logged, and tests.
+class NullLog final : public LogSink {
+  public:
+    void WriteLog(std::string_view) override {}
 };
 
 }  // namespace tavrik

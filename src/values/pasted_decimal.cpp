@@ -106,6 +106,24 @@ std::optional<Decimal> ReadScientific(std::string_view s) {
     return Shifted(std::move(*mantissa), negative ? -power : power);
 }
 
+// A plain number, or one in thousands: "2千", "1.5千", "2千500".
+std::optional<Decimal> ReadThousands(std::string_view s) {
+    constexpr std::string_view kThousand = "千";
+    constexpr std::size_t kMostOnesDigits = 3;
+    const auto at = s.find(kThousand);
+    if (at == std::string_view::npos) return ReadPlain(s);
+    const auto thousands = ReadPlain(s.substr(0, at));
+    if (!thousands) return std::nullopt;
+    Decimal total = Shifted(*thousands, 3);
+    const std::string_view rest = s.substr(at + kThousand.size());
+    if (rest.empty()) return total;
+    const auto ones = ReadPlain(rest);
+    if (!ones || ones->whole.size() > kMostOnesDigits || !ones->fraction.empty())
+        return std::nullopt;
+    return Sum(std::move(total), *ones);
+}
+
+// Each part before 兆, 億 and 万, and the rest, may be in thousands ("1万2千").
 std::optional<Decimal> ReadAmount(std::string_view s) {
     static constexpr std::array<std::pair<std::string_view, int>, 3> kUnits{
         {{"兆", 3 * kTenThousandPower}, {"億", 2 * kTenThousandPower}, {"万", kTenThousandPower}}};
@@ -114,15 +132,15 @@ std::optional<Decimal> ReadAmount(std::string_view s) {
     for (const auto& [unit, power] : kUnits) {
         const auto at = s.find(unit);
         if (at == std::string_view::npos) continue;
-        const auto part = ReadPlain(s.substr(0, at));
+        const auto part = ReadThousands(s.substr(0, at));
         if (!part) return std::nullopt;
         total = Sum(std::move(total), Shifted(*part, power));
         s.remove_prefix(at + unit.size());
         anyUnit = true;
     }
-    if (!anyUnit) return ReadScientific(s);
+    if (!anyUnit && s.find("千") == std::string_view::npos) return ReadScientific(s);
     if (s.empty()) return total;
-    const auto rest = ReadPlain(s);
+    const auto rest = ReadThousands(s);
     if (!rest) return std::nullopt;
     return Sum(std::move(total), *rest);
 }

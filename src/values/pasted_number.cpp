@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "values/calendar.h"
+#include "values/era_date_reading.h"
 #include "values/number_text.h"
 #include "values/pasted_decimal.h"
 #include "values/utf8.h"
@@ -30,6 +31,7 @@ constexpr std::string_view kTooWide = "表示桁数に収まりません";
 constexpr std::string_view kOutOfRange = "値が範囲を超えています";
 constexpr std::string_view kNotInteger = "混合モードでは整数だけを貼り付けられます";
 constexpr std::string_view kNoSuchDate = "存在しない日付です";
+constexpr std::string_view kOutsideEra = "その元号の期間にない日付です";
 
 std::string_view NotANumber(CalcMode mode) {
     switch (mode) {
@@ -308,6 +310,10 @@ bool ReadYear(std::string_view s, int& year) {
 PastedNumber ReadDateMode(const ValueRules& rules, std::string_view s) {
     const bool marked = TakePrefix(s, "c ");
     s = WithoutWeekday(s);
+    if (const auto era = ReadEraDate(s)) {
+        if (!era->date) return Refused(era->outsideEra ? kOutsideEra : kNoSuchDate);
+        return CalendarDate(rules, era->date->year, era->date->month, era->date->day);
+    }
     for (const char separator : {'/', '-', '.'}) {
         const auto fields = Split(s, separator);
         if (fields.size() != 3 || fields[0].empty()) continue;

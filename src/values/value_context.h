@@ -7,16 +7,19 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "values/error_report.h"
 #include "values/message_line.h"
+#include "values/office_calendar.h"
 #include "values/view.h"
 
 namespace tavrik {
 
 enum class CalcMode : char { Decimal = 'D', Mixed = 'H', Time = 'T', Date = 'C' };
 
-inline constexpr const char* kModeLetters = "DHTC";
+// The modes' letters in the order of ModeIndex, as files and commands write them.
+inline constexpr std::string_view kModeLetters = "DHTC";
 // Index of a mode in "DHTC" (0..3).
 int ModeIndex(CalcMode mode);
 // The mode of a letter; anything but H, T or C is decimal.
@@ -40,6 +43,7 @@ struct ValueRules {
     int roundM = 0;  // display rounding: 0 none, 1 half away from zero, 2 truncate
     int roundD = 0;  // rounding unit 10^roundD
     bool grouping = false;
+    OfficeCalendar office;  // business days and the first-day rule of date mode
 };
 
 // Where failures and information texts go, and today's date.

@@ -41,3 +41,5 @@ history select 0
 mode D
 history select 1
 history copy
+history select 0
+history copy

@@ -2,7 +2,8 @@
 # Runs one console script and compares its output with the expected file,
 # showing every differing line. Beside NAME.cmd and NAME.out, an optional
 # NAME.ini (UTF-8 text) becomes $WORK/Tavrik.ini in Shift-JIS with CR LF, and
-# an optional NAME.args holds extra command-line arguments.
+# an optional NAME.args holds extra command-line arguments; an optional
+# NAME.csv is the CSV file the script exports as $WORK/NAME.csv.
 set -u
 cli=$1 script=$2 expected=$3
 base=${script%.cmd}
@@ -22,6 +23,13 @@ if [ -f "$base.saved" ]; then
     # The settings file as saved, decoded for comparison.
     iconv -f CP932 -t UTF-8 "$work/Tavrik.ini" | tr -d '\r' | diff -u --label expected-ini --label saved-ini "$base.saved" - || {
         echo "settings file saved by $(basename "$script") differs from $(basename "$base.saved")"
+        exit 1
+    }
+fi
+if [ -f "$base.csv" ]; then
+    # A CSV file the script exported as $WORK/NAME.csv, compared byte for byte.
+    cmp "$base.csv" "$work/$(basename "$base").csv" || {
+        echo "CSV file exported by $(basename "$script") differs from $(basename "$base.csv")"
         exit 1
     }
 fi

@@ -57,6 +57,15 @@ TEST_F(EntryKeysTest, GroupingWhileTyping) {
     EXPECT_EQ(display(), "123,456,000");
 }
 
+TEST_F(EntryKeysTest, GroupingCheckRewritesTheValueShown) {
+    start();
+    keys("1234567");
+    calc.setGrouping(true);
+    EXPECT_EQ(display(), "1,234,567");
+    calc.setGrouping(false);
+    EXPECT_EQ(display(), "1234567");
+}
+
 // The window's "桁区切" menu keeps its own check when the settings dialog
 // edits KK3; the console, without that menu, lets grouping follow KK3.
 TEST_F(EntryKeysTest, EditedKK3GroupsOnlyWithoutAMenuCheck) {
@@ -189,6 +198,24 @@ TEST_F(EntryKeysTest, KeyTableCharacterFollowsTheMode) {
     start(CalcMode::Mixed);
     calc.pressKeyboardKey(70, 0);
     EXPECT_EQ(display(), "d 0") << "a blank assigns nothing in that mode";
+}
+
+// The reduced-rate tax keys and 税額 are reached through the key table.
+TEST_F(EntryKeysTest, KeyTableAssignsTheReducedRateTaxKeys) {
+    calc.editSettings([&](GlobalSettings& s) {
+        s.TaxRound = 2;
+        s.Keys[87] = "W   ";
+        s.Keys[89] = "Y   ";
+        s.Keys[85] = "U   ";
+    });
+    start();
+    for (const int digit : {1, 0, 0, 0}) calc.PushBBtn(DigitCode(digit));
+    calc.pressKeyboardKey(87, 0);
+    EXPECT_EQ(display(), "1080");
+    calc.pressKeyboardKey(85, 0);
+    EXPECT_EQ(display(), "80");
+    calc.pressKeyboardKey(89, 0);
+    EXPECT_EQ(display(), "74");
 }
 
 }  // namespace

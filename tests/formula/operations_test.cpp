@@ -19,9 +19,6 @@ class OperationsTest : public ::testing::Test {
         return ApplyOperator(ctx, code, x, y);
     }
 
-    struct NullLog : LogSink {
-        void WriteLog(std::string_view) override {}
-    };
     testing::RecordingView view;
     NullLog log;
     StatusLine status;

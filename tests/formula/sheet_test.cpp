@@ -68,6 +68,10 @@ TEST_F(SheetTest, PowersAndFunctionsGetNoAnswerAndTheMessageSaysWhy) {
               "累乗・平方根・関数は式パネルでは計算できません。関数キー（A〜F）をお使いください");
     run({"1+2"});
     EXPECT_EQ(calc.status().panel(StatusPart::Message), "1+2=");
+    // The hint goes with the next key, as an error does.
+    run({"2^3"});
+    calc.PushBBtn(kDigit0 + 5);
+    EXPECT_EQ(calc.status().panel(StatusPart::Message), "");
 }
 
 // The answer a run wrote under a formula is replaced, never repeated; a

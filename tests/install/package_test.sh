@@ -64,6 +64,15 @@ status=0
 grep -q "unknown option --no-such-option" "$work/usage.txt" || fail "no clear message for an unknown option"
 gzip -dc "$prefix/share/man/man1/tavrik-cli.1.gz" | grep -q "^\.TH TAVRIK-CLI 1" || fail "tavrik-cli.1 is no manual page"
 gzip -dc "$prefix/share/man/ja/man1/tavrik-cli.1.gz" | grep -q "^\.SH 名前" || fail "the Japanese tavrik-cli.1 is not Japanese"
+# Both languages list every option, and both tavrik(1) pages name the kept state.
+for man in man/man1 man/ja/man1; do
+    for option in '\-\-ini' '\-\-sheet' '\-\-watch' '.BI \-e' '.BI \-c' '\-\-version'; do
+        gzip -dc "$prefix/share/$man/tavrik-cli.1.gz" | grep -qF -- "$option" ||
+            fail "$man/tavrik-cli.1 lacks $option"
+    done
+    gzip -dc "$prefix/share/$man/tavrik.1.gz" | grep -qF 'XDG_STATE_HOME/tavrik/state.txt' ||
+        fail "$man/tavrik.1 does not name the state file"
+done
 
 echo "== the installed desktop program's first start"
 home=$work/home

@@ -95,11 +95,19 @@ TEST(KeyNames, NameAndParseAreInverse) {
         const char* name;
     };
     for (const Case& c :
-         {Case{112, "#112"}, Case{13, "#13"}, Case{65, "A"}, Case{48, "0"},
-          Case{255 + 65, "Ctrl + A"}, Case{510 + 49, "Shft + 1"}, Case{510 + 112, "Shft + #112"}}) {
+         {Case{112, "F1"}, Case{13, "Enter"}, Case{65, "A"}, Case{48, "0"}, Case{96, "テンキー 0"},
+          Case{105, "テンキー 9"}, Case{110, "テンキー ."}, Case{58, "#58"}, Case{187, "= (US)"},
+          Case{255 + 65, "Ctrl + A"}, Case{510 + 49, "Shift + 1"}, Case{510 + 112, "Shift + F1"},
+          Case{255 + 96, "Ctrl + テンキー 0"}}) {
         EXPECT_EQ(KeyName(c.index), c.name);
         EXPECT_EQ(ParseKeyName(c.name), c.index) << c.name;
     }
+    // Every position has a name of its own.
+    for (int index = 0; index < kKeyTableSize; ++index)
+        EXPECT_EQ(ParseKeyName(KeyName(index)), index) << KeyName(index);
+    // Names older versions showed still read.
+    EXPECT_EQ(ParseKeyName("Shft + #112"), 510 + 112);
+    EXPECT_EQ(ParseKeyName("#96"), 96);
     EXPECT_EQ(ParseKeyName(""), -1);
     EXPECT_EQ(KeyTableIndex(65, true, true), 255 + 65) << "Ctrl wins over Shift";
     EXPECT_EQ(KeyTableIndex(49, false, true), 510 + 49);

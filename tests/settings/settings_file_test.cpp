@@ -13,6 +13,7 @@
 #include <string>
 
 #include "settings/function_codes.h"
+#include "settings/key_codes.h"
 #include "settings/settings_location.h"
 #include "support/file_size_limit.h"
 #include "support/scoped_env.h"
@@ -26,9 +27,9 @@ namespace fs = std::filesystem;
 using ::testing::ElementsAre;
 using testing::ScopedEnv;
 
-constexpr std::string_view kKeyCodeString = "0123456789ABCDEFTP+-*/=%RGHJKLZXIOVS:";
-// Paste's key-table character, outside the key code string.
-constexpr char kPasteChar = 'Q';
+// The key-table characters outside the key code string: paste, 軽減税込,
+// 軽減税抜 and 税額.
+constexpr std::string_view kKeyTableOnlyChars = "QWYU";
 
 std::string ReadBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -73,7 +74,7 @@ std::string EveryKeyFile() {
         "Left=-10\nTop=20\n";
     for (int i = 0; i < kKeyTableSize; ++i) {
         std::string entry;
-        for (int m = 0; m < 4; ++m) entry += kKeyCodeString[(i + m * 7) % kKeyCodeString.size()];
+        for (int m = 0; m < 4; ++m) entry += KeyCodeString[(i + m * 7) % KeyCodeString.size()];
         if (i % 5 == 0) entry = "～" + std::string(entry, 1);
         text += KeyTableKeyName(i) + "=" + entry + "\n";
     }
@@ -440,8 +441,8 @@ TEST_F(SettingsFileTest, ShippedStarterFileAssignsTheEssentialKeys) {
         if (entry.empty()) continue;
         ASSERT_EQ(utf8::Length(entry), 4u) << KeyTableKeyName(i);
         for (char c : entry) {
-            EXPECT_TRUE(c == '_' || c == kPasteChar ||
-                        kKeyCodeString.find(c) != std::string_view::npos)
+            EXPECT_TRUE(c == '_' || kKeyTableOnlyChars.find(c) != std::string_view::npos ||
+                        KeyCodeString.find(c) != std::string_view::npos)
                 << KeyTableKeyName(i) << " " << entry;
         }
     }

@@ -200,18 +200,30 @@ TEST(SettingsSave, LaterKeysLeaveAnOlderFileAsItWas) {
     EXPECT_EQ(older.Global("KeepState"), std::nullopt);
     EXPECT_EQ(older.Global("RaiseRunning"), std::nullopt);
     EXPECT_EQ(older.file.Read("A", "AutoF"), std::nullopt);
+    EXPECT_EQ(older.settings.ReducedTax, 8);
+    for (const char* later : {"ReducedTax", "BizDays", "FirstDay", "Gannen", "Holidays"})
+        EXPECT_EQ(older.Global(later), std::nullopt) << later;
 
     older.settings.KeepState = true;
     older.settings.RaiseRunning = true;
+    older.settings.BizDays = true;
+    older.settings.ReducedTax = 10;
+    older.settings.Holidays = "2024/12/30";
     older.settings.SetTable[0].AutoF = true;
     older.Save();
     EXPECT_EQ(older.Global("KeepState"), "1");
     EXPECT_EQ(older.Global("RaiseRunning"), "1");
     EXPECT_EQ(older.file.Read("A", "AutoF"), "1");
+    EXPECT_EQ(older.Global("BizDays"), "1");
+    EXPECT_EQ(older.Global("ReducedTax"), "10");
+    EXPECT_EQ(older.Global("FirstDay"), std::nullopt);
+    EXPECT_EQ(older.Global("Holidays"), "2024/12/30");
 
     Loaded turnedOff(older.file.Text());
     EXPECT_TRUE(turnedOff.settings.KeepState);
     EXPECT_TRUE(turnedOff.settings.RaiseRunning);
+    EXPECT_TRUE(turnedOff.settings.BizDays);
+    EXPECT_EQ(turnedOff.settings.Holidays, "2024/12/30");
     EXPECT_TRUE(turnedOff.settings.SetTable[0].AutoF);
     turnedOff.settings.KeepState = false;
     turnedOff.settings.SetTable[0].AutoF = false;

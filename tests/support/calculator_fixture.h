@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/button_codes.h"
 #include "engine/calculator.h"
+#include "settings/key_codes.h"
 #include "support/recording_view.h"
 
 namespace tavrik::testing {

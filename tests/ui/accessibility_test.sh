@@ -21,13 +21,7 @@ done
 work=$(mktemp -d)
 cp "$tavrik" "$starter" "$work/"
 # The walk meets every panel, so it runs on the set that shows all six.
-/usr/bin/python3 - "$work/$(basename "$starter")" << 'EOF'
-import sys
-path = sys.argv[1]
-data = open(path, "rb").read()
-data = data.replace("Set=標準\r\n".encode("cp932"), "Set=コンパクト\r\n".encode("cp932"), 1)
-open(path, "wb").write(data)
-EOF
+/usr/bin/python3 "$here/choose_starter_set.py" "$work/$(basename "$starter")" コンパクト
 mkdir -m 700 "$work/run"
 
 # shellcheck source=../../scripts/xvfb.sh

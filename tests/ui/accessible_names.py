@@ -188,7 +188,7 @@ def main():
         ("push button", "AC"),
         ("push button", "税込"),
         ("push button", "√"),  # key A carries the first function's title
-        ("menu item", "操作"),
+        ("menu item", "操作(O)"),  # the caption with its access letter
         ("menu item", "10進"),
     ]
     for role, name in expected:

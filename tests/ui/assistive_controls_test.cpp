@@ -3,12 +3,14 @@
 // not met, and the formula editor reads ordinary line breaks.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
+#include "settings/key_codes.h"
 #include "ui/window/calculator_app.h"
 
 namespace tavrik::ui {
@@ -66,6 +68,30 @@ TEST_F(AssistiveControlsTest, OnlyTheShownHistoryListIsMet) {
         EXPECT_FALSE(child->state().invisible);
     }
     EXPECT_EQ(lists, 1);
+}
+
+// A chosen history line reports the focus only while the list has it.
+TEST_F(AssistiveControlsTest, OnlyTheFocusedControlReportsTheFocus) {
+    app.window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&app.window()));
+    for (int code : {kDigit0 + 1, int{kAdd}, kDigit0 + 2, int{kEquals}})
+        app.calculator().PushBBtn(code);
+    auto* list = find<QAbstractItemView>("lstHD");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(0, 0)).center());
+    ASSERT_EQ(history().current().selected, 0);
+    const auto firstLineFocused = [&] {
+        QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(list);
+        return a11y->child(0)->state().focused;
+    };
+    auto* key = find<QWidget>("btnFR");
+    key->setFocus(Qt::TabFocusReason);
+    EXPECT_FALSE(firstLineFocused()) << "the focus is on a key";
+    list->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(firstLineFocused());
+    key->setFocus(Qt::TabFocusReason);
+    EXPECT_FALSE(firstLineFocused());
+    EXPECT_EQ(history().current().selected, 0) << "the line stays chosen";
 }
 
 TEST_F(AssistiveControlsTest, FormulaEditorReadsOrdinaryLineBreaks) {

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -22,6 +23,7 @@
 
 #include "engine/calculator.h"
 #include "ui/panels/formula_panel.h"
+#include "ui/window/calculator_app.h"
 #include "ui/window/main_window.h"
 
 namespace tavrik::ui {
@@ -142,6 +144,26 @@ TEST_F(FormulaPanelTest, SelectionRunAnswersInPlaceAndKeepsEmojiPositions) {
     EXPECT_EQ(editor()->textCursor().position(), 8);
 }
 
+// A run writes answers above the caret: the caret, and the view, stay with
+// the text they were at; with or without "自動計算".
+TEST_F(FormulaPanelTest, RunKeepsTheCaretAndTheViewWithTheirText) {
+    QString text;
+    for (int i = 0; i < 40; ++i) text += QStringLiteral("%1+1\n").arg(i);
+    for (const bool autoAnswer : {false, true}) {
+        SCOPED_TRACE(autoAnswer);
+        if (item("pmnFAuto")->isChecked() != autoAnswer) item("pmnFAuto")->trigger();
+        type(text + QStringLiteral("2024年5月"));
+        editor()->moveCursor(QTextCursor::End);
+        editor()->verticalScrollBar()->setValue(20);
+        const auto topLine = [&] { return editor()->cursorForPosition({0, 0}).block().text(); };
+        ASSERT_EQ(topLine(), QStringLiteral("20+1"));
+        QTest::keyClick(editor(), Qt::Key_Return, Qt::ControlModifier);
+        EXPECT_TRUE(topLine().startsWith(QStringLiteral("20+1"))) << topLine().toStdString();
+        QTest::keyClicks(editor(), "Z");
+        EXPECT_TRUE(editor()->toPlainText().endsWith(QStringLiteral("\n2024年5月Z")));
+    }
+}
+
 class DoubleClickTest : public FormulaPanelTest, public ::testing::WithParamInterface<bool> {
   protected:
     DoubleClickTest() : FormulaPanelTest(GetParam()) {}
@@ -168,7 +190,8 @@ TEST_F(FormulaPanelTest, FileWriteAndReadRoundTripInShiftJis) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("sheet.txt"));
     type(QStringLiteral("売上\n1+1"));
-    FileDialogAnswer write(path);
+    // Under the text files' filter a name without a suffix is given ".txt".
+    FileDialogAnswer write(dir.filePath(QStringLiteral("sheet")));
     item("pmnFWrite")->trigger();
     EXPECT_EQ(write.title, QStringLiteral("ファイル書込"));
     std::ifstream file(path.toStdString(), std::ios::binary);
@@ -242,6 +265,24 @@ TEST_F(FormulaPanelTest, MaximiseFillsTheWindowAndRestoresTheLayout) {
     EXPECT_TRUE(displayPanel->isVisible());
     EXPECT_TRUE(viewMenu->isEnabled());
     EXPECT_EQ(window.size(), normal);
+}
+
+// A formula panel the set hides but the "表示" menu brought up comes back
+// after "最大表示" as it was, with its menu check.
+TEST(MaximiseTest, LeavingBringsBackAFormulaPanelShownFromTheViewMenu) {
+    GlobalSettings settings;
+    settings.SetTable[kDefaultSetSlot].Disp = "DBM/fSH";
+    CalculatorApp app(std::move(settings));
+    MainWindow& window = app.window();
+    window.show();
+    QAction* shownItem = window.findChild<QAction*>("mnuVF");
+    QAction* maximise = window.findChild<QAction*>("pmnFMax");
+    shownItem->trigger();
+    ASSERT_TRUE(window.findChild<QWidget*>("pnlF")->isVisible());
+    maximise->trigger();
+    maximise->trigger();
+    EXPECT_TRUE(window.findChild<QWidget*>("pnlF")->isVisible());
+    EXPECT_TRUE(shownItem->isChecked());
 }
 
 // "自動計算": the answers follow the edited lines beside the text, which the

@@ -6,7 +6,7 @@
 
 #include "ui/window/calculator_app.h"
 #include "ui/window/guide_geometry.h"
-#include "ui/window/guide_lines.h"
+#include "ui/window/guide_layer.h"
 #include "ui/window/status_bar.h"
 
 namespace tavrik::ui {
@@ -133,6 +133,29 @@ TEST(GuideLayerDrag, APressOnOneBarNearTheOtherMovesBoth) {
     QTest::mouseMove(layer, onHorizontalBar + QPoint(10, 5));
     QTest::mouseRelease(layer, Qt::LeftButton, {}, onHorizontalBar + QPoint(10, 5));
     EXPECT_EQ(QPoint(layer->barLeft(), layer->barTop()), start + QPoint(10, 5));
+}
+
+// A real press reaches the window at window coordinates and goes to whatever
+// lies there. Right of the panels only the grid does; a bar there is grabbed
+// from the grid beside it also with the window at the screen's left edge,
+// where the press lies left of the bar's position on the screen.
+TEST(GuideLayerDrag, APressOnTheGridBesideABarGrabsItThroughTheWindow) {
+    GlobalSettings settings = WithBars();
+    settings.SetTable[kDefaultSetSlot].GXPos = 500;
+    CalculatorApp app(settings);
+    MainWindow& window = app.window();
+    window.move(0, 0);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* layer = window.findChild<GuideLayer*>("imgGuide");
+    const QPoint besideBar =
+        layer->mapTo(&window, QPoint(layer->barLeft() - 5, layer->height() - 20));
+    ASSERT_EQ(window.childAt(besideBar), layer);
+    QWindow* handle = window.windowHandle();
+    QTest::mousePress(handle, Qt::LeftButton, {}, besideBar);
+    QTest::mouseMove(handle, besideBar - QPoint(10, 0));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, besideBar - QPoint(10, 0));
+    EXPECT_EQ(layer->barLeft(), 490);
 }
 
 }  // namespace

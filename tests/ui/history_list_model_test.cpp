@@ -4,7 +4,7 @@
 
 #include <QAbstractItemModelTester>
 
-#include "engine/button_codes.h"
+#include "settings/key_codes.h"
 #include "ui/panels/history_list_model.h"
 #include "ui/window/calculator_app.h"
 

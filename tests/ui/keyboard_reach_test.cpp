@@ -116,6 +116,51 @@ TEST_F(KeyboardReachTest, TabVisitsTheShownPanelsInReadingOrder) {
         << "hidden panels are passed over";
 }
 
+// F6 and Shift+F6 go from panel to panel, each time to the panel's main control.
+TEST_F(KeyboardReachTest, F6MovesBetweenThePanels) {
+    QStringList stops;
+    for (int i = 0; i < 7; ++i) {
+        press(Qt::Key_F6);
+        stops << focused()->objectName();
+    }
+    EXPECT_EQ(stops.join(' '), "stxC btnAC stxM0 memF btnHC lstHD stxC");
+    press(Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(focused()->objectName(), "lstHD");
+    press(Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(focused()->objectName(), "btnHC");
+    press(Qt::Key_F6);
+    press(Qt::Key_F6);
+    EXPECT_EQ(display(), "0") << "F6 is no calculator key";
+}
+
+// Shift+Tab from the display goes to the last control, not to the window.
+TEST_F(KeyboardReachTest, EveryTabStopIsAVisibleControl) {
+    focus("stxC");
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_NE(focused(), nullptr);
+    EXPECT_NE(focused(), &window());
+    EXPECT_FALSE(window().focusPolicy() & Qt::TabFocus);
+}
+
+// The Menu key and Shift+F10 open the pop-up menu of the control in focus.
+TEST_F(KeyboardReachTest, MenuKeyOpensThePopupOfTheFocusedControl) {
+    addFivePlusThree();
+    focus("lstHD");
+    press(Qt::Key_Menu);
+    QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->findChild<QAction*>() || !menu->actions().isEmpty());
+    const QList<QAction*> historyItems = menu->actions();
+    menu->close();
+    focus("btnN5");
+    press(Qt::Key_F10, Qt::ShiftModifier);
+    QMenu* other = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(other, nullptr);
+    EXPECT_NE(other->actions(), historyItems) << "the keypad has the window's menu";
+    other->close();
+    EXPECT_EQ(display(), "8");
+}
+
 TEST_F(KeyboardReachTest, FormulaEditorKeepsTabAndRunsWithCtrlEnter) {
     focus("memF");
     auto* editor = find<QPlainTextEdit>("memF");

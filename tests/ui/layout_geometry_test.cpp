@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "engine/button_codes.h"
+#include "settings/key_codes.h"
 #include "ui/panels/key_grid.h"
 #include "ui/panels/panel_arrangement.h"
 

@@ -10,10 +10,11 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
-#include "engine/button_codes.h"
+#include "settings/key_codes.h"
 #include "ui/panels/button_panel.h"
 #include "ui/platform/panel_font.h"
 #include "ui/window/calculator_app.h"
@@ -120,6 +121,19 @@ TEST_F(MainWindowTest, ModeMenuSwitchesModesAndShowsTheirKeys) {
     EXPECT_TRUE(key("btnTO")->toolTip().startsWith("変換 — 単位を繰り上げて"));
 }
 
+// The memory and history controls say what they do, to the eye and the ear alike.
+TEST_F(MainWindowTest, MemoryAndHistoryControlsSayWhatTheyDo) {
+    for (const char* name :
+         {"btnM0I", "btnM3O", "stxM1", "btnHC", "btnHD", "btnHR", "cbxHC", "sbtHE"}) {
+        auto* control = window().findChild<QWidget*>(name);
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_FALSE(control->toolTip().isEmpty()) << name;
+        EXPECT_EQ(control->accessibleDescription(), control->toolTip()) << name;
+    }
+    EXPECT_EQ(window().findChild<QWidget*>("cbxHC")->toolTip(), "実行の後、次の行に移る");
+    EXPECT_EQ(window().findChild<QWidget*>("btnM3O")->toolTip(), "メモリー4の値を表示窓に呼び出す");
+}
+
 TEST_F(MainWindowTest, GroupingCommandGroupsDigits) {
     auto* grouping = window().findChild<QAction*>("mnuMKK3");
     ASSERT_NE(grouping, nullptr);
@@ -138,7 +152,7 @@ TEST(FunctionMenuWindowTest, FunctionMenuFillsTheKeysInDecimalModeOnly) {
     auto* functions = app.window().findChild<QMenu*>("mnuF");
     ASSERT_NE(functions, nullptr);
     ASSERT_EQ(functions->actions().size(), 2);
-    EXPECT_EQ(functions->actions()[1]->text(), "べき ");
+    EXPECT_EQ(functions->actions()[1]->text(), "べき");
     EXPECT_TRUE(functions->actions()[0]->isChecked());
     functions->actions()[1]->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -189,6 +203,30 @@ TEST_F(MainWindowTest, DivisionByZeroShowsTheRedStripUntilTheNextDigit) {
     click("5");
     EXPECT_FALSE(strip()->isVisible());
     EXPECT_EQ(display(), "5");
+}
+
+TEST_F(MainWindowTest, ErrorStripCoversThePreviousMessage) {
+    click("12+3=/0=");
+    ASSERT_TRUE(strip()->isVisible());
+    EXPECT_EQ(statusBar()->childAt(strip()->geometry().center()), strip());
+}
+
+// A message longer than its part ends in "…" and shows whole as the tooltip;
+// a hint goes with the next key.
+TEST_F(MainWindowTest, LongHintEndsInAnEllipsisAndGoesWithTheNextKey) {
+    const QString hint = QStringLiteral(
+        "累乗・平方根・関数は式パネルでは計算できません。関数キー（A〜F）をお使いください");
+    window().findChild<QPlainTextEdit*>("memF")->setPlainText(QStringLiteral("2^3"));
+    QTest::mouseClick(key("btnFR"), Qt::LeftButton);
+    QLabel* part = nullptr;
+    for (auto* label : statusBar()->findChildren<QLabel*>())
+        if (label->accessibleName().startsWith(QStringLiteral("メッセージ"))) part = label;
+    ASSERT_NE(part, nullptr);
+    EXPECT_EQ(statusBar()->partText(StatusPart::Message), hint);
+    EXPECT_TRUE(part->text().endsWith(QStringLiteral("…"))) << part->text().toStdString();
+    EXPECT_EQ(part->toolTip(), hint);
+    click("5");
+    EXPECT_TRUE(part->text().isEmpty());
 }
 
 // Each part has room for its text, the parts share the bar's width, and the
@@ -350,7 +388,7 @@ TEST(PasteWindowTest, KeysAndMenuItemsPasteAndCopyPlainNumbers) {
     ASSERT_NE(copyLine, nullptr);
     EXPECT_EQ(copyLine->text(), "式をコピー");
     copyLine->trigger();
-    EXPECT_EQ(clipboard->text(), "1: 1,234,567");
+    EXPECT_EQ(clipboard->text(), "1,234,567");
 }
 
 TEST(HiddenStatusBarTest, PanelsStartAtTheTopWhenTheSetHidesTheStatusBar) {

@@ -20,11 +20,12 @@
 #include <QTest>
 
 #include "cli/console.h"
-#include "engine/button_codes.h"
+#include "settings/key_codes.h"
 #include "settings/panel_kinds.h"
 #include "settings/setting_ranges.h"
 #include "support/two_sets.h"
 #include "ui/panels/button_panel.h"
+#include "ui/panels/layout_scale.h"
 #include "ui/panels/uniform_list_view.h"
 #include "ui/settings_dialog/settings_dialog.h"
 #include "ui/window/calculator_app.h"
@@ -220,6 +221,19 @@ TEST(DisplayGeometryTest, WindowAndConsoleAgreeOnHexWords) {
     }
 }
 
+// The console's display is `DigitsD` + 2 cells, a small `DigitsD` counting
+// as 10, as the window's counts it in digit widths; 0 gives the 25-cell strip.
+TEST(DisplayGeometryTest, ConsoleDisplayIsDigitsPlusTwoCells) {
+    const std::pair<int, int> cases[] = {{0, 25},  {1, 12},  {5, 12}, {9, 12},
+                                         {10, 12}, {18, 20}, {19, 21}};
+    for (const auto& [digitsD, cells] : cases) {
+        std::ostringstream out;
+        cli::Console console(out, std::nullopt);
+        console.run("set DigitsD=" + std::to_string(digitsD));
+        EXPECT_EQ(console.calculator().values().rules.geometry.displayWidth, cells) << digitsD;
+    }
+}
+
 TEST(HistoryPanelLayoutTest, FixedLineCountKeepsTheColumnGoing) {
     CalculatorApp app(WithDisp("DH/B", 5));
     app.window().show();
@@ -230,10 +244,12 @@ TEST(HistoryPanelLayoutTest, FixedLineCountKeepsTheColumnGoing) {
     EXPECT_EQ(history->height(), list->height() + 2 * pitch);
     EXPECT_GT(app.window().findChild<QWidget*>("pnlB")->x(), 0) << "the '/' starts a column";
 
+    // Taller than the screen, the list is shown whole at the zoom that fits.
     CalculatorApp tall(WithDisp("H", 5 * kPanelLinesRange.max));
     auto* tallList = tall.window().findChild<QWidget*>("lstHD");
-    EXPECT_EQ(tallList->height(),
-              kPanelLinesRange.max * QFontMetrics(tallList->font()).height() + 3)
+    const int lineHeight = QFontMetrics(list->font()).height();
+    EXPECT_NEAR(tallList->height(),
+                LayoutScale(tall.window().zoom()).length(kPanelLinesRange.max * lineHeight + 3), 1)
         << "as many lines as the settings dialog offers";
 
     CalculatorApp stretching(WithDisp("DHB", -5));

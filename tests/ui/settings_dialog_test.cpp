@@ -253,6 +253,13 @@ TEST_F(SettingsDialogTest, ArrangementListRoundTrips) {
     EXPECT_EQ(settings().SetTable[0].Disp, "DB/MF/Hs");
 }
 
+TEST_F(SettingsDialogTest, KeyGroupsNameTheirKeysTruly) {
+    QTreeWidgetItem* keys = dialog().tree()->topLevelItem(2);
+    EXPECT_EQ(keys->child(1)->text(0), "数字(A-F)");
+    EXPECT_EQ(keys->child(1)->childCount(), 6);
+    EXPECT_EQ(keys->child(3)->child(8)->text(0), "税抜・#h・変換");
+}
+
 // A key typed in the dialog belongs to the dialog, not to the main window
 // behind it: Delete and Enter on the arrangement list leave the history
 // alone, digits leave the display, Space checks the line and Escape closes.
@@ -293,8 +300,11 @@ TEST_F(SettingsDialogTest, KeyCaptureFollowsTheDuplicatePolicies) {
     EXPECT_EQ(grid->item(0, 0), nullptr);
 
     QTest::keyClick(grid, Qt::Key_F1);
-    EXPECT_EQ(grid->item(0, 0)->text(), "#112");
+    EXPECT_EQ(grid->item(0, 0)->text(), "F1");
     EXPECT_EQ(grid->currentColumn(), 1);
+    QTest::keyClick(grid, Qt::Key_0, Qt::KeypadModifier);
+    EXPECT_EQ(grid->item(0, 1)->text(), "テンキー 0") << "named as the key reads";
+    grid->setCurrentCell(0, 1);
     QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(grid->item(0, 1)->text(), "Ctrl + A");
 
@@ -344,6 +354,9 @@ TEST_F(SettingsDialogTest, FunctionListNamesAndDescribesEachFunction) {
     ASSERT_NE(list, nullptr);
     const int entry = list->findText("F#128 (f128) 順列 nPr");
     ASSERT_GT(entry, 0);
+    // Codes without a function are not offered.
+    EXPECT_EQ(list->findText("F#108", Qt::MatchStartsWith), -1);
+    EXPECT_EQ(list->findText("F#130", Qt::MatchStartsWith), -1);
     EXPECT_TRUE(list->itemData(entry, Qt::ToolTipRole).toString().startsWith("順列 nPr: "));
     list->setCurrentIndex(entry);
     EXPECT_TRUE(find<QLabel>("stxFuncDescription")->text().contains("並べる順列の数"));
@@ -434,7 +447,7 @@ TEST_F(SettingsDialogTest, ApplyingTakesTheMenuCaptions) {
     dialog().tree()->setCurrentItem(dialog().tree()->topLevelItem(0));
     find<QComboBox>("cmbMenu")->setCurrentIndex(1);
     click("btnTemp");
-    EXPECT_EQ(app->window().menuBar()->actions().first()->text(), "Ope.");
+    EXPECT_EQ(app->window().menuBar()->actions().first()->text(), "&Ope.");
 }
 
 // Enter ends the typing in a text field; it presses no button of the dialog.

@@ -2,15 +2,18 @@
 // back at exit when "Save" is on.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <filesystem>
 #include <fstream>
 #include <limits>
 
-#include "engine/button_codes.h"
+#include "settings/key_codes.h"
 #include "textfile/cp932.h"
 #include "textfile/file_io.h"
 #include "ui/window/calculator_app.h"
@@ -58,6 +61,24 @@ TEST_F(SettingsStartupTest, StartsInTheSavedModeAndWritesTheStateBack) {
     EXPECT_NE(saved.find("Mode=C\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find("Width=500\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find("[作業]\r\nMode=T"), std::string::npos) << "the set is left alone";
+}
+
+// Kept by the desktop smaller than its panels even at the smallest zoom,
+// the window is saved at the size they need.
+TEST_F(SettingsStartupTest, ASizeThatCutsPanelsIsNotSaved) {
+    writeIni("[Tavrik]\r\nSave=1\r\n");
+    QSize needed;
+    {
+        CalculatorApp app(SettingsFile(dir / "Tavrik.ini"));
+        app.window().show();
+        app.window().windowHandle()->resize(60, 40);
+        QTest::qWait(0);
+        needed = app.window().minimumSize();
+        ASSERT_GT(needed.width(), 60);
+    }
+    const std::string saved = readIni();
+    EXPECT_NE(saved.find("Width=" + std::to_string(needed.width()) + "\r\n"), std::string::npos)
+        << saved;
 }
 
 TEST_F(SettingsStartupTest, HistoryAndMemoryAreKeptOnlyWhenAskedTo) {
@@ -120,6 +141,24 @@ TEST_F(SettingsStartupTest, HistoryAndMemoryAreKeptOnlyWhenAskedTo) {
     EXPECT_TRUE(boxes[0].startsWith("履歴とメモリーを残す場所がありません"))
         << boxes[0].toStdString();
     EXPECT_EQ(std::distance(fs::recursive_directory_iterator(dir), {}), before);
+}
+
+// A screen reader hears the lines a calculation adds, never the kept ones.
+TEST_F(SettingsStartupTest, KeptHistoryIsShownButNotAnnounced) {
+    const fs::path kept = dir / "state.txt";
+    writeIni("[Tavrik]\r\nKeepState=1\r\nSet=履歴\r\n[履歴]\r\nDisp=DBHS\r\n");
+    for (int run = 0; run < 2; ++run) {
+        CalculatorApp app(SettingsFile(dir / "Tavrik.ini"), kept);
+        auto* list = app.window().findChild<QAbstractItemView*>("lstHD");
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(list->model()->rowCount(), 2 * run) << "the kept lines are shown at once";
+        for (int code : {kDigit0 + 2 + run, int{kAdd}}) {
+            app.calculator().PushBBtn(code);
+            EXPECT_FALSE(list->accessibleDescription().contains(QStringLiteral("1: 2")) && run > 0)
+                << "a kept line was announced: " << list->accessibleDescription().toStdString();
+        }
+        EXPECT_TRUE(list->accessibleDescription().startsWith(QStringLiteral("新しい行: ")));
+    }
 }
 
 TEST_F(SettingsStartupTest, WithoutSaveTheSetModeDecidesAndNothingIsWritten) {

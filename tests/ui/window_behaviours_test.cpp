@@ -112,6 +112,20 @@ TEST(MenuCaptions, FollowTheMenuSetting) {
     EXPECT_EQ(MenuCaptions(s)[0], "操作");
 }
 
+TEST(MenuCaptions, CarryAnAccessLetter) {
+    struct Case {
+        const char* caption;
+        char letter;
+        const char* title;
+    };
+    const Case cases[] = {
+        {"操作", 'O', "操作(&O)"}, {"Ope.", 'O', "&Ope."},        {"Func.", 'F', "&Func."},
+        {"計算", 'O', "計算(&O)"}, {"保存(&S)", 'O', "保存(&S)"}, {"", 'O', ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(WithAccessLetter(c.caption, c.letter), QString::fromUtf8(c.title)) << c.caption;
+}
+
 GlobalSettings TrayResident() {
     GlobalSettings s;
     s.TPM = true;
@@ -146,7 +160,7 @@ TEST_F(WindowBehavioursTest, WithoutATrayResidencyIsDisabledOnceTheWindowIsUp) {
 TEST_F(StartedInTrayTest, StartsInFrontWithTheChosenCaptions) {
     EXPECT_TRUE(action("mnuMTP")->isChecked());
     EXPECT_EQ(statusBar()->partText(StatusPart::TopmostMark), "★");
-    EXPECT_EQ(window().menuBar()->findChild<QMenu*>("mnuO")->title(), "Ope.");
+    EXPECT_EQ(window().menuBar()->findChild<QMenu*>("mnuO")->title(), "&Ope.");
 }
 
 // With a tray, closing hides the window; the tray's "終了" ends it.
@@ -191,6 +205,15 @@ TEST(AboutBoxTest, ShowsTheBuildsVersionUnderAJapaneseTitle) {
     EXPECT_EQ(box.windowTitle(), "バージョン情報");
     EXPECT_EQ(box.findChild<QLabel*>("stxVersion")->text(),
               QStringLiteral("Version ") + QStringLiteral(TAVRIK_VERSION));
+}
+
+// The box is as wide as its title needs and can be neither minimised nor maximised.
+TEST(AboutBoxTest, IsSizedForItsTitleWithOnlyACloseButton) {
+    AboutBox box(nullptr);
+    box.show();
+    EXPECT_GT(box.width(), 2 * box.fontMetrics().horizontalAdvance(box.windowTitle()));
+    EXPECT_TRUE(box.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(box.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
 }
 
 // The tray's "About" shows the box alone; a hidden window stays hidden.

@@ -10,7 +10,7 @@
 
 #include "support/two_sets.h"
 #include "ui/window/calculator_app.h"
-#include "ui/window/guide_lines.h"
+#include "ui/window/guide_layer.h"
 #include "ui/window/status_bar.h"
 #include "ui/window/window_behaviours.h"
 #include "ui/window/window_placement.h"

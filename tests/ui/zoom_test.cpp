@@ -7,12 +7,14 @@
 #include <QLabel>
 #include <QTest>
 #include <QWheelEvent>
+#include <QWindow>
 
-#include "engine/button_codes.h"
+#include "settings/key_codes.h"
 #include "ui/panels/button_panel.h"
 #include "ui/panels/key_button.h"
-#include "ui/window/calculator_app.h"
 #include "ui/panels/zoom_control.h"
+#include "ui/window/calculator_app.h"
+#include "ui/window/status_bar.h"
 
 namespace tavrik::ui {
 namespace {
@@ -70,6 +72,35 @@ TEST(ZoomTest, ZoomStepsStayWithinRangeAndFitTheWindow) {
     EXPECT_EQ(FittingZoom({300, 500}, {200, 100}), 150);
     EXPECT_EQ(FittingZoom({50, 50}, {200, 100}), 50);
     EXPECT_EQ(FittingZoom({200, 100}, {0, 0}), 100);
+    EXPECT_EQ(ShrunkZoom(200, {400, 300}, {300, 300}), 150);
+    EXPECT_EQ(ShrunkZoom(200, {400, 300}, {400, 300}), 200);
+    EXPECT_EQ(ShrunkZoom(200, {400, 300}, {0, 0}), 200);
+}
+
+// Every panel the default set shows lies whole inside the window.
+void ExpectPanelsInside(const MainWindow& window) {
+    for (const char* name : {"pnlC", "pnlB", "pnlM", "pnlS", "pnlF"}) {
+        const QWidget* panel = window.findChild<QWidget*>(name);
+        const QRect placed(panel->mapTo(&window, QPoint(0, 0)), panel->size());
+        EXPECT_TRUE(window.rect().contains(placed)) << name << " cut off";
+    }
+}
+
+// Room smaller than the layout, left by the screens or by the window
+// manager, lays it out at the zoom that fits; the set keeps its own zoom.
+TEST(ZoomTest, RoomSmallerThanTheLayoutShrinksTheZoomToFit) {
+    CalculatorApp app(AtZoom(400));
+    MainWindow& window = app.window();
+    window.show();
+    EXPECT_LT(window.zoom(), 400);
+    ExpectPanelsInside(window);
+
+    const int zoom = window.zoom();
+    window.windowHandle()->resize(window.size() * 3 / 4);
+    QTest::qWait(0);
+    EXPECT_LT(window.zoom(), zoom);
+    ExpectPanelsInside(window);
+    EXPECT_EQ(app.calculator().currentSet().Zoom, 400);
 }
 
 class ZoomWindowTest : public ::testing::Test {
@@ -107,6 +138,33 @@ TEST_F(ZoomWindowTest, CtrlPlusMinusAndTheWheelZoomAndTheWindowFollows) {
     EXPECT_EQ(window().zoom(), 120);
     // The keys still calculate, and the display was not touched by the zoom keys.
     EXPECT_EQ(window().findChild<QLabel*>("stxC")->text(), "0");
+}
+
+// Ctrl+0 goes back to 100 %, and the status bar shows each new zoom a while.
+TEST_F(ZoomWindowTest, CtrlZeroResetsTheZoomAndTheStatusBarShowsIt) {
+    QTest::keyClick(&window(), Qt::Key_Plus, Qt::ControlModifier);
+    auto* status = window().findChild<StatusBar*>("stbMain");
+    EXPECT_EQ(status->partText(StatusPart::Message), "ズーム 110%");
+    QTest::keyClick(&window(), Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(window().zoom(), 100);
+    EXPECT_EQ(status->partText(StatusPart::Message), "ズーム 100%");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return status->partText(StatusPart::Message).isEmpty(); }));
+    EXPECT_EQ(window().findChild<QLabel*>("stxC")->text(), "0") << "the calculator saw no key";
+}
+
+// No zoom cuts a key: each lies inside the key area, and that inside its panel.
+TEST_F(ZoomWindowTest, KeysStayWholeAtEveryZoom) {
+    QWidget* area = find("pnlBB");
+    QWidget* panel = find("pnlB");
+    for (int percent = kZoomRange.min; percent <= kZoomRange.max; ++percent) {
+        window().setZoom(percent);
+        SCOPED_TRACE(percent);
+        EXPECT_TRUE(panel->rect().contains(area->geometry()));
+        for (int tag = 1; tag <= 35; ++tag) {
+            const QWidget* key = window().findChild<QWidget*>(ButtonPanel::KeyName(tag));
+            ASSERT_TRUE(area->rect().contains(key->geometry())) << tag;
+        }
+    }
 }
 
 GlobalSettings WithCtrlPlusAssigned() {

@@ -31,9 +31,9 @@ TEST_F(ErrorReportTest, MapsFailureKindsToMessages) {
         {FailureKind::Convert, "変換エラー"},
     };
     for (const auto& [kind, message] : cases)
-        EXPECT_EQ(FailureMessage(CalcFailure(kind, "x")), message);
-    EXPECT_EQ(FailureMessage(CalcFailure(FailureKind::MathError, "own text")), "own text");
-    EXPECT_EQ(FailureMessage(CalcFailure(FailureKind::Other, "other text")), "other text");
+        EXPECT_EQ(FailureText(CalcFailure(kind, "x")), message);
+    EXPECT_EQ(FailureText(CalcFailure(FailureKind::MathError, "own text")), "own text");
+    EXPECT_EQ(FailureText(CalcFailure(FailureKind::Other, "other text")), "other text");
 }
 
 TEST_F(ErrorReportTest, ReportsInTheStripWithABeepAndALogLine) {

@@ -15,9 +15,6 @@ class NumberTextTest : public ::testing::Test {
 
     std::string format(long double value) { return FormatValue(ctx, value).value(); }
 
-    struct NullLog : LogSink {
-        void WriteLog(std::string_view) override {}
-    };
     testing::RecordingView view;
     NullLog log;
     StatusLine status;

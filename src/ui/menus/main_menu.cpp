@@ -63,7 +63,8 @@ void FillFunctionMenu(QMenu& menu, const FunctionMenu& model, CalcMode mode,
         old->deleteLater();
     }
     for (const FunctionMenuItem& item : model.items) {
-        QAction* action = menu.addAction(QString::fromStdString(item.caption));
+        // The trailing blank of a caption is not read out as part of its name.
+        QAction* action = menu.addAction(QString::fromStdString(item.caption).trimmed());
         action->setCheckable(true);
         action->setChecked(item.checked);
         const int tag = item.tag;

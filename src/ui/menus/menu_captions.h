@@ -13,7 +13,11 @@ namespace tavrik::ui {
 // in the order 操作, モード, 表示, 関数, ヘルプ.
 std::array<std::string, 5> MenuCaptions(const GlobalSettings& settings);
 
-// Gives the captions to the menus mnuO, mnuM, mnuV, mnuF and mnuH of `bar`.
+// `caption` with the access letter `letter`: "操作" gives "操作(&O)", "Ope."
+// gives "&Ope."; a caption with its own '&' or an empty one stays as it is.
+QString WithAccessLetter(const std::string& caption, char letter);
+
+// Gives the captions with their access letters to the menus mnuO, mnuM, mnuV, mnuF and mnuH of `bar`.
 void ApplyMenuCaptions(QMenuBar& bar, const GlobalSettings& settings);
 
 }  // namespace tavrik::ui

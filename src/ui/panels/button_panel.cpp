@@ -86,10 +86,16 @@ void ButtonPanel::place(const SettingsSet& set) {
         }
         inner = {grid.width, grid.height};
     }
-    keys_->setGeometry(scale_.rect(pitch, pitch, inner.width(), inner.height()));
+    // The keys are scaled from the key area's own corner, so the area is as
+    // large as its scaled content (scaling it from the panel's corner can round
+    // it a pixel short and cut the last row); the panel goes round it.
+    const int margin = scale_.length(pitch);
+    const QRect area(QPoint(margin, margin),
+                     scale_.rect(0, 0, inner.width(), inner.height()).size());
+    keys_->setGeometry(area);
     paintBackground(*keys_, style.color);
     applyStyle(style);
-    resize(scale_.rect(0, 0, inner.width() + 2 * pitch, inner.height() + 2 * pitch).size());
+    resize(area.right() + 1 + margin, area.bottom() + 1 + margin);
 }
 
 unsigned ButtonPanel::shownChanges() const {
@@ -108,11 +114,8 @@ void ButtonPanel::showFace(const KeypadFace& face) {
         button->setCaption(caption);
         // Keys A–F carry the function title as their caption in 10進.
         button->setAccessibleName(caption.isEmpty() ? kUnassignedKeyName : caption);
-        // The tooltip and the accessible description tell the same: the full
-        // caption and what the key does.
-        const QString help = QString::fromStdString(KeyHelpText(key));
-        button->setToolTip(help);
-        button->setAccessibleDescription(help);
+        // The full caption and what the key does.
+        setHelp(*button, QString::fromStdString(KeyHelpText(key)));
         button->setEnabled(key.enabled && placed_[static_cast<std::size_t>(tag)]);
         button->setUnderlined(key.underlined);
     }

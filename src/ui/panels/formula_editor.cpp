@@ -4,7 +4,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTextBlock>
+#include <algorithm>
 
 #include "ui/panels/formula_editor_accessible.h"
 
@@ -93,6 +95,19 @@ void FormulaEditor::paintEvent(QPaintEvent* event) {
         painter.setPen(palette().color(QPalette::PlaceholderText));
         painter.drawText(area, Qt::AlignRight | Qt::AlignVCenter, shown);
     }
+}
+
+FormulaEditor::ViewPlace FormulaEditor::viewPlace() const {
+    const QTextBlock top = firstVisibleBlock();
+    return {QTextCursor(top), verticalScrollBar()->value() - top.firstLineNumber(),
+            horizontalScrollBar()->value()};
+}
+
+void FormulaEditor::showPlace(const ViewPlace& place) {
+    const QTextBlock top = place.top.block();
+    const int linesPast = std::clamp(place.linesPast, 0, std::max(0, top.lineCount() - 1));
+    verticalScrollBar()->setValue(top.firstLineNumber() + linesPast);
+    horizontalScrollBar()->setValue(place.horizontal);
 }
 
 void FormulaEditor::contextMenuEvent(QContextMenuEvent* event) {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <functional>
 
 class QMenu;
@@ -28,6 +29,17 @@ class FormulaEditor final : public QPlainTextEdit {
     // none while unset. The text itself is never changed for it.
     using AnswerOf = std::function<QString(int block)>;
     void setAnswers(AnswerOf answerOf);
+
+    // Where the view stands in the text: the paragraph at its top, followed
+    // through later edits of the document, the lines of it scrolled past, and
+    // the horizontal scroll.
+    struct ViewPlace {
+        QTextCursor top;
+        int linesPast = 0;
+        int horizontal = 0;
+    };
+    ViewPlace viewPlace() const;
+    void showPlace(const ViewPlace& place);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -128,6 +128,13 @@ void FormulaPanel::placeRunKey() {
 }
 
 void FormulaPanel::showSheet() {
+    // A command that left the selection where it was handed (a run of the
+    // lines) keeps the editor's: the document moves it with the text around
+    // it, so the caret stays in its line and the end stays the end.
+    const bool selectionKept =
+        handedSelection_ == SheetSelection{sheet_.selectionStart(), sheet_.selectionLength()};
+    handedSelection_.reset();
+    const FormulaEditor::ViewPlace place = editor_->viewPlace();
     const QString after = EditorText(sheet_.text());
     QTextCursor cursor(editor_->document());
     // The editor holds plain text in one character format: looking it up once
@@ -147,6 +154,10 @@ void FormulaPanel::showSheet() {
         cursor.insertText(piece, format);
     }
     cursor.endEditBlock();
+    if (selectionKept) {
+        editor_->showPlace(place);
+        return;
+    }
     const std::size_t start = sheet_.selectionStart();
     cursor.setPosition(static_cast<int>(EditorPosition(after, start)));
     cursor.setPosition(static_cast<int>(EditorPosition(after, start + sheet_.selectionLength())),
@@ -231,6 +242,7 @@ void FormulaPanel::handTextToSheet() {
     const std::size_t start = SheetPosition(text, cursor.selectionStart());
     sheet_.setText(SheetText(text));
     sheet_.select(start, SheetPosition(text, cursor.selectionEnd()) - start);
+    handedSelection_ = SheetSelection{sheet_.selectionStart(), sheet_.selectionLength()};
 }
 
 void FormulaPanel::RunFormulaPanel() {

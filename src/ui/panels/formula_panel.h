@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
+#include <optional>
 
 #include "formula/formula_sheet.h"
 #include "formula/live_answers.h"
@@ -81,6 +82,13 @@ class FormulaPanel final : public PanelWidget {
     void linesEdited(int position, int charsRemoved, int charsAdded);
     std::vector<std::string> blockTexts(int first, int last) const;
 
+    // The sheet's selection as the last command was handed it, in characters.
+    struct SheetSelection {
+        std::size_t start = 0;
+        std::size_t length = 0;
+        bool operator==(const SheetSelection&) const = default;
+    };
+
     FormulaSheet sheet_;
     FormulaPanelCommands commands_;
     FormulaEditor* editor_;
@@ -92,6 +100,7 @@ class FormulaPanel final : public PanelWidget {
     int pitch_ = 0;
     bool doubleClicked_ = false;
     std::function<void()> editWatch_;
+    std::optional<SheetSelection> handedSelection_;
 };
 
 }  // namespace tavrik::ui

@@ -42,6 +42,11 @@ HistoryOperationPanel::HistoryOperationPanel(QWidget* parent, Commands commands)
     setObjectName("pnlS");
     moveDown_->setObjectName("cbxHC");
     moveDown_->setAccessibleName(moveDown_->text());
+    setHelp(*clear_, QStringLiteral("履歴リストの行をすべて消す"));
+    setHelp(*delete_, QStringLiteral("選んだ行を履歴リストから消す"));
+    setHelp(*replay_, QStringLiteral("選んだ行をもう一度計算する"));
+    setHelp(*moveDown_, QStringLiteral("実行の後、次の行に移る"));
+    setHelp(*recording_, QStringLiteral("計算を履歴リストに記録する（○ 記録中、× 停止中）"));
     moveDown_->setFocusPolicy(Qt::TabFocus);
     // The checkable controls act on their state change, whatever changed it: a
     // click, the keyboard, or a screen reader's toggle action, which never

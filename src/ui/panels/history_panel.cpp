@@ -95,6 +95,10 @@ UniformListView* HistoryPanel::currentList() const {
     return lists_[static_cast<std::size_t>(ModeIndex(history_.currentMode()))];
 }
 
+QWidget* HistoryPanel::mainControl() const {
+    return isVisible() ? currentList() : nullptr;
+}
+
 void HistoryPanel::showHistory() {
     updating_ = true;
     for (HistoryListModel* model : models_) model->sync();
@@ -108,7 +112,8 @@ void HistoryPanel::showHistory() {
 
     const HistoryList& list = history_.current();
     const int rows = static_cast<int>(list.lines.size());
-    if (current == shownList_ && rows > shownRows_) announceLines(*current, shownRows_, rows);
+    if (announcing_ && current == shownList_ && rows > shownRows_)
+        announceLines(*current, shownRows_, rows);
     QItemSelectionModel* selection = current->selectionModel();
     if (list.selected < 0) {
         selection->clear();
@@ -117,13 +122,23 @@ void HistoryPanel::showHistory() {
                !selection->isRowSelected(list.selected)) {
         // Also when the selected line was deleted and the next took its place.
         const QModelIndex index = current->model()->index(list.selected, 0);
-        selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        if (current->hasFocus())
+            selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        else
+            selection->select(index, QItemSelectionModel::ClearAndSelect);
         current->scrollTo(index);
     }
     shownList_ = current;
     shownRows_ = rows;
     shownSelected_ = list.selected;
     updating_ = false;
+}
+
+void HistoryPanel::showUnannounced(const std::function<void()>& restore) {
+    announcing_ = false;
+    restore();
+    showHistory();
+    announcing_ = true;
 }
 
 // A screen reader hears the lines a calculation added, as the list's description.

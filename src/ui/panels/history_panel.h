@@ -27,6 +27,9 @@ class HistoryPanel final : public PanelWidget {
     // Follows the core: new rows, the current mode's list, its selection, and
     // the new last line brought into view while nothing is selected.
     void showHistory();
+    // Runs `restore`, which brings back the lines kept from the last session,
+    // and shows them: a screen reader hears only the lines that come after.
+    void showUnannounced(const std::function<void()>& restore);
 
     // A `LineH` below 1: the panel ends its column and reaches the window bottom.
     bool stretches() const { return stretches_; }
@@ -38,6 +41,7 @@ class HistoryPanel final : public PanelWidget {
     void show(const Calculator& calc, unsigned changes) override;
 
     UniformListView* currentList() const;
+    QWidget* mainControl() const override;
 
   private:
     void selectionChanged(const UniformListView& list);
@@ -60,6 +64,7 @@ class HistoryPanel final : public PanelWidget {
     // scroll position.
     const UniformListView* shownList_ = nullptr;
     int shownRows_ = 0;
+    bool announcing_ = true;
     int shownSelected_ = -1;
 };
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/button_codes.h"
+#include "settings/key_codes.h"
 
 namespace tavrik::ui {
 

@@ -46,9 +46,13 @@ MemoryPanel::MemoryPanel(QWidget* parent, Commands commands)
         // the current one, the arrow keys choose another.
         SetAccessibleRole(*row.value, QAccessible::RadioButton);
         row.recall = MakeKey(this, "btnM" + digit + "O", [this, slot] { commands_.recall(slot); });
-        row.recall->setText(QString::fromUtf8(MemoryRegisters::kStoreCaption));
+        row.recall->setText(QString::fromUtf8(MemoryRegisters::kRecallCaption));
         row.store->setAccessibleName(RegisterName(slot) + QStringLiteral("に記憶"));
         row.recall->setAccessibleName(RegisterName(slot) + QStringLiteral("を呼び出す"));
+        setHelp(*row.store, QStringLiteral("表示窓の値を%1に記憶する").arg(RegisterName(slot)));
+        setHelp(*row.recall, QStringLiteral("%1の値を表示窓に呼び出す").arg(RegisterName(slot)));
+        setHelp(*row.value,
+                QStringLiteral("%1の値（矢印キーで使うメモリーを選ぶ）").arg(RegisterName(slot)));
     }
 }
 
@@ -114,6 +118,10 @@ void MemoryPanel::chooseNext(int step) {
     if (slot < 0 || slot >= kSlots) return;
     commands_.select(slot);
     rows_[static_cast<std::size_t>(slot)].value->setFocus(Qt::TabFocusReason);
+}
+
+QWidget* MemoryPanel::mainControl() const {
+    return isVisible() ? rows_[static_cast<std::size_t>(current_)].value : nullptr;
 }
 
 // The value texts take up the added width; the recall keys keep to the right edge.

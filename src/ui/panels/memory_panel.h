@@ -33,6 +33,8 @@ class MemoryPanel final : public PanelWidget {
     void fitWidth(int width) override;
     unsigned shownChanges() const override;
     void show(const Calculator& calc, unsigned changes) override;
+    // The current register's value, where the arrow keys choose another.
+    QWidget* mainControl() const override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -162,6 +162,8 @@ void PanelBoard::arrange(bool first) {
         height = std::max(height, client_.height());
     }
     commands_.sizeClient(QSize(width, height));
+    // Kept smaller by the screens, the client would cut panels off.
+    if (shrinkZoomToClient({width, height}, client_.size())) return;
     stretchHistory();
     if (displaySpans) display()->fitWidth(std::max(arrangement.right, width));
     if (display()) calc_.setGeometry(display()->geometry());
@@ -175,8 +177,25 @@ void PanelBoard::stretchHistory() {
 }
 
 void PanelBoard::resized() {
-    if (formulaMaximised()) fillWithFormulaPanel();
+    if (formulaMaximised()) return fillWithFormulaPanel();
     fitZoomToWindow();
+    // The room the window leaves the client, which the window manager may
+    // have kept smaller than the client itself.
+    const QSize room = client_.window()->size() - QSize(client_.x(), client_.y());
+    if (!arranging_ && !calc_.currentSet().ZoomFit)
+        shrinkZoomToClient(client_.minimumSize(), room);
+}
+
+// Room smaller than the panels need, left by the screens or the window
+// manager, lays them out again at the zoom that fits it. Only this layout
+// shrinks: the set keeps its zoom for a larger screen.
+bool PanelBoard::shrinkZoomToClient(QSize needed, QSize room) {
+    const int fitting = ShrunkZoom(zoom_, needed, room);
+    if (fitting >= zoom_) return false;
+    zoom_ = fitting;
+    place();
+    arrange(true);
+    return true;
 }
 
 // Tab goes through the panels' controls in the order of `Disp`, and within
@@ -184,8 +203,10 @@ void PanelBoard::resized() {
 // when its register becomes the current one, so every value takes its place.
 void PanelBoard::orderTabs(const Arrangement& arrangement) {
     QWidget* previous = nullptr;
+    tabOrder_.clear();
     for (const PlacedPanel& placed : arrangement.panels) {
         PanelWidget* shown = panel(placed.kind);
+        tabOrder_.push_back(shown);
         std::vector<QWidget*> controls;
         for (QWidget* control : shown->findChildren<QWidget*>()) {
             const bool memoryValue =
@@ -215,16 +236,18 @@ void PanelBoard::maximiseFormula(bool on) {
         for (const PanelKindInfo& info : kPanelKinds) {
             PanelWidget* given = panel(info.kind);
             bool& wasShown = shownBeforeMaximise_[static_cast<std::size_t>(info.kind)];
-            wasShown = GivesWayToFormula(info.kind) && given && !given->isHidden();
-            if (wasShown) given->hide();
+            wasShown = given && !given->isHidden();
+            if (wasShown && GivesWayToFormula(info.kind)) given->hide();
         }
         fillWithFormulaPanel();
         return;
     }
+    // The new layout shows the panels the set names; each comes back as it
+    // was, the formula panel too when the "表示" menu had brought it up.
     commands_.layOut();
     for (const PanelKindInfo& info : kPanelKinds) {
         PanelWidget* given = panel(info.kind);
-        if (!given || !GivesWayToFormula(info.kind)) continue;
+        if (!given) continue;
         const bool shown = shownBeforeMaximise_[static_cast<std::size_t>(info.kind)];
         given->setVisible(shown);
         commands_.shownChanged(info.kind, shown);

@@ -56,6 +56,8 @@ class PanelBoard {
     PanelWidget* panel(PanelKind kind) const { return panels_[static_cast<std::size_t>(kind)]; }
     DisplayPanel* display() const;
     HistoryPanel* history() const;
+    // The arranged panels in the order Tab (and F6) goes through them.
+    const std::vector<PanelWidget*>& tabOrder() const { return tabOrder_; }
     FormulaPanel* formula() const;
 
     // Each present panel placed again from the set at the current zoom (and
@@ -93,11 +95,13 @@ class PanelBoard {
     void fillWithFormulaPanel();
     // "ウィンドウに合わせる": the zoom at which the layout fills the client area.
     void fitZoomToWindow();
+    bool shrinkZoomToClient(QSize needed, QSize room);
     void orderTabs(const Arrangement& arrangement);
 
     QWidget& client_;
     Calculator& calc_;
     PanelBoardCommands commands_;
+    std::vector<PanelWidget*> tabOrder_;
     std::array<PanelWidget*, kPanelKindCount> panels_{};       // each built when a set names it
     std::array<bool, kPanelKindCount> present_{};              // named by the set in force
     std::array<bool, kPanelKindCount> shownBeforeMaximise_{};  // the panels "最大表示" hid

@@ -11,6 +11,21 @@ PanelWidget::PanelWidget(PanelKind kind, QWidget* parent) : QWidget(parent), kin
     setAccessibleName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
 }
 
+QWidget* PanelWidget::mainControl() const {
+    if (!isVisible()) return nullptr;
+    QWidget* first = nullptr;
+    std::pair<int, int> firstPlace;
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (!(control->focusPolicy() & Qt::TabFocus) || !control->isVisible() ||
+            !control->isEnabled())
+            continue;
+        const QPoint at = control->mapTo(this, QPoint(0, 0));
+        const std::pair place{at.y(), at.x()};
+        if (!first || place < firstPlace) first = control, firstPlace = place;
+    }
+    return first;
+}
+
 void PanelWidget::applyStyle(const PanelStyle& style) {
     paintBackground(*this, style.color);
 }
@@ -31,6 +46,11 @@ void PanelWidget::paintBackground(QWidget& widget, Color color) {
     palette.setColor(QPalette::Window, qcolor);
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
+}
+
+void PanelWidget::setHelp(QWidget& control, const QString& help) {
+    control.setToolTip(help);
+    control.setAccessibleDescription(help);
 }
 
 void PanelWidget::setTextColor(QWidget& widget, Color color) {

@@ -35,6 +35,11 @@ class PanelWidget : public QWidget {
     virtual void show(const Calculator& calc, unsigned changes) = 0;
     using QWidget::show;
 
+    // The control F6 lands on: the topmost, then leftmost control that Tab
+    // reaches and that is shown and enabled; nullptr when the panel is
+    // hidden or has none.
+    virtual QWidget* mainControl() const;
+
   protected:
     // The panel's own background in the style's colour.
     void applyStyle(const PanelStyle& style);
@@ -43,6 +48,9 @@ class PanelWidget : public QWidget {
     // Fills the background of `widget` with a settings colour (unless clNone or clDefault).
     static void paintBackground(QWidget& widget, Color color);
     static void setTextColor(QWidget& widget, Color color);
+    // The tooltip and the accessible description of a control tell the same:
+    // what it does.
+    static void setHelp(QWidget& control, const QString& help);
 
     LayoutScale scale_;
 

@@ -191,6 +191,30 @@ void UniformListView::currentChanged(const QModelIndex& current, const QModelInd
     QAbstractItemView::currentChanged(current, previous);
 }
 
+// A screen reader is told that the current row has the focus, so a list has a
+// current row only while it has the keyboard focus; the selected row becomes
+// current again when the focus comes back.
+void UniformListView::focusInEvent(QFocusEvent* event) {
+    if (selectionModel() && !currentIndex().isValid()) {
+        const QModelIndexList selected = selectionModel()->selectedIndexes();
+        if (!selected.isEmpty())
+            selectionModel()->setCurrentIndex(selected.front(), QItemSelectionModel::NoUpdate);
+    }
+    QListView::focusInEvent(event);
+}
+
+void UniformListView::focusOutEvent(QFocusEvent* event) {
+    if (selectionModel()) selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+    QListView::focusOutEvent(event);
+}
+
+// A click chooses a line and leaves the focus where it was.
+void UniformListView::mousePressEvent(QMouseEvent* event) {
+    QListView::mousePressEvent(event);
+    if (!hasFocus() && selectionModel())
+        selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+}
+
 void UniformListView::selectionChanged(const QItemSelection& selected,
                                        const QItemSelection& deselected) {
     notifyAccessibility(QAccessible::SelectionAdd, selected.indexes().value(0));

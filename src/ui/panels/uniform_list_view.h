@@ -44,6 +44,9 @@ class UniformListView final : public QListView {
     void resizeEvent(QResizeEvent* event) override;
     QSize viewportSizeHint() const override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void selectionChanged(const QItemSelection& selected,
                           const QItemSelection& deselected) override;
 

@@ -3,36 +3,50 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QTreeView>
+#include <array>
 
 namespace tavrik::ui {
 
 namespace {
 
-// Text files first; every file can be chosen too.
-const QString kTextFilesFilter = QStringLiteral("テキストファイル (*.txt);;すべてのファイル (*)");
-// Room for the name, size, type and date columns of the dialog's detail view.
-constexpr QSize kFileDialogSize{760, 460};
-constexpr int kNameColumnWidth = 300;
-constexpr int kDateColumnWidth = 160;
-constexpr int kDateColumn = 3;
+const QString kTextFilter = QStringLiteral("テキストファイル (*.txt)");
+const QString kAllFilesFilter = QStringLiteral("すべてのファイル (*)");
+const QString kTextSuffix = QStringLiteral("txt");
+constexpr QSize kFileDialogSize{820, 460};
+// The detail view's columns, each as wide as a typical entry of it plus a margin.
+constexpr int kColumnMargin = 24;
+const std::array<QString, 4> kColumnSamples{
+    QStringLiteral("たとえば長めのファイル名.txt"), QStringLiteral("1,023.99 KiB"),
+    QStringLiteral("txt ファイル フォルダー"), QStringLiteral("2026/12/31 23:59:59")};
 
 }  // namespace
 
 // Qt's own file dialog, in detail view, with its columns wide enough to read
-// the name and the date.
+// the name, the size, the type and the date. Saved under the text files'
+// filter, a name without a suffix gets ".txt", so that the filter lists it.
 std::optional<std::string> AskTextFilePath(QWidget* parent, FileDialogKind kind,
                                            const QString& title) {
-    QFileDialog dialog(parent, title, {}, kTextFilesFilter);
+    QFileDialog dialog(parent, title, {}, kTextFilter + QStringLiteral(";;") + kAllFilesFilter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setViewMode(QFileDialog::Detail);
     dialog.setAcceptMode(kind == FileDialogKind::Open ? QFileDialog::AcceptOpen
                                                       : QFileDialog::AcceptSave);
     dialog.setFileMode(kind == FileDialogKind::Open ? QFileDialog::ExistingFile
                                                     : QFileDialog::AnyFile);
+    if (kind == FileDialogKind::Save) {
+        dialog.setDefaultSuffix(kTextSuffix);
+        QObject::connect(
+            &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+                dialog.setDefaultSuffix(filter == kTextFilter ? kTextSuffix : QString());
+            });
+    }
     dialog.resize(kFileDialogSize);
     if (auto* view = dialog.findChild<QTreeView*>()) {
-        view->header()->resizeSection(0, kNameColumnWidth);
-        view->header()->resizeSection(kDateColumn, kDateColumnWidth);
+        for (int column = 0; column < static_cast<int>(kColumnSamples.size()); ++column) {
+            const QString& sample = kColumnSamples[static_cast<std::size_t>(column)];
+            view->header()->resizeSection(
+                column, view->fontMetrics().horizontalAdvance(sample) + kColumnMargin);
+        }
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QString path = dialog.selectedFiles().constFirst();

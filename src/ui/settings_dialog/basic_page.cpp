@@ -30,6 +30,8 @@ BasicPage::BasicPage(QWidget* parent)
                                     {0, 1, 2}),
                   "cmbMenu", QStringLiteral("メニュー表示"))),
       tax_(Named(new SettingSpin(kTaxRange), "spnTax", QStringLiteral("税率（％）"))),
+      reducedTax_(
+          Named(new SettingSpin(kTaxRange), "spnReducedTax", QStringLiteral("軽減税率（％）"))),
       taxRound_(Named(new SettingChoice({QStringLiteral("何もしない"), QStringLiteral("四捨五入"),
                                          QStringLiteral("切り捨て"), QStringLiteral("切り上げ")},
                                         {0, 1, 2, 3}),
@@ -68,6 +70,7 @@ BasicPage::BasicPage(QWidget* parent)
     AddRow(*form, QStringLiteral("メニュー表示"), menu_);
     form->addRow(captions);
     AddRow(*form, QStringLiteral("税率（％）"), tax_);
+    AddRow(*form, QStringLiteral("軽減税率（％）"), reducedTax_);
     AddRow(*form, QStringLiteral("端数"), taxRound_);
     AddRow(*form, QStringLiteral("16進記号　前"), hexBefore_);
     AddRow(*form, QStringLiteral("後"), hexAfter_);
@@ -100,6 +103,7 @@ void BasicPage::load(const GlobalSettings& settings, const std::vector<std::stri
         &settings.MenuO, &settings.MenuM, &settings.MenuV, &settings.MenuF, &settings.MenuH};
     for (std::size_t i = 0; i < captions.size(); ++i) menuCaptions_[i]->setText(Text(*captions[i]));
     tax_->load(settings.Tax);
+    reducedTax_->load(settings.ReducedTax);
     taxRound_->load(settings.TaxRound);
     hexBefore_->setText(Text(settings.HexB));
     hexAfter_->setText(Text(settings.HexA));
@@ -121,6 +125,7 @@ void BasicPage::store(GlobalSettings& settings) const {
     for (std::size_t i = 0; i < captions.size(); ++i)
         *captions[i] = menuCaptions_[i]->text().toStdString();
     settings.Tax = tax_->stored();
+    settings.ReducedTax = reducedTax_->stored();
     settings.TaxRound = taxRound_->stored();
     settings.HexB = hexBefore_->text().toStdString();
     settings.HexA = hexAfter_->text().toStdString();

@@ -33,6 +33,7 @@ class BasicPage final : public QWidget {
     SettingChoice* menu_;
     std::array<QLineEdit*, 5> menuCaptions_;
     SettingSpin* tax_;
+    SettingSpin* reducedTax_;
     SettingChoice* taxRound_;
     QLineEdit* hexBefore_;
     QLineEdit* hexAfter_;

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <functional>
 
 #include "formula/function_catalogue.h"
@@ -19,20 +20,20 @@ constexpr int kMaxGroupNameLength = 12;
 constexpr int kVisibleGroups = 3;
 constexpr int kGroupColumnWidth = 150;
 
-// The function list holds an empty entry, then one entry per code 101 … 200.
-int EntryOfCode(int code) {
-    return code <= kNoFunction || code > kLastFunction ? 0 : code - kNoFunction;
+const QString kNoFunctionMark = QStringLiteral(" （機能なし）");
+
+bool Assigned(const GlobalSettings& settings, int code) {
+    return std::find(settings.F.begin(), settings.F.end(), code) != settings.F.end();
 }
 
 // In-place editors: an edit for a group name, the function list for a slot.
 // Every change goes to the cell at once, so storing the page never misses it.
 class FunctionCellDelegate final : public QStyledItemDelegate {
   public:
-    FunctionCellDelegate(const QStringList& functions, const QStringList& descriptions,
-                         std::function<void(int)> showDescription, QObject* parent)
+    FunctionCellDelegate(const FunctionChoices& choices, std::function<void(int)> showDescription,
+                         QObject* parent)
         : QStyledItemDelegate(parent),
-          functions_(functions),
-          descriptions_(descriptions),
+          choices_(choices),
           showDescription_(std::move(showDescription)) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
@@ -47,9 +48,9 @@ class FunctionCellDelegate final : public QStyledItemDelegate {
             return edit;
         }
         auto* list = Named(new QComboBox(parent), "cmbFunc", QStringLiteral("関数"));
-        list->addItems(functions_);
+        list->addItems(choices_.texts);
         for (int entry = 0; entry < list->count(); ++entry)
-            list->setItemData(entry, descriptions_.value(entry), Qt::ToolTipRole);
+            list->setItemData(entry, choices_.descriptions.value(entry), Qt::ToolTipRole);
         connect(list, &QComboBox::activated, this, [self, list] { emit self->commitData(list); });
         // The entry under the pointer or the keyboard is described below the grid.
         connect(list, &QComboBox::highlighted, this, showDescription_);
@@ -59,7 +60,7 @@ class FunctionCellDelegate final : public QStyledItemDelegate {
     void setEditorData(QWidget* editor, const QModelIndex& index) const override {
         const QString text = index.data().toString();
         if (auto* list = qobject_cast<QComboBox*>(editor))
-            list->setCurrentIndex(EntryOfCode(FunctionSlotCode(text.toStdString())));
+            list->setCurrentIndex(choices_.entryOf(FunctionSlotCode(text.toStdString())));
         else
             static_cast<QLineEdit*>(editor)->setText(text);
     }
@@ -76,8 +77,7 @@ class FunctionCellDelegate final : public QStyledItemDelegate {
     }
 
   private:
-    const QStringList& functions_;
-    const QStringList& descriptions_;
+    const FunctionChoices& choices_;
     std::function<void(int)> showDescription_;
 };
 
@@ -86,6 +86,11 @@ QString Text(const std::string& text) {
 }
 
 }  // namespace
+
+int FunctionChoices::entryOf(int code) const {
+    const auto found = std::find(codes.begin(), codes.end(), code);
+    return found == codes.end() ? 0 : static_cast<int>(found - codes.begin());
+}
 
 FunctionGroupPage::FunctionGroupPage(QWidget* parent)
     : QWidget(parent),
@@ -100,15 +105,14 @@ FunctionGroupPage::FunctionGroupPage(QWidget* parent)
         grid_->setColumnWidth(column, kGroupColumnWidth);
     }
     grid_->setItemDelegate(new FunctionCellDelegate(
-        functions_, descriptions_, [this](int entry) { describe(descriptions_.value(entry)); },
-        grid_));
+        choices_, [this](int entry) { describe(choices_.descriptions.value(entry)); }, grid_));
     description_->setObjectName("stxFuncDescription");
     description_->setWordWrap(true);
     description_->setAccessibleName(QStringLiteral("関数の説明"));
     connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
         const QTableWidgetItem* item = grid_->item(row, column);
         const int code = item ? FunctionSlotCode(item->text().toStdString()) : kNoFunction;
-        describe(row == kNameRow ? QString() : descriptions_.value(EntryOfCode(code)));
+        describe(row == kNameRow ? QString() : choices_.descriptions.value(choices_.entryOf(code)));
     });
     grid_->setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::SelectedClicked |
                            QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
@@ -126,13 +130,14 @@ void FunctionGroupPage::describe(const QString& description) {
 }
 
 void FunctionGroupPage::setFunctionList(const GlobalSettings& settings) {
-    functions_.clear();
-    descriptions_.clear();
-    functions_ << QString();
-    descriptions_ << QString();
+    choices_ = {{QString()}, {QString()}, {kNoFunction}};
     for (int code = kFirstFunction; code <= kLastFunction; ++code) {
-        functions_ << Text(FunctionListText(settings, code));
-        descriptions_ << Text(FunctionHelpText(code, settings));
+        const bool usable = FindCatalogueEntry(code) != nullptr;
+        if (!usable && !Assigned(settings, code)) continue;
+        choices_.texts << Text(FunctionListText(settings, code)) +
+                              (usable ? QString() : kNoFunctionMark);
+        choices_.descriptions << Text(FunctionHelpText(code, settings));
+        choices_.codes.push_back(code);
     }
 }
 
@@ -144,7 +149,8 @@ void FunctionGroupPage::load(const GlobalSettings& settings) {
         for (int slot = 0; slot < kSlotsPerGroup; ++slot) {
             const int code = settings.F[static_cast<std::size_t>(group * kSlotsPerGroup + slot)];
             auto* cell = new QTableWidgetItem(Text(FunctionSlotText(settings, code)));
-            if (!cell->text().isEmpty()) cell->setToolTip(descriptions_.value(EntryOfCode(code)));
+            if (!cell->text().isEmpty())
+                cell->setToolTip(choices_.descriptions.value(choices_.entryOf(code)));
             grid_->setItem(slot + 1, group, cell);
         }
     }

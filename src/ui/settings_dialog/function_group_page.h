@@ -6,10 +6,23 @@
 #include <QLabel>
 #include <QStringList>
 #include <QTableWidget>
+#include <vector>
 
 #include "settings/settings_model.h"
 
 namespace tavrik::ui {
+
+// The entries of the function list: an empty entry, then each code a user
+// can choose (one with a function) and each code the settings assign without
+// one, marked as such.
+struct FunctionChoices {
+    QStringList texts;
+    QStringList descriptions;  // the catalogue text of each entry
+    std::vector<int> codes;
+
+    // The entry of `code`; 0, the empty entry, for a code not listed.
+    int entryOf(int code) const;
+};
 
 class FunctionGroupPage final : public QWidget {
   public:
@@ -21,7 +34,7 @@ class FunctionGroupPage final : public QWidget {
 
     void load(const GlobalSettings& settings);
     void store(GlobalSettings& settings) const;
-    // Refills the function list from the titles, keeping its selected position.
+    // Refills the function list from the titles and the assigned codes.
     void setFunctionList(const GlobalSettings& settings);
 
     QTableWidget* grid() const { return grid_; }
@@ -33,8 +46,7 @@ class FunctionGroupPage final : public QWidget {
 
     QTableWidget* grid_;
     QLabel* description_;
-    QStringList functions_;     // an empty entry, then F#101 … F#200
-    QStringList descriptions_;  // the catalogue text of each entry
+    FunctionChoices choices_;
 };
 
 }  // namespace tavrik::ui

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "engine/button_codes.h"
+#include "settings/key_codes.h"
 
 namespace tavrik::ui {
 
@@ -33,7 +33,7 @@ constexpr std::array<KeyLeaf, 8> kSigns{{{".", kPoint},
                                          {"%", kPercent},
                                          {"=", kEquals},
                                          {"+/-", kChangeSign}}};
-constexpr std::array<KeyLeaf, 11> kOthers{{{"AC", kAllClear},
+constexpr std::array<KeyLeaf, 14> kOthers{{{"AC", kAllClear},
                                            {"BS", kBackspace},
                                            {"CR", kClearEntry},
                                            {"M+・M>", kMemoryAdd},
@@ -41,14 +41,17 @@ constexpr std::array<KeyLeaf, 11> kOthers{{{"AC", kAllClear},
                                            {"MR", kMemoryRecall},
                                            {"MC", kMemoryClear},
                                            {"税込・#d・整列", kTaxIn},
-                                           {"税抜・#16・変換", kTaxOut},
+                                           {"税抜・#h・変換", kTaxOut},
                                            {"Cb", kCopy},
-                                           {"貼り付け", kPaste}}};
+                                           {"貼り付け", kPaste},
+                                           {"軽減税込", kReducedTaxIn},
+                                           {"軽減税抜", kReducedTaxOut},
+                                           {"税額", kTaxAmount}}};
 constexpr std::array<KeyLeaf, 2> kExtra{
     {{"時間区切記号", kNextTimeUnit}, {"日付区切記号", kNextDateUnit}}};
 
 const std::array<KeyGroup, 5> kGroups{{{"数字(0-9)", kDigits},
-                                       {"数字(A-E)", kLetters},
+                                       {"数字(A-F)", kLetters},
                                        {"記号", kSigns},
                                        {"その他", kOthers},
                                        {"拡張", kExtra}}};

@@ -6,11 +6,11 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
-#include "engine/button_codes.h"
 #include "engine/keyboard.h"
+#include "settings/key_codes.h"
+#include "ui/platform/key_router.h"
 #include "ui/settings_dialog/dialog_controls.h"
 #include "ui/settings_dialog/key_leaves.h"
-#include "ui/platform/key_router.h"
 
 namespace tavrik::ui {
 
@@ -105,17 +105,23 @@ KeyPage::KeyPage(DialogPrompt prompt, std::function<void(int code)> jumpTo, QWid
     connect(delete_, &QPushButton::clicked, this, [this] { deleteAssignment(); });
 }
 
-void KeyPage::reset() {
+void KeyPage::load(const GlobalSettings& settings) {
+    keys_ = settings.Keys;
     code_ = -1;
     name_->clear();
     grid_->setRowCount(0);
 }
 
+void KeyPage::store(GlobalSettings& settings) const {
+    settings.Keys = keys_;
+    if (code_ >= 0) StoreKeyAssignments(settings.Keys, KeyTableChar(code_), gridRows());
+}
+
 void KeyPage::showKey(int code, std::string_view caption) {
-    storeKey();
+    if (code_ >= 0) StoreKeyAssignments(keys_, KeyTableChar(code_), gridRows());
     code_ = code;
     name_->setText(QStringLiteral(" ") + Text(caption));
-    const std::vector<KeyRow> rows = KeyAssignmentRows(*keys_, KeyTableChar(code));
+    const std::vector<KeyRow> rows = KeyAssignmentRows(keys_, KeyTableChar(code));
     grid_->clearContents();
     grid_->setRowCount(static_cast<int>(rows.size()) + 1);
     for (int r = 0; r < static_cast<int>(rows.size()); ++r)
@@ -124,8 +130,7 @@ void KeyPage::showKey(int code, std::string_view caption) {
     grid_->setCurrentCell(0, 0);
 }
 
-void KeyPage::storeKey() {
-    if (code_ < 0 || !keys_) return;
+std::vector<KeyRow> KeyPage::gridRows() const {
     std::vector<KeyRow> rows;
     for (int r = 0; r < grid_->rowCount(); ++r) {
         KeyRow row;
@@ -134,7 +139,7 @@ void KeyPage::storeKey() {
                 row[m] = item->text().toStdString();
         rows.push_back(row);
     }
-    StoreKeyAssignments(*keys_, KeyTableChar(code_), rows);
+    return rows;
 }
 
 void KeyPage::captureKey(int virtualKey, bool ctrl, bool shift) {
@@ -145,7 +150,7 @@ void KeyPage::captureKey(int virtualKey, bool ctrl, bool shift) {
     const int column = grid_->currentColumn();
     const QTableWidgetItem* current = grid_->item(row, column);
     if (!current || current->text().compare(name, Qt::CaseInsensitive) != 0) {
-        const int owner = CodeOfKeyTableChar(AssignedKeyChar(*keys_, index, column));
+        const int owner = CodeOfKeyTableChar(AssignedKeyChar(keys_, index, column));
         if (!overwrite_->isChecked() && owner > 0) {
             if (message_->isChecked())
                 prompt_(BoxKind::Warning,
@@ -178,9 +183,9 @@ void KeyPage::addRow() {
 void KeyPage::deleteAssignment() {
     const int row = grid_->currentRow();
     const int column = grid_->currentColumn();
-    if (row < 0 || column < 0 || !keys_) return;
+    if (row < 0 || column < 0) return;
     if (QTableWidgetItem* item = grid_->item(row, column)) {
-        DeleteKeyAssignment(*keys_, item->text().toStdString(), column);
+        DeleteKeyAssignment(keys_, item->text().toStdString(), column);
         item->setText(QString());
     }
     if (row < kFirstRemovableRow || row != grid_->rowCount() - 1) return;

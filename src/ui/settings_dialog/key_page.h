@@ -10,8 +10,8 @@
 #include <functional>
 
 #include "settings/key_assignment.h"
-#include "ui/settings_dialog/dialog_prompt.h"
 #include "ui/platform/key_router.h"
+#include "ui/settings_dialog/dialog_prompt.h"
 
 namespace tavrik::ui {
 
@@ -38,14 +38,12 @@ class KeyPage final : public QWidget {
     // `jumpTo` selects the tree leaf of a calculator key.
     KeyPage(DialogPrompt prompt, std::function<void(int code)> jumpTo, QWidget* parent = nullptr);
 
-    // The table the page edits (the dialog's copy).
-    void bind(KeyTable& keys) { keys_ = &keys; }
-    // No calculator key is being edited.
-    void reset();
-    // Stores the key shown so far, then shows the assignments of `code`.
+    // The key table to edit; no calculator key is being edited.
+    void load(const GlobalSettings& settings);
+    // The table as edited, with the grid's assignments of the key shown.
+    void store(GlobalSettings& settings) const;
+    // Keeps the key shown so far, then shows the assignments of `code`.
     void showKey(int code, std::string_view caption);
-    // Adds the grid's assignments to the table.
-    void storeKey();
 
     void captureKey(int virtualKey, bool ctrl, bool shift);
     void addRow();
@@ -55,10 +53,11 @@ class KeyPage final : public QWidget {
 
   private:
     void moveToNextColumn();
+    std::vector<KeyRow> gridRows() const;
 
     DialogPrompt prompt_;
     std::function<void(int)> jumpTo_;
-    KeyTable* keys_ = nullptr;
+    KeyTable keys_{};
     int code_ = -1;
     QCheckBox* suppress_;
     KeyCaptureGrid* grid_;

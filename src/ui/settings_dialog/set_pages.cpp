@@ -12,7 +12,6 @@ namespace tavrik::ui {
 
 namespace {
 
-constexpr std::string_view kModeLetters = "DHTC";
 // The status bar choice: "上部表示" writes "BT", "上部非表示" writes "BF".
 constexpr int kStatusShown = 0;
 constexpr int kStatusHidden = 1;

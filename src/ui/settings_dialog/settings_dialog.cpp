@@ -71,7 +71,6 @@ SettingsDialog::SettingsDialog(SettingsDialogHost host, QWidget* parent)
           static_cast<QWidget*>(keyPage_), static_cast<QWidget*>(functionGroupPage_),
           static_cast<QWidget*>(userFunctionPage_), emptyPage_})
         pages_->addWidget(page);
-    keyPage_->bind(copy_.Keys);
 
     forNow_->setDefault(true);
     for (QPushButton* button : {add_, delete_, previous_, next_, ok_, cancel_})
@@ -158,7 +157,7 @@ void SettingsDialog::reload() {
     copy_ = host_.settings();
     inForce_.fill(false);
     editedSet_ = kNoSet;
-    keyPage_->reset();
+    keyPage_->load(copy_);
     rebuildSetNodes();
     basicPage_->load(copy_, setNames());
     functionGroupPage_->load(copy_);
@@ -378,7 +377,7 @@ SettingsDialog::Applied SettingsDialog::applyCopy(bool askBeforeLoss) {
     basicPage_->store(copy_);
     if (editedSet_ != kNoSet)
         setPages_->store(copy_.SetTable[static_cast<std::size_t>(editedSet_)]);
-    keyPage_->storeKey();
+    keyPage_->store(copy_);
     functionGroupPage_->store(copy_);
     userFunctionPage_->store(copy_);
     if (askBeforeLoss && !acceptLoss(copy_)) {

@@ -18,12 +18,19 @@ namespace {
 constexpr int kIconSize = 48;
 // Kept between the box and the screen's right edge.
 constexpr int kScreenEdgeGap = 10;
+// The window manager's title bar holds the title beside its icon and close
+// button, in a font that may be larger than the box's own.
+constexpr double kTitleFontAllowance = 1.25;
+constexpr int kTitleBarButtonsWidth = 96;
 
 }  // namespace
 
 AboutBox::AboutBox(QWidget* parent)
     : QDialog(parent), ok_(new QPushButton(QStringLiteral("OK"), this)) {
     setObjectName("TavrikV");
+    // A box of fixed size: a title and a close button, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromUtf8(kAboutTitle));
     auto* icon = new QLabel(this);
     icon->setPixmap(AppIcon().pixmap(kIconSize, kIconSize));
@@ -49,6 +56,10 @@ AboutBox::AboutBox(QWidget* parent)
     layout->addWidget(version);
     layout->addWidget(update);
     layout->addWidget(ok_, 0, Qt::AlignHCenter);
+    // Wide enough for the whole title, not only for the lines below it.
+    layout->addStrut(
+        static_cast<int>(fontMetrics().horizontalAdvance(windowTitle()) * kTitleFontAllowance) +
+        kTitleBarButtonsWidth);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -34,7 +34,7 @@ CalculatorApp::CalculatorApp(SettingsFile settingsFile, std::filesystem::path ke
 void CalculatorApp::restoreKeptState() {
     if (!calc_.settings().KeepState) return;
     const KeptStateRead read = LoadKeptState(keptStateFile_);
-    if (read.state) calc_.restoreKeptState(*read.state);
+    if (read.state) window_.restoreHistoryUnannounced([&] { calc_.restoreKeptState(*read.state); });
     if (read.state && read.state->sheet) window_.restoreSheet(*read.state->sheet);
     if (read.problem.empty()) return;
     std::string text = read.problem;
@@ -99,9 +99,12 @@ void CalculatorApp::saveNow() {
 void CalculatorApp::saveExitState() {
     if (settingsFile_ && calc_.settings().Save) {
         const QRect bounds = window_.geometry();
+        // A window the desktop kept smaller than its panels is saved at the
+        // size they need, so that no later start cuts them off.
+        const QSize size = bounds.size().expandedTo(window_.minimumSize());
         settingsFile_->SaveExitState(ExitState{static_cast<char>(calc_.mode()),
-                                               window_.behaviours().alphaBlending(), bounds.width(),
-                                               bounds.height(), bounds.top(), bounds.left()});
+                                               window_.behaviours().alphaBlending(), size.width(),
+                                               size.height(), bounds.top(), bounds.left()});
         // A zoom changed by the wheel, the keys or the window's size.
         if (window_.zoomChanged()) settingsFile_->SaveSetZooms(calc_.settings());
     }

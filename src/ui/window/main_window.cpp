@@ -7,10 +7,9 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScopeGuard>
-#include <QWheelEvent>
 #include <utility>
 
-#include "engine/button_codes.h"
+#include "settings/key_codes.h"
 #include "ui/menus/main_menu.h"
 #include "ui/menus/set_menu.h"
 #include "ui/panels/history_panel.h"
@@ -21,7 +20,7 @@
 #include "ui/window/announcer.h"
 #include "ui/window/control_keys.h"
 #include "ui/window/focus_ring.h"
-#include "ui/window/guide_lines.h"
+#include "ui/window/guide_layer.h"
 #include "ui/window/status_bar.h"
 #include "ui/window/window_behaviours.h"
 #include "ui/window/window_placement.h"
@@ -46,8 +45,10 @@ MainWindow::MainWindow(Calculator& calc)
     setObjectName("TavrikF");
     setWindowTitle(QStringLiteral("Tavrik"));
     setCentralWidget(client_);
-    setFocusPolicy(Qt::StrongFocus);
-    // Typed keys belong to the keypad until the user moves into the formula editor.
+    // Typed keys belong to the keypad until the user moves into the formula
+    // editor. The window takes the keys first, but it is no stop of Tab: every
+    // stop is a control that can be seen.
+    setFocusPolicy(Qt::ClickFocus);
     setFocus();
     menu_ = BuildMainMenu(
         *menuBar(),
@@ -73,13 +74,8 @@ MainWindow::MainWindow(Calculator& calc)
     historyPopup_ = BuildHistoryPopupMenu(
         *this, *popup_, [this] { calc_.copyHistoryLine(); }, historyCopy_);
     client_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(client_, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
-        const HistoryPanel* history = board_.history();
-        const bool overHistory =
-            history && history->isVisible() && history->geometry().contains(at);
-        historyCopy_->setEnabled(calc_.history().current().selected >= 0);
-        (overHistory ? historyPopup_ : popup_)->popup(client_->mapToGlobal(at));
-    });
+    connect(client_, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { showPopupMenu(at); });
     new ControlKeys(*this,
                     {[this] { calc_.replayHistoryLine(); }, [this] { calc_.deleteHistoryLine(); },
                      [this](QKeyEvent* key) { keyPressEvent(key); }});
@@ -315,83 +311,17 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     board_.resized();
 }
 
-void MainWindow::forgetPressedKeys() {
-    keys_.forget();
+void MainWindow::setZoom(int percent, bool fitWindow) {
+    const int before = zoom();
+    board_.setZoom(percent, fitWindow);
+    if (zoom() != before) statusBar_->showBriefly(QStringLiteral("ズーム %1%").arg(zoom()));
 }
 
-// A held key repeats as further presses (and, on some systems, releases)
-// marked as repeats; the key counts once, at its last release.
-void MainWindow::keyPressEvent(QKeyEvent* event) {
-    // Zoom keys repeat while held; the calculator never sees them.
-    if (const int step = ZoomKeyStep(*event, calc_.settings())) {
-        setZoom(SteppedZoom(zoom(), step));
-        return;
-    }
-    keys_.press(*event);
-}
-
-void MainWindow::keyReleaseEvent(QKeyEvent* event) {
-    if (const std::optional<KeyboardKey> key = keys_.release(*event)) typed(*key);
-}
-
-void MainWindow::acceptKeys() {
-    acceptingKeys_ = true;
-    for (const KeyboardKey& key : earlyKeys_) typed(key);
-    earlyKeys_.clear();
-}
-
-// Keys typed before the calculator has started wait in `earlyKeys_`.
-void MainWindow::typed(const KeyboardKey& key) {
-    if (!acceptingKeys_) {
-        earlyKeys_.push_back(key);
-        return;
-    }
-    calc_.pressKeyboardKey(key.code, key.modifiers);
-}
-
-// Keys held while another window takes the keyboard are released there. A
-// menu of this window, which some platforms make the active window, is not
-// another window: a key that goes down after it closes is already recorded
-// when its activation change arrives.
-void MainWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
-        const QWidget* active = QApplication::activeWindow();
-        if (!active || active->windowType() != Qt::Popup) forgetPressedKeys();
-    }
-    QMainWindow::changeEvent(event);
-}
-
-// A menu closed with Escape leaves the menu bar holding the keyboard, to move
-// between the menus; it would take the next Escape only to let go. The window
-// takes the keyboard back (the menu bar lets go when it loses the focus) and
-// that Escape clears as usual.
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Wheel && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this) {
-        if (const int step = ZoomWheelStep(*static_cast<QWheelEvent*>(event))) {
-            setZoom(SteppedZoom(zoom(), step));
-            return true;
-        }
-    }
-    // A desktop that turns dark (or light) gives the panels its new colours;
-    // Qt tells the application object, not each window.
-    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) {
-        board_.place();
-        ArrangePanels(false);
-    }
-    if (watched == client_ && event->type() == QEvent::Resize) {
-        board_.stretchHistory();
-        placeStatusBar();
-    }
-    if (watched == menuBar() && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Escape) {
-            setFocus(Qt::OtherFocusReason);
-            keyPressEvent(key);
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
+void MainWindow::restoreHistoryUnannounced(const std::function<void()>& restore) {
+    if (HistoryPanel* history = board_.history())
+        history->showUnannounced(restore);
+    else
+        restore();
 }
 
 }  // namespace tavrik::ui

@@ -89,10 +89,15 @@ class MainWindow final : public QMainWindow {
     // Called after every edit of the formula panel's text or "自動計算".
     void setSheetWatch(std::function<void()> watch);
 
+    // Runs `restore`, which brings back the history kept from the last
+    // session, and shows the lines without announcing them.
+    void restoreHistoryUnannounced(const std::function<void()>& restore);
+
     // The zoom the panels are shown at, in percent.
     int zoom() const { return board_.zoom(); }
     // Shows the panels at another zoom (PanelBoard::setZoom).
-    void setZoom(int percent, bool fitWindow = true) { board_.setZoom(percent, fitWindow); }
+    // Also shows the new zoom a moment in the status bar.
+    void setZoom(int percent, bool fitWindow = true);
     // True once the user changed a zoom (the wheel, the keys, the window's size).
     bool zoomChanged() const { return board_.zoomChanged(); }
 
@@ -123,6 +128,10 @@ class MainWindow final : public QMainWindow {
     // Builds the board's panels; a newly built formula panel takes the sheet
     // watch and a kept sheet.
     void buildBoard(const DispReading& disp);
+    // F6, Shift+F6, the Menu key and Shift+F10: true when the key was one.
+    bool panelKey(const QKeyEvent& key);
+    // The pop-up menu for the point `at` of the client area.
+    void showPopupMenu(QPoint at);
 
     // "表示" items: a panel, or without one the status bar, follows its check.
     void applyViewCheck(std::optional<PanelKind> kind);

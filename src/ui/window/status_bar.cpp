@@ -16,6 +16,9 @@ const std::array<QString, kStatusPartCount> kPartNames{
     QStringLiteral("前面"), QStringLiteral("モード"), QStringLiteral("メッセージ"),
     QStringLiteral("演算")};
 
+// How long a brief message stays.
+constexpr int kBriefMessageMs = 2000;
+
 QString PartAccessibleName(StatusPart part, const QString& text) {
     const QString& name = kPartNames[static_cast<std::size_t>(part)];
     return text.isEmpty() ? name : name + QStringLiteral(": ") + text;
@@ -47,9 +50,16 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent), strip_(new QLabel(this)
     QPalette palette = strip_->palette();
     palette.setColor(QPalette::WindowText, Qt::red);
     strip_->setPalette(palette);
+    // Above the parts, so that an error covers the message it replaces.
     strip_->setAutoFillBackground(true);
+    strip_->raise();
     strip_->hide();
     resize(width(), preferredHeight());
+    briefTimer_.setSingleShot(true);
+    connect(&briefTimer_, &QTimer::timeout, this, [this] {
+        if (partText(StatusPart::Message) == briefText_)
+            setPart(StatusPart::Message, textBeforeBrief_);
+    });
 }
 
 int StatusBar::preferredHeight() const {
@@ -82,15 +92,34 @@ void StatusBar::showMessage(const QString& text) {
     strip_->hide();
 }
 
+void StatusBar::showBriefly(const QString& text) {
+    if (!briefTimer_.isActive()) textBeforeBrief_ = partText(StatusPart::Message);
+    briefText_ = text;
+    setPart(StatusPart::Message, text);
+    briefTimer_.start(kBriefMessageMs);
+}
+
 void StatusBar::setPart(StatusPart part, const QString& text) {
+    QString& shown = texts_[static_cast<std::size_t>(part)];
+    if (text == shown) return;
+    shown = text;
     QLabel* label = this->part(part);
-    if (text == label->text()) return;
-    label->setText(text);
     label->setAccessibleName(PartAccessibleName(part, text));
+    fitPart(part);
+}
+
+// A text longer than its part ends in "…"; the tooltip shows all of it.
+void StatusBar::fitPart(StatusPart part) {
+    QLabel* label = this->part(part);
+    const QString& text = texts_[static_cast<std::size_t>(part)];
+    const int room = label->contentsRect().width() - 2 * label->indent();
+    const QString fitted = label->fontMetrics().elidedText(text, Qt::ElideRight, std::max(0, room));
+    label->setText(fitted);
+    label->setToolTip(fitted == text ? QString() : text);
 }
 
 QString StatusBar::partText(StatusPart part) const {
-    return this->part(part)->text();
+    return texts_[static_cast<std::size_t>(part)];
 }
 
 int StatusBar::partWidth(StatusPart part) const {
@@ -111,6 +140,7 @@ void StatusBar::placeParts() {
     int left = 0;
     for (std::size_t i = 0; i < parts_.size(); ++i) {
         parts_[i]->setGeometry(left, 0, widths[i], height());
+        fitPart(static_cast<StatusPart>(i));
         left += widths[i];
     }
     strip_->setGeometry(marker + mode + 3, 3, std::max(0, message - 4), std::max(0, height() - 4));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 
@@ -21,6 +22,9 @@ class StatusBar final : public QWidget {
     void setTopmostMark(bool shown);
     // A text of the window itself in the message part (the guide-bar position).
     void showMessage(const QString& text);
+    // A text of the window that the message part shows for a moment (the new
+    // zoom); what it showed before comes back unless something replaced it.
+    void showBriefly(const QString& text);
 
     QString partText(StatusPart part) const;
     int partWidth(StatusPart part) const;
@@ -32,11 +36,16 @@ class StatusBar final : public QWidget {
     void placeParts();
     // A part's text, with the name a screen reader reads for it.
     void setPart(StatusPart part, const QString& text);
+    void fitPart(StatusPart part);
     QLabel* part(StatusPart part) const { return parts_[static_cast<std::size_t>(part)]; }
 
     std::array<QLabel*, kStatusPartCount> parts_{};
-    QLabel* strip_;  // stxMsg
+    std::array<QString, kStatusPartCount> texts_;  // whole, as a part may show them cut
+    QLabel* strip_;                                // stxMsg
     bool topmostMark_ = false;
+    QTimer briefTimer_;
+    QString briefText_;
+    QString textBeforeBrief_;
 };
 
 }  // namespace tavrik::ui

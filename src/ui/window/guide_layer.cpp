@@ -1,4 +1,4 @@
-#include "ui/window/guide_lines.h"
+#include "ui/window/guide_layer.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -130,8 +130,8 @@ void GuideLayer::mouseMoveEvent(QMouseEvent* event) {
     }
     const QPoint screen = event->globalPosition().toPoint();
     const int top0 = top0_();
-    if (dragX_ >= 0) barLeft_ = DraggedBarLeft(screen.x() - dragX_, xWidth_, width());
-    if (dragY_ >= 0) barTop_ = DraggedBarTop(screen.y() - dragY_, yWidth_, height(), top0);
+    if (dragX_) barLeft_ = DraggedBarLeft(screen.x() - *dragX_, xWidth_, width());
+    if (dragY_) barTop_ = DraggedBarTop(screen.y() - *dragY_, yWidth_, height(), top0);
     update();
     showPosition_(QStringLiteral("(%1,%2)").arg(barLeft_).arg(barTop_ - top0));
 }
@@ -141,7 +141,8 @@ void GuideLayer::mouseReleaseEvent(QMouseEvent* event) {
         event->ignore();
         return;
     }
-    dragX_ = dragY_ = -1;
+    dragX_.reset();
+    dragY_.reset();
     setCursor(savedCursor_);
 }
 

@@ -7,6 +7,7 @@
 #include <QPen>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "settings/settings_model.h"
 #include "ui/window/guide_geometry.h"
@@ -31,7 +32,7 @@ class GuideLayer final : public QWidget {
 
     int barLeft() const { return barLeft_; }
     int barTop() const { return barTop_; }
-    bool dragging() const { return dragX_ >= 0 || dragY_ >= 0; }
+    bool dragging() const { return dragX_ || dragY_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,8 +54,10 @@ class GuideLayer final : public QWidget {
     int barLeft_ = 0, barTop_ = 0;
     int xWidth_ = 0, yWidth_ = 0;
     bool seeThrough_ = false;
-    // Offsets between the pointer and the dragged bar's edge; -1 when not dragged.
-    int dragX_ = -1, dragY_ = -1;
+    // Offsets between the pointer on the screen and the dragged bar's edge in
+    // the client, negative when the window lies left of or above the bar's
+    // position on the screen; none when the bar is not dragged.
+    std::optional<int> dragX_, dragY_;
     QCursor savedCursor_;
 };
 
