@@ -22,6 +22,9 @@ struct SilentLog : LogSink {
 // display the text is recalled into, not to the register.
 constexpr DisplayGeometry kAnyWidth{1 << 20, 1, 16};
 
+// The units a number being typed may follow.
+constexpr std::string_view kTypedAfter[] = {"年", "月", "日", "時", "分", "秒"};
+
 bool ReadsIn(CalcMode mode, std::string_view text) {
     NullView view;
     SilentLog log;
@@ -40,7 +43,17 @@ bool ReadsIn(CalcMode mode, std::string_view text) {
         const std::string_view typed = text.substr(typedStart);
         if (std::count(typed.begin(), typed.end(), '.') > 1) return false;
         const std::string_view units = text.substr(0, typedStart);
-        return units == "c " || ReadPastedNumber(ctx, units).accepted();
+        if (units == "c ") return true;
+        // A number being typed follows a unit directly; seconds, the
+        // smallest unit, take none. A display never ends in a blank.
+        const bool followsAUnit =
+            units.empty() || units == "-" ||
+            std::any_of(std::begin(kTypedAfter), std::end(kTypedAfter),
+                        [&](std::string_view u) { return units.ends_with(u); });
+        if (!typed.empty() && !followsAUnit) return false;
+        if (mode == CalcMode::Time && !typed.empty() && units.ends_with("秒")) return false;
+        if (units.ends_with(' ')) return false;
+        return ReadPastedNumber(ctx, units).accepted();
     }
     try {
         ParseValueText(ctx, text);
@@ -54,6 +67,10 @@ bool ReadsIn(CalcMode mode, std::string_view text) {
 
 // The forms are told apart as recall tells them apart.
 bool IsRegisterText(std::string_view text) {
+    // A display holds no control characters.
+    if (std::any_of(text.begin(), text.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }))
+        return false;
     const auto has = [&](std::string_view unit) { return utf8::Contains(text, unit); };
     if (text.starts_with('c')) return ReadsIn(CalcMode::Date, text);
     if (text.starts_with('d') || text.starts_with('h')) return ReadsIn(CalcMode::Mixed, text);
