@@ -151,8 +151,8 @@ TEST_F(KeptStateTest, RegistersAndCountersThisProgramNeverWritesMarkTheFileDamag
         state.memory[3] = good;
         EXPECT_TRUE(ParseKeptState(KeptStateText(state)).state) << good;
     }
-    for (const char* bad :
-         {"abc", "nan", "inf", "1e99999", "h 1G", "1時abc", "10²", "1時3.5.5", "c abc", "0秒405", "0時30秒\r1", "1時 "}) {
+    for (const char* bad : {"abc", "nan", "inf", "1e99999", "h 1G", "1時abc", "10²", "1時3.5.5",
+                            "c abc", "0秒405", "0時30秒\r1", "1時 "}) {
         state.memory[3] = bad;
         EXPECT_EQ(ParseKeptState(KeptStateText(state)).problem, damaged) << bad;
     }
