@@ -1,6 +1,8 @@
 #include "engine/calculator.h"
 
+#include <algorithm>
 #include <chrono>
+#include <functional>
 
 #include "formula/user_functions.h"
 #include "settings/key_codes.h"
@@ -36,15 +38,17 @@ const SettingsSet& Calculator::currentSet() const {
 
 void Calculator::setSettings(GlobalSettings settings) {
     settings_ = std::move(settings);
-    int index = kDefaultSetSlot;
-    for (int i = 0;
-         i <= settings_.LastSetIndex && i < static_cast<int>(settings_.SectionList.size()); ++i) {
-        if (SameName(settings_.SectionList[static_cast<std::size_t>(i)], settings_.Set)) {
-            index = i;
-            break;
-        }
-    }
-    currentSetIndex_ = index;
+    const int listed =
+        std::min(settings_.LastSetIndex + 1, static_cast<int>(settings_.SectionList.size()));
+    const auto find = [&](auto same) {
+        for (int i = 0; i < listed; ++i)
+            if (same(settings_.SectionList[static_cast<std::size_t>(i)], settings_.Set)) return i;
+        return -1;
+    };
+    // The name as written first: the usual start then never folds letter case.
+    int index = find(std::equal_to<std::string_view>());
+    if (index < 0) index = find(SameName);
+    currentSetIndex_ = index < 0 ? kDefaultSetSlot : index;
     rules_.grouping = settings_.KK3;
     applySetInForce();
 }

@@ -10,8 +10,10 @@ namespace tavrik {
 // The case-folded form of a UTF-8 name; two names match when their folded forms are equal.
 std::string FoldCase(std::string_view name);
 
+// Equal names match without folding, which non-ASCII names would need ICU's
+// case data for.
 inline bool SameName(std::string_view a, std::string_view b) {
-    return FoldCase(a) == FoldCase(b);
+    return a == b || FoldCase(a) == FoldCase(b);
 }
 
 }  // namespace tavrik

@@ -16,9 +16,9 @@ namespace tavrik::cp932 {
 std::optional<std::string> Decode(std::string_view bytes);
 
 // The two ways Decode takes, each on its own so that they can be checked
-// against each other: the converter, and the table of every one- and two-byte
-// character that large inputs use. The table gives nothing for input holding
-// a sequence that is not one of its characters.
+// against each other: the table of every one- and two-byte character, and the
+// converter for input the table cannot take. The table gives nothing for
+// input holding a sequence that is not one of its characters.
 std::optional<std::string> DecodeByConverter(std::string_view bytes);
 std::optional<std::string> DecodeByTable(std::string_view bytes);
 
@@ -30,17 +30,19 @@ std::string Encode(std::string_view utf8);
 // which makes encoding a short line several times cheaper.
 class Encoder {
   public:
-    Encoder();
     // Appends the encoded text to `out`, as Encode gives it; false (with
     // `out` unchanged) when the converters cannot be opened or fail.
     bool append(std::string_view utf8, std::string& out);
 
   private:
+    bool open();
+
     struct Closer {
         void operator()(UConverter* converter) const;
     };
     std::unique_ptr<UConverter, Closer> sjis_;
     std::unique_ptr<UConverter, Closer> utf8_;
+    bool opened_ = false;
 };
 
 }  // namespace tavrik::cp932
