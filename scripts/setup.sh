@@ -13,6 +13,8 @@ packages=(
   dbus-daemon at-spi2-core python3-pyatspi orca speech-dispatcher
   openbox trayer xcompmgr
   desktop-file-utils appstream dpkg-dev file fakeroot lintian
+  # the start-up comparison tool that bench/startup_vs_qt.sh runs
+  libx11-dev libxdamage-dev
   # the peers and the light and dark palettes of scripts/compare-screenshots.sh
   galculator speedcrunch qt5ct qt6ct
 )
