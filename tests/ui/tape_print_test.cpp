@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPdfWriter>
 #include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -187,15 +188,26 @@ TEST_F(TapePrintMenuTest, SavesTheCurrentTapeAsPdfOnTheChosenPaper) {
     EXPECT_NEAR(PdfPageWidth(path + QStringLiteral(".pdf")), 226.8, 1);
 }
 
-// With no printer set up the dialog still opens (Qt offers a PDF file).
-TEST_F(TapePrintMenuTest, PrintOpensThePrintDialog) {
-    QString opened;
+// With no printer set up the print dialog still opens (Qt offers a PDF
+// file); the preview shows the tape's page.
+TEST_F(TapePrintMenuTest, PrintAndPreviewOpenTheirDialogs) {
+    QString printTitle;
+    {
+        const DialogAnswer answer([&](QWidget* dialog) {
+            if (qobject_cast<QPrintDialog*>(dialog)) printTitle = dialog->windowTitle();
+            static_cast<QDialog*>(dialog)->reject();
+        });
+        item("mnuOHPrint")->trigger();
+    }
+    EXPECT_EQ(printTitle, QStringLiteral("印刷"));
+    int previewPages = 0;
     const DialogAnswer answer([&](QWidget* dialog) {
-        if (qobject_cast<QPrintDialog*>(dialog)) opened = dialog->windowTitle();
+        if (auto* preview = dialog->findChild<QPrintPreviewWidget*>())
+            previewPages = preview->pageCount();
         static_cast<QDialog*>(dialog)->reject();
     });
-    item("mnuOHPrint")->trigger();
-    EXPECT_EQ(opened, QStringLiteral("印刷"));
+    item("mnuOHPreview")->trigger();
+    EXPECT_EQ(previewPages, 1);
 }
 
 }  // namespace
