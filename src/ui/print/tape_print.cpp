@@ -5,6 +5,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <algorithm>
 #include <array>
 #include <climits>
 
