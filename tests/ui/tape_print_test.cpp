@@ -79,6 +79,7 @@ class DialogAnswer {
 };
 
 struct Paper {
+    const char* name;
     TapePaper paper;
     double widthPoints;
 };
@@ -157,8 +158,9 @@ TEST_P(TapePrintTest, LongListGoesOnOverNumberedPages) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Papers, TapePrintTest,
-                         ::testing::Values(Paper{TapePaper::A4, 595.3},
-                                           Paper{TapePaper::Receipt, 226.8}));
+                         ::testing::Values(Paper{"A4", TapePaper::A4, 595.3},
+                                           Paper{"Receipt", TapePaper::Receipt, 226.8}),
+                         [](const auto& paper) { return std::string(paper.param.name); });
 
 class TapePrintMenuTest : public ::testing::Test {
   protected:
