@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
   libicu-dev libxcb1-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-noto-cjk xvfb xauth x11-utils imagemagick xdotool bc
+  fonts-noto-cjk xvfb xauth x11-utils imagemagick xdotool bc poppler-utils
   qt6-translations-l10n
   dbus-daemon at-spi2-core python3-pyatspi orca speech-dispatcher
   openbox trayer xcompmgr

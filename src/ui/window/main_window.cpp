@@ -16,6 +16,7 @@
 #include "ui/panels/layout_scale.h"
 #include "ui/panels/zoom_control.h"
 #include "ui/platform/desktop_capabilities.h"
+#include "ui/print/tape_printing.h"
 #include "ui/settings_dialog/settings_dialog.h"
 #include "ui/window/announcer.h"
 #include "ui/window/control_keys.h"
@@ -66,6 +67,8 @@ MainWindow::MainWindow(Calculator& calc)
          [this](CalcMode mode) { calc_.switchMode(mode); },
          [this](bool on) { calc_.setGrouping(on); }, [this] { calc_.pasteClipboard(); },
          [this] { calc_.copyPlainNumber(); }});
+    new TapePrinting(*this, *menuBar()->findChild<QMenu*>("mnuOH"),
+                     [this] { return CurrentTape(calc_); });
     view_ =
         BuildViewMenu(*menu_.view, [this](std::optional<PanelKind> kind) { viewToggled(kind); });
     popup_ = BuildMainPopupMenu(*this, view_, behaviours_->menuShownAction(),
