@@ -49,7 +49,7 @@ void SearchKeystroke(benchmark::State& state) {
     tavrik::Calculator calc(view, clock);
     calc.start();
     panel->showResults(&calc.values());
-    panel->show();
+    panel->QWidget::show();
     panel->openSearch();
     auto* search = panel->findChild<QLineEdit*>("edtHFind");
     search->setText(QStringLiteral("5559"));

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -17,6 +18,9 @@ QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << text.toStdString();
 }
+inline void PrintTo(const QStringList& texts, std::ostream* out) {
+    *out << texts.join(" | ").toStdString();
+}
 QT_END_NAMESPACE
 
 namespace tavrik::ui {
@@ -24,6 +28,7 @@ namespace {
 
 GlobalSettings WithResults(bool shown) {
     GlobalSettings settings;
+    settings.KK3 = true;  // digit grouping
     settings.SetTable[kDefaultSetSlot].ResultH = shown;
     return settings;
 }
@@ -50,6 +55,12 @@ class HistoryTapeTest : public ::testing::TestWithParam<bool> {
         QTest::keyClick(focused ? focused : &app.window(), key, modifiers);
     }
     void type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+    // Text as an input method commits it, as full-width digits come.
+    void commit(const QString& text) {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QApplication::sendEvent(QApplication::focusWidget(), &event);
+    }
     // Keypad keys, as the console names them.
     void calculate(std::string_view keys) {
         for (char c : keys) app.calculator().PushBBtn(CodeOfKeyChar(c));
@@ -79,10 +90,10 @@ TEST_P(HistoryResultsTest, ResultRowsFollowTheOption) {
     const QString total = QStringLiteral("= 4,730　GT 4,730");
     if (!GetParam()) {
         EXPECT_EQ(rows(),
-                  (QStringList{"1: 1280", "#+", "2: 3450", "#=", "3: 20", "#*", "4: 3", "#="}));
+                  (QStringList{"1: 1,280", "#+", "2: 3,450", "#=", "3: 20", "#*", "4: 3", "#="}));
         return;
     }
-    EXPECT_EQ(rows(), (QStringList{"1: 1280", "#+", "2: 3450", "#=", total, "3: 20", "#*", "4: 3",
+    EXPECT_EQ(rows(), (QStringList{"1: 1,280", "#+", "2: 3,450", "#=", total, "3: 20", "#*", "4: 3",
                                    "#=", QStringLiteral("= 60　GT 4,790")}));
     const QModelIndex result = list()->model()->index(4, 0);
     EXPECT_EQ(result.data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight, Qt::AlignRight);
@@ -113,9 +124,11 @@ TEST_F(HistoryTapeTest, SearchFindsGroupedAndFullWidthNumbersAndEntersTheValue) 
     type("1234");
     EXPECT_EQ(app.calculator().history().current().selected, 4) << "the last match first";
     press(Qt::Key_Up);
+    EXPECT_EQ(app.calculator().history().current().selected, 3) << "the result 1,234,656";
+    press(Qt::Key_Up);
     EXPECT_EQ(app.calculator().history().current().selected, 0);
     search->clear();
-    type(QStringLiteral("１２３４５６"));
+    commit(QStringLiteral("１２３４５６"));
     EXPECT_EQ(app.calculator().history().current().selected, 0);
     press(Qt::Key_Return);
     EXPECT_FALSE(search->isVisible());

@@ -24,7 +24,9 @@ QString ResultRowSpeech(const TapeRow& row) {
 }  // namespace
 
 HistoryListModel::HistoryListModel(const History& history, CalcMode mode, QObject* parent)
-    : QAbstractListModel(parent), history_(history), mode_(mode), rows_(readRows()) {}
+    : QAbstractListModel(parent), history_(history), mode_(mode) {
+    rows_ = readRows();
+}
 
 int HistoryListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : rows_;

@@ -162,7 +162,11 @@ void HistoryPanel::showUnannounced(const std::function<void()>& restore) {
 // A screen reader hears the lines a calculation added, as the list's description.
 void HistoryPanel::announceLines(UniformListView& list, int first, int end) {
     QStringList lines;
-    for (int row = first; row < end; ++row) lines << list.model()->index(row, 0).data().toString();
+    for (int row = first; row < end; ++row) {
+        const QModelIndex index = list.model()->index(row, 0);
+        const QString speech = index.data(Qt::AccessibleTextRole).toString();
+        lines << (speech.isEmpty() ? index.data().toString() : speech);
+    }
     list.setAccessibleDescription(QStringLiteral("新しい行: ") + lines.join(QStringLiteral("、")));
 }
 
