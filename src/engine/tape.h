@@ -20,6 +20,22 @@ struct TapeRow {
 // The rows of `list`, the totals written as the mode of `values` writes numbers.
 std::vector<TapeRow> TapeRows(const HistoryList& list, const ValueContext& values);
 
+// The rows of a list that grows, read a line at a time: each read takes in
+// only the lines appended since the last, so that a long list costs no more
+// than a short one. The last row is read again, as its line may have taken
+// its result since.
+class TapeReader {
+  public:
+    // `list` must hold the lines read before (lines are only appended).
+    void extend(const HistoryList& list, const ValueContext& values);
+    void clear();
+    const std::vector<TapeRow>& rows() const { return rows_; }
+
+  private:
+    std::vector<TapeRow> rows_;
+    long double totalBeforeLast_ = 0;  // the grand total before the last row
+};
+
 // The rows as CSV: a byte order mark, the header 値,演算,結果, then one row a
 // line (an AC line as the operation "AC"), CR LF after each.
 std::string TapeCsv(const std::vector<TapeRow>& rows);

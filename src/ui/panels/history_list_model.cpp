@@ -35,13 +35,13 @@ int HistoryListModel::rowCount(const QModelIndex& parent) const {
 QVariant HistoryListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rows_) return {};
     const int line = lineOfRow(index.row());
-    const auto at = static_cast<std::size_t>(line);
     const bool resultRow = index.row() != rowOfLine(line);
     switch (role) {
         case Qt::DisplayRole:
-            return resultRow ? ResultRowText(tape_[at]) : QString::fromStdString(list().lines[at]);
+            return resultRow ? ResultRowText(tapeRow(line))
+                             : QString::fromStdString(list().lines[static_cast<std::size_t>(line)]);
         case Qt::AccessibleTextRole:
-            return resultRow ? QVariant(ResultRowSpeech(tape_[at])) : QVariant();
+            return resultRow ? QVariant(ResultRowSpeech(tapeRow(line))) : QVariant();
         case Qt::TextAlignmentRole:
             return resultRow ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
         default:
@@ -50,51 +50,42 @@ QVariant HistoryListModel::data(const QModelIndex& index, int role) const {
 }
 
 int HistoryListModel::readRows() {
-    if (!values_) {
-        tape_.clear();
-        firstRows_.clear();
-        return static_cast<int>(list().lines.size());
-    }
-    tape_ = TapeRows(list(), *values_);
-    firstRows_.resize(tape_.size());
-    int row = 0;
-    for (std::size_t i = 0; i < tape_.size(); ++i) {
+    if (!values_) return static_cast<int>(list().lines.size());
+    const std::size_t firstNew = tape_.rows().empty() ? 0 : tape_.rows().size() - 1;
+    tape_.extend(list(), *values_);
+    firstRows_.resize(tape_.rows().size());
+    int row = firstNew == 0 ? 0 : firstRows_[firstNew];
+    for (std::size_t i = firstNew; i < tape_.rows().size(); ++i) {
         firstRows_[i] = row;
-        row += tape_[i].result.empty() ? 1 : 2;
+        row += tape_.rows()[i].result.empty() ? 1 : 2;
     }
     return row;
 }
 
 void HistoryListModel::sync() {
-    const std::vector<int> shownFirstRows = firstRows_;
-    const std::vector<TapeRow> shownTape = std::move(tape_);
-    const std::size_t shownLines = values_ ? shownTape.size() : static_cast<std::size_t>(rows_);
+    const int lines = static_cast<int>(list().lines.size());
+    const int shownLines = values_ ? static_cast<int>(tape_.rows().size()) : rows_;
+    if (lines < shownLines) return reread();
     const int rows = readRows();
-    // Rows of the lines already shown stay where they were only when no line
-    // went and no result or total of those lines changed but the last line's.
-    const bool kept =
-        list().lines.size() >= shownLines && rows >= rows_ &&
-        std::equal(shownFirstRows.begin(), shownFirstRows.end(), firstRows_.begin()) &&
-        std::equal(shownTape.begin(), shownTape.end(), tape_.begin(), [](auto& a, auto& b) {
-            return a.result.empty() || (a.result == b.result && a.grandTotal == b.grandTotal);
-        });
-    if (!kept) {
-        beginResetModel();
-        rows_ = rows;
-        endResetModel();
-    } else if (rows > rows_) {
+    if (rows > rows_) {
         beginInsertRows({}, rows_, rows - 1);
         rows_ = rows;
         endInsertRows();
     }
 }
 
-void HistoryListModel::showResults(const ValueContext* values) {
-    if (values == values_) return;
+void HistoryListModel::reread() {
     beginResetModel();
-    values_ = values;
+    tape_.clear();
+    firstRows_.clear();
     rows_ = readRows();
     endResetModel();
+}
+
+void HistoryListModel::showResults(const ValueContext* values) {
+    if (values == values_) return;
+    values_ = values;
+    reread();
 }
 
 int HistoryListModel::rowOfLine(int line) const {
@@ -102,7 +93,7 @@ int HistoryListModel::rowOfLine(int line) const {
 }
 
 int HistoryListModel::rowsOfLine(int line) const {
-    return values_ && !tape_[static_cast<std::size_t>(line)].result.empty() ? 2 : 1;
+    return values_ && !tapeRow(line).result.empty() ? 2 : 1;
 }
 
 int HistoryListModel::lineOfRow(int row) const {

@@ -31,6 +31,8 @@ class HistoryListModel final : public QAbstractListModel {
     // Shows the results written as `values` writes numbers; nullptr shows
     // the lines alone.
     void showResults(const ValueContext* values);
+    // Reads the whole list anew, for when the way numbers are written changed.
+    void reread();
 
     // The first row of line `line`, and how many rows it has (1, or 2 with
     // its result); the line a row belongs to.
@@ -42,8 +44,9 @@ class HistoryListModel final : public QAbstractListModel {
 
   private:
     const HistoryList& list() const { return history_.list(mode_); }
-    // The row count the core's list gives now, with `tape_` and
-    // `firstRows_` read anew when results are shown.
+    const TapeRow& tapeRow(int line) const { return tape_.rows()[static_cast<std::size_t>(line)]; }
+    // The row count the core's list gives now. With results shown, the tape
+    // takes in the lines appended since its last read.
     int readRows();
 
     const History& history_;
@@ -51,7 +54,7 @@ class HistoryListModel final : public QAbstractListModel {
     int rows_ = 0;  // the row count the attached views know
     const ValueContext* values_ = nullptr;
     // With results shown: the list as the tape reads it, and each line's first row.
-    std::vector<TapeRow> tape_;
+    TapeReader tape_;
     std::vector<int> firstRows_;
 };
 

@@ -84,8 +84,12 @@ unsigned HistoryPanel::shownChanges() const {
     return kHistoryChanged | kModeChanged;
 }
 
-void HistoryPanel::show(const Calculator& calc, unsigned) {
+void HistoryPanel::show(const Calculator& calc, unsigned changes) {
+    const bool wereShown = resultsShown_;
     showResults(calc.currentSet().ResultH ? &calc.values() : nullptr);
+    // A new mode or set may write the grand totals otherwise (grouping, rounding).
+    if (wereShown && resultsShown_ && (changes & kModeChanged))
+        for (HistoryListModel* model : models_) model->reread();
     showHistory();
 }
 
