@@ -15,6 +15,7 @@ struct TapeRow {
     std::string line;
     std::string result;      // empty when the line shows none
     std::string grandTotal;  // after "=" lines only: the sum of the "=" results so far
+    bool operator==(const TapeRow&) const = default;
 };
 
 // The rows of `list`, the totals written as the mode of `values` writes numbers.

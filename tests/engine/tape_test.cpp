@@ -45,12 +45,15 @@ TEST_F(TapeTest, ResultsEqualAReplayOfTheKeysAndTheTotalTheirSum) {
         Calculator tapeCalc(tapeView, clock);
         tapeCalc.start();
         std::vector<std::size_t> writer;  // the key index that wrote each line
+        TapeReader growing;                // read after every key, as the window reads it
         for (std::size_t k = 0; k < sequence.size(); ++k) {
             tapeCalc.PushBBtn(CodeOfKeyChar(sequence[k]));
             writer.resize(tapeCalc.history().current().lines.size(), k);
+            growing.extend(tapeCalc.history().current(), tapeCalc.values());
         }
         long double sum = 0;
         const std::vector<TapeRow> tape = TapeRows(tapeCalc.history().current(), tapeCalc.values());
+        EXPECT_EQ(growing.rows(), tape);
         for (std::size_t i = 0; i < tape.size(); ++i) {
             if (tape[i].result.empty()) continue;
             testing::RecordingView replayView;

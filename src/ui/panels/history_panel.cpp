@@ -144,11 +144,12 @@ void HistoryPanel::showHistory() {
     if (list.selected < 0) {
         current->selectionModel()->clear();
         if (rows > shownRows_ || current != shownList_) current->scrollToBottom();
-    } else if (list.selected != shownSelected_ || current != shownList_ ||
-               !current->selectionModel()->isRowSelected(
-                   currentModel()->rowOfLine(list.selected))) {
-        // Also when the selected line was deleted and the next took its place.
-        selectLineRows(*current, list.selected);
+    } else if (list.selected != shownSelected_ || current != shownList_) {
+        selectLineRows(*current, list.selected, QItemSelectionModel::ClearAndSelect);
+    } else {
+        // The user's choice takes in the whole line with its result; and the
+        // line is selected again when it was deleted and the next took its place.
+        selectLineRows(*current, list.selected, QItemSelectionModel::Select);
     }
     shownList_ = current;
     shownRows_ = rows;
@@ -174,18 +175,21 @@ void HistoryPanel::announceLines(UniformListView& list, int first, int end) {
     list.setAccessibleDescription(QStringLiteral("新しい行: ") + lines.join(QStringLiteral("、")));
 }
 
-// The line's rows (the line and its result) become the selection; the
-// cursor moves to the line unless it is on one of them already.
-void HistoryPanel::selectLineRows(UniformListView& list, int line) {
+// The line's rows (the line and its result) join the selection, or become
+// it; the cursor moves to the line unless it is on one of them already.
+void HistoryPanel::selectLineRows(UniformListView& list, int line,
+                                  QItemSelectionModel::SelectionFlags how) {
     const HistoryListModel& model = *currentModel();
     const int first = model.rowOfLine(line);
     const int last = first + model.rowsOfLine(line) - 1;
     QItemSelectionModel* selection = list.selectionModel();
+    bool whole = how == QItemSelectionModel::Select;
+    for (int row = first; row <= last && whole; ++row) whole = selection->isRowSelected(row);
+    if (whole) return;
     const int cursor = selection->currentIndex().isValid() ? selection->currentIndex().row() : -1;
     if (list.hasFocus() && (cursor < first || cursor > last))
         selection->setCurrentIndex(model.index(first), QItemSelectionModel::NoUpdate);
-    selection->select(QItemSelection(model.index(first), model.index(last)),
-                      QItemSelectionModel::ClearAndSelect);
+    selection->select(QItemSelection(model.index(first), model.index(last)), how);
     list.scrollTo(model.index(first));
 }
 
@@ -277,7 +281,8 @@ void HistoryPanel::closeSearch() {
     search_->hide();
     UniformListView& list = *currentList();
     list.setFocus(Qt::OtherFocusReason);
-    if (history_.current().selected >= 0) selectLineRows(list, history_.current().selected);
+    if (history_.current().selected >= 0)
+        selectLineRows(list, history_.current().selected, QItemSelectionModel::ClearAndSelect);
     found_ = -1;
 }
 

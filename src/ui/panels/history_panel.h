@@ -66,7 +66,7 @@ class HistoryPanel final : public PanelWidget {
   private:
     HistoryListModel* currentModel() const;
     void selectionChanged(const UniformListView& list);
-    void selectLineRows(UniformListView& list, int line);
+    void selectLineRows(UniformListView& list, int line, QItemSelectionModel::SelectionFlags how);
     bool searchKey(const QKeyEvent& key);
     // Jumps to the matching line from `from` on, stepping by `step`.
     void findFrom(int from, int step);
