@@ -142,17 +142,21 @@ TEST_F(HistoryTapeTest, SearchFindsGroupedAndFullWidthNumbersAndEntersTheValue) 
     EXPECT_EQ(display(), "1,234,567") << "Esc enters nothing";
 }
 
-// Shift+Down extends the selection; Ctrl+C copies the lines with their
-// results as columns for a spreadsheet.
+// Shift+Down extends the selection; Ctrl+C, or the list's pop-up menu,
+// copies the lines with their results as columns for a spreadsheet.
 TEST_F(HistoryTapeTest, SeveralLinesAreCopiedAsTabSeparatedColumns) {
     calculate("12+3=");
     focusList();
     press(Qt::Key_Home);
     for (int i = 0; i < 4; ++i) press(Qt::Key_Down, Qt::ShiftModifier);
     press(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(),
-              QStringLiteral("値\t演算\t結果\n12\t\t\n\t+\t\n3\t\t\n\t=\t15\n"));
+    const QString columns = QStringLiteral("値\t演算\t結果\n12\t\t\n\t+\t\n3\t\t\n\t=\t15\n");
+    EXPECT_EQ(QApplication::clipboard()->text(), columns);
     EXPECT_EQ(display(), "15") << "the calculator saw no key";
+
+    QApplication::clipboard()->clear();
+    find<QAction>("pmnHCopyLines")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), columns);
 }
 
 }  // namespace
