@@ -91,6 +91,8 @@ void HistoryPanel::show(const Calculator& calc, unsigned changes) {
     if (wereShown && resultsShown_ && (changes & kModeChanged))
         for (HistoryListModel* model : models_) model->reread();
     showHistory();
+    // A search belongs to the list it was opened on.
+    if ((changes & kModeChanged) && search_->isVisible()) closeSearch();
 }
 
 void HistoryPanel::showResults(const ValueContext* values) {
@@ -237,7 +239,7 @@ void HistoryPanel::openSearch() {
     search_->setFont(list.font());
     search_->show();
     search_->raise();
-    search_->selectAll();
+    search_->clear();
     search_->setFocus(Qt::ShortcutFocusReason);
 }
 
