@@ -9,9 +9,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QTemporaryDir>
 #include <QTest>
+#include <fstream>
+#include <iterator>
 
 #include "settings/key_codes.h"
+#include "ui/file_dialog_answer.h"
 #include "ui/window/calculator_app.h"
 
 QT_BEGIN_NAMESPACE
@@ -157,6 +161,19 @@ TEST_F(HistoryTapeTest, SeveralLinesAreCopiedAsTabSeparatedColumns) {
     QApplication::clipboard()->clear();
     find<QAction>("pmnHCopyLines")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), columns);
+}
+
+// "CSV書出" asks for a file, ".csv" added to a bare name, and writes the
+// list as CSV for a spreadsheet.
+TEST_F(HistoryTapeTest, CsvExportWritesTheChosenFile) {
+    calculate("12+3=");
+    QTemporaryDir dir;
+    FileDialogAnswer answer(dir.filePath(QStringLiteral("tape")));
+    find<QAction>("mnuOHCsv")->trigger();
+    EXPECT_EQ(answer.title, QStringLiteral("CSV書出"));
+    std::ifstream file(dir.filePath(QStringLiteral("tape.csv")).toStdString(), std::ios::binary);
+    const std::string csv{std::istreambuf_iterator<char>(file), {}};
+    EXPECT_TRUE(csv.starts_with("\xEF\xBB\xBF値,演算,結果\r\n12,,\r\n")) << csv;
 }
 
 }  // namespace
