@@ -5,7 +5,9 @@
 // With results shown, each line that shows a result is followed by a row of
 // its own with it, right-aligned ("= 4,730"), and after an "=" line the
 // running grand total ("GT 9,460"), as an office tape prints them. Rows then
-// differ from lines: rowOfLine and lineOfRow translate.
+// differ from lines: rowOfLine and lineOfRow translate. The tape read for
+// them keeps each line's row (with a copy of its text), taking in only the
+// lines appended since the last change.
 #pragma once
 
 #include <QAbstractListModel>
