@@ -99,6 +99,9 @@ TEST_P(HistoryResultsTest, ResultRowsFollowTheOption) {
     }
     EXPECT_EQ(rows(), (QStringList{"1: 1,280", "#+", "2: 3,450", "#=", total, "3: 20", "#*", "4: 3",
                                    "#=", QStringLiteral("= 60　GT 4,790")}));
+    find<QAction>("mnuMKK3")->trigger();  // grouping off: the totals follow, results stay as shown
+    EXPECT_EQ(rows()[4], QStringLiteral("= 4,730　GT 4730"));
+    find<QAction>("mnuMKK3")->trigger();
     const QModelIndex result = list()->model()->index(4, 0);
     EXPECT_EQ(result.data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight, Qt::AlignRight);
     EXPECT_EQ(result.data(Qt::AccessibleTextRole).toString(),

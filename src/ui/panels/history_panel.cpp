@@ -80,16 +80,20 @@ void HistoryPanel::place(const SettingsSet& set) {
     showHistory();
 }
 
+// A display change may come with the grouping switched, which the grand
+// totals follow.
 unsigned HistoryPanel::shownChanges() const {
-    return kHistoryChanged | kModeChanged;
+    return kHistoryChanged | kModeChanged | kDisplayChanged;
 }
 
 void HistoryPanel::show(const Calculator& calc, unsigned changes) {
     const bool wereShown = resultsShown_;
     showResults(calc.currentSet().ResultH ? &calc.values() : nullptr);
-    // A new mode or set may write the grand totals otherwise (grouping, rounding).
-    if (wereShown && resultsShown_ && (changes & kModeChanged))
+    // A new mode, set or grouping may write the grand totals otherwise.
+    const bool grouping = calc.values().rules.grouping;
+    if (wereShown && resultsShown_ && ((changes & kModeChanged) || grouping != totalsGrouped_))
         for (HistoryListModel* model : models_) model->reread();
+    totalsGrouped_ = grouping;
     showHistory();
     // A search belongs to the list it was opened on.
     if ((changes & kModeChanged) && search_->isVisible()) closeSearch();

@@ -78,6 +78,7 @@ class HistoryPanel final : public PanelWidget {
     QLineEdit* search_;
     int found_ = -1;  // the line the search jumped to, -1 none
     bool resultsShown_ = false;
+    bool totalsGrouped_ = false;               // the grouping the grand totals were written with
     std::array<UniformListView*, 4> lists_{};  // in the order D, H, T, C
     std::array<HistoryListModel*, 4> models_{};
     // Qt's accessibility layer reports a hidden list view as showing, so a
