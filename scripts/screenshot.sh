@@ -4,6 +4,7 @@
 #   docs/screenshot.png        the default window (10進) of a first start
 #   docs/screenshot-mixed.png  混合, docs/screenshot-time.png 時間,
 #   docs/screenshot-date.png   日付
+#   docs/screenshot-tape.png   the history list with results and grand totals
 # Usage: scripts/screenshot.sh [build-directory]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -66,6 +67,8 @@ shot D docs/screenshot.png 1 2 3 4 5
 shot H docs/screenshot-mixed.png 2 5 5
 shot T docs/screenshot-time.png 9 0 m
 shot C docs/screenshot-date.png 2 0 2 4 y
+# The starter's 標準 set shows each result and the grand total under its line.
+shot D docs/screenshot-tape.png 1 2 8 0 KP_Add 3 4 5 0 Return 2 0 KP_Multiply 3 Return 1 5 0 0 KP_Add 8 0 KP_Enter
 
 # The manual shows the same pictures.
 mkdir -p docs/manual/images

@@ -11,6 +11,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "engine/calc_state.h"
 #include "engine/keyboard.h"
@@ -153,6 +154,12 @@ class Calculator : public SheetHost {
     // list onto the clipboard, without its line number; nothing when no line
     // is selected.
     void copyHistoryLine();
+    // The lines `indices` of the current list (in list order) with their
+    // results onto the clipboard as tab-separated columns 値, 演算, 結果.
+    void copyHistoryLines(std::vector<int> indices);
+    // The history search's Enter: selects line `index` and enters its value
+    // as typed: a value line is replayed, another line's result is pasted.
+    void enterHistoryValue(int index);
     // "書出" and "読込": the current mode's list written to, or read from,
     // the history file at `path`; a file that fails is reported with a box.
     void writeHistoryFile(const std::string& path);

@@ -75,6 +75,17 @@ void Calculator::replayHistoryLine() {
         history_.select(selected + 1);
 }
 
+void Calculator::enterHistoryValue(int index) {
+    history_.select(index);
+    const HistoryList& list = history_.current();
+    if (list.selected < 0) return;
+    const auto selected = static_cast<std::size_t>(list.selected);
+    const std::string_view text = WithoutLineNumber(list.lines[selected]);
+    if (!text.starts_with('#') && text.find(kAcLineText) == std::string_view::npos)
+        return replayHistoryLine();
+    if (const std::string result = list.results[selected].shown; !result.empty()) pasteText(result);
+}
+
 void Calculator::writeHistoryFile(const std::string& path) {
     if (!WriteHistoryFile(path, mode(), history_.current().lines, clock_.now()))
         view_.messageBox(BoxKind::Error, "ファイルが作成できませんでした");

@@ -19,19 +19,29 @@ std::string TotalText(const ValueContext& values, long double total) {
 }  // namespace
 
 std::vector<TapeRow> TapeRows(const HistoryList& list, const ValueContext& values) {
-    std::vector<TapeRow> rows;
-    rows.reserve(list.lines.size());
-    long double total = 0;
-    for (std::size_t i = 0; i < list.lines.size(); ++i) {
+    TapeReader reader;
+    reader.extend(list, values);
+    return reader.rows();
+}
+
+void TapeReader::extend(const HistoryList& list, const ValueContext& values) {
+    long double total = totalBeforeLast_;
+    if (!rows_.empty()) rows_.pop_back();
+    for (std::size_t i = rows_.size(); i < list.lines.size(); ++i) {
+        totalBeforeLast_ = total;
         const LineResult& result = list.results[i];
         TapeRow row{list.lines[i], result.shown, {}};
         if (result.total) {
             total += *result.total;
             row.grandTotal = TotalText(values, total);
         }
-        rows.push_back(std::move(row));
+        rows_.push_back(std::move(row));
     }
-    return rows;
+}
+
+void TapeReader::clear() {
+    rows_.clear();
+    totalBeforeLast_ = 0;
 }
 
 // An "=" result adds to the grand total only where results are numbers.

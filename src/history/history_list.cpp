@@ -133,6 +133,7 @@ void History::settleResult(std::string_view shown, std::optional<long double> to
     HistoryList& list = current();
     if (list.results.empty()) return;
     list.results.back() = LineResult{std::string(shown), total};
+    view_.changed(kHistoryChanged);
 }
 
 void History::truncate(std::size_t count, int counter, int selected) {

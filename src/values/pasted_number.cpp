@@ -51,38 +51,6 @@ PastedNumber Refused(std::string_view why) {
     return {{}, std::string(why)};
 }
 
-// Full-width forms (digits, letters, signs, the yen sign) and the ideographic
-// and no-break blanks become their plain forms; the minus signs of typesetting
-// and the ▲ △ of Japanese accounts become "-". Nothing else is folded: a
-// superscript, subscript, circled or mathematical digit is a mark, not a
-// digit, and is refused with the rest of the text. Bytes that are not UTF-8
-// become U+FFFD.
-std::string Folded(std::string_view text) {
-    constexpr UChar32 kFullWidthFirst = 0xFF01, kFullWidthLast = 0xFF5E;
-    constexpr UChar32 kFullWidthOffset = 0xFEE0;
-    constexpr UChar32 kFullWidthYen = 0xFFE5, kYen = 0xA5;
-    constexpr UChar32 kIdeographicSpace = 0x3000, kNoBreakSpace = 0xA0;
-    const icu::UnicodeString source = icu::UnicodeString::fromUTF8(
-        icu::StringPiece(text.data(), static_cast<std::int32_t>(text.size())));
-    icu::UnicodeString plain;
-    for (std::int32_t i = 0; i < source.length(); i = source.moveIndex32(i, 1)) {
-        const UChar32 c = source.char32At(i);
-        if (c >= kFullWidthFirst && c <= kFullWidthLast)
-            plain.append(c - kFullWidthOffset);
-        else if (c == kFullWidthYen)
-            plain.append(kYen);
-        else if (c == kIdeographicSpace || c == kNoBreakSpace)
-            plain.append(u' ');
-        else
-            plain.append(c);
-    }
-    for (const char16_t* minus : {u"\u2212", u"\u2013", u"\u25B2", u"\u25B3"})
-        plain.findAndReplace(icu::UnicodeString(minus), icu::UnicodeString(u"-"));
-    std::string result;
-    plain.toUTF8String(result);
-    return result;
-}
-
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
@@ -345,9 +313,41 @@ PastedNumber ReadDateMode(const ValueRules& rules, std::string_view s) {
 
 }  // namespace
 
+// Full-width forms (digits, letters, signs, the yen sign) and the ideographic
+// and no-break blanks become their plain forms; the minus signs of typesetting
+// and the ▲ △ of Japanese accounts become "-". Nothing else is folded: a
+// superscript, subscript, circled or mathematical digit is a mark, not a
+// digit, and is refused with the rest of the text. Bytes that are not UTF-8
+// become U+FFFD.
+std::string FoldedNumberText(std::string_view text) {
+    constexpr UChar32 kFullWidthFirst = 0xFF01, kFullWidthLast = 0xFF5E;
+    constexpr UChar32 kFullWidthOffset = 0xFEE0;
+    constexpr UChar32 kFullWidthYen = 0xFFE5, kYen = 0xA5;
+    constexpr UChar32 kIdeographicSpace = 0x3000, kNoBreakSpace = 0xA0;
+    const icu::UnicodeString source = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(text.data(), static_cast<std::int32_t>(text.size())));
+    icu::UnicodeString plain;
+    for (std::int32_t i = 0; i < source.length(); i = source.moveIndex32(i, 1)) {
+        const UChar32 c = source.char32At(i);
+        if (c >= kFullWidthFirst && c <= kFullWidthLast)
+            plain.append(c - kFullWidthOffset);
+        else if (c == kFullWidthYen)
+            plain.append(kYen);
+        else if (c == kIdeographicSpace || c == kNoBreakSpace)
+            plain.append(u' ');
+        else
+            plain.append(c);
+    }
+    for (const char16_t* minus : {u"\u2212", u"\u2013", u"\u25B2", u"\u25B3"})
+        plain.findAndReplace(icu::UnicodeString(minus), icu::UnicodeString(u"-"));
+    std::string result;
+    plain.toUTF8String(result);
+    return result;
+}
+
 PastedNumber ReadPastedNumber(const ValueContext& ctx, std::string_view clipboard) {
     if (clipboard.size() > kMaxPastedBytes) return Refused(kTooLong);
-    const std::string folded = Folded(clipboard);
+    const std::string folded = FoldedNumberText(clipboard);
     const std::string_view s = Trimmed(folded);
     if (s.empty()) return Refused(kNothing);
     if (s.find_first_of("\r\n\t") != std::string_view::npos) return Refused(kSeveral);

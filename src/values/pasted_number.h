@@ -20,6 +20,10 @@ struct PastedNumber {
     bool accepted() const { return refusal.empty(); }
 };
 
+// The text with full-width forms, blanks and minus signs folded to their
+// plain ASCII forms, as a pasted number is read.
+std::string FoldedNumberText(std::string_view text);
+
 // Accepts in every mode surrounding blanks and line ends, full-width forms and
 // a leading sign (superscript, subscript and circled digits are refused); by
 // mode:

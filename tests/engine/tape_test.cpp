@@ -45,12 +45,15 @@ TEST_F(TapeTest, ResultsEqualAReplayOfTheKeysAndTheTotalTheirSum) {
         Calculator tapeCalc(tapeView, clock);
         tapeCalc.start();
         std::vector<std::size_t> writer;  // the key index that wrote each line
+        TapeReader growing;                // read after every key, as the window reads it
         for (std::size_t k = 0; k < sequence.size(); ++k) {
             tapeCalc.PushBBtn(CodeOfKeyChar(sequence[k]));
             writer.resize(tapeCalc.history().current().lines.size(), k);
+            growing.extend(tapeCalc.history().current(), tapeCalc.values());
         }
         long double sum = 0;
         const std::vector<TapeRow> tape = TapeRows(tapeCalc.history().current(), tapeCalc.values());
+        EXPECT_EQ(growing.rows(), tape);
         for (std::size_t i = 0; i < tape.size(); ++i) {
             if (tape[i].result.empty()) continue;
             testing::RecordingView replayView;
@@ -100,6 +103,54 @@ TEST_F(TapeTest, LinesReadFromAFileShowNoResultAndLaterOnesDo) {
     EXPECT_EQ(tape[tape.size() - 4].result, "");
     EXPECT_EQ(tape.back().result, "5");
     EXPECT_EQ(tape.back().grandTotal, "5");
+}
+
+// A number is found however it was typed or written: grouped or not, in
+// full-width digits; a part of a number is found too.
+TEST(TapeSearchTest, NumbersMatchWithOrWithoutGroupingAndInFullWidth) {
+    struct Case {
+        std::string_view text, typed;
+        bool found;
+    };
+    for (const Case& c : std::initializer_list<Case>{{"1,234,567", "1234567", true},
+                                                     {"1,234,567", "1,234,567", true},
+                                                     {"1,234,567", "４５６", true},
+                                                     {"1,234,567", "１，２３４", true},
+                                                     {"1234567", "1,234", true},
+                                                     {"-12.5", "－１２．５", true},
+                                                     {"1,234,567", "7654", false},
+                                                     {"12.5", "125", false},
+                                                     {"1,234", "", false}}) {
+        EXPECT_EQ(TapeTextMatches(c.text, TapeSearchKey(c.typed)), c.found)
+            << c.text << " / " << c.typed;
+    }
+}
+
+TEST_F(TapeTest, SearchSkipsLineNumbersAndFindsResultsOnlyWhenShown) {
+    start();
+    keys("1234*3=");  // 1: 1234 / #* / 2: 3 / #= → 3702
+    const HistoryList& list = calc.history().current();
+    const std::string key = TapeSearchKey("3702");
+    EXPECT_EQ(FindTapeLine(list, key, 0, 1, false), -1);
+    EXPECT_EQ(FindTapeLine(list, key, 0, 1, true), 3);
+    EXPECT_EQ(FindTapeLine(list, TapeSearchKey("2"), 3, -1, false), 0);
+}
+
+TEST_F(TapeTest, EnteringAFoundLineTypesItsValueOrItsResult) {
+    start();
+    keys("1234*3=");
+    calc.enterHistoryValue(0);
+    EXPECT_EQ(display(), "1234");
+    keys("=");
+    calc.enterHistoryValue(3);
+    EXPECT_EQ(display(), "3702");
+}
+
+TEST_F(TapeTest, ChosenLinesAreCopiedAsTabSeparatedColumns) {
+    start();
+    keys("12+3=");
+    calc.copyHistoryLines({3, 0});
+    EXPECT_EQ(view.clipboard, "値\t演算\t結果\n12\t\t\n\t=\t15\n");
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include <iterator>
 
 #include "engine/calculator.h"
+#include "ui/file_dialog_answer.h"
 #include "ui/panels/formula_panel.h"
 #include "ui/window/calculator_app.h"
 #include "ui/window/main_window.h"
@@ -47,31 +48,6 @@ class DialogView final : public View {
     MainWindow* window = nullptr;
     std::string clipboard;
     std::vector<std::string> boxes;
-};
-
-// Answers the next file dialog as a user would: types `path` into its name
-// field and accepts, or cancels when `path` is empty; keeps the dialog's title.
-class FileDialogAnswer {
-  public:
-    explicit FileDialogAnswer(QString path) : path_(std::move(path)) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (!dialog) return;
-            timer_.stop();
-            title = dialog->windowTitle();
-            if (path_.isEmpty()) return dialog->reject();
-            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path_);
-            static_cast<QDialog*>(dialog)->accept();  // as the dialog's own button does
-        });
-        timer_.start(kPollMs);
-    }
-
-    QString title;
-
-  private:
-    static constexpr int kPollMs = 10;
-    QString path_;
-    QTimer timer_;
 };
 
 class FormulaPanelTest : public ::testing::Test {

@@ -20,6 +20,7 @@ MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands) {
     history->setObjectName("mnuOH");
     AddCommand(*history, "mnuOHW", QStringLiteral("書出"), commands.writeHistory);
     AddCommand(*history, "mnuOHR", QStringLiteral("読込"), commands.readHistory);
+    AddCommand(*history, "mnuOHCsv", QStringLiteral("CSV書出(&C)…"), commands.exportCsv);
     menu.log = AddCheck(*operation, "mnuLOG", QStringLiteral("ログ（開始）"), commands.log);
     operation->addSeparator();
     // Clipboard commands come after the long-standing items, so that those

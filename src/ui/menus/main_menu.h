@@ -25,6 +25,7 @@ struct MainMenuCommands {
     std::function<void(bool)> grouping;  // "桁区切"
     std::function<void()> paste;         // "貼り付け"
     std::function<void()> copyNumber;    // "数値をコピー"
+    std::function<void()> exportCsv;     // "CSV書出"
 };
 
 // The items whose check marks and captions follow the calculator.

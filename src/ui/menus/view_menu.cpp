@@ -48,12 +48,16 @@ QMenu* BuildMainPopupMenu(QWidget& owner, const ViewMenu& view, QAction* menuSho
 }
 
 QMenu* BuildHistoryPopupMenu(QWidget& owner, QMenu& main, const std::function<void()>& copyLine,
-                             QAction*& copy) {
+                             const std::function<void()>& copyLines, QAction*& copy) {
     auto* popup = new QMenu(&owner);
     popup->setObjectName("pmnH");
     copy = popup->addAction(QStringLiteral("式をコピー"));
     copy->setObjectName("pmnHCopy");
     QObject::connect(copy, &QAction::triggered, popup, copyLine);
+    // The lines with their results as columns for a spreadsheet, as Ctrl+C copies them.
+    QAction* copyRows = popup->addAction(QStringLiteral("選んだ行をコピー"));
+    copyRows->setObjectName("pmnHCopyLines");
+    QObject::connect(copyRows, &QAction::triggered, popup, copyLines);
     popup->addSeparator();
     popup->addActions(main.actions());
     QObject::connect(popup, &QMenu::aboutToShow, &main, &QMenu::aboutToShow);

@@ -37,9 +37,9 @@ QMenu* BuildMainPopupMenu(QWidget& owner, const ViewMenu& view, QAction* menuSho
                           const PopupMenuCommands& commands);
 
 // The pop-up menu over the history list: "式をコピー" (returned in `copy`,
-// which calls `copyLine`), then the items of `main`, the same items with the
-// same states.
+// which calls `copyLine`), "選んだ行をコピー" (calls `copyLines`), then the
+// items of `main`, the same items with the same states.
 QMenu* BuildHistoryPopupMenu(QWidget& owner, QMenu& main, const std::function<void()>& copyLine,
-                             QAction*& copy);
+                             const std::function<void()>& copyLines, QAction*& copy);
 
 }  // namespace tavrik::ui

@@ -2,11 +2,19 @@
 // `lstHT`, `lstHC`) over the core's lists, only the current mode's shown.
 // The lists are sized from "8" in the panel font; with a `LineH` below 1 the
 // panel stretches to the bottom of the window.
+//
+// Several lines can be selected (the core keeps the current one as its
+// selection) and copied with Ctrl+C. Ctrl+F opens a search line over the
+// bottom of the list: typing jumps to the last matching line, Up and Down to
+// the one before or after, Enter enters its value and Esc closes it.
 #pragma once
 
 #include <array>
 #include <functional>
 #include <memory>
+
+#include <QLineEdit>
+#include <vector>
 
 #include "history/history_list.h"
 #include "settings/settings_model.h"
@@ -18,10 +26,13 @@ namespace tavrik::ui {
 
 class HistoryPanel final : public PanelWidget {
   public:
-    // Receives the row the user selected, -1 for none.
-    using SelectHandler = std::function<void(int row)>;
+    struct Commands {
+        std::function<void(int line)> select;      // the line the user selected, -1 for none
+        std::function<void(int line)> enterValue;  // Enter on the search line
+        std::function<void(std::vector<int> lines)> copyLines;  // Ctrl+C
+    };
 
-    HistoryPanel(QWidget* parent, const History& history, SelectHandler onSelect);
+    HistoryPanel(QWidget* parent, const History& history, Commands commands);
 
     void place(const SettingsSet& set) override;
     // Follows the core: new rows, the current mode's list, its selection, and
@@ -42,13 +53,32 @@ class HistoryPanel final : public PanelWidget {
 
     UniformListView* currentList() const;
     QWidget* mainControl() const override;
+    // The lines of the current list with a selected row, in list order.
+    std::vector<int> selectedLines() const;
+    void openSearch();
+    // "結果を表示": the results under their lines, written as `values`
+    // writes numbers; nullptr shows the lines alone.
+    void showResults(const ValueContext* values);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    HistoryListModel* currentModel() const;
     void selectionChanged(const UniformListView& list);
+    void selectLineRows(UniformListView& list, int line, QItemSelectionModel::SelectionFlags how);
+    bool searchKey(const QKeyEvent& key);
+    // Jumps to the matching line from `from` on, stepping by `step`.
+    void findFrom(int from, int step);
+    void closeSearch();
     void announceLines(UniformListView& list, int first, int end);
 
     const History& history_;
-    SelectHandler onSelect_;
+    Commands commands_;
+    QLineEdit* search_;
+    int found_ = -1;  // the line the search jumped to, -1 none
+    bool resultsShown_ = false;
+    bool totalsGrouped_ = false;               // the grouping the grand totals were written with
     std::array<UniformListView*, 4> lists_{};  // in the order D, H, T, C
     std::array<HistoryListModel*, 4> models_{};
     // Qt's accessibility layer reports a hidden list view as showing, so a

@@ -48,8 +48,11 @@ PanelWidget* MakeMemory(const PanelMaterials& with) {
 
 PanelWidget* MakeHistory(const PanelMaterials& with) {
     Calculator& calc = with.calc;
-    return new HistoryPanel(&with.client, std::as_const(calc).history(),
-                            [&calc](int row) { calc.selectHistoryLine(row); });
+    return new HistoryPanel(
+        &with.client, std::as_const(calc).history(),
+        {[&calc](int line) { calc.selectHistoryLine(line); },
+         [&calc](int line) { calc.enterHistoryValue(line); },
+         [&calc](std::vector<int> lines) { calc.copyHistoryLines(std::move(lines)); }});
 }
 
 PanelWidget* MakeHistoryOps(const PanelMaterials& with) {
@@ -182,8 +185,7 @@ void PanelBoard::resized() {
     // The room the window leaves the client, which the window manager may
     // have kept smaller than the client itself.
     const QSize room = client_.window()->size() - QSize(client_.x(), client_.y());
-    if (!arranging_ && !calc_.currentSet().ZoomFit)
-        shrinkZoomToClient(client_.minimumSize(), room);
+    if (!arranging_ && !calc_.currentSet().ZoomFit) shrinkZoomToClient(client_.minimumSize(), room);
 }
 
 // Room smaller than the panels need, left by the screens or the window

@@ -12,6 +12,8 @@ namespace {
 const QString kTextFilter = QStringLiteral("テキストファイル (*.txt)");
 const QString kAllFilesFilter = QStringLiteral("すべてのファイル (*)");
 const QString kTextSuffix = QStringLiteral("txt");
+const QString kCsvFilter = QStringLiteral("CSV ファイル (*.csv)");
+const QString kCsvSuffix = QStringLiteral("csv");
 constexpr QSize kFileDialogSize{820, 460};
 // The detail view's columns, each as wide as a typical entry of it plus a margin.
 constexpr int kColumnMargin = 24;
@@ -22,23 +24,27 @@ const std::array<QString, 4> kColumnSamples{
 }  // namespace
 
 // Qt's own file dialog, in detail view, with its columns wide enough to read
-// the name, the size, the type and the date. Saved under the text files'
-// filter, a name without a suffix gets ".txt", so that the filter lists it.
+// the name, the size, the type and the date. Saved under the text (or CSV)
+// files' filter, a name without a suffix gets ".txt" (".csv"), so that the
+// filter lists it.
 std::optional<std::string> AskTextFilePath(QWidget* parent, FileDialogKind kind,
                                            const QString& title) {
-    QFileDialog dialog(parent, title, {}, kTextFilter + QStringLiteral(";;") + kAllFilesFilter);
+    const bool csv = kind == FileDialogKind::SaveCsv;
+    const QString& typeFilter = csv ? kCsvFilter : kTextFilter;
+    const QString& typeSuffix = csv ? kCsvSuffix : kTextSuffix;
+    QFileDialog dialog(parent, title, {}, typeFilter + QStringLiteral(";;") + kAllFilesFilter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setViewMode(QFileDialog::Detail);
     dialog.setAcceptMode(kind == FileDialogKind::Open ? QFileDialog::AcceptOpen
                                                       : QFileDialog::AcceptSave);
     dialog.setFileMode(kind == FileDialogKind::Open ? QFileDialog::ExistingFile
                                                     : QFileDialog::AnyFile);
-    if (kind == FileDialogKind::Save) {
-        dialog.setDefaultSuffix(kTextSuffix);
-        QObject::connect(
-            &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-                dialog.setDefaultSuffix(filter == kTextFilter ? kTextSuffix : QString());
-            });
+    if (kind != FileDialogKind::Open) {
+        dialog.setDefaultSuffix(typeSuffix);
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog, &typeFilter, &typeSuffix](const QString& filter) {
+                             dialog.setDefaultSuffix(filter == typeFilter ? typeSuffix : QString());
+                         });
     }
     dialog.resize(kFileDialogSize);
     if (auto* view = dialog.findChild<QTreeView*>()) {

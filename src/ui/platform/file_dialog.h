@@ -1,5 +1,5 @@
 // The file dialog of the window's file commands: Qt's own dialog for text
-// files, in detail view.
+// files (or CSV files), in detail view.
 #pragma once
 
 #include <QString>
@@ -9,7 +9,7 @@
 
 namespace tavrik::ui {
 
-enum class FileDialogKind { Open, Save };
+enum class FileDialogKind { Open, Save, SaveCsv };
 
 // The chosen path, UTF-8; empty when the dialog was cancelled.
 std::optional<std::string> AskTextFilePath(QWidget* parent, FileDialogKind kind,

@@ -67,6 +67,8 @@ bool ControlKeys::controlKey(QObject* control, QKeyEvent* key) {
             if (!key->isAutoRepeat()) commands_.deleteLine();
             return true;
         }
+        // The list's own search and copy of its lines.
+        if (key->matches(QKeySequence::Find) || key->matches(QKeySequence::Copy)) return false;
         if (MovesInList(key->key())) {
             // With no line selected, the first key selects one, from the top.
             if (!list->selectionModel()->hasSelection())

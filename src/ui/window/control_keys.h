@@ -1,8 +1,8 @@
 // Keys typed on the controls of one window's panels. Enter presses a focused
 // button; the history list keeps the keys that choose, replay and delete a
-// line, and every other key goes on to the calculator, as it does from a
-// focused key. A key typed in another window (a dialog, a box) belongs to
-// that window and is left alone.
+// line, search it (Ctrl+F) and copy its lines (Ctrl+C), and every other key goes on to the
+// calculator, as it does from a focused key. A key typed in another window (a dialog, a box)
+// belongs to that window and is left alone.
 #pragma once
 
 #include <QObject>

@@ -66,7 +66,11 @@ MainWindow::MainWindow(Calculator& calc)
          [this](bool on) { logToggled(on); }, [this] { close(); },
          [this](CalcMode mode) { calc_.switchMode(mode); },
          [this](bool on) { calc_.setGrouping(on); }, [this] { calc_.pasteClipboard(); },
-         [this] { calc_.copyPlainNumber(); }});
+         [this] { calc_.copyPlainNumber(); },
+         [this] {
+             if (const auto path = askFilePath(FileDialogKind::SaveCsv, QStringLiteral("CSV書出")))
+                 calc_.exportHistoryCsv(*path);
+         }});
     new TapePrinting(*this, *menuBar()->findChild<QMenu*>("mnuOH"),
                      [this] { return CurrentTape(calc_); });
     view_ =
@@ -75,7 +79,12 @@ MainWindow::MainWindow(Calculator& calc)
                                 {[this] { calc_.PushBBtn(kAllClear); }, [this] { showAll(true); },
                                  [this] { showAll(false); }, [this] { close(); }});
     historyPopup_ = BuildHistoryPopupMenu(
-        *this, *popup_, [this] { calc_.copyHistoryLine(); }, historyCopy_);
+        *this, *popup_, [this] { calc_.copyHistoryLine(); },
+        [this] {
+            if (const HistoryPanel* history = board_.history())
+                calc_.copyHistoryLines(history->selectedLines());
+        },
+        historyCopy_);
     client_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(client_, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { showPopupMenu(at); });
