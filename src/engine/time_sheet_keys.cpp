@@ -12,6 +12,9 @@ namespace tavrik {
 
 namespace {
 
+constexpr int kQuarterHour = 15;  // minutes
+constexpr int kHalfHour = 30;
+
 struct RoundingKey {
     int code;
     int minutes;
@@ -19,24 +22,15 @@ struct RoundingKey {
 };
 
 constexpr std::array<RoundingKey, 6> kRoundingKeys{{
-    {kRoundUp15, 15, TimeRounding::Up},
-    {kRoundDown15, 15, TimeRounding::Down},
-    {kRoundNearest15, 15, TimeRounding::Nearest},
-    {kRoundUp30, 30, TimeRounding::Up},
-    {kRoundDown30, 30, TimeRounding::Down},
-    {kRoundNearest30, 30, TimeRounding::Nearest},
+    {kRoundUp15, kQuarterHour, TimeRounding::Up},
+    {kRoundDown15, kQuarterHour, TimeRounding::Down},
+    {kRoundNearest15, kQuarterHour, TimeRounding::Nearest},
+    {kRoundUp30, kHalfHour, TimeRounding::Up},
+    {kRoundDown30, kHalfHour, TimeRounding::Down},
+    {kRoundNearest30, kHalfHour, TimeRounding::Nearest},
 }};
 
-constexpr std::array<std::string_view, kRoundNearest30 - kDecimalHours + 1> kLabels{
-    "時間数",       "時刻差",       "15分切り上げ", "15分切り捨て",
-    "15分四捨五入", "30分切り上げ", "30分切り捨て", "30分四捨五入"};
-
 }  // namespace
-
-std::string_view TimeSheetKeyLabel(int code) {
-    return IsTimeSheetCode(code) ? kLabels[static_cast<std::size_t>(code - kDecimalHours)]
-                                 : std::string_view();
-}
 
 // The value shown is what the next operator reads: a typed first operand
 // becomes a result (a digit then starts a new entry), a result waiting for
