@@ -34,9 +34,10 @@ PanelWidget* MakeDisplay(const PanelMaterials& with) {
 
 PanelWidget* MakeButtons(const PanelMaterials& with) {
     Calculator& calc = with.calc;
-    return new ButtonPanel(&with.client, [&calc](int tag) {
-        calc.PushBBtn(calc.keypad()[static_cast<std::size_t>(tag)].code);
-    });
+    return new ButtonPanel(
+        &with.client,
+        [&calc](int tag) { calc.PushBBtn(calc.keypad()[static_cast<std::size_t>(tag)].code); },
+        [&calc](int code) { calc.PushBBtn(code); });
 }
 
 PanelWidget* MakeMemory(const PanelMaterials& with) {
@@ -182,8 +183,7 @@ void PanelBoard::resized() {
     // The room the window leaves the client, which the window manager may
     // have kept smaller than the client itself.
     const QSize room = client_.window()->size() - QSize(client_.x(), client_.y());
-    if (!arranging_ && !calc_.currentSet().ZoomFit)
-        shrinkZoomToClient(client_.minimumSize(), room);
+    if (!arranging_ && !calc_.currentSet().ZoomFit) shrinkZoomToClient(client_.minimumSize(), room);
 }
 
 // Room smaller than the panels need, left by the screens or the window
