@@ -15,6 +15,11 @@ press 44
 keys *1200=
 display
 history
+# A second operand turned into hours stays the operand.
+keys Z1200*8D15E
+press 44
+keys =
+display
 # From 22時 to 6時 across midnight, and a clock time that is none.
 keys Z22D
 press 45
