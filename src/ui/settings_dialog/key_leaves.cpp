@@ -26,14 +26,14 @@ constexpr std::array<KeyLeaf, 6> kLetters{{{"A・年", kKeyA},
                                            {"D・時", kKeyD},
                                            {"E・分・曜", kKeyE},
                                            {"F・秒・暦", kKeyF}}};
-constexpr std::array<KeyLeaf, 8> kSigns{{{".", kPoint},
-                                         {"+", kAdd},
-                                         {"-", kSubtract},
-                                         {"*", kMultiply},
-                                         {"/", kDivide},
-                                         {"%", kPercent},
-                                         {"=", kEquals},
-                                         {"+/-", kChangeSign}}};
+constexpr std::array<KeyLeaf, kTimeSheetKeyLabels.size()> kSigns{{{".", kPoint},
+                                                                  {"+", kAdd},
+                                                                  {"-", kSubtract},
+                                                                  {"*", kMultiply},
+                                                                  {"/", kDivide},
+                                                                  {"%", kPercent},
+                                                                  {"=", kEquals},
+                                                                  {"+/-", kChangeSign}}};
 constexpr std::array<KeyLeaf, 14> kOthers{{{"AC", kAllClear},
                                            {"BS", kBackspace},
                                            {"CR", kClearEntry},
@@ -51,8 +51,8 @@ constexpr std::array<KeyLeaf, 14> kOthers{{{"AC", kAllClear},
 constexpr std::array<KeyLeaf, 2> kExtra{
     {{"時間区切記号", kNextTimeUnit}, {"日付区切記号", kNextDateUnit}}};
 // The time-sheet keys of time mode, captioned with their labels.
-constexpr std::array<KeyLeaf, 8> kTimeSheet = [] {
-    std::array<KeyLeaf, 8> leaves{};
+constexpr std::array<KeyLeaf, kTimeSheetKeyLabels.size()> kTimeSheet = [] {
+    std::array<KeyLeaf, kTimeSheetKeyLabels.size()> leaves{};
     for (int code = kDecimalHours; code <= kRoundNearest30; ++code)
         leaves[static_cast<std::size_t>(code - kDecimalHours)] = {TimeSheetKeyLabel(code), code};
     return leaves;
