@@ -89,6 +89,8 @@ std::string_view LetterKey(CalcMode mode, int code) {
 std::string_view ModeKey(CalcMode mode, int code) {
     const bool unitMode = mode == CalcMode::Time || mode == CalcMode::Date;
     if (code == kMemoryAdd) return unitMode ? "表示をメモリーに記憶" : "表示の値をメモリーに足す";
+    if (mode == CalcMode::Time && code == kTaxOut)
+        return "単位を繰り上げて換算 (押すたびに表し方が変わる)。右クリックで時間計算のメニュー";
     if (unitMode)
         return code == kTaxIn ? "単位を順に並べ替える (繰り上げはしない)"
                               : "単位を繰り上げて換算 (押すたびに表し方が変わる)";

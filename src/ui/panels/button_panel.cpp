@@ -38,10 +38,10 @@ QMenu* TimeSheetMenu(QWidget* parent, const ButtonPanel::MenuHandler& onMenuItem
     menu->setAccessibleName(QStringLiteral("時間計算"));
     for (int code = kDecimalHours; code <= kRoundNearest30; ++code) {
         const auto index = static_cast<std::size_t>(code - kDecimalHours);
-        const QString caption = QString::fromUtf8(
-            TimeSheetKeyLabel(code).data(), static_cast<qsizetype>(TimeSheetKeyLabel(code).size()));
-        QAction* item = menu->addAction(
-            caption + QStringLiteral("(&%1)").arg(QChar(kTimeSheetAccessLetters[index])));
+        const std::string_view label = TimeSheetKeyLabel(code);
+        QAction* item =
+            menu->addAction(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())) +
+                            QStringLiteral("(&%1)").arg(QChar(kTimeSheetAccessLetters[index])));
         QObject::connect(item, &QAction::triggered, menu, [onMenuItem, code] { onMenuItem(code); });
         if (code == kClockDifference) menu->addSeparator();
     }
