@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
@@ -178,6 +179,13 @@ TEST_F(KeyboardReachTest, ConvertKeyOpensTheTimeSheetMenuInTimeMode) {
     ASSERT_TRUE(timeSheet->isVisible());
     QTest::keyClick(timeSheet, Qt::Key_H);
     EXPECT_EQ(display(), "8.25");
+
+    const QPoint inside(1, 1);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, inside,
+                                 find("btnTO")->mapToGlobal(inside));
+    QApplication::sendEvent(find("btnTO"), &rightClick);
+    EXPECT_TRUE(timeSheet->isVisible()) << "a right click opens it too";
+    timeSheet->close();
 }
 
 TEST_F(KeyboardReachTest, FormulaEditorKeepsTabAndRunsWithCtrlEnter) {
