@@ -202,6 +202,18 @@ void Calculator::ProcBtn(int code) {
         case kTaxAmount:
             if (mode() == CalcMode::Decimal) unaryStep(code);
             return;
+        case kClockDifference:
+            if (mode() == CalcMode::Time) operatorStep(code);
+            return;
+        case kDecimalHours:
+        case kRoundUp15:
+        case kRoundDown15:
+        case kRoundNearest15:
+        case kRoundUp30:
+        case kRoundDown30:
+        case kRoundNearest30:
+            if (mode() == CalcMode::Time) timeSheetKey(code);
+            return;
         case kCopy:
             return copyToClipboard();
         case kNextTimeUnit:

@@ -240,6 +240,8 @@ class Calculator : public SheetHost {
     void arrangeKey();
     void convertKey();
     void nextUnitKey(int code);
+    // Decimal hours and the rounding keys of time mode.
+    void timeSheetKey(int code);
     // A number typed after the last unit of a time entry takes its unit.
     void completeTimeEntry();
 

@@ -89,6 +89,8 @@ std::string_view LetterKey(CalcMode mode, int code) {
 std::string_view ModeKey(CalcMode mode, int code) {
     const bool unitMode = mode == CalcMode::Time || mode == CalcMode::Date;
     if (code == kMemoryAdd) return unitMode ? "表示をメモリーに記憶" : "表示の値をメモリーに足す";
+    if (mode == CalcMode::Time && code == kTaxOut)
+        return "単位を繰り上げて換算 (押すたびに表し方が変わる)。右クリックで時間計算のメニュー";
     if (unitMode)
         return code == kTaxIn ? "単位を順に並べ替える (繰り上げはしない)"
                               : "単位を繰り上げて換算 (押すたびに表し方が変わる)";
@@ -96,6 +98,18 @@ std::string_view ModeKey(CalcMode mode, int code) {
         return code == kTaxIn ? "10進数で入力・表示" : "16進数で入力・表示";
     return code == kTaxIn ? "税率を加えた税込み金額" : "税率を除いた税抜き金額";
 }
+
+// The time-sheet keys, from kDecimalHours on; they work in time mode only.
+constexpr std::array<std::string_view, kRoundNearest30 - kDecimalHours + 1> kTimeSheetKeys = {
+    "時間を10進の時間数に換算 (8時15分 → 8.25)、時間数は時間に戻す",
+    "二つの時刻の間の時間 (日をまたいでも: 22時 時刻差 6時 = で 8時間)",
+    "15分単位に切り上げ",
+    "15分単位に切り捨て",
+    "15分単位に四捨五入",
+    "30分単位に切り上げ",
+    "30分単位に切り捨て",
+    "30分単位に四捨五入",
+};
 
 }  // namespace
 
@@ -108,6 +122,10 @@ std::string_view FixedKeyDescription(CalcMode mode, int code) {
     if (code == kReducedTaxIn) return "軽減税率を加えた税込み金額";
     if (code == kReducedTaxOut) return "軽減税率を除いた税抜き金額";
     if (code == kTaxAmount) return "税込み金額に含まれる税額 (最後に使った税率で)";
+    if (IsTimeSheetCode(code))
+        return mode == CalcMode::Time
+                   ? kTimeSheetKeys[static_cast<std::size_t>(code - kDecimalHours)]
+                   : kUnusedInMode;
     if (code < kDigit0 || code > kOnScreenKeys) return {};
     return kCommonKeys[static_cast<std::size_t>(code)];
 }

@@ -3,9 +3,11 @@
 #include <stdexcept>
 
 #include "engine/calculator.h"
+#include "engine/time_sheet_keys.h"
 #include "settings/function_codes.h"
 #include "settings/key_codes.h"
 #include "values/number_text.h"
+#include "values/time_sheet.h"
 #include "values/unit_arithmetic.h"
 
 namespace tavrik {
@@ -17,6 +19,10 @@ bool IsRepeatKey(int code) {
 }
 bool IsArithmetic(int code) {
     return code >= kAdd && code <= kDivide;
+}
+// The operators of time and date mode: the four and, in time mode, 時刻差.
+bool IsUnitOperator(int code) {
+    return IsArithmetic(code) || code == kClockDifference;
 }
 
 }  // namespace
@@ -47,9 +53,12 @@ void Calculator::operatorStep(int k) {
         setPanel(StatusPart::Operation, label);
         AddHList("#" + label, kOperationLine);
     } else {
-        if (k < kNoFunction || k > kLastFunction)
+        if (k == kClockDifference)
+            label = TimeSheetKeyLabel(k);
+        else if (k < kNoFunction || k > kLastFunction)
             throw std::logic_error("function code out of range");
-        label = settings_.FunctionTitle(k);
+        else
+            label = settings_.FunctionTitle(k);
         setPanel(StatusPart::Operation, label);
         AddHList("#F" + std::to_string(k) + " (" + label + ")", kOperationLine);
     }
@@ -200,7 +209,7 @@ void Calculator::unitOperatorStep(int k) {
     switch (s.entry.state()) {
         case EntryState::ResultShown:
         case EntryState::FirstOperand:
-            if (IsArithmetic(k)) {
+            if (IsUnitOperator(k)) {
                 s.firstOperandText = s.displayText;
                 s.entry.awaitOperand();
             } else {
@@ -212,14 +221,16 @@ void Calculator::unitOperatorStep(int k) {
             s.pendingOperator = k;
             break;
         case EntryState::SecondOperand: {
-            std::string result = mode() == CalcMode::Time
-                                     ? TimeOperation(values_, s.unitLevel, s.pendingOperator,
-                                                     s.firstOperandText, s.displayText)
-                                     : DateOperation(values_, s.unitLevel, s.pendingOperator,
-                                                     s.firstOperandText, s.displayText);
+            std::string result =
+                s.pendingOperator == kClockDifference
+                    ? ClockDifference(values_, s.unitLevel, s.firstOperandText, s.displayText)
+                : mode() == CalcMode::Time ? TimeOperation(values_, s.unitLevel, s.pendingOperator,
+                                                           s.firstOperandText, s.displayText)
+                                           : DateOperation(values_, s.unitLevel, s.pendingOperator,
+                                                           s.firstOperandText, s.displayText);
             s.firstOperandText = result;
             setDisplay(std::move(result));
-            if (IsArithmetic(s.pendingOperator))
+            if (IsUnitOperator(s.pendingOperator))
                 s.entry.awaitOperand();
             else
                 s.entry.showResult();

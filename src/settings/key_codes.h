@@ -1,6 +1,7 @@
 // Key codes: 1..35 the on-screen keys, 36 and 37 the keyboard-only unit keys,
-// 38 paste and 39..41 the reduced-rate tax keys and 税額 (key tables only), then the function codes
-// of function_codes.h. The key table, the operation table and the engine read them from here.
+// 38 paste and 39..41 the reduced-rate tax keys and 税額, 44..51 the time-sheet keys of time
+// mode (key tables only), then the function codes of function_codes.h. The key table, the operation
+// table and the engine read them from here.
 #pragma once
 
 #include <string_view>
@@ -45,6 +46,16 @@ enum ButtonCode : int {
     kReducedTaxIn = 39,
     kReducedTaxOut = 40,
     kTaxAmount = 41,
+    // Time-sheet keys of time mode, in key tables only: decimal hours, the
+    // time between two clock times, and rounding to 15 or 30 minutes.
+    kDecimalHours = 44,
+    kClockDifference = 45,
+    kRoundUp15 = 46,
+    kRoundDown15 = 47,
+    kRoundNearest15 = 48,
+    kRoundUp30 = 49,
+    kRoundDown30 = 50,
+    kRoundNearest30 = 51,
     kExchange = 108,
 
     // A..F in time and date mode: the unit keys 年 月 日 時 分 秒; in date
@@ -84,7 +95,15 @@ struct KeyTableOnlyCode {
     char keyChar;
 };
 inline constexpr KeyTableOnlyCode kKeyTableOnlyCodes[] = {
-    {kPaste, kPasteKeyChar}, {kReducedTaxIn, 'W'}, {kReducedTaxOut, 'Y'}, {kTaxAmount, 'U'}};
+    {kPaste, kPasteKeyChar}, {kReducedTaxIn, 'W'}, {kReducedTaxOut, 'Y'},
+    {kTaxAmount, 'U'},       {kDecimalHours, 'h'}, {kClockDifference, 'k'},
+    {kRoundUp15, 'p'},       {kRoundDown15, 'q'},  {kRoundNearest15, 'r'},
+    {kRoundUp30, 's'},       {kRoundDown30, 't'},  {kRoundNearest30, 'v'}};
+
+// Whether a code is one of the time-sheet keys of time mode.
+inline constexpr bool IsTimeSheetCode(int code) {
+    return code >= kDecimalHours && code <= kRoundNearest30;
+}
 
 // The key character of a code 1..kLastKeyCode; '\0' for any other code.
 inline char KeyCodeChar(int code) {

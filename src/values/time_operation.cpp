@@ -6,16 +6,11 @@
 
 namespace tavrik {
 
-namespace {
-
-// A duration in seconds in the largest units; the unit level follows it.
 std::string TimeResult(const ValueContext& ctx, int& unitLevel, long double seconds) {
     UnitForm form = FormatUnitValue(ctx, GeneralForm(seconds) + "秒", kAnyUnitLevel);
     unitLevel = form.level;
     return std::move(form.text);
 }
-
-}  // namespace
 
 std::string TimeOperation(const ValueContext& ctx, int& unitLevel, int op, std::string_view first,
                           std::string_view second) {

@@ -19,4 +19,8 @@ std::string TimeOperation(const ValueContext& ctx, int& unitLevel, int op, std::
 std::string DateOperation(const ValueContext& ctx, int& unitLevel, int op, std::string_view first,
                           std::string_view second);
 
+// A duration in seconds as a time text in the largest units; `unitLevel`
+// follows it.
+std::string TimeResult(const ValueContext& ctx, int& unitLevel, long double seconds);
+
 }  // namespace tavrik

@@ -17,11 +17,51 @@ press 41
 display
 keys K
 display
-# A week's time sheet and the wage at 1,200 yen an hour.
+# A week's time sheet: each day from its clock times, cut to 15 minutes, less
+# an hour's break (none on Friday); the week in decimal hours, and the wage at
+# 1,200 yen an hour.
 mode T
-keys 8D15E+7D45E+8D+9D30E+6D30E=
+keys Z9D
+press 45
+keys 18D10E=
 display
-keys /1D=
+press 47
+display
+keys -1D=
+display
+keys Z8D55E
+press 45
+keys 17D20E=
+display
+press 47
+display
+keys -1D=
+display
+keys Z9D2E
+press 45
+keys 19D40E=
+display
+press 47
+display
+keys -1D=
+display
+keys Z22D
+press 45
+keys 6D=
+display
+press 47
+display
+keys -1D=
+display
+keys Z8D58E
+press 45
+keys 14D50E=
+display
+press 47
+display
+keys Z8D+7D15E+9D30E+7D+5D45E=
+display
+press 44
 display
 keys *1200=
 display

@@ -18,6 +18,17 @@ TEST(KeyDescriptions, EveryOperatorOfTheOperationTableIsDescribed) {
     }
 }
 
+// The keys of key tables only are described in every mode; the time-sheet
+// keys say they do nothing outside time mode.
+TEST(KeyDescriptions, EveryKeyTableOnlyCodeIsDescribed) {
+    for (const CalcMode mode : {CalcMode::Decimal, CalcMode::Mixed, CalcMode::Time, CalcMode::Date})
+        for (const KeyTableOnlyCode& only : kKeyTableOnlyCodes)
+            EXPECT_FALSE(FixedKeyDescription(mode, only.code).empty())
+                << static_cast<char>(mode) << only.code;
+    EXPECT_EQ(FixedKeyDescription(CalcMode::Time, kRoundDown15), "15分単位に切り捨て");
+    EXPECT_EQ(FixedKeyDescription(CalcMode::Date, kRoundDown15), "このモードでは使いません");
+}
+
 class KeyHelpTest : public testing::CalculatorTest {};
 
 // Every key says what it does in every mode, after its full caption.

@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
@@ -15,8 +16,8 @@
 
 #include "settings/key_assignment.h"
 #include "support/two_sets.h"
-#include "ui/window/calculator_app.h"
 #include "ui/platform/virtual_key.h"
+#include "ui/window/calculator_app.h"
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -159,6 +160,32 @@ TEST_F(KeyboardReachTest, MenuKeyOpensThePopupOfTheFocusedControl) {
     EXPECT_NE(other->actions(), historyItems) << "the keypad has the window's menu";
     other->close();
     EXPECT_EQ(display(), "8");
+}
+
+// In time mode 変換 has its own menu of the time-sheet keys; in decimal mode
+// the same key opens the window's menu.
+TEST_F(KeyboardReachTest, ConvertKeyOpensTheTimeSheetMenuInTimeMode) {
+    focus("btnTO");
+    press(Qt::Key_Menu);
+    auto* timeSheet = find<QMenu>("pmnTimeSheet");
+    EXPECT_FALSE(timeSheet->isVisible());
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    QApplication::activePopupWidget()->close();
+
+    window().findChild<QAction*>("mnuMT")->trigger();
+    for (const char* key : {"btnN8", "btnND", "btnN1", "btnN5", "btnNE"}) click(key);
+    focus("btnTO");
+    press(Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_TRUE(timeSheet->isVisible());
+    QTest::keyClick(timeSheet, Qt::Key_H);
+    EXPECT_EQ(display(), "8.25");
+
+    const QPoint inside(1, 1);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, inside,
+                                 find("btnTO")->mapToGlobal(inside));
+    QApplication::sendEvent(find("btnTO"), &rightClick);
+    EXPECT_TRUE(timeSheet->isVisible()) << "a right click opens it too";
+    timeSheet->close();
 }
 
 TEST_F(KeyboardReachTest, FormulaEditorKeepsTabAndRunsWithCtrlEnter) {

@@ -260,6 +260,26 @@ TEST_F(SettingsDialogTest, KeyGroupsNameTheirKeysTruly) {
     EXPECT_EQ(keys->child(3)->child(8)->text(0), "税抜・#h・変換");
 }
 
+// A time-sheet key takes a keyboard key in time mode like any other key.
+TEST_F(SettingsDialogTest, TimeSheetKeysAreAssignable) {
+    QTreeWidgetItem* timeSheet = dialog().tree()->topLevelItem(2)->child(5);
+    EXPECT_EQ(timeSheet->text(0), "時間計算");
+    dialog().tree()->setCurrentItem(timeSheet->child(0));  // 時間数
+    QTableWidget* grid = find<QTableWidget>("sgdKey");
+    grid->setFocus();
+    grid->setCurrentCell(0, 2);  // 時間
+    QTest::keyClick(grid, Qt::Key_F2);
+    click("btnOK");
+    EXPECT_EQ(settings().Keys[113], "__h_");
+
+    Calculator& calc = app->calculator();
+    calc.switchMode(CalcMode::Time);
+    for (int code : {DigitCode(1), int{kHourKey}, DigitCode(3), DigitCode(0), int{kMinuteKey}})
+        calc.PushBBtn(code);
+    calc.pressKeyboardKey(113, 0);
+    EXPECT_EQ(calc.displayText(), "1.5");
+}
+
 // A key typed in the dialog belongs to the dialog, not to the main window
 // behind it: Delete and Enter on the arrangement list leave the history
 // alone, digits leave the display, Space checks the line and Escape closes.

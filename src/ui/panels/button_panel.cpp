@@ -1,9 +1,11 @@
 #include "ui/panels/button_panel.h"
 
 #include <QFontMetrics>
+#include <QMenu>
 #include <cmath>
 
 #include "engine/key_descriptions.h"
+#include "engine/time_sheet_keys.h"
 #include "settings/key_codes.h"
 #include "settings/setting_ranges.h"
 #include "ui/panels/custom_key_bounds.h"
@@ -25,14 +27,37 @@ constexpr const char* kKeyNames[kKeySlots] = {
     "btnMA", "btnMS", "btnMR", "btnMC", "btnAC", "btnBS", "btnTI", "btnTO", "btnCB",
 };
 
+// The access letters of the time-sheet items, from 時間数 on.
+constexpr std::array<char, kTimeSheetKeyLabels.size()> kTimeSheetAccessLetters{'H', 'K', '1', '2',
+                                                                               '3', '4', '5', '6'};
+
+// 変換's menu: the time-sheet keys, the operator 時刻差 apart from the rest.
+QMenu* TimeSheetMenu(QWidget* parent, const ButtonPanel::MenuHandler& onMenuItem) {
+    auto* menu = new QMenu(parent);
+    menu->setObjectName("pmnTimeSheet");
+    menu->setAccessibleName(QStringLiteral("時間計算"));
+    for (int code = kDecimalHours; code <= kRoundNearest30; ++code) {
+        const auto index = static_cast<std::size_t>(code - kDecimalHours);
+        const std::string_view label = TimeSheetKeyLabel(code);
+        QAction* item =
+            menu->addAction(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())) +
+                            QStringLiteral("(&%1)").arg(QChar(kTimeSheetAccessLetters[index])));
+        QObject::connect(item, &QAction::triggered, menu, [onMenuItem, code] { onMenuItem(code); });
+        if (code == kClockDifference) menu->addSeparator();
+    }
+    return menu;
+}
+
 }  // namespace
 
 const char* ButtonPanel::KeyName(int tag) {
     return tag >= 1 && tag <= kOnScreenKeys ? kKeyNames[tag] : "";
 }
 
-ButtonPanel::ButtonPanel(QWidget* parent, ClickHandler onClick)
-    : PanelWidget(PanelKind::Buttons, parent), keys_(new QWidget(this)) {
+ButtonPanel::ButtonPanel(QWidget* parent, ClickHandler onClick, MenuHandler onMenuItem)
+    : PanelWidget(PanelKind::Buttons, parent),
+      keys_(new QWidget(this)),
+      timeSheetMenu_(TimeSheetMenu(this, onMenuItem)) {
     setObjectName("pnlB");
     keys_->setObjectName("pnlBB");
     keys_->setAccessibleName(QStringLiteral("キー"));
@@ -45,6 +70,10 @@ ButtonPanel::ButtonPanel(QWidget* parent, ClickHandler onClick)
         QObject::connect(button, &QPushButton::clicked, button, [onClick, tag] { onClick(tag); });
         buttons_[static_cast<std::size_t>(tag)] = button;
     }
+    KeyButton* convert = buttons_[kTaxOut];
+    QObject::connect(
+        convert, &QWidget::customContextMenuRequested, timeSheetMenu_,
+        [this, convert](QPoint at) { timeSheetMenu_->popup(convert->mapToGlobal(at)); });
 }
 
 void ButtonPanel::place(const SettingsSet& set) {
@@ -104,6 +133,10 @@ unsigned ButtonPanel::shownChanges() const {
 
 void ButtonPanel::show(const Calculator& calc, unsigned) {
     showFace(calc.keypad());
+    // In time mode 変換 has a menu of its own; elsewhere a right click on it
+    // opens the window's menu, as on any key.
+    buttons_[kTaxOut]->setContextMenuPolicy(calc.mode() == CalcMode::Time ? Qt::CustomContextMenu
+                                                                          : Qt::DefaultContextMenu);
 }
 
 void ButtonPanel::showFace(const KeypadFace& face) {

@@ -11,14 +11,18 @@
 #include "ui/panels/key_button.h"
 #include "ui/panels/panel_widget.h"
 
+class QMenu;
+
 namespace tavrik::ui {
 
 class ButtonPanel final : public PanelWidget {
   public:
     // Receives the tag (1..35) of a clicked key.
     using ClickHandler = std::function<void(int tag)>;
+    // Receives the key code of an item of a key's menu.
+    using MenuHandler = std::function<void(int code)>;
 
-    ButtonPanel(QWidget* parent, ClickHandler onClick);
+    ButtonPanel(QWidget* parent, ClickHandler onClick, MenuHandler onMenuItem);
 
     void place(const SettingsSet& set) override;
     // Captions, enabled state and underline of every key.
@@ -36,6 +40,7 @@ class ButtonPanel final : public PanelWidget {
     QWidget* keys_;  // pnlBB
     std::array<KeyButton*, kKeySlots> buttons_{};
     std::array<bool, kKeySlots> placed_{};  // false: hidden by a custom placement
+    QMenu* timeSheetMenu_;                  // 変換's menu in time mode
     int pitch_ = 0;
 };
 

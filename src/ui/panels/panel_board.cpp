@@ -34,9 +34,10 @@ PanelWidget* MakeDisplay(const PanelMaterials& with) {
 
 PanelWidget* MakeButtons(const PanelMaterials& with) {
     Calculator& calc = with.calc;
-    return new ButtonPanel(&with.client, [&calc](int tag) {
-        calc.PushBBtn(calc.keypad()[static_cast<std::size_t>(tag)].code);
-    });
+    return new ButtonPanel(
+        &with.client,
+        [&calc](int tag) { calc.PushBBtn(calc.keypad()[static_cast<std::size_t>(tag)].code); },
+        [&calc](int code) { calc.PushBBtn(code); });
 }
 
 PanelWidget* MakeMemory(const PanelMaterials& with) {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "engine/time_sheet_keys.h"
 #include "settings/key_codes.h"
 
 namespace tavrik::ui {
@@ -49,12 +50,20 @@ constexpr std::array<KeyLeaf, 14> kOthers{{{"AC", kAllClear},
                                            {"税額", kTaxAmount}}};
 constexpr std::array<KeyLeaf, 2> kExtra{
     {{"時間区切記号", kNextTimeUnit}, {"日付区切記号", kNextDateUnit}}};
+// The time-sheet keys of time mode, captioned with their labels.
+constexpr std::array<KeyLeaf, kTimeSheetKeyLabels.size()> kTimeSheet = [] {
+    std::array<KeyLeaf, kTimeSheetKeyLabels.size()> leaves{};
+    for (int code = kDecimalHours; code <= kRoundNearest30; ++code)
+        leaves[static_cast<std::size_t>(code - kDecimalHours)] = {TimeSheetKeyLabel(code), code};
+    return leaves;
+}();
 
-const std::array<KeyGroup, 5> kGroups{{{"数字(0-9)", kDigits},
+const std::array<KeyGroup, 6> kGroups{{{"数字(0-9)", kDigits},
                                        {"数字(A-F)", kLetters},
                                        {"記号", kSigns},
                                        {"その他", kOthers},
-                                       {"拡張", kExtra}}};
+                                       {"拡張", kExtra},
+                                       {"時間計算", kTimeSheet}}};
 
 }  // namespace
 

@@ -36,6 +36,11 @@ bool MainWindow::panelKey(const QKeyEvent& key) {
         return true;
     }
     if (!OpensPopupMenu(key) || qobject_cast<QPlainTextEdit*>(focused)) return false;
+    // A control with a menu of its own (変換 in time mode) opens that.
+    if (focused && focused != client_ && focused->contextMenuPolicy() == Qt::CustomContextMenu) {
+        emit focused->customContextMenuRequested(focused->rect().center());
+        return true;
+    }
     const QWidget* over = focused && focused->window() == this ? focused : client_;
     showPopupMenu(over->mapTo(client_, over->rect().center()));
     return true;
