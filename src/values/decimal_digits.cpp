@@ -81,12 +81,13 @@ std::optional<DecimalDigits> ExactDigits(long double ax, int precision) {
             --e10;
             continue;
         }
+        // Trailing zeros are dropped from the integer, so that only the
+        // digits kept are written.
+        auto significand = static_cast<std::uint64_t>(n);
+        while (significand % 10 == 0) significand /= 10;
         char buffer[24];
-        const auto [end, ec] =
-            std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::uint64_t>(n));
-        DecimalDigits d{std::string(buffer, end), e10 + 1};
-        while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
-        return d;
+        const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, significand);
+        return DecimalDigits{std::string(buffer, end), e10 + 1};
     }
     return std::nullopt;
 }

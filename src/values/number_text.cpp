@@ -177,7 +177,11 @@ int FallbackPrecision(const DisplayGeometry& g) {
 }
 
 bool TooWide(const DisplayGeometry& g, std::string_view text) {
-    return static_cast<long long>(utf8::Length(text)) * g.digitWidth >= g.displayWidth;
+    // A text no wider in bytes than the display fits without counting its characters.
+    const auto width = [&](std::size_t cells) {
+        return static_cast<long long>(cells) * g.digitWidth;
+    };
+    return width(text.size()) >= g.displayWidth && width(utf8::Length(text)) >= g.displayWidth;
 }
 
 // x in general form with the digits the display has room for; a long
