@@ -140,23 +140,6 @@ TokenKind OperatorKind(char c) {
 
 }  // namespace
 
-int OperatorPriority(TokenKind kind) {
-    switch (kind) {
-        case TokenKind::Open:
-            return 4;
-        case TokenKind::Close:
-            return 1;
-        case TokenKind::Multiply:
-        case TokenKind::Divide:
-            return 3;
-        case TokenKind::Add:
-        case TokenKind::Subtract:
-            return 2;
-        default:
-            return 5;
-    }
-}
-
 TokenList Tokenise(std::string_view formula, std::pmr::memory_resource* memory) {
     TokenList result{std::pmr::vector<Token>(memory)};
     result.tokens.reserve(formula.size() + 1);
