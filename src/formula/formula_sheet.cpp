@@ -185,8 +185,7 @@ void FormulaSheet::runLines() {
     std::vector<ReadLine> chain;
     std::string collected;
     // Room for an answer on every line, so neither list is copied as it grows.
-    const std::size_t lines =
-        static_cast<std::size_t>(std::count(text_.begin(), text_.end(), '\n')) + 1;
+    const std::size_t lines = CountLineFeeds(text_) + 1;
     answers.reserve(lines);
     collected.reserve(lines * 16);
     // Whether `below` reads as the answer `above` writes on a line of its own.
@@ -231,7 +230,7 @@ void FormulaSheet::runLines() {
         std::string_view rest = text_;
         if (rest.ends_with(kLineBreak)) rest.remove_suffix(kLineBreak.size());
         for (;;) {
-            const std::size_t lineBreak = rest.rfind(kLineBreak);
+            const std::size_t lineBreak = LastLineBreak(rest);
             const std::size_t start =
                 lineBreak == std::string_view::npos ? 0 : lineBreak + kLineBreak.size();
             ReadLine read{rest.substr(start), rest.size()};
