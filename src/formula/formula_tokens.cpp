@@ -140,7 +140,9 @@ TokenKind OperatorKind(char c) {
 
 }  // namespace
 
-TokenList Tokenise(std::string_view formula, std::pmr::memory_resource* memory) {
+// The list operations are compiled into the loop: a formula lists a handful
+// of tokens, and a call for each costs more than the work it does.
+[[gnu::flatten]] TokenList Tokenise(std::string_view formula, std::pmr::memory_resource* memory) {
     TokenList result{std::pmr::vector<Token>(memory)};
     result.tokens.reserve(formula.size() + 1);
     TokenReader reader(formula, result);

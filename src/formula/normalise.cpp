@@ -295,7 +295,9 @@ NormalisedFormula Scanner::finish(std::size_t textLength) {
 
 }  // namespace
 
-NormalisedFormula NormaliseFormula(std::string_view text) {
+// Everything the scan calls is compiled into it: a line is read a character
+// at a time, and a call for each costs more than the work it does.
+[[gnu::flatten]] NormalisedFormula NormaliseFormula(std::string_view text) {
     Scanner scanner(text.size());
     const auto* s = reinterpret_cast<const std::uint8_t*>(text.data());
     const auto length = static_cast<std::int32_t>(text.size());

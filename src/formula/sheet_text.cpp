@@ -3,8 +3,8 @@
 #include <unicode/utf8.h>
 
 #include <algorithm>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 
 namespace tavrik {
 
@@ -49,7 +49,8 @@ std::vector<std::string_view> SheetLines(std::string_view text) {
 
 std::size_t CountLineFeeds(std::string_view text) {
     std::size_t count = 0;
-    for (std::size_t lf = text.find('\n'); lf != std::string_view::npos; lf = text.find('\n', lf + 1))
+    for (std::size_t lf = text.find('\n'); lf != std::string_view::npos;
+         lf = text.find('\n', lf + 1))
         ++count;
     return count;
 }
