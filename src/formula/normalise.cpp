@@ -281,12 +281,15 @@ NormalisedFormula Scanner::finish(std::size_t textLength) {
     if (stage_ != 3 || needsFunctionKeys_)
         return {{}, discardedAt_ == kNoError ? textLength : discardedAt_, needsFunctionKeys_};
 
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < outLength_; ++i) {
-        if (buffer_[i] == '(' && i + 1 < outLength_ && buffer_[i + 1] == ')')
-            ++i;
-        else
-            buffer_[kept++] = buffer_[i];
+    std::size_t kept = outLength_;
+    if (std::string_view(buffer_, outLength_).find("()") != std::string_view::npos) {
+        kept = 0;
+        for (std::size_t i = 0; i < outLength_; ++i) {
+            if (buffer_[i] == '(' && i + 1 < outLength_ && buffer_[i + 1] == ')')
+                ++i;
+            else
+                buffer_[kept++] = buffer_[i];
+        }
     }
     if (lastOp_ != 0 && kept > 0 && buffer_[kept - 1] == lastOp_) --kept;
     buffer_[kept++] = '=';
