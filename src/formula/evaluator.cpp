@@ -46,9 +46,10 @@ Evaluation Failed(std::size_t position) {
 }  // namespace
 
 Evaluation EvaluatePostfix(std::span<const Token> postfix, long double x, long double y) {
-    const long double roundedX = static_cast<double>(x);
-    const long double roundedY = static_cast<double>(y);
-    std::array<long double, kValueStackLimit> values{};
+    // Rounded where they are used: most formulas have neither.
+    const auto rounded = [](long double v) -> long double { return static_cast<double>(v); };
+    // Each value is written before it is read: nothing to clear.
+    std::array<long double, kValueStackLimit> values;
     std::size_t depth = 0;
     // Every value on the stack is finite, so each operation's failure can be
     // read from its operands and its result.
@@ -58,10 +59,10 @@ Evaluation EvaluatePostfix(std::span<const Token> postfix, long double x, long d
                 values[depth++] = token.value;
                 break;
             case TokenKind::VariableX:
-                values[depth++] = roundedX;
+                values[depth++] = rounded(x);
                 break;
             case TokenKind::VariableY:
-                values[depth++] = roundedY;
+                values[depth++] = rounded(y);
                 break;
             default:
                 if (depth >= 2) {

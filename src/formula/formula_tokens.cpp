@@ -48,8 +48,10 @@ std::optional<long double> ConvertNumber(std::string_view stretch) {
             for (long double& power : powers) power = p, p *= 10;
             return powers;
         }();
+        // A whole number needs no division, the slowest step of all.
+        const auto whole = static_cast<long double>(mantissa);
         const long double value =
-            static_cast<long double>(mantissa) / kPowers[static_cast<std::size_t>(decimals)];
+            decimals == 0 ? whole : whole / kPowers[static_cast<std::size_t>(decimals)];
         return negative ? -value : value;
     }
     std::string text = negative ? "-" : "";

@@ -2,6 +2,7 @@
 
 #include <unicode/utf8.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -282,7 +283,9 @@ NormalisedFormula Scanner::finish(std::size_t textLength) {
         return {{}, discardedAt_ == kNoError ? textLength : discardedAt_, needsFunctionKeys_};
 
     std::size_t kept = outLength_;
-    if (std::string_view(buffer_, outLength_).find("()") != std::string_view::npos) {
+    const char* const out = buffer_;
+    const auto emptyPair = [](char a, char b) { return a == '(' && b == ')'; };
+    if (std::adjacent_find(out, out + outLength_, emptyPair) != out + outLength_) {
         kept = 0;
         for (std::size_t i = 0; i < outLength_; ++i) {
             if (buffer_[i] == '(' && i + 1 < outLength_ && buffer_[i + 1] == ')')

@@ -17,6 +17,7 @@ namespace {
 using u128 = unsigned __int128;
 
 constexpr int kMaxPower = 19;
+constexpr std::uint64_t kEightZeros = 100'000'000;
 
 constexpr auto kPowers10 = [] {
     std::array<std::uint64_t, kMaxPower + 1> powers{};
@@ -81,10 +82,12 @@ std::optional<DecimalDigits> ExactDigits(long double ax, int precision) {
             --e10;
             continue;
         }
-        // Trailing zeros are dropped from the integer, so that only the
-        // digits kept are written.
+        // Trailing zeros are dropped from the integer (eight at a time, then
+        // four, two and one), so that only the digits kept are written.
         auto significand = static_cast<std::uint64_t>(n);
-        while (significand % 10 == 0) significand /= 10;
+        while (significand % kEightZeros == 0) significand /= kEightZeros;
+        for (const std::uint64_t zeros : {10'000U, 100U, 10U})
+            if (significand % zeros == 0) significand /= zeros;
         char buffer[24];
         const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, significand);
         return DecimalDigits{std::string(buffer, end), e10 + 1};
