@@ -86,8 +86,10 @@ std::optional<DecimalDigits> ExactDigits(long double ax, int precision) {
         // four, two and one), so that only the digits kept are written.
         auto significand = static_cast<std::uint64_t>(n);
         while (significand % kEightZeros == 0) significand /= kEightZeros;
-        for (const std::uint64_t zeros : {10'000U, 100U, 10U})
-            if (significand % zeros == 0) significand /= zeros;
+        // Each divisor a constant, so that no step is a hardware division.
+        if (significand % 10'000 == 0) significand /= 10'000;
+        if (significand % 100 == 0) significand /= 100;
+        if (significand % 10 == 0) significand /= 10;
         char buffer[24];
         const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, significand);
         return DecimalDigits{std::string(buffer, end), e10 + 1};
