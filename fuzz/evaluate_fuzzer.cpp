@@ -37,6 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(result.errorPosition <= tavrik::utf8::Length(formula));
     }
 
+    // Each stage fails where the whole does.
     const tavrik::TokenList tokens = tavrik::Tokenise(formula);
     if (tokens.errorPosition == tavrik::kNoError) {
         const tavrik::PostfixList postfix = tavrik::ToPostfix(tokens.tokens);
@@ -44,9 +45,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (postfix.errorPosition == tavrik::kNoError) {
             const tavrik::Evaluation staged = tavrik::EvaluatePostfix(postfix.tokens, xy[0], xy[1]);
             Require(staged.ok == result.ok);
+            Require(staged.errorPosition == result.errorPosition);
             Require(!staged.ok || staged.value == result.value ||
                     (staged.value != staged.value && result.value != result.value));
+        } else {
+            Require(!result.ok && result.errorPosition == postfix.errorPosition);
         }
+    } else {
+        Require(!result.ok && result.errorPosition == tokens.errorPosition);
     }
 
     const long double a = xy[0];

@@ -8,20 +8,16 @@
 #include <string>
 #include <vector>
 
-#include <malloc.h>
 #include <unistd.h>
 
 #include "cli/console.h"
 #include "cli/sheet_commands.h"
+#include "cli/sheet_heap.h"
 #include "cli/sheet_watch.h"
 
 namespace {
 
 constexpr int kUsageStatus = 2;
-// A sheet's file, decoded text and answered text are each a few megabytes.
-// Kept in the heap rather than in mappings of their own, the memory one of
-// them leaves is used again by the next instead of being faulted in anew.
-constexpr int kSheetBufferMappingThreshold = 64 << 20;
 // Named instead of the installed copy when running from a build tree.
 constexpr const char* kSourceConsoleDocument = "docs/console.md in the Tavrik sources";
 
@@ -133,8 +129,7 @@ int main(int argc, char** argv) {
     if (sheet || formula) {
         // The answered text alone goes to standard output; boxes and beeps to standard error.
         std::ios::sync_with_stdio(false);
-        mallopt(M_MMAP_THRESHOLD, kSheetBufferMappingThreshold);
-        mallopt(M_TRIM_THRESHOLD, 2 * kSheetBufferMappingThreshold);
+        tavrik::cli::PrepareSheetHeap(sheet);
         tavrik::cli::Console console(std::cerr, ini);
         if (watch)
             return tavrik::cli::WatchSheetFile(console.sheet(), std::cout, *sheet, STDIN_FILENO);

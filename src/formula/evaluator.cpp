@@ -43,54 +43,91 @@ Evaluation Failed(std::size_t position) {
     return {false, 0, position};
 }
 
-}  // namespace
+// Computes postfix tokens one at a time; after a failure it takes no more.
+class PostfixMachine {
+  public:
+    PostfixMachine(long double x, long double y) : x_(x), y_(y) {}
 
-Evaluation EvaluatePostfix(std::span<const Token> postfix, long double x, long double y) {
-    const long double roundedX = static_cast<double>(x);
-    const long double roundedY = static_cast<double>(y);
-    std::array<long double, kValueStackLimit> values{};
-    std::size_t depth = 0;
-    // Every value on the stack is finite, so each operation's failure can be
-    // read from its operands and its result.
-    for (const Token& token : postfix) {
+    void take(const Token& token) {
+        lastPosition_ = token.position;
+        if (failedAt_ != kNoError) return;
         switch (token.kind) {
             case TokenKind::Number:
-                values[depth++] = token.value;
+                values_[depth_++] = token.value;
                 break;
             case TokenKind::VariableX:
-                values[depth++] = roundedX;
+                values_[depth_++] = Rounded(x_);
                 break;
             case TokenKind::VariableY:
-                values[depth++] = roundedY;
+                values_[depth_++] = Rounded(y_);
                 break;
             default:
-                if (depth >= 2) {
-                    const auto result = Binary(token.kind, values[depth - 2], values[depth - 1]);
-                    if (!result) return Failed(token.position);
-                    values[depth - 2] = *result;
-                    --depth;
-                } else if (depth == 1 && token.kind == TokenKind::Subtract) {
-                    values[0] = -values[0];
+                if (depth_ >= 2) {
+                    const auto result =
+                        Binary(token.kind, values_[depth_ - 2], values_[depth_ - 1]);
+                    if (!result) {
+                        failedAt_ = token.position;
+                        return;
+                    }
+                    values_[depth_ - 2] = *result;
+                    --depth_;
+                } else if (depth_ == 1 && token.kind == TokenKind::Subtract) {
+                    values_[0] = -values_[0];
                 }
                 break;
         }
-        if (depth == kValueStackLimit) return Failed(token.position);
+        if (depth_ == kValueStackLimit) failedAt_ = token.position;
     }
-    if (depth != 1) return Failed(postfix.empty() ? 0 : postfix.back().position);
-    return {true, values[0], kNoError};
+
+    // Fails unless exactly one value remains; at the last token, or at 0 without any.
+    Evaluation result() const {
+        if (failedAt_ != kNoError) return Failed(failedAt_);
+        if (depth_ != 1) return Failed(lastPosition_);
+        return {true, values_[0], kNoError};
+    }
+
+  private:
+    // X and Y enter rounded to double precision, where they are used: most
+    // formulas have neither.
+    static long double Rounded(long double v) { return static_cast<double>(v); }
+
+    long double x_;
+    long double y_;
+    // Each value is written before it is read: nothing to clear. Every value
+    // on the stack is finite, so each operation's failure can be read from
+    // its operands and its result.
+    std::array<long double, kValueStackLimit> values_;
+    std::size_t depth_ = 0;
+    std::size_t lastPosition_ = 0;
+    std::size_t failedAt_ = kNoError;
+};
+
+}  // namespace
+
+Evaluation EvaluatePostfix(std::span<const Token> postfix, long double x, long double y) {
+    PostfixMachine machine(x, y);
+    for (const Token& token : postfix) machine.take(token);
+    return machine.result();
 }
 
-Evaluation EvaluateFormula(StatusLine& status, std::string_view formula, long double x,
-                           long double y) {
+// Ordering and computing run together: each token is computed as soon as
+// the ordering places it, without a list of the postfix order in between.
+// Both are compiled into this function, as a call per token costs more than
+// the work it does.
+[[gnu::flatten]] Evaluation EvaluateFormula(StatusLine& status, std::string_view formula,
+                                            long double x, long double y) {
     status.DspMsg(formula, kMessageInfo);
     // The working lists of a short formula live on the stack.
     std::array<std::byte, 8192> buffer;
     std::pmr::monotonic_buffer_resource memory(buffer.data(), buffer.size());
     const TokenList tokens = Tokenise(formula, &memory);
     if (tokens.errorPosition != kNoError) return Failed(tokens.errorPosition);
-    const PostfixList postfix = ToPostfix(tokens.tokens, &memory);
-    if (postfix.errorPosition != kNoError) return Failed(postfix.errorPosition);
-    return EvaluatePostfix(postfix.tokens, x, y);
+    PostfixMachine machine(x, y);
+    const std::size_t unmatched =
+        OrderPostfix(tokens.tokens, &memory, [&](const Token& token) { machine.take(token); });
+    // A ")" without its "(" is the failure reported, wherever the computing failed.
+    if (unmatched != kNoError) return Failed(unmatched);
+    return machine.result();
 }
 
 long double EvaluateFunctionText(StatusLine& status, std::string_view text, long double a,

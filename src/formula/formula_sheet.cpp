@@ -73,18 +73,20 @@ bool FormulaSheet::plusFormula() const {
     return plusFormula_.value_or(host_.currentSet().FPlusF);
 }
 
-std::optional<std::string> FormulaSheet::answer(std::string_view source, bool resultOnNewLine) {
+bool FormulaSheet::answer(std::string_view source, bool resultOnNewLine, std::string& out) {
     const ValueRules rules = DecimalRules(host_.values().rules);
     const ValueContext values{rules, host_.values().services};
     lastAnswer_ = AnswerFormulaText(source, values, [&] { return displayValue(values); });
     skippedLongLine_ = skippedLongLine_ || lastAnswer_.outcome == LineOutcome::TooLong;
     runNeedsFunctionKeys_ =
         runNeedsFunctionKeys_ || lastAnswer_.outcome == LineOutcome::NeedsFunctionKeys;
-    if (!lastAnswer_.answered()) return std::nullopt;
-    const std::string& shown = lastAnswer_.value;
-    if (plusFormula()) return std::string(kLineBreak) + lastAnswer_.formula + shown;
-    if (EndsWithEquals(source)) return shown;
-    return (resultOnNewLine ? std::string(kLineBreak) : std::string()) + "=" + shown;
+    if (!lastAnswer_.answered()) return false;
+    if (plusFormula())
+        out.append(kLineBreak).append(lastAnswer_.formula);
+    else if (!EndsWithEquals(source))
+        out.append(resultOnNewLine ? kLineBreak : std::string_view()).append("=");
+    out.append(lastAnswer_.value);
+    return true;
 }
 
 // The display cannot change during a run, so it is read once: a display that
@@ -146,10 +148,10 @@ void FormulaSheet::run() {
 void FormulaSheet::runSelection() {
     const std::size_t begin = ByteOffset(text_, selStart_);
     const std::size_t end = begin + ByteOffset(std::string_view(text_).substr(begin), selLength_);
-    const auto appended = answer(std::string_view(text_).substr(begin, end - begin), false);
-    if (!appended) return;
-    text_.insert(end, *appended);
-    selStart_ += selLength_ + utf8::Length(*appended);
+    std::string appended;
+    if (!answer(std::string_view(text_).substr(begin, end - begin), false, appended)) return;
+    text_.insert(end, appended);
+    selStart_ += selLength_ + utf8::Length(appended);
     selLength_ = 0;
 }
 
@@ -183,8 +185,7 @@ void FormulaSheet::runLines() {
     std::vector<ReadLine> chain;
     std::string collected;
     // Room for an answer on every line, so neither list is copied as it grows.
-    const std::size_t lines =
-        static_cast<std::size_t>(std::count(text_.begin(), text_.end(), '\n')) + 1;
+    const std::size_t lines = CountLineFeeds(text_) + 1;
     answers.reserve(lines);
     collected.reserve(lines * 16);
     // Whether `below` reads as the answer `above` writes on a line of its own.
@@ -229,19 +230,19 @@ void FormulaSheet::runLines() {
         std::string_view rest = text_;
         if (rest.ends_with(kLineBreak)) rest.remove_suffix(kLineBreak.size());
         for (;;) {
-            const std::size_t lineBreak = rest.rfind(kLineBreak);
+            const std::size_t lineBreak = LastLineBreak(rest);
             const std::size_t start =
                 lineBreak == std::string_view::npos ? 0 : lineBreak + kLineBreak.size();
             ReadLine read{rest.substr(start), rest.size()};
             if (!IsCommentOrBlank(read.line)) {
-                if (const auto appended = answer(read.line, true)) {
+                const std::size_t answerStart = collected.size();
+                if (answer(read.line, true, collected)) {
                     read = {read.line,
                             read.lineEnd,
-                            collected.size(),
-                            appended->size(),
+                            answerStart,
+                            collected.size() - answerStart,
                             lastAnswer_.value.size(),
                             true};
-                    collected += *appended;
                 }
             }
             if (chain.empty() || !answersBelow(read, chain.back())) writeChain();

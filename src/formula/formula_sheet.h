@@ -97,8 +97,9 @@ class FormulaSheet {
     bool writeFile(const std::string& path);
     bool readFile(const std::string& path);
     void applyDoubleClick(std::size_t caret);
-    // The text appended after `source` for its answer; nothing when it has none.
-    std::optional<std::string> answer(std::string_view source, bool resultOnNewLine);
+    // Appends to `out` the text that follows `source` for its answer; false,
+    // with `out` unchanged, when it has none.
+    bool answer(std::string_view source, bool resultOnNewLine, std::string& out);
     // X: the display value, read by the decimal reader at the run's first formula.
     long double displayValue(const ValueContext& decimal);
     void runSelection();

@@ -17,43 +17,47 @@ bool IsContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
-// The number a buffer stands for. The buffer is the stretch of the formula
-// where it was read: a leading "-" sign, digits and the first "." count;
-// further points and ignored characters in between do not.
-// Up to 19 significant digits and 27 decimals, digits / 10^decimals is the
-// correctly rounded value: both are exact and the division rounds once, as
-// the standard conversion does. Longer numbers take the standard conversion.
-std::optional<long double> ConvertNumber(std::string_view stretch) {
-    const bool negative = stretch.starts_with('-');
+// The digits of a number, gathered as the tokeniser reads them: digits and
+// the first "." count; further points and ignored characters in between do not.
+struct NumberDigits {
     std::uint64_t mantissa = 0;
     int digits = 0;
     int significant = 0;
     int decimals = 0;
     bool point = false;
-    for (char c : stretch) {
-        if (c == '.') {
-            point = true;
-        } else if (IsDigit(c)) {
-            ++digits;
-            if (mantissa != 0 || c != '0') ++significant;
-            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-            if (point) ++decimals;
-        }
+    bool negative = false;  // the number starts with a "-" sign
+
+    void addDigit(char c) {
+        ++digits;
+        if (mantissa != 0 || c != '0') ++significant;
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+        if (point) ++decimals;
     }
-    if (digits == 0) return std::nullopt;
-    if (significant <= 19 && decimals <= 27) {
+};
+
+// The number a buffer stands for; `stretch` is the part of the formula where
+// it was read, and `gathered` its digits.
+// Up to 19 significant digits and 27 decimals, digits / 10^decimals is the
+// correctly rounded value: both are exact and the division rounds once, as
+// the standard conversion does. Longer numbers take the standard conversion.
+std::optional<long double> ConvertNumber(std::string_view stretch, const NumberDigits& gathered) {
+    if (gathered.digits == 0) return std::nullopt;
+    if (gathered.significant <= 19 && gathered.decimals <= 27) {
         static constexpr auto kPowers = [] {
             std::array<long double, 28> powers{};
             long double p = 1;
             for (long double& power : powers) power = p, p *= 10;
             return powers;
         }();
+        // A whole number needs no division, the slowest step of all.
+        const auto whole = static_cast<long double>(gathered.mantissa);
         const long double value =
-            static_cast<long double>(mantissa) / kPowers[static_cast<std::size_t>(decimals)];
-        return negative ? -value : value;
+            gathered.decimals == 0 ? whole
+                                   : whole / kPowers[static_cast<std::size_t>(gathered.decimals)];
+        return gathered.negative ? -value : value;
     }
-    std::string text = negative ? "-" : "";
-    point = false;
+    std::string text = gathered.negative ? "-" : "";
+    bool point = false;
     for (char c : stretch) {
         if (IsDigit(c) || (c == '.' && !point)) text += c;
         point = point || c == '.';
@@ -65,30 +69,47 @@ std::optional<long double> ConvertNumber(std::string_view stretch) {
     return value;
 }
 
-// The number buffer: where it started, and whether it holds only a sign.
+// The number buffer: where it started, whether it holds only a sign, and the
+// digits read so far.
 class NumberBuffer {
   public:
     bool empty() const { return start_ == kNoError; }
     bool isSign() const { return !empty() && !content_; }
     void startSign(std::size_t byte, std::size_t position) {
-        start_ = byte;
-        position_ = position;
+        start(byte, position);
+        digits_.negative = true;
     }
-    void add(std::size_t byte, std::size_t position) {
-        if (empty()) startSign(byte, position);
-        content_ = true;
+    void addDigit(std::size_t byte, std::size_t position, char c) {
+        add(byte, position);
+        digits_.addDigit(c);
+    }
+    void addPoint(std::size_t byte, std::size_t position) {
+        add(byte, position);
+        digits_.point = true;
     }
     void clear() {
         start_ = kNoError;
         content_ = false;
+        digits_ = {};
     }
     std::size_t start() const { return start_; }
     std::size_t position() const { return position_; }
+    const NumberDigits& digits() const { return digits_; }
 
   private:
+    void start(std::size_t byte, std::size_t position) {
+        start_ = byte;
+        position_ = position;
+    }
+    void add(std::size_t byte, std::size_t position) {
+        if (empty()) start(byte, position);
+        content_ = true;
+    }
+
     std::size_t start_ = kNoError;  // byte offset in the formula
     std::size_t position_ = 0;      // character position
     bool content_ = false;
+    NumberDigits digits_;
 };
 
 class TokenReader {
@@ -100,8 +121,8 @@ class TokenReader {
         if (number_.empty()) return true;
         if (number_.isSign()) {
             list(TokenKind::Subtract, number_.position());
-        } else if (const auto value =
-                       ConvertNumber(formula_.substr(number_.start(), end - number_.start()))) {
+        } else if (const auto value = ConvertNumber(
+                       formula_.substr(number_.start(), end - number_.start()), number_.digits())) {
             list_.tokens.push_back({TokenKind::Number, number_.position(), *value});
         } else {
             list_.errorPosition = number_.position();
@@ -140,24 +161,9 @@ TokenKind OperatorKind(char c) {
 
 }  // namespace
 
-int OperatorPriority(TokenKind kind) {
-    switch (kind) {
-        case TokenKind::Open:
-            return 4;
-        case TokenKind::Close:
-            return 1;
-        case TokenKind::Multiply:
-        case TokenKind::Divide:
-            return 3;
-        case TokenKind::Add:
-        case TokenKind::Subtract:
-            return 2;
-        default:
-            return 5;
-    }
-}
-
-TokenList Tokenise(std::string_view formula, std::pmr::memory_resource* memory) {
+// The list operations are compiled into the loop: a formula lists a handful
+// of tokens, and a call for each costs more than the work it does.
+[[gnu::flatten]] TokenList Tokenise(std::string_view formula, std::pmr::memory_resource* memory) {
     TokenList result{std::pmr::vector<Token>(memory)};
     result.tokens.reserve(formula.size() + 1);
     TokenReader reader(formula, result);
@@ -168,12 +174,12 @@ TokenList Tokenise(std::string_view formula, std::pmr::memory_resource* memory) 
         if (IsContinuationByte(c)) continue;
         const std::size_t at = position++;
         if (IsDigit(c)) {
-            number.add(i, at);
+            number.addDigit(i, at, c);
             continue;
         }
         switch (c) {
             case '.':
-                number.add(i, at);
+                number.addPoint(i, at);
                 continue;
             case 'X':
             case 'Y':

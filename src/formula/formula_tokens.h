@@ -43,6 +43,21 @@ TokenList Tokenise(std::string_view formula,
                    std::pmr::memory_resource* memory = std::pmr::get_default_resource());
 
 // Binding strength: "(" 4, ")" 1, "*" "/" 3, "+" "-" 2, operands 5.
-int OperatorPriority(TokenKind kind);
+constexpr int OperatorPriority(TokenKind kind) {
+    switch (kind) {
+        case TokenKind::Open:
+            return 4;
+        case TokenKind::Close:
+            return 1;
+        case TokenKind::Multiply:
+        case TokenKind::Divide:
+            return 3;
+        case TokenKind::Add:
+        case TokenKind::Subtract:
+            return 2;
+        default:
+            return 5;
+    }
+}
 
 }  // namespace tavrik

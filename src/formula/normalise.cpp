@@ -2,6 +2,8 @@
 
 #include <unicode/utf8.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 
 namespace tavrik {
@@ -96,7 +98,14 @@ bool IsOperator(char c) {
 // while a number is being read, so a flush only moves the boundary.
 class Scanner {
   public:
-    explicit Scanner(std::size_t textLength) : buffer_(textLength + 2, '\0') {}
+    explicit Scanner(std::size_t textLength) {
+        if (textLength + 2 > inline_.size()) {
+            heap_.resize(textLength + 2);
+            buffer_ = heap_.data();
+        }
+    }
+    Scanner(const Scanner&) = delete;
+    Scanner& operator=(const Scanner&) = delete;
 
     // Takes one token; false once the formula is complete and scanning stops.
     bool take(char token, std::size_t position);
@@ -123,7 +132,12 @@ class Scanner {
         if (stage_ == 0 || stage_ == 2) ++stage_;
     }
 
-    std::string buffer_;  // `out`, then `num`
+    // `out`, then `num`: in `inline_` for a line of everyday length, so that
+    // scanning one allocates nothing, and in `heap_` for a longer text.
+    static constexpr std::size_t kInlineLength = 256;
+    std::array<char, kInlineLength> inline_;
+    std::string heap_;
+    char* buffer_ = inline_.data();
     std::size_t outLength_ = 0;
     std::size_t numLength_ = 0;
     bool numPoint_ = false;
@@ -268,25 +282,28 @@ NormalisedFormula Scanner::finish(std::size_t textLength) {
     if (stage_ != 3 || needsFunctionKeys_)
         return {{}, discardedAt_ == kNoError ? textLength : discardedAt_, needsFunctionKeys_};
 
-    buffer_.resize(outLength_);
-    if (buffer_.find("()") != std::string::npos) {
-        std::size_t kept = 0;
-        for (std::size_t i = 0; i < buffer_.size(); ++i) {
-            if (buffer_[i] == '(' && i + 1 < buffer_.size() && buffer_[i + 1] == ')')
+    std::size_t kept = outLength_;
+    const char* const out = buffer_;
+    const auto emptyPair = [](char a, char b) { return a == '(' && b == ')'; };
+    if (std::adjacent_find(out, out + outLength_, emptyPair) != out + outLength_) {
+        kept = 0;
+        for (std::size_t i = 0; i < outLength_; ++i) {
+            if (buffer_[i] == '(' && i + 1 < outLength_ && buffer_[i + 1] == ')')
                 ++i;
             else
                 buffer_[kept++] = buffer_[i];
         }
-        buffer_.resize(kept);
     }
-    if (lastOp_ != 0 && !buffer_.empty() && buffer_.back() == lastOp_) buffer_.pop_back();
-    buffer_ += '=';
-    return {std::move(buffer_), kNoError};
+    if (lastOp_ != 0 && kept > 0 && buffer_[kept - 1] == lastOp_) --kept;
+    buffer_[kept++] = '=';
+    return {std::string(buffer_, kept), kNoError};
 }
 
 }  // namespace
 
-NormalisedFormula NormaliseFormula(std::string_view text) {
+// Everything the scan calls is compiled into it: a line is read a character
+// at a time, and a call for each costs more than the work it does.
+[[gnu::flatten]] NormalisedFormula NormaliseFormula(std::string_view text) {
     Scanner scanner(text.size());
     const auto* s = reinterpret_cast<const std::uint8_t*>(text.data());
     const auto length = static_cast<std::int32_t>(text.size());

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace tavrik {
 
@@ -44,6 +45,25 @@ std::vector<std::string_view> SheetLines(std::string_view text) {
         start = end + kLineBreak.size();
     }
     return lines;
+}
+
+std::size_t CountLineFeeds(std::string_view text) {
+    std::size_t count = 0;
+    for (std::size_t lf = text.find('\n'); lf != std::string_view::npos;
+         lf = text.find('\n', lf + 1))
+        ++count;
+    return count;
+}
+
+std::size_t LastLineBreak(std::string_view text) {
+    while (!text.empty()) {
+        const void* lf = memrchr(text.data(), '\n', text.size());
+        if (lf == nullptr) break;
+        const auto at = static_cast<std::size_t>(static_cast<const char*>(lf) - text.data());
+        if (at > 0 && text[at - 1] == '\r') return at - 1;
+        text = text.substr(0, at);
+    }
+    return std::string_view::npos;
 }
 
 std::size_t ByteOffset(std::string_view text, std::size_t index) {

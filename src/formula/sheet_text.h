@@ -24,6 +24,13 @@ inline constexpr std::size_t kMaxFormulaLineLength = 65'536;
 // end does not start another line.
 std::vector<std::string_view> SheetLines(std::string_view text);
 
+// The number of lines ended by LF in a text.
+std::size_t CountLineFeeds(std::string_view text);
+
+// Where the last line break of a text starts, or npos: text.rfind(kLineBreak),
+// searching for its LF a block at a time.
+std::size_t LastLineBreak(std::string_view text);
+
 // The byte offset of character `index` (the end of the text beyond it).
 std::size_t ByteOffset(std::string_view text, std::size_t index);
 

@@ -3,6 +3,7 @@
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_cb.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -16,6 +17,9 @@ namespace {
 constexpr const char* kConverterName = "windows-31j";
 
 constexpr UChar kReplacementCharacter = 0xFFFD;
+
+// The bytes decoded between two adjustments of the decoded text's length.
+constexpr std::size_t kDecodePiece = 4096;
 
 struct ConverterCloser {
     void operator()(UConverter* converter) const { ucnv_close(converter); }
@@ -93,31 +97,38 @@ std::optional<std::string> DecodeByConverter(std::string_view bytes) {
 // when the program is built: decoding is a table look-up per character, and
 // start-up never opens the converter or its data.
 std::optional<std::string> DecodeByTable(std::string_view bytes) {
-    // ASCII stays one byte; any other byte, or pair of bytes, gives at most
-    // three bytes of UTF-8.
-    std::size_t bound = bytes.size();
-    for (const char b : bytes) bound += static_cast<unsigned char>(b) >= kAsciiCount ? 2 : 0;
-    std::string out(bound, '\0');
-    char* o = out.data();
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        if (b < kAsciiCount) {
-            *o++ = static_cast<char>(kAsciiDecoded[b]);
-            continue;
+    std::string out;
+    // Room for text that is mostly two-byte characters (three bytes of UTF-8
+    // each); more Latin text needs less, half-width katakana more.
+    out.reserve(bytes.size() + bytes.size() / 2);
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        // A piece at a time: each byte gives at most three bytes of UTF-8, so
+        // only the piece's room is cleared beyond the text written.
+        const std::size_t pieceEnd = std::min(bytes.size(), i + kDecodePiece);
+        const std::size_t written = out.size();
+        out.resize(written + (pieceEnd - i) * 3 + 3);
+        char* o = out.data() + written;
+        for (; i < pieceEnd; ++i) {
+            const auto b = static_cast<unsigned char>(bytes[i]);
+            if (b < kAsciiCount) {
+                *o++ = static_cast<char>(kAsciiDecoded[b]);
+                continue;
+            }
+            char32_t c = 0;
+            if (!IsLeadByte(b)) {
+                c = kHighSingleDecoded[b - kAsciiCount];
+            } else if (i + 1 < bytes.size()) {
+                const auto trail = static_cast<unsigned char>(bytes[i + 1]);
+                if (trail >= kFirstTrail && trail <= kLastTrail)
+                    c = kDoubleDecoded[DoubleIndex(b, trail)];
+                ++i;
+            }
+            if (c == 0) return std::nullopt;
+            o = AppendUtf8(o, c);
         }
-        char32_t c = 0;
-        if (!IsLeadByte(b)) {
-            c = kHighSingleDecoded[b - kAsciiCount];
-        } else if (i + 1 < bytes.size()) {
-            const auto trail = static_cast<unsigned char>(bytes[i + 1]);
-            if (trail >= kFirstTrail && trail <= kLastTrail)
-                c = kDoubleDecoded[DoubleIndex(b, trail)];
-            ++i;
-        }
-        if (c == 0) return std::nullopt;
-        o = AppendUtf8(o, c);
+        out.resize(static_cast<std::size_t>(o - out.data()));
     }
-    out.resize(static_cast<std::size_t>(o - out.data()));
     return out;
 }
 

@@ -254,21 +254,21 @@ FileRead ReadFile(const fs::path& path, std::size_t maxBytes) {
     const auto reported = static_cast<std::size_t>(info.st_size);
     if (reported > maxBytes) return {{}, FileFailure::TooLarge};
 
-    // Room for the size the file has now; a file that grows meanwhile is read
-    // on in blocks, up to one byte past the limit to tell that it is passed.
+    // Room for the size the file has now and one byte more, in which the end
+    // of the file is read; a file that grows meanwhile is read on in blocks,
+    // up to one byte past the limit to tell that it is passed.
     FileRead read;
+    read.bytes.resize(reported + 1);
     std::size_t size = 0;
-    std::size_t want = reported + 1;
     for (;;) {
-        if (maxBytes - size < want) want = maxBytes - size + 1;
-        read.bytes.resize(size + want);
-        const ssize_t got = ::read(fd.get(), read.bytes.data() + size, want);
+        if (size == read.bytes.size())
+            read.bytes.resize(size + std::min(std::max(kReadBlock, size), maxBytes - size + 1));
+        const ssize_t got = ::read(fd.get(), read.bytes.data() + size, read.bytes.size() - size);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return {{}, FileFailure::CannotOpen};
         if (got == 0) break;
         size += static_cast<std::size_t>(got);
         if (size > maxBytes) return {{}, FileFailure::TooLarge};
-        want = std::max(kReadBlock, size);
     }
     read.bytes.resize(size);
     return read;

@@ -17,6 +17,7 @@ namespace {
 using u128 = unsigned __int128;
 
 constexpr int kMaxPower = 19;
+constexpr std::uint64_t kEightZeros = 100'000'000;
 
 constexpr auto kPowers10 = [] {
     std::array<std::uint64_t, kMaxPower + 1> powers{};
@@ -81,12 +82,17 @@ std::optional<DecimalDigits> ExactDigits(long double ax, int precision) {
             --e10;
             continue;
         }
+        // Trailing zeros are dropped from the integer (eight at a time, then
+        // four, two and one), so that only the digits kept are written.
+        auto significand = static_cast<std::uint64_t>(n);
+        while (significand % kEightZeros == 0) significand /= kEightZeros;
+        // Each divisor a constant, so that no step is a hardware division.
+        if (significand % 10'000 == 0) significand /= 10'000;
+        if (significand % 100 == 0) significand /= 100;
+        if (significand % 10 == 0) significand /= 10;
         char buffer[24];
-        const auto [end, ec] =
-            std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::uint64_t>(n));
-        DecimalDigits d{std::string(buffer, end), e10 + 1};
-        while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
-        return d;
+        const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, significand);
+        return DecimalDigits{std::string(buffer, end), e10 + 1};
     }
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "values/number_text.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <clocale>
@@ -177,7 +178,11 @@ int FallbackPrecision(const DisplayGeometry& g) {
 }
 
 bool TooWide(const DisplayGeometry& g, std::string_view text) {
-    return static_cast<long long>(utf8::Length(text)) * g.digitWidth >= g.displayWidth;
+    // A text no wider in bytes than the display fits without counting its characters.
+    const auto width = [&](std::size_t cells) {
+        return static_cast<long long>(cells) * g.digitWidth;
+    };
+    return width(text.size()) >= g.displayWidth && width(utf8::Length(text)) >= g.displayWidth;
 }
 
 // x in general form with the digits the display has room for; a long
@@ -290,9 +295,29 @@ std::optional<std::string> FormatValue(const ValueContext& ctx, long double valu
 // the 18th are binary noise.
 constexpr int kMaxSignificantDigits = 18;
 
+namespace {
+
+// x as an integer when it is one of at most `precision` digits: its digits
+// rounded to the precision are its own, written positionally (0 for -0).
+std::optional<std::int64_t> ShortWholeNumber(long double x, int precision) {
+    static constexpr auto kLimits = [] {
+        std::array<long double, kMaxSignificantDigits + 1> limits{};
+        long double limit = 1;
+        for (long double& each : limits) each = limit, limit *= 10;
+        return limits;
+    }();
+    if (!(std::fabs(x) < kLimits[static_cast<std::size_t>(precision)])) return std::nullopt;
+    const auto whole = static_cast<std::int64_t>(x);
+    if (static_cast<long double>(whole) != x) return std::nullopt;
+    return whole;
+}
+
+}  // namespace
+
 std::string GeneralForm(long double x, int precision) {
     if (const char* special = NonFinite(x)) return special;
     precision = std::clamp(precision, 1, kMaxSignificantDigits);
+    if (const auto whole = ShortWholeNumber(x, precision)) return std::to_string(*whole);
     const DecimalDigits d = ToDecimalDigits(x, precision);
     if (d.digits.empty()) return "0";
     if (d.exponent >= -3 && d.exponent <= precision) return Positional(d, x < 0);

@@ -36,6 +36,12 @@ TEST_F(SheetTest, RunsEveryLineFromTheLastUp) {
     EXPECT_EQ(sheet().text(), "売上 1,200 × 3\r\n=3600\r\n# メモ\r\n10/4=2.5\r\n");
 }
 
+TEST_F(SheetTest, OnlyCrLfEndsALine) {
+    sheet().setText("1+1=\n2+2=\r\n3+3=\r");
+    sheet().RunFormulaPanel();
+    EXPECT_EQ(sheet().text(), "1+1=\n2+2=2\r\n3+3=\r6");
+}
+
 TEST_F(SheetTest, FormulaInFrontOfEachResult) {
     sheet().setPlusFormula(true);
     EXPECT_EQ(run({"売上 1,200 × 3", "# メモ", "10/4="}),
