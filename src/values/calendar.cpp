@@ -44,10 +44,14 @@ int DaysInMonth(int year, int month) {
 }
 
 std::optional<double> DateValueOf(const CivilDate& date) {
-    if (date.year < 1 || date.year > 9999) return std::nullopt;
+    // std::chrono keeps a month and a day in one byte: month 521 would wrap to
+    // September, so the ranges are checked before the fields are built.
+    constexpr int kMonthsPerYear = 12;
+    if (date.year < 1 || date.year > 9999 || date.month < 1 || date.month > kMonthsPerYear ||
+        date.day < 1 || date.day > DaysInMonth(date.year, date.month))
+        return std::nullopt;
     const year_month_day ymd{year(date.year), month(static_cast<unsigned>(date.month)),
                              day(static_cast<unsigned>(date.day))};
-    if (date.month < 1 || date.day < 1 || !ymd.ok()) return std::nullopt;
     return static_cast<double>((sys_days(ymd) - kDateEpoch).count());
 }
 

@@ -48,7 +48,9 @@ TEST(CalendarValues, InvalidDatesHaveNoValue) {
     for (const CivilDate& date :
          {CivilDate{2023, 2, 29}, CivilDate{2024, 4, 31}, CivilDate{2024, 13, 1},
           CivilDate{2024, 0, 1}, CivilDate{2024, 1, 0}, CivilDate{0, 1, 1},
-          CivilDate{10000, 1, 1}}) {
+          CivilDate{10000, 1, 1},
+          // a month or day past one byte must not wrap round to a real one
+          CivilDate{1966, 521, 5}, CivilDate{2024, 1, 257}}) {
         EXPECT_FALSE(DateValueOf(date)) << date.year << "-" << date.month << "-" << date.day;
     }
 }
