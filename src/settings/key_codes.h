@@ -1,5 +1,6 @@
 // Key codes: 1..35 the on-screen keys, 36 and 37 the keyboard-only unit keys,
-// 38 paste and 39..41 the reduced-rate tax keys and 税額 (key tables only), then the function codes
+// 38 paste, 39..41 the reduced-rate tax keys and 税額, 42 and 43 undo and redo (key tables
+// only), then the function codes
 // of function_codes.h. The key table, the operation table and the engine read them from here.
 #pragma once
 
@@ -45,6 +46,9 @@ enum ButtonCode : int {
     kReducedTaxIn = 39,
     kReducedTaxOut = 40,
     kTaxAmount = 41,
+    // Undo and redo of key steps, in key tables only.
+    kUndo = 42,
+    kRedo = 43,
     kExchange = 108,
 
     // A..F in time and date mode: the unit keys 年 月 日 時 分 秒; in date
@@ -84,7 +88,8 @@ struct KeyTableOnlyCode {
     char keyChar;
 };
 inline constexpr KeyTableOnlyCode kKeyTableOnlyCodes[] = {
-    {kPaste, kPasteKeyChar}, {kReducedTaxIn, 'W'}, {kReducedTaxOut, 'Y'}, {kTaxAmount, 'U'}};
+    {kPaste, kPasteKeyChar}, {kReducedTaxIn, 'W'}, {kReducedTaxOut, 'Y'}, {kTaxAmount, 'U'},
+    {kUndo, 'M'},           {kRedo, 'N'}};
 
 // The key character of a code 1..kLastKeyCode; '\0' for any other code.
 inline char KeyCodeChar(int code) {
