@@ -88,8 +88,8 @@ struct KeyTableOnlyCode {
     char keyChar;
 };
 inline constexpr KeyTableOnlyCode kKeyTableOnlyCodes[] = {
-    {kPaste, kPasteKeyChar}, {kReducedTaxIn, 'W'}, {kReducedTaxOut, 'Y'}, {kTaxAmount, 'U'},
-    {kUndo, 'M'},           {kRedo, 'N'}};
+    {kPaste, kPasteKeyChar}, {kReducedTaxIn, 'W'}, {kReducedTaxOut, 'Y'},
+    {kTaxAmount, 'U'},       {kUndo, 'M'},         {kRedo, 'N'}};
 
 // The key character of a code 1..kLastKeyCode; '\0' for any other code.
 inline char KeyCodeChar(int code) {

@@ -503,6 +503,7 @@ TEST_F(SettingsDialogTest, OfficeOptionsAndDaysOffLoadAndStore) {
         s.FirstDay = true;
         s.Holidays = written;
     });
+    click("btnCancel");
     dialog().activate();
     auto* bizDays = find<QCheckBox>("cbxBizDays");
     EXPECT_FALSE(bizDays->isChecked());

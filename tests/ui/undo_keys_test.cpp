@@ -31,8 +31,9 @@ TEST(UndoKeysTest, KeysUndoAndRedoOneStepEachAndTheItemsFollow) {
     EXPECT_EQ(undo->text(), QStringLiteral("元に戻す(&U)"));
     EXPECT_EQ(redo->text(), QStringLiteral("やり直し(&R)"));
     EXPECT_EQ(undo->shortcuts(), QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Z"))});
-    EXPECT_EQ(redo->shortcuts(), (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")),
-                                                      QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
+    EXPECT_EQ(redo->shortcuts(),
+              (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")),
+                                   QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
     const auto enabled = [&] { return std::pair(undo->isEnabled(), redo->isEnabled()); };
     EXPECT_EQ(enabled(), std::pair(false, false));
     EXPECT_TRUE(undo->isVisible());

@@ -50,8 +50,8 @@ UndoShortcuts UndoKeyShortcuts(const KeyTable& keys, CalcMode mode) {
         if (!combination) continue;
         (code == kUndo ? shortcuts.undo : shortcuts.redo).append(QKeySequence(*combination));
         if (code == kUndo && combination->keyboardModifiers() == Qt::ControlModifier)
-            shiftedUndo.append(QKeySequence(Qt::ControlModifier | Qt::ShiftModifier |
-                                            combination->key()));
+            shiftedUndo.append(
+                QKeySequence(Qt::ControlModifier | Qt::ShiftModifier | combination->key()));
     }
     shortcuts.redo.append(shiftedUndo);
     return shortcuts;

@@ -35,8 +35,8 @@ struct MainMenu {
     // "再設定"); later commands of that group are inserted before it.
     QAction* settingsPlace = nullptr;
     QAction* log = nullptr;
-    QAction* undo = nullptr;  // enabled while there is a step to undo
-    QAction* redo = nullptr;  // enabled while there is a step to redo
+    QAction* undo = nullptr;          // enabled while there is a step to undo
+    QAction* redo = nullptr;          // enabled while there is a step to redo
     std::array<QAction*, 4> modes{};  // in the order D, H, T, C
     QAction* grouping = nullptr;
     QMenu* functions = nullptr;  // "関数", filled from the calculator's function menu
