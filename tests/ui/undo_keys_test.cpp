@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenuBar>
 #include <QTest>
 
 #include "settings/key_codes.h"
@@ -56,6 +57,15 @@ TEST(UndoKeysTest, KeysUndoAndRedoOneStepEachAndTheItemsFollow) {
     EXPECT_EQ(display(), "12");
     EXPECT_EQ(enabled(), std::pair(true, false));
     undo->trigger();
+    EXPECT_EQ(display(), "1");
+
+    // While the menu bar holds the keyboard (as after Alt), the window gets no
+    // keys: the item's shortcut undoes, once.
+    window.menuBar()->setFocus();
+    QTest::keyClick(window.menuBar(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(display(), "0");
+    window.setFocus();
+    QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(display(), "1");
 
     // A new key step ends what could be redone.
