@@ -108,7 +108,7 @@ std::string_view FixedKeyDescription(CalcMode mode, int code) {
     if (code == kReducedTaxIn) return "軽減税率を加えた税込み金額";
     if (code == kReducedTaxOut) return "軽減税率を除いた税抜き金額";
     if (code == kTaxAmount) return "税込み金額に含まれる税額 (最後に使った税率で)";
-    if (code == kUndo) return "キー操作を一つ元に戻す (Shift と押すとやり直し)";
+    if (code == kUndo) return "キー操作を一つ元に戻す (Shift も押すとやり直し)";
     if (code == kRedo) return "元に戻したキー操作をやり直す";
     if (code < kDigit0 || code > kOnScreenKeys) return {};
     return kCommonKeys[static_cast<std::size_t>(code)];

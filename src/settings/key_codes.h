@@ -1,7 +1,7 @@
 // Key codes: 1..35 the on-screen keys, 36 and 37 the keyboard-only unit keys,
-// 38 paste, 39..41 the reduced-rate tax keys and 税額, 42 and 43 undo and redo (key tables
-// only), then the function codes
-// of function_codes.h. The key table, the operation table and the engine read them from here.
+// 38 paste, 39..41 the reduced-rate tax keys and 税額, 42 and 43 undo and redo
+// (key tables only), then the function codes of function_codes.h. The key
+// table, the operation table and the engine read them from here.
 #pragma once
 
 #include <string_view>
@@ -102,14 +102,16 @@ inline int CodeOfKeyChar(char c) {
     return pos == std::string_view::npos ? 0 : static_cast<int>(pos) + kDigit0;
 }
 
-// The code a key-table character assigns: a key of KeyCodeString, or paste.
+// The code a key-table character assigns: a key of KeyCodeString, or a
+// key-table-only code.
 inline int CodeOfKeyTableChar(char c) {
     for (const KeyTableOnlyCode& only : kKeyTableOnlyCodes)
         if (only.keyChar == c) return only.code;
     return CodeOfKeyChar(c);
 }
 
-// The key-table character of a code: its KeyCodeString character, or paste's.
+// The key-table character of a code: its KeyCodeString character, or its
+// key-table-only one.
 inline char KeyTableChar(int code) {
     for (const KeyTableOnlyCode& only : kKeyTableOnlyCodes)
         if (only.code == code) return only.keyChar;
