@@ -1,6 +1,7 @@
 // Cost of one key press in the core, with history recording on: digit
-// entry, an operator key that formats a result (with the log off and on), and
-// a function key.
+// entry, an operator key that formats a result (with the log off and on), a
+// function key, and keyboard keys through the key table with each step kept
+// for undo, and the undo and redo keys themselves.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -15,6 +16,10 @@
 
 namespace tavrik {
 namespace {
+
+// Virtual-key codes of the keyboard keys the benchmarks type.
+constexpr int kKeypadPlus = 107;
+constexpr int kEnter = 13;
 
 // "24 + 34.6 =": a calculation whose "=" each later "=" repeats.
 constexpr int kAdditionKeys[] = {2, 4, kAdd, 3, 4, kPoint, 6, kEquals};
@@ -46,6 +51,10 @@ class Bench {
         GlobalSettings settings;
         settings.F[0] = 101;  // square root on key A
         settings.KK3 = true;
+        settings.Keys[kKeypadPlus] = "++++";
+        settings.Keys[kEnter] = "====";
+        for (const LaterKeyDefault& later : kLaterKeyDefaults)
+            settings.Keys[static_cast<std::size_t>(later.index)] = later.entry;
         calc_->setSettings(settings);
         calc_->start();
         if (!logPath_.empty()) calc_->startLog(logPath_.string());
@@ -111,6 +120,32 @@ void FunctionKey(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 2);
 }
 BENCHMARK(FunctionKey);
+
+// "12 + 3 =" typed on the keyboard: each key is looked up in the key table
+// and its step kept for undo (100 steps deep) before it is taken.
+void KeyboardKeyWithUndoRecording(benchmark::State& state) {
+    Bench bench(state);
+    static constexpr int kKeys[] = {'1', '2', kKeypadPlus, '3', kEnter};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        bench.calc().pressKeyboardKey(kKeys[i], 0);
+        i = (i + 1) % std::size(kKeys);
+        bench.maybeRenew();
+    }
+}
+BENCHMARK(KeyboardKeyWithUndoRecording);
+
+// Ctrl+Z and Ctrl+Y in turn after "24 + 34.6 =": each puts back the state and
+// the history line of the "=".
+void UndoAndRedoKeys(benchmark::State& state) {
+    Bench bench(state, kAdditionKeys);
+    bool undo = true;
+    for (auto _ : state) {
+        bench.calc().pressKeyboardKey(undo ? 'Z' : 'Y', kCtrlKey);
+        undo = !undo;
+    }
+}
+BENCHMARK(UndoAndRedoKeys);
 
 }  // namespace
 }  // namespace tavrik

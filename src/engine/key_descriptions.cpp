@@ -122,6 +122,8 @@ std::string_view FixedKeyDescription(CalcMode mode, int code) {
     if (code == kReducedTaxIn) return "軽減税率を加えた税込み金額";
     if (code == kReducedTaxOut) return "軽減税率を除いた税抜き金額";
     if (code == kTaxAmount) return "税込み金額に含まれる税額 (最後に使った税率で)";
+    if (code == kUndo) return "キー操作を一つ元に戻す (Shift も押すとやり直し)";
+    if (code == kRedo) return "元に戻したキー操作をやり直す";
     if (IsTimeSheetCode(code))
         return mode == CalcMode::Time
                    ? kTimeSheetKeys[static_cast<std::size_t>(code - kDecimalHours)]

@@ -11,7 +11,7 @@
 
 namespace tavrik {
 
-// What the key with `code` (1 … 37, the key code string's order) does in
+// What the key with `code` (1 … 37, then the key-table-only codes) does in
 // `mode`; empty for any other code. Keys A … F in decimal mode carry
 // functions instead: see KeyDescription.
 std::string_view FixedKeyDescription(CalcMode mode, int code);

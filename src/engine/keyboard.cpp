@@ -30,10 +30,17 @@ int KeyTableCode(const KeyTable& keys, CalcMode mode, int virtualKey, unsigned m
     return CodeOfKeyTableChar(modeChar.front());
 }
 
+// The key table has no Ctrl+Shift entries (Ctrl wins): Shift added to a Ctrl
+// key that undoes redoes, so that Ctrl+Shift+Z redoes where Ctrl+Z undoes.
 void Calculator::pressKeyboardKey(int virtualKey, unsigned modifiers) {
     const int code = KeyTableCode(settings_.Keys, mode(), virtualKey, modifiers);
+    const bool ctrlShift = (modifiers & kCtrlKey) && (modifiers & kShiftKey);
     if (code == kPaste)
         pasteClipboard();
+    else if (code == kRedo || (code == kUndo && ctrlShift))
+        redo();
+    else if (code == kUndo)
+        undo();
     else if (code > 0)
         PushBBtn(code);
 }

@@ -24,9 +24,10 @@ void Calculator::undo() {
         after.writtenLines.assign(list.lines.begin() + firstWritten, list.lines.end());
         after.writtenResults.assign(list.results.begin() + firstWritten, list.results.end());
     }
+    // Kept for redo first: the views the step notifies ask what can be redone.
+    undoSteps_.keepForRedo(std::move(after));
     history_.truncate(before->lineCount, before->lineCounter, before->selectedLine);
     takeStep(std::move(*before));
-    undoSteps_.keepForRedo(std::move(after));
 }
 
 void Calculator::redo() {

@@ -1,7 +1,16 @@
 // Key codes: 1..35 the on-screen keys, 36 and 37 the keyboard-only unit keys,
-// 38 paste and 39..41 the reduced-rate tax keys and 税額, 44..51 the time-sheet keys of time
-// mode (key tables only), then the function codes of function_codes.h. The key table, the operation
-// table and the engine read them from here.
+{kTaxAmount, 'U'}, {kUndo, 'M'}, {kRedo, 'N'}, {kDecimalHours, 'h'}, {kClockDifference, 'k'},
+    {kRoundUp15, 'p'}, {kRoundDown15, 'q'}, {kRoundNearest15, 'r'}, {kRoundUp30, 's'},
+    {kRoundDown30, 't'}, {
+    kRoundNearest30, 'v'
+}
+}
+;
+
+// Whether a code is one of the time-sheet keys of time mode.
+inline constexpr bool IsTimeSheetCode(int code) {
+    return code >= kDecimalHours && code <= kRoundNearest30;
+}
 #pragma once
 
 #include <string_view>
@@ -46,6 +55,9 @@ enum ButtonCode : int {
     kReducedTaxIn = 39,
     kReducedTaxOut = 40,
     kTaxAmount = 41,
+    // Undo and redo of key steps, in key tables only.
+    kUndo = 42,
+    kRedo = 43,
     // Time-sheet keys of time mode, in key tables only: decimal hours, the
     // time between two clock times, and rounding to 15 or 30 minutes.
     kDecimalHours = 44,
@@ -94,11 +106,20 @@ struct KeyTableOnlyCode {
     int code;
     char keyChar;
 };
-inline constexpr KeyTableOnlyCode kKeyTableOnlyCodes[] = {
-    {kPaste, kPasteKeyChar}, {kReducedTaxIn, 'W'}, {kReducedTaxOut, 'Y'},
-    {kTaxAmount, 'U'},       {kDecimalHours, 'h'}, {kClockDifference, 'k'},
-    {kRoundUp15, 'p'},       {kRoundDown15, 'q'},  {kRoundNearest15, 'r'},
-    {kRoundUp30, 's'},       {kRoundDown30, 't'},  {kRoundNearest30, 'v'}};
+inline constexpr KeyTableOnlyCode kKeyTableOnlyCodes[] = {{kPaste, kPasteKeyChar},
+                                                          {kReducedTaxIn, 'W'},
+                                                          {kReducedTaxOut, 'Y'},
+                                                          {kTaxAmount, 'U'},
+                                                          {kUndo, 'M'},
+                                                          {kRedo, 'N'},
+                                                          {kDecimalHours, 'h'},
+                                                          {kClockDifference, 'k'},
+                                                          {kRoundUp15, 'p'},
+                                                          {kRoundDown15, 'q'},
+                                                          {kRoundNearest15, 'r'},
+                                                          {kRoundUp30, 's'},
+                                                          {kRoundDown30, 't'},
+                                                          {kRoundNearest30, 'v'}};
 
 // Whether a code is one of the time-sheet keys of time mode.
 inline constexpr bool IsTimeSheetCode(int code) {
@@ -116,14 +137,16 @@ inline int CodeOfKeyChar(char c) {
     return pos == std::string_view::npos ? 0 : static_cast<int>(pos) + kDigit0;
 }
 
-// The code a key-table character assigns: a key of KeyCodeString, or paste.
+// The code a key-table character assigns: a key of KeyCodeString, or a
+// key-table-only code.
 inline int CodeOfKeyTableChar(char c) {
     for (const KeyTableOnlyCode& only : kKeyTableOnlyCodes)
         if (only.keyChar == c) return only.code;
     return CodeOfKeyChar(c);
 }
 
-// The key-table character of a code: its KeyCodeString character, or paste's.
+// The key-table character of a code: its KeyCodeString character, or its
+// key-table-only one.
 inline char KeyTableChar(int code) {
     for (const KeyTableOnlyCode& only : kKeyTableOnlyCodes)
         if (only.code == code) return only.keyChar;

@@ -214,16 +214,22 @@ struct GlobalSettings {
 void ApplyDigitKeyDefaults(GlobalSettings& settings);
 
 // The keys the starter file gives to commands added after the first key
-// table (paste, and any later one). A settings file with no entry at all for
-// such a key gets this one, so that the command works in files that predate
-// it; an entry of the file, even one emptied to "____", stands.
+// table (paste, the reduced-rate tax keys, undo and redo). A settings file
+// with no entry at all for such a key gets this one, so that the command
+// works in files that predate it; an entry of the file, even one emptied to
+// "____", stands.
 struct LaterKeyDefault {
     int index;  // in the key table
     std::string_view entry;
 };
-inline constexpr std::array<LaterKeyDefault, 2> kLaterKeyDefaults{{
+inline constexpr std::array<LaterKeyDefault, 7> kLaterKeyDefaults{{
     {kCtrlKeyOffset + 'V', "QQQQ"},  // Ctrl+V: paste ("Q", a key-table-only code)
     {kShiftKeyOffset + 45, "QQQQ"},  // Shift+Insert (virtual key 45): paste
+    {'U', "U___"},                   // U: 税額 in 10進
+    {'W', "W__E"},                   // W: 軽減税込 in 10進, 曜 in 日付
+    {'Y', "Y__A"},                   // Y: 軽減税抜 in 10進, 年 in 日付
+    {kCtrlKeyOffset + 'Z', "MMMM"},  // Ctrl+Z: undo (Ctrl+Shift+Z: redo)
+    {kCtrlKeyOffset + 'Y', "NNNN"},  // Ctrl+Y: redo
 }};
 // The later key's default entry at `index`; empty when the key has none.
 std::string_view LaterKeyEntry(int index);

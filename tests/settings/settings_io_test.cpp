@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "settings/key_assignment.h"
+
 namespace tavrik {
 namespace {
 
@@ -246,6 +248,28 @@ TEST(SettingsLoad, LaterKeysFillOnlyEntriesTheFileLacks) {
     older.Save();
     EXPECT_EQ(older.Global("KeyC86"), "QQ_Q") << "a changed entry is written";
     EXPECT_EQ(Loaded("[Tavrik]\r\nKeyC86=\r\n").settings.Keys[kCtrlKeyOffset + 'V'], "");
+}
+
+// Undo, redo and the reduced-rate tax keys reach a file from before them,
+// which saves without them; the file's own entry for W stands.
+TEST(SettingsLoad, UndoAndReducedRateKeysReachOlderFiles) {
+    Loaded older("[Tavrik]\r\nKeyN87=___E\r\n");
+    const auto code = [&](int index, int mode) {
+        return CodeOfKeyTableChar(AssignedKeyChar(older.settings.Keys, index, mode));
+    };
+    constexpr int kDecimal = 0, kDate = 3;
+    EXPECT_EQ(code(kCtrlKeyOffset + 'Z', kDate), kUndo);
+    EXPECT_EQ(code(kCtrlKeyOffset + 'Y', kDecimal), kRedo);
+    EXPECT_EQ(code('U', kDecimal), kTaxAmount);
+    EXPECT_EQ(code('Y', kDecimal), kReducedTaxOut);
+    EXPECT_EQ(code('W', kDecimal), 0);
+    older.Save();
+    for (const char* key : {"KeyC90", "KeyC89", "KeyN85", "KeyN89"})
+        EXPECT_EQ(older.Global(key), std::nullopt) << key;
+    EXPECT_EQ(older.Global("KeyN87"), "___E");
+    Loaded again(older.file.Text());
+    again.Save();
+    EXPECT_EQ(again.file.Text(), older.file.Text());
 }
 
 TEST(SettingsLoad, LaterKeyDefaultsAreTheStartersEntries) {

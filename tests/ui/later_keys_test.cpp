@@ -1,4 +1,4 @@
-// Keys the starter gives to commands added later (paste) reach a settings
+// Keys the starter gives to commands added later (paste, undo) reach a settings
 // file that predates them: Ctrl+V pastes, the キー page shows it, and saving
 // leaves the file without the entry; an entry the user emptied stays empty.
 #include <gtest/gtest.h>
@@ -56,21 +56,26 @@ TEST_P(LaterKeysTest, PasteKeysReachAnOlderFileUnlessEmptied) {
     QTest::keyClick(&app->window(), Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_EQ(display(), "7") << "Shift+Insert has no entry in either file";
 
-    // The キー page shows the assignment in force under "貼り付け".
+    // The キー page shows the assignments in force under "貼り付け" and "元に戻す".
     SettingsDialog& dialog = app->window().settingsDialog();
     dialog.activate();
-    const QList<QTreeWidgetItem*> found =
-        dialog.tree()->findItems("貼り付け", Qt::MatchExactly | Qt::MatchRecursive);
-    ASSERT_EQ(found.size(), 1);
-    QTreeWidgetItem* paste = found.front();
-    dialog.tree()->setCurrentItem(paste);
-    const auto* grid = dialog.findChild<QTableWidget*>("sgdKey");
-    QStringList shown;
-    for (int row = 0; row < grid->rowCount(); ++row)
-        if (const QTableWidgetItem* cell = grid->item(row, 0); cell && !cell->text().isEmpty())
-            shown << cell->text();
-    EXPECT_EQ(shown.contains("Ctrl + V"), !emptied());
-    EXPECT_TRUE(shown.contains("Shift + Insert"));
+    const auto shownKeys = [&](const QString& leaf) {
+        const QList<QTreeWidgetItem*> found =
+            dialog.tree()->findItems(leaf, Qt::MatchExactly | Qt::MatchRecursive);
+        EXPECT_EQ(found.size(), 1) << leaf.toStdString();
+        if (found.isEmpty()) return QStringList();
+        dialog.tree()->setCurrentItem(found.front());
+        const auto* grid = dialog.findChild<QTableWidget*>("sgdKey");
+        QStringList shown;
+        for (int row = 0; row < grid->rowCount(); ++row)
+            if (const QTableWidgetItem* cell = grid->item(row, 0); cell && !cell->text().isEmpty())
+                shown << cell->text();
+        return shown;
+    };
+    const QStringList paste = shownKeys("貼り付け");
+    EXPECT_EQ(paste.contains("Ctrl + V"), !emptied());
+    EXPECT_TRUE(paste.contains("Shift + Insert"));
+    EXPECT_EQ(shownKeys("元に戻す"), QStringList{"Ctrl + Z"});
 
     // Saving writes neither default into a file that never named the keys.
     ASSERT_TRUE(app->calculator().saveSettings([this](GlobalSettings& settings) {
@@ -78,6 +83,7 @@ TEST_P(LaterKeysTest, PasteKeysReachAnOlderFileUnlessEmptied) {
     }));
     const std::string saved = cp932::Decode(ReadFile(dir / "Tavrik.ini").bytes).value_or("");
     EXPECT_EQ(saved.find("KeyS45="), std::string::npos) << saved;
+    EXPECT_EQ(saved.find("KeyC90="), std::string::npos) << saved;
     EXPECT_EQ(saved.find("KeyC86=____") != std::string::npos, emptied()) << saved;
 }
 

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -505,6 +506,48 @@ TEST_F(SettingsDialogTest, RefusedNameKeepsTheSelectionAfterAMouseClick) {
     EXPECT_EQ(tree->currentItem(), setNode(0));
     EXPECT_TRUE(setNode(0)->isSelected());
     EXPECT_FALSE(setNode(1)->isSelected());
+}
+
+}  // namespace
+}  // namespace tavrik::ui
+
+namespace tavrik::ui {
+namespace {
+
+// The office options of date mode load from and store into the settings; the
+// days off are a list edited by its buttons, and a text the list leaves
+// unchanged is kept as written, entries that are no date included.
+TEST_F(SettingsDialogTest, OfficeOptionsAndDaysOffLoadAndStore) {
+    const std::string written = "2024/12/31, 2024/12/30,x";
+    app->calculator().editSettings([&](GlobalSettings& s) {
+        s.FirstDay = true;
+        s.Holidays = written;
+    });
+    click("btnCancel");
+    dialog().activate();
+    auto* bizDays = find<QCheckBox>("cbxBizDays");
+    EXPECT_FALSE(bizDays->isChecked());
+    EXPECT_TRUE(find<QCheckBox>("cbxFirstDay")->isChecked());
+    EXPECT_EQ(find<QCheckBox>("cbxGannen")->accessibleName(), QStringLiteral("元年"));
+    auto* days = find<QListWidget>("lstHolidays");
+    EXPECT_EQ(days->accessibleName(), QStringLiteral("休業日"));
+    ASSERT_EQ(days->count(), 2);
+    EXPECT_EQ(days->item(0)->text(), "2024/12/30");
+    click("btnTemp");
+    EXPECT_EQ(settings().Holidays, written);
+
+    dialog().activate();
+    QTest::mouseClick(bizDays, Qt::LeftButton, {}, QPoint(4, bizDays->height() / 2));
+    find<QDateEdit>("dteHoliday")->setDate(QDate(2025, 1, 2));
+    click("btnHolidayAdd");
+    click("btnHolidayAdd");
+    days->setCurrentRow(0);
+    click("btnHolidayDelete");
+    click("btnTemp");
+    EXPECT_TRUE(settings().BizDays);
+    EXPECT_TRUE(settings().FirstDay);
+    EXPECT_FALSE(settings().Gannen);
+    EXPECT_EQ(settings().Holidays, "2024/12/31,2025/01/02");
 }
 
 }  // namespace

@@ -23,8 +23,13 @@ MainMenu BuildMainMenu(QMenuBar& bar, const MainMenuCommands& commands) {
     AddCommand(*history, "mnuOHCsv", QStringLiteral("CSV書出(&C)…"), commands.exportCsv);
     menu.log = AddCheck(*operation, "mnuLOG", QStringLiteral("ログ（開始）"), commands.log);
     operation->addSeparator();
-    // Clipboard commands come after the long-standing items, so that those
-    // keep their places (and their keyboard paths) in the menu.
+    // Undo and the clipboard commands come after the long-standing items, so
+    // that those keep their places (and their keyboard paths) in the menu.
+    menu.undo = AddCommand(*operation, "mnuOUndo", QStringLiteral("元に戻す(&U)"), commands.undo);
+    menu.redo = AddCommand(*operation, "mnuORedo", QStringLiteral("やり直し(&R)"), commands.redo);
+    // Their keys are the key table's (see MainWindow::showUndoShortcuts).
+    for (QAction* item : {menu.undo, menu.redo}) item->setShortcutContext(Qt::WidgetShortcut);
+    operation->addSeparator();
     AddCommand(*operation, "mnuOPaste", QStringLiteral("貼り付け"), commands.paste);
     AddCommand(*operation, "mnuOCopyNumber", QStringLiteral("数値をコピー"), commands.copyNumber);
     operation->addSeparator();

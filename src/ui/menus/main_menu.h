@@ -23,6 +23,8 @@ struct MainMenuCommands {
     std::function<void()> exit;          // "終了"
     std::function<void(CalcMode)> mode;  // "10進", "混合", "時間", "日付"
     std::function<void(bool)> grouping;  // "桁区切"
+    std::function<void()> undo;          // "元に戻す"
+    std::function<void()> redo;          // "やり直し"
     std::function<void()> paste;         // "貼り付け"
     std::function<void()> copyNumber;    // "数値をコピー"
     std::function<void()> exportCsv;     // "CSV書出"
@@ -34,6 +36,8 @@ struct MainMenu {
     // "再設定"); later commands of that group are inserted before it.
     QAction* settingsPlace = nullptr;
     QAction* log = nullptr;
+    QAction* undo = nullptr;          // enabled while there is a step to undo
+    QAction* redo = nullptr;          // enabled while there is a step to redo
     std::array<QAction*, 4> modes{};  // in the order D, H, T, C
     QAction* grouping = nullptr;
     QMenu* functions = nullptr;  // "関数", filled from the calculator's function menu

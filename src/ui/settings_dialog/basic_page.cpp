@@ -7,6 +7,7 @@
 
 #include "settings/name_case.h"
 #include "settings/setting_ranges.h"
+#include "ui/settings_dialog/holiday_list.h"
 
 namespace tavrik::ui {
 
@@ -43,8 +44,13 @@ BasicPage::BasicPage(QWidget* parent)
       keepState_(Named(new QCheckBox(QStringLiteral("終了時に履歴とメモリーを残す")),
                        "cbxKeepState", QStringLiteral("終了時に履歴とメモリーを残す"))),
       raiseRunning_(Named(new QCheckBox(QStringLiteral("もう一度起動したらウィンドウを表示")),
-                          "cbxRaiseRunning",
-                          QStringLiteral("もう一度起動したらウィンドウを表示"))) {
+                          "cbxRaiseRunning", QStringLiteral("もう一度起動したらウィンドウを表示"))),
+      bizDays_(Named(new QCheckBox(QStringLiteral("営業日計算")), "cbxBizDays",
+                     QStringLiteral("営業日計算"))),
+      firstDay_(Named(new QCheckBox(QStringLiteral("初日算入")), "cbxFirstDay",
+                      QStringLiteral("初日算入"))),
+      gannen_(Named(new QCheckBox(QStringLiteral("元年")), "cbxGannen", QStringLiteral("元年"))),
+      holidays_(new HolidayList) {
     static constexpr std::array<const char*, 5> kCaptionNames{"edtMenuO", "edtMenuM", "edtMenuV",
                                                               "edtMenuF", "edtMenuH"};
     static constexpr std::array<const char*, 5> kCaptionRoles{"操作", "モード", "表示", "関数",
@@ -75,6 +81,21 @@ BasicPage::BasicPage(QWidget* parent)
     AddRow(*form, QStringLiteral("16進記号　前"), hexBefore_);
     AddRow(*form, QStringLiteral("後"), hexAfter_);
 
+    // The office options of date mode.
+    bizDays_->setToolTip(QStringLiteral("日付に数を足すと営業日で数え、日付÷日付で間の営業日数"));
+    firstDay_->setToolTip(QStringLiteral("日数に初日を含める"));
+    gannen_->setToolTip(QStringLiteral("和暦の最初の年を「元年」と表示"));
+    auto* office = new QGroupBox(QStringLiteral("日付"));
+    auto* officeLayout = new QVBoxLayout(office);
+    auto* officeChecks = new QHBoxLayout;
+    officeChecks->addWidget(bizDays_);
+    officeChecks->addWidget(firstDay_);
+    officeChecks->addWidget(gannen_);
+    officeLayout->addLayout(officeChecks);
+    auto* days = new QGroupBox(QStringLiteral("休業日"));
+    (new QVBoxLayout(days))->addWidget(holidays_);
+    officeLayout->addWidget(days);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(start);
     layout->addLayout(checks);
@@ -82,6 +103,7 @@ BasicPage::BasicPage(QWidget* parent)
     layout->addWidget(save_);
     layout->addWidget(keepState_);
     layout->addWidget(raiseRunning_);
+    layout->addWidget(office);
     layout->addStretch();
 }
 
@@ -110,6 +132,10 @@ void BasicPage::load(const GlobalSettings& settings, const std::vector<std::stri
     save_->setChecked(settings.Save);
     keepState_->setChecked(settings.KeepState);
     raiseRunning_->setChecked(settings.RaiseRunning);
+    bizDays_->setChecked(settings.BizDays);
+    firstDay_->setChecked(settings.FirstDay);
+    gannen_->setChecked(settings.Gannen);
+    holidays_->load(settings.Holidays);
 }
 
 void BasicPage::store(GlobalSettings& settings) const {
@@ -132,6 +158,10 @@ void BasicPage::store(GlobalSettings& settings) const {
     settings.Save = save_->isChecked();
     settings.KeepState = keepState_->isChecked();
     settings.RaiseRunning = raiseRunning_->isChecked();
+    settings.BizDays = bizDays_->isChecked();
+    settings.FirstDay = firstDay_->isChecked();
+    settings.Gannen = gannen_->isChecked();
+    settings.Holidays = holidays_->stored();
 }
 
 void BasicPage::setSetNames(const std::vector<std::string>& names) {

@@ -14,6 +14,8 @@
 
 namespace tavrik::ui {
 
+class HolidayList;
+
 class BasicPage final : public QWidget {
   public:
     explicit BasicPage(QWidget* parent = nullptr);
@@ -40,6 +42,10 @@ class BasicPage final : public QWidget {
     QCheckBox* save_;
     QCheckBox* keepState_;
     QCheckBox* raiseRunning_;
+    QCheckBox* bizDays_;
+    QCheckBox* firstDay_;
+    QCheckBox* gannen_;
+    HolidayList* holidays_;
     std::string loadedSet_;
 };
 

@@ -34,7 +34,7 @@ constexpr std::array<KeyLeaf, 8> kSigns{{{".", kPoint},
                                          {"%", kPercent},
                                          {"=", kEquals},
                                          {"+/-", kChangeSign}}};
-constexpr std::array<KeyLeaf, 14> kOthers{{{"AC", kAllClear},
+constexpr std::array<KeyLeaf, 16> kOthers{{{"AC", kAllClear},
                                            {"BS", kBackspace},
                                            {"CR", kClearEntry},
                                            {"M+・M>", kMemoryAdd},
@@ -47,7 +47,9 @@ constexpr std::array<KeyLeaf, 14> kOthers{{{"AC", kAllClear},
                                            {"貼り付け", kPaste},
                                            {"軽減税込", kReducedTaxIn},
                                            {"軽減税抜", kReducedTaxOut},
-                                           {"税額", kTaxAmount}}};
+                                           {"税額", kTaxAmount},
+                                           {"元に戻す", kUndo},
+                                           {"やり直し", kRedo}}};
 constexpr std::array<KeyLeaf, 2> kExtra{
     {{"時間区切記号", kNextTimeUnit}, {"日付区切記号", kNextDateUnit}}};
 // The time-sheet keys of time mode, captioned with their labels.

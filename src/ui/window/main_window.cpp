@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "settings/key_codes.h"
+#include "ui/menus/key_shortcuts.h"
 #include "ui/menus/main_menu.h"
 #include "ui/menus/set_menu.h"
 #include "ui/panels/history_panel.h"
@@ -65,7 +66,8 @@ MainWindow::MainWindow(Calculator& calc)
          },
          [this](bool on) { logToggled(on); }, [this] { close(); },
          [this](CalcMode mode) { calc_.switchMode(mode); },
-         [this](bool on) { calc_.setGrouping(on); }, [this] { calc_.pasteClipboard(); },
+         [this](bool on) { calc_.setGrouping(on); }, [this] { calc_.undo(); },
+         [this] { calc_.redo(); }, [this] { calc_.pasteClipboard(); },
          [this] { calc_.copyPlainNumber(); },
          [this] {
              if (const auto path = askFilePath(FileDialogKind::SaveCsv, QStringLiteral("CSV書出")))
@@ -239,13 +241,27 @@ void MainWindow::refresh(unsigned changes) {
         menu_.modes[static_cast<std::size_t>(ModeIndex(calc_.mode()))]->setChecked(true);
         menu_.grouping->setChecked(calc_.grouping());
         refillFunctionMenu();
+        showUndoShortcuts();
     }
+    // Every key step changes what can be undone; the items are disabled, not
+    // hidden, while there is nothing to undo or redo.
+    menu_.undo->setEnabled(calc_.canUndo());
+    menu_.redo->setEnabled(calc_.canRedo());
     if (changes & kLogChanged) {
         menu_.log->setChecked(calc_.log().active());
         menu_.log->setText(QString::fromUtf8(calc_.log().menuCaption()));
         setWindowTitle(QString::fromUtf8(calc_.log().windowTitle()));
     }
     announcer_->changed(changes);
+}
+
+// The undo items show the keys of the key table. The keys reach the
+// calculator through the key table only: the items' shortcuts act only while
+// the menu bar itself holds the keyboard, when the window gets no keys.
+void MainWindow::showUndoShortcuts() {
+    const UndoShortcuts shortcuts = UndoKeyShortcuts(calc_.settings().Keys, calc_.mode());
+    menu_.undo->setShortcuts(shortcuts.undo);
+    menu_.redo->setShortcuts(shortcuts.redo);
 }
 
 void MainWindow::refillFunctionMenu() {

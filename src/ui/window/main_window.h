@@ -116,6 +116,8 @@ class MainWindow final : public QMainWindow {
     void typed(const KeyboardKey& key);
     void openSettingsDialog();
     void refillFunctionMenu();
+    // The keys of undo and redo in the mode in force, shown beside their items.
+    void showUndoShortcuts();
     void setClientSize(int width, int height);
     // The client area keeps `client` while the window gains or loses its menu bar.
     void keepClientSize(QSize client);
