@@ -1,16 +1,8 @@
 // Key codes: 1..35 the on-screen keys, 36 and 37 the keyboard-only unit keys,
-{kTaxAmount, 'U'}, {kUndo, 'M'}, {kRedo, 'N'}, {kDecimalHours, 'h'}, {kClockDifference, 'k'},
-    {kRoundUp15, 'p'}, {kRoundDown15, 'q'}, {kRoundNearest15, 'r'}, {kRoundUp30, 's'},
-    {kRoundDown30, 't'}, {
-    kRoundNearest30, 'v'
-}
-}
-;
-
-// Whether a code is one of the time-sheet keys of time mode.
-inline constexpr bool IsTimeSheetCode(int code) {
-    return code >= kDecimalHours && code <= kRoundNearest30;
-}
+// 38 paste, 39..41 the reduced-rate tax keys and 税額, 42 and 43 undo and redo,
+// 44..51 the time-sheet keys of time mode (key tables only), then the function
+// codes of function_codes.h. The key table, the operation table and the engine
+// read them from here.
 #pragma once
 
 #include <string_view>
@@ -106,20 +98,22 @@ struct KeyTableOnlyCode {
     int code;
     char keyChar;
 };
-inline constexpr KeyTableOnlyCode kKeyTableOnlyCodes[] = {{kPaste, kPasteKeyChar},
-                                                          {kReducedTaxIn, 'W'},
-                                                          {kReducedTaxOut, 'Y'},
-                                                          {kTaxAmount, 'U'},
-                                                          {kUndo, 'M'},
-                                                          {kRedo, 'N'},
-                                                          {kDecimalHours, 'h'},
-                                                          {kClockDifference, 'k'},
-                                                          {kRoundUp15, 'p'},
-                                                          {kRoundDown15, 'q'},
-                                                          {kRoundNearest15, 'r'},
-                                                          {kRoundUp30, 's'},
-                                                          {kRoundDown30, 't'},
-                                                          {kRoundNearest30, 'v'}};
+inline constexpr KeyTableOnlyCode kKeyTableOnlyCodes[] = {
+    {kPaste, kPasteKeyChar},
+    {kReducedTaxIn, 'W'},
+    {kReducedTaxOut, 'Y'},
+    {kTaxAmount, 'U'},
+    {kUndo, 'M'},
+    {kRedo, 'N'},
+    {kDecimalHours, 'h'},
+    {kClockDifference, 'k'},
+    {kRoundUp15, 'p'},
+    {kRoundDown15, 'q'},
+    {kRoundNearest15, 'r'},
+    {kRoundUp30, 's'},
+    {kRoundDown30, 't'},
+    {kRoundNearest30, 'v'},
+};
 
 // Whether a code is one of the time-sheet keys of time mode.
 inline constexpr bool IsTimeSheetCode(int code) {
