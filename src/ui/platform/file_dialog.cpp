@@ -9,11 +9,26 @@ namespace tavrik::ui {
 
 namespace {
 
-const QString kTextFilter = QStringLiteral("テキストファイル (*.txt)");
 const QString kAllFilesFilter = QStringLiteral("すべてのファイル (*)");
-const QString kTextSuffix = QStringLiteral("txt");
-const QString kCsvFilter = QStringLiteral("CSV ファイル (*.csv)");
-const QString kCsvSuffix = QStringLiteral("csv");
+
+struct FileType {
+    QString filter;
+    QString suffix;
+};
+
+const FileType& TypeOf(FileDialogKind kind) {
+    static const FileType text{QStringLiteral("テキストファイル (*.txt)"), QStringLiteral("txt")};
+    static const FileType csv{QStringLiteral("CSV ファイル (*.csv)"), QStringLiteral("csv")};
+    static const FileType pdf{QStringLiteral("PDF ファイル (*.pdf)"), QStringLiteral("pdf")};
+    switch (kind) {
+        case FileDialogKind::SaveCsv:
+            return csv;
+        case FileDialogKind::SavePdf:
+            return pdf;
+        default:
+            return text;
+    }
+}
 constexpr QSize kFileDialogSize{820, 460};
 // The detail view's columns, each as wide as a typical entry of it plus a margin.
 constexpr int kColumnMargin = 24;
@@ -24,14 +39,12 @@ const std::array<QString, 4> kColumnSamples{
 }  // namespace
 
 // Qt's own file dialog, in detail view, with its columns wide enough to read
-// the name, the size, the type and the date. Saved under the text (or CSV)
-// files' filter, a name without a suffix gets ".txt" (".csv"), so that the
-// filter lists it.
-std::optional<std::string> AskTextFilePath(QWidget* parent, FileDialogKind kind,
-                                           const QString& title) {
-    const bool csv = kind == FileDialogKind::SaveCsv;
-    const QString& typeFilter = csv ? kCsvFilter : kTextFilter;
-    const QString& typeSuffix = csv ? kCsvSuffix : kTextSuffix;
+// the name, the size, the type and the date. Saved under the type's filter,
+// a name without a suffix gets the type's (".txt", ".csv", ".pdf"), so that
+// the filter lists it.
+std::optional<std::string> AskFilePath(QWidget* parent, FileDialogKind kind, const QString& title) {
+    const QString& typeFilter = TypeOf(kind).filter;
+    const QString& typeSuffix = TypeOf(kind).suffix;
     QFileDialog dialog(parent, title, {}, typeFilter + QStringLiteral(";;") + kAllFilesFilter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setViewMode(QFileDialog::Detail);

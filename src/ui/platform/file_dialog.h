@@ -1,5 +1,5 @@
-// The file dialog of the window's file commands: Qt's own dialog for text
-// files (or CSV files), in detail view.
+// The file dialog of the window's file commands: Qt's own dialog for text,
+// CSV or PDF files, in detail view.
 #pragma once
 
 #include <QString>
@@ -9,10 +9,9 @@
 
 namespace tavrik::ui {
 
-enum class FileDialogKind { Open, Save, SaveCsv };
+enum class FileDialogKind { Open, Save, SaveCsv, SavePdf };
 
 // The chosen path, UTF-8; empty when the dialog was cancelled.
-std::optional<std::string> AskTextFilePath(QWidget* parent, FileDialogKind kind,
-                                           const QString& title);
+std::optional<std::string> AskFilePath(QWidget* parent, FileDialogKind kind, const QString& title);
 
 }  // namespace tavrik::ui

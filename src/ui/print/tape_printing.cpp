@@ -1,7 +1,6 @@
 #include "ui/print/tape_printing.h"
 
 #include <QActionGroup>
-#include <QFileDialog>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -9,14 +8,13 @@
 
 #include "ui/menus/menu_captions.h"
 #include "ui/menus/menu_items.h"
+#include "ui/platform/file_dialog.h"
 #include "ui/platform/message_box.h"
 
 namespace tavrik::ui {
 
 namespace {
 
-const QString kPdfFilter = QStringLiteral("PDF ファイル (*.pdf)");
-const QString kPdfSuffix = QStringLiteral("pdf");
 const QString kPdfTitle = QStringLiteral("Tavrik 履歴リスト");
 const QString kCannotCreate = QStringLiteral("ファイルが作成できませんでした");
 
@@ -69,13 +67,9 @@ void TapePrinting::preview() {
 }
 
 void TapePrinting::saveAsPdf() {
-    QFileDialog dialog(&window_, QStringLiteral("PDF に保存"), {}, kPdfFilter);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(kPdfSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    QPdfWriter writer(dialog.selectedFiles().constFirst());
+    const auto path = AskFilePath(&window_, FileDialogKind::SavePdf, QStringLiteral("PDF に保存"));
+    if (!path) return;
+    QPdfWriter writer(QString::fromStdString(*path));
     writer.setTitle(kPdfTitle);
     writer.setCreator(QStringLiteral("Tavrik"));
     SetTapePaper(writer, paper_);

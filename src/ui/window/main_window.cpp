@@ -311,7 +311,7 @@ void MainWindow::showHeldChanges() {
 
 std::optional<std::string> MainWindow::askFilePath(FileDialogKind kind, const QString& title) {
     forgetPressedKeys();
-    return AskTextFilePath(this, kind, title);
+    return AskFilePath(this, kind, title);
 }
 
 // A cancelled dialog starts no log, and the menu's check goes back to show that.
