@@ -178,8 +178,9 @@ TokenKind OperatorKind(char c) {
 
 // The list operations are compiled into the loop: a formula lists a handful
 // of tokens, and a call for each costs more than the work it does.
-[[gnu::flatten]] TokenList Tokenise(std::string_view formula, std::pmr::memory_resource* memory) {
-    TokenList result{std::pmr::vector<Token>(memory)};
+[[gnu::flatten]] void Tokenise(std::string_view formula, TokenList& result) {
+    result.tokens.clear();
+    result.errorPosition = kNoError;
     result.tokens.reserve(formula.size() + 1);
     TokenReader reader(formula, result);
     NumberBuffer& number = reader.number();
@@ -203,7 +204,7 @@ TokenKind OperatorKind(char c) {
                     result.tokens.push_back({TokenKind::Number, at, -1.0L});
                     reader.list(TokenKind::Multiply, at);
                 } else if (!reader.listNumber(i)) {
-                    return result;
+                    return;
                 }
                 reader.list(c == 'X' ? TokenKind::VariableX : TokenKind::VariableY, at);
                 continue;
@@ -218,7 +219,7 @@ TokenKind OperatorKind(char c) {
                 if (number.empty()) {
                     if (result.tokens.empty()) {
                         result.errorPosition = at;
-                        return result;
+                        return;
                     }
                     if (result.tokens.back().kind == TokenKind::Open) {
                         number.startSign(i, at);
@@ -235,11 +236,17 @@ TokenKind OperatorKind(char c) {
             default:
                 continue;
         }
-        if (!reader.listNumber(i)) return result;
-        if (c == '=') return result;
+        if (!reader.listNumber(i)) return;
+        if (c == '=') return;
         reader.list(OperatorKind(c), at);
     }
     reader.listNumber(formula.size());
+    return;
+}
+
+TokenList Tokenise(std::string_view formula, std::pmr::memory_resource* memory) {
+    TokenList result{std::pmr::vector<Token>(memory)};
+    Tokenise(formula, result);
     return result;
 }
 
