@@ -110,6 +110,20 @@ Evaluation EvaluatePostfix(std::span<const Token> postfix, long double x, long d
     return machine.result();
 }
 
+namespace {
+
+// The working lists of an evaluation, kept from one formula to the next: a
+// sheet evaluates a formula a line, and lists that keep their room need no
+// memory after the first formulas. They are filled only after the status
+// line is written, and nothing from there on evaluates a formula.
+struct EvaluationLists {
+    TokenList tokens;
+    std::pmr::vector<const Token*> stack;
+};
+thread_local EvaluationLists evaluationLists;
+
+}  // namespace
+
 // Ordering and computing run together: each token is computed as soon as
 // the ordering places it, without a list of the postfix order in between.
 // Both are compiled into this function, as a call per token costs more than
@@ -117,14 +131,12 @@ Evaluation EvaluatePostfix(std::span<const Token> postfix, long double x, long d
 [[gnu::flatten]] Evaluation EvaluateFormula(StatusLine& status, std::string_view formula,
                                             long double x, long double y) {
     status.DspMsg(formula, kMessageInfo);
-    // The working lists of a short formula live on the stack.
-    std::array<std::byte, 8192> buffer;
-    std::pmr::monotonic_buffer_resource memory(buffer.data(), buffer.size());
-    const TokenList tokens = Tokenise(formula, &memory);
-    if (tokens.errorPosition != kNoError) return Failed(tokens.errorPosition);
+    EvaluationLists& lists = evaluationLists;
+    Tokenise(formula, lists.tokens);
+    if (lists.tokens.errorPosition != kNoError) return Failed(lists.tokens.errorPosition);
     PostfixMachine machine(x, y);
-    const std::size_t unmatched =
-        OrderPostfix(tokens.tokens, &memory, [&](const Token& token) { machine.take(token); });
+    const std::size_t unmatched = OrderPostfix(lists.tokens.tokens, lists.stack,
+                                               [&](const Token& token) { machine.take(token); });
     // A ")" without its "(" is the failure reported, wherever the computing failed.
     if (unmatched != kNoError) return Failed(unmatched);
     return machine.result();

@@ -73,15 +73,14 @@ bool FormulaSheet::plusFormula() const {
     return plusFormula_.value_or(host_.currentSet().FPlusF);
 }
 
-bool FormulaSheet::answer(std::string_view source, bool resultOnNewLine, std::string& out) {
-    const ValueRules rules = DecimalRules(host_.values().rules);
-    const ValueContext values{rules, host_.values().services};
-    lastAnswer_ = AnswerFormulaText(source, values, [&] { return displayValue(values); });
+bool FormulaSheet::answer(const RunRules& rules, std::string_view source, bool resultOnNewLine,
+                          std::string& out) {
+    lastAnswer_ = AnswerFormulaText(source, rules.decimal, rules.x);
     skippedLongLine_ = skippedLongLine_ || lastAnswer_.outcome == LineOutcome::TooLong;
     runNeedsFunctionKeys_ =
         runNeedsFunctionKeys_ || lastAnswer_.outcome == LineOutcome::NeedsFunctionKeys;
     if (!lastAnswer_.answered()) return false;
-    if (plusFormula())
+    if (rules.plusFormula)
         out.append(kLineBreak).append(lastAnswer_.formula);
     else if (!EndsWithEquals(source))
         out.append(resultOnNewLine ? kLineBreak : std::string_view()).append("=");
@@ -123,12 +122,17 @@ void FormulaSheet::run() {
     skippedLongLine_ = false;
     runNeedsFunctionKeys_ = false;
     host_.values().services.status.clearHint();
+    // The rules are the same for every line: copied once, not for each line.
+    const ValueRules decimalRules = DecimalRules(host_.values().rules);
+    const ValueContext decimal{decimalRules, host_.values().services};
+    const std::function<long double()> x = [&] { return displayValue(decimal); };
+    const RunRules rules{decimal, x, plusFormula()};
     // Answers written before a failure stay, so the view hears of them either way.
     try {
         if (selLength_ > 0)
-            runSelection();
+            runSelection(rules);
         else
-            runLines();
+            runLines(rules);
     } catch (...) {
         host_.view().changed(kSheetChanged);
         throw;
@@ -145,11 +149,11 @@ void FormulaSheet::run() {
     host_.view().changed(kSheetChanged);
 }
 
-void FormulaSheet::runSelection() {
+void FormulaSheet::runSelection(const RunRules& rules) {
     const std::size_t begin = ByteOffset(text_, selStart_);
     const std::size_t end = begin + ByteOffset(std::string_view(text_).substr(begin), selLength_);
     std::string appended;
-    if (!answer(std::string_view(text_).substr(begin, end - begin), false, appended)) return;
+    if (!answer(rules, std::string_view(text_).substr(begin, end - begin), false, appended)) return;
     text_.insert(end, appended);
     selStart_ += selLength_ + utf8::Length(appended);
     selLength_ = 0;
@@ -166,7 +170,7 @@ void FormulaSheet::runSelection() {
 // answer itself, so the lines that each read as the answer of the line above
 // wait in `chain` until a line ends it; then, from its top, every other line
 // is a formula whose answer replaces the line below it.
-void FormulaSheet::runLines() {
+void FormulaSheet::runLines(const RunRules& rules) {
     struct Answer {
         std::size_t lineEnd;      // byte offset in the text where the answer goes
         std::size_t replacedEnd;  // the end of the earlier answer it replaces
@@ -236,7 +240,7 @@ void FormulaSheet::runLines() {
             ReadLine read{rest.substr(start), rest.size()};
             if (!IsCommentOrBlank(read.line)) {
                 const std::size_t answerStart = collected.size();
-                if (answer(read.line, true, collected)) {
+                if (answer(rules, read.line, true, collected)) {
                     read = {read.line,
                             read.lineEnd,
                             answerStart,

@@ -97,13 +97,20 @@ class FormulaSheet {
     bool writeFile(const std::string& path);
     bool readFile(const std::string& path);
     void applyDoubleClick(std::size_t caret);
+    // What every line of a run is answered with, set up once for the run.
+    struct RunRules {
+        const ValueContext& decimal;
+        const std::function<long double()>& x;  // the display value
+        bool plusFormula;
+    };
     // Appends to `out` the text that follows `source` for its answer; false,
     // with `out` unchanged, when it has none.
-    bool answer(std::string_view source, bool resultOnNewLine, std::string& out);
+    bool answer(const RunRules& rules, std::string_view source, bool resultOnNewLine,
+                std::string& out);
     // X: the display value, read by the decimal reader at the run's first formula.
     long double displayValue(const ValueContext& decimal);
-    void runSelection();
-    void runLines();
+    void runSelection(const RunRules& rules);
+    void runLines(const RunRules& rules);
 
     SheetHost& host_;
     std::string text_;

@@ -19,21 +19,34 @@ bool IsContinuationByte(char c) {
 
 // The digits of a number, gathered as the tokeniser reads them: digits and
 // the first "." count; further points and ignored characters in between do not.
+// A digit costs a multiplication and an addition: what else a conversion
+// asks is worked out once, from the counts.
 struct NumberDigits {
     std::uint64_t mantissa = 0;
     int digits = 0;
-    int significant = 0;
-    int decimals = 0;
+    int wholeDigits = 0;  // the digits before the first point
     bool point = false;
     bool negative = false;  // the number starts with a "-" sign
 
     void addDigit(char c) {
         ++digits;
-        if (mantissa != 0 || c != '0') ++significant;
         mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-        if (point) ++decimals;
     }
+    void addPoint() {
+        if (point) return;
+        point = true;
+        wholeDigits = digits;
+    }
+    int decimals() const { return point ? digits - wholeDigits : 0; }
 };
+
+// The digits of `stretch` from its first digit other than 0.
+int SignificantDigits(std::string_view stretch) {
+    int significant = 0;
+    for (char c : stretch)
+        if (IsDigit(c) && (significant > 0 || c != '0')) ++significant;
+    return significant;
+}
 
 // The number a buffer stands for; `stretch` is the part of the formula where
 // it was read, and `gathered` its digits.
@@ -42,7 +55,10 @@ struct NumberDigits {
 // the standard conversion does. Longer numbers take the standard conversion.
 std::optional<long double> ConvertNumber(std::string_view stretch, const NumberDigits& gathered) {
     if (gathered.digits == 0) return std::nullopt;
-    if (gathered.significant <= 19 && gathered.decimals <= 27) {
+    const int decimals = gathered.decimals();
+    // Leading zeros add nothing to the mantissa, so they need counting only
+    // for a long number.
+    if (decimals <= 27 && (gathered.digits <= 19 || SignificantDigits(stretch) <= 19)) {
         static constexpr auto kPowers = [] {
             std::array<long double, 28> powers{};
             long double p = 1;
@@ -52,8 +68,7 @@ std::optional<long double> ConvertNumber(std::string_view stretch, const NumberD
         // A whole number needs no division, the slowest step of all.
         const auto whole = static_cast<long double>(gathered.mantissa);
         const long double value =
-            gathered.decimals == 0 ? whole
-                                   : whole / kPowers[static_cast<std::size_t>(gathered.decimals)];
+            decimals == 0 ? whole : whole / kPowers[static_cast<std::size_t>(decimals)];
         return gathered.negative ? -value : value;
     }
     std::string text = gathered.negative ? "-" : "";
@@ -85,7 +100,7 @@ class NumberBuffer {
     }
     void addPoint(std::size_t byte, std::size_t position) {
         add(byte, position);
-        digits_.point = true;
+        digits_.addPoint();
     }
     void clear() {
         start_ = kNoError;
@@ -163,8 +178,9 @@ TokenKind OperatorKind(char c) {
 
 // The list operations are compiled into the loop: a formula lists a handful
 // of tokens, and a call for each costs more than the work it does.
-[[gnu::flatten]] TokenList Tokenise(std::string_view formula, std::pmr::memory_resource* memory) {
-    TokenList result{std::pmr::vector<Token>(memory)};
+[[gnu::flatten]] void Tokenise(std::string_view formula, TokenList& result) {
+    result.tokens.clear();
+    result.errorPosition = kNoError;
     result.tokens.reserve(formula.size() + 1);
     TokenReader reader(formula, result);
     NumberBuffer& number = reader.number();
@@ -188,7 +204,7 @@ TokenKind OperatorKind(char c) {
                     result.tokens.push_back({TokenKind::Number, at, -1.0L});
                     reader.list(TokenKind::Multiply, at);
                 } else if (!reader.listNumber(i)) {
-                    return result;
+                    return;
                 }
                 reader.list(c == 'X' ? TokenKind::VariableX : TokenKind::VariableY, at);
                 continue;
@@ -203,7 +219,7 @@ TokenKind OperatorKind(char c) {
                 if (number.empty()) {
                     if (result.tokens.empty()) {
                         result.errorPosition = at;
-                        return result;
+                        return;
                     }
                     if (result.tokens.back().kind == TokenKind::Open) {
                         number.startSign(i, at);
@@ -220,11 +236,17 @@ TokenKind OperatorKind(char c) {
             default:
                 continue;
         }
-        if (!reader.listNumber(i)) return result;
-        if (c == '=') return result;
+        if (!reader.listNumber(i)) return;
+        if (c == '=') return;
         reader.list(OperatorKind(c), at);
     }
     reader.listNumber(formula.size());
+    return;
+}
+
+TokenList Tokenise(std::string_view formula, std::pmr::memory_resource* memory) {
+    TokenList result{std::pmr::vector<Token>(memory)};
+    Tokenise(formula, result);
     return result;
 }
 

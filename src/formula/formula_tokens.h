@@ -41,6 +41,9 @@ struct TokenList {
 // A "-" sign before X or Y lists -1 and "*". Other characters are ignored.
 TokenList Tokenise(std::string_view formula,
                    std::pmr::memory_resource* memory = std::pmr::get_default_resource());
+// The same into `list`, whose earlier tokens it replaces: a list kept from
+// one formula to the next keeps its room.
+void Tokenise(std::string_view formula, TokenList& list);
 
 // Binding strength: "(" 4, ")" 1, "*" "/" 3, "+" "-" 2, operands 5.
 constexpr int OperatorPriority(TokenKind kind) {

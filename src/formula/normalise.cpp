@@ -275,8 +275,14 @@ NormalisedFormula Scanner::finish(std::size_t textLength) {
         outLength_ += numLength_;
         stage_ = 3;
     }
+    // A ")" read directly after a "(" takes the pair away at once, so only the
+    // bracket closed here can leave an empty pair.
+    bool closedHere = false;
     if (lastToken_ == ')') {
-        if (depth_ == 1) write(')');
+        if (depth_ == 1) {
+            write(')');
+            closedHere = true;
+        }
         if (depth_ > 1) stage_ = 0;
     }
     if (stage_ != 3 || needsFunctionKeys_)
@@ -285,7 +291,7 @@ NormalisedFormula Scanner::finish(std::size_t textLength) {
     std::size_t kept = outLength_;
     const char* const out = buffer_;
     const auto emptyPair = [](char a, char b) { return a == '(' && b == ')'; };
-    if (std::adjacent_find(out, out + outLength_, emptyPair) != out + outLength_) {
+    if (closedHere && std::adjacent_find(out, out + outLength_, emptyPair) != out + outLength_) {
         kept = 0;
         for (std::size_t i = 0; i < outLength_; ++i) {
             if (buffer_[i] == '(' && i + 1 < outLength_ && buffer_[i + 1] == ')')

@@ -8,8 +8,9 @@ namespace tavrik {
                                        std::pmr::memory_resource* memory) {
     PostfixList result{std::pmr::vector<Token>(memory)};
     result.tokens.reserve(tokens.size());
+    std::pmr::vector<const Token*> stack(memory);
     result.errorPosition =
-        OrderPostfix(tokens, memory, [&](const Token& token) { result.tokens.push_back(token); });
+        OrderPostfix(tokens, stack, [&](const Token& token) { result.tokens.push_back(token); });
     return result;
 }
 

@@ -22,10 +22,11 @@ PostfixList ToPostfix(std::span<const Token> tokens,
 // The ordering itself: hands each token of the postfix order to `take` as soon
 // as its place is known, so that a caller can compute while ordering. Gives
 // the position of a ")" without its "(", where the ordering stops, or kNoError.
+// `stack` is its working list, emptied first.
 template <class Take>
-std::size_t OrderPostfix(std::span<const Token> tokens, std::pmr::memory_resource* memory,
+std::size_t OrderPostfix(std::span<const Token> tokens, std::pmr::vector<const Token*>& stack,
                          Take&& take) {
-    std::pmr::vector<const Token*> stack(memory);
+    stack.clear();
     stack.reserve(tokens.size());
     const auto popInto = [&] {
         if (stack.back()->kind != TokenKind::Open) take(*stack.back());

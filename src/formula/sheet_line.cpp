@@ -38,7 +38,7 @@ LineAnswer AnswerFormulaText(std::string_view text, const ValueContext& decimal,
         answer.errorPosition = result.errorPosition;
         return answer;
     }
-    answer.value = FormatValue(decimal, result.value).value_or(std::string());
+    if (auto value = FormatValue(decimal, result.value)) answer.value = std::move(*value);
     answer.outcome = LineOutcome::Answered;
     return answer;
 }
