@@ -1,21 +1,28 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets in build-fuzz/ and runs each for SECONDS seconds
-# (default 30), as many at a time as there are processors (TAVRIK_FUZZ_JOBS).
+# Runs each libFuzzer target for SECONDS seconds (default 30), as many at a
+# time as there are processors (TAVRIK_FUZZ_JOBS). The targets are those of
+# BUILD, a clang build configured with TAVRIK_FUZZ=ON (the test command's
+# sanitizer build); without BUILD they are configured and built in build-fuzz/.
 # Fails on any crash, leak, timeout or sanitizer report. TAVRIK_WERROR=ON
 # makes a compiler warning an error.
+# usage: scripts/fuzz.sh [SECONDS] [BUILD]
 set -euo pipefail
 
 seconds="${1:-30}"
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="$root/build-fuzz"
 parallel="${TAVRIK_FUZZ_JOBS:-$(nproc)}"
 
-configure_flags=(-DTAVRIK_GUI=OFF -DTAVRIK_TESTS=OFF -DTAVRIK_BENCH=OFF -DTAVRIK_FUZZ=ON
-    -DTAVRIK_WERROR="${TAVRIK_WERROR:-OFF}")
-if command -v ccache > /dev/null; then
-    configure_flags+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+if [ -n "${2:-}" ]; then
+    build="$(cd "$2" && pwd)"
+else
+    build="$root/build-fuzz"
+    configure_flags=(-DTAVRIK_GUI=OFF -DTAVRIK_TESTS=OFF -DTAVRIK_BENCH=OFF -DTAVRIK_FUZZ=ON
+        -DTAVRIK_WERROR="${TAVRIK_WERROR:-OFF}")
+    if command -v ccache > /dev/null; then
+        configure_flags+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    fi
+    CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja "${configure_flags[@]}" >/dev/null
 fi
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja "${configure_flags[@]}" >/dev/null
 targets=(ini_fuzzer settings_fuzzer normalise_fuzzer evaluate_fuzzer function_check_fuzzer
     console_fuzzer paste_fuzzer kept_state_fuzzer)
 cmake --build "$build" -j "$(nproc)" --target "${targets[@]}"

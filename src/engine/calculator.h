@@ -32,7 +32,7 @@
 
 namespace tavrik {
 
-class Calculator : public SheetHost {
+class Calculator final : public SheetHost {
   public:
     Calculator(View& view, const Clock& clock);
     Calculator(const Calculator&) = delete;

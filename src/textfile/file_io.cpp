@@ -13,13 +13,13 @@
 #include <string>
 #include <system_error>
 
+#include "textfile/file_modes.h"
+
 namespace tavrik {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr mode_t kNewFileMode = 0666;  // less the umask, as the system creates files
-constexpr mode_t kAnyWriteBit = 0222;
 constexpr std::size_t kReadBlock = 1 << 16;
 // As many links as the system itself follows in one path.
 constexpr int kMaxLinks = 40;

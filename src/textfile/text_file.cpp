@@ -5,12 +5,10 @@
 #include <unistd.h>
 
 #include "textfile/cp932.h"
+#include "textfile/file_modes.h"
 
 namespace tavrik {
 namespace {
-
-constexpr mode_t kNewFileMode = 0666;  // less the user's umask, as fopen creates files
-constexpr mode_t kAnyWriteBit = 0222;
 
 bool IsRegular(int fd) {
     struct stat info {};

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <charconv>
+
+#include "values/ascii_digit.h"
 
 namespace tavrik {
 namespace {
@@ -15,10 +16,6 @@ constexpr std::array<std::string_view, 18> kUnits{
     "澗", "正", "載", "極", "恒河沙", "阿僧祇", "那由他", "不可思議", "無量大数",
 };
 constexpr std::size_t kMaxIntegerDigits = kUnits.size() * kGroupDigits;
-
-bool IsDigit(char c) {
-    return std::isdigit(static_cast<unsigned char>(c)) != 0;
-}
 
 struct Decimal {
     bool negative = false;

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "values/ascii_digit.h"
 #include "values/decimal_digits.h"
 #include "values/math_error.h"
 #include "values/unit_text.h"
@@ -46,10 +47,6 @@ CalcMode ModeFromLetter(char letter) {
 }
 
 namespace {
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 std::string_view TrimBlanks(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);

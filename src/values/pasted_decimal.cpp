@@ -6,6 +6,8 @@
 #include <limits>
 #include <utility>
 
+#include "values/ascii_digit.h"
+
 namespace tavrik::pasted {
 
 namespace {
@@ -13,10 +15,6 @@ namespace {
 // An exponent has at most this many digits; anything larger fits no display.
 constexpr std::size_t kMaxExponentDigits = 4;
 constexpr int kTenThousandPower = 4;
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // d × 10^power, exactly.
 Decimal Shifted(Decimal d, int power) {

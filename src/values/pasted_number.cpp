@@ -16,6 +16,7 @@
 #include "values/era_date_reading.h"
 #include "values/number_text.h"
 #include "values/pasted_decimal.h"
+#include "values/time_units.h"
 #include "values/utf8.h"
 
 namespace tavrik {
@@ -221,7 +222,6 @@ std::vector<std::string_view> Split(std::string_view s, char separator) {
     }
 }
 
-constexpr int kMinutesPerHour = 60;
 constexpr std::array<std::string_view, 4> kTimeUnits = {"日", "時", "分", "秒"};
 
 PastedNumber ReadTimeMode(const ValueRules& rules, std::string_view s) {

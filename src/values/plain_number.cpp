@@ -9,6 +9,7 @@
 #include "values/date_text.h"
 #include "values/math_error.h"
 #include "values/number_text.h"
+#include "values/time_units.h"
 #include "values/unit_text.h"
 #include "values/utf8.h"
 
@@ -16,9 +17,6 @@ namespace tavrik {
 
 namespace {
 
-constexpr int kSecondsPerMinute = 60;
-constexpr int kMinutesPerHour = 60;
-constexpr int kHoursPerDay = 24;
 constexpr std::int64_t kMicrosecondsPerSecond = 1000000;
 
 std::string WithoutMarker(std::string_view text) {

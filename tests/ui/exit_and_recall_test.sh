@@ -54,6 +54,11 @@ wait_until() {
     done
 }
 
+# The window manager takes over the screen a moment after it starts; until
+# then no window can be activated.
+wait_until 10 "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
+    { echo "FAIL: the window manager did not start"; exit 1; }
+
 # Starts tavrik with the given [Tavrik] lines, numeric keypad keys for "+"
 # and Enter for "=", and waits for its window.
 start() {

@@ -10,11 +10,10 @@
 #include "values/office_calendar.h"
 #include "values/unit_arithmetic.h"
 #include "values/unit_context.h"
+#include "values/unit_operand.h"
 
 namespace tavrik {
 namespace {
-
-constexpr int kAdd = 19, kSubtract = 20, kDivide = 22;
 
 double Day(int year, int month, int day) {
     return *DateValueOf({year, month, day});
@@ -117,17 +116,17 @@ TEST_P(OfficeDateOperations, Compute) {
 
 INSTANTIATE_TEST_SUITE_P(
     OnAndOff, OfficeDateOperations,
-    ::testing::Values(DateCase{true, false, "c 2024年5月2日", kAdd, "3", "c 2024年5月9日"},
-                      DateCase{true, false, "3", kAdd, "c 2024年5月2日", "c 2024年5月9日"},
-                      DateCase{true, false, "c 2024年5月7日", kSubtract, "1", "c 2024年5月2日"},
-                      DateCase{true, false, "c 2024年5月31日", kDivide, "c 2024年5月1日", "20"},
-                      DateCase{true, true, "c 2024年5月31日", kDivide, "c 2024年5月1日", "21"},
-                      DateCase{true, false, "c 2024年5月2日", kAdd, "1.5", "1.5"},
-                      DateCase{true, false, "c 2024年5月2日", kAdd, "3日", "c 2024年5月5日"},
-                      DateCase{false, true, "c 2024年5月31日", kSubtract, "c 2024年5月1日", "31日"},
-                      DateCase{false, false, "c 2024年5月31日", kSubtract, "c 2024年5月1日",
-                               "30日"},
-                      DateCase{false, false, "c 2024年5月2日", kAdd, "3", "3"}));
+    ::testing::Values(
+        DateCase{true, false, "c 2024年5月2日", kUnitAdd, "3", "c 2024年5月9日"},
+        DateCase{true, false, "3", kUnitAdd, "c 2024年5月2日", "c 2024年5月9日"},
+        DateCase{true, false, "c 2024年5月7日", kUnitSubtract, "1", "c 2024年5月2日"},
+        DateCase{true, false, "c 2024年5月31日", kUnitDivide, "c 2024年5月1日", "20"},
+        DateCase{true, true, "c 2024年5月31日", kUnitDivide, "c 2024年5月1日", "21"},
+        DateCase{true, false, "c 2024年5月2日", kUnitAdd, "1.5", "1.5"},
+        DateCase{true, false, "c 2024年5月2日", kUnitAdd, "3日", "c 2024年5月5日"},
+        DateCase{false, true, "c 2024年5月31日", kUnitSubtract, "c 2024年5月1日", "31日"},
+        DateCase{false, false, "c 2024年5月31日", kUnitSubtract, "c 2024年5月1日", "30日"},
+        DateCase{false, false, "c 2024年5月2日", kUnitAdd, "3", "3"}));
 
 using OfficeInformationLine = testing::UnitContextTest;
 

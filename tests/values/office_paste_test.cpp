@@ -4,18 +4,14 @@
 
 #include "values/date_text.h"
 #include "values/japanese_era.h"
+#include "values/paste_case.h"
 #include "values/pasted_number.h"
 #include "values/unit_context.h"
 
 namespace tavrik {
 namespace {
 
-struct PasteCase {
-    CalcMode mode;
-    std::string clipboard;
-    std::string display;  // empty: refused with `refusal`
-    std::string refusal;
-};
+using testing::PasteCase;
 
 class OfficePasteTest : public testing::UnitContextTest {
   protected:

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "values/number_text.h"
+#include "values/paste_case.h"
 #include "values/pasted_number.h"
 #include "values/plain_number.h"
 #include "values/unit_context.h"
@@ -10,14 +11,8 @@
 namespace tavrik {
 namespace {
 
+using testing::PasteCase;
 using testing::UnitContextTest;
-
-struct PasteCase {
-    CalcMode mode;
-    std::string clipboard;
-    std::string display;  // empty: refused with `refusal`
-    std::string refusal;
-};
 
 class PastedNumberTest : public UnitContextTest {
   protected:

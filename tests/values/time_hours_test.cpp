@@ -10,8 +10,6 @@
 namespace tavrik {
 namespace {
 
-constexpr int kMultiply = 21, kDivide = 22;
-
 class TimeHours : public testing::UnitContextTest {
   protected:
     std::string operation(int op, const std::string& first, const std::string& second) {
@@ -31,14 +29,14 @@ TEST_F(TimeHours, TimeToHoursAndBackIsTheIdentityToTheSecond) {
         const std::string time = std::to_string(second / 3600) + "時" +
                                  std::to_string(second / 60 % 60) + "分" +
                                  std::to_string(second % 60) + "秒";
-        const std::string hours = operation(kDivide, time, "1時");
-        const std::string back = operation(kMultiply, hours, "1時");
+        const std::string hours = operation(kUnitDivide, time, "1時");
+        const std::string back = operation(kUnitMultiply, hours, "1時");
         const long double seconds = ReadTimeOperand(ctx, back).value;
         if (std::round(seconds) != second) ++wrong;
         EXPECT_EQ(std::round(seconds), second) << time << " → " << hours << " → " << back;
     }
-    EXPECT_EQ(operation(kDivide, "8時15分", "1時"), "8.25");
-    EXPECT_EQ(operation(kMultiply, "8.25", "1時"), "8時15分0秒");
+    EXPECT_EQ(operation(kUnitDivide, "8時15分", "1時"), "8.25");
+    EXPECT_EQ(operation(kUnitMultiply, "8.25", "1時"), "8時15分0秒");
 }
 
 }  // namespace

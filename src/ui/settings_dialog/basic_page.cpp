@@ -7,17 +7,10 @@
 
 #include "settings/name_case.h"
 #include "settings/setting_ranges.h"
+#include "ui/settings_dialog/dialog_text.h"
 #include "ui/settings_dialog/holiday_list.h"
 
 namespace tavrik::ui {
-
-namespace {
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-}  // namespace
 
 BasicPage::BasicPage(QWidget* parent)
     : QWidget(parent),

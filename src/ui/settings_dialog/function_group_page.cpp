@@ -11,6 +11,7 @@
 #include "formula/function_catalogue.h"
 #include "settings/function_cells.h"
 #include "ui/settings_dialog/dialog_controls.h"
+#include "ui/settings_dialog/dialog_text.h"
 
 namespace tavrik::ui {
 
@@ -80,10 +81,6 @@ class FunctionCellDelegate final : public QStyledItemDelegate {
     const FunctionChoices& choices_;
     std::function<void(int)> showDescription_;
 };
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 }  // namespace
 

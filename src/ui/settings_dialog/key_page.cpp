@@ -10,6 +10,7 @@
 #include "settings/key_codes.h"
 #include "ui/platform/key_router.h"
 #include "ui/settings_dialog/dialog_controls.h"
+#include "ui/settings_dialog/dialog_text.h"
 #include "ui/settings_dialog/key_leaves.h"
 
 namespace tavrik::ui {
@@ -32,10 +33,6 @@ bool PassesThrough(int key) {
         default:
             return false;
     }
-}
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace

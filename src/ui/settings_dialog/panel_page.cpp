@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "ui/settings_dialog/dialog_text.h"
+
 namespace tavrik::ui {
 
 namespace {
@@ -18,10 +20,6 @@ template <class W>
 W* Make(W* widget, std::string_view kind, char letter) {
     widget->setObjectName(ControlName(kind, letter));
     return widget;
-}
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QCheckBox* NamedCheck(std::string_view caption, std::string_view name, char letter) {

@@ -14,6 +14,7 @@
 #include "textfile/lost_characters.h"
 #include "ui/settings_dialog/basic_page.h"
 #include "ui/settings_dialog/dialog_controls.h"
+#include "ui/settings_dialog/dialog_text.h"
 #include "ui/settings_dialog/function_group_page.h"
 #include "ui/settings_dialog/key_leaves.h"
 #include "ui/settings_dialog/key_page.h"
@@ -27,10 +28,6 @@ namespace {
 constexpr int kNodeRole = Qt::UserRole;
 constexpr int kCodeRole = Qt::UserRole + 1;
 constexpr int kNoSet = -1;
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QPushButton* Button(const QString& caption, const char* name) {
     return Named(new QPushButton(caption), name, caption);

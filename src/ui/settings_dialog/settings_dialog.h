@@ -44,7 +44,7 @@ class SettingsDialog final : public QDialog {
     ~SettingsDialog() override;
 
     // Shows the dialog modally, after the opening steps.
-    void open();
+    void open() override;
     // The opening steps: refill the copy after a cancel, set the marks.
     void activate();
 

@@ -15,7 +15,7 @@ namespace tavrik::ui {
 
 namespace {
 
-constexpr int kIconSize = 48;
+constexpr int kAboutIconSize = 48;
 // Kept between the box and the screen's right edge.
 constexpr int kScreenEdgeGap = 10;
 // The window manager's title bar holds the title beside its icon and close
@@ -33,7 +33,7 @@ AboutBox::AboutBox(QWidget* parent)
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromUtf8(kAboutTitle));
     auto* icon = new QLabel(this);
-    icon->setPixmap(AppIcon().pixmap(kIconSize, kIconSize));
+    icon->setPixmap(AppIcon().pixmap(kAboutIconSize, kAboutIconSize));
     icon->setAccessibleName(QStringLiteral("Tavrik"));
     auto* name = new QLabel(QStringLiteral("Tavrik"), this);
     QFont nameFont = name->font();
