@@ -43,6 +43,8 @@ for file in bin/tavrik bin/tavrik-cli share/tavrik/TavrikS.ini \
     share/tavrik/manual/keyboard.html; do
     [ -e "$prefix/$file" ] || fail "$file is not installed"
 done
+# The print dialogs' module, which the window opens from its own folder.
+find "$prefix" -path '*/tavrik/plugins/libtavrik_print.so' | grep -q . || fail "the print module is not installed"
 grep -q "^License: Expat" "$prefix/share/doc/tavrik/copyright" || fail "the copyright file names no licence"
 grep -q "<project_license>MIT</project_license>" "$metainfo" || fail "the metainfo names no licence"
 

@@ -20,6 +20,7 @@
 #include "settings/key_codes.h"
 #include "support/recording_view.h"
 #include "ui/print/tape_print.h"
+#include "ui/print/tape_printing.h"
 #include "ui/window/calculator_app.h"
 
 namespace tavrik::ui {

@@ -9,9 +9,6 @@
 #include <array>
 #include <climits>
 
-#include "engine/calculator.h"
-#include "ui/platform/panel_font.h"
-
 namespace tavrik::ui {
 
 namespace {
@@ -70,11 +67,11 @@ std::vector<TapeBlock> TapeBlocks(const TapeSheet& sheet) {
     return blocks;
 }
 
-QFont TapeFont(const QPagedPaintDevice& device) {
+QFont TapeFont(const QPagedPaintDevice& device, const QString& fallbackFamily) {
     const bool narrow =
         device.pageLayout().fullRect(QPageLayout::Millimeter).width() <= kNarrowPageMm;
     QFont font;
-    font.setFamilies({kTapeFamily, JapaneseFallbackFamily()});
+    font.setFamilies({kTapeFamily, fallbackFamily});
     font.setStyleHint(QFont::Monospace);
     font.setPointSize(narrow ? kNarrowPointSize : kSheetPointSize);
     return font;
@@ -165,12 +162,6 @@ class TapePainter {
 
 }  // namespace
 
-TapeSheet CurrentTape(const Calculator& calc) {
-    return {TapeDateText(calc.clock().now()), QString::fromStdString(calc.currentSet().name),
-            QString::fromUtf8(Calculator::ModeName(calc.mode())),
-            TapeRows(calc.history().current(), calc.values())};
-}
-
 QString TapeDateText(const DateTime& time) {
     const QDate date(time.year, time.month, time.day);
     const QString weekday = date.isValid()
@@ -201,7 +192,7 @@ void SetTapePaper(QPagedPaintDevice& device, TapePaper paper) {
 bool PaintTape(QPagedPaintDevice& device, const TapeSheet& sheet) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
-    painter.setFont(TapeFont(device));
+    painter.setFont(TapeFont(device, sheet.fallbackFamily));
     TapePainter tape(painter, QRect(0, 0, device.width(), device.height()));
     const std::vector<TapeBlock> blocks = TapeBlocks(sheet);
     const std::vector<int> pages = tape.pagination(blocks);

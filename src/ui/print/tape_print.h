@@ -10,10 +10,6 @@
 #include "engine/tape.h"
 #include "values/view.h"
 
-namespace tavrik {
-class Calculator;
-}
-
 namespace tavrik::ui {
 
 // A4 sheets, or the 80 mm roll of a receipt printer.
@@ -25,10 +21,9 @@ struct TapeSheet {
     QString setName;
     QString modeName;
     std::vector<TapeRow> rows;
+    // The family that writes Japanese where the tape's own font has no glyph.
+    QString fallbackFamily;
 };
-
-// The current list of `calc` with the time of its clock, its set and its mode.
-TapeSheet CurrentTape(const Calculator& calc);
 
 // The time as a Japanese header writes it: "2026年12月8日(火) 6:51".
 QString TapeDateText(const DateTime& time);

@@ -1,15 +1,17 @@
 #include "ui/print/tape_printing.h"
 
-#include <QActionGroup>
-#include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
+#include <dlfcn.h>
 
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QPdfWriter>
+
+#include "engine/calculator.h"
 #include "ui/menus/menu_captions.h"
 #include "ui/menus/menu_items.h"
 #include "ui/platform/file_dialog.h"
 #include "ui/platform/message_box.h"
+#include "ui/platform/panel_font.h"
 
 namespace tavrik::ui {
 
@@ -17,6 +19,34 @@ namespace {
 
 const QString kPdfTitle = QStringLiteral("Tavrik 履歴リスト");
 const QString kCannotCreate = QStringLiteral("ファイルが作成できませんでした");
+const QString kNoPrintModule = QStringLiteral("印刷の部品が読み込めませんでした");
+
+// Where the print module is: beside an installed program, in its library
+// folder; in a build that was never installed, where the build made it.
+std::vector<QString> PrintModulePaths() {
+    return {QCoreApplication::applicationDirPath() +
+                QStringLiteral("/" TAVRIK_PRINT_MODULE_FROM_BINDIR),
+            QStringLiteral(TAVRIK_PRINT_MODULE_BUILT)};
+}
+
+// The module's dialogs, opened once on first use and kept open; nothing and
+// the loader's reason when no module could be opened.
+const PrintDialogs* LoadPrintDialogs(QString& reason) {
+    static const PrintDialogs* dialogs = nullptr;
+    if (dialogs != nullptr) return dialogs;
+    for (const QString& path : PrintModulePaths()) {
+        void* module = dlopen(path.toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL);
+        if (module == nullptr) {
+            reason = QString::fromLocal8Bit(dlerror());
+            continue;
+        }
+        const auto entry =
+            reinterpret_cast<decltype(&tavrik_print_dialogs)>(dlsym(module, kPrintDialogsSymbol));
+        if (entry != nullptr) return dialogs = entry();
+        reason = QString::fromLocal8Bit(dlerror());
+    }
+    return nullptr;
+}
 
 // "印刷…" and its like, with the access letter after the caption.
 QAction* AddItem(QMenu& menu, const char* name, const char* caption, char letter,
@@ -25,6 +55,12 @@ QAction* AddItem(QMenu& menu, const char* name, const char* caption, char letter
 }
 
 }  // namespace
+
+TapeSheet CurrentTape(const Calculator& calc) {
+    return {TapeDateText(calc.clock().now()), QString::fromStdString(calc.currentSet().name),
+            QString::fromUtf8(Calculator::ModeName(calc.mode())),
+            TapeRows(calc.history().current(), calc.values()), JapaneseFallbackFamily()};
+}
 
 TapePrinting::TapePrinting(QWidget& window, QMenu& historyMenu, std::function<TapeSheet()> tape)
     : QObject(&window), window_(window), tape_(std::move(tape)) {
@@ -45,25 +81,23 @@ TapePrinting::TapePrinting(QWidget& window, QMenu& historyMenu, std::function<Ta
     addPaper("mnuOHPaperReceipt", "レシート幅 80 mm", 'R', TapePaper::Receipt);
 }
 
+const PrintDialogs* TapePrinting::dialogs() {
+    QString reason;
+    const PrintDialogs* dialogs = LoadPrintDialogs(reason);
+    if (dialogs == nullptr)
+        ShowMessageBox(&window_, BoxKind::Error, kNoPrintModule + QStringLiteral("\n") + reason,
+                       false);
+    return dialogs;
+}
+
 void TapePrinting::print() {
-    QPrinter printer(QPrinter::HighResolution);
-    SetTapePaper(printer, paper_);
-    QPrintDialog dialog(&printer, &window_);
-    dialog.setWindowTitle(QStringLiteral("印刷"));
-    if (dialog.exec() != QDialog::Accepted) return;
-    if (!PaintTape(printer, tape_()))
+    if (const PrintDialogs* dialogs = this->dialogs();
+        dialogs != nullptr && !dialogs->print(&window_, tape_(), paper_))
         ShowMessageBox(&window_, BoxKind::Error, kCannotCreate, false);
 }
 
 void TapePrinting::preview() {
-    QPrinter printer(QPrinter::HighResolution);
-    SetTapePaper(printer, paper_);
-    QPrintPreviewDialog dialog(&printer, &window_);
-    dialog.setWindowTitle(QStringLiteral("印刷プレビュー"));
-    // The preview repaints on every change of page setup within it.
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-            [tape = tape_()](QPrinter* target) { PaintTape(*target, tape); });
-    dialog.exec();
+    if (const PrintDialogs* dialogs = this->dialogs()) dialogs->preview(&window_, tape_(), paper_);
 }
 
 void TapePrinting::saveAsPdf() {

@@ -8,9 +8,17 @@
 #include <QWidget>
 #include <functional>
 
+#include "ui/print/print_dialogs.h"
 #include "ui/print/tape_print.h"
 
+namespace tavrik {
+class Calculator;
+}
+
 namespace tavrik::ui {
+
+// The current list of `calc` with the time of its clock, its set and its mode.
+TapeSheet CurrentTape(const Calculator& calc);
 
 class TapePrinting final : public QObject {
   public:
@@ -19,8 +27,9 @@ class TapePrinting final : public QObject {
     TapePrinting(QWidget& window, QMenu& historyMenu, std::function<TapeSheet()> tape);
 
   private:
-    // Opens the print dialog even where no printer is set up: Qt's dialog
-    // then offers printing to a PDF file.
+    // The print module's dialogs; nothing, said in a message, when the
+    // module cannot be opened.
+    const PrintDialogs* dialogs();
     void print();
     void preview();
     void saveAsPdf();
