@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "values/number_text.h"
+#include "values/time_units.h"
 #include "values/unit_arithmetic.h"
 #include "values/unit_operand.h"
 
@@ -10,9 +11,8 @@ namespace tavrik {
 
 namespace {
 
-constexpr long double kSecondsPerMinute = 60;
-constexpr long double kSecondsPerHour = 3600;
-constexpr long double kSecondsPerDay = 86400;
+constexpr long double kSecondsPerHour = kSecondsPerMinute * kMinutesPerHour;
+constexpr long double kSecondsPerDay = kSecondsPerHour * kHoursPerDay;
 constexpr long double kMillisecondsPerSecond = 1000;
 
 // Hours are written to 15 digits, so a time read back from them is off by
@@ -42,7 +42,7 @@ std::string RoundTime(const ValueContext& ctx, int& unitLevel, std::string_view 
                       TimeRounding rounding) {
     const UnitOperand operand = ReadTimeOperand(ctx, text);
     if (operand.form != OperandForm::Time) return std::string(text);
-    const long double step = minutes * kSecondsPerMinute;
+    const long double step = static_cast<long double>(minutes) * kSecondsPerMinute;
     const long double steps = NearestMillisecond(operand.value) / step;
     const long double whole = rounding == TimeRounding::Up     ? std::ceil(steps)
                               : rounding == TimeRounding::Down ? std::floor(steps)

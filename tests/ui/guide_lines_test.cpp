@@ -28,7 +28,7 @@ TEST(GuidePlacement, DefaultsToAQuarterAndGrowsTheClient) {
         {10, 199, 0, {400, 200}, 10, 199, {400, 203}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.xPos << "," << c.yPos << " top0 " << c.top0);
+        SCOPED_TRACE(::testing::Message() << c.xPos << "," << c.yPos << " top0 " << c.top0);
         const GuidePlacement placed =
             PlaceGuideBars(c.xPos, 2, c.yPos, 2, c.client, c.top0, QSize(1000, 800));
         EXPECT_EQ(placed.barLeft, c.left);

@@ -17,13 +17,8 @@
 #include "settings/key_assignment.h"
 #include "support/two_sets.h"
 #include "ui/platform/virtual_key.h"
+#include "ui/qt_print_to.h"
 #include "ui/window/calculator_app.h"
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << text.toStdString();
-}
-QT_END_NAMESPACE
 
 namespace tavrik::ui {
 namespace {

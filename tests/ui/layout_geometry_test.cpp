@@ -32,8 +32,8 @@ TEST(DefaultKeyGrid, EveryKeyPlacedInsideThePanelWithoutOverlap) {
             return grid.keys[static_cast<std::size_t>(tag)];
         };
         for (int a = 1; a <= kOnScreenKeys; ++a) {
-            SCOPED_TRACE(testing::Message() << "cell " << cell.width << "x" << cell.height
-                                            << " gap " << cell.gap << ", key " << a);
+            SCOPED_TRACE(::testing::Message() << "cell " << cell.width << "x" << cell.height
+                                              << " gap " << cell.gap << ", key " << a);
             const KeyRect& ka = key(a);
             EXPECT_GT(ka.width, 0);
             EXPECT_GT(ka.height, 0);

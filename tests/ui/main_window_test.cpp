@@ -17,15 +17,9 @@
 #include "settings/key_codes.h"
 #include "ui/panels/button_panel.h"
 #include "ui/platform/panel_font.h"
+#include "ui/qt_print_to.h"
 #include "ui/window/calculator_app.h"
 #include "ui/window/status_bar.h"
-
-// Failure messages show texts rather than bytes.
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << text.toStdString();
-}
-QT_END_NAMESPACE
 
 namespace tavrik::ui {
 namespace {

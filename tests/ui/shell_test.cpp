@@ -18,9 +18,9 @@
 #include <fstream>
 
 #include "engine/calculator.h"
-#include "ui/platform/panel_font.h"
 #include "ui/platform/font_warm_up.h"
 #include "ui/platform/japanese_ui.h"
+#include "ui/platform/panel_font.h"
 #include "ui/platform/single_instance.h"
 #include "ui/window/calculator_app.h"
 #include "ui/window/qt_view.h"

@@ -93,7 +93,7 @@ TEST(WindowFrameFlags, CaptionChoices) {
         {true, false, true, Qt::Tool | Qt::WindowStaysOnTopHint},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.caption << c.normal << c.onTop);
+        SCOPED_TRACE(::testing::Message() << c.caption << c.normal << c.onTop);
         EXPECT_EQ(WindowFrameFlags(c.caption, c.normal, c.onTop), c.flags);
     }
 }

@@ -1,0 +1,15 @@
+// Failure messages of the widget tests show Qt's texts rather than bytes.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << text.toStdString();
+}
+inline void PrintTo(const QStringList& texts, std::ostream* out) {
+    *out << texts.join(" | ").toStdString();
+}
+QT_END_NAMESPACE
