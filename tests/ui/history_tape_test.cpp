@@ -16,16 +16,8 @@
 
 #include "settings/key_codes.h"
 #include "ui/file_dialog_answer.h"
+#include "ui/qt_print_to.h"
 #include "ui/window/calculator_app.h"
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << text.toStdString();
-}
-inline void PrintTo(const QStringList& texts, std::ostream* out) {
-    *out << texts.join(" | ").toStdString();
-}
-QT_END_NAMESPACE
 
 namespace tavrik::ui {
 namespace {
@@ -164,6 +156,23 @@ TEST_F(HistoryTapeTest, SeveralLinesAreCopiedAsTabSeparatedColumns) {
     QApplication::clipboard()->clear();
     find<QAction>("pmnHCopyLines")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), columns);
+}
+
+// Without the tape, Ctrl+C in the list copies the current line as it always
+// did; the pop-up menu still copies the chosen lines as columns.
+class HistoryTapeOffTest : public HistoryTapeTest {
+  protected:
+    HistoryTapeOffTest() : HistoryTapeTest(false) {}
+};
+
+TEST_F(HistoryTapeOffTest, CtrlCInTheListCopiesTheCurrentLine) {
+    calculate("12+3=");
+    focusList();
+    press(Qt::Key_Home);
+    press(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("1: 12"));
+    find<QAction>("pmnHCopyLines")->trigger();
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith(QStringLiteral("値\t演算\t結果\n12")));
 }
 
 // "CSV書出" asks for a file, ".csv" added to a bare name, and writes the

@@ -229,7 +229,9 @@ bool HistoryPanel::eventFilter(QObject* watched, QEvent* event) {
         openSearch();
         return true;
     }
-    if (key.matches(QKeySequence::Copy)) {
+    // With the tape shown, Ctrl+C copies the chosen lines as columns; without
+    // it the list copies its current line, as it always has.
+    if (resultsShown_ && key.matches(QKeySequence::Copy)) {
         if (!key.isAutoRepeat()) commands_.copyLines(selectedLines());
         return true;
     }
