@@ -230,6 +230,14 @@ void Scanner::discard(std::size_t position) {
 }
 
 bool Scanner::take(char token, std::size_t position) {
+    // A digit that continues a number, most of a formula's characters, only
+    // lengthens it: the general steps below would do the same and no more.
+    if (token >= '0' && token <= '9' && numLength_ > 0) {
+        appendToNumber(token);
+        lastToken_ = token;
+        noteSinceOut_ = joinNextOperand_ = false;
+        return true;
+    }
     if (token == kPowerOrRoot) {
         needsFunctionKeys_ = joinNextOperand_ = true;
         return true;
