@@ -75,7 +75,7 @@ bool FormulaSheet::plusFormula() const {
 
 bool FormulaSheet::answer(const RunRules& rules, std::string_view source, bool resultOnNewLine,
                           std::string& out) {
-    lastAnswer_ = AnswerFormulaText(source, rules.decimal, rules.x);
+    AnswerFormulaText(source, rules.decimal, rules.x, lastAnswer_);
     skippedLongLine_ = skippedLongLine_ || lastAnswer_.outcome == LineOutcome::TooLong;
     runNeedsFunctionKeys_ =
         runNeedsFunctionKeys_ || lastAnswer_.outcome == LineOutcome::NeedsFunctionKeys;

@@ -111,7 +111,7 @@ class Scanner {
     bool take(char token, std::size_t position);
     // The formula part names a function the evaluator does not have.
     void markFunction() { needsFunctionKeys_ = true; }
-    NormalisedFormula finish(std::size_t textLength);
+    void finish(std::size_t textLength, NormalisedFormula& into);
 
   private:
     enum class Action { ContinueNumber, None, Operator, Bracket, End };
@@ -230,6 +230,14 @@ void Scanner::discard(std::size_t position) {
 }
 
 bool Scanner::take(char token, std::size_t position) {
+    // A digit that continues a number, most of a formula's characters, only
+    // lengthens it: the general steps below would do the same and no more.
+    if (token >= '0' && token <= '9' && numLength_ > 0) {
+        appendToNumber(token);
+        lastToken_ = token;
+        noteSinceOut_ = joinNextOperand_ = false;
+        return true;
+    }
     if (token == kPowerOrRoot) {
         needsFunctionKeys_ = joinNextOperand_ = true;
         return true;
@@ -270,7 +278,7 @@ bool Scanner::take(char token, std::size_t position) {
     return true;
 }
 
-NormalisedFormula Scanner::finish(std::size_t textLength) {
+void Scanner::finish(std::size_t textLength, NormalisedFormula& into) {
     if (lastOp_ != 0 && numLength_ > 0) {
         outLength_ += numLength_;
         stage_ = 3;
@@ -285,8 +293,12 @@ NormalisedFormula Scanner::finish(std::size_t textLength) {
         }
         if (depth_ > 1) stage_ = 0;
     }
-    if (stage_ != 3 || needsFunctionKeys_)
-        return {{}, discardedAt_ == kNoError ? textLength : discardedAt_, needsFunctionKeys_};
+    into.needsFunctionKeys = needsFunctionKeys_;
+    if (stage_ != 3 || needsFunctionKeys_) {
+        into.formula.clear();
+        into.errorPosition = discardedAt_ == kNoError ? textLength : discardedAt_;
+        return;
+    }
 
     std::size_t kept = outLength_;
     const char* const out = buffer_;
@@ -302,14 +314,15 @@ NormalisedFormula Scanner::finish(std::size_t textLength) {
     }
     if (lastOp_ != 0 && kept > 0 && buffer_[kept - 1] == lastOp_) --kept;
     buffer_[kept++] = '=';
-    return {std::string(buffer_, kept), kNoError};
+    into.formula.assign(buffer_, kept);
+    into.errorPosition = kNoError;
 }
 
 }  // namespace
 
 // Everything the scan calls is compiled into it: a line is read a character
 // at a time, and a call for each costs more than the work it does.
-[[gnu::flatten]] NormalisedFormula NormaliseFormula(std::string_view text) {
+[[gnu::flatten]] void NormaliseFormula(std::string_view text, NormalisedFormula& into) {
     Scanner scanner(text.size());
     const auto* s = reinterpret_cast<const std::uint8_t*>(text.data());
     const auto length = static_cast<std::int32_t>(text.size());
@@ -320,10 +333,19 @@ NormalisedFormula Scanner::finish(std::size_t textLength) {
         U8_NEXT(s, i, length, c);
         const char token = MapCharacter(c);
         if (token == '(' && IsLatinLetter(previous)) scanner.markFunction();
-        if (!scanner.take(token, position)) return scanner.finish(position + 1);
+        if (!scanner.take(token, position)) {
+            scanner.finish(position + 1, into);
+            return;
+        }
         previous = c;
     }
-    return scanner.finish(position);
+    scanner.finish(position, into);
+}
+
+NormalisedFormula NormaliseFormula(std::string_view text) {
+    NormalisedFormula normalised;
+    NormaliseFormula(text, normalised);
+    return normalised;
 }
 
 }  // namespace tavrik

@@ -25,5 +25,7 @@ struct NormalisedFormula {
 };
 
 NormalisedFormula NormaliseFormula(std::string_view text);
+// The same into `into`, whose formula keeps its room from one line to the next.
+void NormaliseFormula(std::string_view text, NormalisedFormula& into);
 
 }  // namespace tavrik

@@ -21,25 +21,36 @@ bool IsValueText(std::string_view text) {
 
 }  // namespace
 
-LineAnswer AnswerFormulaText(std::string_view text, const ValueContext& decimal,
-                             const std::function<long double()>& x) {
-    LineAnswer answer;
+void AnswerFormulaText(std::string_view text, const ValueContext& decimal,
+                       const std::function<long double()>& x, LineAnswer& answer) {
+    answer.outcome = LineOutcome::NoFormula;
+    answer.value.clear();
+    answer.errorPosition = kNoError;
     if (text.size() > kMaxFormulaLineLength && utf8::Length(text) > kMaxFormulaLineLength) {
+        answer.formula.clear();
         answer.outcome = LineOutcome::TooLong;
-        return answer;
+        return;
     }
-    NormalisedFormula normalised = NormaliseFormula(text);
-    if (normalised.needsFunctionKeys) answer.outcome = LineOutcome::NeedsFunctionKeys;
-    if (normalised.formula.empty()) return answer;
+    // The formula's room passes to the normaliser and back.
+    NormalisedFormula normalised{std::move(answer.formula)};
+    NormaliseFormula(text, normalised);
     answer.formula = std::move(normalised.formula);
+    if (normalised.needsFunctionKeys) answer.outcome = LineOutcome::NeedsFunctionKeys;
+    if (answer.formula.empty()) return;
     const Evaluation result = EvaluateFormula(decimal.services.status, answer.formula, x(), 0);
     if (!result.ok) {
         answer.outcome = LineOutcome::NotComputed;
         answer.errorPosition = result.errorPosition;
-        return answer;
+        return;
     }
     if (auto value = FormatValue(decimal, result.value)) answer.value = std::move(*value);
     answer.outcome = LineOutcome::Answered;
+}
+
+LineAnswer AnswerFormulaText(std::string_view text, const ValueContext& decimal,
+                             const std::function<long double()>& x) {
+    LineAnswer answer;
+    AnswerFormulaText(text, decimal, x, answer);
     return answer;
 }
 

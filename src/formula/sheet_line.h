@@ -34,6 +34,9 @@ struct LineAnswer {
 // a formula. A failure to format the value propagates.
 LineAnswer AnswerFormulaText(std::string_view text, const ValueContext& decimal,
                              const std::function<long double()>& x);
+// The same into `answer`, whose texts keep their room from one line to the next.
+void AnswerFormulaText(std::string_view text, const ValueContext& decimal,
+                       const std::function<long double()>& x, LineAnswer& answer);
 
 // The same for a sheet line: a blank or comment line has no formula.
 LineAnswer AnswerSheetLine(std::string_view line, const ValueContext& decimal,

@@ -4,6 +4,7 @@
 #include <unicode/ucnv_cb.h>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -101,14 +102,13 @@ std::optional<std::string> DecodeByTable(std::string_view bytes) {
     // Room for text that is mostly two-byte characters (three bytes of UTF-8
     // each); more Latin text needs less, half-width katakana more.
     out.reserve(bytes.size() + bytes.size() / 2);
+    // A piece at a time into a buffer of the piece's worst case (three bytes
+    // of UTF-8 a byte), appended as written: no room cleared in `out` first.
+    std::array<char, kDecodePiece * 3 + 3> piece;
     std::size_t i = 0;
     while (i < bytes.size()) {
-        // A piece at a time: each byte gives at most three bytes of UTF-8, so
-        // only the piece's room is cleared beyond the text written.
         const std::size_t pieceEnd = std::min(bytes.size(), i + kDecodePiece);
-        const std::size_t written = out.size();
-        out.resize(written + (pieceEnd - i) * 3 + 3);
-        char* o = out.data() + written;
+        char* o = piece.data();
         for (; i < pieceEnd; ++i) {
             const auto b = static_cast<unsigned char>(bytes[i]);
             if (b < kAsciiCount) {
@@ -127,7 +127,7 @@ std::optional<std::string> DecodeByTable(std::string_view bytes) {
             if (c == 0) return std::nullopt;
             o = AppendUtf8(o, c);
         }
-        out.resize(static_cast<std::size_t>(o - out.data()));
+        out.append(piece.data(), static_cast<std::size_t>(o - piece.data()));
     }
     return out;
 }
